@@ -1,0 +1,59 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace dravex {
+
+// A calculation that cannot go on: a field without a number, a division by zero or a
+// value beyond the double range. Thrown only by the field reader, the checked divide and
+// the finiteness check; each screen catches it in one place and shows its message.
+class CalcFault
+{
+public:
+    enum class Kind { NotANumber, DivisionByZero, Overflow };
+
+    CalcFault(Kind kind, std::string field = {}, std::string text = {});
+
+    Kind kind() const { return m_kind; }
+    const std::string &field() const { return m_field; }
+    const std::string &text() const { return m_text; }
+
+    // "Gross Barrels: 'abc' is not a number", "Division by zero", "Overflow: ...".
+    std::string message() const;
+
+private:
+    Kind m_kind;
+    std::string m_field;
+    std::string m_text;
+};
+
+// A field's text as a number. Blanks around the number, an optional sign, digits with an
+// optional "." fraction and an optional exponent; "," in the whole-number part is a
+// thousands separator and is skipped. Anything else is not a number:
+//   ParseFieldNumber(" 1,234.5 ") == 1234.5, ParseFieldNumber("1.5E3") == 1500,
+//   "", "abc", "1..2", "-", "inf", "nan", "0x10" throw NotANumber; "1E999" throws Overflow.
+// The caption names the field in the fault.
+double ParseFieldNumber(std::string_view text, std::string_view caption = {});
+
+// A double as a field shows it: the shortest general form with at most 15 significant
+// digits, "." as decimal separator, exponent form for very large or small magnitudes:
+//   1 -> "1", 0.5 -> "0.5", 1/3 -> "0.333333333333333", 1e16 -> "1E+16", 1e-5 -> "1E-05".
+// Negative zero shows as "0". A value that is not finite throws Overflow.
+std::string FormatFieldNumber(double x);
+
+// Rounded magnitude: Int(|x| * 10^n + 0.5) / 10^n, Int the floor. The sign is dropped.
+//   RoundToPlaces(-1.25, 1) == 1.3, RoundToPlaces(0.00005, 4) == 0.0001
+double RoundToPlaces(double x, int n);
+
+// Cut magnitude: Int(|x| * 10^n) / 10^n. The sign is dropped.
+//   TruncateToPlaces(-0.98769, 4) == 0.9876
+double TruncateToPlaces(double x, int n);
+
+// a / b, or a DivisionByZero fault when b is zero; an infinite quotient is an Overflow.
+double Divide(double a, double b);
+
+// x itself, or an Overflow fault when x is infinite or not a number.
+double Finite(double x);
+
+} // namespace dravex

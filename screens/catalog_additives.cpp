@@ -1,0 +1,9 @@
+#include "screens/catalog.h"
+
+namespace dravex {
+
+void addAdditiveScreens(ScreenCatalog &)
+{
+}
+
+} // namespace dravex

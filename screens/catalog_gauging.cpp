@@ -1,0 +1,9 @@
+#include "screens/catalog.h"
+
+namespace dravex {
+
+void addGaugingScreens(ScreenCatalog &)
+{
+}
+
+} // namespace dravex

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <initializer_list>
+#include <map>
+#include <vector>
+
+class QFormLayout;
+class QVBoxLayout;
+
+namespace dravex {
+
+// What a screen asks of the program around it: other windows by name (the out-of-range
+// window, the FSII help) and the one modal message box. The shell provides it; tests can
+// record the message box instead of blocking on it.
+class ScreenHost
+{
+public:
+    virtual ~ScreenHost() = default;
+    // Shows the single instance of a window, creating it if needed, and returns it.
+    virtual QWidget *showWindow(const QString &name) = 0;
+    // A modal message box with an exclamation icon and one OK button.
+    virtual void showWarning(QWidget *parent, const QString &title, const QString &text) = 0;
+};
+
+// The input and result columns of a table screen.
+struct TwoColumns
+{
+    QFormLayout *inputs = nullptr;
+    QFormLayout *results = nullptr;
+};
+
+// A calculator window: text fields with labels, Enter handlers, one notice line for
+// faults, and the tab order that decides where the focus starts.
+class Screen : public QWidget
+{
+    Q_OBJECT
+
+public:
+    Screen(ScreenHost &host, const QString &name, const QString &caption, QWidget *parent = nullptr);
+
+    // The text of the fault notice; empty after a successful calculation.
+    QString notice() const;
+    // The first control of the tab order, which has the focus when the window opens.
+    QWidget *firstInTabOrder() const;
+
+protected:
+    ScreenHost &host() const { return m_host; }
+
+    // The layout above the notice line that a screen fills with its controls.
+    QVBoxLayout *content() const { return m_content; }
+
+    // A labelled single-line field. The label is its buddy and its accessible name, and
+    // names the field in fault notices.
+    QLineEdit *addField(QFormLayout *form, const QString &name, const QString &label);
+    QLineEdit *makeField(const QString &name, const QString &caption);
+    QLabel *makeLabel(const QString &name, const QString &text);
+
+    // "Your Data Entered on This Side" | "Results Displayed on This Side", split by a line.
+    TwoColumns addTwoColumns();
+
+    // Runs handler when Enter (Return or the keypad Enter, key code 13) is pressed in
+    // widget. Every other key reaches the widget unchanged.
+    void onEnter(QWidget *widget, std::function<void()> handler);
+
+    // Sets the whole tab chain; the first control gets the focus when the window opens.
+    void setTabChain(std::initializer_list<QWidget *> chain);
+    void setTabChain(const std::vector<QWidget *> &chain);
+
+    // Runs the steps of one calculation. A CalcFault stops it where it was thrown: fields
+    // written so far keep their new text, the others their old, and the notice names the
+    // field or the fault. A completed calculation clears the notice.
+    void calculate(const std::function<void()> &steps);
+
+    // The field's text as a number, or a NotANumber fault naming the field.
+    double ReadFieldNumber(const QLineEdit *field) const;
+    // Writes x in the field's number form; a non-finite x is an Overflow fault.
+    void ShowFieldNumber(QLineEdit *field, double x);
+    // Shows the single out-of-range window above this screen.
+    void showOutOfRange();
+    // Shows a notice that is not a CalcFault (a missing choice, say); cleared as above.
+    void showNotice(const QString &text);
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    ScreenHost &m_host;
+    QVBoxLayout *m_content = nullptr;
+    QLabel *m_notice = nullptr;
+    std::map<QObject *, std::function<void()>> m_enterHandlers;
+    QPointer<QWidget> m_first;
+    bool m_focusPlaced = false;
+};
+
+} // namespace dravex

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Dravex needs to build and test, skipping those present.
+# Runs apt-get directly as root, through sudo otherwise.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config
+  qt6-base-dev qt6-svg-dev libgl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  "$@"
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

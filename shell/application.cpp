@@ -1,0 +1,21 @@
+#include "shell/application.h"
+
+#include "shell/main_window.h"
+#include "shell/notice_windows.h"
+
+namespace dravex {
+
+void addShellWindows(WindowRegistry &registry)
+{
+    registry.add(QStringLiteral("Form1"), [&registry](ScreenHost &) { return new MainWindow(registry); });
+    registry.add(QStringLiteral("Form2"), [&registry](ScreenHost &) { return new IntroWindow(registry); });
+    registry.add(QStringLiteral("Form13"), [](ScreenHost &) { return new HelpWindow; });
+    registry.add(QStringLiteral("Form15"), [](ScreenHost &) { return new OutOfRangeWindow; });
+}
+
+QWidget *startDravex(WindowRegistry &registry)
+{
+    return registry.showWindow(QStringLiteral("Form2"));
+}
+
+} // namespace dravex

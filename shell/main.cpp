@@ -1,0 +1,17 @@
+#include "screens/catalog.h"
+#include "shell/application.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Dravex"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/dravex.svg")));
+
+    dravex::WindowRegistry registry(dravex::AllScreens());
+    dravex::addShellWindows(registry);
+    dravex::startDravex(registry);
+    return app.exec();
+}

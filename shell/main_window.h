@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QMainWindow>
+
+namespace dravex {
+
+class WindowRegistry;
+
+// Form1: the main window, "DRAVEX", a sky picture and the menu into every screen.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(WindowRegistry &registry, QWidget *parent = nullptr);
+
+    // "E&xit": closes every open window at once and ends the program.
+    void exit1_Click();
+
+private:
+    void buildMenu();
+
+    WindowRegistry &m_registry;
+};
+
+} // namespace dravex

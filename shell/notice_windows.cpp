@@ -1,0 +1,156 @@
+#include "shell/notice_windows.h"
+
+#include "screens/svg_picture.h"
+#include "shell/window_registry.h"
+
+#include <QGridLayout>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace dravex {
+
+QStringList wrapToColumns(const QString &text, int columns)
+{
+    QStringList lines;
+    QString line;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        qsizetype wordStart = i;
+        while (wordStart < text.size() && text[wordStart] == QLatin1Char(' '))
+            ++wordStart;
+        qsizetype wordEnd = wordStart;
+        while (wordEnd < text.size() && text[wordEnd] != QLatin1Char(' '))
+            ++wordEnd;
+        const QString blanks = text.mid(i, wordStart - i);
+        const QString word = text.mid(wordStart, wordEnd - wordStart);
+        i = wordEnd;
+        if (word.isEmpty())
+            break;
+        const bool lineHasWord = !line.trimmed().isEmpty();
+        if (lineHasWord && line.size() + blanks.size() + word.size() > columns) {
+            lines << line;
+            line = word;
+        } else {
+            line += blanks + word;
+        }
+    }
+    if (!line.trimmed().isEmpty())
+        lines << line;
+    for (QString &l : lines)
+        l = l.trimmed();
+    return lines;
+}
+
+ColumnWrappedLabel::ColumnWrappedLabel(const QString &text, int columns, QWidget *parent)
+    : QLabel(text, parent), m_columns(columns)
+{
+    setAccessibleName(lines().join(QLatin1Char(' ')));
+}
+
+QStringList ColumnWrappedLabel::lines() const
+{
+    return wrapToColumns(text(), m_columns);
+}
+
+QSize ColumnWrappedLabel::sizeHint() const
+{
+    const QFontMetrics metrics(font());
+    int width = 0;
+    const QStringList all = lines();
+    for (const QString &line : all)
+        width = std::max(width, metrics.horizontalAdvance(line));
+    const QMargins m = contentsMargins();
+    return QSize(width + m.left() + m.right() + 4,
+                 metrics.lineSpacing() * int(all.size()) + m.top() + m.bottom() + 2);
+}
+
+void ColumnWrappedLabel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    const QRect area = contentsRect();
+    int y = area.top() + metrics.ascent() + 1;
+    for (const QString &line : lines()) {
+        painter.drawText(area.left() + 2, y, line);
+        y += metrics.lineSpacing();
+    }
+}
+
+IntroWindow::IntroWindow(WindowRegistry &registry, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_registry(registry)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Introduction"));
+
+    auto *title = new QLabel(QStringLiteral("DRAVEX"), this);
+    title->setObjectName(QStringLiteral("Label1"));
+    QFont titleFont = title->font();
+    titleFont.setPointSize(24);
+    titleFont.setBold(true);
+    title->setFont(titleFont);
+
+    auto *picture = new SvgPicture(QStringLiteral("Picture1"), QStringLiteral(":/harbour.svg"), QSize(192, 96), this);
+
+    auto *description = new QLabel(
+        QStringLiteral("A calculations program for oil products: measurement tables, conversions, "
+                       "tank gauging and fuel additives."),
+        this);
+    description->setObjectName(QStringLiteral("Label2"));
+    description->setWordWrap(true);
+    description->setMaximumWidth(200);
+
+    auto *disclaimer = new QLabel(
+        QStringLiteral("Not responsible for errors due to the many methods of calculations and tables."), this);
+    disclaimer->setObjectName(QStringLiteral("Label3"));
+    disclaimer->setWordWrap(true);
+
+    auto *contact = new QLabel(QStringLiteral("Dravex cargo calculations\nQuestions and reports: see README"), this);
+    contact->setObjectName(QStringLiteral("Label4"));
+    contact->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+
+    auto *next = new QPushButton(QStringLiteral("Continue"), this);
+    next->setObjectName(QStringLiteral("Command1"));
+    next->setDefault(true);
+    connect(next, &QPushButton::clicked, this, &IntroWindow::Command1_Click);
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(title, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+    grid->addWidget(picture, 1, 0, Qt::AlignLeft | Qt::AlignTop);
+    grid->addWidget(description, 0, 1, 2, 1, Qt::AlignTop);
+    grid->addWidget(disclaimer, 2, 0, 1, 2);
+    grid->addWidget(next, 3, 0, Qt::AlignLeft | Qt::AlignBottom);
+    grid->addWidget(contact, 3, 1, Qt::AlignRight | Qt::AlignBottom);
+    grid->setRowStretch(1, 1);
+    resize(446, 276);
+    next->setFocus();
+}
+
+void IntroWindow::Command1_Click()
+{
+    m_registry.showWindow(QStringLiteral("Form1"));
+    close();
+}
+
+HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("Form13"));
+    setWindowTitle(QStringLiteral("HELP"));
+    resize(446, 131);
+}
+
+OutOfRangeWindow::OutOfRangeWindow(QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("Form15"));
+    setWindowTitle(QStringLiteral("ERROR"));
+    // The blanks in the caption break it into "SORRY OUT OF RANGE FOR", "THE PROGRAM.
+    // PLEASE" and "REFER TO TABLES." on a label 28 characters wide.
+    auto *label = new ColumnWrappedLabel(
+        QStringLiteral(" SORRY OUT OF RANGE FOR    THE PROGRAM.  PLEASE         REFER TO TABLES."), 28, this);
+    label->setObjectName(QStringLiteral("Label1"));
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    setFixedSize(sizeHint().expandedTo(QSize(195, 49)));
+}
+
+} // namespace dravex

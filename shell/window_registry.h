@@ -1,0 +1,37 @@
+#pragma once
+
+#include "screens/catalog.h"
+#include "screens/screen.h"
+
+#include <QPointer>
+
+namespace dravex {
+
+// The single instance of every window: created on first showing, shown non-modal,
+// brought to the front when shown again, deleted when closed (so its fields start
+// empty next time).
+class WindowRegistry : public ScreenHost
+{
+public:
+    using WarningSink = std::function<void(QWidget *, const QString &, const QString &)>;
+
+    explicit WindowRegistry(ScreenCatalog catalog);
+
+    void add(const QString &name, ScreenFactory factory);
+    bool has(const QString &name) const;
+    // The open window of that name, or null.
+    QWidget *window(const QString &name) const;
+
+    QWidget *showWindow(const QString &name) override;
+    void showWarning(QWidget *parent, const QString &title, const QString &text) override;
+
+    // Tests record message boxes instead of blocking on them.
+    void setWarningSink(WarningSink sink) { m_warningSink = std::move(sink); }
+
+private:
+    ScreenCatalog m_factories;
+    std::map<QString, QPointer<QWidget>> m_open;
+    WarningSink m_warningSink;
+};
+
+} // namespace dravex

@@ -1,0 +1,152 @@
+#include "core/conventions.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace dravex {
+namespace {
+
+struct ParseCase
+{
+    const char *text;
+    double value;
+};
+
+TEST(ParseFieldNumber, AcceptsNumbersAsTyped)
+{
+    const ParseCase cases[] = {
+        {"30", 30},          {" 30 ", 30},       {"-2.5", -2.5},       {"+4", 4},
+        {".5", 0.5},         {"5.", 5},          {"1.5E3", 1500},      {"1.5e-3", 0.0015},
+        {"1,234.5", 1234.5}, {"1,000,000", 1e6}, {"\t7\t", 7},         {"0.1", 0.1},
+        {"-0", -0.0},        {"1E-400", 0},      {"00012", 12},        {"1e+2", 100},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(ParseFieldNumber(c.text), c.value) << c.text;
+}
+
+TEST(ParseFieldNumber, RejectsWhatIsNoNumber)
+{
+    const char *bad[] = {"",    "   ", "abc", "1..2", "-",   "+",  "inf", "nan",  "0x10", "1e",
+                         "e5",  ".",   "1 2", "1,",   ",1",  "1.2.3", "--1", "1e5.5", "12abc", "1,2.3,4",
+                         "1.,5"};
+    for (const char *text : bad) {
+        try {
+            ParseFieldNumber(text, "Gross Barrels");
+            ADD_FAILURE() << "accepted '" << text << "'";
+        } catch (const CalcFault &fault) {
+            EXPECT_EQ(fault.kind(), CalcFault::Kind::NotANumber) << text;
+        }
+    }
+}
+
+TEST(ParseFieldNumber, ValueBeyondDoubleRangeIsAnOverflow)
+{
+    for (const char *text : {"1E999", "-1e400", "1" "000000000000000000000000000000000000000000000000000000000000"
+                                                  "000000000000000000000000000000000000000000000000000000000000"
+                                                  "000000000000000000000000000000000000000000000000000000000000"
+                                                  "000000000000000000000000000000000000000000000000000000000000"
+                                                  "000000000000000000000000000000000000000000000000000000000000"
+                                                  "0000000000"}) {
+        try {
+            ParseFieldNumber(text);
+            ADD_FAILURE() << "accepted " << text;
+        } catch (const CalcFault &fault) {
+            EXPECT_EQ(fault.kind(), CalcFault::Kind::Overflow) << text;
+        }
+    }
+}
+
+TEST(CalcFault, MessageNamesTheFieldOrTheFault)
+{
+    try {
+        ParseFieldNumber("abc", "Gross Barrels");
+        FAIL();
+    } catch (const CalcFault &fault) {
+        EXPECT_EQ(fault.message(), "Gross Barrels: 'abc' is not a number");
+    }
+    try {
+        Divide(1, 0);
+        FAIL();
+    } catch (const CalcFault &fault) {
+        EXPECT_EQ(fault.message(), "Division by zero");
+    }
+    EXPECT_EQ(CalcFault(CalcFault::Kind::NotANumber, "Gross Barrels").message(), "Gross Barrels: no number entered");
+}
+
+struct FormatCase
+{
+    double value;
+    const char *text;
+};
+
+TEST(FormatFieldNumber, ShortestGeneralFormOfFifteenDigits)
+{
+    const FormatCase cases[] = {
+        {1, "1"},
+        {0.5, "0.5"},
+        {1234.5, "1234.5"},
+        {1.0 / 3, "0.333333333333333"},
+        {1e16, "1E+16"},
+        {1e15, "1E+15"},
+        {123456789012345, "123456789012345"},
+        {1e-5, "1E-05"},
+        {0.0001, "0.0001"},
+        {-0.0, "0"},
+        {-2.5, "-2.5"},
+        {0.1 + 0.2, "0.3"},
+        {416262, "416262"},
+        {37.77777777777778, "37.7777777777778"},
+        {1.7976931348623157e308, "1.79769313486232E+308"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(FormatFieldNumber(c.value), c.text) << c.text;
+}
+
+TEST(FormatFieldNumber, NonFiniteIsAnOverflowNeverText)
+{
+    for (double x : {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+                     std::numeric_limits<double>::quiet_NaN()}) {
+        EXPECT_THROW(FormatFieldNumber(x), CalcFault);
+    }
+}
+
+struct PlacesCase
+{
+    double x;
+    int places;
+    double rounded;
+    double cut;
+};
+
+TEST(Places, RoundAndCutMagnitudes)
+{
+    const PlacesCase cases[] = {
+        {-1.25, 1, 1.3, 1.2},        {0.00005, 4, 0.0001, 0},     {0.000049, 4, 0, 0},
+        {-2, 0, 2, 2},               {-0.98769, 4, 0.9877, 0.9876}, {2.5, 0, 3, 2},
+        {9911.0, 2, 9911, 9911},     {0.1216986, 5, 0.1217, 0.12169}, {1.005, 2, 1, 1},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(RoundToPlaces(c.x, c.places), c.rounded) << c.x << " to " << c.places;
+        EXPECT_EQ(TruncateToPlaces(c.x, c.places), c.cut) << c.x << " to " << c.places;
+    }
+}
+
+TEST(Places, OverflowingScaleIsAFault)
+{
+    EXPECT_THROW(RoundToPlaces(1e307, 2), CalcFault);
+    EXPECT_THROW(TruncateToPlaces(-1e307, 2), CalcFault);
+}
+
+TEST(CheckedArithmetic, DivideAndFinite)
+{
+    EXPECT_EQ(Divide(1, 4), 0.25);
+    EXPECT_THROW(Divide(0, 0), CalcFault);
+    EXPECT_THROW(Divide(1e308, 1e-308), CalcFault);
+    EXPECT_EQ(Finite(3), 3);
+    EXPECT_THROW(Finite(std::nan("")), CalcFault);
+}
+
+} // namespace
+} // namespace dravex

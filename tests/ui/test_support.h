@@ -1,0 +1,105 @@
+#pragma once
+
+#include "screens/catalog.h"
+#include "shell/application.h"
+#include "shell/window_registry.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QStringList>
+#include <QTest>
+
+#include <memory>
+
+namespace dravex::test {
+
+// The program's registry with every window, recording message boxes instead of showing
+// them.
+struct Program
+{
+    WindowRegistry registry{AllScreens()};
+    QStringList warnings;
+
+    Program()
+    {
+        addShellWindows(registry);
+        registry.setWarningSink([this](QWidget *, const QString &title, const QString &text) {
+            warnings << title + QLatin1Char('|') + text;
+        });
+    }
+
+    ~Program() { closeAll(); }
+
+    QWidget *show(const QString &name) { return registry.showWindow(name); }
+
+    static void closeAll()
+    {
+        QApplication::closeAllWindows();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+template <typename T = QLineEdit>
+T *control(QWidget *window, const char *name)
+{
+    T *found = window->findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no control %s in %s", name, qPrintable(window->objectName()));
+    return found;
+}
+
+inline QString text(QWidget *window, const char *name)
+{
+    return control(window, name)->text();
+}
+
+// Replaces a field's text by typing it, the way a user does.
+inline void type(QWidget *window, const char *name, const QString &value)
+{
+    QLineEdit *field = control(window, name);
+    field->clear();
+    QTest::keyClicks(field, value);
+}
+
+inline void enter(QWidget *window, const char *name)
+{
+    QTest::keyClick(control<QWidget>(window, name), Qt::Key_Return);
+}
+
+// Types each value into its field, then presses Enter in the last one.
+inline void fillAndEnter(QWidget *window, const std::vector<std::pair<const char *, QString>> &values)
+{
+    for (const auto &[name, value] : values)
+        type(window, name, value);
+    enter(window, values.back().first);
+}
+
+// The names of the controls that Tab visits, starting with the one that has the focus
+// when the window opens.
+inline QStringList tabSequence(QWidget *window, int count)
+{
+    QStringList names;
+    QWidget *w = window->focusWidget();
+    while (w && names.size() < count) {
+        names << w->objectName();
+        QWidget *next = w->nextInFocusChain();
+        while (next != w && (!(next->focusPolicy() & Qt::TabFocus) || !next->isVisibleTo(window)
+                             || !next->isEnabled() || next->objectName().isEmpty()))
+            next = next->nextInFocusChain();
+        w = next;
+    }
+    return names;
+}
+
+// Top-level windows that are still open.
+inline QStringList openWindows()
+{
+    QStringList names;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible())
+            names << w->objectName();
+    names.sort();
+    return names;
+}
+
+} // namespace dravex::test
