@@ -1,5 +1,6 @@
 #include "test_support.h"
 
+#include "screens/column_wrapped_label.h"
 #include "shell/notice_windows.h"
 
 #include <QAction>
