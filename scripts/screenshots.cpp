@@ -1,0 +1,71 @@
+// Opens the main window and the named screens, fills in a worked example where one is
+// given, and saves a picture of each window as PNG. Run under a real X server (Xvfb) by
+// scripts/screenshots.sh, so the README pictures stay current.
+#include "screens/catalog.h"
+#include "shell/application.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTimer>
+
+namespace {
+
+struct Shot
+{
+    QString window;
+    QList<QPair<QString, QString>> fields; // typed in order; Enter in the last one
+};
+
+void fill(QWidget *window, const Shot &shot)
+{
+    QLineEdit *last = nullptr;
+    for (const auto &[name, value] : shot.fields) {
+        last = window->findChild<QLineEdit *>(name);
+        if (last)
+            last->setText(value);
+    }
+    if (last) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+        QApplication::sendEvent(last, &press);
+    }
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/dravex.svg")));
+    const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
+    QDir().mkpath(outDir);
+
+    dravex::WindowRegistry registry(dravex::AllScreens());
+    dravex::addShellWindows(registry);
+
+    const QList<Shot> shots{
+        {QStringLiteral("Form2"), {}},
+        {QStringLiteral("Form1"), {}},
+        {QStringLiteral("Form15"), {}},
+        {QStringLiteral("Form5"), {{"txtapi", "30"}, {"txtem", "80"}, {"txtgv", "10000"}}},
+        {QStringLiteral("Form21"), {{"txtapi", "50"}, {"txtem", "80"}, {"txtgv", "10000"}}},
+    };
+    int index = 0;
+    QTimer::singleShot(0, [&] {
+        for (const Shot &shot : shots) {
+            QWidget *w = registry.showWindow(shot.window);
+            if (!w)
+                continue;
+            w->move(20 + 30 * index, 20 + 30 * index);
+            fill(w, shot);
+            QApplication::processEvents();
+            const QString file = outDir + QStringLiteral("/") + shot.window.toLower() + QStringLiteral(".png");
+            w->grab().save(file);
+            ++index;
+        }
+        QApplication::exit(0);
+    });
+    return app.exec();
+}
