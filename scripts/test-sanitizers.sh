@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds the whole test suite with AddressSanitizer and UndefinedBehaviorSanitizer in its
+# own build directory and runs it; any report fails the run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup-debian.sh
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DDRAVEX_BUILD_TESTS=ON \
+  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined"
+cmake --build build-asan -j"$(nproc)"
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=abort_on_error=1:detect_leaks=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+ctest --test-dir build-asan --output-on-failure -j"$(nproc)"
