@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Start-up of Dravex against a bare Qt Widgets window, alternating the two: time from
+# exec to the first paint of the first window, and peak resident memory. Prints each
+# run and the medians. Usage: bench/startup.sh BUILD_DIR [RUNS] (QT_QPA_PLATFORM as set).
+set -euo pipefail
+build=${1:?build directory}
+runs=${2:-30}
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+probe() { "$build/bench/$1" "$(date +%s%N)"; }
+# One warm-up each so both start from a warm file cache.
+probe startup_probe_dravex >/dev/null; probe startup_probe_bare >/dev/null
+: > /tmp/dravex-startup.txt
+for i in $(seq "$runs"); do
+  echo "dravex $(probe startup_probe_dravex 2>/dev/null)" >> /tmp/dravex-startup.txt
+  echo "bare $(probe startup_probe_bare 2>/dev/null)" >> /tmp/dravex-startup.txt
+done
+median() { sort -n | awk '{a[NR]=$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2)}'; }
+for what in dravex bare; do
+  t=$(awk -v w=$what '$1==w {print $2}' /tmp/dravex-startup.txt | median)
+  m=$(awk -v w=$what '$1==w {print $4}' /tmp/dravex-startup.txt | median)
+  echo "$what: median start-up $t ms, median peak memory $m KiB over $runs runs"
+  eval "${what}_t=$t; ${what}_m=$m"
+done
+awk -v a="$dravex_t" -v b="$bare_t" -v c="$dravex_m" -v d="$bare_m" \
+  'BEGIN {printf "ratio dravex/bare: time %.3f, memory %.3f\n", a/b, c/d}'
