@@ -83,10 +83,10 @@ double DensityFromSpecificGravity(double sg);
 // A whole conversion as the screen does it, each written field read back from its text.
 struct GravityConversion
 {
-    double density60 = 0;      // from API only: the density at 60 F as read back
+    double density60 = 0; // from API only: the density at 60 F as read back
     ConversionAlpha alpha;
-    double density = 0;        // at 15 C, as read back
-    double api = 0;            // at 60 F
+    double density = 0; // at 15 C, as read back
+    double api = 0;     // at 60 F
     double specificGravity = 0;
 };
 

@@ -21,10 +21,9 @@ Form4::Form4(ScreenHost &host, QWidget *parent)
         return field;
     };
     txtapi = addRow(QStringLiteral("Label1"), QStringLiteral("txtapi"), QStringLiteral("API at 60 Deg. F"), Label1);
-    txtden = addRow(QStringLiteral("Label2"), QStringLiteral("txtden"), QStringLiteral("Density at 15 Deg. C"),
-                    Label2);
-    txtspe = addRow(QStringLiteral("Label3"), QStringLiteral("txtspe"), QStringLiteral("Specific at 15 Deg. C"),
-                    Label3);
+    txtden = addRow(QStringLiteral("Label2"), QStringLiteral("txtden"), QStringLiteral("Density at 15 Deg. C"), Label2);
+    txtspe =
+        addRow(QStringLiteral("Label3"), QStringLiteral("txtspe"), QStringLiteral("Specific at 15 Deg. C"), Label3);
     content()->addLayout(rows);
 
     Label4 = makeLabel(QStringLiteral("Label4"),
