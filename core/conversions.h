@@ -1,0 +1,100 @@
+#pragma once
+
+#include "core/correction_model.h"
+
+#include <optional>
+#include <string_view>
+
+namespace dravex {
+
+// Temperature
+
+// Fahrenheit from Celsius: the factor 9 / 5 first, then times Tc, then plus 32.
+//   37 -> 98.6, 100 -> 212, -40 -> -40
+double CelsiusToFahrenheit(double celsius);
+
+// The number at the start of a text, read the lenient way: leading blanks skipped, an
+// optional sign, digits with one "." and an optional exponent; reading stops at the first
+// character that does not fit, and a text without a leading number is 0.
+//   LeadingNumber("  12.5abc") == 12.5, LeadingNumber("1E+16") == 1e16,
+//   LeadingNumber("3E") == 3, LeadingNumber("12,5") == 12, LeadingNumber("abc") == 0
+double LeadingNumber(std::string_view text);
+
+// Celsius from Fahrenheit. The difference Tf - 32 passes through its field text and is
+// read back with LeadingNumber before (D * 5) / 9, so it carries at most 15 significant
+// digits.
+//   100 -> 37.7777777777778 (shown), 212 -> 100, 44.5 -> 6.94444444444444 (shown)
+struct CelsiusFromFahrenheit
+{
+    double difference = 0;       // Tf - 32
+    double differenceAsRead = 0; // the same through its text
+    double celsius = 0;
+};
+CelsiusFromFahrenheit FahrenheitToCelsius(double fahrenheit);
+
+// Gravity conversion between API at 60 F, density at 15 C and specific gravity at 15 C.
+// It has its own short approximation of the step between the two base temperatures: a
+// coefficient by density band, unrounded, and nudges of 0.1.
+
+// The coefficient of thermal expansion of the gravity conversion, by density (kg/m3).
+// The bands have no jet fuels and limits of their own; a limit belongs to the band above
+// it. From 1074.98 up there is no group and the coefficient is 0.
+//   below 769.94             gasolines        192.4571 / rho^2 + 0.2438 / rho
+//   769.94 to below 787.52   transition zone  1489.067 / rho^2 - 0.0018684
+//   787.52 to below 1074.98  fuel oils        103.872 / rho^2 + 0.2701 / rho
+//   GravityConversionAlpha(875.295343653251).alpha == 0.00044416... (fuel oils)
+struct ConversionAlpha
+{
+    std::optional<ProductGroup> group; // empty from 1074.98 up
+    double alpha = 0;
+};
+ConversionAlpha GravityConversionAlpha(double rho);
+
+// Density at 15 C from the density at 60 F: RoundToPlaces(rho + alpha * 1000 - 0.1, 1).
+//   875.295343653251 -> 875.6, 778.844066115703 -> 779.3, 738.17335770235 -> 738.8
+struct Density15
+{
+    ConversionAlpha alpha;
+    double unrounded = 0; // rho + alpha * 1000 - 0.1
+    double density = 0;
+};
+Density15 Density15FromDensity60(double rho60);
+
+// API at 60 F from the density at 15 C: 141360.198 / rho - 131.5, less alpha, plus 0.1,
+// rounded to one place. A gravity below zero keeps its sign.
+//   850 -> 34.9, 1074.98 -> 0.1, 1100 -> -2.9
+struct Api60
+{
+    ConversionAlpha alpha;
+    double api = 0;       // 141360.198 / rho - 131.5
+    double unrounded = 0; // api - alpha + 0.1
+    double gravity = 0;   // unrounded to one place, signed
+};
+Api60 Api60FromDensity15(double rho);
+
+// Specific gravity at 15 C: the density in kg/l less 0.0011, unrounded.
+//   875.6 -> 0.8745
+double SpecificGravityFromDensity(double rho);
+
+// Density at 15 C from the specific gravity: (sg + 0.0011) * 1000, unrounded.
+//   0.85 -> 851.1 (shown)
+double DensityFromSpecificGravity(double sg);
+
+// A whole conversion as the screen does it, each written field read back from its text.
+struct GravityConversion
+{
+    double density60 = 0; // from API only: the density at 60 F as read back
+    ConversionAlpha alpha;
+    double density = 0; // at 15 C, as read back
+    double api = 0;     // at 60 F
+    double specificGravity = 0;
+};
+
+//   30 -> density 875.6, specific gravity 0.8745
+GravityConversion ConvertFromApi(double api);
+//   850 -> API 34.9, specific gravity 0.8489
+GravityConversion ConvertFromDensity(double rho);
+//   0.85 -> density 851.1, API 34.7
+GravityConversion ConvertFromSpecificGravity(double sg);
+
+} // namespace dravex

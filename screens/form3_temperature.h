@@ -1,0 +1,27 @@
+#pragma once
+
+#include "screens/screen.h"
+
+namespace dravex {
+
+// Temperature conversion: either field is typed into and Enter there writes the other.
+class Form3 : public Screen
+{
+    Q_OBJECT
+
+public:
+    explicit Form3(ScreenHost &host, QWidget *parent = nullptr);
+
+    void txtCels_KeyPress();
+    void txtFah_KeyPress();
+
+    QLabel *Label1;
+    QLineEdit *txtCels;
+    QLabel *Label2;
+    QLineEdit *txtFah;
+    QLabel *Label3;
+};
+
+QWidget *makeForm3(ScreenHost &host);
+
+} // namespace dravex

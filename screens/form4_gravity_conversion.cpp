@@ -1,0 +1,79 @@
+#include "screens/form4_gravity_conversion.h"
+
+#include "core/conversions.h"
+#include "core/correction_model.h"
+
+#include <QFormLayout>
+#include <QVBoxLayout>
+
+namespace dravex {
+
+Form4::Form4(ScreenHost &host, QWidget *parent)
+    : Screen(host, QStringLiteral("Form4"), QStringLiteral("GRAVITY CONVERSION"), parent)
+{
+    auto *rows = new QFormLayout;
+    const auto addRow = [&](const QString &labelName, const QString &fieldName, const QString &caption,
+                            QLabel *&label) {
+        label = makeLabel(labelName, caption);
+        QLineEdit *field = makeField(fieldName, caption);
+        label->setBuddy(field);
+        rows->addRow(label, field);
+        return field;
+    };
+    txtapi = addRow(QStringLiteral("Label1"), QStringLiteral("txtapi"), QStringLiteral("API at 60 Deg. F"), Label1);
+    txtden = addRow(QStringLiteral("Label2"), QStringLiteral("txtden"), QStringLiteral("Density at 15 Deg. C"), Label2);
+    txtspe =
+        addRow(QStringLiteral("Label3"), QStringLiteral("txtspe"), QStringLiteral("Specific at 15 Deg. C"), Label3);
+    content()->addLayout(rows);
+
+    Label4 = makeLabel(QStringLiteral("Label4"),
+                       QStringLiteral("Press Enter after you have entered a gravity.  Re-enter a temperature "
+                                      "if you desire to continue.   Temperatures may be entered in either block."));
+    Label4->setTextFormat(Qt::PlainText);
+    Label4->setWordWrap(true);
+    content()->addWidget(Label4);
+    setMinimumWidth(360);
+
+    setTabChain({txtapi, txtden, txtspe});
+    onEnter(txtapi, [this] { txtapi_KeyPress(); });
+    onEnter(txtden, [this] { txtden_KeyPress(); });
+    onEnter(txtspe, [this] { txtspe_KeyPress(); });
+}
+
+void Form4::txtapi_KeyPress()
+{
+    calculate([this] {
+        const double api = ReadFieldNumber(txtapi);
+        // The density at 60 F goes through the field before the step to 15 C.
+        ShowFieldNumber(txtden, DensityFromApi(api));
+        const double rho60 = ReadFieldNumber(txtden);
+        ShowFieldNumber(txtden, Density15FromDensity60(rho60).density);
+        ShowFieldNumber(txtspe, SpecificGravityFromDensity(ReadFieldNumber(txtden)));
+    });
+}
+
+void Form4::txtden_KeyPress()
+{
+    calculate([this] {
+        const double rho = ReadFieldNumber(txtden);
+        ShowFieldNumber(txtapi, Api60FromDensity15(rho).gravity);
+        ShowFieldNumber(txtspe, SpecificGravityFromDensity(rho));
+    });
+}
+
+void Form4::txtspe_KeyPress()
+{
+    calculate([this] {
+        const double sg = ReadFieldNumber(txtspe);
+        ShowFieldNumber(txtden, DensityFromSpecificGravity(sg));
+        const double rho = ReadFieldNumber(txtden);
+        ShowFieldNumber(txtapi, Api60FromDensity15(rho).gravity);
+    });
+}
+
+QWidget *makeForm4(ScreenHost &host)
+{
+    return new Form4(host);
+}
+
+} // namespace dravex

@@ -1,0 +1,137 @@
+#include "core/conventions.h"
+#include "core/conversions.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace dravex {
+namespace {
+
+std::string shown(double x)
+{
+    return FormatFieldNumber(x);
+}
+
+TEST(TemperatureConversion, ShowsWorkedExamples)
+{
+    const struct
+    {
+        double celsius;
+        const char *fahrenheit;
+    } toFahrenheit[] = {{100, "212"}, {-40, "-40"}, {37, "98.6"}, {0, "32"}, {-17.5, "0.5"}};
+    for (const auto &c : toFahrenheit)
+        EXPECT_EQ(shown(CelsiusToFahrenheit(c.celsius)), c.fahrenheit) << c.celsius;
+
+    const struct
+    {
+        double fahrenheit;
+        const char *celsius;
+    } toCelsius[] = {
+        {212, "100"},
+        {32, "0"},
+        {100, "37.7777777777778"},
+        {0, "-17.7777777777778"},
+        {98.6, "37"},
+        // Only "." is a decimal point: the fraction of Tf - 32 survives its text.
+        {44.5, "6.94444444444444"},
+        // 14.01 - 32 is -17.990000000000002; its text "-17.99" is what is divided.
+        {14.01, "-9.99444444444444"},
+    };
+    for (const auto &c : toCelsius)
+        EXPECT_EQ(shown(FahrenheitToCelsius(c.fahrenheit).celsius), c.celsius) << c.fahrenheit;
+}
+
+TEST(TemperatureConversion, LeadingNumberStopsAtFirstMisfit)
+{
+    const struct
+    {
+        const char *text;
+        double value;
+    } cases[] = {
+        {"  12.5abc", 12.5}, {"1E+16", 1e16}, {"-1.5E-05", -1.5e-5}, {"3E", 3},   {"3E+", 3},
+        {"12,5", 12},        {"abc", 0},      {"", 0},               {"-", 0},    {".5", 0.5},
+        {"+7.", 7},          {"1.2.3", 1.2},  {"\t-0.25 x", -0.25},  {"1e-400", 0},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(LeadingNumber(c.text), c.value) << c.text;
+    EXPECT_THROW(LeadingNumber("1E999"), CalcFault);
+}
+
+TEST(TemperatureConversion, HugeValuesAreOverflowsNotInfinity)
+{
+    EXPECT_THROW(CelsiusToFahrenheit(1e308), CalcFault);
+    EXPECT_THROW(FahrenheitToCelsius(1e308), CalcFault);
+}
+
+TEST(GravityConversion, BandsHaveTheirOwnLimits)
+{
+    using G = ProductGroup;
+    const struct
+    {
+        double rho;
+        std::optional<G> group;
+    } cases[] = {
+        {769.93, G::Gasolines},   {769.94, G::TransitionZone}, {787.51, G::TransitionZone},
+        {787.52, G::FuelOils},    {838.93, G::FuelOils},       {1074.97, G::FuelOils},
+        {1074.98, std::nullopt}, {-5, G::Gasolines},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(GravityConversionAlpha(c.rho).group, c.group) << c.rho;
+    EXPECT_EQ(GravityConversionAlpha(769.94).alpha, 1489.067 / (769.94 * 769.94) - 0.0018684);
+    EXPECT_EQ(GravityConversionAlpha(2000).alpha, 0);
+}
+
+TEST(GravityConversion, FromApiWritesDensityThenSpecificGravity)
+{
+    const struct
+    {
+        double api;
+        const char *density60;
+        ProductGroup group;
+        const char *density;
+        const char *sg;
+    } cases[] = {
+        {30, "875.295343653251", ProductGroup::FuelOils, "875.6", "0.8745"},
+        {50, "778.844066115703", ProductGroup::TransitionZone, "779.3", "0.7782"},
+        {60, "738.17335770235", ProductGroup::Gasolines, "738.8", "0.7377"},
+    };
+    for (const auto &c : cases) {
+        const GravityConversion r = ConvertFromApi(c.api);
+        EXPECT_EQ(shown(r.density60), c.density60) << c.api;
+        EXPECT_EQ(r.alpha.group, c.group) << c.api;
+        EXPECT_EQ(shown(r.density), c.density) << c.api;
+        EXPECT_EQ(shown(r.specificGravity), c.sg) << c.api;
+    }
+    EXPECT_EQ(shown(ConvertFromApi(30).alpha.alpha), "0.000444159567786109");
+    EXPECT_THROW(ConvertFromApi(-131.5), CalcFault);
+}
+
+TEST(GravityConversion, ToApiKeepsTheSignOfTheGravity)
+{
+    const struct
+    {
+        const char *name;
+        GravityConversion r;
+        const char *api;
+        const char *density;
+        const char *sg;
+    } cases[] = {
+        {"density 850", ConvertFromDensity(850), "34.9", "850", "0.8489"},
+        {"no group from 1074.98", ConvertFromDensity(1074.98), "0.1", "1074.98", "1.07388"},
+        {"below zero API", ConvertFromDensity(1100), "-2.9", "1100", "1.0989"},
+        {"between -0.05 and 0 shows 0", ConvertFromDensity(1076.2), "0", "1076.2", "1.0751"},
+        {"specific gravity 0.85", ConvertFromSpecificGravity(0.85), "34.7", "851.1", "0.85"},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(shown(c.r.api), c.api) << c.name;
+        EXPECT_EQ(shown(c.r.density), c.density) << c.name;
+        EXPECT_EQ(shown(c.r.specificGravity), c.sg) << c.name;
+    }
+    EXPECT_EQ(shown(Api60FromDensity15(850).api), "34.8061152941177");
+    EXPECT_THROW(ConvertFromDensity(0), CalcFault);
+    EXPECT_THROW(ConvertFromSpecificGravity(-0.0011), CalcFault);
+}
+
+} // namespace
+} // namespace dravex
