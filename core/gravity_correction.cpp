@@ -79,8 +79,7 @@ GlassCorrection glassCorrection(double linear, double square, double dt, double 
 
 // The eight substitution passes from the density at the observed temperature; x, y and z
 // kept to `places` decimals. Every pass starts from the previous pass's density.
-SubstitutionPasses substitute(double densityAtTemperature, ExpansionPair k, double dt, bool atOrAboveBase,
-                              int places)
+SubstitutionPasses substitute(double densityAtTemperature, ExpansionPair k, double dt, bool atOrAboveBase, int places)
 {
     SubstitutionPasses passes{};
     double rho = densityAtTemperature;
@@ -117,13 +116,12 @@ Api60Correction ObservedApiToApi60(double api, double t, TemperatureDifference f
 
     c.observedDensity = RoundToPlaces(DensityFromApi(api), 2);
 
-    c.deltaTSquared = form == TemperatureDifference::WholeDegrees ? squareInt16(wholeDegrees)
-                                                                  : Finite(c.deltaT * c.deltaT);
+    c.deltaTSquared =
+        form == TemperatureDifference::WholeDegrees ? squareInt16(wholeDegrees) : Finite(c.deltaT * c.deltaT);
     c.glass = glassCorrection(kGlassLinear60, kGlassSquare60, c.deltaT, c.deltaTSquared, atOrAboveBase);
     c.densityAtTemperature = RoundToPlaces(Finite(c.observedDensity * c.glass.factor), 2);
 
-    c.passes = substitute(c.densityAtTemperature, {kCrudeK0PerF, kCrudeK1PerF}, c.deltaT, atOrAboveBase,
-                          kPlaces60);
+    c.passes = substitute(c.densityAtTemperature, {kCrudeK0PerF, kCrudeK1PerF}, c.deltaT, atOrAboveBase, kPlaces60);
     c.density60 = c.passes.back().density;
     c.api60 = Divide(141360.198, c.density60) - 131.5;
     return c;

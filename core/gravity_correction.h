@@ -56,7 +56,7 @@ enum class TemperatureDifference {
 // An API gravity at 60 F and the working behind it.
 struct Api60Correction
 {
-    double deltaT = 0;          // whole degrees on Table 5A
+    double deltaT = 0; // whole degrees on Table 5A
     double deltaTSquared = 0;
     double observedDensity = 0; // kg/m3 from the observed gravity, rounded to 2 places
     GlassCorrection glass;
@@ -100,7 +100,7 @@ struct Density15Correction
     double deltaT = 0;
     double deltaTSquared = 0;
     GlassCorrection glass;
-    double densityAtTemperature = 0; // observed density * HYC, rounded to 2 places
+    double densityAtTemperature = 0;   // observed density * HYC, rounded to 2 places
     std::optional<ProductGroup> group; // Table 53A: crude oils; 53B: the band, if any
     double k0 = 0;
     double k1 = 0;

@@ -22,9 +22,9 @@ Table54Screen::Table54Screen(ScreenHost &host, Table table, QWidget *parent)
     txtem = addField(columns.inputs, QStringLiteral("txtem"), QStringLiteral("Temperature to 0.25 Degrees C"));
     txtgv = addField(columns.inputs, QStringLiteral("txtgv"), QStringLiteral("Gross Liters"));
     txtvcf = addField(columns.results, QStringLiteral("txtvcf"), QStringLiteral("Volume Correction Factor"));
-    txtlts = addField(columns.results, QStringLiteral("txtlts"),
-                      a ? QStringLiteral("Your Net Liters at 15 C are:")
-                        : QStringLiteral("Your Net Litrers at 15 C are:"));
+    txtlts =
+        addField(columns.results, QStringLiteral("txtlts"),
+                 a ? QStringLiteral("Your Net Liters at 15 C are:") : QStringLiteral("Your Net Litrers at 15 C are:"));
     txtbbl = addField(columns.results, QStringLiteral("txtbbl"),
                       a ? QStringLiteral("Net Barrels at 60 Deg F are:") : QStringLiteral("Net Barrels at 60 F are:"));
     txtgal = addField(columns.results, QStringLiteral("txtgal"), QStringLiteral("Net Gallons at 60 F:"));
@@ -33,8 +33,9 @@ Table54Screen::Table54Screen(ScreenHost &host, Table table, QWidget *parent)
     txtlf->setMaximumWidth(100);
     txtltn = addField(columns.results, QStringLiteral("txtltn"), QStringLiteral("Long Tons Table 57"));
 
-    auto *disclaimer = makeLabel(QString(), QStringLiteral(
-        "Not responsible for errors as there are different tables and methods of calculations."));
+    auto *disclaimer = makeLabel(
+        QString(),
+        QStringLiteral("Not responsible for errors as there are different tables and methods of calculations."));
     disclaimer->setWordWrap(true);
     content()->addWidget(disclaimer);
 

@@ -11,8 +11,8 @@
 
 namespace dravex {
 
-GravityScreen::GravityScreen(ScreenHost &host, const QString &name, const QString &caption,
-                             const Captions &captions, QWidget *parent)
+GravityScreen::GravityScreen(ScreenHost &host, const QString &name, const QString &caption, const Captions &captions,
+                             QWidget *parent)
     : Screen(host, name, caption, parent)
 {
     auto *grid = new QGridLayout;
