@@ -1,0 +1,180 @@
+#include "core/gravity_correction.h"
+
+#include "core/conventions.h"
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace dravex {
+
+namespace {
+
+// Table 5A and 5B constants, per F.
+constexpr double kBase60 = 60;
+constexpr double kGlassLinear60 = 0.00001278;
+constexpr double kGlassSquare60 = 0.0000000062;
+constexpr double kCrudeK0PerF = 341.0957;
+constexpr double kCrudeK1PerF = 0;
+constexpr int kPlaces60 = 8;
+
+// Table 53A and 53B constants, per C.
+constexpr double kBase15 = 15;
+constexpr double kGlassLinear15 = 0.000023;
+constexpr double kGlassSquare15 = 0.00000002;
+constexpr double kCrudeK0PerC = 613.9723;
+constexpr double kCrudeK1PerC = 0;
+constexpr int kPlaces15 = 9;
+
+struct ExpansionPair
+{
+    double k0;
+    double k1;
+};
+
+constexpr ExpansionPair kTable53BGasolines{346.4228, 0.4388};
+constexpr ExpansionPair kTable53BJetFuels{594.5418, 0};
+constexpr ExpansionPair kTable53BFuelOils{186.9696, 0.4862};
+
+// A 16-bit signed whole number as Table 5A holds its temperature difference.
+std::int16_t toInt16(double whole)
+{
+    if (whole < std::numeric_limits<std::int16_t>::min() || whole > std::numeric_limits<std::int16_t>::max())
+        throw CalcFault(CalcFault::Kind::Overflow);
+    return static_cast<std::int16_t>(whole);
+}
+
+// The nearest whole number, halves to the even neighbour: 17.5 -> 18, 16.5 -> 16,
+// -0.5 -> 0. The fraction v - floor(v) is exact for every finite double.
+double roundHalfToEven(double v)
+{
+    const double down = std::floor(v);
+    const double fraction = v - down;
+    if (fraction > 0.5)
+        return down + 1;
+    if (fraction < 0.5)
+        return down;
+    return std::fmod(down, 2) == 0 ? down : down + 1;
+}
+
+// The 16-bit product dT * dT: 181 * 181 = 32761 fits, 182 * 182 = 33124 does not.
+std::int16_t squareInt16(std::int16_t v)
+{
+    const std::int32_t product = std::int32_t{v} * std::int32_t{v};
+    if (product > std::numeric_limits<std::int16_t>::max())
+        throw CalcFault(CalcFault::Kind::Overflow);
+    return static_cast<std::int16_t>(product);
+}
+
+// Glass hydrometer correction from the difference, its square and the side of the base
+// temperature the typed temperature lies on.
+GlassCorrection glassCorrection(double linear, double square, double dt, double dtSquared, bool atOrAboveBase)
+{
+    GlassCorrection g;
+    g.a1 = RoundToPlaces(Finite(linear * dt), 9);
+    g.a2 = RoundToPlaces(Finite(square * dtSquared), 9);
+    g.factor = atOrAboveBase ? (1 - g.a1) - g.a2 : (1 + g.a1) - g.a2;
+    return g;
+}
+
+// The eight substitution passes from the density at the observed temperature; x, y and z
+// kept to `places` decimals. Every pass starts from the previous pass's density.
+SubstitutionPasses substitute(double densityAtTemperature, ExpansionPair k, double dt, bool atOrAboveBase, int places)
+{
+    SubstitutionPasses passes{};
+    double rho = densityAtTemperature;
+    for (SubstitutionPass &p : passes) {
+        p.q = TruncateToPlaces(Divide(k.k0, rho), 8);
+        p.k0 = TruncateToPlaces(Divide(p.q, rho), 10);
+        p.k1 = TruncateToPlaces(Divide(k.k1, rho), 10);
+        p.alpha = RoundToPlaces(p.k0 + p.k1, 7);
+        p.x = TruncateToPlaces(Finite(p.alpha * dt), places);
+        p.y = TruncateToPlaces(0.8 * p.x, places);
+        p.z = RoundToPlaces(Finite(p.x * p.y), places);
+        p.exponent = atOrAboveBase ? -p.x - p.z : p.x - p.z;
+        p.vcf = RoundToPlaces(Finite(std::exp(p.exponent)), 6);
+        p.density = TruncateToPlaces(Divide(densityAtTemperature, p.vcf), 3);
+        rho = p.density;
+    }
+    return passes;
+}
+
+} // namespace
+
+Api60Correction ObservedApiToApi60(double api, double t, TemperatureDifference form)
+{
+    Api60Correction c;
+    const bool atOrAboveBase = t >= kBase60;
+    const double difference = Finite(t - kBase60);
+    std::int16_t wholeDegrees = 0;
+    if (form == TemperatureDifference::WholeDegrees) {
+        wholeDegrees = toInt16(roundHalfToEven(difference));
+        c.deltaT = wholeDegrees;
+    } else {
+        c.deltaT = difference;
+    }
+
+    c.observedDensity = RoundToPlaces(DensityFromApi(api), 2);
+
+    c.deltaTSquared =
+        form == TemperatureDifference::WholeDegrees ? squareInt16(wholeDegrees) : Finite(c.deltaT * c.deltaT);
+    c.glass = glassCorrection(kGlassLinear60, kGlassSquare60, c.deltaT, c.deltaTSquared, atOrAboveBase);
+    c.densityAtTemperature = RoundToPlaces(Finite(c.observedDensity * c.glass.factor), 2);
+
+    c.passes = substitute(c.densityAtTemperature, {kCrudeK0PerF, kCrudeK1PerF}, c.deltaT, atOrAboveBase, kPlaces60);
+    c.density60 = c.passes.back().density;
+    c.api60 = Divide(141360.198, c.density60) - 131.5;
+    return c;
+}
+
+double ShownApi60(double api60)
+{
+    return std::copysign(RoundToPlaces(api60, 1), api60);
+}
+
+std::optional<ProductGroup> Table53BGroup(double observedDensity)
+{
+    if (observedDensity >= 650 && observedDensity <= 778.5)
+        return ProductGroup::Gasolines;
+    if (observedDensity > 778.5 && observedDensity <= 838.5)
+        return ProductGroup::JetFuels;
+    if (observedDensity > 838.5 && observedDensity <= 1075)
+        return ProductGroup::FuelOils;
+    return std::nullopt;
+}
+
+Density15Correction ObservedDensityToDensity15(double observedDensity, double t, DensityTable table)
+{
+    Density15Correction c;
+    const bool atOrAboveBase = t >= kBase15;
+    c.deltaT = Finite(t - kBase15);
+    c.deltaTSquared = Finite(c.deltaT * c.deltaT);
+    c.glass = glassCorrection(kGlassLinear15, kGlassSquare15, c.deltaT, c.deltaTSquared, atOrAboveBase);
+    c.densityAtTemperature = RoundToPlaces(Finite(observedDensity * c.glass.factor), 2);
+
+    ExpansionPair k{kCrudeK0PerC, kCrudeK1PerC};
+    if (table == DensityTable::Table53A) {
+        c.group = ProductGroup::CrudeOils;
+    } else {
+        c.group = Table53BGroup(observedDensity);
+        if (!c.group) {
+            // No band: the passes run without expansion.
+            c.outOfRange = true;
+            k = {0, 0};
+        } else if (*c.group == ProductGroup::Gasolines) {
+            k = kTable53BGasolines;
+        } else if (*c.group == ProductGroup::JetFuels) {
+            k = kTable53BJetFuels;
+        } else {
+            k = kTable53BFuelOils;
+        }
+    }
+    c.k0 = k.k0;
+    c.k1 = k.k1;
+
+    c.passes = substitute(c.densityAtTemperature, k, c.deltaT, atOrAboveBase, kPlaces15);
+    c.density15 = c.passes.back().density;
+    return c;
+}
+
+} // namespace dravex
