@@ -38,8 +38,8 @@ bool WedgeBeyondLimit(double innage, double limit)
     return innage > limit;
 }
 
-WedgeVolume WedgeQuantity(double innage, double hatchToBulkhead, double tankDepth, double trim,
-                          double vesselLength, double tankWidth, WedgeUnits units)
+WedgeVolume WedgeQuantity(double innage, double hatchToBulkhead, double tankDepth, double trim, double vesselLength,
+                          double tankWidth, WedgeUnits units)
 {
     WedgeVolume w;
     // The tape leans with the trim: it meets the bottom (TD * T) / VL further aft than the

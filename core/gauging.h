@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/correction_model.h"
-
 #include <array>
 
 namespace dravex {
@@ -46,8 +44,8 @@ struct WedgeVolume
 //   English 600, 40, 30, 10, 20, 26, 50, innage 0.25 ft: H 0.345, V 357.075, M 5.056, 31.8 bbl
 //   English same tank, innage 0.5 ft (beyond the limit 0.3): M 15.037, 94.58 bbl
 //   Metric 200, 12, 10, 2, 8, 10, 20, innage 0.05 m: H 0.068, V 4.624, 2.312 m3
-WedgeVolume WedgeQuantity(double innage, double hatchToBulkhead, double tankDepth, double trim,
-                          double vesselLength, double tankWidth, WedgeUnits units);
+WedgeVolume WedgeQuantity(double innage, double hatchToBulkhead, double tankDepth, double trim, double vesselLength,
+                          double tankWidth, WedgeUnits units);
 
 // ---- Stop gauge: the tank quantity at which to stop a transfer of a net quantity ----
 
