@@ -125,10 +125,13 @@ void DeskCalculator::Operator(char op, const DivisionByZero &divisionByZero)
         case '%': {
             const double a = numberOf(m_accumulator);
             const double b = numberOf(m_operand);
-            // "%" has already divided its operand by 100; what remains is a product.
-            const double result = m_pendingOperator == '+'   ? a + b
-                                  : m_pendingOperator == '-' ? a - b
-                                                             : a * b;
+            double result = 0;
+            if (m_pendingOperator == '+')
+                result = a + b;
+            else if (m_pendingOperator == '-')
+                result = a - b;
+            else
+                result = a * b; // "X", and "%" whose operand is already divided by 100
             m_accumulator = Finite(result);
             break;
         }

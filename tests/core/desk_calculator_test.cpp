@@ -10,45 +10,28 @@
 namespace dravex {
 namespace {
 
-// Presses one key named as on its button: "0" to "9", ".", "/", "+", "X", "-", "=", "%",
-// "CE" or "C". A number of more than one digit is typed digit by digit.
-void press(DeskCalculator &calc, const std::string &key, std::vector<std::string> &boxes)
-{
-    if (key == "C")
-        calc.Cancel();
-    else if (key == "CE")
-        calc.CancelEntry();
-    else if (key == ".")
-        calc.Decimal();
-    else if (key == "%")
-        calc.Percent();
-    else if (key.size() == 1 && key[0] >= '0' && key[0] <= '9')
-        calc.Number(key[0] - '0');
-    else if (key.size() == 1)
-        calc.Operator(key[0], [&] { boxes.push_back("box over " + calc.display()); });
-    else
-        for (char c : key)
-            press(calc, std::string(1, c), boxes);
-}
-
-std::vector<std::string> split(const std::string &keys)
-{
-    std::istringstream in(keys);
-    std::vector<std::string> out;
-    for (std::string key; in >> key;)
-        out.push_back(key);
-    return out;
-}
-
-// The display after each key; a division-by-zero message shows up as "box over <display
-// while the box is up>" in place of that key's display, which follows it.
+// Presses keys named as on their buttons, blank-separated: "0" to "9", ".", "/", "+",
+// "X", "-", "=", "%", "CE" or "C"; a longer number is typed digit by digit. Returns the
+// display after each key; a division-by-zero message shows up as "box over <display while
+// the box is up>" before its key's display.
 std::vector<std::string> run(DeskCalculator &calc, const std::string &keys)
 {
     std::vector<std::string> shown;
-    for (const std::string &key : split(keys)) {
-        std::vector<std::string> boxes;
-        press(calc, key, boxes);
-        shown.insert(shown.end(), boxes.begin(), boxes.end());
+    std::istringstream in(keys);
+    for (std::string key; in >> key;) {
+        if (key == "C")
+            calc.Cancel();
+        else if (key == "CE")
+            calc.CancelEntry();
+        else if (key == ".")
+            calc.Decimal();
+        else if (key == "%")
+            calc.Percent();
+        else if (key[0] >= '0' && key[0] <= '9')
+            for (char digit : key)
+                digit == '.' ? calc.Decimal() : calc.Number(digit - '0');
+        else
+            calc.Operator(key[0], [&] { shown.push_back("box over " + calc.display()); });
         shown.push_back(calc.display());
     }
     return shown;
@@ -93,7 +76,6 @@ TEST(DeskCalculator, BuildsNumbersAndOperatesLikeTheDeskCalculator)
         {"2 + 3 = =", {"2.", "2.", "3.", "5", "5"}},
         {"2 + 3 = - 1 =", {"2.", "2.", "3.", "5", "5", "1.", "4"}},
         {"1 / 3 =", {"1.", "1.", "3.", "0.333333333333333"}},
-        {"2 / 8 =", {"2.", "2.", "8.", "0.25"}},
         {"5 % =", {"5.", "0.05", "0.05"}},
         {"5 % = + 1 =", {"5.", "0.05", "0.05", "0.05", "1.", "1.05"}},
         // "%" replaces a pending "+" by the product.
@@ -102,27 +84,11 @@ TEST(DeskCalculator, BuildsNumbersAndOperatesLikeTheDeskCalculator)
         {"99999999 X 99999999 = %", {"99999999.", "99999999.", "99999999.", "9.9999998E+15", "99999998000000"}},
         // Negative zero is zero: the message, and the first operand stays.
         {"5 / - 0 =", {"5.", "5.", "-", "-0.", "box over -0.", "5."}},
-        {"0 / 0 =", {"0.", "0.", "0.", "box over 0.", "0."}},
     };
     for (const auto &c : cases) {
         DeskCalculator calc;
         EXPECT_EQ(run(calc, c.keys), c.shown) << c.keys;
     }
-}
-
-TEST(DeskCalculator, ClearKeepsNothingAndLoadKeepsTheRegisters)
-{
-    DeskCalculator calc;
-    run(calc, "7 / 0 =");
-    EXPECT_EQ(calc.accumulator(), DeskCalculator::Register("7."));
-    calc.Load();
-    EXPECT_EQ(calc.accumulator(), DeskCalculator::Register("7."));
-    EXPECT_EQ(calc.display(), "0.");
-    calc.Cancel();
-    EXPECT_EQ(calc.accumulator(), DeskCalculator::Register(0.0));
-    EXPECT_EQ(calc.operand(), DeskCalculator::Register(0.0));
-    EXPECT_EQ(calc.pendingOperator(), ' ');
-    EXPECT_EQ(calc.operandCount(), 0);
 }
 
 std::string zeros(int n)
@@ -133,12 +99,12 @@ std::string zeros(int n)
 struct FaultCase
 {
     const char *name;
-    std::string before;     // keys that go through
-    std::string faulting;   // the key that fails
+    std::string before;   // keys that go through
+    std::string faulting; // the key that fails
     CalcFault::Kind kind;
-    std::string display;    // shown after the fault
-    std::string recovery;   // keys pressed next
-    std::string recovered;  // shown after them
+    std::string display;   // shown after the fault
+    std::string recovery;  // keys pressed next
+    std::string recovered; // shown after them
 };
 
 TEST(DeskCalculator, FaultStopsTheKeyAndTheCalculatorGoesOn)
@@ -147,7 +113,8 @@ TEST(DeskCalculator, FaultStopsTheKeyAndTheCalculatorGoesOn)
     const std::string tiny = ". " + zeros(299) + "1";
     const FaultCase cases[] = {
         {"lone minus converted", "2 + -", "%", CalcFault::Kind::NotANumber, "-", "3 =", "-1"},
-        {"product overflows", "C " + big + " X " + big, "=", CalcFault::Kind::Overflow, big + ".", "C 2 + 3 =", "5"},
+        // The failed "=" had counted its operand: past two, operators wait for C.
+        {"product overflows", big + " X " + big, "=", CalcFault::Kind::Overflow, big + ".", "= 2 + 3 =", "3."},
         {"quotient overflows", big + " / " + tiny, "=", CalcFault::Kind::Overflow, "0." + zeros(299) + "1",
          "C 6 / 3 =", "2"},
         {"display beyond double range", "1" + zeros(400), "%", CalcFault::Kind::Overflow, "1" + zeros(400) + ".",
@@ -167,17 +134,6 @@ TEST(DeskCalculator, FaultStopsTheKeyAndTheCalculatorGoesOn)
         EXPECT_EQ(calc.accumulator(), accumulator) << c.name;
         EXPECT_EQ(run(calc, c.recovery).back(), c.recovered) << c.name;
     }
-}
-
-TEST(DeskCalculator, AfterAnOverflowOperatorsWaitForClear)
-{
-    DeskCalculator calc;
-    const std::string big = "1" + zeros(300);
-    run(calc, big + " X " + big);
-    EXPECT_THROW(run(calc, "="), CalcFault);
-    // The failed "=" had counted its operand: past two, operators do nothing.
-    EXPECT_EQ(run(calc, "= 2 + 3 ="), (std::vector<std::string>{big + ".", "2.", "2.", "3.", "3."}));
-    EXPECT_EQ(run(calc, "C 2 + 3 ="), (std::vector<std::string>{"0.", "2.", "2.", "3.", "5"}));
 }
 
 TEST(DeskCalculator, OperandCountIsSixteenBits)
