@@ -1,0 +1,206 @@
+#include "screens/form14_calculator.h"
+
+#include <QFont>
+#include <QGridLayout>
+#include <QKeySequence>
+#include <QPainter>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include <vector>
+
+namespace dravex {
+
+namespace {
+
+// Operator(i) has the caption and code kOperatorCodes[i].
+constexpr char kOperatorCodes[] = {'/', '+', 'X', '-', '='};
+
+// The display keeps its right end in view: a number too long for it is cut on the left,
+// as on a desk calculator, so the digit just typed is always seen. The window keeps its
+// size whatever the length.
+class ReadoutLabel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QFrame::paintEvent(event);
+        QPainter painter(this);
+        if (hasFocus()) {
+            painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+            painter.drawRect(contentsRect().adjusted(1, 1, -1, -1));
+        }
+        QRect area = contentsRect().adjusted(margin() + 6, 0, -(margin() + 6), 0);
+        painter.setClipRect(area);
+        const int width = fontMetrics().horizontalAdvance(text());
+        if (width > area.width())
+            area.setLeft(area.right() - width);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(area, Qt::AlignRight | Qt::AlignVCenter, text());
+    }
+};
+
+} // namespace
+
+Form14::Form14(ScreenHost &host, QWidget *parent)
+    : Screen(host, QStringLiteral("Form14"), QStringLiteral("CALCULATOR"), parent)
+{
+    Readout = new ReadoutLabel(QStringLiteral("0."), this);
+    Readout->setObjectName(QStringLiteral("Readout"));
+    Readout->setAccessibleName(tr("Display"));
+    Readout->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Readout->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Readout->setAutoFillBackground(true);
+    QPalette colours = Readout->palette();
+    colours.setColor(QPalette::Window, Qt::white);
+    colours.setColor(QPalette::WindowText, Qt::black);
+    Readout->setPalette(colours);
+    QFont digits = Readout->font();
+    digits.setPointSizeF(digits.pointSizeF() * 1.6);
+    Readout->setFont(digits);
+    Readout->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    Readout->setMinimumHeight(Readout->sizeHint().height() + 8);
+    // It takes the focus so that the keyboard and a screen reader can start at the display.
+    Readout->setFocusPolicy(Qt::TabFocus);
+
+    for (int i = 0; i < 10; ++i)
+        Number[i] = makeKey(QStringLiteral("Number"), QString::number(i), i);
+    for (int i = 0; i < 5; ++i)
+        Operator[i] = makeKey(QStringLiteral("Operator"), QString(QLatin1Char(kOperatorCodes[i])), i);
+    Decimal = makeKey(QStringLiteral("Decimal"), QStringLiteral("."));
+    Percent = makeKey(QStringLiteral("Percent"), QStringLiteral("%"));
+    CancelEntry = makeKey(QStringLiteral("CancelEntry"), QStringLiteral("CE"));
+    Cancel = makeKey(QStringLiteral("Cancel"), QStringLiteral("C"));
+
+    // Digits on the left, functions in the two right columns; 0 is two columns wide.
+    auto *grid = new QGridLayout;
+    grid->setSpacing(6);
+    grid->addWidget(Readout, 0, 0, 1, 5);
+    const std::vector<std::vector<QPushButton *>> rows{
+        {Number[7], Number[8], Number[9], Cancel, CancelEntry},
+        {Number[4], Number[5], Number[6], Operator[1], Operator[3]},
+        {Number[1], Number[2], Number[3], Operator[2], Operator[0]},
+    };
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 5; ++c)
+            grid->addWidget(rows[r][c], r + 1, c);
+    grid->addWidget(Number[0], 4, 0, 1, 2);
+    grid->addWidget(Decimal, 4, 2);
+    grid->addWidget(Operator[4], 4, 3);
+    grid->addWidget(Percent, 4, 4);
+    content()->addLayout(grid);
+
+    setTabChain({Readout,     Number[7],   Number[8],   Number[9],   Cancel,      CancelEntry, Number[4],
+                 Number[5],   Number[6],   Operator[1], Operator[3], Number[1],   Number[2],   Number[3],
+                 Operator[2], Operator[0], Number[0],   Decimal,     Operator[4], Percent});
+
+    for (int i = 0; i < 10; ++i) {
+        connect(Number[i], &QPushButton::clicked, this, [this, i] { Number_Click(i); });
+        addKeys(Number[i], {Qt::Key_0 + i});
+    }
+    for (int i = 0; i < 5; ++i)
+        connect(Operator[i], &QPushButton::clicked, this, [this, i] { Operator_Click(i); });
+    connect(Decimal, &QPushButton::clicked, this, &Form14::Decimal_Click);
+    connect(Percent, &QPushButton::clicked, this, &Form14::Percent_Click);
+    connect(CancelEntry, &QPushButton::clicked, this, &Form14::CancelEntry_Click);
+    connect(Cancel, &QPushButton::clicked, this, &Form14::Cancel_Click);
+
+    addKeys(Operator[0], {Qt::Key_Slash});
+    addKeys(Operator[1], {Qt::Key_Plus});
+    addKeys(Operator[2], {Qt::Key_Asterisk, Qt::Key_X});
+    addKeys(Operator[3], {Qt::Key_Minus});
+    addKeys(Operator[4], {Qt::Key_Equal, Qt::Key_Return, Qt::Key_Enter});
+    addKeys(Decimal, {Qt::Key_Period});
+    addKeys(Percent, {Qt::Key_Percent});
+    addKeys(CancelEntry, {Qt::Key_Delete});
+    addKeys(Cancel, {Qt::Key_Escape});
+
+    Form_Load();
+}
+
+QPushButton *Form14::makeKey(const QString &name, const QString &caption, int index)
+{
+    auto *button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    if (index >= 0)
+        button->setProperty("index", index);
+    button->setMinimumSize(52, 40);
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    return button;
+}
+
+void Form14::addKeys(QPushButton *button, std::initializer_list<int> keys)
+{
+    QStringList names;
+    for (int key : keys) {
+        // Keypad keys find these too: a shortcut without the keypad modifier matches them.
+        auto *shortcut = new QShortcut(QKeySequence(key), this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
+        names << QKeySequence(key).toString(QKeySequence::NativeText);
+    }
+    button->setToolTip(tr("Key: %1").arg(names.join(tr(" or "))));
+}
+
+void Form14::press(const std::function<void()> &key)
+{
+    calculate(key);
+    showReadout();
+}
+
+void Form14::showReadout()
+{
+    Readout->setText(QString::fromStdString(m_calc.display()));
+}
+
+void Form14::Form_Load()
+{
+    m_calc.Load();
+    showReadout();
+}
+
+void Form14::Number_Click(int index)
+{
+    press([&] { m_calc.Number(Number[index]->text().toInt()); });
+}
+
+void Form14::Operator_Click(int index)
+{
+    const char op = Operator[index]->text().at(0).toLatin1();
+    press([&] {
+        m_calc.Operator(op, [this] {
+            showReadout();
+            host().showWarning(this, QStringLiteral("Calculator"), QStringLiteral("Can't divide by zero"));
+        });
+    });
+}
+
+void Form14::Decimal_Click()
+{
+    press([&] { m_calc.Decimal(); });
+}
+
+void Form14::Percent_Click()
+{
+    press([&] { m_calc.Percent(); });
+}
+
+void Form14::CancelEntry_Click()
+{
+    press([&] { m_calc.CancelEntry(); });
+}
+
+void Form14::Cancel_Click()
+{
+    press([&] { m_calc.Cancel(); });
+}
+
+QWidget *makeForm14(ScreenHost &host)
+{
+    return new Form14(host);
+}
+
+} // namespace dravex

@@ -1,0 +1,158 @@
+#include "test_support.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+using namespace dravex::test;
+
+namespace {
+
+QPushButton *key(QWidget *w, const QString &caption)
+{
+    for (auto *button : w->findChildren<QPushButton *>())
+        if (button->text() == caption)
+            return button;
+    qFatal("no key %s", qPrintable(caption));
+}
+
+QString readout(QWidget *w)
+{
+    return control<QLabel>(w, "Readout")->text();
+}
+
+// Clicks the keys named by their captions and returns the display after each.
+QStringList click(QWidget *w, const QString &keys)
+{
+    QStringList shown;
+    for (const QString &caption : keys.split(' ', Qt::SkipEmptyParts)) {
+        key(w, caption)->click();
+        shown << readout(w);
+    }
+    return shown;
+}
+
+QWidget *openActive(Program &program)
+{
+    QWidget *w = program.show("Form14");
+    w->activateWindow();
+    if (!QTest::qWaitForWindowActive(w))
+        qFatal("calculator window not active");
+    return w;
+}
+
+} // namespace
+
+class CalculatorScreenTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void shows_worked_sequences_through_the_buttons_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("equals stores the next operand")
+            << "2 + 3 = 4 X 2 =" << QStringList{"2.", "2.", "3.", "5", "4.", "4", "2.", "8"};
+        QTest::newRow("percent multiplies")
+            << "2 0 0 X 1 0 % =" << QStringList{"2.", "20.", "200.", "200.", "1.", "10.", "0.1", "20"};
+        QTest::newRow("clear entry, clear") << "9 - 5 CE 3 = C" << QStringList{"9.", "9.", "5.", "0.", "3.", "6", "0."};
+    }
+
+    void shows_worked_sequences_through_the_buttons()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QStringList, shown);
+        Program program;
+        QWidget *w = program.show("Form14");
+        QCOMPARE(readout(w), QString("0."));
+        QCOMPARE(click(w, keys), shown);
+        QVERIFY(program.warnings.isEmpty());
+    }
+
+    void keyboard_keys_click_the_buttons()
+    {
+        Program program;
+        QWidget *w = openActive(program);
+        QTest::keyClicks(w, "12.5*2");
+        QCOMPARE(readout(w), QString("2."));
+        QTest::keyClick(w, Qt::Key_Return);
+        QCOMPARE(readout(w), QString("25"));
+
+        QTest::keyClick(w, Qt::Key_Escape);
+        QCOMPARE(readout(w), QString("0."));
+        QTest::keyClicks(w, "9-5");
+        QTest::keyClick(w, Qt::Key_Delete);
+        QCOMPARE(readout(w), QString("0."));
+        QTest::keyClick(w, Qt::Key_3, Qt::KeypadModifier);
+        QTest::keyClick(w, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(readout(w), QString("6"));
+
+        QTest::keyClicks(w, "200x10%=");
+        QCOMPARE(readout(w), QString("20"));
+        QTest::keyClicks(w, "7+-");
+        QCOMPARE(readout(w), QString("-"));
+    }
+
+    void divides_by_zero_with_a_message_over_the_second_operand()
+    {
+        Program program;
+        QWidget *w = program.show("Form14");
+        QStringList boxes;
+        program.registry.setWarningSink([&](QWidget *parent, const QString &title, const QString &text) {
+            boxes << title + '|' + text + '|' + readout(w);
+            QCOMPARE(parent, w);
+        });
+        QCOMPARE(click(w, "7 / 0 ="), QStringList({"7.", "7.", "0.", "7."}));
+        QCOMPARE(boxes, QStringList{"Calculator|Can't divide by zero|0."});
+        QCOMPARE(click(w, "+ 1 ="), QStringList({"7.", "1.", "8"}));
+    }
+
+    void fault_stops_the_key_and_the_calculator_goes_on()
+    {
+        Program program;
+        QWidget *w = program.show("Form14");
+        QCOMPARE(click(w, "2 + - %"), QStringList({"2.", "2.", "-", "-"}));
+        QCOMPARE(w->findChild<QLabel *>("notice")->text(), QString("'-' is not a number"));
+        QCOMPARE(click(w, "3 ="), QStringList({"-3.", "-1"}));
+        QCOMPARE(w->findChild<QLabel *>("notice")->text(), QString());
+        QVERIFY(w->isVisible());
+    }
+
+    void keys_stand_in_the_grid_in_tab_order()
+    {
+        Program program;
+        QWidget *w = openActive(program);
+        QCOMPARE(w->windowTitle(), QString("CALCULATOR"));
+        QCOMPARE(w->focusWidget(), control<QWidget>(w, "Readout"));
+
+        const QStringList rows{"7 8 9 C CE", "4 5 6 + -", "1 2 3 X /", "0 0 . = %"};
+        auto *grid = w->findChild<QGridLayout *>();
+        QVERIFY(grid);
+        for (int r = 0; r < 4; ++r) {
+            const QStringList captions = rows[r].split(' ');
+            for (int c = 0; c < 5; ++c) {
+                auto *button = qobject_cast<QPushButton *>(grid->itemAtPosition(r + 1, c)->widget());
+                QVERIFY(button);
+                QCOMPARE(button->text(), captions[c]);
+            }
+        }
+
+        QStringList visited{"Readout"};
+        QWidget *at = w->focusWidget();
+        for (int i = 0; i < 20; ++i) {
+            QTest::keyClick(at, Qt::Key_Tab);
+            at = w->focusWidget();
+            visited << (at->objectName() == "Readout" ? QString("Readout") : static_cast<QPushButton *>(at)->text());
+        }
+        QCOMPARE(visited, QStringList({"Readout", "7", "8", "9", "C", "CE", "4", "5", "6", "+",      "-",
+                                       "1",       "2", "3", "X", "/", "0",  ".", "=", "%", "Readout"}));
+
+        // The buttons are arrays by name and index, as the handlers see them.
+        QCOMPARE(key(w, "X")->objectName() + key(w, "X")->property("index").toString(), QString("Operator2"));
+        QCOMPARE(key(w, "7")->objectName() + key(w, "7")->property("index").toString(), QString("Number7"));
+    }
+};
+
+QTEST_MAIN(CalculatorScreenTest)
+#include "calculator_screen_test.moc"
