@@ -111,7 +111,62 @@ const GroupConstants &table54BConstants(ProductGroup g)
     }
 }
 
+std::string bandText(FactorTable table, ProductGroup group)
+{
+    const bool b6 = table == FactorTable::Table6B;
+    switch (group) {
+    case ProductGroup::CrudeOils:
+        return "any density";
+    case ProductGroup::Gasolines:
+        return b6 ? "density <= 770.36" : "density <= 770.5";
+    case ProductGroup::TransitionZone:
+        return b6 ? "770.36 < density <= 787.52" : "770.5 < density <= 787.5";
+    case ProductGroup::JetFuels:
+        return b6 ? "787.52 < density <= 838.93" : "787.5 < density <= 839";
+    case ProductGroup::FuelOils:
+        return b6 ? "838.93 < density <= 1074" : "839 < density <= 1074";
+    }
+    return {};
+}
+
+const char *recipeText(AlphaRecipe recipe)
+{
+    switch (recipe) {
+    case AlphaRecipe::Crude:
+        return "K0 / density / density, rounded to 7 places";
+    case AlphaRecipe::Split:
+        return "K0 / density cut to 8 places, / density rounded to 9, plus K1 / density rounded to 9, "
+               "rounded to 7";
+    case AlphaRecipe::Transition:
+        return "A + (B / density rounded to 6 places) / density rounded to 8";
+    }
+    return "";
+}
+
 } // namespace
+
+void DescribeVolumeFactor(const VolumeFactor &f, Working &w)
+{
+    const bool english = f.table == FactorTable::Table6A || f.table == FactorTable::Table6B;
+    const std::string unit = english ? "F" : "C";
+    if (english) {
+        w.add("Gravity used", f.gravityUsed, "API", "rounded to 0.01, sign dropped");
+        w.add("Density at 60 F", f.density, "kg/m3", "rounded to 0.01");
+    } else {
+        w.add("Density", f.density, "kg/m3", "as entered");
+    }
+    if (!f.group) {
+        w.addText("Product group", "none", "density above 1074");
+        return;
+    }
+    w.addText("Product group", ProductGroupName(*f.group), bandText(f.table, *f.group));
+    w.add("Expansion coefficient", f.alpha, "per " + unit, recipeText(f.recipe));
+    w.add("Temperature difference", f.deltaT, unit, english ? "t - 60" : "t - 15");
+    w.add("Factor before rounding", f.unrounded);
+    const bool productForm = f.table == FactorTable::Table6A;
+    w.add("Volume correction factor", f.vcf,
+          {}, productForm ? "rounded to 4 places" : "cut to 6 places, rounded to 4");
+}
 
 double DensityFromApi(double api)
 {
@@ -186,6 +241,7 @@ double TransitionAlpha(double a, double b, double rho)
 VolumeFactor Table6AFactor(double api, double t)
 {
     VolumeFactor f;
+    f.table = FactorTable::Table6A;
     englishDensity(f, api);
     f.group = ProductGroup::CrudeOils;
     f.deltaT = Finite(t - 60);
@@ -198,6 +254,7 @@ VolumeFactor Table6AFactor(double api, double t)
 VolumeFactor Table6BFactor(double api, double t)
 {
     VolumeFactor f;
+    f.table = FactorTable::Table6B;
     englishDensity(f, api);
     f.group = Table6BGroup(f.density);
     if (!f.group)
@@ -213,6 +270,7 @@ VolumeFactor Table6BFactor(double api, double t)
 VolumeFactor Table54AFactor(double rho, double t)
 {
     VolumeFactor f;
+    f.table = FactorTable::Table54A;
     f.density = rho;
     f.group = ProductGroup::CrudeOils;
     f.deltaT = Finite(t - 15);
@@ -225,6 +283,7 @@ VolumeFactor Table54AFactor(double rho, double t)
 VolumeFactor Table54BFactor(double rho, double t)
 {
     VolumeFactor f;
+    f.table = FactorTable::Table54B;
     f.density = rho;
     f.group = Table54BGroup(rho);
     if (!f.group)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/working.h"
+
 #include <optional>
 
 namespace dravex {
@@ -24,9 +26,12 @@ std::optional<ProductGroup> Table54BGroup(double rho);
 // How the coefficient of thermal expansion was found, for the working of a factor.
 enum class AlphaRecipe { Crude, Split, Transition };
 
+enum class FactorTable { Table6A, Table6B, Table54A, Table54B };
+
 // A volume correction factor and the values behind it, in the order they were computed.
 struct VolumeFactor
 {
+    FactorTable table = FactorTable::Table6A;
     double vcf = 0;         // volume at base temperature per unit observed volume
     double gravityUsed = 0; // English tables: the API gravity rounded to 0.01, sign dropped
     double density = 0;     // kg/m3 the coefficient was computed from
@@ -39,6 +44,15 @@ struct VolumeFactor
 
     bool outOfRange() const { return !group; }
 };
+
+// The working of a factor, one line per value in the order computed: the gravity used
+// (English tables), the density, the product group and its band, the coefficient, the
+// temperature difference, the factor before and after its rounding. Above 1074 kg/m3 it
+// ends at the product group.
+//   Table6BFactor(50, 80): "Gravity used: 50 API (rounded to 0.01, sign dropped)",
+//   "Density at 60 F: 778.84 kg/m3 (rounded to 0.01)", "Product group: transition zone
+//   (770.36 < density <= 787.52)", "Expansion coefficient: 0.00058641 per F (...)", ...
+void DescribeVolumeFactor(const VolumeFactor &factor, Working &working);
 
 // Table 6A, crude oils: the gravity rounded to 0.01 (sign dropped) gives the density,
 // rounded to 0.01; alpha = 341.0957 / rho^2 rounded to 7 places; ΔT = t - 60;

@@ -41,6 +41,8 @@ Table6Screen::Table6Screen(ScreenHost &host, Table table, QWidget *parent)
     else
         setTabChain({txtlf, txtltn, txtgal, txtbbl, txtvcf, txtgv, txtem, txtapi});
 
+    addWorkingPanel();
+
     // Enter in the gravity and temperature fields has no visible effect.
     onEnter(txtapi, [] {});
     onEnter(txtem, [] {});
@@ -54,8 +56,10 @@ void Table6Screen::txtgv_KeyPress()
         const double api = ReadFieldNumber(txtapi);
         const bool a = m_table == Table::A;
         const VolumeFactor factor = a ? Table6AFactor(api, t) : Table6BFactor(api, t);
+        DescribeVolumeFactor(factor, working());
         if (factor.outOfRange()) {
             // Above 1074 kg/m3 Table 6B has no product group: nothing to write.
+            stopWorking("density " + FormatFieldNumber(factor.density) + " kg/m3 is above 1074: no product group");
             showOutOfRange();
             return;
         }
@@ -68,10 +72,16 @@ void Table6Screen::txtgv_KeyPress()
             ShowFieldNumber(txtvcf, factor.vcf);
         ShowFieldNumber(txtbbl, net);
         ShowFieldNumber(txtgal, gallons);
+        working().add("Gross volume", gross, "bbl");
+        working().add("Net barrels at 60 F", net, "bbl", "gross x factor, rounded to 0.01");
+        working().add("Net gallons", gallons, "gal", "net x 42, cut to whole gallons");
         const double longTonApi = ReadFieldNumber(txtapi);
         const double f = Table11LongTonFactor(longTonApi);
         const double ltFactor = a ? RoundToPlaces(f, 5) : TruncateToPlaces(f, 5);
         const double tons = LongTons(ltFactor, net);
+        working().add("Long-ton factor before rounding", f, "LT/bbl", "gravity as entered");
+        working().add("Long-ton factor", ltFactor, "LT/bbl", a ? "rounded to 5 places" : "cut to 5 places");
+        working().add("Long tons", tons, "LT", "factor x net barrels, rounded to 0.01");
         ShowFieldNumber(txtlf, ltFactor);
         ShowFieldNumber(txtltn, tons);
     });

@@ -6,6 +6,8 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace dravex {
@@ -26,6 +28,64 @@ Screen::Screen(ScreenHost &host, const QString &name, const QString &caption, QW
     m_notice->setAccessibleName(tr("Notice"));
     m_notice->hide();
     root->addWidget(m_notice);
+}
+
+void Screen::addWorkingPanel()
+{
+    m_workingToggle = new QToolButton(this);
+    m_workingToggle->setObjectName(QStringLiteral("working"));
+    m_workingToggle->setText(tr("Working"));
+    m_workingToggle->setCheckable(true);
+    m_workingToggle->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_workingToggle->setArrowType(Qt::RightArrow);
+    m_workingToggle->setFocusPolicy(Qt::StrongFocus);
+    m_workingToggle->setAccessibleName(tr("Working"));
+    m_workingToggle->setToolTip(tr("Show the intermediate values of the last calculation"));
+
+    m_workingText = new QPlainTextEdit(this);
+    m_workingText->setObjectName(QStringLiteral("workingText"));
+    m_workingText->setReadOnly(true);
+    m_workingText->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_workingText->setFocusPolicy(Qt::ClickFocus);
+    m_workingText->setAccessibleName(tr("Working"));
+    m_workingText->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_workingText->setMinimumHeight(fontMetrics().lineSpacing() * 8);
+    m_workingText->hide();
+
+    auto *row = new QHBoxLayout;
+    row->addWidget(m_workingToggle);
+    row->addStretch();
+    m_content->addLayout(row);
+    m_content->addWidget(m_workingText);
+
+    connect(m_workingToggle, &QToolButton::toggled, this, [this](bool open) {
+        m_workingToggle->setArrowType(open ? Qt::DownArrow : Qt::RightArrow);
+        m_workingText->setVisible(open);
+        // Grow to show the panel, shrink back when it closes.
+        layout()->activate();
+        resize(width(), sizeHint().height());
+    });
+    if (m_last)
+        QWidget::setTabOrder(m_last, m_workingToggle);
+}
+
+QStringList Screen::workingLines() const
+{
+    if (!m_workingText || m_workingText->toPlainText().isEmpty())
+        return {};
+    return m_workingText->toPlainText().split(QLatin1Char('\n'));
+}
+
+void Screen::stopWorking(const std::string &reason)
+{
+    m_working.clear();
+    m_working.addText("Stopped", reason);
+}
+
+void Screen::publishWorking(const QStringList &lines)
+{
+    if (m_workingText)
+        m_workingText->setPlainText(lines.join(QLatin1Char('\n')));
 }
 
 QString Screen::notice() const
@@ -125,6 +185,7 @@ void Screen::setTabChain(const std::vector<QWidget *> &chain)
     for (std::size_t i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
     m_first = chain.front();
+    m_last = chain.back();
 }
 
 void Screen::showEvent(QShowEvent *event)
@@ -138,12 +199,20 @@ void Screen::showEvent(QShowEvent *event)
 
 void Screen::calculate(const std::function<void()> &steps)
 {
+    m_working.clear();
     try {
         steps();
         showNotice(QString());
+        QStringList lines;
+        for (const std::string &line : m_working.lines())
+            lines << QString::fromStdString(line);
+        publishWorking(lines);
     } catch (const CalcFault &fault) {
-        showNotice(QString::fromStdString(fault.message()));
+        const QString message = QString::fromStdString(fault.message());
+        showNotice(message);
+        publishWorking({tr("Stopped: %1").arg(message)});
     }
+    m_working.clear();
 }
 
 void Screen::showNotice(const QString &text)

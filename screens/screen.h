@@ -6,12 +6,16 @@
 #include <QString>
 #include <QWidget>
 
+#include "core/working.h"
+
 #include <functional>
 #include <initializer_list>
 #include <map>
 #include <vector>
 
 class QFormLayout;
+class QPlainTextEdit;
+class QToolButton;
 class QVBoxLayout;
 
 namespace dravex {
@@ -49,6 +53,9 @@ public:
     QString notice() const;
     // The first control of the tab order, which has the focus when the window opens.
     QWidget *firstInTabOrder() const;
+    // The lines of the working panel: the last completed calculation's intermediate
+    // values, or where the last calculation stopped. Empty on screens without one.
+    QStringList workingLines() const;
 
 protected:
     ScreenHost &host() const { return m_host; }
@@ -87,6 +94,16 @@ protected:
     // Shows a notice that is not a CalcFault (a missing choice, say); cleared as above.
     void showNotice(const QString &text);
 
+    // The "Working" toggle and its panel, closed, below the results and last in the tab
+    // order; call after setTabChain.
+    void addWorkingPanel();
+    // The working of the calculation that is running; calculate() starts it empty and
+    // shows it when the calculation completes.
+    Working &working() { return m_working; }
+    // Ends the running calculation early without a fault (an out-of-range input, say):
+    // the working says why it stopped.
+    void stopWorking(const std::string &reason);
+
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
@@ -96,7 +113,13 @@ private:
     QLabel *m_notice = nullptr;
     std::map<QObject *, std::function<void()>> m_enterHandlers;
     QPointer<QWidget> m_first;
+    QPointer<QWidget> m_last;
     bool m_focusPlaced = false;
+    Working m_working;
+    QToolButton *m_workingToggle = nullptr;
+    QPlainTextEdit *m_workingText = nullptr;
+
+    void publishWorking(const QStringList &lines);
 };
 
 } // namespace dravex

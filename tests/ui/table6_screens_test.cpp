@@ -1,5 +1,8 @@
 #include "test_support.h"
 
+#include "screens/screen.h"
+
+#include <QAbstractButton>
 #include <QLabel>
 
 using namespace dravex::test;
@@ -123,13 +126,54 @@ private slots:
     {
         Program program;
         QWidget *a = program.show("Form5");
-        QCOMPARE(tabSequence(a, 9), QStringList({"txtapi", "txtem", "txtgv", "txtvcf", "txtbbl", "txtgal",
-                                                 "txtltn", "txtlf", "txtapi"}));
+        QCOMPARE(tabSequence(a, 10), QStringList({"txtapi", "txtem", "txtgv", "txtvcf", "txtbbl", "txtgal",
+                                                  "txtltn", "txtlf", "working", "txtapi"}));
         QWidget *b = program.show("Form21");
-        QCOMPARE(tabSequence(b, 9), QStringList({"txtlf", "txtltn", "txtgal", "txtbbl", "txtvcf", "txtgv",
-                                                 "txtem", "txtapi", "txtlf"}));
+        QCOMPARE(tabSequence(b, 10), QStringList({"txtlf", "txtltn", "txtgal", "txtbbl", "txtvcf", "txtgv",
+                                                  "txtem", "txtapi", "working", "txtlf"}));
         QCOMPARE(b->windowTitle(), QString("VOLUME CORRECTION (TABLE 6b)"));
         QCOMPARE(a->windowTitle(), QString("VOLUME CORRECTION (TABLE 6a)"));
+    }
+
+    void working_shows_the_last_calculation_or_where_it_stopped()
+    {
+        Program program;
+        auto *b = static_cast<dravex::Screen *>(program.show("Form21"));
+        auto *toggle = control<QAbstractButton>(b, "working");
+        auto *panel = control<QWidget>(b, "workingText");
+        QVERIFY(!panel->isVisible());
+        const int closedHeight = b->height();
+        toggle->click();
+        QVERIFY(panel->isVisible());
+        QVERIFY(b->height() > closedHeight);
+
+        fillAndEnter(b, {{"txtapi", "50"}, {"txtem", "80"}, {"txtgv", "10000"}});
+        const QStringList lines = b->workingLines();
+        QCOMPARE(lines.mid(0, 5), QStringList({
+            "Gravity used: 50 API (rounded to 0.01, sign dropped)",
+            "Density at 60 F: 778.84 kg/m3 (rounded to 0.01)",
+            "Product group: transition zone (770.36 < density <= 787.52)",
+            "Expansion coefficient: 0.00058641 per F (A + (B / density rounded to 6 places) / density rounded to 8)",
+            "Temperature difference: 20 F (t - 60)",
+        }));
+        QCOMPARE(lines.at(5), QString("Factor before rounding: 0.988231555736155"));
+        QCOMPARE(lines.at(6), QString("Volume correction factor: 0.9882 (cut to 6 places, rounded to 4)"));
+        QVERIFY(lines.contains("Long-ton factor: 0.12169 LT/bbl (cut to 5 places)"));
+        QCOMPARE(lines.last(), QString("Long tons: 1202.54 LT (factor x net barrels, rounded to 0.01)"));
+        // Results are the same with the panel open.
+        QCOMPARE(text(b, "txtltn"), QString("1202.54"));
+
+        type(b, "txtgv", "abc");
+        enter(b, "txtgv");
+        QCOMPARE(b->workingLines(), QStringList{"Stopped: Gross Barrels: 'abc' is not a number"});
+        type(b, "txtapi", "0.1");
+        type(b, "txtgv", "100");
+        enter(b, "txtgv");
+        QCOMPARE(b->workingLines().last(), QString("Stopped: density 1074.17 kg/m3 is above 1074: no product group"));
+
+        toggle->click();
+        QVERIFY(!panel->isVisible());
+        QCOMPARE(b->height(), closedHeight);
     }
 
     void fields_are_named_by_their_labels()

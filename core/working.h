@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace dravex {
+
+// The working behind a result: the intermediate values of one calculation, each with its
+// name and unit, in the order they were computed. Operations fill it from the values they
+// computed, so it can never disagree with the results.
+class Working
+{
+public:
+    // "Density at 60 F: 778.84 kg/m3", "Gravity used: 50 API (rounded to 0.01, sign dropped)"
+    void add(const std::string &name, double value, const std::string &unit = {}, const std::string &note = {});
+    // A line whose value is a word, not a number: "Product group: transition zone (...)"
+    void addText(const std::string &name, const std::string &text, const std::string &note = {});
+    void append(const Working &other);
+
+    const std::vector<std::string> &lines() const { return m_lines; }
+    bool empty() const { return m_lines.empty(); }
+    void clear() { m_lines.clear(); }
+
+private:
+    std::vector<std::string> m_lines;
+};
+
+} // namespace dravex
