@@ -16,7 +16,7 @@ namespace dravex {
 
 // The fraction of FSII to add: (E - L) / 100, from the desired content E and the lab
 // result L, both in percent. A lab result above the desired one gives a negative fraction.
-//   FsiiFraction(.12, .09) == 0.0003 (to the last bit of (0.12 - 0.09) / 100)
+//   FsiiFraction(.12, .09) == 0.0003
 double FsiiFraction(double desired, double lab);
 
 // FSII for a quantity of fuel in barrels, in US gallons: 42 * (Q * X), the product
@@ -28,6 +28,8 @@ double FsiiGallonsForBarrels(double barrels, double fraction);
 // FSII per 1000 barrels of fuel: the FSII gallons as the field shows them divided by the
 // thousands of barrels, G / (Q / 1000). A quantity of 0 is a division by zero.
 //   FsiiGallonsPerThousandBarrels(15.555456, 1234.56) == 12.6 as shown
+//   FsiiGallonsPerThousandBarrels(10.370304, 1234.56) == 8.4 as shown, where the unshown
+//   gallons of E .14, L .12 would give 8.40000000000001
 double FsiiGallonsPerThousandBarrels(double shownGallons, double barrels);
 
 // FSII for a quantity of fuel in gallons, in gallons: Q * X.
