@@ -1,5 +1,6 @@
 #include "shell/application.h"
 
+#include "shell/help_window.h"
 #include "shell/main_window.h"
 #include "shell/notice_windows.h"
 

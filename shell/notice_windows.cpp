@@ -65,13 +65,6 @@ void IntroWindow::Command1_Click()
     close();
 }
 
-HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
-{
-    setObjectName(QStringLiteral("Form13"));
-    setWindowTitle(QStringLiteral("HELP"));
-    resize(446, 131);
-}
-
 OutOfRangeWindow::OutOfRangeWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("Form15"));

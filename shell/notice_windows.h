@@ -21,15 +21,6 @@ private:
     WindowRegistry &m_registry;
 };
 
-// Form13: the help window.
-class HelpWindow : public QWidget
-{
-    Q_OBJECT
-
-public:
-    explicit HelpWindow(QWidget *parent = nullptr);
-};
-
 // Form15: the out-of-range window that screens raise; their calculation goes on.
 class OutOfRangeWindow : public QWidget
 {
