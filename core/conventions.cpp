@@ -66,8 +66,12 @@ double ParseFieldNumber(std::string_view text, std::string_view caption)
     int mantissaDigits = 0;
     while (i < end && (isDigit(text[i]) || text[i] == ',')) {
         if (text[i] == ',') {
-            // A separator stands between digits of the whole-number part.
-            if (mantissaDigits == 0 || i + 1 >= end || !isDigit(text[i + 1]))
+            // A thousands separator follows a digit and comes before a group of exactly
+            // three digits: "12,5" is a decimal comma typed by mistake, not 125.
+            const auto digitAt = [&](std::size_t k) { return k < end && isDigit(text[k]); };
+            const bool group = mantissaDigits > 0 && digitAt(i + 1) && digitAt(i + 2) && digitAt(i + 3)
+                               && !digitAt(i + 4);
+            if (!group)
                 throw notANumber();
         } else {
             plain += text[i];

@@ -29,10 +29,12 @@ private:
 };
 
 // A field's text as a number. Blanks around the number, an optional sign, digits with an
-// optional "." fraction and an optional exponent; "," in the whole-number part is a
-// thousands separator and is skipped. Anything else is not a number:
+// optional "." fraction and an optional exponent; a "," in the whole-number part that
+// stands before a group of exactly three digits is a thousands separator and is skipped.
+// Anything else is not a number:
 //   ParseFieldNumber(" 1,234.5 ") == 1234.5, ParseFieldNumber("1.5E3") == 1500,
-//   "", "abc", "1..2", "-", "inf", "nan", "0x10" throw NotANumber; "1E999" throws Overflow.
+//   "", "abc", "1..2", "-", "inf", "nan", "0x10", "12,5" throw NotANumber; "1E999" throws
+//   Overflow.
 // The caption names the field in the fault.
 double ParseFieldNumber(std::string_view text, std::string_view caption = {});
 

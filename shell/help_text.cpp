@@ -421,8 +421,8 @@ screen completes.</p>
 <h2 id="numbers">Numbers</h2>
 <ul>
 <li>The decimal point is always ".", whatever the computer's number settings.</li>
-<li>"," is a thousands separator and is ignored: 1,234.5 reads as 1234.5. Do not use ","
-as a decimal point: 12,5 reads as 125.</li>
+<li>"," is a thousands separator before a group of three digits and is ignored: 1,234.5
+reads as 1234.5. A "," used as a decimal point is refused: 12,5 is not a number.</li>
 <li>A sign may lead ("-2"), and blanks around the number do no harm.</li>
 <li>Exponent form is accepted: 1.5E3 reads as 1500.</li>
 <li>Results show up to 15 significant digits, without trailing zeros: 1, not 1.00;

@@ -185,11 +185,13 @@ private slots:
         {
             const char *typed;
             double read;
-        } reads[] = {{"1,234.5", 1234.5}, {"12,5", 125}, {"1.5E3", 1500}};
+        } reads[] = {{"1,234.5", 1234.5}, {"1.5E3", 1500}};
         for (const auto &r : reads) {
             QVERIFY2(numbers->text.contains(QString("%1 reads as %2").arg(r.typed).arg(r.read)), r.typed);
             QCOMPARE(ParseFieldNumber(r.typed), r.read);
         }
+        QVERIFY(numbers->text.contains("12,5 is not a number"));
+        QVERIFY_THROWS_EXCEPTION(dravex::CalcFault, ParseFieldNumber("12,5"));
         for (const double shown : {1e16, 1e-5})
             QVERIFY(numbers->text.contains(QString::fromStdString(FormatFieldNumber(shown))));
     }
