@@ -119,6 +119,7 @@ void Form12::txtscg_KeyPress()
         showNotice(tr("Select your CI Type in the list first."));
         return;
     }
+    bool unitMissing = false;
     calculate([&] {
         const double specificGravity = ReadFieldNumber(txtscg);
         const CorrosionInhibitorRate rate = CorrosionInhibitorRateFor(*doseNumber, specificGravity);
@@ -129,13 +130,17 @@ void Form12::txtscg_KeyPress()
             unit = VolumeUnit::Gallons;
         else if (Option3->isChecked())
             unit = VolumeUnit::Litres;
-        if (!unit)
-            return; // no unit chosen: nothing to write
+        if (!unit) {
+            unitMissing = true; // nothing to write without a unit
+            return;
+        }
         const double quantity = ReadFieldNumber(txtqpt);
         const CorrosionInhibitorAmount amount = CorrosionInhibitorAmountFor(rate.rounded, quantity, *unit);
         ShowFieldNumber(txtami, amount.amount);
         txtqan->setText(QString::fromLatin1(amount.unitText.data(), qsizetype(amount.unitText.size())));
     });
+    if (unitMissing)
+        showNotice(tr("Choose Barrels, Gallons or Liters, then press Enter again."));
 }
 
 QWidget *makeForm12(ScreenHost &host)

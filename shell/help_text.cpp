@@ -241,8 +241,8 @@ typing key will do) while the selected option has the cursor. Clicking an option
 computes nothing, and neither does Enter in a field.</p>
 <p><b>Result:</b> the field beside "This is the stop gauge quantity.", two decimals, in
 the unit of the opening quantity. Find it in the tank's strapping tables: that gauge is
-your stop gauge. If the net quantity needs more than the opening quantity, the tank cannot
-deliver it and the result is no gauge.</p>
+your stop gauge. If the net quantity needs more than the opening quantity, the result is
+shown with a minus sign: the tank cannot deliver it.</p>
 <p><b>Out of range:</b> with "Table 6 B", a gravity below about 0.12 degrees API opens the
 "ERROR" window and nothing is written, as on Table 6B.</p>
 
@@ -355,7 +355,7 @@ with "Barrels", "Gallons" or "Liters".</li>
 </ul>
 <p><b>Enter</b> in "Specific Gravity of CI being injected" computes. A product and a unit
 must be chosen first: with no product, a notice asks you to select the CI type; with no
-unit, nothing is written.</p>
+unit, a notice asks you to choose one, and nothing is written.</p>
 <p><b>Result:</b> "Mix ... CI into your fuel.": the amount, one decimal, in gallons
 ("GALs") for barrels or gallons of fuel, in litres ("LTRs") for litres of fuel. Example:
 DUPONT DCI-4A, specific gravity .95, 10000 barrels give 4 GALs.</p>
@@ -411,7 +411,8 @@ total volume of 0 on the average gravity, or an even keel on the wedge.</li>
 <li>"Overflow: a value is too large to calculate with": a number beyond what the program
 can hold, or a Table 5A temperature beyond its range. A typed number such as 1E999 gets
 the field's label in front.</li>
-<li>A choice still to be made: the wedge's units, the corrosion inhibitor's product.</li>
+<li>A choice still to be made: the wedge's units, the corrosion inhibitor's product or
+unit.</li>
 </ul>
 <p><b>What stays written:</b> the calculation stops where the problem is found. Results
 written before that point keep their new text; the others keep their old text. Correct

@@ -170,11 +170,12 @@ private slots:
         choose(w, "DUPONT DCI-4A");
         enter(w, "txtscg");
         QCOMPARE(texts(w, {"txtami", "txtqan"}), QStringList({"", ""}));
-        QCOMPARE(notice(w), QString());
+        QCOMPARE(notice(w), QString("Choose Barrels, Gallons or Liters, then press Enter again."));
 
         chooseUnit(w, "Option1");
         enter(w, "txtscg");
         QCOMPARE(texts(w, {"txtami", "txtqan"}), QStringList({"4", "GALs"}));
+        QCOMPARE(notice(w), QString());
 
         // Without a product there is no dose: a notice, not a dose of 0.
         list->clearSelection();
