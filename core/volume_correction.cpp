@@ -33,7 +33,7 @@ double BarrelsFromGallons(double gallons)
 
 double CubicMetres(double litres)
 {
-    return litres / 1000;
+    return Finite(litres / 1000);
 }
 
 } // namespace dravex
