@@ -3,8 +3,10 @@
 #include "core/conventions.h"
 
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <string>
 
 namespace dravex {
 
@@ -99,19 +101,67 @@ SubstitutionPasses substitute(double densityAtTemperature, ExpansionPair k, doub
     return passes;
 }
 
+// The glass correction's lines; the linear and square coefficients as the notes name them.
+void describeGlass(const GlassCorrection &g, bool atOrAboveBase, const std::string &linear, const std::string &square,
+                   const std::string &base, Working &w)
+{
+    w.add("Glass correction a1", g.a1, {}, linear + " x difference, rounded to 9 places");
+    w.add("Glass correction a2", g.a2, {}, square + " x difference squared, rounded to 9 places");
+    w.add("Hydrometer correction", g.factor, {},
+          atOrAboveBase ? "1 - a1 - a2, at or above " + base : "1 + a1 - a2, below " + base);
+}
+
+// Each pass's coefficient, factor and new estimate; the first pass carries the recipe.
+void describePasses(const SubstitutionPasses &passes, bool atOrAboveBase, int places, const std::string &unit,
+                    Working &w)
+{
+    const std::string cut = std::to_string(places);
+    for (std::size_t i = 0; i < passes.size(); ++i) {
+        const SubstitutionPass &p = passes[i];
+        const std::string pass = "Pass " + std::to_string(i + 1) + " ";
+        const bool first = i == 0;
+        w.add(pass + "expansion coefficient", p.alpha, "per " + unit,
+              first ? "K0 / estimate cut to 8 places, / estimate cut to 10, plus K1 / estimate cut to 10, "
+                      "rounded to 7; the first estimate is the density at the observed temperature"
+                    : "");
+        w.add(pass + "factor", p.vcf, {},
+              first ? "x = alpha x difference cut to " + cut + " places, y = 0.8 x cut, z = x y rounded; " +
+                          (atOrAboveBase ? "exp(-x - z)" : "exp(x - z)") + " rounded to 6 places"
+                    : "");
+        w.add(pass + "density estimate", p.density, "kg/m3",
+              first ? "density at the observed temperature / factor, cut to 3 places" : "");
+    }
+}
+
+std::string table53BBand(ProductGroup group)
+{
+    switch (group) {
+    case ProductGroup::Gasolines:
+        return "650 <= observed density <= 778.5";
+    case ProductGroup::JetFuels:
+        return "778.5 < observed density <= 838.5";
+    case ProductGroup::FuelOils:
+        return "838.5 < observed density <= 1075";
+    default:
+        return {};
+    }
+}
+
 } // namespace
 
 Api60Correction ObservedApiToApi60(double api, double t, TemperatureDifference form)
 {
     Api60Correction c;
-    const bool atOrAboveBase = t >= kBase60;
-    const double difference = Finite(t - kBase60);
+    c.form = form;
+    c.atOrAboveBase = t >= kBase60;
+    const bool atOrAboveBase = c.atOrAboveBase;
+    c.difference = Finite(t - kBase60);
     std::int16_t wholeDegrees = 0;
     if (form == TemperatureDifference::WholeDegrees) {
-        wholeDegrees = toInt16(roundHalfToEven(difference));
+        wholeDegrees = toInt16(roundHalfToEven(c.difference));
         c.deltaT = wholeDegrees;
     } else {
-        c.deltaT = difference;
+        c.deltaT = c.difference;
     }
 
     c.observedDensity = RoundToPlaces(DensityFromApi(api), 2);
@@ -125,6 +175,22 @@ Api60Correction ObservedApiToApi60(double api, double t, TemperatureDifference f
     c.density60 = c.passes.back().density;
     c.api60 = Divide(141360.198, c.density60) - 131.5;
     return c;
+}
+
+void DescribeApi60Correction(const Api60Correction &c, Working &w)
+{
+    w.add("Temperature difference", c.difference, "F", "t - 60");
+    if (c.form == TemperatureDifference::WholeDegrees)
+        w.add("Whole degrees used", c.deltaT, "F", "nearest whole degree, halves to the even one");
+    w.add("Observed density", c.observedDensity, "kg/m3", "141360.198 / (gravity + 131.5), rounded to 0.01");
+    describeGlass(c.glass, c.atOrAboveBase, "0.00001278", "0.0000000062", "60 F", w);
+    w.add("Density at the observed temperature", c.densityAtTemperature, "kg/m3",
+          "observed density x hydrometer correction, rounded to 0.01");
+    w.add("Constant K0", kCrudeK0PerF, {}, "crude oils, for every gravity");
+    w.add("Constant K1", kCrudeK1PerF);
+    describePasses(c.passes, c.atOrAboveBase, kPlaces60, "F", w);
+    w.add("Density at 60 F", c.density60, "kg/m3", "the eighth pass");
+    w.add("API gravity at 60 F", c.api60, "API", "141360.198 / density - 131.5");
 }
 
 double ShownApi60(double api60)
@@ -146,7 +212,10 @@ std::optional<ProductGroup> Table53BGroup(double observedDensity)
 Density15Correction ObservedDensityToDensity15(double observedDensity, double t, DensityTable table)
 {
     Density15Correction c;
-    const bool atOrAboveBase = t >= kBase15;
+    c.table = table;
+    c.atOrAboveBase = t >= kBase15;
+    const bool atOrAboveBase = c.atOrAboveBase;
+    c.observedDensity = observedDensity;
     c.deltaT = Finite(t - kBase15);
     c.deltaTSquared = Finite(c.deltaT * c.deltaT);
     c.glass = glassCorrection(kGlassLinear15, kGlassSquare15, c.deltaT, c.deltaTSquared, atOrAboveBase);
@@ -175,6 +244,26 @@ Density15Correction ObservedDensityToDensity15(double observedDensity, double t,
     c.passes = substitute(c.densityAtTemperature, k, c.deltaT, atOrAboveBase, kPlaces15);
     c.density15 = c.passes.back().density;
     return c;
+}
+
+void DescribeDensity15Correction(const Density15Correction &c, Working &w)
+{
+    w.add("Temperature difference", c.deltaT, "C", "t - 15");
+    w.add("Observed density", c.observedDensity, "kg/m3", "as entered");
+    describeGlass(c.glass, c.atOrAboveBase, "0.000023", "0.00000002", "15 C", w);
+    w.add("Density at the observed temperature", c.densityAtTemperature, "kg/m3",
+          "observed density x hydrometer correction, rounded to 0.01");
+    if (c.table == DensityTable::Table53A)
+        w.addText("Product group", ProductGroupName(ProductGroup::CrudeOils), "any density");
+    else if (c.group)
+        w.addText("Product group", ProductGroupName(*c.group), table53BBand(*c.group));
+    else
+        w.addText("Product group", "none",
+                  "observed density below 650 or above 1075: no expansion, the glass correction alone");
+    w.add("Constant K0", c.k0);
+    w.add("Constant K1", c.k1);
+    describePasses(c.passes, c.atOrAboveBase, kPlaces15, "C", w);
+    w.add("Density at 15 C", c.density15, "kg/m3", "the eighth pass");
 }
 
 } // namespace dravex

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/correction_model.h"
+#include "core/working.h"
 
 #include <array>
 #include <optional>
@@ -56,7 +57,10 @@ enum class TemperatureDifference {
 // An API gravity at 60 F and the working behind it.
 struct Api60Correction
 {
-    double deltaT = 0; // whole degrees on Table 5A
+    TemperatureDifference form = TemperatureDifference::Exact;
+    bool atOrAboveBase = true; // the typed temperature against 60 F, which picks the signs
+    double difference = 0;     // t - 60 as typed
+    double deltaT = 0;         // the difference the correction uses: whole degrees on Table 5A
     double deltaTSquared = 0;
     double observedDensity = 0; // kg/m3 from the observed gravity, rounded to 2 places
     GlassCorrection glass;
@@ -80,6 +84,17 @@ struct Api60Correction
 // divides by zero; values beyond the double range overflow.
 Api60Correction ObservedApiToApi60(double api, double t, TemperatureDifference form);
 
+// The working of a gravity correction, one line per value in the order computed: the
+// temperature difference (and on Table 5A the whole degrees it used), the observed
+// density, the glass correction, the density at the observed temperature, the constants,
+// the expansion coefficient, factor and density estimate of each pass, the density and the
+// gravity at 60 F.
+//   ObservedApiToApi60(35, 85, WholeDegrees): "Temperature difference: 25 F (t - 60)",
+//   "Whole degrees used: 25 F (...)", "Observed density: 849.01 kg/m3 (...)", ...,
+//   "Pass 1 density estimate: 858.942 kg/m3 (...)", ..., "Density at 60 F: 858.704 kg/m3
+//   (the eighth pass)", "API gravity at 60 F: 33.1204... API (...)"
+void DescribeApi60Correction(const Api60Correction &correction, Working &working);
+
 // The API gravity at 60 F as the screens show it: rounded to one place, keeping the sign
 // of a gravity below zero (a heavy product beyond 1076 kg/m3 is a real negative gravity).
 //   ShownApi60(33.1204) == 33.1, ShownApi60(-5.04) == -5, ShownApi60(-0.04) == 0
@@ -97,6 +112,9 @@ std::optional<ProductGroup> Table53BGroup(double observedDensity);
 // A density at 15 C and the working behind it.
 struct Density15Correction
 {
+    DensityTable table = DensityTable::Table53A;
+    bool atOrAboveBase = true;  // the typed temperature against 15 C, which picks the signs
+    double observedDensity = 0; // as typed: it chooses the Table 53B band
     double deltaT = 0;
     double deltaTSquared = 0;
     GlassCorrection glass;
@@ -121,5 +139,14 @@ struct Density15Correction
 //   ObservedDensityToDensity15(1080, 40, Table53B): out of range, 1079.37, shown as 1079.4
 // Faults: a density at the temperature of zero divides by zero in the passes.
 Density15Correction ObservedDensityToDensity15(double observedDensity, double t, DensityTable table);
+
+// The working of a density correction in the order computed: the temperature difference,
+// the observed density, the glass correction, the density at the observed temperature,
+// the product group with its band (or why there is none) and its constants, the passes
+// and the density at 15 C.
+//   ObservedDensityToDensity15(850, 30, Table53B): ..., "Product group: fuel oils
+//   (838.5 < observed density <= 1075)", "Constant K0: 186.9696", ..., "Density at 15 C:
+//   860.291 kg/m3 (the eighth pass)"
+void DescribeDensity15Correction(const Density15Correction &correction, Working &working);
 
 } // namespace dravex

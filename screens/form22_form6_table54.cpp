@@ -44,6 +44,8 @@ Table54Screen::Table54Screen(ScreenHost &host, Table table, QWidget *parent)
     else
         setTabChain({txtbbl, txtapi, txtem, txtgv, txtvcf, txtlts, txtgal, txtltn, txtlf, txtcm});
 
+    addWorkingPanel();
+
     // Enter in the density and temperature fields has no visible effect.
     onEnter(txtapi, [] {});
     onEnter(txtem, [] {});
@@ -58,13 +60,17 @@ void Table54Screen::txtgv_KeyPress()
         // factor, the gallons factor and the long-ton factor.
         const double rho = ReadFieldNumber(txtapi);
         const VolumeFactor factor = m_table == Table::A ? Table54AFactor(rho, t) : Table54BFactor(rho, t);
+        DescribeVolumeFactor(factor, working());
         const std::optional<double> gallonsPerLitre = GallonsPerLitre(rho);
         if (factor.outOfRange() || !gallonsPerLitre) {
             // Above 1074 kg/m3 there is no gallons factor (and on Table 54B no product
             // group): nothing is written.
+            stopWorking("density " + FormatFieldNumber(rho) + " kg/m3 is above 1074: no " +
+                        (factor.outOfRange() ? "product group or gallons factor" : "gallons factor"));
             showOutOfRange();
             return;
         }
+        working().add("Gallons factor", *gallonsPerLitre, "gal/l", "US gallons at 60 F per litre at 15 C, by density");
         const double gross = ReadFieldNumber(txtgv);
         const double litres = NetLitres(gross, factor.vcf);
         ShowFieldNumber(txtvcf, factor.vcf);
@@ -74,9 +80,16 @@ void Table54Screen::txtgv_KeyPress()
         ShowFieldNumber(txtvcf, factor.vcf);
         ShowFieldNumber(txtlts, litres);
         ShowFieldNumber(txtgal, gallons);
+        working().add("Gross volume", gross, "l");
+        working().add("Net litres at 15 C", litres, "l", "gross x factor, rounded to whole litres");
+        working().add("Net gallons at 60 F", gallons, "gal", "litres x gallons factor, rounded to whole gallons");
+        working().add("Net barrels at 60 F", barrels, "bbl", "gallons / 42, rounded to 0.01");
         const double ltFactor = Table57LongTonFactor(rho);
         const double cubic = CubicMetres(litres);
         const double tons = LongTons(ltFactor, cubic);
+        working().add("Long-ton factor", ltFactor, "LT/m3", "(density / 1000 - 0.0011) x 0.984236, cut to 4 places");
+        working().add("Cubic metres at 15 C", cubic, "m3", "litres / 1000");
+        working().add("Long tons", tons, "LT", "factor x cubic metres, rounded to 0.01");
         ShowFieldNumber(txtcm, cubic);
         ShowFieldNumber(txtlf, ltFactor);
         ShowFieldNumber(txtltn, tons);

@@ -69,6 +69,7 @@ Table5Screen::Table5Screen(ScreenHost &host, Table table, QWidget *parent)
         setTabChain({txtobg, txtobt, txtcg});
     else
         setTabChain({txtcg, txtobt, txtobg});
+    addWorkingPanel();
     onEnter(txtobg, [this] { txtobg_KeyPress(); });
     onEnter(txtobt, [this] { txtobt_KeyPress(); });
 }
@@ -89,7 +90,10 @@ void Table5Screen::txtobt_KeyPress()
         const TemperatureDifference form =
             m_table == Table::A ? TemperatureDifference::WholeDegrees : TemperatureDifference::Exact;
         const Api60Correction corrected = ObservedApiToApi60(api, t, form);
-        ShowFieldNumber(txtcg, ShownApi60(corrected.api60));
+        DescribeApi60Correction(corrected, working());
+        const double shown = ShownApi60(corrected.api60);
+        ShowFieldNumber(txtcg, shown);
+        working().add("API at 60 F shown", shown, "API", "rounded to 0.1, sign kept");
     });
 }
 

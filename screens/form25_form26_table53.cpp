@@ -25,6 +25,7 @@ Table53Screen::Table53Screen(ScreenHost &host, Table table, QWidget *parent)
       m_table(table)
 {
     setTabChain({txtcg, txtobt, txtobg});
+    addWorkingPanel();
     // Enter in the density field computes nothing.
     onEnter(txtobg, [] {});
     onEnter(txtobt, [this] { txtobt_KeyPress(); });
@@ -37,11 +38,14 @@ void Table53Screen::txtobt_KeyPress()
         const double observed = ReadFieldNumber(txtobg);
         const DensityTable table = m_table == Table::A ? DensityTable::Table53A : DensityTable::Table53B;
         const Density15Correction corrected = ObservedDensityToDensity15(observed, t, table);
+        DescribeDensity15Correction(corrected, working());
         // Outside the Table 53B bands the window says so, and the density corrected for the
         // glass alone is still shown.
         if (corrected.outOfRange)
             showOutOfRange();
-        ShowFieldNumber(txtcg, RoundToPlaces(corrected.density15, 1));
+        const double shown = RoundToPlaces(corrected.density15, 1);
+        ShowFieldNumber(txtcg, shown);
+        working().add("Density at 15 C shown", shown, "kg/m3", "rounded to 0.1");
     });
 }
 

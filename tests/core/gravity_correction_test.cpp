@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -148,6 +149,101 @@ TEST(ObservedDensityToDensity15, ZeroDensityDividesByZero)
 {
     for (Table table : {Table::Table53A, Table::Table53B})
         EXPECT_EQ(faultOf([&] { ObservedDensityToDensity15(0, 40, table); }), CalcFault::Kind::DivisionByZero);
+}
+
+// The wanted lines appear in this order; others may stand between them.
+::testing::AssertionResult linesInOrder(const std::vector<std::string> &lines, const std::vector<std::string> &wanted)
+{
+    auto at = lines.begin();
+    for (const std::string &line : wanted) {
+        at = std::find(at, lines.end(), line);
+        if (at == lines.end())
+            return ::testing::AssertionFailure() << "missing or out of order: " << line;
+        ++at;
+    }
+    return ::testing::AssertionSuccess();
+}
+
+TEST(DescribeGravityCorrection, WorkedExamples)
+{
+    struct Case
+    {
+        const char *name;
+        std::function<void(Working &)> describe;
+        std::vector<std::string> lines;
+    };
+    const auto api60 = [](double api, double t, Form form) {
+        return [=](Working &w) { DescribeApi60Correction(ObservedApiToApi60(api, t, form), w); };
+    };
+    const auto density15 = [](double rho, double t, Table table) {
+        return [=](Working &w) { DescribeDensity15Correction(ObservedDensityToDensity15(rho, t, table), w); };
+    };
+    const Case cases[] = {
+        {"5A at API 35, 85 F",
+         api60(35, 85, Form::WholeDegrees),
+         {"Temperature difference: 25 F (t - 60)",
+          "Whole degrees used: 25 F (nearest whole degree, halves to the even one)",
+          "Observed density: 849.01 kg/m3 (141360.198 / (gravity + 131.5), rounded to 0.01)",
+          "Glass correction a1: 0.0003195 (0.00001278 x difference, rounded to 9 places)",
+          "Glass correction a2: 3.875E-06 (0.0000000062 x difference squared, rounded to 9 places)",
+          "Hydrometer correction: 0.999676625 (1 - a1 - a2, at or above 60 F)",
+          "Density at the observed temperature: 848.74 kg/m3 (observed density x hydrometer correction, rounded to "
+          "0.01)",
+          "Constant K0: 341.0957 (crude oils, for every gravity)", "Constant K1: 0",
+          "Pass 1 density estimate: 858.942 kg/m3 (density at the observed temperature / factor, cut to 3 places)",
+          "Pass 2 density estimate: 858.698 kg/m3", "Pass 3 density estimate: 858.704 kg/m3",
+          "Pass 8 expansion coefficient: 0.0004626 per F", "Pass 8 factor: 0.988396",
+          "Pass 8 density estimate: 858.704 kg/m3", "Density at 60 F: 858.704 kg/m3 (the eighth pass)",
+          "API gravity at 60 F: 33.1204023738098 API (141360.198 / density - 131.5)"}},
+        {"5B below 60 F",
+         api60(50, 40, Form::Exact),
+         {"Temperature difference: -20 F (t - 60)",
+          "Observed density: 778.84 kg/m3 (141360.198 / (gravity + 131.5), rounded to 0.01)",
+          "Hydrometer correction: 1.00025312 (1 + a1 - a2, below 60 F)",
+          "Pass 1 factor: 1.011201 (x = alpha x difference cut to 8 places, y = 0.8 x cut, z = x y rounded; "
+          "exp(x - z) rounded to 6 places)",
+          "Pass 8 density estimate: 770.214 kg/m3", "Density at 60 F: 770.214 kg/m3 (the eighth pass)"}},
+        {"53A at 850, 30 C",
+         density15(850, 30, Table::Table53A),
+         {"Temperature difference: 15 C (t - 15)", "Observed density: 850 kg/m3 (as entered)",
+          "Hydrometer correction: 0.9996505 (1 - a1 - a2, at or above 15 C)",
+          "Density at the observed temperature: 849.7 kg/m3 (observed density x hydrometer correction, rounded to "
+          "0.01)",
+          "Product group: crude oils (any density)", "Constant K0: 613.9723", "Constant K1: 0",
+          "Pass 1 factor: 0.987196 (x = alpha x difference cut to 9 places, y = 0.8 x cut, z = x y rounded; "
+          "exp(-x - z) rounded to 6 places)",
+          "Pass 1 density estimate: 860.72 kg/m3 (density at the observed temperature / factor, cut to 3 places)",
+          "Pass 2 density estimate: 860.435 kg/m3", "Pass 3 density estimate: 860.442 kg/m3",
+          "Density at 15 C: 860.442 kg/m3 (the eighth pass)"}},
+        {"53B gasolines at 750, 40 C",
+         density15(750, 40, Table::Table53B),
+         {"Density at the observed temperature: 749.56 kg/m3 (observed density x hydrometer correction, rounded to "
+          "0.01)",
+          "Product group: gasolines (650 <= observed density <= 778.5)",
+          "Pass 1 density estimate: 772.984 kg/m3 (density at the observed temperature / factor, cut to 3 places)",
+          "Pass 2 density estimate: 771.882 kg/m3", "Pass 3 density estimate: 771.93 kg/m3",
+          "Pass 4 density estimate: 771.928 kg/m3", "Density at 15 C: 771.928 kg/m3 (the eighth pass)"}},
+        {"53B out of range at 1080, 40 C",
+         density15(1080, 40, Table::Table53B),
+         {"Product group: none (observed density below 650 or above 1075: no expansion, the glass correction "
+          "alone)",
+          "Constant K0: 0", "Constant K1: 0", "Pass 8 factor: 1", "Pass 8 density estimate: 1079.37 kg/m3",
+          "Density at 15 C: 1079.37 kg/m3 (the eighth pass)"}},
+    };
+    for (const Case &c : cases) {
+        Working w;
+        c.describe(w);
+        EXPECT_TRUE(linesInOrder(w.lines(), c.lines)) << c.name;
+        // Three lines for each of the eight passes, whatever the inputs.
+        EXPECT_EQ(std::count_if(w.lines().begin(), w.lines().end(),
+                                [](const std::string &line) { return line.rfind("Pass ", 0) == 0; }),
+                  3 * kSubstitutionPasses)
+            << c.name;
+    }
+    // Table 5B uses the difference as typed: no whole-degree line.
+    Working exact;
+    DescribeApi60Correction(ObservedApiToApi60(35, 85.5, Form::Exact), exact);
+    EXPECT_EQ(exact.lines().at(1), "Observed density: 849.01 kg/m3 (141360.198 / (gravity + 131.5), rounded to 0.01)");
 }
 
 } // namespace

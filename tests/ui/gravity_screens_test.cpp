@@ -1,5 +1,8 @@
 #include "test_support.h"
 
+#include "screens/screen.h"
+
+#include <QAbstractButton>
 #include <QLabel>
 
 using namespace dravex::test;
@@ -14,6 +17,22 @@ QString notice(QWidget *w)
 QString label(QWidget *w, const char *name)
 {
     return control<QLabel>(w, name)->text();
+}
+
+QStringList working(QWidget *w)
+{
+    return static_cast<dravex::Screen *>(w)->workingLines();
+}
+
+// Opens the closed working panel of a screen; the window grows to show it.
+void openWorking(QWidget *w)
+{
+    auto *panel = control<QWidget>(w, "workingText");
+    QVERIFY(!panel->isVisible());
+    const int closedHeight = w->height();
+    control<QAbstractButton>(w, "working")->click();
+    QVERIFY(panel->isVisible());
+    QVERIFY(w->height() > closedHeight);
 }
 
 } // namespace
@@ -87,6 +106,52 @@ private slots:
         QCOMPARE(text(d, "txtcg"), QString());
     }
 
+    void table5_working_lists_the_passes_or_where_it_stopped()
+    {
+        Program program;
+        QWidget *w = program.show("Form23");
+        openWorking(w);
+        fillAndEnter(w, {{"txtobg", "35.0"}, {"txtobt", "85.5"}});
+        const QStringList lines = working(w);
+        QCOMPARE(lines.mid(0, 3),
+                 QStringList({
+                     "Temperature difference: 25.5 F (t - 60)",
+                     "Whole degrees used: 26 F (nearest whole degree, halves to the even one)",
+                     "Observed density: 849.01 kg/m3 (141360.198 / (gravity + 131.5), rounded to 0.01)",
+                 }));
+        QVERIFY(lines.contains("Pass 8 density estimate: 859.079 kg/m3"));
+        QCOMPARE(lines.last(), QString("API at 60 F shown: 33 API (rounded to 0.1, sign kept)"));
+        QCOMPARE(text(w, "txtcg"), QString("33"));
+
+        fillAndEnter(w, {{"txtobg", "45"}, {"txtobt", "241.5"}});
+        QCOMPARE(working(w), QStringList{"Stopped: Overflow: a value is too large to calculate with"});
+        QCOMPARE(text(w, "txtcg"), QString("33"));
+    }
+
+    void table53_working_names_the_band_and_stays_out_of_range()
+    {
+        Program program;
+        QWidget *w = program.show("Form26");
+        openWorking(w);
+        fillAndEnter(w, {{"txtobg", "750.0"}, {"txtobt", "40"}});
+        QStringList lines = working(w);
+        QVERIFY(lines.contains("Product group: gasolines (650 <= observed density <= 778.5)"));
+        QCOMPARE(lines.mid(lines.size() - 3), QStringList({"Pass 8 density estimate: 771.928 kg/m3",
+                                                           "Density at 15 C: 771.928 kg/m3 (the eighth pass)",
+                                                           "Density at 15 C shown: 771.9 kg/m3 (rounded to 0.1)"}));
+
+        // Out of range still completes: the working says why there was no expansion.
+        fillAndEnter(w, {{"txtobg", "1080.0"}, {"txtobt", "40"}});
+        lines = working(w);
+        QVERIFY(lines.contains("Product group: none (observed density below 650 or above 1075: no expansion, the glass "
+                               "correction alone)"));
+        QCOMPARE(lines.last(), QString("Density at 15 C shown: 1079.4 kg/m3 (rounded to 0.1)"));
+        QCOMPARE(openWindows().count("Form15"), 1);
+
+        fillAndEnter(w, {{"txtobg", "0"}, {"txtobt", "30"}});
+        QCOMPARE(working(w), QStringList{"Stopped: Division by zero"});
+    }
+
     void only_enter_in_the_temperature_computes()
     {
         Program program;
@@ -104,13 +169,13 @@ private slots:
     {
         Program program;
         const std::pair<const char *, QStringList> orders[] = {
-            {"Form23", {"txtobg", "txtobt", "txtcg", "txtobg"}},
-            {"Form24", {"txtcg", "txtobt", "txtobg", "txtcg"}},
-            {"Form25", {"txtcg", "txtobt", "txtobg", "txtcg"}},
-            {"Form26", {"txtcg", "txtobt", "txtobg", "txtcg"}},
+            {"Form23", {"txtobg", "txtobt", "txtcg", "working", "txtobg"}},
+            {"Form24", {"txtcg", "txtobt", "txtobg", "working", "txtcg"}},
+            {"Form25", {"txtcg", "txtobt", "txtobg", "working", "txtcg"}},
+            {"Form26", {"txtcg", "txtobt", "txtobg", "working", "txtcg"}},
         };
         for (const auto &[form, order] : orders)
-            QCOMPARE(tabSequence(program.show(form), 4), order);
+            QCOMPARE(tabSequence(program.show(form), 5), order);
     }
 
     void captions_and_labels_as_given()

@@ -1,5 +1,8 @@
 #include "test_support.h"
 
+#include "screens/screen.h"
+
+#include <QAbstractButton>
 #include <QLabel>
 
 using namespace dravex::test;
@@ -85,17 +88,65 @@ private slots:
         QCOMPARE(openWindows().count("Form15"), 1);
     }
 
+    void working_shows_the_last_calculation_or_where_it_stopped()
+    {
+        Program program;
+        auto *b = static_cast<dravex::Screen *>(program.show("Form6"));
+        auto *toggle = control<QAbstractButton>(b, "working");
+        auto *panel = control<QWidget>(b, "workingText");
+        QVERIFY(!panel->isVisible());
+        toggle->click();
+        QVERIFY(panel->isVisible());
+
+        fillAndEnter(b, {{"txtapi", "780"}, {"txtem", "25"}, {"txtgv", "10000"}});
+        QCOMPARE(b->workingLines(),
+                 QStringList({
+                     "Density: 780 kg/m3 (as entered)",
+                     "Product group: transition zone (770.5 < density <= 787.5)",
+                     "Expansion coefficient: 0.0010424 per C (A + (B / density rounded to 6 places) / density "
+                     "rounded to 8)",
+                     "Temperature difference: 10 C (t - 15)",
+                     "Factor before rounding: 0.989544118948009",
+                     "Volume correction factor: 0.9895 (cut to 6 places, rounded to 4)",
+                     "Gallons factor: 0.264348 gal/l (US gallons at 60 F per litre at 15 C, by density)",
+                     "Gross volume: 10000 l",
+                     "Net litres at 15 C: 9895 l (gross x factor, rounded to whole litres)",
+                     "Net gallons at 60 F: 2616 gal (litres x gallons factor, rounded to whole gallons)",
+                     "Net barrels at 60 F: 62.29 bbl (gallons / 42, rounded to 0.01)",
+                     "Long-ton factor: 0.7666 LT/m3 ((density / 1000 - 0.0011) x 0.984236, cut to 4 places)",
+                     "Cubic metres at 15 C: 9.895 m3 (litres / 1000)",
+                     "Long tons: 7.59 LT (factor x cubic metres, rounded to 0.01)",
+                 }));
+        QCOMPARE(results(b), QStringList({"0.9895", "9895", "62.29", "2616", "9.895", "0.7666", "7.59"}));
+
+        type(b, "txtgv", "ten");
+        enter(b, "txtgv");
+        QCOMPARE(b->workingLines(), QStringList{"Stopped: Gross Liters: 'ten' is not a number"});
+        type(b, "txtgv", "10000");
+        type(b, "txtapi", "1074.01");
+        enter(b, "txtgv");
+        QCOMPARE(b->workingLines(),
+                 QStringList{"Stopped: density 1074.01 kg/m3 is above 1074: no product group or gallons factor"});
+        QWidget *a = program.show("Form22");
+        fillAndEnter(a, {{"txtapi", "1074.01"}, {"txtem", "25"}, {"txtgv", "10000"}});
+        QCOMPARE(static_cast<dravex::Screen *>(a)->workingLines(),
+                 QStringList{"Stopped: density 1074.01 kg/m3 is above 1074: no gallons factor"});
+
+        toggle->click();
+        QVERIFY(!panel->isVisible());
+    }
+
     void tab_order_first_focus_and_labels()
     {
         Program program;
         QWidget *a = program.show("Form22");
         QCOMPARE(a->windowTitle(), QString("VOLUME CORRECTION (TABLE 54a)"));
-        QCOMPARE(tabSequence(a, 11), QStringList({"txtlf", "txtltn", "txtgal", "txtlts", "txtvcf", "txtgv", "txtem",
-                                                  "txtapi", "txtbbl", "txtcm", "txtlf"}));
+        QCOMPARE(tabSequence(a, 12), QStringList({"txtlf", "txtltn", "txtgal", "txtlts", "txtvcf", "txtgv", "txtem",
+                                                  "txtapi", "txtbbl", "txtcm", "working", "txtlf"}));
         QWidget *b = program.show("Form6");
         QCOMPARE(b->windowTitle(), QString("VOLUME CORRECTION (TABLE 54b)"));
-        QCOMPARE(tabSequence(b, 11), QStringList({"txtbbl", "txtapi", "txtem", "txtgv", "txtvcf", "txtlts", "txtgal",
-                                                  "txtltn", "txtlf", "txtcm", "txtbbl"}));
+        QCOMPARE(tabSequence(b, 12), QStringList({"txtbbl", "txtapi", "txtem", "txtgv", "txtvcf", "txtlts", "txtgal",
+                                                  "txtltn", "txtlf", "txtcm", "working", "txtbbl"}));
         QCOMPARE(control(a, "txtlts")->accessibleName(), QString("Your Net Liters at 15 C are"));
         QCOMPARE(control(b, "txtlts")->accessibleName(), QString("Your Net Litrers at 15 C are"));
         QCOMPARE(control(b, "txtbbl")->accessibleName(), QString("Net Barrels at 60 F are"));
