@@ -48,7 +48,7 @@ void Screen::addWorkingPanel()
     m_workingText->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_workingText->setFocusPolicy(Qt::ClickFocus);
     m_workingText->setAccessibleName(tr("Working"));
-    m_workingText->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_workingText->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_workingText->setMinimumHeight(fontMetrics().lineSpacing() * 8);
     m_workingText->hide();
 
