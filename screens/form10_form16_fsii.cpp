@@ -33,11 +33,6 @@ Form10::Form10(ScreenHost &host, QWidget *parent) : Screen(host, QStringLiteral(
 {
     auto *grid = new QGridLayout;
     content()->addLayout(grid);
-    const auto labelFor = [this](const char *name, const QString &text, QWidget *buddy) {
-        QLabel *label = makeLabel(QString::fromLatin1(name), text);
-        label->setBuddy(buddy);
-        return label;
-    };
 
     QLabel *heading = makeLabel(QStringLiteral("Label8"), QStringLiteral("BARRELS"));
     heading->setFont(headingFont(heading->font()));
@@ -115,11 +110,6 @@ Form16::Form16(ScreenHost &host, QWidget *parent) : Screen(host, QStringLiteral(
 {
     auto *grid = new QGridLayout;
     content()->addLayout(grid);
-    const auto labelFor = [this](const char *name, const QString &text, QWidget *buddy) {
-        QLabel *label = makeLabel(QString::fromLatin1(name), text);
-        label->setBuddy(buddy);
-        return label;
-    };
 
     QLabel *heading = makeLabel(QStringLiteral("Label1"), QStringLiteral("GALLONS"));
     heading->setFont(headingFont(heading->font()));

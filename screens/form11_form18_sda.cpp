@@ -79,11 +79,6 @@ SdaScreen::SdaScreen(ScreenHost &host, Unit unit, QWidget *parent)
       m_unit(unit)
 {
     const SdaLayout &l = unit == Unit::Barrels ? kBarrels : kGallons;
-    const auto labelFor = [this](const char *name, const QString &text, QWidget *buddy) {
-        QLabel *label = makeLabel(QString::fromLatin1(name), text);
-        label->setBuddy(buddy);
-        return label;
-    };
 
     auto *grid = new QGridLayout;
     content()->addLayout(grid);

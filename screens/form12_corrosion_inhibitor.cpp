@@ -31,12 +31,6 @@ const QString kInstructions = QStringLiteral(
 Form12::Form12(ScreenHost &host, QWidget *parent)
     : Screen(host, QStringLiteral("Form12"), QStringLiteral("CORROSION INHIBITOR (CI)"), parent)
 {
-    const auto labelFor = [this](const char *name, const QString &text, QWidget *buddy) {
-        QLabel *label = makeLabel(QString::fromLatin1(name), text);
-        label->setTextFormat(Qt::PlainText);
-        label->setBuddy(buddy);
-        return label;
-    };
 
     auto *row = new QHBoxLayout;
     content()->addLayout(row);

@@ -106,6 +106,13 @@ QLabel *Screen::makeLabel(const QString &name, const QString &text)
     return label;
 }
 
+QLabel *Screen::labelFor(const char *name, const QString &text, QWidget *buddy)
+{
+    QLabel *label = makeLabel(QString::fromLatin1(name), text);
+    label->setBuddy(buddy);
+    return label;
+}
+
 QLineEdit *Screen::makeField(const QString &name, const QString &caption)
 {
     auto *field = new QLineEdit(this);

@@ -68,6 +68,9 @@ protected:
     QLineEdit *addField(QFormLayout *form, const QString &name, const QString &label);
     QLineEdit *makeField(const QString &name, const QString &caption);
     QLabel *makeLabel(const QString &name, const QString &text);
+    // A caption that names buddy: Alt with its access key moves there, and screen readers
+    // read it as the field's name.
+    QLabel *labelFor(const char *name, const QString &text, QWidget *buddy);
 
     // "Your Data Entered on This Side" | "Results Displayed on This Side", split by a line.
     TwoColumns addTwoColumns();
