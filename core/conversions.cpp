@@ -29,6 +29,29 @@ constexpr double kTransitionFrom = 769.94;
 constexpr double kFuelOilsFrom = 787.52;
 constexpr double kNoGroupFrom = 1074.98;
 
+void describeAlpha(const ConversionAlpha &a, Working &w)
+{
+    if (!a.group) {
+        w.addText("Product group", "none", "density 1074.98 and above");
+        w.add("Expansion coefficient", a.alpha, {}, "no group");
+        return;
+    }
+    switch (*a.group) {
+    case ProductGroup::Gasolines:
+        w.addText("Product group", ProductGroupName(*a.group), "density < 769.94");
+        w.add("Expansion coefficient", a.alpha, {}, "192.4571 / density^2 + 0.2438 / density");
+        break;
+    case ProductGroup::TransitionZone:
+        w.addText("Product group", ProductGroupName(*a.group), "769.94 <= density < 787.52");
+        w.add("Expansion coefficient", a.alpha, {}, "1489.067 / density^2 - 0.0018684");
+        break;
+    default:
+        w.addText("Product group", ProductGroupName(*a.group), "787.52 <= density < 1074.98");
+        w.add("Expansion coefficient", a.alpha, {}, "103.872 / density^2 + 0.2701 / density");
+        break;
+    }
+}
+
 } // namespace
 
 double CelsiusToFahrenheit(double celsius)
@@ -116,6 +139,13 @@ Density15 Density15FromDensity60(double rho60)
     return d;
 }
 
+void DescribeDensity15(const Density15 &d, Working &w)
+{
+    describeAlpha(d.alpha, w);
+    w.add("Density at 15 C before rounding", d.unrounded, "kg/m3", "density at 60 F + coefficient x 1000 - 0.1");
+    w.add("Density at 15 C", d.density, "kg/m3", "rounded to 0.1");
+}
+
 Api60 Api60FromDensity15(double rho)
 {
     Api60 a;
@@ -126,6 +156,14 @@ Api60 Api60FromDensity15(double rho)
     const double magnitude = RoundToPlaces(a.unrounded, 1);
     a.gravity = a.unrounded < 0 ? -magnitude : magnitude;
     return a;
+}
+
+void DescribeApi60(const Api60 &a, Working &w)
+{
+    describeAlpha(a.alpha, w);
+    w.add("API from density", a.api, "API", "141360.198 / density - 131.5");
+    w.add("API before rounding", a.unrounded, "API", "API from density - coefficient + 0.1");
+    w.add("API at 60 F", a.gravity, "API", "rounded to 0.1, sign kept");
 }
 
 double SpecificGravityFromDensity(double rho)

@@ -60,6 +60,13 @@ struct Density15
 };
 Density15 Density15FromDensity60(double rho60);
 
+// The working of the step to 15 C: the product group and coefficient of this conversion's
+// own bands, the density before and after its rounding.
+//   875.295343653251: "Product group: fuel oils (787.52 <= density < 1074.98)",
+//   "Expansion coefficient: 0.000444159567786109 (...)", "Density at 15 C before rounding:
+//   875.639503221037 kg/m3 (...)", "Density at 15 C: 875.6 kg/m3 (rounded to 0.1)"
+void DescribeDensity15(const Density15 &d, Working &working);
+
 // API at 60 F from the density at 15 C: 141360.198 / rho - 131.5, less alpha, plus 0.1,
 // rounded to one place. A gravity below zero keeps its sign.
 //   850 -> 34.9, 1074.98 -> 0.1, 1100 -> -2.9
@@ -71,6 +78,11 @@ struct Api60
     double gravity = 0;   // unrounded to one place, signed
 };
 Api60 Api60FromDensity15(double rho);
+
+// The working of the step to an API gravity: the product group and coefficient, the
+// gravity from the density, before and after its nudge and rounding.
+//   850: ..., "API from density: 34.8061152941177 API (...)", ..., "API at 60 F: 34.9 API (...)"
+void DescribeApi60(const Api60 &a, Working &working);
 
 // Specific gravity at 15 C: the density in kg/l less 0.0011, unrounded.
 //   875.6 -> 0.8745

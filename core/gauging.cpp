@@ -2,6 +2,8 @@
 
 #include "core/conventions.h"
 
+#include <string>
+
 namespace dravex {
 
 namespace {
@@ -12,6 +14,23 @@ constexpr double kCubicMetresPerCubicFoot = 0.028317;
 constexpr double kBarrelsPerCubicMetre = 6.2898;
 // The wedge is half of the box H * (H / s) * width.
 constexpr double kWedgeFactor = 2;
+
+struct WedgeUnitNames
+{
+    const char *system;
+    const char *length;
+    const char *reading;
+    const char *volume;
+    const char *toLength;
+    const char *quantity;
+};
+
+WedgeUnitNames unitNames(WedgeUnits units)
+{
+    if (units == WedgeUnits::English)
+        return {"English", "ft", "in", "ft3", "reading / 12", "bbl"};
+    return {"Metric", "m", "mm", "m3", "reading / 1000", "m3"};
+}
 
 } // namespace
 
@@ -38,6 +57,19 @@ bool WedgeBeyondLimit(double innage, double limit)
     return innage > limit;
 }
 
+void DescribeWedgeLimit(WedgeUnits units, double trim, double innage, double limit, bool beyond, Working &w)
+{
+    const WedgeUnitNames u = unitNames(units);
+    w.addText("Units", u.system,
+              std::string("lengths in ") + u.length + ", innage in " + u.reading + ", quantity in " + u.quantity);
+    w.add("Trim", trim, u.length, "aft draft - forward draft");
+    w.add("Innage", innage, u.length, u.toLength);
+    w.add("Limit", limit, u.length, "(tank length - hatch to bulkhead) x trim / vessel length");
+    if (beyond)
+        w.addText("Out of range", "innage above the limit",
+                  "the liquid reaches the far bulkhead; the wedge formula's quantity is given all the same");
+}
+
 WedgeVolume WedgeQuantity(double innage, double hatchToBulkhead, double tankDepth, double trim, double vesselLength,
                           double tankWidth, WedgeUnits units)
 {
@@ -48,13 +80,16 @@ WedgeVolume WedgeQuantity(double innage, double hatchToBulkhead, double tankDept
     const double run = Finite(hatchToBulkhead - lean);
     w.slope = Divide(trim, vesselLength);
     w.depthAtBulkhead = Finite(innage + Finite(run * w.slope));
+    // For the working only, so unchecked: a zero slope stops the calculation at the volume
+    // below all the same.
+    w.wedgeLength = w.depthAtBulkhead / w.slope;
     const double square = Finite(w.depthAtBulkhead * w.depthAtBulkhead);
     w.doubledVolume = Divide(Finite(square * tankWidth), Divide(trim, vesselLength));
-    const double volume = w.doubledVolume / kWedgeFactor;
+    w.volume = w.doubledVolume / kWedgeFactor;
     if (units == WedgeUnits::English)
-        w.cubicMetres = volume * kCubicMetresPerCubicFoot;
+        w.cubicMetres = w.volume * kCubicMetresPerCubicFoot;
     else
-        w.cubicMetres = volume;
+        w.cubicMetres = w.volume;
     w.roundedCubicMetres = RoundToPlaces(w.cubicMetres, 3);
     if (units == WedgeUnits::English) {
         w.barrels = Finite(w.roundedCubicMetres * kBarrelsPerCubicMetre);
@@ -63,6 +98,26 @@ WedgeVolume WedgeQuantity(double innage, double hatchToBulkhead, double tankDept
         w.quantity = w.roundedCubicMetres;
     }
     return w;
+}
+
+void DescribeWedgeVolume(const WedgeVolume &wedge, double tankLength, WedgeUnits units, Working &w)
+{
+    const WedgeUnitNames u = unitNames(units);
+    w.add("Slope", wedge.slope, {}, "trim / vessel length");
+    w.add("Depth at bulkhead", wedge.depthAtBulkhead, u.length,
+          "innage + (hatch to bulkhead - tank depth x trim / vessel length) x slope");
+    w.add("Wedge length", wedge.wedgeLength, u.length, "depth at bulkhead / slope, from the low bulkhead");
+    w.add("Tank length", tankLength, u.length, "the wedge must not be longer");
+    w.add("Twice the wedge volume", wedge.doubledVolume, u.volume, "depth at bulkhead^2 x tank width / slope");
+    w.add("Wedge volume", wedge.volume, u.volume, "half of it");
+    if (units == WedgeUnits::English) {
+        w.add("Wedge volume in cubic metres", wedge.cubicMetres, "m3", "x 0.028317");
+        w.add("Cubic metres rounded", wedge.roundedCubicMetres, "m3", "rounded to 0.001, sign dropped");
+        w.add("Barrels before rounding", wedge.barrels, "bbl", "rounded cubic metres x 6.2898");
+        w.add("Quantity remaining", wedge.quantity, "bbl", "rounded to 0.01");
+    } else {
+        w.add("Quantity remaining", wedge.quantity, "m3", "rounded to 0.001, sign dropped");
+    }
 }
 
 double StopGaugeGross(double net, double vcf)

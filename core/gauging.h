@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/working.h"
+
 #include <array>
 
 namespace dravex {
@@ -26,12 +28,20 @@ double WedgeLimit(double tankLength, double hatchToBulkhead, double trim, double
 // wedge. Strictly greater: an innage equal to the limit is still a wedge.
 bool WedgeBeyondLimit(double innage, double limit);
 
+// The working up to the limit test: the units, the trim, the innage in length units and the
+// limit, and a line saying so when the innage lies beyond it.
+//   English, trim 6, innage 0.25, limit 0.3: "Trim: 6 ft (aft draft - forward draft)",
+//   "Innage: 0.25 ft (reading / 12)", "Limit: 0.3 ft (...)"
+void DescribeWedgeLimit(WedgeUnits units, double trim, double innage, double limit, bool beyond, Working &working);
+
 // The wedge volume and the values behind it, in the order they were computed.
 struct WedgeVolume
 {
     double slope = 0;              // s = T / VL
     double depthAtBulkhead = 0;    // H = h + (BHD - (TD * T) / VL) * s
+    double wedgeLength = 0;        // H / s: how far the wedge runs from the low bulkhead
     double doubledVolume = 0;      // V = ((H * H) * TW) / s, twice the wedge in cubic length units
+    double volume = 0;             // V / 2, the wedge in cubic length units
     double cubicMetres = 0;        // R: English (V / 2) * 0.028317, Metric V / 2
     double roundedCubicMetres = 0; // M = RoundToPlaces(R, 3), sign dropped
     double barrels = 0;            // English only: B = M * 6.2898
@@ -46,6 +56,12 @@ struct WedgeVolume
 //   Metric 200, 12, 10, 2, 8, 10, 20, innage 0.05 m: H 0.068, V 4.624, 2.312 m3
 WedgeVolume WedgeQuantity(double innage, double hatchToBulkhead, double tankDepth, double trim, double vesselLength,
                           double tankWidth, WedgeUnits units);
+
+// The working of the wedge: slope, depth at the bulkhead, the wedge length against the tank
+// length it must not exceed, and the volume before and after each rounding.
+//   English tank above, innage 0.25 ft: "Depth at bulkhead: 0.345 ft (...)", "Wedge length:
+//   34.5 ft (...)", "Tank length: 40 ft (...)", ..., "Quantity remaining: 31.8 bbl (...)"
+void DescribeWedgeVolume(const WedgeVolume &wedge, double tankLength, WedgeUnits units, Working &working);
 
 // ---- Stop gauge: the tank quantity at which to stop a transfer of a net quantity ----
 

@@ -84,6 +84,7 @@ Form7::Form7(ScreenHost &host, QWidget *parent)
     content()->addWidget(advice, 0, Qt::AlignHCenter);
 
     setTabChain({txtvl, txttl, txttw, txtbhd, txtfdt, txtadt, txttdp, txtinn, txtrob, Option1, Option2, txtmes});
+    addWorkingPanel();
 
     for (QLineEdit *input : {txtvl, txttl, txttw, txtbhd, txtfdt, txtadt, txttdp})
         onEnter(input, [input] { writeBack(input); });
@@ -96,6 +97,7 @@ void Form7::txtinn_KeyPress()
     // Without a unit system there is no quantity to give: ask for one instead of
     // answering 0.
     if (!Option1->isChecked() && !Option2->isChecked()) {
+        calculate([this] { stopWorking("no unit system chosen"); });
         showNotice(tr("Choose English or Metric units, then press Enter in Innage again."));
         return;
     }
@@ -108,13 +110,17 @@ void Form7::txtinn_KeyPress()
         const double tankLength = ReadFieldNumber(txttl);
         const double hatchToBulkhead = ReadFieldNumber(txtbhd);
         const double vesselLength = ReadFieldNumber(txtvl);
+        const double limit = WedgeLimit(tankLength, hatchToBulkhead, trim, vesselLength);
+        const bool beyond = WedgeBeyondLimit(innage, limit);
+        DescribeWedgeLimit(units, trim, innage, limit, beyond, working());
         // Deeper than the wedge: say so, and give the wedge formula's quantity all the same.
-        if (WedgeBeyondLimit(innage, WedgeLimit(tankLength, hatchToBulkhead, trim, vesselLength)))
+        if (beyond)
             showOutOfRange();
         const double tankDepth = ReadFieldNumber(txttdp);
         const double tankWidth = ReadFieldNumber(txttw);
         const WedgeVolume wedge =
             WedgeQuantity(innage, hatchToBulkhead, tankDepth, trim, vesselLength, tankWidth, units);
+        DescribeWedgeVolume(wedge, tankLength, units, working());
         ShowFieldNumber(txtrob, wedge.quantity);
         txtmes->setText(units == WedgeUnits::English ? QStringLiteral("BBLS.") : QStringLiteral("Cub. Mtrs."));
     });

@@ -1,5 +1,6 @@
 #include "screens/form9_stop_gauge.h"
 
+#include "core/conventions.h"
 #include "core/correction_model.h"
 #include "core/gauging.h"
 #include "screens/gauging_fields.h"
@@ -69,6 +70,7 @@ Form9::Form9(ScreenHost &host, QWidget *parent)
     content()->addLayout(row);
 
     setTabChain({Option1, Option2, txtbm, txtgv, txtapi, txtem, txtstp});
+    addWorkingPanel();
 
     Option1->installEventFilter(this);
     Option2->installEventFilter(this);
@@ -118,12 +120,22 @@ void Form9::stopGauge(Table table)
         const VolumeFactor factor = table == Table::A ? Table6AFactor(api, t) : Table6BFactor(api, t);
         if (factor.outOfRange()) {
             // Above 1074 kg/m3 Table 6B has no product group: no factor, no stop gauge.
+            stopWorking("density " + FormatFieldNumber(factor.density) + " kg/m3 is above 1074: no product group");
             showOutOfRange();
             return;
         }
-        const double gross = StopGaugeGross(ReadFieldNumber(txtbm), factor.vcf);
-        const double stop = StopGaugeQuantity(ReadFieldNumber(txtgv), gross);
-        ShowFieldNumber(txtstp, StopGaugeShown(stop));
+        DescribeVolumeFactor(factor, working());
+        const double net = ReadFieldNumber(txtbm);
+        const double gross = StopGaugeGross(net, factor.vcf);
+        working().add("Net quantity to move", net, {}, "at 60 F");
+        working().add("Gross quantity to move", gross, {}, "net / factor, not rounded");
+        const double opening = ReadFieldNumber(txtgv);
+        const double stop = StopGaugeQuantity(opening, gross);
+        const double shown = StopGaugeShown(stop);
+        working().add("Opening quantity", opening);
+        working().add("Stop quantity before rounding", stop, {}, "opening - gross");
+        working().add("Stop gauge quantity", shown, {}, "rounded to 0.01, sign kept");
+        ShowFieldNumber(txtstp, shown);
     });
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace dravex {
 namespace {
@@ -131,6 +132,38 @@ TEST(GravityConversion, ToApiKeepsTheSignOfTheGravity)
     EXPECT_EQ(shown(Api60FromDensity15(850).api), "34.8061152941177");
     EXPECT_THROW(ConvertFromDensity(0), CalcFault);
     EXPECT_THROW(ConvertFromSpecificGravity(-0.0011), CalcFault);
+}
+
+// Each band's own limits and formula, the values before and after the rounding.
+TEST(GravityConversion, WorkingOfTheWorkedExamples)
+{
+    using Lines = std::vector<std::string>;
+    const auto toDensity = [](double rho60) {
+        Working w;
+        DescribeDensity15(Density15FromDensity60(rho60), w);
+        return w.lines();
+    };
+    const auto toApi = [](double rho) {
+        Working w;
+        DescribeApi60(Api60FromDensity15(rho), w);
+        return w.lines();
+    };
+    EXPECT_EQ(toDensity(875.295343653251),
+              (Lines{"Product group: fuel oils (787.52 <= density < 1074.98)",
+                     "Expansion coefficient: 0.000444159567786109 (103.872 / density^2 + 0.2701 / density)",
+                     "Density at 15 C before rounding: 875.639503221037 kg/m3 (density at 60 F + coefficient x 1000 "
+                     "- 0.1)",
+                     "Density at 15 C: 875.6 kg/m3 (rounded to 0.1)"}));
+    EXPECT_EQ(toDensity(778.844066115703).at(0), "Product group: transition zone (769.94 <= density < 787.52)");
+    EXPECT_EQ(toDensity(738.17335770235).at(1),
+              "Expansion coefficient: 0.000683471882619661 (192.4571 / density^2 + 0.2438 / density)");
+    EXPECT_EQ(toApi(850), (Lines{"Product group: fuel oils (787.52 <= density < 1074.98)",
+                                 "Expansion coefficient: 0.000461532179930796 (103.872 / density^2 + 0.2701 / density)",
+                                 "API from density: 34.8061152941177 API (141360.198 / density - 131.5)",
+                                 "API before rounding: 34.9056537619377 API (API from density - coefficient + 0.1)",
+                                 "API at 60 F: 34.9 API (rounded to 0.1, sign kept)"}));
+    EXPECT_EQ(toApi(1074.98).at(0), "Product group: none (density 1074.98 and above)");
+    EXPECT_EQ(toApi(1074.98).at(1), "Expansion coefficient: 0 (no group)");
 }
 
 } // namespace

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace dravex {
 namespace {
 
@@ -41,6 +44,55 @@ TEST(Wedge, WorkedExamplesAndLimit)
         EXPECT_EQ(FormatFieldNumber(w.quantity), c.shown) << c.name;
     }
     EXPECT_DOUBLE_EQ(WedgeQuantity(0.25, 10, 50, 6, 600, 30, U::English).depthAtBulkhead, 0.345);
+}
+
+// The working lists what the screen computed, in its order; beyond the limit it says so and
+// goes on.
+TEST(Wedge, WorkingOfTheWorkedExamples)
+{
+    const auto working = [](U units, double vl, double tl, double tw, double bhd, double fd, double ad, double td,
+                            double reading) {
+        Working w;
+        const double trim = WedgeTrim(ad, fd);
+        const double h = WedgeInnage(reading, units);
+        const double limit = WedgeLimit(tl, bhd, trim, vl);
+        DescribeWedgeLimit(units, trim, h, limit, WedgeBeyondLimit(h, limit), w);
+        DescribeWedgeVolume(WedgeQuantity(h, bhd, td, trim, vl, tw, units), tl, units, w);
+        return w.lines();
+    };
+    EXPECT_EQ(working(U::English, 600, 40, 30, 10, 20, 26, 50, 3),
+              (std::vector<std::string>{
+                  "Units: English (lengths in ft, innage in in, quantity in bbl)",
+                  "Trim: 6 ft (aft draft - forward draft)",
+                  "Innage: 0.25 ft (reading / 12)",
+                  "Limit: 0.3 ft ((tank length - hatch to bulkhead) x trim / vessel length)",
+                  "Slope: 0.01 (trim / vessel length)",
+                  "Depth at bulkhead: 0.345 ft (innage + (hatch to bulkhead - tank depth x trim / vessel length) "
+                  "x slope)",
+                  "Wedge length: 34.5 ft (depth at bulkhead / slope, from the low bulkhead)",
+                  "Tank length: 40 ft (the wedge must not be longer)",
+                  "Twice the wedge volume: 357.075 ft3 (depth at bulkhead^2 x tank width / slope)",
+                  "Wedge volume: 178.5375 ft3 (half of it)",
+                  "Wedge volume in cubic metres: 5.0556463875 m3 (x 0.028317)",
+                  "Cubic metres rounded: 5.056 m3 (rounded to 0.001, sign dropped)",
+                  "Barrels before rounding: 31.8012288 bbl (rounded cubic metres x 6.2898)",
+                  "Quantity remaining: 31.8 bbl (rounded to 0.01)",
+              }));
+
+    const std::vector<std::string> beyond = working(U::English, 600, 40, 30, 10, 20, 26, 50, 6);
+    ASSERT_EQ(beyond.size(), 15u);
+    EXPECT_EQ(beyond[4], "Out of range: innage above the limit (the liquid reaches the far bulkhead; the wedge "
+                         "formula's quantity is given all the same)");
+    EXPECT_EQ(beyond[7], "Wedge length: 59.5 ft (depth at bulkhead / slope, from the low bulkhead)");
+    EXPECT_EQ(beyond.back(), "Quantity remaining: 94.58 bbl (rounded to 0.01)");
+
+    // Metric has no conversion: the halved volume is the cubic metres, rounded once.
+    const std::vector<std::string> metric = working(U::Metric, 200, 12, 10, 2, 8, 10, 20, 50);
+    ASSERT_EQ(metric.size(), 11u);
+    EXPECT_EQ(metric[6], "Wedge length: 6.8 m (depth at bulkhead / slope, from the low bulkhead)");
+    EXPECT_EQ(metric.back(), "Quantity remaining: 2.312 m3 (rounded to 0.001, sign dropped)");
+    EXPECT_EQ(metric[0], "Units: Metric (lengths in m, innage in mm, quantity in m3)");
+    EXPECT_EQ(metric[2], "Innage: 0.05 m (reading / 1000)");
 }
 
 TEST(Wedge, FaultsInsteadOfInfinity)

@@ -1,5 +1,8 @@
 #include "test_support.h"
 
+#include "screens/screen.h"
+
+#include <QAbstractButton>
 #include <QLabel>
 
 using namespace dravex::test;
@@ -81,6 +84,40 @@ private slots:
         QCOMPARE(text(w, "txtapi"), QString("30"));
     }
 
+    void gravity_working_follows_each_enter()
+    {
+        Program program;
+        auto *w = static_cast<dravex::Screen *>(program.show("Form4"));
+        auto *panel = control<QWidget>(w, "workingText");
+        const int closedHeight = w->height();
+        control<QAbstractButton>(w, "working")->click();
+        QVERIFY(panel->isVisible() && w->height() > closedHeight);
+
+        fillAndEnter(w, {{"txtapi", "30"}});
+        // The screen's own steps around the core's: what was entered, what was read back.
+        const QStringList lines = w->workingLines();
+        QCOMPARE(lines.mid(0, 2),
+                 QStringList({"API at 60 F: 30 API (as entered)",
+                              "Density at 60 F: 875.295343653251 kg/m3 (141360.198 / (API + 131.5), read back from "
+                              "its field)"}));
+        QCOMPARE(lines.mid(5), QStringList({"Density at 15 C: 875.6 kg/m3 (rounded to 0.1)",
+                                            "Specific gravity at 15 C: 0.8745 (density as read back / 1000 - 0.0011, "
+                                            "unrounded)"}));
+        fillAndEnter(w, {{"txtspe", "0.85"}});
+        QCOMPARE(w->workingLines().mid(0, 2),
+                 QStringList({"Specific gravity at 15 C: 0.85 (as entered)",
+                              "Density at 15 C: 851.1 kg/m3 ((specific gravity + 0.0011) x 1000, read back from its "
+                              "field)"}));
+        QCOMPARE(w->workingLines().last(), QString("API at 60 F: 34.7 API (rounded to 0.1, sign kept)"));
+
+        control<QAbstractButton>(w, "working")->click();
+        QVERIFY(!panel->isVisible());
+        QCOMPARE(w->height(), closedHeight);
+        // Closed, the panel still follows the calculations.
+        fillAndEnter(w, {{"txtspe", "-0.0011"}});
+        QCOMPARE(w->workingLines(), QStringList{"Stopped: Division by zero"});
+    }
+
     void tab_order_first_focus_and_texts()
     {
         Program program;
@@ -91,7 +128,7 @@ private slots:
                          "to continue.   Temperatures may be entered in either block."));
         QWidget *g = program.show("Form4");
         QCOMPARE(g->windowTitle(), QString("GRAVITY CONVERSION"));
-        QCOMPARE(tabSequence(g, 4), QStringList({"txtapi", "txtden", "txtspe", "txtapi"}));
+        QCOMPARE(tabSequence(g, 5), QStringList({"txtapi", "txtden", "txtspe", "working", "txtapi"}));
         QCOMPARE(control<QLabel>(g, "Label4")->text(),
                  QString("Press Enter after you have entered a gravity.  Re-enter a temperature if you desire "
                          "to continue.   Temperatures may be entered in either block."));

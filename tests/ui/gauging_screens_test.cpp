@@ -1,5 +1,8 @@
 #include "test_support.h"
 
+#include "screens/screen.h"
+
+#include <QAbstractButton>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -17,6 +20,11 @@ const Entries kMetricTank{{"txtvl", "200"}, {"txttl", "12"},  {"txttw", "10"}, {
 QString notice(QWidget *w)
 {
     return w->findChild<QLabel *>("notice")->text();
+}
+
+QStringList working(QWidget *w)
+{
+    return static_cast<dravex::Screen *>(w)->workingLines();
 }
 
 QRadioButton *option(QWidget *w, const char *name)
@@ -120,6 +128,64 @@ private slots:
         enter(w, "txtinn");
         QCOMPARE(notice(w), QString("Division by zero"));
         QVERIFY(!program.registry.window("Form15"));
+    }
+
+    void wedge_working_shows_the_last_calculation_or_where_it_stopped()
+    {
+        Program program;
+        QWidget *w = program.show("Form7");
+        auto *panel = control<QWidget>(w, "workingText");
+        QVERIFY(!panel->isVisible());
+        control<QAbstractButton>(w, "working")->click();
+        QVERIFY(panel->isVisible());
+
+        wedge(program, "Option1", kEnglishTank, "6");
+        QCOMPARE(text(w, "txtrob"), QString("94.58"));
+        const QStringList lines = working(w);
+        QCOMPARE(lines.at(4), QString("Out of range: innage above the limit (the liquid reaches the far bulkhead; "
+                                      "the wedge formula's quantity is given all the same)"));
+        QCOMPARE(lines.last(), QString("Quantity remaining: 94.58 bbl (rounded to 0.01)"));
+
+        type(w, "txttdp", "abc");
+        enter(w, "txtinn");
+        QCOMPARE(working(w), QStringList{"Stopped: Tank Depth: 'abc' is not a number"});
+        QCOMPARE(text(w, "txtrob"), QString("94.58"));
+        // Without a unit system nothing is computed, and the working says so.
+        Program::closeAll();
+        w = wedge(program, nullptr, kEnglishTank, "3");
+        QCOMPARE(working(w), QStringList{"Stopped: no unit system chosen"});
+        QVERIFY(notice(w).contains("English or Metric"));
+    }
+
+    void stop_gauge_working_shows_the_factor_and_the_quantities()
+    {
+        Program program;
+        QWidget *w = program.show("Form9");
+        control<QAbstractButton>(w, "working")->click();
+        fill(w, {{"txtbm", "10000"}, {"txtgv", "50000"}, {"txtapi", "35"}, {"txtem", "80"}});
+        QTest::mouseClick(option(w, "Option1"), Qt::LeftButton);
+        QTest::keyClick(option(w, "Option1"), Qt::Key_Return);
+        QCOMPARE(text(w, "txtstp"), QString("39904.09"));
+        const QStringList lines = working(w);
+        QCOMPARE(lines.at(1), QString("Density at 60 F: 849.01 kg/m3 (rounded to 0.01)"));
+        QCOMPARE(lines.mid(6), QStringList({
+                                   "Volume correction factor: 0.9905 (rounded to 4 places)",
+                                   "Net quantity to move: 10000 (at 60 F)",
+                                   "Gross quantity to move: 10095.9111559818 (net / factor, not rounded)",
+                                   "Opening quantity: 50000",
+                                   "Stop quantity before rounding: 39904.0888440182 (opening - gross)",
+                                   "Stop gauge quantity: 39904.09 (rounded to 0.01, sign kept)",
+                               }));
+
+        type(w, "txtgv", "");
+        QTest::keyClick(option(w, "Option1"), Qt::Key_Return);
+        QCOMPARE(working(w), QStringList{"Stopped: Opening gauge quantity: no number entered"});
+        // Table 6B has no factor above 1074 kg/m3: the working says where it stopped.
+        type(w, "txtapi", "0.1");
+        QTest::mouseClick(option(w, "Option2"), Qt::LeftButton);
+        QTest::keyClick(option(w, "Option2"), Qt::Key_Return);
+        QCOMPARE(working(w), QStringList{"Stopped: density 1074.17 kg/m3 is above 1074: no product group"});
+        QCOMPARE(text(w, "txtstp"), QString("39904.09"));
     }
 
     void enter_in_write_back_fields_computes_nothing()
@@ -238,11 +304,11 @@ private slots:
         QTest::addColumn<QStringList>("order");
         QTest::newRow("wedge") << "Form7"
                                << "WEDGE CALCULATIONS"
-                               << QStringList{"txtvl",  "txttl",  "txttw",   "txtbhd",  "txtfdt", "txtadt", "txttdp",
-                                              "txtinn", "txtrob", "Option1", "Option2", "txtmes", "txtvl"};
+                               << QStringList{"txtvl",  "txttl",  "txttw",   "txtbhd",  "txtfdt", "txtadt",  "txttdp",
+                                              "txtinn", "txtrob", "Option1", "Option2", "txtmes", "working", "txtvl"};
         QTest::newRow("stop gauge") << "Form9"
-                                    << "STOP GAUGE" << QStringList{"Option1", "Option2", "txtbm",  "txtgv",
-                                                                   "txtapi",  "txtem",   "txtstp", "Option1"};
+                                    << "STOP GAUGE" << QStringList{"Option1", "Option2", "txtbm",   "txtgv",  "txtapi",
+                                                                   "txtem",   "txtstp",  "working", "Option1"};
         QTest::newRow("average gravity") << "Form8"
                                          << "AVERAGE GRAVITY"
                                          << QStringList{"txtt1", "txtt2", "txtt3", "txtt4", "txtt5",
