@@ -10,6 +10,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace dravex {
 
 Screen::Screen(ScreenHost &host, const QString &name, const QString &caption, QWidget *parent)
@@ -49,7 +51,7 @@ void Screen::addWorkingPanel()
     m_workingText->setFocusPolicy(Qt::ClickFocus);
     m_workingText->setAccessibleName(tr("Working"));
     m_workingText->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    m_workingText->setMinimumHeight(fontMetrics().lineSpacing() * 8);
+    m_workingText->setMinimumWidth(fontMetrics().averageCharWidth() * 60);
     m_workingText->hide();
 
     auto *row = new QHBoxLayout;
@@ -84,8 +86,21 @@ void Screen::stopWorking(const std::string &reason)
 
 void Screen::publishWorking(const QStringList &lines)
 {
-    if (m_workingText)
-        m_workingText->setPlainText(lines.join(QLatin1Char('\n')));
+    if (!m_workingText)
+        return;
+    m_workingText->setPlainText(lines.join(QLatin1Char('\n')));
+    // Tall enough for the usual working without scrolling, never taller than a small
+    // screen allows; an open panel grows the window with it.
+    const int shown = std::clamp(int(lines.size()), 8, 20);
+    const int height = m_workingText->fontMetrics().lineSpacing() * (shown + 1) + 2 * m_workingText->frameWidth()
+                       + int(m_workingText->document()->documentMargin() * 2);
+    if (m_workingText->minimumHeight() != height) {
+        m_workingText->setMinimumHeight(height);
+        if (m_workingText->isVisible()) {
+            layout()->activate();
+            resize(width(), sizeHint().height());
+        }
+    }
 }
 
 QString Screen::notice() const

@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the benchmarks in release mode and runs them.
+# Installs what is missing, builds the benchmarks in release mode and runs them all: the
+# core operations (Google Benchmark), start-up against a bare Qt window, and
+# Enter-to-results on every screen. Figures and method: bench/README.md.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup-debian.sh
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DDRAVEX_BUILD_TESTS=OFF -DDRAVEX_BUILD_BENCH=ON
 cmake --build build-bench -j"$(nproc)"
-build-bench/bench/dravex_core_bench "$@"
+build-bench/bench/dravex_core_bench
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+bench/startup.sh build-bench 30 2>/dev/null
+build-bench/bench/response_bench 2000 2>/dev/null

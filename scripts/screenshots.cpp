@@ -4,6 +4,7 @@
 #include "screens/catalog.h"
 #include "shell/application.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
@@ -17,10 +18,18 @@ struct Shot
 {
     QString window;
     QList<QPair<QString, QString>> fields; // typed in order; Enter in the last one
+    QStringList choices = {};              // option buttons to check first
+    bool working = false;                  // open the working panel
 };
 
 void fill(QWidget *window, const Shot &shot)
 {
+    for (const QString &name : shot.choices)
+        if (auto *option = window->findChild<QAbstractButton *>(name))
+            option->setChecked(true);
+    if (shot.working)
+        if (auto *toggle = window->findChild<QAbstractButton *>(QStringLiteral("working")))
+            toggle->click();
     QLineEdit *last = nullptr;
     for (const auto &[name, value] : shot.fields) {
         last = window->findChild<QLineEdit *>(name);
@@ -46,11 +55,12 @@ int main(int argc, char *argv[])
     dravex::addShellWindows(registry);
 
     const QList<Shot> shots{
-        {QStringLiteral("Form2"), {}},
         {QStringLiteral("Form1"), {}},
-        {QStringLiteral("Form15"), {}},
-        {QStringLiteral("Form5"), {{"txtapi", "30"}, {"txtem", "80"}, {"txtgv", "10000"}}},
-        {QStringLiteral("Form21"), {{"txtapi", "50"}, {"txtem", "80"}, {"txtgv", "10000"}}},
+        {QStringLiteral("Form21"), {{"txtapi", "50"}, {"txtem", "80"}, {"txtgv", "10000"}}, {}, true},
+        {QStringLiteral("Form7"),
+         {{"txtvl", "600"}, {"txttl", "40"}, {"txttw", "30"}, {"txtbhd", "10"}, {"txtfdt", "20"}, {"txtadt", "26"},
+          {"txttdp", "50"}, {"txtinn", "3"}},
+         {QStringLiteral("Option1")}},
     };
     int index = 0;
     QTimer::singleShot(0, [&] {
@@ -60,6 +70,8 @@ int main(int argc, char *argv[])
                 continue;
             w->move(20 + 30 * index, 20 + 30 * index);
             fill(w, shot);
+            QApplication::processEvents();
+            w->adjustSize();
             QApplication::processEvents();
             const QString file = outDir + QStringLiteral("/") + shot.window.toLower() + QStringLiteral(".png");
             w->grab().save(file);
