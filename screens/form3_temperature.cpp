@@ -11,16 +11,8 @@ Form3::Form3(ScreenHost &host, QWidget *parent)
     : Screen(host, QStringLiteral("Form3"), QStringLiteral("Temperature Conversion"), parent)
 {
     auto *rows = new QFormLayout;
-    const auto addRow = [&](const QString &labelName, const QString &fieldName, const QString &caption,
-                            QLabel *&label) {
-        label = makeLabel(labelName, caption);
-        QLineEdit *field = makeField(fieldName, caption);
-        label->setBuddy(field);
-        rows->addRow(label, field);
-        return field;
-    };
-    txtCels = addRow(QStringLiteral("Label1"), QStringLiteral("txtCels"), QStringLiteral("Celsius"), Label1);
-    txtFah = addRow(QStringLiteral("Label2"), QStringLiteral("txtFah"), QStringLiteral("Fahrenheit"), Label2);
+    txtCels = addField(rows, QStringLiteral("txtCels"), QStringLiteral("Celsius"), "Label1", &Label1);
+    txtFah = addField(rows, QStringLiteral("txtFah"), QStringLiteral("Fahrenheit"), "Label2", &Label2);
     content()->addLayout(rows);
 
     Label3 = makeLabel(QStringLiteral("Label3"),

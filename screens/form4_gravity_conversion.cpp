@@ -12,18 +12,10 @@ Form4::Form4(ScreenHost &host, QWidget *parent)
     : Screen(host, QStringLiteral("Form4"), QStringLiteral("GRAVITY CONVERSION"), parent)
 {
     auto *rows = new QFormLayout;
-    const auto addRow = [&](const QString &labelName, const QString &fieldName, const QString &caption,
-                            QLabel *&label) {
-        label = makeLabel(labelName, caption);
-        QLineEdit *field = makeField(fieldName, caption);
-        label->setBuddy(field);
-        rows->addRow(label, field);
-        return field;
-    };
-    txtapi = addRow(QStringLiteral("Label1"), QStringLiteral("txtapi"), QStringLiteral("API at 60 Deg. F"), Label1);
-    txtden = addRow(QStringLiteral("Label2"), QStringLiteral("txtden"), QStringLiteral("Density at 15 Deg. C"), Label2);
+    txtapi = addField(rows, QStringLiteral("txtapi"), QStringLiteral("API at 60 Deg. F"), "Label1", &Label1);
+    txtden = addField(rows, QStringLiteral("txtden"), QStringLiteral("Density at 15 Deg. C"), "Label2", &Label2);
     txtspe =
-        addRow(QStringLiteral("Label3"), QStringLiteral("txtspe"), QStringLiteral("Specific at 15 Deg. C"), Label3);
+        addField(rows, QStringLiteral("txtspe"), QStringLiteral("Specific at 15 Deg. C"), "Label3", &Label3);
     content()->addLayout(rows);
 
     Label4 = makeLabel(QStringLiteral("Label4"),

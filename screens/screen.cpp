@@ -124,6 +124,7 @@ QLabel *Screen::makeLabel(const QString &name, const QString &text)
 QLabel *Screen::labelFor(const char *name, const QString &text, QWidget *buddy)
 {
     QLabel *label = makeLabel(QString::fromLatin1(name), text);
+    label->setTextFormat(Qt::PlainText);
     label->setBuddy(buddy);
     return label;
 }
@@ -139,12 +140,14 @@ QLineEdit *Screen::makeField(const QString &name, const QString &caption)
     return field;
 }
 
-QLineEdit *Screen::addField(QFormLayout *form, const QString &name, const QString &label)
+QLineEdit *Screen::addField(QFormLayout *form, const QString &name, const QString &label, const char *labelName,
+                            QLabel **caption)
 {
     QLineEdit *field = makeField(name, label);
-    QLabel *caption = makeLabel(QString(), label);
-    caption->setBuddy(field);
-    form->addRow(caption, field);
+    QLabel *text = labelFor(labelName ? labelName : "", label, field);
+    form->addRow(text, field);
+    if (caption)
+        *caption = text;
     return field;
 }
 

@@ -65,7 +65,9 @@ protected:
 
     // A labelled single-line field. The label is its buddy and its accessible name, and
     // names the field in fault notices.
-    QLineEdit *addField(QFormLayout *form, const QString &name, const QString &label);
+    // labelName names the caption's own control where the window gives it one.
+    QLineEdit *addField(QFormLayout *form, const QString &name, const QString &label, const char *labelName = nullptr,
+                        QLabel **caption = nullptr);
     QLineEdit *makeField(const QString &name, const QString &caption);
     QLabel *makeLabel(const QString &name, const QString &text);
     // A caption that names buddy: Alt with its access key moves there, and screen readers
