@@ -1,0 +1,95 @@
+// Every screen is usable by keyboard and screen reader: each field and list is named by
+// its label, each button by its text, and Tab from the first focus reaches every control.
+#include "test_support.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QLabel>
+#include <QPainter>
+#include <QSet>
+
+#include "screens/svg_picture.h"
+
+using namespace dravex;
+using namespace dravex::test;
+
+namespace {
+
+QStringList calculatorScreens()
+{
+    QStringList names;
+    for (const auto &[name, factory] : AllScreens())
+        names << name;
+    return names;
+}
+
+} // namespace
+
+class AccessibilityTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void every_control_has_a_name_and_is_reached_by_tab()
+    {
+        Program program;
+        for (const QString &name : calculatorScreens()) {
+            QWidget *w = program.show(name);
+            QVERIFY2(w, qPrintable(name));
+            QList<QWidget *> focusable;
+            for (QWidget *c : w->findChildren<QWidget *>()) {
+                if (!c->isVisibleTo(w) || !(c->focusPolicy() & Qt::TabFocus))
+                    continue;
+                focusable << c;
+                const QString where = name + "." + c->objectName();
+                if (auto *button = qobject_cast<QAbstractButton *>(c))
+                    QVERIFY2(!button->text().isEmpty() || !button->accessibleName().isEmpty(), qPrintable(where));
+                else
+                    QVERIFY2(!c->accessibleName().isEmpty(), qPrintable(where));
+            }
+            if (focusable.isEmpty()) // a notice window: nothing to reach
+                continue;
+            QVERIFY2(w->focusWidget(), qPrintable(name + ": no first focus"));
+            const QStringList visited = tabSequence(w, int(focusable.size()) + 1);
+            for (QWidget *c : focusable) {
+                // Option buttons of one group share a tab stop; one of them is enough.
+                if (c->inherits("QRadioButton") && !c->inherits("dravex::TabStopRadioButton"))
+                    continue;
+                QVERIFY2(visited.contains(c->objectName()), qPrintable(name + ": Tab never reaches " + c->objectName()));
+            }
+            w->close();
+        }
+    }
+
+    void artwork_is_sharp_at_double_scale()
+    {
+        // Pictures are drawn from vectors at the device's scale, not scaled-up bitmaps: at
+        // 200 % a picture has detail no 100 % bitmap could give it.
+        Program program;
+        int pictures = 0;
+        QStringList windows = calculatorScreens();
+        windows << "Form1" << "Form2";
+        for (const QString &name : windows) {
+            QWidget *w = program.show(name);
+            for (SvgPicture *picture : w->findChildren<SvgPicture *>()) {
+                const auto render = [picture](qreal ratio) {
+                    QImage image(picture->size() * ratio, QImage::Format_ARGB32_Premultiplied);
+                    image.setDevicePixelRatio(ratio);
+                    image.fill(Qt::white);
+                    picture->render(&image);
+                    image.setDevicePixelRatio(1);
+                    return image;
+                };
+                const QImage twice = render(2);
+                const QImage enlarged = render(1).scaled(twice.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+                QVERIFY2(twice != enlarged, qPrintable(name + "." + picture->objectName()));
+                ++pictures;
+            }
+            w->close();
+        }
+        QVERIFY(pictures >= 3);
+    }
+};
+
+QTEST_MAIN(AccessibilityTest)
+#include "accessibility_test.moc"
