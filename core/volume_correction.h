@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/procedure.h"
+
 namespace dravex {
 
 // Net barrels at 60 F from gross barrels and the factor, rounded to 0.01 (a magnitude).
@@ -25,5 +27,18 @@ double BarrelsFromGallons(double gallons);
 // Cubic metres in litres, not rounded.
 //   CubicMetres(9915) == 9.915
 double CubicMetres(double litres);
+
+// Volume correction in barrels at 60 F: Form5 for crude oils (Table 6A), Form21 for
+// generalized products (Table 6B). Enter in txtgv reads txtem and txtapi, writes the
+// factor (6A here, 6B only once the gross has been read), net barrels and gallons, then
+// reads the gravity again for the long-ton factor of Table 11: rounded to 5 places on 6A,
+// cut on 6B. Above 1074 kg/m3 Table 6B has no product group: the out-of-range window, and
+// nothing written.
+//   Form5: API 30, 80 F, 10000 bbl -> 0.9911, 9911 bbl, 416262 gal, LT factor 0.13679, 1355.73 LT
+//   Form21: API 50, 80 F, 10000 bbl -> 0.9882, 9882 bbl, 415044 gal, 0.12169, 1202.54 LT
+extern const FormSpec kForm5;
+extern const FormSpec kForm21;
+FormResult Table6ANetVolume(const FieldTexts &texts);
+FormResult Table6BNetVolume(const FieldTexts &texts);
 
 } // namespace dravex

@@ -4,31 +4,28 @@
 
 namespace dravex {
 
+// What tells the two volume-correction windows in barrels apart: their form and
+// calculation, and the tab order (Table 6B's runs from the results back to the gravity).
+struct Table6Layout
+{
+    const FormSpec &form;
+    FormResult (*calculation)(const FieldTexts &texts);
+    const char *tabOrder[8];
+};
+
 // Volume correction in barrels at 60 F: Form5 for crude oils (Table 6A), Form21 for
-// generalized products (Table 6B). The two differ in the factor, two labels, the tab
-// order, when the factor is written and the precision of the long-ton factor.
+// generalized products (Table 6B).
 class Table6Screen : public Screen
 {
     Q_OBJECT
 
 public:
-    enum class Table { A, B };
-
-    Table6Screen(ScreenHost &host, Table table, QWidget *parent = nullptr);
-
-    void txtgv_KeyPress();
-
-    QLineEdit *txtapi;
-    QLineEdit *txtem;
-    QLineEdit *txtgv;
-    QLineEdit *txtvcf;
-    QLineEdit *txtbbl;
-    QLineEdit *txtgal;
-    QLineEdit *txtlf;
-    QLineEdit *txtltn;
+    Table6Screen(ScreenHost &host, const Table6Layout &layout, QWidget *parent = nullptr);
 
 private:
-    Table m_table;
+    const Table6Layout &m_layout;
+
+    void txtgv_KeyPress();
 };
 
 QWidget *makeForm5(ScreenHost &host);

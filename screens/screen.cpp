@@ -2,7 +2,9 @@
 
 #include "core/conventions.h"
 
+#include <QAbstractButton>
 #include <QFormLayout>
+#include <QListWidget>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -30,6 +32,69 @@ Screen::Screen(ScreenHost &host, const QString &name, const QString &caption, QW
     m_notice->setAccessibleName(tr("Notice"));
     m_notice->hide();
     root->addWidget(m_notice);
+}
+
+Screen::Screen(ScreenHost &host, const FormSpec &form, QWidget *parent)
+    : Screen(host, QString::fromUtf8(form.name.data(), qsizetype(form.name.size())),
+             QString::fromUtf8(form.title.data(), qsizetype(form.title.size())), parent)
+{
+    m_form = &form;
+}
+
+QString Screen::captionOf(const char *name) const
+{
+    const FieldSpec *spec = m_form ? m_form->field(name) : nullptr;
+    if (!spec)
+        qFatal("%s has no field %s in its form", qPrintable(objectName()), name);
+    return QString::fromUtf8(spec->caption.data(), qsizetype(spec->caption.size()));
+}
+
+QLineEdit *Screen::field(const char *name) const
+{
+    auto *found = findChild<QLineEdit *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("%s has no field %s", qPrintable(objectName()), name);
+    return found;
+}
+
+QLineEdit *Screen::addField(QFormLayout *form, const char *name, const char *labelName, QLabel **caption)
+{
+    return addField(form, QString::fromLatin1(name), captionOf(name), labelName, caption);
+}
+
+FieldTexts Screen::fieldTexts() const
+{
+    FieldTexts texts;
+    for (const QLineEdit *field : findChildren<QLineEdit *>())
+        if (!field->objectName().isEmpty())
+            texts[field->objectName().toStdString()] = field->text().toStdString();
+    for (const QAbstractButton *button : findChildren<QAbstractButton *>())
+        if (button->isCheckable() && !button->objectName().isEmpty())
+            texts[button->objectName().toStdString()] = button->isChecked() ? std::string(kChosen) : std::string();
+    for (const QListWidget *list : findChildren<QListWidget *>()) {
+        const QList<QListWidgetItem *> selected = list->selectedItems();
+        texts[list->objectName().toStdString()] = selected.isEmpty() ? std::string() : selected.front()->text().toStdString();
+    }
+    return texts;
+}
+
+void Screen::run(FormResult (*procedure)(const FieldTexts &))
+{
+    const FormResult result = procedure(fieldTexts());
+    for (const FieldText &write : result.writes) {
+        auto *field = findChild<QLineEdit *>(QString::fromStdString(write.field));
+        if (!field)
+            qFatal("%s has no field %s to write", qPrintable(objectName()), write.field.c_str());
+        field->setText(QString::fromStdString(write.text));
+    }
+    showNotice(QString::fromStdString(result.notice));
+    QStringList lines;
+    for (const std::string &line : result.working)
+        lines << QString::fromStdString(line);
+    publishWorking(lines);
+    if (result.outOfRange)
+        showOutOfRange();
+    m_host.calculationDone(*m_form, result);
 }
 
 void Screen::addWorkingPanel()

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QWidget>
 
+#include "core/procedure.h"
 #include "core/working.h"
 
 #include <functional>
@@ -31,6 +32,13 @@ public:
     virtual QWidget *showWindow(const QString &name) = 0;
     // A modal message box with an exclamation icon and one OK button.
     virtual void showWarning(QWidget *parent, const QString &title, const QString &text) = 0;
+    // A calculation of a window has run to its end or stopped; the window already shows
+    // its result. The program around the screens keeps it.
+    virtual void calculationDone(const FormSpec &form, const FormResult &result)
+    {
+        Q_UNUSED(form);
+        Q_UNUSED(result);
+    }
 };
 
 // The input and result columns of a table screen.
@@ -48,6 +56,8 @@ class Screen : public QWidget
 
 public:
     Screen(ScreenHost &host, const QString &name, const QString &caption, QWidget *parent = nullptr);
+    // A window whose name, title and field captions come from its calculation's form.
+    Screen(ScreenHost &host, const FormSpec &form, QWidget *parent = nullptr);
 
     // The text of the fault notice; empty after a successful calculation.
     QString notice() const;
@@ -67,6 +77,9 @@ protected:
     // names the field in fault notices.
     // labelName names the caption's own control where the window gives it one.
     QLineEdit *addField(QFormLayout *form, const QString &name, const QString &label, const char *labelName = nullptr,
+                        QLabel **caption = nullptr);
+    // The same for a field of the window's form, captioned as the form names it.
+    QLineEdit *addField(QFormLayout *form, const char *name, const char *labelName = nullptr,
                         QLabel **caption = nullptr);
     QLineEdit *makeField(const QString &name, const QString &caption);
     QLabel *makeLabel(const QString &name, const QString &text);
@@ -89,6 +102,19 @@ protected:
     // written so far keep their new text, the others their old, and the notice names the
     // field or the fault. A completed calculation clears the notice.
     void calculate(const std::function<void()> &steps);
+
+    // The texts of the window's named controls as calculations read them: each field's
+    // text, "1" for a chosen option button ("" otherwise), a list's selected item.
+    FieldTexts fieldTexts() const;
+    // Runs a calculation of core on the window's texts and shows what it did: the texts
+    // it wrote, its notice, its working and, where due, the out-of-range window.
+    void run(FormResult (*procedure)(const FieldTexts &));
+
+    // The window's field of that name; a name the window does not have is a programming
+    // error and stops the program at once.
+    QLineEdit *field(const char *name) const;
+    // The caption the window's form gives a field.
+    QString captionOf(const char *name) const;
 
     // The field's text as a number, or a NotANumber fault naming the field.
     double ReadFieldNumber(const QLineEdit *field) const;
@@ -114,6 +140,7 @@ protected:
 
 private:
     ScreenHost &m_host;
+    const FormSpec *m_form = nullptr;
     QVBoxLayout *m_content = nullptr;
     QLabel *m_notice = nullptr;
     std::map<QObject *, std::function<void()>> m_enterHandlers;

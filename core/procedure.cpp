@@ -1,0 +1,123 @@
+#include "core/procedure.h"
+
+#include <algorithm>
+
+namespace dravex {
+
+const FieldSpec *FormSpec::field(std::string_view fieldName) const
+{
+    const auto found =
+        std::find_if(fields.begin(), fields.end(), [&](const FieldSpec &f) { return f.name == fieldName; });
+    return found == fields.end() ? nullptr : &*found;
+}
+
+std::string NoticeCaption(std::string_view caption)
+{
+    // White space folded to single blanks, as a label shows a caption on one line.
+    std::string out;
+    bool blank = false;
+    for (const char c : caption) {
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
+            blank = !out.empty();
+            continue;
+        }
+        if (blank)
+            out += ' ';
+        blank = false;
+        out += c;
+    }
+    while (!out.empty() && out.back() == ':')
+        out.pop_back();
+    return out;
+}
+
+const std::string *FormResult::written(std::string_view field) const
+{
+    const auto found =
+        std::find_if(writes.rbegin(), writes.rend(), [&](const FieldText &w) { return w.field == field; });
+    return found == writes.rend() ? nullptr : &found->text;
+}
+
+namespace {
+
+// Thrown by FormRun::stop and caught by RunForm only.
+struct StopSignal
+{
+    CalcStop stop;
+};
+
+} // namespace
+
+FormRun::FormRun(const FormSpec &form, const FieldTexts &texts) : m_form(form), m_texts(texts) {}
+
+std::string FormRun::captionOf(std::string_view field) const
+{
+    const FieldSpec *spec = m_form.field(field);
+    return spec ? NoticeCaption(spec->caption) : std::string(field);
+}
+
+void FormRun::noteRead(std::string_view field)
+{
+    const auto seen = std::find_if(m_result.reads.begin(), m_result.reads.end(),
+                                   [&](const FieldText &r) { return r.field == field; });
+    if (seen == m_result.reads.end())
+        m_result.reads.push_back({std::string(field), text(field)});
+}
+
+const std::string &FormRun::text(std::string_view field)
+{
+    static const std::string kNone;
+    const auto found = m_texts.find(field);
+    return found == m_texts.end() ? kNone : found->second;
+}
+
+double FormRun::Read(std::string_view field)
+{
+    noteRead(field);
+    return ParseFieldNumber(text(field), captionOf(field));
+}
+
+void FormRun::Show(std::string_view field, double x)
+{
+    setText(field, FormatFieldNumber(x));
+}
+
+void FormRun::setText(std::string_view field, std::string text)
+{
+    m_texts.insert_or_assign(std::string(field), text);
+    m_result.writes.push_back({std::string(field), std::move(text)});
+}
+
+bool FormRun::chosen(std::string_view option)
+{
+    return text(option) == kChosen;
+}
+
+void FormRun::stop(std::string notice, std::string reason, bool outOfRange)
+{
+    throw StopSignal{CalcStop{std::move(notice), std::move(reason), outOfRange}};
+}
+
+FormResult RunForm(const FormSpec &form, const FieldTexts &texts, const std::function<void(FormRun &)> &steps)
+{
+    FormRun run(form, texts);
+    FormResult &result = run.result();
+    try {
+        steps(run);
+        result.outcome = FormOutcome::Completed;
+        result.working = run.working().lines();
+    } catch (const CalcFault &fault) {
+        result.outcome = FormOutcome::Fault;
+        result.fault = fault.kind();
+        result.notice = fault.message();
+        result.working = {"Stopped: " + result.notice};
+    } catch (const StopSignal &signal) {
+        result.outcome = FormOutcome::Stopped;
+        result.notice = signal.stop.notice;
+        result.outOfRange = result.outOfRange || signal.stop.outOfRange;
+        result.working = {"Stopped: " + signal.stop.reason};
+    }
+    return std::move(result);
+}
+
+} // namespace dravex

@@ -1,0 +1,143 @@
+#pragma once
+
+#include "core/conventions.h"
+#include "core/working.h"
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace dravex {
+
+// A window's calculation works on the texts of its controls, the way a person sees them:
+// it reads a field's text, computes, writes a text, and may read that text back. The
+// order of reads and writes is part of the result (a fault leaves the later fields
+// unwritten; a read-back carries only what the field shows), so each calculation is one
+// procedure over the texts, and the window, the command line and the records all run it.
+
+// One control of a window as a calculation knows it: its objectName and the caption the
+// window labels it with ("Gross Barrels", "Your Net Barrels at 60 F Are:").
+struct FieldSpec
+{
+    std::string_view name;
+    std::string_view caption;
+};
+
+// A window as its calculations know it: objectName, title and the controls they read or
+// write, in the window's reading order.
+struct FormSpec
+{
+    std::string_view name;
+    std::string_view title;
+    std::span<const FieldSpec> fields;
+
+    // The field of that name, or null.
+    const FieldSpec *field(std::string_view fieldName) const;
+};
+
+// The caption that names a field in notices and records: its label on one line, without
+// the trailing colon. "Your Net Barrels at 60 F Are:" -> "Your Net Barrels at 60 F Are"
+std::string NoticeCaption(std::string_view caption);
+
+// The texts of a window's controls, by objectName. A field holds its text; an option
+// button holds "1" when it is chosen and "" when not; a list holds the text of its
+// selected item, "" when nothing is selected.
+using FieldTexts = std::map<std::string, std::string, std::less<>>;
+
+// The text an option button holds when it is chosen.
+inline constexpr std::string_view kChosen = "1";
+
+// An early end that is not a fault: an input out of range, a missing choice. The notice
+// goes on the window's notice line (empty: none); the reason is the working's last line;
+// outOfRange asks for the out-of-range window.
+struct CalcStop
+{
+    std::string notice;
+    std::string reason;
+    bool outOfRange = false;
+};
+
+struct FieldText
+{
+    std::string field;
+    std::string text;
+};
+
+enum class FormOutcome { Completed, Fault, Stopped };
+
+// What one run of a calculation did: the fields it read (each once, with the text it
+// found the first time), the texts it wrote in order, how it ended, and its working.
+struct FormResult
+{
+    FormOutcome outcome = FormOutcome::Completed;
+    std::vector<FieldText> reads;
+    std::vector<FieldText> writes;
+    // The notice for the window's notice line: the fault's message or the stop's notice.
+    std::string notice;
+    std::optional<CalcFault::Kind> fault;
+    // The out-of-range window is due (with a stop, or as a warning beside the results).
+    bool outOfRange = false;
+    // The intermediate values in the order computed; after a fault or a stop, one line
+    // that says why it stopped.
+    std::vector<std::string> working;
+
+    bool completed() const { return outcome == FormOutcome::Completed; }
+    // The last text written to a field, or null when the run did not write it.
+    const std::string *written(std::string_view field) const;
+};
+
+// One run of a calculation: the texts as they change, what was read and written, the
+// working. Procedures use it through RunForm.
+class FormRun
+{
+public:
+    FormRun(const FormSpec &form, const FieldTexts &texts);
+
+    // The field's text as a number, or a NotANumber fault naming the field's caption.
+    double Read(std::string_view field);
+    // Writes x in the field's number form; a non-finite x is an Overflow fault.
+    void Show(std::string_view field, double x);
+    // The text a control holds now (after this run's own writes); "" for an unknown one.
+    const std::string &text(std::string_view field);
+    void setText(std::string_view field, std::string text);
+    // Whether the option button is chosen.
+    bool chosen(std::string_view option);
+
+    Working &working() { return m_working; }
+
+    // Ends the run early without a fault; see CalcStop.
+    [[noreturn]] void stop(std::string notice, std::string reason, bool outOfRange = false);
+    // The out-of-range window is due, and the calculation goes on.
+    void warnOutOfRange() { m_result.outOfRange = true; }
+
+    // The result so far; RunForm completes it.
+    FormResult &result() { return m_result; }
+
+private:
+    const FormSpec &m_form;
+    FieldTexts m_texts;
+    FormResult m_result;
+    Working m_working;
+
+    void noteRead(std::string_view field);
+    std::string captionOf(std::string_view field) const;
+};
+
+// Runs steps over the texts: a CalcFault or a stop ends the run where it happened, the
+// texts written so far stay written, and the result says how it ended.
+FormResult RunForm(const FormSpec &form, const FieldTexts &texts, const std::function<void(FormRun &)> &steps);
+
+// A calculation of a window: the window it belongs to, the control where Enter (or the
+// key that starts it) runs it, and the procedure.
+struct Calculation
+{
+    const FormSpec *form;
+    std::string_view trigger;
+    FormResult (*run)(const FieldTexts &texts);
+};
+
+} // namespace dravex
