@@ -14,8 +14,8 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QString page = QStringLiteral("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
-                                        "<title>Dravex guide</title>\n</head>\n<body>\n<h1>Dravex guide</h1>\n")
-                         + dravex::helpGuideHtml() + QStringLiteral("</body>\n</html>\n");
+                                        "<title>Dravex guide</title>\n</head>\n<body>\n<h1>Dravex guide</h1>\n") +
+                         dravex::helpGuideHtml() + QStringLiteral("</body>\n</html>\n");
     QFile out(QString::fromLocal8Bit(argv[1]));
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return 1;
