@@ -16,7 +16,7 @@ constexpr double kDelta60 = 0.01374979547;
 constexpr double kBase60Ipts68 = 60.0068749;
 
 // Coefficients a1..a8 of the ITS-90 to IPTS-68 difference (11.1.5.3).
-constexpr std::array<double, 8> kIpts68{-0.148759, -0.267408, 1.080760,  1.269056,
+constexpr std::array<double, 8> kIpts68{-0.148759, -0.267408, 1.080760, 1.269056,
                                         -4.089591, -1.871251, 7.438081, -3.536296};
 
 constexpr double kKpaPerPsi = 6.894757;
@@ -312,8 +312,7 @@ Vcf2004Factors Vcf2004FactorsAt(Vcf2004Commodity commodity, double rho60, double
     return f;
 }
 
-Vcf2004Search Vcf2004ObservedToBase(Vcf2004Commodity commodity, double observed, double tF, double psig,
-                                    double alpha60)
+Vcf2004Search Vcf2004ObservedToBase(Vcf2004Commodity commodity, double observed, double tF, double psig, double alpha60)
 {
     Vcf2004Search s;
     double rho = observed;
@@ -363,7 +362,7 @@ Vcf2004Input RoundVcf2004Inputs(const Vcf2004Input &input)
         break;
     }
     r.temperature = input.temperatureUnit == Vcf2004TemperatureUnit::Celsius ? roundTo(input.temperature, 20)
-                                                                              : roundTo(input.temperature, 10);
+                                                                             : roundTo(input.temperature, 10);
     switch (input.pressureUnit) {
     case Vcf2004PressureUnit::Psig:
         r.pressure = std::round(input.pressure);
@@ -466,9 +465,9 @@ Vcf2004Result Vcf2004Correction(const Vcf2004Input &input)
     const double entered = densityFromEntry(input.density, input.densityKind);
     const double minDensity = commodity == Vcf2004Commodity::LubricatingOils ? kMinLubricantDensity : kMinDensity;
     r.baseF = baseFahrenheit(input.base);
-    const std::string groupWord = std::string("for ") + (commodity == Vcf2004Commodity::RefinedProducts
-                                                              ? "refined products"
-                                                              : Vcf2004GroupName(fixedGroup(commodity)));
+    const std::string groupWord =
+        std::string("for ") +
+        (commodity == Vcf2004Commodity::RefinedProducts ? "refined products" : Vcf2004GroupName(fixedGroup(commodity)));
     const auto noConvergence = [&r](double value) {
         Vcf2004Stop s;
         s.kind = Vcf2004Stop::Kind::NoConvergence;
@@ -515,8 +514,8 @@ Vcf2004Result Vcf2004Correction(const Vcf2004Input &input)
             r.atBase = Vcf2004FactorsAt(commodity, r.density60, r.baseF, 0, alpha60);
         r.ctl = r.factors.ctl / r.atBase->ctl;
     }
-    r.densityBase = input.observed ? (r.atBase ? r.density60 * r.atBase->ctl : r.density60)
-                                   : (r.atBase ? entered : r.density60);
+    r.densityBase =
+        input.observed ? (r.atBase ? r.density60 * r.atBase->ctl : r.density60) : (r.atBase ? entered : r.density60);
     r.fp = r.factors.fp;
     r.cpl = r.factors.cpl;
     r.ctpl = r.ctl * r.cpl;

@@ -29,7 +29,15 @@ enum class Vcf2004Commodity { CrudeOils, RefinedProducts, LubricatingOils, Speci
 
 // The group whose constants a correction used: refined products split into four by the
 // density at 60 F.
-enum class Vcf2004Group { CrudeOils, Gasolines, TransitionZone, JetFuels, FuelOils, LubricatingOils, SpecialApplications };
+enum class Vcf2004Group {
+    CrudeOils,
+    Gasolines,
+    TransitionZone,
+    JetFuels,
+    FuelOils,
+    LubricatingOils,
+    SpecialApplications
+};
 
 const char *Vcf2004GroupName(Vcf2004Group group);
 
@@ -90,18 +98,18 @@ struct Vcf2004Factors
 {
     Vcf2004Group group = Vcf2004Group::CrudeOils;
     Vcf2004Constants constants;
-    double rho60 = 0;   // kg/m3 at 60 F, ITS-90
-    double a = 0;       // A = δ60 / 2 * ((K0 / rho60 + K1) / rho60 + K2)
-    double b = 0;       // B = (2 K0 + K1 rho60) / (K0 + (K1 + K2 rho60) rho60)
-    double rhoStar = 0; // rho* = rho60 (1 + (exp(A (1 + 0.8 A)) - 1) / (1 + A (1 + 1.6 A) B))
-    double tStar = 0;   // the temperature on IPTS-68, F
-    double alpha60 = 0; // K0 / rho*^2 + K1 / rho* + K2, per F
-    double deltaT = 0;  // t* - 60.0068749
-    double ctl = 0;     // exp(-alpha60 ΔT (1 + 0.8 alpha60 (ΔT + δ60)))
-    double fp = 0;      // exp(-1.9947 + 0.00013427 t* + (793920 + 2326 t*) / rho*^2), per psi
+    double rho60 = 0;    // kg/m3 at 60 F, ITS-90
+    double a = 0;        // A = δ60 / 2 * ((K0 / rho60 + K1) / rho60 + K2)
+    double b = 0;        // B = (2 K0 + K1 rho60) / (K0 + (K1 + K2 rho60) rho60)
+    double rhoStar = 0;  // rho* = rho60 (1 + (exp(A (1 + 0.8 A)) - 1) / (1 + A (1 + 1.6 A) B))
+    double tStar = 0;    // the temperature on IPTS-68, F
+    double alpha60 = 0;  // K0 / rho*^2 + K1 / rho* + K2, per F
+    double deltaT = 0;   // t* - 60.0068749
+    double ctl = 0;      // exp(-alpha60 ΔT (1 + 0.8 alpha60 (ΔT + δ60)))
+    double fp = 0;       // exp(-1.9947 + 0.00013427 t* + (793920 + 2326 t*) / rho*^2), per psi
     double pressure = 0; // psig used: a negative gauge pressure taken as 0
-    double cpl = 0;     // 1 / (1 - 1E-5 Fp P)
-    double ctpl = 0;    // CTL * CPL
+    double cpl = 0;      // 1 / (1 - 1E-5 Fp P)
+    double ctpl = 0;     // CTL * CPL
 };
 
 // 11.1.6.1 from a density at 60 F (kg/m3), a temperature in F and a gauge pressure in psig;
@@ -110,8 +118,7 @@ struct Vcf2004Factors
 //     alpha60 0.000380407044, CTL 1.033011591958, Fp 0.305779891997, CPL 1
 //   Vcf2004FactorsAt(Refined, 657.3, 27.3, 1234.5): gasolines, CTL 1.026475833518,
 //     Fp 0.993527440282, CPL 1.012417396817, CTPL rounded 1.03922 (not 1.02648 * 1.01242)
-Vcf2004Factors Vcf2004FactorsAt(Vcf2004Commodity commodity, double rho60, double tF, double psig,
-                                double alpha60 = 0);
+Vcf2004Factors Vcf2004FactorsAt(Vcf2004Commodity commodity, double rho60, double tF, double psig, double alpha60 = 0);
 
 // The observed-to-base search of 11.1.6.2: the density at 60 F whose correction to t and P
 // gives the observed density. Starts at the observed density; each step takes the group
@@ -134,11 +141,11 @@ constexpr double kVcf2004Tolerance = 0.000001;
 
 struct Vcf2004Iteration
 {
-    double rho60 = 0;        // the estimate the step started from
+    double rho60 = 0; // the estimate the step started from
     Vcf2004Group group = Vcf2004Group::CrudeOils;
-    double ctpl = 0;         // its correction to t and P
-    double residual = 0;     // rho60 * CTL * CPL - observed
-    double next = 0;         // the next estimate (equal to rho60 on the converged step)
+    double ctpl = 0;     // its correction to t and P
+    double residual = 0; // rho60 * CTL * CPL - observed
+    double next = 0;     // the next estimate (equal to rho60 on the converged step)
 };
 
 struct Vcf2004Search
@@ -202,8 +209,8 @@ struct Vcf2004Result
     Vcf2004Input input;
     std::optional<Vcf2004Stop> stop; // set: nothing below is a result
 
-    double tF = 0;   // the temperature in F
-    double psig = 0; // the pressure in psig (before a negative one is taken as 0)
+    double tF = 0;     // the temperature in F
+    double psig = 0;   // the pressure in psig (before a negative one is taken as 0)
     double baseF = 60; // the base temperature in F: 60, 59 or 68
     // Base density at the chosen base (kg/m3), and at 60 F.
     double densityBase = 0;
@@ -212,7 +219,7 @@ struct Vcf2004Result
     // and 20 C bases entered at the base: the base density is corrected from the base
     // temperature at 0 psig, as 11.1.7 prescribes).
     std::optional<Vcf2004Search> search;
-    Vcf2004Factors factors;            // at 60 F base to t and P
+    Vcf2004Factors factors;               // at 60 F base to t and P
     std::optional<Vcf2004Factors> atBase; // 60 F to the metric base at 0 psig
     // Correction between the base and t, P, unrounded: for the 60 F base the factors
     // themselves; for 15 C and 20 C CTL is the ratio CTL(t) / CTL(base).

@@ -41,7 +41,7 @@ struct Published
     const char *name;
     Vcf2004Input in;
     G group;
-    double rho60; // kNone: not printed
+    double rho60;        // kNone: not printed
     double ctl, fp, cpl; // unrounded; Fp in the unit of the entered pressure
     double ctpl;         // rounded
     // Where the observed-to-base search stops depends on the path it takes; the standard's
@@ -81,10 +81,12 @@ TEST(Vcf2004, PublishedExamples)
          868.722680008428, 0.996406814700, 0.484824263921, 1.000053333513, 0.99646, 1e-8},
         {"11.1.6.2 ex 4", entry(C::RefinedProducts, 41.4, D::Api, true, 72, 375), G::JetFuels, 820.670624131605,
          0.994103137645, 0.572609969057, 1.002151908149, 0.99624},
-        {"11.1.6.2 ex 5, just inside the transition zone", entry(C::RefinedProducts, 803.141, D::KgPerM3, true, 25.3, 267),
-         G::TransitionZone, 787.507922593917, 1.018381017381, 0.539959363768, 1.001443772976, 1.01985, 1.5e-6, 1e-8},
-        {"11.1.6.2 ex 6, just inside the gasolines", entry(C::RefinedProducts, 0.7322, D::RelativeDensity, true, 139, 100),
-         G::Gasolines, 770.349794252060, 0.948677079691, 0.910923457238, 1.000911753995, 0.94954, 1.5e-6, 1e-8},
+        {"11.1.6.2 ex 5, just inside the transition zone",
+         entry(C::RefinedProducts, 803.141, D::KgPerM3, true, 25.3, 267), G::TransitionZone, 787.507922593917,
+         1.018381017381, 0.539959363768, 1.001443772976, 1.01985, 1.5e-6, 1e-8},
+        {"11.1.6.2 ex 6, just inside the gasolines",
+         entry(C::RefinedProducts, 0.7322, D::RelativeDensity, true, 139, 100), G::Gasolines, 770.349794252060,
+         0.948677079691, 0.910923457238, 1.000911753995, 0.94954, 1.5e-6, 1e-8},
         {"11.1.6.2 ex 6 (test suite printing)", entry(C::RefinedProducts, 49.85, D::Api, true, 41.85, 248.3),
          G::Gasolines, 769.3624510058947, 1.011613933078, 0.616704425784, 1.001533625495, 1.01317},
         {"11.1.6.2 ex 7", entry(C::SpecialApplications, 853.7, D::KgPerM3, true, 84.5, 573, 0.00057634),
@@ -93,24 +95,27 @@ TEST(Vcf2004, PublishedExamples)
          917.442430351448, 0.992874116475, 0.438941943315, 1.000562161535, 0.99343},
         {"11.1.6.2 ex 9", entry(C::LubricatingOils, 62, D::Api, true, 302, 1499.97), G::LubricatingOils,
          801.061124838869, 0.892011191342, 1.459310590459, 1.022379081731, 0.91197, 1.5e-6, 1e-8},
-        {"11.1.7.1 ex 1", entry(C::CrudeOils, 772.3, D::KgPerM3, false, -32.8, 24.6, kNone, TU::Celsius, PU::Bar, B::C15),
-         G::CrudeOils, kNone, 1.048420095319, 6.706348860257, 1.001652488031, 1.05015},
-        {"11.1.7.1 ex 2", entry(C::CrudeOils, 772.3, D::KgPerM3, false, -32.8, 24.65, kNone, TU::Celsius, PU::Bar, B::C20),
-         G::CrudeOils, kNone, 1.05331266825, 6.622983078151, 1.001635234957, 1.05504},
-        {"11.1.7.1 ex 3", entry(C::RefinedProducts, 865.6, D::KgPerM3, false, 87.32, 75, kNone, TU::Celsius, PU::KPa,
-                                B::C15),
+        {"11.1.7.1 ex 1",
+         entry(C::CrudeOils, 772.3, D::KgPerM3, false, -32.8, 24.6, kNone, TU::Celsius, PU::Bar, B::C15), G::CrudeOils,
+         kNone, 1.048420095319, 6.706348860257, 1.001652488031, 1.05015},
+        {"11.1.7.1 ex 2",
+         entry(C::CrudeOils, 772.3, D::KgPerM3, false, -32.8, 24.65, kNone, TU::Celsius, PU::Bar, B::C20), G::CrudeOils,
+         kNone, 1.05331266825, 6.622983078151, 1.001635234957, 1.05504},
+        {"11.1.7.1 ex 3",
+         entry(C::RefinedProducts, 865.6, D::KgPerM3, false, 87.32, 75, kNone, TU::Celsius, PU::KPa, B::C15),
          G::FuelOils, kNone, 0.940416747194, 0.105233071273, 1.000078931033, 0.94049},
-        {"11.1.7.1 ex 4", entry(C::RefinedProducts, 793.5, D::KgPerM3, false, 27.37, 17.05, kNone, TU::Celsius, PU::Bar,
-                                B::C15),
+        {"11.1.7.1 ex 4",
+         entry(C::RefinedProducts, 793.5, D::KgPerM3, false, 27.37, 17.05, kNone, TU::Celsius, PU::Bar, B::C15),
          G::JetFuels, kNone, 0.988274000560, 9.520173044783, 1.001625828532, 0.98988},
-        {"11.1.7.1 ex 5", entry(C::RefinedProducts, 772.3, D::KgPerM3, false, -36, 8.6, kNone, TU::Celsius, PU::Bar,
-                                B::C20),
+        {"11.1.7.1 ex 5",
+         entry(C::RefinedProducts, 772.3, D::KgPerM3, false, -36, 8.6, kNone, TU::Celsius, PU::Bar, B::C20),
          G::TransitionZone, kNone, 1.060143267269, 6.467511380549, 1.000556515516, 1.06073, 1e-9, 5e-9},
-        {"11.1.7.1 ex 6", entry(C::RefinedProducts, 657.3, D::KgPerM3, false, 27.35, 1235, kNone, TU::Celsius, PU::KPa,
-                                B::C15),
+        {"11.1.7.1 ex 6",
+         entry(C::RefinedProducts, 657.3, D::KgPerM3, false, 27.35, 1235, kNone, TU::Celsius, PU::KPa, B::C15),
          G::Gasolines, kNone, 0.981752516460, 0.194781276352, 1.002411349381, 0.98412},
-        {"11.1.7.1 ex 7", entry(C::SpecialApplications, 641.8, D::KgPerM3, false, 89.9, 45.35, 0.000446759, TU::Celsius,
-                                PU::Bar, B::C15),
+        {"11.1.7.1 ex 7",
+         entry(C::SpecialApplications, 641.8, D::KgPerM3, false, 89.9, 45.35, 0.000446759, TU::Celsius, PU::Bar,
+               B::C15),
          G::SpecialApplications, kNone, 0.938841277179, 41.702651081010, 1.019276716462, 0.95694},
     };
     for (const auto &row : rows) {
@@ -137,7 +142,8 @@ TEST(Vcf2004, ShiftToIpts68)
     const Vcf2004Factors f = Vcf2004FactorsAt(C::CrudeOils, Vcf2004DensityFromApi(17.785), -27.7, 0);
     EXPECT_NEAR(f.rhoStar, 946.921215770785, 1e-9);
     EXPECT_NEAR(f.alpha60, 0.000380407044, 1e-12);
-    const Vcf2004Factors jet = Vcf2004FactorsAt(C::RefinedProducts, Vcf2004DensityFromRelativeDensity(0.7943), 85, 247.3);
+    const Vcf2004Factors jet =
+        Vcf2004FactorsAt(C::RefinedProducts, Vcf2004DensityFromRelativeDensity(0.7943), 85, 247.3);
     EXPECT_NEAR(jet.rhoStar, 793.521270459968, 1e-9);
     EXPECT_NEAR(jet.alpha60, 0.000524557068, 1e-12);
 }
@@ -162,9 +168,10 @@ TEST(Vcf2004, RefinedProductBordersBelongToTheDenserGroup)
         double rho60;
         G group;
     } cases[] = {
-        {610.6, G::Gasolines},         {770.3519999, G::Gasolines},      {770.352, G::TransitionZone},
-        {787.5194999, G::TransitionZone}, {787.5195, G::JetFuels},        {838.3126999, G::JetFuels},
-        {838.3127, G::FuelOils},       {1163.5, G::FuelOils},
+        {610.6, G::Gasolines},        {770.3519999, G::Gasolines},
+        {770.352, G::TransitionZone}, {787.5194999, G::TransitionZone},
+        {787.5195, G::JetFuels},      {838.3126999, G::JetFuels},
+        {838.3127, G::FuelOils},      {1163.5, G::FuelOils},
     };
     for (const auto &c : cases) {
         EXPECT_EQ(RefinedProductsGroup(c.rho60), c.group) << c.rho60;
@@ -193,8 +200,8 @@ TEST(Vcf2004, LimitsOnBothSides)
         {"302 F", entry(C::CrudeOils, 850, D::KgPerM3, false, 302, 0), nullptr},
         {"302.01 F", entry(C::CrudeOils, 850, D::KgPerM3, false, 302.01, 0), "Temperature"},
         {"-50 C", entry(C::CrudeOils, 850, D::KgPerM3, false, -50, 0, kNone, TU::Celsius), nullptr},
-        {"-50.025 C (11.1.7.1 ex 8)", entry(C::CrudeOils, 610.46, D::KgPerM3, false, -50.025, -5, kNone, TU::Celsius,
-                                            PU::KPa, B::C15),
+        {"-50.025 C (11.1.7.1 ex 8)",
+         entry(C::CrudeOils, 610.46, D::KgPerM3, false, -50.025, -5, kNone, TU::Celsius, PU::KPa, B::C15),
          "Temperature"},
         {"150 C", entry(C::CrudeOils, 850, D::KgPerM3, false, 150, 0, kNone, TU::Celsius), nullptr},
         {"150.025 C", entry(C::CrudeOils, 850, D::KgPerM3, false, 150.025, 0, kNone, TU::Celsius), "Temperature"},
@@ -202,9 +209,12 @@ TEST(Vcf2004, LimitsOnBothSides)
         {"1500 psig", entry(C::CrudeOils, 850, D::KgPerM3, false, 60, 1500), nullptr},
         {"1500.12 psig", entry(C::CrudeOils, 850, D::KgPerM3, false, 60, 1500.12), "Pressure"},
         {"10342 kPa", entry(C::CrudeOils, 850, D::KgPerM3, false, 60, 10342, kNone, TU::Fahrenheit, PU::KPa), nullptr},
-        {"10343 kPa", entry(C::CrudeOils, 850, D::KgPerM3, false, 60, 10343, kNone, TU::Fahrenheit, PU::KPa), "Pressure"},
-        {"103.42 bar", entry(C::CrudeOils, 850, D::KgPerM3, false, 60, 103.42, kNone, TU::Fahrenheit, PU::Bar), nullptr},
-        {"103.43 bar", entry(C::CrudeOils, 850, D::KgPerM3, false, 60, 103.43, kNone, TU::Fahrenheit, PU::Bar), "Pressure"},
+        {"10343 kPa", entry(C::CrudeOils, 850, D::KgPerM3, false, 60, 10343, kNone, TU::Fahrenheit, PU::KPa),
+         "Pressure"},
+        {"103.42 bar", entry(C::CrudeOils, 850, D::KgPerM3, false, 60, 103.42, kNone, TU::Fahrenheit, PU::Bar),
+         nullptr},
+        {"103.43 bar", entry(C::CrudeOils, 850, D::KgPerM3, false, 60, 103.43, kNone, TU::Fahrenheit, PU::Bar),
+         "Pressure"},
         {"a vacuum taken as 0 psig", entry(C::CrudeOils, 850, D::KgPerM3, false, 60, -14), nullptr},
         {"610.6 kg/m3", entry(C::CrudeOils, 610.6, D::KgPerM3, false, 60, 0), nullptr},
         {"610.59 kg/m3", entry(C::CrudeOils, 610.59, D::KgPerM3, false, 60, 0), "Density at 60 F"},
@@ -257,14 +267,14 @@ TEST(Vcf2004, MetricBaseIdentities)
         const double tBase = base == B::C15 ? 15 : 20;
         for (const double rho : {650.0, 780.0, 800.0, 900.0, 1100.0}) {
             for (const C commodity : {C::CrudeOils, C::RefinedProducts}) {
-                const Vcf2004Result at =
-                    Vcf2004Correction(entry(commodity, rho, D::KgPerM3, false, tBase, 0, kNone, TU::Celsius, PU::Psig, base));
+                const Vcf2004Result at = Vcf2004Correction(
+                    entry(commodity, rho, D::KgPerM3, false, tBase, 0, kNone, TU::Celsius, PU::Psig, base));
                 ASSERT_TRUE(at.ok()) << rho;
                 EXPECT_EQ(at.ctl, 1) << rho;
                 EXPECT_EQ(at.ctplRounded, 1) << rho;
                 EXPECT_EQ(at.densityBase, rho);
-                const Vcf2004Result back =
-                    Vcf2004Correction(entry(commodity, rho, D::KgPerM3, true, tBase, 0, kNone, TU::Celsius, PU::Psig, base));
+                const Vcf2004Result back = Vcf2004Correction(
+                    entry(commodity, rho, D::KgPerM3, true, tBase, 0, kNone, TU::Celsius, PU::Psig, base));
                 ASSERT_TRUE(back.ok()) << rho;
                 EXPECT_EQ(back.density60, at.density60) << rho;
                 EXPECT_NEAR(back.densityBase, rho, 1e-6) << rho;
@@ -311,12 +321,13 @@ TEST(Vcf2004, ConversionsAndInputRounding)
     EXPECT_EQ(FormatFieldNumber(r.density), "17.8");
     EXPECT_EQ(FormatFieldNumber(r.temperature), "301.9");
     EXPECT_EQ(FormatFieldNumber(r.pressure), "1500");
-    r = RoundVcf2004Inputs(entry(C::CrudeOils, 0.72332, D::RelativeDensity, false, 15.025, 12.5, kNone, TU::Celsius,
-                                 PU::KPa));
+    r = RoundVcf2004Inputs(
+        entry(C::CrudeOils, 0.72332, D::RelativeDensity, false, 15.025, 12.5, kNone, TU::Celsius, PU::KPa));
     EXPECT_EQ(FormatFieldNumber(r.density), "0.7233");
     EXPECT_EQ(FormatFieldNumber(r.temperature), "15.05");
     EXPECT_EQ(FormatFieldNumber(r.pressure), "15");
-    r = RoundVcf2004Inputs(entry(C::CrudeOils, 657.34, D::KgPerM3, false, -27.75, 24.625, kNone, TU::Fahrenheit, PU::Bar));
+    r = RoundVcf2004Inputs(
+        entry(C::CrudeOils, 657.34, D::KgPerM3, false, -27.75, 24.625, kNone, TU::Fahrenheit, PU::Bar));
     EXPECT_EQ(FormatFieldNumber(r.density), "657.3");
     EXPECT_EQ(FormatFieldNumber(r.temperature), "-27.8");
     EXPECT_EQ(FormatFieldNumber(r.pressure), "24.65");
