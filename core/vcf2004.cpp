@@ -441,13 +441,13 @@ Vcf2004Result Vcf2004Correction(const Vcf2004Input &input)
     if (r.stop)
         return r;
     r.psig = Vcf2004Psig(input.pressure, input.pressureUnit);
+    if (std::isnan(r.psig)) {
+        r.stop = outOfLimit("Pressure", input.pressure, 0, pressureUnitName(input.pressureUnit), true);
+        return r;
+    }
     if (!(r.psig <= kMaxPsig)) {
         const double limit = kMaxPsig / Vcf2004Psig(1, input.pressureUnit);
         r.stop = outOfLimit("Pressure", input.pressure, limit, pressureUnitName(input.pressureUnit), false);
-        return r;
-    }
-    if (std::isnan(r.psig)) {
-        r.stop = outOfLimit("Pressure", input.pressure, 0, pressureUnitName(input.pressureUnit), true);
         return r;
     }
     if ((input.densityKind != Vcf2004DensityKind::KgPerM3) && !input.observed && input.base != Vcf2004Base::F60) {

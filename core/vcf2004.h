@@ -158,8 +158,9 @@ struct Vcf2004Search
 
 //   Vcf2004ObservedToBase(Crude, 823.7, 80.3, -5): rho60 832.048516184234, CTL
 //     0.989966310837, Fp 0.567045450015
-//   Vcf2004ObservedToBase(Refined, 803.141, 25.3, 267): transition zone, rho60
-//     787.507922593917 (just below the jet fuel border 787.5195)
+//   Vcf2004ObservedToBase(Refined, 803.141, 25.3, 267): starts among the jet fuels, ends
+//     in the transition zone at 787.5079218 (the standard prints 787.507922593917; both
+//     pass its test), just below the jet fuel border 787.5195
 Vcf2004Search Vcf2004ObservedToBase(Vcf2004Commodity commodity, double observed, double tF, double psig,
                                     double alpha60 = 0);
 
@@ -250,9 +251,12 @@ struct Vcf2004Result
 //     1.048420095319, CPL 1.001652488031, CTPL 1.05015
 //   Vcf2004Correction({Crude, ..., 302.8 F}): stop "Temperature 302.8 F is above the
 //     limit 302 F"
-// Limits: temperature -58 to 302 F; pressure up to 1500 psig (a negative gauge pressure
-// is taken as 0); density at 60 F 610.6 to 1163.5 kg/m3 (lubricating oils from 800.9);
-// alpha60 of special applications 230E-6 to 930E-6 per F.
+// Limits: temperature -58 to 302 F (-50 to 150 C, checked in the unit entered); pressure
+// up to 1500 psig (a negative gauge pressure is taken as 0); density at 60 F 610.6 to
+// 1163.5 kg/m3 for every commodity (lubricating oils from 800.9); alpha60 of special
+// applications 230E-6 to 930E-6 per F. An observed density is checked through the density
+// at 60 F its search finds. API gravity and relative density are defined at 60 F: at a
+// 15 C or 20 C base the density is given in kg/m3 (an observed one may be in any kind).
 Vcf2004Result Vcf2004Correction(const Vcf2004Input &input);
 
 // Rounded as the standard prints them: CTL, CPL and CTPL to 5 places, Fp per psi to 3
