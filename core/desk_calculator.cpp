@@ -2,7 +2,6 @@
 
 #include "core/conventions.h"
 
-#include <limits>
 
 namespace dravex {
 
@@ -170,9 +169,7 @@ void DeskCalculator::Operator(char op, const DivisionByZero &divisionByZero)
 
 void DeskCalculator::countOperand()
 {
-    if (m_operandCount == std::numeric_limits<std::int16_t>::max())
-        throw CalcFault(CalcFault::Kind::Overflow, "Operand count");
-    ++m_operandCount;
+    m_operandCount = CheckedInt16(double(m_operandCount) + 1, "Operand count");
 }
 
 } // namespace dravex
