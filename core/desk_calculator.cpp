@@ -66,7 +66,7 @@ void DeskCalculator::Number(int digit)
     const char d = static_cast<char>('0' + digit);
     if (m_inputState != InputState::Numbers) {
         // A new number starts from the separator alone, so its first digit replaces the 0.
-        m_display = std::string(1, DecimalSeparator);
+        m_display = std::string(1, kDecimalSeparator);
         m_fractionMode = false;
     }
     if (m_fractionMode) {
@@ -74,8 +74,8 @@ void DeskCalculator::Number(int digit)
     } else {
         // The digit goes before the separator that ends the whole-number part. A number
         // being typed always has one; without it the digit would go at the end.
-        const std::size_t separator = m_display.find(DecimalSeparator);
-        m_display = m_display.substr(0, separator) + d + DecimalSeparator;
+        const std::size_t separator = m_display.find(kDecimalSeparator);
+        m_display = m_display.substr(0, separator) + d + kDecimalSeparator;
     }
     if (m_inputState == InputState::Negative)
         m_display = "-" + m_display;
