@@ -2,7 +2,6 @@
 
 #include "core/conventions.h"
 
-
 namespace dravex {
 
 namespace {

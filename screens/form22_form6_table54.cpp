@@ -9,7 +9,7 @@ namespace {
 constexpr const char *kTable54Results[] = {"txtvcf", "txtlts", "txtbbl", "txtgal", "txtcm", "txtlf", "txtltn"};
 constexpr const char *kForm22TabOrder[] = {"txtlf", "txtltn", "txtgal", "txtlts", "txtvcf",
                                            "txtgv", "txtem",  "txtapi", "txtbbl", "txtcm"};
-constexpr const char *kForm6TabOrder[] = {"txtbbl", "txtapi", "txtem", "txtgv", "txtvcf",
+constexpr const char *kForm6TabOrder[] = {"txtbbl", "txtapi", "txtem",  "txtgv", "txtvcf",
                                           "txtlts", "txtgal", "txtltn", "txtlf", "txtcm"};
 
 const VolumeLayout kForm22Layout{kForm22, Table54ANetVolume, kTable54Results, kForm22TabOrder};

@@ -11,15 +11,19 @@ namespace dravex {
 namespace {
 
 const GravityLayout kForm23Layout{
-    kForm23, Table5AGravity,
+    kForm23,
+    Table5AGravity,
     QT_TRANSLATE_NOOP("dravex::GravityScreen", "Place curser in box to enter your data.  Press Enter after you have "
                                                "entered your data.  Enter Temp to 0.5 Deg. F"),
-    {"txtobg", "txtobt", "txtcg"}, true};
+    {"txtobg", "txtobt", "txtcg"},
+    true};
 const GravityLayout kForm24Layout{
-    kForm24, Table5BGravity,
+    kForm24,
+    Table5BGravity,
     QT_TRANSLATE_NOOP("dravex::GravityScreen", "Place curser in box to enter your data.  Press Enter after you have "
                                                "entered your data.  Enter Temp. to 0.5 Deg. F"),
-    {"txtcg", "txtobt", "txtobg"}, false};
+    {"txtcg", "txtobt", "txtobg"},
+    false};
 
 } // namespace
 

@@ -28,8 +28,8 @@ VolumeCorrectionScreen::VolumeCorrectionScreen(ScreenHost &host, const VolumeLay
         addField(columns.results, name);
     field("txtlf")->setMaximumWidth(100);
 
-    auto *disclaimer =
-        makeLabel(QString(), tr("Not responsible for errors as there are different tables and methods of calculations."));
+    auto *disclaimer = makeLabel(
+        QString(), tr("Not responsible for errors as there are different tables and methods of calculations."));
     disclaimer->setWordWrap(true);
     content()->addWidget(disclaimer);
 

@@ -25,8 +25,8 @@ QStringList tabCycle(QWidget *window)
         names << controlName(w);
         do
             w = w->nextInFocusChain();
-        while (w != first && (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(window) || !w->isEnabled()
-                              || w->objectName().isEmpty()));
+        while (w != first && (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(window) || !w->isEnabled() ||
+                              w->objectName().isEmpty()));
         if (w == first) {
             names << controlName(w);
             break;
@@ -56,10 +56,12 @@ private slots:
         row("Form4", "GRAVITY CONVERSION", {"txtapi", "txtden", "txtspe", "working", "txtapi"});
         row("Form5", "VOLUME CORRECTION (TABLE 6a)",
             {"txtapi", "txtem", "txtgv", "txtvcf", "txtbbl", "txtgal", "txtltn", "txtlf", "working", "txtapi"});
-        row("Form6", "VOLUME CORRECTION (TABLE 54b)", {"txtbbl", "txtapi", "txtem", "txtgv", "txtvcf", "txtlts",
-                                                       "txtgal", "txtltn", "txtlf", "txtcm", "working", "txtbbl"});
-        row("Form7", "WEDGE CALCULATIONS", {"txtvl", "txttl", "txttw", "txtbhd", "txtfdt", "txtadt", "txttdp",
-                                            "txtinn", "txtrob", "Option1", "Option2", "txtmes", "working", "txtvl"});
+        row("Form6", "VOLUME CORRECTION (TABLE 54b)",
+            {"txtbbl", "txtapi", "txtem", "txtgv", "txtvcf", "txtlts", "txtgal", "txtltn", "txtlf", "txtcm", "working",
+             "txtbbl"});
+        row("Form7", "WEDGE CALCULATIONS",
+            {"txtvl", "txttl", "txttw", "txtbhd", "txtfdt", "txtadt", "txttdp", "txtinn", "txtrob", "Option1",
+             "Option2", "txtmes", "working", "txtvl"});
         row("Form8", "AVERAGE GRAVITY",
             {"txtt1", "txtt2", "txtt3", "txtt4", "txtt5", "txtv1", "txtv2", "txtv3", "txtv4", "txtt1"});
         row("Form9", "STOP GAUGE",
@@ -71,9 +73,9 @@ private slots:
             {"txtqpt", "txtscg", "txtami", "Option1", "Option2", "Option3", "List1", "txtqan", "txtqpt"});
         row("Form13", "HELP", {"helpText", "helpText"});
         row("Form14", "CALCULATOR",
-            {"Readout", "Number7",   "Number8",   "Number9", "Cancel",  "CancelEntry", "Number4",
-             "Number5", "Number6",   "Operator1", "Operator3", "Number1", "Number2",   "Number3",
-             "Operator2", "Operator0", "Number0", "Decimal", "Operator4", "Percent",   "Readout"});
+            {"Readout",   "Number7",   "Number8",   "Number9",   "Cancel",    "CancelEntry", "Number4",
+             "Number5",   "Number6",   "Operator1", "Operator3", "Number1",   "Number2",     "Number3",
+             "Operator2", "Operator0", "Number0",   "Decimal",   "Operator4", "Percent",     "Readout"});
         row("Form15", "ERROR", {});
         row("Form16", "FSII INJECTION CALCULATIONS", {"txterd", "Command1", "txtqfi", "txtpir", "txtfsi", "txterd"});
         row("Form17", "FSII HELP", {});
@@ -82,8 +84,9 @@ private slots:
         row("Form20", "THEORETICAL DENSITY", {"txtv1", "txtd3", "txtd1", "txtd2", "txtv2", "Command1", "txtv1"});
         row("Form21", "VOLUME CORRECTION (TABLE 6b)",
             {"txtlf", "txtltn", "txtgal", "txtbbl", "txtvcf", "txtgv", "txtem", "txtapi", "working", "txtlf"});
-        row("Form22", "VOLUME CORRECTION (TABLE 54a)", {"txtlf", "txtltn", "txtgal", "txtlts", "txtvcf", "txtgv",
-                                                        "txtem", "txtapi", "txtbbl", "txtcm", "working", "txtlf"});
+        row("Form22", "VOLUME CORRECTION (TABLE 54a)",
+            {"txtlf", "txtltn", "txtgal", "txtlts", "txtvcf", "txtgv", "txtem", "txtapi", "txtbbl", "txtcm", "working",
+             "txtlf"});
         row("Form23", "GRAVITY CORRECTION (TABLE 5a)", {"txtobg", "txtobt", "txtcg", "working", "txtobg"});
         row("Form24", "GRAVITY CORRECTION (TABLE 5b)", {"txtcg", "txtobt", "txtobg", "working", "txtcg"});
         row("Form25", "GRAVITY CORRECTION (TABLE 53a)", {"txtcg", "txtobt", "txtobg", "working", "txtcg"});
