@@ -10,20 +10,16 @@ namespace dravex {
 
 namespace {
 
-const GravityLayout kForm23Layout{
-    kForm23,
-    Table5AGravity,
+// Table 5A's help says "Temp", Table 5B's "Temp.".
+constexpr const char *kTable5AHelp =
     QT_TRANSLATE_NOOP("dravex::GravityScreen", "Place curser in box to enter your data.  Press Enter after you have "
-                                               "entered your data.  Enter Temp to 0.5 Deg. F"),
-    {"txtobg", "txtobt", "txtcg"},
-    true};
-const GravityLayout kForm24Layout{
-    kForm24,
-    Table5BGravity,
+                                               "entered your data.  Enter Temp to 0.5 Deg. F");
+constexpr const char *kTable5BHelp =
     QT_TRANSLATE_NOOP("dravex::GravityScreen", "Place curser in box to enter your data.  Press Enter after you have "
-                                               "entered your data.  Enter Temp. to 0.5 Deg. F"),
-    {"txtcg", "txtobt", "txtobg"},
-    false};
+                                               "entered your data.  Enter Temp. to 0.5 Deg. F");
+
+const GravityLayout kForm23Layout{kForm23, Table5AGravity, kTable5AHelp, {"txtobg", "txtobt", "txtcg"}, true};
+const GravityLayout kForm24Layout{kForm24, Table5BGravity, kTable5BHelp, {"txtcg", "txtobt", "txtobg"}, false};
 
 } // namespace
 
