@@ -1,5 +1,7 @@
 #include "core/calculations.h"
 
+#include "core/additives.h"
+#include "core/gauging.h"
 #include "core/volume_correction.h"
 
 #include <algorithm>
@@ -11,6 +13,19 @@ namespace {
 const Calculation kCalculations[] = {
     {&kForm5, "txtgv", Table6ANetVolume},
     {&kForm21, "txtgv", Table6BNetVolume},
+    // Gauging
+    {&kForm7, "txtinn", WedgeQuantityRemaining},
+    {&kForm9, "Option1", StopGaugeTable6A},
+    {&kForm9, "Option2", StopGaugeTable6B},
+    {&kForm8, "txtv4", ReceivingTankGravity},
+    {&kForm20, "txtv2", ShoreTankDensity},
+    // Additives
+    {&kForm10, "txtflt", FsiiInjectionBarrels},
+    {&kForm16, "txtpir", FsiiInjectionGallons},
+    {&kForm11, "txterw", SdaInjectionBarrels},
+    {&kForm18, "txterw", SdaInjectionGallons},
+    {&kForm12, "txtscg", CorrosionInhibitorMix},
+    {&kForm19, "txtbbl", Dmd2Injection},
 };
 
 } // namespace

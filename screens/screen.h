@@ -82,10 +82,17 @@ protected:
     QLineEdit *addField(QFormLayout *form, const char *name, const char *labelName = nullptr,
                         QLabel **caption = nullptr);
     QLineEdit *makeField(const QString &name, const QString &caption);
+    // A field of the window's form, named for screen readers as the form names it; place
+    // it with a caption from labelFor.
+    QLineEdit *makeField(const char *name);
     QLabel *makeLabel(const QString &name, const QString &text);
     // A caption that names buddy: Alt with its access key moves there, and screen readers
     // read it as the field's name.
     QLabel *labelFor(const char *name, const QString &text, QWidget *buddy);
+    // A field of the window's form under its caption, in a box to place. The caption reads
+    // as the form names the field unless text replaces it on screen (a name with the
+    // field's entry pattern, say); width caps the field's width.
+    QVBoxLayout *fieldUnderCaption(const char *name, int width, const QString &text = QString());
 
     // "Your Data Entered on This Side" | "Results Displayed on This Side", split by a line.
     TwoColumns addTwoColumns();
