@@ -224,22 +224,6 @@ FsiiInputs readFsiiInputs(FormRun &run, std::string_view labField, std::string_v
     return {fraction, run.Read(quantityField)};
 }
 
-void fsiiInjectionBarrels(FormRun &run)
-{
-    const FsiiInputs in = readFsiiInputs(run, "txtflt", "txtqtb");
-    run.Show("txtfis", FsiiGallonsForBarrels(in.quantity, in.fraction));
-    // The per-1000 figure works from the gallons as shown and the quantity as it stands
-    // now.
-    const double shownGallons = run.Read("txtfis");
-    run.Show("txtgfs", FsiiGallonsPerThousandBarrels(shownGallons, run.Read("txtqtb")));
-}
-
-void fsiiInjectionGallons(FormRun &run)
-{
-    const FsiiInputs in = readFsiiInputs(run, "txtpir", "txtqfi");
-    run.Show("txtfsi", FsiiGallonsForGallons(in.quantity, in.fraction));
-}
-
 // The SDA dose from the lab and desired results, then the quantity of fuel.
 struct SdaInputs
 {
@@ -255,52 +239,6 @@ SdaInputs readSdaInputs(FormRun &run)
     return {dose, run.Read("txtqti")};
 }
 
-void sdaInjectionBarrels(FormRun &run)
-{
-    const SdaInputs in = readSdaInputs(run);
-    run.Show("txtmix", SdaMixForBarrels(in.dose, in.quantity).shown);
-    // Nine parts of fuel to the SDA gallons as shown.
-    run.Show("txtprd", SdaPremixFuelForBarrels(run.Read("txtmix")));
-}
-
-void sdaInjectionGallons(FormRun &run)
-{
-    const SdaInputs in = readSdaInputs(run);
-    const SdaGallonsMix mix = SdaMixForGallons(in.dose, in.quantity);
-    run.Show("txtmix", mix.millilitres);
-    run.Show("txtprd", SdaPremixFuelForGallons(mix).shown);
-    if (const auto minimum = SdaMinimumPremixFuel(run.Read("txtprd")))
-        run.Show("txtprd", *minimum);
-}
-
-void corrosionInhibitorMix(FormRun &run)
-{
-    // Without a product there is no dose to work out.
-    const std::optional<int> doseNumber = CorrosionInhibitorDoseNumber(run.text("List1"));
-    if (!doseNumber)
-        run.stop("Select your CI Type in the list first.", "no CI type selected");
-    const CorrosionInhibitorRate rate = CorrosionInhibitorRateFor(*doseNumber, run.Read("txtscg"));
-    static constexpr struct
-    {
-        std::string_view option;
-        VolumeUnit unit;
-    } kUnits[] = {{"Option1", VolumeUnit::Barrels}, {"Option2", VolumeUnit::Gallons}, {"Option3", VolumeUnit::Litres}};
-    const auto chosen = std::find_if(std::begin(kUnits), std::end(kUnits), [&](const auto &u) {
-        return run.chosen(u.option);
-    });
-    // Nothing to write without a unit.
-    if (chosen == std::end(kUnits))
-        run.stop("Choose Barrels, Gallons or Liters, then press Enter again.", "no unit chosen");
-    const CorrosionInhibitorAmount amount = CorrosionInhibitorAmountFor(rate.rounded, run.Read("txtqpt"), chosen->unit);
-    run.Show("txtami", amount.amount);
-    run.setText("txtqan", std::string(amount.unitText));
-}
-
-void dmd2Injection(FormRun &run)
-{
-    run.Show("txtdmd", DmdDoseForBarrels(run.Read("txtbbl")).shown);
-}
-
 } // namespace
 
 const FormSpec kForm10{"Form10", "FSII INJECTION CALCULATIONS", kFsiiBarrelsFields};
@@ -312,32 +250,76 @@ const FormSpec kForm19{"Form19", "METAL DEACTIVATOR (DMD-2)", kDmd2Fields};
 
 FormResult FsiiInjectionBarrels(const FieldTexts &texts)
 {
-    return RunForm(kForm10, texts, fsiiInjectionBarrels);
+    return RunForm(kForm10, texts, [](FormRun &run) {
+        const FsiiInputs in = readFsiiInputs(run, "txtflt", "txtqtb");
+        run.Show("txtfis", FsiiGallonsForBarrels(in.quantity, in.fraction));
+        // The per-1000 figure works from the gallons as shown and the quantity as it
+        // stands now.
+        const double shownGallons = run.Read("txtfis");
+        run.Show("txtgfs", FsiiGallonsPerThousandBarrels(shownGallons, run.Read("txtqtb")));
+    });
 }
 
 FormResult FsiiInjectionGallons(const FieldTexts &texts)
 {
-    return RunForm(kForm16, texts, fsiiInjectionGallons);
+    return RunForm(kForm16, texts, [](FormRun &run) {
+        const FsiiInputs in = readFsiiInputs(run, "txtpir", "txtqfi");
+        run.Show("txtfsi", FsiiGallonsForGallons(in.quantity, in.fraction));
+    });
 }
 
 FormResult SdaInjectionBarrels(const FieldTexts &texts)
 {
-    return RunForm(kForm11, texts, sdaInjectionBarrels);
+    return RunForm(kForm11, texts, [](FormRun &run) {
+        const SdaInputs in = readSdaInputs(run);
+        run.Show("txtmix", SdaMixForBarrels(in.dose, in.quantity).shown);
+        // Nine parts of fuel to the SDA gallons as shown.
+        run.Show("txtprd", SdaPremixFuelForBarrels(run.Read("txtmix")));
+    });
 }
 
 FormResult SdaInjectionGallons(const FieldTexts &texts)
 {
-    return RunForm(kForm18, texts, sdaInjectionGallons);
+    return RunForm(kForm18, texts, [](FormRun &run) {
+        const SdaInputs in = readSdaInputs(run);
+        const SdaGallonsMix mix = SdaMixForGallons(in.dose, in.quantity);
+        run.Show("txtmix", mix.millilitres);
+        run.Show("txtprd", SdaPremixFuelForGallons(mix).shown);
+        if (const auto minimum = SdaMinimumPremixFuel(run.Read("txtprd")))
+            run.Show("txtprd", *minimum);
+    });
 }
 
 FormResult CorrosionInhibitorMix(const FieldTexts &texts)
 {
-    return RunForm(kForm12, texts, corrosionInhibitorMix);
+    return RunForm(kForm12, texts, [](FormRun &run) {
+        // Without a product there is no dose to work out.
+        const std::optional<int> doseNumber = CorrosionInhibitorDoseNumber(run.text("List1"));
+        if (!doseNumber)
+            run.stop("Select your CI Type in the list first.", "no CI type selected");
+        const CorrosionInhibitorRate rate = CorrosionInhibitorRateFor(*doseNumber, run.Read("txtscg"));
+        static constexpr struct
+        {
+            std::string_view option;
+            VolumeUnit unit;
+        } kUnits[] = {
+            {"Option1", VolumeUnit::Barrels}, {"Option2", VolumeUnit::Gallons}, {"Option3", VolumeUnit::Litres}};
+        const auto chosen = std::find_if(std::begin(kUnits), std::end(kUnits),
+                                         [&](const auto &u) { return run.chosen(u.option); });
+        // Nothing to write without a unit.
+        if (chosen == std::end(kUnits))
+            run.stop("Choose Barrels, Gallons or Liters, then press Enter again.", "no unit chosen");
+        const CorrosionInhibitorAmount amount =
+            CorrosionInhibitorAmountFor(rate.rounded, run.Read("txtqpt"), chosen->unit);
+        run.Show("txtami", amount.amount);
+        run.setText("txtqan", std::string(amount.unitText));
+    });
 }
 
 FormResult Dmd2Injection(const FieldTexts &texts)
 {
-    return RunForm(kForm19, texts, dmd2Injection);
+    return RunForm(kForm19, texts,
+                   [](FormRun &run) { run.Show("txtdmd", DmdDoseForBarrels(run.Read("txtbbl")).shown); });
 }
 
 } // namespace dravex

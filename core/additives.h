@@ -163,30 +163,24 @@ DmdDose DmdDoseForBarrels(double barrels);
 
 // ---- The additive windows' calculations ----
 
-// FSII in barrels (Form10), Enter in txtflt: reads txtflt, txterd and txtqtb, writes the
-// gallons to txtfis, then reads txtfis back and txtqtb again for the gallons per 1000
-// barrels in txtgfs.
-//   E .12, Q 1234.56, L .09: "15.555456", "12.6"
+// FSII, Enter in the lab result: Form10 for barrels reads txtflt, txterd and txtqtb and
+// writes the gallons to txtfis, then reads txtfis back and txtqtb again for the gallons
+// per 1000 barrels in txtgfs; Form16 for gallons reads txtpir, txterd and txtqfi and
+// writes the gallons to txtfsi.
+//   E .12, Q 1234.56, L .09: Form10 "15.555456", "12.6"; Form16 "0.370368"
 extern const FormSpec kForm10;
-FormResult FsiiInjectionBarrels(const FieldTexts &texts);
-
-// FSII in gallons (Form16), Enter in txtpir: reads txtpir, txterd and txtqfi and writes
-// the gallons to txtfsi.
-//   E .12, Q 1234.56, L .09: "0.370368"
 extern const FormSpec kForm16;
+FormResult FsiiInjectionBarrels(const FieldTexts &texts);
 FormResult FsiiInjectionGallons(const FieldTexts &texts);
 
-// SDA in barrels (Form11), Enter in txterw: reads txtilr, txterw and txtqti, writes the SDA
-// gallons to txtmix, reads them back and writes the pre-mix fuel to txtprd.
-//   Q 1000, L 50, R 250: "1.82", "16.38"
+// SDA, Enter in txterw: both windows read txtilr, txterw and txtqti. Form11 for barrels
+// writes the SDA gallons to txtmix, reads them back and writes the pre-mix fuel to txtprd;
+// Form18 for gallons writes the millilitres to txtmix and the pre-mix fuel to txtprd, then
+// reads txtprd back and writes the one-gallon minimum over it where it shows 1 or less.
+//   Q 1000, L 50, R 250: Form11 "1.82", "16.38"; Form18 "16.3", "1"
 extern const FormSpec kForm11;
-FormResult SdaInjectionBarrels(const FieldTexts &texts);
-
-// SDA in gallons (Form18), Enter in txterw: reads txtilr, txterw and txtqti, writes the
-// millilitres to txtmix and the pre-mix fuel to txtprd, then reads txtprd back and writes
-// the one-gallon minimum over it where it shows 1 or less.
-//   Q 10000, L 50, R 250: "163.9", "4.3"; Q 1000: "16.3", "1"
 extern const FormSpec kForm18;
+FormResult SdaInjectionBarrels(const FieldTexts &texts);
 FormResult SdaInjectionGallons(const FieldTexts &texts);
 
 // Corrosion inhibitor (Form12), Enter in txtscg: without a product chosen in List1 it stops

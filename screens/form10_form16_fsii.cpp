@@ -9,29 +9,32 @@
 
 namespace dravex {
 
-// What tells the two FSII windows apart. Where a label names no field its control name
-// comes with it; a per-1000 field of nullptr means the window has none.
+// The names of the labels of an FSII window that do not take a field's caption.
+struct FsiiLabels
+{
+    const char *heading;
+    const char *desired;
+    const char *quantity;
+    const char *lab;
+    const char *pressEnter;
+    const char *inject;
+    const char *gallonsUnit;
+    const char *perThousand;
+    const char *advice;
+};
+
+// What tells the two FSII windows apart: the form and its calculation, the heading, the
+// fields for the quantity, the lab result, the gallons and the gallons per 1000 barrels
+// (none on Form16), the labels' names, the picture, the fields where Enter leaves the
+// text as typed (a field in neither list has no handler), the tab order and the width.
 struct FsiiLayout
 {
     const FormSpec &form;
     FormResult (*calculation)(const FieldTexts &texts);
-    const char *heading;
     const char *headingText;
-    const char *desiredLabel;
-    const char *quantity;
-    const char *quantityLabel;
-    const char *lab;
-    const char *labLabel;
-    const char *pressEnter;
-    const char *picture;
-    const char *pictureFile;
-    const char *gallons;
-    const char *injectLabel;
-    const char *gallonsUnit;
-    const char *perThousand;
-    const char *perThousandLabel;
-    const char *advice;
-    // Fields where Enter leaves the text as typed; a field in neither list has no handler.
+    const char *fields[4];
+    FsiiLabels labels;
+    const char *picture[2];
     const char *quietFields[2];
     const char *tabOrder[6];
     int width;
@@ -45,55 +48,18 @@ const char *const kFsiiAdvice = QT_TRANSLATE_NOOP(
     "with product in a 5 gal can then introduce this mix into your product.  If possible circulate the product "
     "for a while to get a homogeneous mixture.");
 
-const FsiiLayout kForm10Layout{
-    .form = kForm10,
-    .calculation = FsiiInjectionBarrels,
-    .heading = "Label8",
-    .headingText = QT_TRANSLATE_NOOP("dravex::FsiiScreen", "BARRELS"),
-    .desiredLabel = "Label6",
-    .quantity = "txtqtb",
-    .quantityLabel = "Label1",
-    .lab = "txtflt",
-    .labLabel = "Label2",
-    .pressEnter = "Label9",
-    .picture = "Image1",
-    .pictureFile = ":/fsii_drums.svg",
-    .gallons = "txtfis",
-    .injectLabel = "Label3",
-    .gallonsUnit = "Label4",
-    .perThousand = "txtgfs",
-    .perThousandLabel = "Label7",
-    .advice = "Label5",
-    .quietFields = {"txterd", "txtqtb"},
-    .tabOrder = {"txtqtb", "txtflt", "txtfis", "txtgfs", "txterd", "Command1"},
-    .width = 620,
-};
+const FsiiLayout kForm10Layout{kForm10, FsiiInjectionBarrels, QT_TRANSLATE_NOOP("dravex::FsiiScreen", "BARRELS"),
+    {"txtqtb", "txtflt", "txtfis", "txtgfs"},
+    {"Label8", "Label6", "Label1", "Label2", "Label9", "Label3", "Label4", "Label7", "Label5"},
+    {"Image1", ":/fsii_drums.svg"}, {"txterd", "txtqtb"},
+    {"txtqtb", "txtflt", "txtfis", "txtgfs", "txterd", "Command1"}, 620};
 
-// Enter in End results desired leaves it as typed; the quantity field has no handler at
-// all, typing in it computes nothing.
-const FsiiLayout kForm16Layout{
-    .form = kForm16,
-    .calculation = FsiiInjectionGallons,
-    .heading = "Label1",
-    .headingText = QT_TRANSLATE_NOOP("dravex::FsiiScreen", "GALLONS"),
-    .desiredLabel = "Label2",
-    .quantity = "txtqfi",
-    .quantityLabel = "Label3",
-    .lab = "txtpir",
-    .labLabel = "Label4",
-    .pressEnter = "Label5",
-    .picture = "Picture1",
-    .pictureFile = ":/fsii_bottle.svg",
-    .gallons = "txtfsi",
-    .injectLabel = "Label6",
-    .gallonsUnit = "Label7",
-    .perThousand = nullptr,
-    .perThousandLabel = nullptr,
-    .advice = "Label8",
-    .quietFields = {"txterd", nullptr},
-    .tabOrder = {"txterd", "Command1", "txtqfi", "txtpir", "txtfsi", nullptr},
-    .width = 560,
-};
+// Enter in End results desired leaves it as typed; typing in the quantity computes nothing.
+const FsiiLayout kForm16Layout{kForm16, FsiiInjectionGallons, QT_TRANSLATE_NOOP("dravex::FsiiScreen", "GALLONS"),
+    {"txtqfi", "txtpir", "txtfsi", nullptr},
+    {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", nullptr, "Label8"},
+    {"Picture1", ":/fsii_bottle.svg"}, {"txterd", nullptr},
+    {"txterd", "Command1", "txtqfi", "txtpir", "txtfsi", nullptr}, 560};
 
 } // namespace
 
@@ -102,30 +68,32 @@ const FsiiLayout kForm16Layout{
 FsiiScreen::FsiiScreen(ScreenHost &host, const FsiiLayout &layout, QWidget *parent)
     : Screen(host, layout.form, parent), m_layout(layout)
 {
+    const FsiiLabels &labels = layout.labels;
+    const auto [quantityName, labName, gallonsName, perThousandName] = layout.fields;
     auto *grid = new QGridLayout;
     content()->addLayout(grid);
 
-    QLabel *heading = makeLabel(QString::fromLatin1(layout.heading), tr(layout.headingText));
+    QLabel *heading = makeLabel(QString::fromLatin1(labels.heading), tr(layout.headingText));
     QFont bold = heading->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.25);
     heading->setFont(bold);
     QLineEdit *desired = makeField("txterd");
     grid->addWidget(heading, 0, 0);
-    grid->addWidget(labelFor(layout.desiredLabel, captionOf("txterd"), desired), 0, 1, Qt::AlignRight);
+    grid->addWidget(labelFor(labels.desired, captionOf("txterd"), desired), 0, 1, Qt::AlignRight);
     grid->addWidget(desired, 0, 2);
 
-    QLineEdit *quantity = makeField(layout.quantity);
-    grid->addWidget(labelFor(layout.quantityLabel, captionOf(layout.quantity), quantity), 1, 0, 1, 2);
+    QLineEdit *quantity = makeField(quantityName);
+    grid->addWidget(labelFor(labels.quantity, captionOf(quantityName), quantity), 1, 0, 1, 2);
     grid->addWidget(quantity, 1, 2);
 
-    QLineEdit *lab = makeField(layout.lab);
-    grid->addWidget(labelFor(layout.labLabel, captionOf(layout.lab), lab), 2, 0, 1, 2);
+    QLineEdit *lab = makeField(labName);
+    grid->addWidget(labelFor(labels.lab, captionOf(labName), lab), 2, 0, 1, 2);
     grid->addWidget(lab, 2, 2);
-    grid->addWidget(makeLabel(QString::fromLatin1(layout.pressEnter), tr("Press Enter")), 2, 3);
+    grid->addWidget(makeLabel(QString::fromLatin1(labels.pressEnter), tr("Press Enter")), 2, 3);
 
     auto *side = new QVBoxLayout;
-    side->addWidget(new SvgPicture(QString::fromLatin1(layout.picture), QString::fromLatin1(layout.pictureFile),
+    side->addWidget(new SvgPicture(QString::fromLatin1(layout.picture[0]), QString::fromLatin1(layout.picture[1]),
                                    QSize(32, 32), this),
                     0, Qt::AlignRight);
     auto *help = new QPushButton(tr("HELP"), this);
@@ -137,20 +105,20 @@ FsiiScreen::FsiiScreen(ScreenHost &host, const FsiiLayout &layout, QWidget *pare
     grid->setColumnStretch(3, 1);
 
     auto *result = new QHBoxLayout;
-    QLineEdit *gallons = makeField(layout.gallons);
-    result->addWidget(labelFor(layout.injectLabel, tr("Inject"), gallons));
+    QLineEdit *gallons = makeField(gallonsName);
+    result->addWidget(labelFor(labels.inject, tr("Inject"), gallons));
     result->addWidget(gallons);
-    result->addWidget(makeLabel(QString::fromLatin1(layout.gallonsUnit), tr("Gals. of FSII.")));
-    if (layout.perThousand) {
-        QLineEdit *perThousand = makeField(layout.perThousand);
+    result->addWidget(makeLabel(QString::fromLatin1(labels.gallonsUnit), tr("Gals. of FSII.")));
+    if (perThousandName) {
+        QLineEdit *perThousand = makeField(perThousandName);
         result->addWidget(perThousand);
-        result->addWidget(labelFor(layout.perThousandLabel, captionOf(layout.perThousand), perThousand));
+        result->addWidget(labelFor(labels.perThousand, captionOf(perThousandName), perThousand));
     } else {
         result->addStretch();
     }
     content()->addLayout(result);
 
-    QLabel *advice = makeLabel(QString::fromLatin1(layout.advice), tr(kFsiiAdvice));
+    QLabel *advice = makeLabel(QString::fromLatin1(labels.advice), tr(kFsiiAdvice));
     advice->setWordWrap(true);
     content()->addWidget(advice);
 

@@ -8,26 +8,32 @@
 
 namespace dravex {
 
-// What tells the two SDA windows apart: the form and its calculation, the names of the
-// labels, top to bottom, two texts, the picture, and where Enter leaves a field as typed.
-struct SdaLayout
+// The names of the labels of an SDA window, top to bottom.
+struct SdaLabels
 {
-    const FormSpec &form;
-    FormResult (*calculation)(const FieldTexts &texts);
     const char *heading;
-    const char *headingText;
     const char *quantity;
     const char *lab;
     const char *desired;
     const char *pressEnter;
     const char *mix;
     const char *mixUnit;
-    const char *mixUnitText;
     const char *fuelUnit;
     const char *sentenceEnd;
     const char *advice;
+};
+
+// What tells the two SDA windows apart: the form and its calculation, the heading and the
+// unit of the mix, the labels' names, the picture, the fields where Enter leaves the text
+// as typed (a field in neither list has no handler) and the tab order.
+struct SdaLayout
+{
+    const FormSpec &form;
+    FormResult (*calculation)(const FieldTexts &texts);
+    const char *headingText;
+    const char *mixUnitText;
+    SdaLabels labels;
     const char *picture;
-    // Fields where Enter leaves the text as typed; a field in neither list has no handler.
     const char *quietFields[2];
     const char *tabOrder[5];
 };
@@ -40,55 +46,26 @@ const char *const kSdaAdvice = QT_TRANSLATE_NOOP(
     "with more product in a 5 gal container then introduce this mix into your product.  If possible circulate "
     "the product for a while to get a homogeneous mixture.");
 
-const SdaLayout kForm11Layout{
-    .form = kForm11,
-    .calculation = SdaInjectionBarrels,
-    .heading = "Label8",
-    .headingText = QT_TRANSLATE_NOOP("dravex::SdaScreen", "Barrels"),
-    .quantity = "Label1",
-    .lab = "Label2",
-    .desired = "Label9",
-    .pressEnter = "Label6",
-    .mix = "Label3",
-    .mixUnit = "Label4",
-    .mixUnitText = QT_TRANSLATE_NOOP("dravex::SdaScreen", "Gals of SDA with "),
-    .fuelUnit = "Label10",
-    .sentenceEnd = "Label7",
-    .advice = "Label5",
-    .picture = ":/sda_drums.svg",
-    .quietFields = {"txtqti", "txtilr"},
-    .tabOrder = {"txtqti", "txtilr", "txtmix", "txtprd", "txterw"},
-};
+const SdaLayout kForm11Layout{kForm11, SdaInjectionBarrels, QT_TRANSLATE_NOOP("dravex::SdaScreen", "Barrels"),
+    QT_TRANSLATE_NOOP("dravex::SdaScreen", "Gals of SDA with "),
+    {"Label8", "Label1", "Label2", "Label9", "Label6", "Label3", "Label4", "Label10", "Label7", "Label5"},
+    ":/sda_drums.svg", {"txtqti", "txtilr"}, {"txtqti", "txtilr", "txtmix", "txtprd", "txterw"}};
 
 // On the gallons window the quantity field has no handler: typing in it computes nothing.
-const SdaLayout kForm18Layout{
-    .form = kForm18,
-    .calculation = SdaInjectionGallons,
-    .heading = "Label1",
-    .headingText = QT_TRANSLATE_NOOP("dravex::SdaScreen", "Gallons"),
-    .quantity = "Label2",
-    .lab = "Label3",
-    .desired = "Label4",
-    .pressEnter = "Label5",
-    .mix = "Label6",
-    .mixUnit = "Label7",
-    .mixUnitText = QT_TRANSLATE_NOOP("dravex::SdaScreen", "mls of SDA with"),
-    .fuelUnit = "Label8",
-    .sentenceEnd = "Label9",
-    .advice = "Label10",
-    .picture = ":/sda_bottle.svg",
-    .quietFields = {"txtilr", nullptr},
-    .tabOrder = {"txtqti", "txtilr", "txterw", "txtmix", "txtprd"},
-};
+const SdaLayout kForm18Layout{kForm18, SdaInjectionGallons, QT_TRANSLATE_NOOP("dravex::SdaScreen", "Gallons"),
+    QT_TRANSLATE_NOOP("dravex::SdaScreen", "mls of SDA with"),
+    {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label8", "Label9", "Label10"},
+    ":/sda_bottle.svg", {"txtilr", nullptr}, {"txtqti", "txtilr", "txterw", "txtmix", "txtprd"}};
 
 } // namespace
 
 SdaScreen::SdaScreen(ScreenHost &host, const SdaLayout &layout, QWidget *parent)
     : Screen(host, layout.form, parent), m_layout(layout)
 {
+    const SdaLabels &labels = layout.labels;
     auto *grid = new QGridLayout;
     content()->addLayout(grid);
-    QLabel *heading = makeLabel(QString::fromLatin1(layout.heading), tr(layout.headingText));
+    QLabel *heading = makeLabel(QString::fromLatin1(labels.heading), tr(layout.headingText));
     QFont bold = heading->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.25);
@@ -103,7 +80,7 @@ SdaScreen::SdaScreen(ScreenHost &host, const SdaLayout &layout, QWidget *parent)
     {
         const char *field;
         const char *label;
-    } rows[] = {{"txtqti", layout.quantity}, {"txtilr", layout.lab}, {"txterw", layout.desired}};
+    } rows[] = {{"txtqti", labels.quantity}, {"txtilr", labels.lab}, {"txterw", labels.desired}};
     int row = 1;
     for (const auto &r : rows) {
         QLineEdit *input = makeField(r.field);
@@ -111,7 +88,7 @@ SdaScreen::SdaScreen(ScreenHost &host, const SdaLayout &layout, QWidget *parent)
         grid->addWidget(input, row, 1);
         ++row;
     }
-    grid->addWidget(makeLabel(QString::fromLatin1(layout.pressEnter), tr("Press Enter")), 3, 2);
+    grid->addWidget(makeLabel(QString::fromLatin1(labels.pressEnter), tr("Press Enter")), 3, 2);
     grid->setColumnStretch(2, 1);
 
     // "Mix [txtmix] Gals of SDA with [txtprd] Gallons" / " of fuel and inject this mix ..."
@@ -120,17 +97,17 @@ SdaScreen::SdaScreen(ScreenHost &host, const SdaLayout &layout, QWidget *parent)
     mix->setMaximumWidth(120);
     fuel->setMaximumWidth(120);
     auto *sentence = new QHBoxLayout;
-    sentence->addWidget(labelFor(layout.mix, tr("Mix"), mix));
+    sentence->addWidget(labelFor(labels.mix, tr("Mix"), mix));
     sentence->addWidget(mix);
-    sentence->addWidget(makeLabel(QString::fromLatin1(layout.mixUnit), tr(layout.mixUnitText)));
+    sentence->addWidget(makeLabel(QString::fromLatin1(labels.mixUnit), tr(layout.mixUnitText)));
     sentence->addWidget(fuel);
-    sentence->addWidget(labelFor(layout.fuelUnit, tr("Gallons"), fuel));
+    sentence->addWidget(labelFor(labels.fuelUnit, tr("Gallons"), fuel));
     sentence->addStretch();
     content()->addLayout(sentence);
     content()->addWidget(
-        makeLabel(QString::fromLatin1(layout.sentenceEnd), tr(" of fuel and inject this mix into your fuel.")));
+        makeLabel(QString::fromLatin1(labels.sentenceEnd), tr(" of fuel and inject this mix into your fuel.")));
 
-    QLabel *advice = makeLabel(QString::fromLatin1(layout.advice), tr(kSdaAdvice));
+    QLabel *advice = makeLabel(QString::fromLatin1(labels.advice), tr(kSdaAdvice));
     advice->setWordWrap(true);
     content()->addWidget(advice);
 
