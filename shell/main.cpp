@@ -10,7 +10,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Dravex"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/dravex.svg")));
 
-    dravex::WindowRegistry registry(dravex::AllScreens());
+    dravex::WindowRegistry registry(dravex::allScreens());
     dravex::addShellWindows(registry);
     dravex::startDravex(registry);
     return app.exec();
