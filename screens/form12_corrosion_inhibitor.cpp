@@ -42,7 +42,7 @@ Form12::Form12(ScreenHost &host, QWidget *parent) : Screen(host, kForm12, parent
     entry->addWidget(labelFor("Label1", captionOf("txtqpt"), quantity), 0, 0);
     entry->addWidget(quantity, 0, 1);
 
-    auto *frame = new QGroupBox(QStringLiteral("Frame1"), this);
+    auto *frame = new QGroupBox(tr("Frame1"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     auto *units = new QHBoxLayout(frame);
     std::vector<QWidget *> options;

@@ -49,7 +49,7 @@ Form9::Form9(ScreenHost &host, QWidget *parent) : Screen(host, kForm9, parent)
     // The choice of table at the right; a key pressed on the chosen one computes.
     auto *right = new QVBoxLayout;
     right->addWidget(makeLabel(QStringLiteral("Label1"), tr("Sellect table to be used.")));
-    auto *frame = new QGroupBox(QStringLiteral("Frame1"), this);
+    auto *frame = new QGroupBox(tr("Frame1"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     Option1 = new TabStopRadioButton(tr("Table 6 A"), frame);
     Option1->setObjectName(QStringLiteral("Option1"));

@@ -105,11 +105,6 @@ protected:
     void setTabChain(std::initializer_list<QWidget *> chain);
     void setTabChain(const std::vector<QWidget *> &chain);
 
-    // Runs the steps of one calculation. A CalcFault stops it where it was thrown: fields
-    // written so far keep their new text, the others their old, and the notice names the
-    // field or the fault. A completed calculation clears the notice.
-    void calculate(const std::function<void()> &steps);
-
     // The texts of the window's named controls as calculations read them: each field's
     // text, "1" for a chosen option button ("" otherwise), a list's selected item.
     FieldTexts fieldTexts() const;
@@ -123,18 +118,23 @@ protected:
     // The caption the window's form gives a field.
     QString captionOf(const char *name) const;
 
+    // The "Working" toggle and its panel, closed, below the results and last in the tab
+    // order; call after setTabChain.
+    void addWorkingPanel();
+
+    // Steps for a handler that computes by itself instead of running a procedure of core:
+    // the desk calculator's keys, and windows not yet moved to run().
+
+    // Runs the steps of one calculation. A CalcFault stops it where it was thrown: fields
+    // written so far keep their new text, the others their old, and the notice names the
+    // field or the fault. A completed calculation clears the notice.
+    void calculate(const std::function<void()> &steps);
     // The field's text as a number, or a NotANumber fault naming the field.
     double ReadFieldNumber(const QLineEdit *field) const;
     // Writes x in the field's number form; a non-finite x is an Overflow fault.
     void ShowFieldNumber(QLineEdit *field, double x);
     // Shows the single out-of-range window above this screen.
     void showOutOfRange();
-    // Shows a notice that is not a CalcFault (a missing choice, say); cleared as above.
-    void showNotice(const QString &text);
-
-    // The "Working" toggle and its panel, closed, below the results and last in the tab
-    // order; call after setTabChain.
-    void addWorkingPanel();
     // The working of the calculation that is running; calculate() starts it empty and
     // shows it when the calculation completes.
     Working &working() { return m_working; }
@@ -158,6 +158,8 @@ private:
     QToolButton *m_workingToggle = nullptr;
     QPlainTextEdit *m_workingText = nullptr;
 
+    // Shows the notice, or hides the line when text is empty.
+    void showNotice(const QString &text);
     void publishWorking(const QStringList &lines);
 };
 
