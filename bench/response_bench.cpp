@@ -74,7 +74,7 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     const int presses = argc > 1 ? std::atoi(argv[1]) : 2000;
-    dravex::WindowRegistry registry(dravex::AllScreens());
+    dravex::WindowRegistry registry(dravex::allScreens());
     dravex::addShellWindows(registry);
     registry.setWarningSink([](QWidget *, const QString &, const QString &) {});
 

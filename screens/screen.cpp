@@ -208,6 +208,22 @@ QLineEdit *Screen::makeField(const QString &name, const QString &caption)
     return field;
 }
 
+QLineEdit *Screen::makeField(const char *name)
+{
+    return makeField(QString::fromLatin1(name), captionOf(name));
+}
+
+QVBoxLayout *Screen::fieldUnderCaption(const char *name, int width, const QString &text)
+{
+    QLineEdit *field = makeField(name);
+    field->setMaximumWidth(width);
+    auto *box = new QVBoxLayout;
+    box->setSpacing(2);
+    box->addWidget(labelFor("", text.isEmpty() ? captionOf(name) : text, field));
+    box->addWidget(field);
+    return box;
+}
+
 QLineEdit *Screen::addField(QFormLayout *form, const QString &name, const QString &label, const char *labelName,
                             QLabel **caption)
 {

@@ -13,8 +13,8 @@ namespace dravex {
 namespace {
 
 // The menu tree, one line per menu control, indented by level. A caption of "-" is a
-// separator; an entry followed by deeper ones opens a submenu; window names the screen
-// the item shows.
+// separator; an entry followed by deeper ones opens a submenu; window is the registered
+// name of the window the item shows.
 struct MenuEntry
 {
     int level;
@@ -139,8 +139,10 @@ void MainWindow::buildMenu()
             addAction(action);
         }
         if (e.window) {
+            // The menu opens windows by their registered names only.
             const QString window = QString::fromLatin1(e.window);
-            action->setEnabled(m_registry.has(window));
+            if (!m_registry.has(window))
+                qFatal("menu item %s opens %s, which is not registered", e.name, e.window);
             connect(action, &QAction::triggered, this, [this, window] { m_registry.showWindow(window); });
         } else if (name == QLatin1String("exit1")) {
             connect(action, &QAction::triggered, this, &MainWindow::exit1_Click);

@@ -4,11 +4,16 @@
 
 namespace dravex {
 
-WindowRegistry::WindowRegistry(ScreenCatalog catalog) : m_factories(std::move(catalog)) {}
+WindowRegistry::WindowRegistry(std::span<const ScreenEntry> screens)
+{
+    for (const ScreenEntry &screen : screens)
+        add(QString::fromLatin1(screen.name), screen.make);
+}
 
 void WindowRegistry::add(const QString &name, ScreenFactory factory)
 {
-    m_factories[name] = std::move(factory);
+    if (!m_factories.emplace(name, std::move(factory)).second)
+        qFatal("window %s registered twice", qPrintable(name));
 }
 
 bool WindowRegistry::has(const QString &name) const
@@ -30,6 +35,12 @@ QWidget *WindowRegistry::showWindow(const QString &name)
         if (factory == m_factories.end())
             return nullptr;
         w = factory->second(*this);
+        // The registered name is the window's objectName: given where the window sets
+        // none, and a window that calls itself otherwise is a programming error.
+        if (w->objectName().isEmpty())
+            w->setObjectName(name);
+        else if (w->objectName() != name)
+            qFatal("window %s calls itself %s", qPrintable(name), qPrintable(w->objectName()));
         w->setAttribute(Qt::WA_DeleteOnClose);
         m_open[name] = w;
     }

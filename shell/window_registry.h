@@ -4,19 +4,24 @@
 #include "screens/screen.h"
 
 #include <QPointer>
+#include <QString>
+
+#include <map>
 
 namespace dravex {
 
 // The single instance of every window: created on first showing, shown non-modal,
 // brought to the front when shown again, deleted when closed (so its fields start
-// empty next time).
+// empty next time). A window is known by the name it is registered with, and carries it
+// as its objectName.
 class WindowRegistry : public ScreenHost
 {
 public:
     using WarningSink = std::function<void(QWidget *, const QString &, const QString &)>;
 
-    explicit WindowRegistry(ScreenCatalog catalog);
+    explicit WindowRegistry(std::span<const ScreenEntry> screens);
 
+    // A window of the program around the screens (the main window, help, notices).
     void add(const QString &name, ScreenFactory factory);
     bool has(const QString &name) const;
     // The open window of that name, or null.
@@ -29,7 +34,7 @@ public:
     void setWarningSink(WarningSink sink) { m_warningSink = std::move(sink); }
 
 private:
-    ScreenCatalog m_factories;
+    std::map<QString, ScreenFactory> m_factories;
     std::map<QString, QPointer<QWidget>> m_open;
     WarningSink m_warningSink;
 };

@@ -18,7 +18,7 @@ namespace {
 QStringList calculatorScreens()
 {
     QStringList names;
-    for (const auto &[name, factory] : AllScreens())
+    for (const auto &[name, factory] : allScreens())
         names << name;
     return names;
 }

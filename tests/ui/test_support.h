@@ -18,7 +18,7 @@ namespace dravex::test {
 // them.
 struct Program
 {
-    WindowRegistry registry{AllScreens()};
+    WindowRegistry registry{allScreens()};
     QStringList warnings;
 
     Program()

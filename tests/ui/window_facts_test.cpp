@@ -112,8 +112,8 @@ private slots:
     void covers_every_window()
     {
         QStringList names{"Form1", "Form2", "Form13", "Form15"};
-        for (const auto &[name, factory] : dravex::AllScreens())
-            names << name;
+        for (const dravex::ScreenEntry &entry : dravex::allScreens())
+            names << QString::fromLatin1(entry.name);
         names.sort();
         QStringList expected;
         for (int i = 1; i <= 26; ++i)
