@@ -18,6 +18,11 @@ std::string inputNames(const Operation &operation)
     return names;
 }
 
+std::string fieldCount(std::size_t n)
+{
+    return std::to_string(n) + (n == 1 ? " field" : " fields");
+}
+
 } // namespace
 
 BatchRun::BatchRun(const Operation &operation, std::function<void(std::string_view)> write)
@@ -125,7 +130,7 @@ void BatchRun::row(const CsvRecord &r)
     }
     if (r.fields.size() != m_columns.size()) {
         writeRow(r, {},
-                 "line " + std::to_string(r.line) + ": " + std::to_string(r.fields.size()) + " fields, the header has " +
+                 "line " + std::to_string(r.line) + ": " + fieldCount(r.fields.size()) + ", the header has " +
                      std::to_string(m_columns.size()));
         return;
     }

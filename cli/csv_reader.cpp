@@ -123,7 +123,10 @@ void CsvReader::endRecord()
 {
     endField();
     m_record.fields.resize(std::min(m_fieldCount, m_maxFields));
-    m_sink(m_record);
+    // A line with nothing on it (CR LF alone) holds no record.
+    const bool empty = m_fieldCount == 1 && m_record.fields[0].empty() && m_record.problem == CsvProblem::None;
+    if (!empty)
+        m_sink(m_record);
     m_record.problem = CsvProblem::None;
     m_record.problemField = 0;
     m_fieldCount = 0;
