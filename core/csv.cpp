@@ -1,0 +1,37 @@
+#include "core/csv.h"
+
+namespace dravex {
+
+void AppendCsvField(std::string &out, std::string_view field)
+{
+    if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
+        out += field;
+        return;
+    }
+    out += '"';
+    for (const char c : field) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+void AppendCsvRecord(std::string &out, std::span<const std::string_view> fields)
+{
+    bool first = true;
+    for (const std::string_view field : fields) {
+        if (!first)
+            out += ',';
+        first = false;
+        AppendCsvField(out, field);
+    }
+    out += kCsvLineEnd;
+}
+
+void AppendCsvRecord(std::string &out, std::initializer_list<std::string_view> fields)
+{
+    AppendCsvRecord(out, std::span<const std::string_view>(fields.begin(), fields.size()));
+}
+
+} // namespace dravex
