@@ -201,6 +201,10 @@ const FieldSpec kCorrosionInhibitorFields[] = {
     {"txtscg", "Specific Gravity of CI being injected"},
     {"txtami", "Mix"},
     {"txtqan", "Unit of the CI to mix"},
+    {"Option1", "Barrels"},
+    {"Option2", "Gallons"},
+    {"Option3", "Liters"},
+    {"List1", "Select your CI Type"},
 };
 
 const FieldSpec kDmd2Fields[] = {

@@ -176,6 +176,8 @@ const FieldSpec kWedgeFields[] = {
     {"txtinn", "Innage"},
     {"txtrob", "Quantity Remaining in Tank:"},
     {"txtmes", "Unit"},
+    {"Option1", "English, ft. and in."},
+    {"Option2", "Metric, meters"},
 };
 
 const FieldSpec kStopGaugeFields[] = {
@@ -185,6 +187,8 @@ const FieldSpec kStopGaugeFields[] = {
     {"txtapi", "API"},
     {"txtstp", "This is the stop gauge quantity.  Find this quantity in the receiving tank strapping tables.  "
                "The gauge shown is your stop gauge."},
+    {"Option1", "Table 6 A"},
+    {"Option2", "Table 6 B"},
 };
 
 const FieldSpec kAverageGravityFields[] = {
