@@ -1,5 +1,6 @@
 #include "core/calculations.h"
 
+#include "core/vcf2004_form.h"
 #include "core/volume_correction.h"
 
 #include <algorithm>
@@ -11,6 +12,7 @@ namespace {
 const Calculation kCalculations[] = {
     {&kForm5, "txtgv", Table6ANetVolume},
     {&kForm21, "txtgv", Table6BNetVolume},
+    {&kVcf2004Form, "txtgross", Vcf2004Volume},
 };
 
 } // namespace
@@ -22,9 +24,8 @@ std::span<const Calculation> AllCalculations()
 
 const Calculation *FindCalculation(std::string_view form, std::string_view trigger)
 {
-    const auto found = std::find_if(std::begin(kCalculations), std::end(kCalculations), [&](const Calculation &c) {
-        return c.form->name == form && c.trigger == trigger;
-    });
+    const auto found = std::find_if(std::begin(kCalculations), std::end(kCalculations),
+                                    [&](const Calculation &c) { return c.form->name == form && c.trigger == trigger; });
     return found == std::end(kCalculations) ? nullptr : &*found;
 }
 

@@ -468,6 +468,11 @@ double Vcf2004RoundFp(double fp, Vcf2004PressureUnit unit)
     return roundTo(fp, 1000);
 }
 
+double Vcf2004RoundDensity(double density, Vcf2004DensityKind kind)
+{
+    return roundTo(density, kind == Vcf2004DensityKind::RelativeDensity ? 10000 : 10);
+}
+
 Vcf2004Result Vcf2004Correction(const Vcf2004Input &input)
 {
     Vcf2004Result r;

@@ -266,6 +266,9 @@ Vcf2004Result Vcf2004Correction(const Vcf2004Input &input);
 //   Vcf2004RoundFactor(1.039224) == 1.03922
 double Vcf2004RoundFactor(double factor);
 double Vcf2004RoundFp(double fp, Vcf2004PressureUnit unit);
+//   Vcf2004RoundDensity(787.507922593917, KgPerM3) == 787.5, (48.0015, Api) == 48,
+//   (0.78829, RelativeDensity) == 0.7883
+double Vcf2004RoundDensity(double density, Vcf2004DensityKind kind);
 
 // The working of a correction in the order computed: the entry and its density at 60 F,
 // each search step (estimate, group, CTPL, residual, next estimate), the group and its

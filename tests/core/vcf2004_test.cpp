@@ -1,5 +1,6 @@
 #include "core/conventions.h"
 #include "core/vcf2004.h"
+#include "core/vcf2004_form.h"
 
 #include <gtest/gtest.h>
 
@@ -361,6 +362,50 @@ TEST(Vcf2004, WorkingListsEveryStepOrWhereItStopped)
     Working stopped;
     DescribeVcf2004Correction(Vcf2004Correction(entry(C::CrudeOils, 850, D::KgPerM3, false, 302.8, 0)), stopped);
     EXPECT_EQ(stopped.lines().back(), "Stopped: Temperature 302.8 F is above the limit 302 F");
+}
+
+// The window's procedure: every entry is read before anything is written, so a limit or a
+// bad entry leaves every result as it was; an empty pressure is 0 and an empty gross
+// volume empties the net volume.
+TEST(Vcf2004, WindowProcedureReadsEverythingBeforeWriting)
+{
+    FieldTexts texts{{"optProducts", "1"},   {"optKgm3", "1"},     {"optObserved", "1"},      {"optBase60F", "1"},
+                     {"optF", "1"},          {"optPsig", "1"},     {"txtdensity", "803.141"}, {"txttemp", "25.3"},
+                     {"txtpressure", "267"}, {"txtgross", "10000"}};
+    FormResult r = Vcf2004Volume(texts);
+    ASSERT_TRUE(r.completed()) << r.notice;
+    std::vector<std::string> shown;
+    for (const FieldText &w : r.writes)
+        shown.push_back(w.field + "=" + w.text);
+    EXPECT_EQ(shown, (std::vector<std::string>{"txtdensitybase=787.5", "txtapi60=48", "txtrd60=0.7883",
+                                               "txtctl=1.01838", "txtfp=0.54", "txtcpl=1.00144", "txtctpl=1.01985",
+                                               "txtnet=10198.5", "txtgroupused=transition zone"}));
+
+    texts["txtpressure"] = " ";
+    texts["txtgross"] = "";
+    r = Vcf2004Volume(texts);
+    ASSERT_TRUE(r.completed()) << r.notice;
+    EXPECT_EQ(*r.written("txtcpl"), "1");
+    EXPECT_EQ(*r.written("txtnet"), "");
+
+    const struct
+    {
+        const char *field;
+        const char *text;
+        const char *notice;
+    } stops[] = {
+        {"txttemp", "302.8", "Temperature 302.8 F is above the limit 302 F"},
+        {"txtgross", "lots", "Gross volume: 'lots' is not a number"},
+        {"optF", "", "Choose F or C for the temperature"},
+    };
+    for (const auto &stop : stops) {
+        FieldTexts bad = texts;
+        bad[stop.field] = stop.text;
+        r = Vcf2004Volume(bad);
+        EXPECT_FALSE(r.completed()) << stop.field;
+        EXPECT_EQ(r.notice, stop.notice);
+        EXPECT_TRUE(r.writes.empty()) << stop.field;
+    }
 }
 
 } // namespace
