@@ -37,7 +37,7 @@ const FieldSpec kVcf2004Fields[] = {
     {"txtapi60", "API at 60 F"},
     {"txtrd60", "Relative density at 60 F"},
     {"txtctl", "CTL"},
-    {"txtfp", "Fp"},
+    {"txtfp", "Fp per pressure unit"},
     {"txtcpl", "CPL"},
     {"txtctpl", "CTPL"},
     {"txtnet", "Net volume at base"},

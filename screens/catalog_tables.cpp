@@ -3,6 +3,7 @@
 #include "screens/form23_form24_table5.h"
 #include "screens/form25_form26_table53.h"
 #include "screens/form5_form21_table6.h"
+#include "screens/vcf2004_window.h"
 
 namespace dravex {
 
@@ -16,6 +17,7 @@ void addMeasurementTableScreens(ScreenCatalog &catalog)
     catalog[QStringLiteral("Form24")] = makeForm24;
     catalog[QStringLiteral("Form25")] = makeForm25;
     catalog[QStringLiteral("Form26")] = makeForm26;
+    catalog[QStringLiteral("Vcf2004")] = makeVcf2004;
 }
 
 } // namespace dravex
