@@ -4,6 +4,7 @@
 #include "core/conversions.h"
 #include "core/gauging.h"
 #include "core/gravity_correction.h"
+#include "core/vcf2004_form.h"
 #include "core/volume_correction.h"
 
 #include <algorithm>
@@ -23,6 +24,7 @@ const Calculation kCalculations[] = {
     {&kForm21, "txtgv", Table6BNetVolume},
     {&kForm22, "txtgv", Table54ANetVolume},
     {&kForm6, "txtgv", Table54BNetVolume},
+    {&kVcf2004Form, "txtgross", Vcf2004Volume},
     // Conversion
     {&kForm3, "txtCels", TemperatureFromCelsius},
     {&kForm3, "txtFah", TemperatureFromFahrenheit},
@@ -53,9 +55,8 @@ std::span<const Calculation> AllCalculations()
 
 const Calculation *FindCalculation(std::string_view form, std::string_view trigger)
 {
-    const auto found = std::find_if(std::begin(kCalculations), std::end(kCalculations), [&](const Calculation &c) {
-        return c.form->name == form && c.trigger == trigger;
-    });
+    const auto found = std::find_if(std::begin(kCalculations), std::end(kCalculations),
+                                    [&](const Calculation &c) { return c.form->name == form && c.trigger == trigger; });
     return found == std::end(kCalculations) ? nullptr : &*found;
 }
 

@@ -16,6 +16,7 @@
 #include "screens/form7_wedge.h"
 #include "screens/form8_average_gravity.h"
 #include "screens/form9_stop_gauge.h"
+#include "screens/vcf2004_window.h"
 
 namespace dravex {
 
@@ -31,6 +32,7 @@ const ScreenEntry kScreens[] = {
     {"Form21", makeForm21},
     {"Form22", makeForm22},
     {"Form6", makeForm6},
+    {"Vcf2004", makeVcf2004},
     // Conversion
     {"Form3", makeForm3},
     {"Form4", makeForm4},

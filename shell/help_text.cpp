@@ -26,7 +26,8 @@ This Side", and their results on the right, under "Results Displayed on This Sid
 <a href="#t53a">Table 53A</a>, <a href="#t53b">Table 53B</a><br>
 <b>Volume correction:</b>
 <a href="#t6a">Table 6A</a>, <a href="#t6b">Table 6B</a>,
-<a href="#t54a">Table 54A</a>, <a href="#t54b">Table 54B</a><br>
+<a href="#t54a">Table 54A</a>, <a href="#t54b">Table 54B</a>,
+<a href="#t2004">2004 edition</a><br>
 <b>Conversion:</b>
 <a href="#temp">Temperature</a>, <a href="#grav">Gravity conversion</a><br>
 <b>Gauging:</b>
@@ -166,6 +167,43 @@ fuel oils, chosen by the density.</p>
 <p>Inputs, <b>Enter</b>, results and out-of-range rule as on Table 54A (the net barrels
 are labelled "Net Barrels at 60 F are:"). The cursor starts in the net barrels field:
 click "Density at 15 C" to begin.</p>
+
+<h2 id="t2004">2004 Edition</h2>
+<p class="menu">Menu: Tables &gt; 2004 Edition (Temperature and Pressure) (window
+"VOLUME CORRECTION (2004 EDITION)")</p>
+<p>Corrects for temperature and pressure with the 2004 edition of the petroleum
+measurement tables, which most contracts written since 2004 name. The 1980 table screens
+above stay as they were. Choose with the option buttons (arrow keys move within a group),
+type the numbers, and press <b>Enter</b> in any entry.</p>
+<ul>
+<li>"Commodity group": crude oil, refined products (the screen picks gasolines, the
+transition zone, jet fuels or fuel oils by the density at 60 &deg;F), lubricating oils, or
+special applications, which need "Alpha60 per F", the expansion coefficient at 60 &deg;F
+(0.00023 to 0.00093).</li>
+<li>"Density", in API, relative density or kg/m&sup3;; "Density is" observed (at the
+temperature and pressure below) or at the base temperature. A density at 15 &deg;C or
+20 &deg;C is given in kg/m&sup3;.</li>
+<li>"Base": 60 &deg;F, 15 &deg;C or 20 &deg;C, the temperature the net volume is
+corrected to.</li>
+<li>"Temperature" in &deg;F or &deg;C (&minus;58 to 302 &deg;F); "Pressure" in psig, kPa or
+bar (up to 1,500 psig; empty means 0, a vacuum counts as 0).</li>
+<li>"Gross volume" (optional), in any unit, at the temperature and pressure.</li>
+</ul>
+<p><b>Results</b> (for reading and copying): "Density at base, kg/m3" to 0.1, "API at
+60 F" to 0.1, "Relative density at 60 F" to 0.0001, "CTL", "CPL" and "CTPL" to five
+decimals, "Fp" per unit of the pressure entered (per psi to 0.001, per kPa to 0.0001, per
+bar to 0.01), "Net volume at base" = gross volume &times; CTPL, in the unit of the gross,
+and "Group used". CTPL is rounded from the unrounded CTL &times; CPL, so it can differ in
+the last decimal from the product of the two rounded factors. "Working" lists each step:
+the density at 60 &deg;F, each step of the search from an observed density, the
+temperature and density on the 1968 scale the correlation uses, alpha60, CTL, Fp, CPL.</p>
+<p><b>Worked example:</b> choose "Refined products", "kg/m3", "Observed", "60 F", "F" and
+"psig"; type 803.141 in "Density", 25.3 in "Temperature", 267 in "Pressure" and 10000 in
+"Gross volume", then press Enter. The screen shows 787.5, 48, 0.7883, CTL 1.01838, Fp
+0.54, CPL 1.00144, CTPL 1.01985, net 10198.5 and the group "transition zone".</p>
+<p><b>Out of limits:</b> a temperature, pressure, density or alpha60 beyond its limit
+stops with a notice that names the entry, its value and the limit ("Temperature 302.8 F
+is above the limit 302 F"); no result changes.</p>
 
 <h2 id="temp">Temperature</h2>
 <p class="menu">Menu: Conversion &gt; Temperature (window "Temperature Conversion")</p>

@@ -48,6 +48,7 @@ const MenuEntry kMenu[] = {
     {3, "a54", "Table 54a", nullptr, "Form22"},
     {3, "ln6", "-", nullptr, nullptr},
     {3, "b54", "Table 54b", nullptr, "Form6"},
+    {1, "t2004", "2004 &Edition (Temperature and Pressure)", nullptr, "Vcf2004"},
     {0, "conv1", "&Conversion", nullptr, nullptr},
     {1, "temp1", "T&emperature", nullptr, "Form3"},
     {1, "lin5", "-", nullptr, nullptr},

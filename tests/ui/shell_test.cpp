@@ -106,6 +106,7 @@ private slots:
             "      a54 Table 54a",
             "      ln6 -",
             "      b54 Table 54b",
+            "  t2004 2004 &Edition (Temperature and Pressure)",
             "conv1 &Conversion",
             "  temp1 T&emperature",
             "  lin5 -",
