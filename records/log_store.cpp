@@ -74,6 +74,12 @@ QString searchText(const QList<RecordField> &inputs, const QList<RecordField> &r
     return parts.join(QLatin1Char('\n')).toLower();
 }
 
+// Text bound as text: a null QString would be bound as SQL NULL.
+QString bound(const QString &text)
+{
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
 int primaryCode(const QSqlError &error)
 {
     return error.nativeErrorCode().toInt() & 0xff;
@@ -254,8 +260,8 @@ LogStatus LogStore::migrate(int from)
             setUtc.addBindValue(ParseStamp(rows.value(1).toString()).toMSecsSinceEpoch());
             setUtc.addBindValue(id);
             setText.addBindValue(id);
-            setText.addBindValue(searchText(fieldsFromJson(rows.value(2).toString()),
-                                            fieldsFromJson(rows.value(3).toString()), rows.value(4).toString()));
+            setText.addBindValue(bound(searchText(fieldsFromJson(rows.value(2).toString()),
+                                            fieldsFromJson(rows.value(3).toString()), rows.value(4).toString())));
             if (!setUtc.exec() || !setText.exec())
                 return fail(tr("updating the entries"));
         }
@@ -293,14 +299,14 @@ bool LogStore::insertOne(const CalcRecord &r, qint64 &id, QSqlError &error)
                              " out_of_range, stopped, notice) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     q.addBindValue(StampText(r.at));
     q.addBindValue(r.at.toMSecsSinceEpoch());
-    q.addBindValue(r.window);
-    q.addBindValue(r.title);
+    q.addBindValue(bound(r.window));
+    q.addBindValue(bound(r.title));
     q.addBindValue(fieldsJson(r.inputs));
     q.addBindValue(fieldsJson(r.results));
-    q.addBindValue(r.working.join(QLatin1Char('\n')));
+    q.addBindValue(bound(r.working.join(QLatin1Char('\n'))));
     q.addBindValue(int(r.outOfRange));
     q.addBindValue(int(r.stopped));
-    q.addBindValue(r.notice);
+    q.addBindValue(bound(r.notice));
     if (!q.exec()) {
         error = q.lastError();
         return false;
@@ -309,7 +315,7 @@ bool LogStore::insertOne(const CalcRecord &r, qint64 &id, QSqlError &error)
     QSqlQuery t(d);
     t.prepare(QStringLiteral("INSERT INTO entry_text (id, text) VALUES (?, ?)"));
     t.addBindValue(id);
-    t.addBindValue(searchText(r.inputs, r.results, r.notice));
+    t.addBindValue(bound(searchText(r.inputs, r.results, r.notice)));
     if (!t.exec()) {
         error = t.lastError();
         return false;
@@ -320,9 +326,9 @@ bool LogStore::insertOne(const CalcRecord &r, qint64 &id, QSqlError &error)
         w.prepare(QStringLiteral("INSERT INTO windows (name, title, disclaimer) VALUES (?, ?, ?)"
                                  " ON CONFLICT(name) DO UPDATE SET title = excluded.title,"
                                  " disclaimer = excluded.disclaimer"));
-        w.addBindValue(r.window);
-        w.addBindValue(r.title);
-        w.addBindValue(r.disclaimer);
+        w.addBindValue(bound(r.window));
+        w.addBindValue(bound(r.title));
+        w.addBindValue(bound(r.disclaimer));
         if (!w.exec()) {
             error = w.lastError();
             return false;

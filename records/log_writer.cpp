@@ -125,10 +125,13 @@ void LogWriter::run()
             report(status);
         }
 
+        // A record the file refuses for good (not for want of room, lock or folder) is
+        // reported and let go, so that the records after it are not held up.
+        const bool refused = !id && store.isOpen() && status.problem == LogStatus::Problem::Other;
         lock.lock();
         m_busy = false;
-        failing = !id;
-        if (id)
+        failing = !id && !refused;
+        if (id || refused)
             m_queue.pop_front();
         if (m_queue.empty())
             m_idle.notify_all();
