@@ -406,15 +406,21 @@ QList<LogRow> LogStore::page(const LogFilter &filter, qint64 beforeId, int limit
         binds << filter.to.addDays(1).startOfDay().toMSecsSinceEpoch();
     }
     QString from = QStringLiteral("entries e");
+    QString order = QStringLiteral("e.id");
     if (!filter.text.trimmed().isEmpty()) {
-        from = QStringLiteral("entry_text t JOIN entries e ON e.id = t.id");
+        // Scanned from the narrow text table, newest first, so that a rare text reads
+        // only that table; CROSS JOIN keeps SQLite from turning the loops around.
+        from = QStringLiteral("entry_text t CROSS JOIN entries e ON e.id = t.id");
+        order = QStringLiteral("t.id");
+        if (beforeId > 0)
+            where[0] = QStringLiteral("t.id < ?");
         where << QStringLiteral("instr(t.text, ?) > 0");
         binds << filter.text.trimmed().toLower();
     }
     QString sql = QStringLiteral("SELECT e.id, e.at, e.window, e.title, e.inputs, e.results, e.stopped FROM ") + from;
     if (!where.isEmpty())
         sql += QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND "));
-    sql += QStringLiteral(" ORDER BY e.id DESC LIMIT ?");
+    sql += QStringLiteral(" ORDER BY %1 DESC LIMIT ?").arg(order);
     binds << limit;
 
     QList<LogRow> rows;
