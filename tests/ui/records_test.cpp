@@ -5,7 +5,7 @@
 #include "records/calculation_print.h"
 #include "records/log_store.h"
 #include "records/log_window.h"
-#include "screens/form14_calculator.h"
+#include <QPushButton>
 
 #include <QAction>
 #include <QClipboard>
@@ -119,9 +119,12 @@ private slots:
         QCOMPARE(r.inputs.back().text, QString("1'); DROP TABLE entries; --"));
 
         // The desk calculator keeps each "=" with its operation.
-        auto *calc = static_cast<Form14 *>(program.show("Form14"));
-        for (QPushButton *key : {calc->Number[1], calc->Number[2], calc->Operator[1], calc->Number[3], calc->Operator[4]})
-            key->click();
+        QWidget *calc = program.show("Form14");
+        const std::pair<const char *, int> keys[] = {{"Number", 1}, {"Number", 2}, {"Operator", 1}, {"Number", 3}, {"Operator", 4}};
+        for (const auto &[name, index] : keys)
+            for (QPushButton *key : calc->findChildren<QPushButton *>(name))
+                if (key->property("index").toInt() == index)
+                    key->click();
         QVERIFY(program.registry.log().waitWritten(10000));
         r = Reader(path).newest();
         QCOMPARE(fieldLines(r.inputs),
