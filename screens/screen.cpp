@@ -41,6 +41,7 @@ Screen::Screen(ScreenHost &host, const FormSpec &form, QWidget *parent)
              QString::fromUtf8(form.title.data(), qsizetype(form.title.size())), parent)
 {
     m_form = &form;
+    host.addCalculationActions(this);
 }
 
 QString Screen::captionOf(const char *name) const

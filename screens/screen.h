@@ -39,6 +39,9 @@ public:
         Q_UNUSED(form);
         Q_UNUSED(result);
     }
+    // Copy, print and PDF of the window's last calculation, by keyboard and from its
+    // context menu; the program around the screens adds them to each calculating window.
+    virtual void addCalculationActions(QWidget *window) { Q_UNUSED(window); }
 };
 
 // The input and result columns of a table screen.

@@ -38,6 +38,7 @@ This Side", and their results on the right, under "Results Displayed on This Sid
 <a href="#sdab">SDA, barrels</a>, <a href="#sdag">SDA, gallons</a>,
 <a href="#ci">Corrosion inhibitor</a>, <a href="#dmd">DMD-2</a><br>
 <b>Calculator:</b> <a href="#calc">Calculator (F2)</a><br>
+<b>Records:</b> <a href="#log">Calculation log (Ctrl+L)</a>, <a href="#keeplog">Keep a log</a><br>
 <b>All screens:</b> <a href="#notices">Notices</a>, <a href="#numbers">Numbers</a></p>
 
 <h2 id="t5a">Table 5A</h2>
@@ -412,8 +413,12 @@ ingredient and 50% solvent per 1000 barrels of fuel.</p>
 <h2 id="calc">Calculator (F2)</h2>
 <p class="menu">Menu: Calculator &gt; Calc, or F2 in the main window (window
 "CALCULATOR")</p>
-<p>A four-function desk calculator with a percent key. Click its keys; you cannot type into
-the display.</p>
+<p>A four-function desk calculator with a percent key. Click its keys, or type them: the
+digits, "." (the "," key and the keypad's decimal key type the point too), "+", "-", "*" or
+"x", "/", "%", Enter or "=" for "=", Esc for "C" and Del for "CE". Ctrl+C copies the number
+shown; Ctrl+V types a number from the clipboard as if you had typed its keys (anything
+else is refused with a notice). A number holds at most 15 digits; further digit keys are
+ignored.</p>
 <ul>
 <li>"+", "-", "X", "/" and "=" work as on a pocket calculator: 12.5 X 2 = shows 25.</li>
 <li>"%" divides the number shown by 100 and multiplies: 200 X 10 % = shows 20.</li>
@@ -424,6 +429,32 @@ shows 6. "C" clears everything.</li>
 <p>While you type a whole number the display ends with its point ("53."). Dividing by zero
 shows the message "Can't divide by zero" and keeps the first number. Results show up to
 15 significant digits: 1 / 3 = shows 0.333333333333333.</p>
+
+<h2 id="log">Calculation log (Ctrl+L)</h2>
+<p class="menu">Menu: Records &gt; Calculation log (window "Calculation Log")</p>
+<p>Every calculation a screen completes or stops on is kept in a log on this computer,
+with the date and time, the screen, each entry as typed, each result as shown and the
+working; the calculator keeps each "=" result. The log window lists them newest first.
+Filter them by screen, by date or by any text in the entries and results; the entry you
+select is shown in full beside the list.</p>
+<ul>
+<li>Ctrl+C copies the selected entries as columns for a spreadsheet; Export CSV writes
+them to a file; Print and Export PDF print them; Delete removes them after asking.</li>
+<li>"Open in its window" fills that screen's entries with the logged texts and puts the
+cursor in the field whose Enter computes. Nothing is computed until you press Enter.</li>
+</ul>
+<p>On every calculating screen, Ctrl+Shift+C copies the last calculation as text (the
+screen, date and time, each entry and result, and the working), Ctrl+P prints it and
+Ctrl+Shift+E exports it as a PDF; the screen's context menu has the same commands. The
+print dialog takes an optional reference line, such as vessel and tank.</p>
+<p>If the log cannot be written (a folder that is read-only, a full disk, a damaged file)
+calculating goes on as before and the log window says why. A damaged log is kept aside
+under a dated name and a new one is started.</p>
+
+<h2 id="keeplog">Keep a log</h2>
+<p class="menu">Menu: Records &gt; Keep a log</p>
+<p>Ticked, every calculation is kept in the log; unticked, nothing new is kept. The choice
+is remembered the next time Dravex starts.</p>
 
 <h2 id="notices">Notices</h2>
 <p><b>The out-of-range window "ERROR"</b> ("SORRY OUT OF RANGE FOR THE PROGRAM. PLEASE
@@ -484,7 +515,7 @@ const struct
     {"Form21", "t6b"},   {"Form22", "t54a"},  {"Form6", "t54b"},   {"Form3", "temp"},  {"Form4", "grav"},
     {"Form7", "wedge"},  {"Form9", "stop"},   {"Form8", "avg"},    {"Form20", "theo"}, {"Form10", "fsiib"},
     {"Form16", "fsiig"}, {"Form11", "sdab"},  {"Form18", "sdag"},  {"Form12", "ci"},   {"Form19", "dmd"},
-    {"Form14", "calc"},  {"Form15", "notices"},
+    {"Form14", "calc"},  {"Form15", "notices"}, {"Vcf2004", "t2004"}, {"LogWindow", "log"},
 };
 
 } // namespace

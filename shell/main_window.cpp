@@ -22,6 +22,8 @@ struct MenuEntry
     const char *caption;
     const char *shortcut;
     const char *window;
+    // A check item (on or off) rather than a command.
+    bool checkable = false;
 };
 
 const MenuEntry kMenu[] = {
@@ -77,6 +79,9 @@ const MenuEntry kMenu[] = {
     {1, "dmd", "DMD-2", nullptr, "Form19"},
     {0, "Calculator", "&Calculator", nullptr, nullptr},
     {1, "Calc", "C&alc", "F2", "Form14"},
+    {0, "records1", "&Records", nullptr, nullptr},
+    {1, "log1", "Calculation &log", "Ctrl+L", "LogWindow"},
+    {1, "keeplog1", "&Keep a log", nullptr, nullptr, true},
     {0, "help1", "&Help", nullptr, nullptr},
     {1, "help2", "Help", "F1", "Form13"},
     {1, "lin8", "-", nullptr, nullptr},
@@ -133,6 +138,7 @@ void MainWindow::buildMenu()
                 static_cast<QMenu *>(parent)->addAction(action);
         }
         action->setObjectName(name);
+        action->setCheckable(e.checkable);
         if (e.shortcut) {
             action->setShortcut(QKeySequence(QString::fromLatin1(e.shortcut)));
             // The function keys work while the main window is active, menu open or not.
@@ -147,8 +153,16 @@ void MainWindow::buildMenu()
             connect(action, &QAction::triggered, this, [this, window] { m_registry.showWindow(window); });
         } else if (name == QLatin1String("exit1")) {
             connect(action, &QAction::triggered, this, &MainWindow::exit1_Click);
+        } else if (name == QLatin1String("keeplog1")) {
+            action->setChecked(m_registry.log().keeping());
+            connect(action, &QAction::toggled, this, &MainWindow::keeplog1_Click);
         }
     }
+}
+
+void MainWindow::keeplog1_Click(bool on)
+{
+    m_registry.log().setKeeping(on);
 }
 
 void MainWindow::exit1_Click()

@@ -62,4 +62,14 @@ void WindowRegistry::showWarning(QWidget *parent, const QString &title, const QS
     box.exec();
 }
 
+void WindowRegistry::calculationDone(const FormSpec &form, const FormResult &result)
+{
+    m_log.record(window(QString::fromUtf8(form.name.data(), qsizetype(form.name.size()))), form, result);
+}
+
+void WindowRegistry::addCalculationActions(QWidget *window)
+{
+    m_log.addCalculationActions(window);
+}
+
 } // namespace dravex

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/calculation_log.h"
 #include "screens/catalog.h"
 #include "screens/screen.h"
 
@@ -29,6 +30,11 @@ public:
 
     QWidget *showWindow(const QString &name) override;
     void showWarning(QWidget *parent, const QString &title, const QString &text) override;
+    void calculationDone(const FormSpec &form, const FormResult &result) override;
+    void addCalculationActions(QWidget *window) override;
+
+    // The calculation log that every window's calculations go to.
+    CalculationLog &log() { return m_log; }
 
     // Tests record message boxes instead of blocking on them.
     void setWarningSink(WarningSink sink) { m_warningSink = std::move(sink); }
@@ -37,6 +43,7 @@ private:
     std::map<QString, ScreenFactory> m_factories;
     std::map<QString, QPointer<QWidget>> m_open;
     WarningSink m_warningSink;
+    CalculationLog m_log;
 };
 
 } // namespace dravex
