@@ -92,7 +92,7 @@ void BatchRun::header(const CsvRecord &r)
         for (const OperationInput &input : m_operation.inputs) {
             if (!m_headerProblem.empty())
                 break;
-            if (!m_operation.isAlternative(input) &&
+            if (m_operation.isRequired(input) &&
                 std::find(m_columns.begin(), m_columns.end(), &input) == m_columns.end())
                 m_headerProblem = "line " + std::to_string(r.line) + ": no column for " + std::string(input.option);
         }
@@ -139,7 +139,7 @@ void BatchRun::row(const CsvRecord &r)
         const OperationInput *input = m_columns[i];
         const std::string &cell = r.fields[i];
         // An empty number goes to the window as an empty field; an empty choice or
-        // alternative is one not given.
+        // alternative is one not given (an optional choice takes its default).
         if (cell.empty() && (input->isChoice() || m_operation.isAlternative(*input)))
             continue;
         m_values[static_cast<std::size_t>(input - m_operation.inputs.data())] = cell;

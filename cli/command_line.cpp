@@ -34,26 +34,40 @@ struct OperationOptions
     InputValues given() const
     {
         InputValues v(values.size());
-        for (std::size_t i = 0; i < values.size(); ++i)
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            const OperationInput &input = operation->inputs[i];
             if (options[i]->count() > 0)
-                v[i] = values[i];
+                v[i] = input.flag ? std::string_view(input.choices.front().word) : std::string_view(values[i]);
+        }
         return v;
     }
 };
 
 std::string inputDescription(const Operation &operation, const OperationInput &input)
 {
+    if (input.flag) {
+        const ChoiceWord &on = input.choices.front();
+        return NoticeCaption(fieldCaption(operation, on.field)) + " (" + std::string(on.field) + "); without it " +
+               NoticeCaption(fieldCaption(operation, input.choices.back().field)) + " (" +
+               std::string(input.choices.back().field) + ")";
+    }
     if (input.isChoice()) {
         std::string words;
         for (const ChoiceWord &choice : input.choices)
             words += (words.empty() ? "" : " | ") + std::string(choice.word);
-        return "one of: " + words;
+        return "one of: " + words +
+               (input.presence == Presence::Optional ? " (default " + std::string(input.defaultWord) + ")" : "");
     }
     std::string caption = NoticeCaption(fieldCaption(operation, input.field));
     std::string text = caption.empty() ? std::string() : caption + " ";
-    text += "(" + std::string(input.field) + (input.unit.empty() ? "" : ", " + std::string(input.unit)) + ")";
+    text += "(" + std::string(input.field) + (input.unit.empty() ? "" : ", " + std::string(input.unit));
+    if (!input.chooses.empty())
+        text += "; chooses " + std::string(input.chooses);
+    text += ")";
     if (operation.isAlternative(input))
         text += ", give one of these";
+    else if (input.presence == Presence::Optional)
+        text += ", optional";
     return text;
 }
 
@@ -68,6 +82,14 @@ std::string outputsFooter(const Operation &operation)
                 (output.unit.empty() ? "" : ", " + std::string(output.unit)) + ")\n";
     }
     text += "  out_of_range    true where the window shows its out-of-range window\n";
+    if (!operation.exactOutputs.empty()) {
+        text += "With --json also, unrounded as full-precision numbers:\n";
+        for (const ExactOutput &output : operation.exactOutputs) {
+            std::string key(output.key);
+            key.resize(std::max<std::size_t>(key.size() + 2, 16), ' ');
+            text += "  " + key + "the value behind " + std::string(output.field) + "\n";
+        }
+    }
     return text;
 }
 
@@ -77,13 +99,18 @@ void addInputOptions(OperationOptions &o, bool ranges)
     o.values.resize(operation.inputs.size());
     for (std::size_t i = 0; i < operation.inputs.size(); ++i) {
         const OperationInput &input = operation.inputs[i];
-        CLI::Option *option = o.command->add_option("--" + std::string(input.option), o.values[i],
-                                                    inputDescription(operation, input));
+        const std::string name = "--" + std::string(input.option);
+        if (input.flag) {
+            const std::string description = inputDescription(operation, input);
+            o.options.push_back(o.command->add_flag(name, description));
+            continue;
+        }
+        CLI::Option *option = o.command->add_option(name, o.values[i], inputDescription(operation, input));
         if (input.isChoice())
             option->type_name("WORD");
         else
             option->type_name(ranges ? "VALUE|FROM:TO:STEP" : "VALUE");
-        if (!operation.isAlternative(input))
+        if (operation.isRequired(input))
             option->required();
         o.options.push_back(option);
     }
@@ -140,10 +167,14 @@ int runSingle(const OperationOptions &o, std::ostream &out, std::ostream &err)
         return fail(err, std::string(operation.name) + ": " + prepared.problem,
                     prepared.unavailable ? kExitStopped : kExitUsage);
     const FormResult result = prepared.calculation->run(prepared.texts);
-    if (o.json)
-        out << resultJson(operation, result, o.working).dump() << '\n';
-    else
+    if (o.json) {
+        const std::vector<double> exact =
+            operation.exactValues && result.completed() ? operation.exactValues(prepared.texts) : std::vector<double>();
+        out << resultJson(operation, result, o.working, exact).dump() << '\n';
+    }
+    else {
         out << resultText(operation, result, o.working);
+    }
     out.flush();
     if (!result.completed())
         return fail(err, std::string(operation.name) + ": " + stopNotice(result), kExitStopped);
@@ -286,8 +317,11 @@ int runCommandLine(const std::vector<std::string> &args, std::istream &in, std::
                     const std::string option = arg.substr(2, arg.find('=') == std::string::npos ? std::string::npos
                                                                                                  : arg.find('=') - 2);
                     const bool single = k == 0;
-                    const bool takesValue = (single || paging) && (operation->input(option) || (paging && option == "show"));
-                    const bool known = takesValue || option == "help" ||
+                    const OperationInput *input = operation->input(option);
+                    const bool takesValue =
+                        (single || paging) && ((input && !input->flag) || (paging && option == "show"));
+                    const bool isFlag = (single || paging) && input && input->flag;
+                    const bool known = takesValue || isFlag || option == "help" ||
                                        (single && (option == "json" || option == "working")) ||
                                        (paging && option == "text");
                     if (!known) {

@@ -1,6 +1,7 @@
 #include "cli/operations.h"
 
 #include "core/calculations.h"
+#include "core/vcf2004_form.h"
 
 #include <algorithm>
 #include <cctype>
@@ -146,6 +147,58 @@ constexpr In kDmd2Inputs[] = {{"quantity", "txtbbl", "bbl", {}}};
 constexpr Out kDmd2Outputs[] = {{"dmd2_gal", "txtdmd", "gal"}};
 constexpr Trigger kDmd2Trigger[] = {{"txtbbl", {}, {}}};
 
+// The 2004 edition: every choice is a set of option buttons; the density is given as one
+// of three kinds, each choosing its option button beside the density field.
+constexpr ChoiceWord kVcf2004Groups[] = {{"crude", "optCrude", kChosen},
+                                         {"products", "optProducts", kChosen},
+                                         {"lubricants", "optLubricants", kChosen},
+                                         {"special", "optSpecial", kChosen}};
+constexpr ChoiceWord kVcf2004Observed[] = {{"yes", "optObserved", kChosen}, {"no", "optAtBase", kChosen}};
+constexpr ChoiceWord kVcf2004Bases[] = {
+    {"60F", "optBase60F", kChosen}, {"15C", "optBase15C", kChosen}, {"20C", "optBase20C", kChosen}};
+constexpr ChoiceWord kVcf2004TemperatureUnits[] = {{"F", "optF", kChosen}, {"C", "optC", kChosen}};
+constexpr ChoiceWord kVcf2004PressureUnits[] = {
+    {"psig", "optPsig", kChosen}, {"kpa", "optKpa", kChosen}, {"bar", "optBar", kChosen}};
+
+constexpr In kVcf2004Inputs[] = {
+    {"group", {}, "", kVcf2004Groups},
+    {"alpha", "txtalpha", "per F", {}, Presence::Optional},
+    {"api", "txtdensity", "API", {}, Presence::OneOf, {}, "optApi"},
+    {"rd", "txtdensity", "", {}, Presence::OneOf, {}, "optRd"},
+    {"kgm3", "txtdensity", "kg/m3", {}, Presence::OneOf, {}, "optKgm3"},
+    {"observed", {}, "", kVcf2004Observed, Presence::Optional, "no", {}, true},
+    {"base", {}, "", kVcf2004Bases, Presence::Optional, "60F"},
+    {"temp", "txttemp", "F|C", {}},
+    {"temp-unit", {}, "", kVcf2004TemperatureUnits, Presence::Optional, "F"},
+    {"pressure", "txtpressure", "psig|kPa|bar", {}, Presence::Optional},
+    {"pressure-unit", {}, "", kVcf2004PressureUnits, Presence::Optional, "psig"},
+    {"gross", "txtgross", "", {}, Presence::Optional},
+};
+constexpr Out kVcf2004Outputs[] = {{"density_base", "txtdensitybase", "kg/m3"},
+                                   {"density60", "txtdensity60", "kg/m3"},
+                                   {"api60", "txtapi60", "API"},
+                                   {"rd60", "txtrd60", ""},
+                                   {"group", "txtgroupused", ""},
+                                   {"ctl", "txtctl", ""},
+                                   {"fp", "txtfp", "per psig|kPa|bar"},
+                                   {"cpl", "txtcpl", ""},
+                                   {"ctpl", "txtctpl", ""},
+                                   {"net", "txtnet", ""}};
+constexpr ExactOutput kVcf2004Exact[] = {{"ctl_exact", "txtctl"},
+                                         {"fp_exact", "txtfp"},
+                                         {"cpl_exact", "txtcpl"},
+                                         {"ctpl_exact", "txtctpl"},
+                                         {"density60_exact", "txtdensity60"}};
+constexpr Trigger kVcf2004Trigger[] = {{"txtgross", {}, {}}};
+
+std::vector<double> vcf2004Exact(const FieldTexts &texts)
+{
+    const std::optional<Vcf2004Exact> e = Vcf2004ExactValues(texts);
+    if (!e)
+        return {};
+    return {e->ctl, e->fp, e->cpl, e->ctpl, e->density60};
+}
+
 const Operation kOperations[] = {
     {"table6a", "Form5", "Volume correction, Table 6A (crude oils): barrels at 60 F and long tons", kTable6Inputs,
      kTable6Outputs, kGrossTrigger},
@@ -187,6 +240,10 @@ const Operation kOperations[] = {
      kInhibitorInputs, kInhibitorOutputs, kInhibitorTrigger},
     {"dmd2", "Form19", "Metal deactivator (DMD-2) for a quantity in barrels", kDmd2Inputs, kDmd2Outputs,
      kDmd2Trigger},
+    {"vcf2004", "Vcf2004",
+     "Volume correction, 2004 edition: temperature and pressure to a 60 F, 15 C or 20 C base; give --api, --rd "
+     "or --kgm3",
+     kVcf2004Inputs, kVcf2004Outputs, kVcf2004Trigger, kVcf2004Exact, vcf2004Exact},
 };
 
 bool sameWord(std::string_view a, std::string_view b)
@@ -198,6 +255,11 @@ bool sameWord(std::string_view a, std::string_view b)
 
 const ChoiceWord *findWord(const OperationInput &input, std::string_view word)
 {
+    // A flag in a CSV column: 1 for its first word, 0 for its default.
+    if (input.flag && word == "1")
+        word = input.choices.front().word;
+    else if (input.flag && word == "0")
+        word = input.defaultWord;
     const auto found = std::find_if(input.choices.begin(), input.choices.end(),
                                     [&](const ChoiceWord &c) { return sameWord(c.word, word); });
     return found == input.choices.end() ? nullptr : &*found;
@@ -229,8 +291,14 @@ const OperationOutput *Operation::output(std::string_view key) const
 
 bool Operation::isAlternative(const OperationInput &in) const
 {
-    return std::any_of(triggers.begin(), triggers.end(),
+    return in.presence == Presence::OneOf ||
+           std::any_of(triggers.begin(), triggers.end(),
                        [&](const OperationTrigger &t) { return t.input == in.option && t.word.empty(); });
+}
+
+bool Operation::isRequired(const OperationInput &in) const
+{
+    return in.presence == Presence::Required && !isAlternative(in);
 }
 
 std::span<const Operation> allOperations()
@@ -267,24 +335,30 @@ PreparedRun prepareRun(const Operation &operation, const InputValues &values, st
     PreparedRun run;
     const auto name = [&](const OperationInput &input) { return std::string(prefix) + std::string(input.option); };
     const OperationTrigger *trigger = nullptr;
+    const OperationInput *alternative = nullptr;
     std::string alternatives;
     for (std::size_t i = 0; i < operation.inputs.size(); ++i) {
         const OperationInput &input = operation.inputs[i];
-        const std::optional<std::string_view> &value = i < values.size() ? values[i] : std::nullopt;
+        std::optional<std::string_view> value = i < values.size() ? values[i] : std::nullopt;
         if (operation.isAlternative(input)) {
             alternatives += (alternatives.empty() ? "" : ", ") + name(input);
             if (!value)
                 continue;
-            if (trigger) {
-                run.problem = "give only one of " + std::string(prefix) + std::string(trigger->input) + " and " +
-                              name(input);
+            if (alternative) {
+                run.problem = "give only one of " + name(*alternative) + " and " + name(input);
                 return run;
             }
-            trigger = &*std::find_if(operation.triggers.begin(), operation.triggers.end(),
-                                     [&](const OperationTrigger &t) { return t.input == input.option; });
+            alternative = &input;
+            for (const OperationTrigger &t : operation.triggers)
+                if (t.input == input.option && t.word.empty())
+                    trigger = &t;
             run.texts.insert_or_assign(std::string(input.field), std::string(*value));
+            if (!input.chooses.empty())
+                run.texts.insert_or_assign(std::string(input.chooses), std::string(kChosen));
             continue;
         }
+        if (!value && input.presence == Presence::Optional)
+            value = input.defaultWord;  // a choice's default; a number's field stays empty
         if (!value) {
             run.problem = "no value for " + name(input);
             return run;
@@ -295,7 +369,8 @@ PreparedRun prepareRun(const Operation &operation, const InputValues &values, st
         }
         const ChoiceWord *word = findWord(input, *value);
         if (!word) {
-            run.problem = name(input) + ": \"" + std::string(*value) + "\" is not one of " + wordList(input);
+            run.problem = name(input) + ": \"" + std::string(*value) + "\" is not one of " + wordList(input) +
+                          (input.flag ? " (or 1, 0)" : "");
             return run;
         }
         run.texts.insert_or_assign(std::string(word->field), std::string(word->text));
@@ -303,10 +378,14 @@ PreparedRun prepareRun(const Operation &operation, const InputValues &values, st
             if (t.input == input.option && t.word == word->word)
                 trigger = &t;
     }
+    if (!alternatives.empty() && !alternative) {
+        run.problem = "give one of " + alternatives;
+        return run;
+    }
     if (!trigger && operation.triggers.size() == 1)
         trigger = &operation.triggers.front();
     if (!trigger) {
-        run.problem = "give one of " + alternatives;
+        run.problem = "no calculation of " + std::string(operation.name) + " starts from these inputs";
         return run;
     }
     run.calculation = FindCalculation(operation.form, trigger->control);

@@ -25,12 +25,25 @@ struct ChoiceWord
     std::string_view text;
 };
 
+// Whether an input must be given. An optional number not given leaves its field empty;
+// an optional choice not given takes its default word. Of the operation's one-of inputs
+// exactly one is given (inputs that each select a trigger are one-of as well).
+enum class Presence { Required, Optional, OneOf };
+
 struct OperationInput
 {
     std::string_view option;  // without the leading "--"
     std::string_view field;   // the control; empty for a choice over option buttons
     std::string_view unit;
     std::span<const ChoiceWord> choices;  // empty for a number
+    Presence presence = Presence::Required;
+    std::string_view defaultWord = {};  // an optional choice not given
+    // The option button a number also chooses when it is given (the kind of the value:
+    // an API gravity, a relative density).
+    std::string_view chooses = {};
+    // A choice given as a bare --option: its first word when present, its default word
+    // when absent. In a CSV column it is written as a word, or 1 / 0.
+    bool flag = false;
 
     bool isChoice() const { return !choices.empty(); }
 };
@@ -52,6 +65,14 @@ struct OperationTrigger
     std::string_view word;   // with a choice input: the word that selects it
 };
 
+// The unrounded value behind an output the window shows rounded: its key and the control
+// of the rounded value. Given in JSON only, as a full-precision number.
+struct ExactOutput
+{
+    std::string_view key;
+    std::string_view field;
+};
+
 struct Operation
 {
     std::string_view name;
@@ -60,11 +81,18 @@ struct Operation
     std::span<const OperationInput> inputs;
     std::span<const OperationOutput> outputs;
     std::span<const OperationTrigger> triggers;
+    std::span<const ExactOutput> exactOutputs = {};
+    // The exact values in the order of exactOutputs, from the texts a run is given; empty
+    // where the calculation stops.
+    std::vector<double> (*exactValues)(const FieldTexts &texts) = nullptr;
 
     const OperationInput *input(std::string_view option) const;
     const OperationOutput *output(std::string_view key) const;
-    // Inputs of which exactly one is given (each selects its own trigger).
+    // Inputs of which exactly one is given (one-of inputs, or each selecting its own
+    // trigger).
     bool isAlternative(const OperationInput &input) const;
+    // Inputs that must be given.
+    bool isRequired(const OperationInput &input) const;
 };
 
 std::span<const Operation> allOperations();

@@ -30,7 +30,16 @@ nlohmann::ordered_json inputJson(const Operation &operation, const OperationInpu
         }
         j["choices"] = std::move(choices);
     }
-    j["required"] = !operation.isAlternative(input);
+    if (!input.chooses.empty()) {
+        j["chooses"] = input.chooses;
+        j["chooses_caption"] = oneLine(fieldCaption(operation, input.chooses));
+    }
+    if (input.flag)
+        j["flag"] = true;
+    j["required"] = operation.isRequired(input);
+    j["one_of"] = operation.isAlternative(input);
+    if (input.presence == Presence::Optional && input.isChoice())
+        j["default"] = input.defaultWord;
     return j;
 }
 
@@ -51,13 +60,17 @@ std::string resultText(const Operation &operation, const FormResult &result, boo
     return text;
 }
 
-nlohmann::ordered_json resultJson(const Operation &operation, const FormResult &result, bool withWorking)
+nlohmann::ordered_json resultJson(const Operation &operation, const FormResult &result, bool withWorking,
+                                  const std::vector<double> &exact)
 {
     nlohmann::ordered_json j = nlohmann::ordered_json::object();
     const auto outputs = outputTexts(operation, result);
     for (std::size_t i = 0; i < outputs.size(); ++i)
         if (outputs[i])
             j[std::string(operation.outputs[i].key)] = *outputs[i];
+    if (result.completed())
+        for (std::size_t i = 0; i < exact.size() && i < operation.exactOutputs.size(); ++i)
+            j[std::string(operation.exactOutputs[i].key)] = exact[i];
     j["out_of_range"] = result.outOfRange;
     j["notice"] = stopNotice(result);
     if (withWorking)
@@ -88,6 +101,17 @@ nlohmann::ordered_json operationsJson()
             outputs.push_back(std::move(o));
         }
         j["outputs"] = std::move(outputs);
+        if (!operation.exactOutputs.empty()) {
+            nlohmann::ordered_json exact = nlohmann::ordered_json::array();
+            for (const ExactOutput &output : operation.exactOutputs) {
+                nlohmann::ordered_json o;
+                o["key"] = output.key;
+                o["field"] = output.field;
+                o["caption"] = oneLine(fieldCaption(operation, output.field));
+                exact.push_back(std::move(o));
+            }
+            j["exact_outputs"] = std::move(exact);
+        }
         list.push_back(std::move(j));
     }
     return list;
@@ -138,6 +162,8 @@ std::string operationHelp(const Operation &operation)
         }
         if (operation.isAlternative(input))
             line += " [give one of these]";
+        else if (input.presence == Presence::Optional)
+            line += input.isChoice() ? " [default " + std::string(input.defaultWord) + "]" : " [optional]";
         text += line + '\n';
     }
     text += "\nOutputs:\n";

@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include <string>
+#include <vector>
 
 namespace dravex {
 
@@ -15,8 +16,10 @@ std::string resultText(const Operation &operation, const FormResult &result, boo
 
 // The same as one JSON object: the outputs written (texts as the window shows them),
 // "out_of_range", "notice" (empty when the calculation completed) and, with working,
-// "working" as an array of lines.
-nlohmann::ordered_json resultJson(const Operation &operation, const FormResult &result, bool withWorking);
+// "working" as an array of lines. A completed run adds the exact values, one number per
+// exact output of the operation, in full precision.
+nlohmann::ordered_json resultJson(const Operation &operation, const FormResult &result, bool withWorking,
+                                  const std::vector<double> &exact = {});
 
 // Every operation, for programs: name, window, summary, whether this build has its
 // calculations, each input (option, field, caption, unit, choices) and output (key,

@@ -34,6 +34,7 @@ const FieldSpec kVcf2004Fields[] = {
     {"optBar", "bar"},
     {"txtgross", "Gross volume"},
     {"txtdensitybase", "Density at base, kg/m3"},
+    {"txtdensity60", "Density at 60 F, kg/m3"},
     {"txtapi60", "API at 60 F"},
     {"txtrd60", "Relative density at 60 F"},
     {"txtctl", "CTL"},
@@ -104,10 +105,19 @@ const char *pressureUnitText(Vcf2004PressureUnit unit)
     return "psig";
 }
 
-void vcf2004Volume(FormRun &run)
+// The entries of the window, read in reading order.
+struct Entries
 {
-    // Every entry first, in reading order: nothing is written until all of them are good.
     Vcf2004Input in;
+    bool noPressure = false;
+    bool noGross = false;
+    double gross = 0;
+};
+
+Entries readEntries(FormRun &run)
+{
+    Entries e;
+    Vcf2004Input &in = e.in;
     in.commodity = choice(run, kCommodities, "Choose a commodity group");
     if (in.commodity == Vcf2004Commodity::SpecialApplications)
         in.alpha60 = run.Read("txtalpha");
@@ -117,17 +127,25 @@ void vcf2004Volume(FormRun &run)
     in.base = choice(run, kBases, "Choose the base temperature");
     in.temperature = run.Read("txttemp");
     in.temperatureUnit = choice(run, kTemperatureUnits, "Choose F or C for the temperature");
-    const bool noPressure = blank(run.text("txtpressure"));
-    in.pressure = noPressure ? 0 : run.Read("txtpressure");
+    e.noPressure = blank(run.text("txtpressure"));
+    in.pressure = e.noPressure ? 0 : run.Read("txtpressure");
     in.pressureUnit = choice(run, kPressureUnits, "Choose psig, kPa or bar for the pressure");
-    const bool noGross = blank(run.text("txtgross"));
-    const double gross = noGross ? 0 : run.Read("txtgross");
+    e.noGross = blank(run.text("txtgross"));
+    e.gross = e.noGross ? 0 : run.Read("txtgross");
+    return e;
+}
+
+void vcf2004Volume(FormRun &run)
+{
+    // Every entry first, in reading order: nothing is written until all of them are good.
+    const Entries e = readEntries(run);
+    const Vcf2004Input &in = e.in;
 
     const Vcf2004Result r = Vcf2004Correction(in);
     if (r.stop)
         run.stop(r.stop->notice, r.stop->notice);
     Working &working = run.working();
-    if (noPressure)
+    if (e.noPressure)
         working.addText("Pressure", "none entered", "taken as 0");
     DescribeVcf2004Correction(r, working);
 
@@ -140,24 +158,27 @@ void vcf2004Volume(FormRun &run)
         working.add("Fp", fp, fpUnit, "unrounded");
     working.add("Fp shown", fpRounded, fpUnit, "rounded");
     const double densityBase = Vcf2004RoundDensity(r.densityBase, Vcf2004DensityKind::KgPerM3);
+    const double density60 = Vcf2004RoundDensity(r.density60, Vcf2004DensityKind::KgPerM3);
     const double api60 = Vcf2004RoundDensity(r.api60, Vcf2004DensityKind::Api);
     const double rd60 = Vcf2004RoundDensity(r.rd60, Vcf2004DensityKind::RelativeDensity);
     working.add("Density at base shown", densityBase, "kg/m3", "rounded to 0.1");
+    working.add("Density at 60 F shown", density60, "kg/m3", "rounded to 0.1");
     working.add("API at 60 F", r.api60, "API", "141.5 / (rho60 / 999.016) - 131.5, shown to 0.1");
     working.add("Relative density at 60 F", r.rd60, {}, "rho60 / 999.016, shown to 0.0001");
 
     run.Show("txtdensitybase", densityBase);
+    run.Show("txtdensity60", density60);
     run.Show("txtapi60", api60);
     run.Show("txtrd60", rd60);
     run.Show("txtctl", r.ctlRounded);
     run.Show("txtfp", fpRounded);
     run.Show("txtcpl", r.cplRounded);
     run.Show("txtctpl", r.ctplRounded);
-    if (noGross) {
+    if (e.noGross) {
         run.setText("txtnet", {});
     } else {
-        const double net = Finite(gross * r.ctplRounded);
-        working.add("Gross volume", gross);
+        const double net = Finite(e.gross * r.ctplRounded);
+        working.add("Gross volume", e.gross);
         working.add("Net volume at base", net, {}, "gross x CTPL rounded");
         run.Show("txtnet", net);
     }
@@ -171,6 +192,18 @@ const FormSpec kVcf2004Form{"Vcf2004", "VOLUME CORRECTION (2004 EDITION)", kVcf2
 FormResult Vcf2004Volume(const FieldTexts &texts)
 {
     return RunForm(kVcf2004Form, texts, vcf2004Volume);
+}
+
+std::optional<Vcf2004Exact> Vcf2004ExactValues(const FieldTexts &texts)
+{
+    std::optional<Vcf2004Exact> exact;
+    RunForm(kVcf2004Form, texts, [&](FormRun &run) {
+        const Entries e = readEntries(run);
+        const Vcf2004Result r = Vcf2004Correction(e.in);
+        if (r.ok())
+            exact = Vcf2004Exact{r.ctl, Vcf2004FpInUnit(r.fp, e.in.pressureUnit), r.cpl, r.ctpl, r.density60};
+    });
+    return exact;
 }
 
 } // namespace dravex

@@ -190,8 +190,8 @@ corrected to.</li>
 bar (up to 1,500 psig; empty means 0, a vacuum counts as 0).</li>
 <li>"Gross volume" (optional), in any unit, at the temperature and pressure.</li>
 </ul>
-<p><b>Results</b> (for reading and copying): "Density at base, kg/m3" to 0.1, "API at
-60 F" to 0.1, "Relative density at 60 F" to 0.0001, "CTL", "CPL" and "CTPL" to five
+<p><b>Results</b> (for reading and copying): "Density at base, kg/m3" and "Density at
+60 F, kg/m3" to 0.1, "API at 60 F" to 0.1, "Relative density at 60 F" to 0.0001, "CTL", "CPL" and "CTPL" to five
 decimals, "Fp" per unit of the pressure entered (per psi to 0.001, per kPa to 0.0001, per
 bar to 0.01), "Net volume at base" = gross volume &times; CTPL, in the unit of the gross,
 and "Group used". CTPL is rounded from the unrounded CTL &times; CPL, so it can differ in

@@ -158,6 +158,48 @@ INSTANTIATE_TEST_SUITE_P(
              "2 of 3 cells not calculated; the first: --api 0.0: out of range"},
         Case{"table_bad_step", {"table", "table6b", "--api", "30:31:0", "--temp", "60", "--gross", "1", "--show", "vcf"},
              {}, 2, "", "--api: STEP must be above 0"},
+        // The 2004 edition: a relative density at the base with a pressure, and an observed
+        // density searched to the base with a vacuum taken as 0 psig.
+        Case{"vcf2004_products_at_base",
+             {"vcf2004", "--group", "products", "--rd", "0.7943", "--temp", "85.0", "--pressure", "247.3", "--gross",
+              "10000"},
+             {},
+             0,
+             "density_base\t793.5\ndensity60\t793.5\napi60\t46.6\nrd60\t0.7943\ngroup\tjet fuels\nctl\t0.98683\n"
+             "fp\t0.665\ncpl\t1.00165\nctpl\t0.98846\nnet\t9884.6\n",
+             {}},
+        Case{"vcf2004_observed_crude",
+             {"vcf2004", "--group", "crude", "--kgm3", "823.7", "--observed", "--temp", "80.3", "--pressure", "-5"},
+             {},
+             0,
+             "density_base\t832\ndensity60\t832\napi60\t38.4\nrd60\t0.8329\ngroup\tcrude oils\nctl\t0.98997\n"
+             "fp\t0.567\ncpl\t1\nctpl\t0.98997\nnet\t\n",
+             {}},
+        Case{"vcf2004_limit_stops_with_no_results",
+             {"vcf2004", "--group", "crude", "--kgm3", "850", "--temp", "302.8", "--gross", "1", "--json"},
+             {},
+             1,
+             "{\"out_of_range\":false,\"notice\":\"Temperature 302.8 F is above the limit 302 F\"}\n",
+             "vcf2004: Temperature 302.8 F is above the limit 302 F"},
+        Case{"vcf2004_needs_one_density", {"vcf2004", "--group", "crude", "--temp", "60"}, {}, 2, "",
+             "vcf2004: give one of --api, --rd, --kgm3"},
+        Case{"vcf2004_takes_only_one_density",
+             {"vcf2004", "--group", "crude", "--api", "30", "--kgm3", "850", "--temp", "60"},
+             {},
+             2,
+             "",
+             "vcf2004: give only one of --api and --kgm3"},
+        Case{"vcf2004_batch_observed_column",
+             {"batch", "vcf2004"},
+             "group,kgm3,observed,temp,pressure\n"
+             "crude,823.7,1,80.3,-5\ncrude,823.7,no,80.3,\ncrude,823.7,maybe,80.3,\n",
+             0,
+             "group,kgm3,observed,temp,pressure,density_base,density60,api60,rd60,group,ctl,fp,cpl,ctpl,net,notice\r\n"
+             "crude,823.7,1,80.3,-5,832,832,38.4,0.8329,crude oils,0.98997,0.567,1,0.98997,,\r\n"
+             "crude,823.7,no,80.3,,823.7,823.7,40.1,0.8245,crude oils,0.98976,0.584,1,0.98976,,\r\n"
+             "crude,823.7,maybe,80.3,,,,,,,,,,,,"
+             "\"line 4: observed: \"\"maybe\"\" is not one of yes, no (or 1, 0)\"\r\n",
+             {}},
         Case{"table_unknown_output",
              {"table", "table6b", "--api", "30:31:1", "--temp", "60", "--gross", "1", "--show", "net"},
              {},
@@ -165,6 +207,23 @@ INSTANTIATE_TEST_SUITE_P(
              "",
              "--show \"net\" is not an output of table6b (vcf, net_bbl, net_gal, lt_factor, long_tons)"}),
     [](const testing::TestParamInfo<Case> &info) { return std::string(info.param.name); });
+
+// The unrounded values of the 2004 edition in JSON are the published ones, not the shown
+// ones: to the twelve places printed, and CTPL from the unrounded CTL x CPL.
+TEST(Vcf2004Json, gives_the_unrounded_factors_as_numbers)
+{
+    const CalcRun run = calc({"vcf2004", "--group", "products", "--rd", "0.7943", "--temp", "85.0", "--pressure",
+                              "247.3", "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto j = nlohmann::json::parse(run.out);
+    EXPECT_EQ(j["ctpl"], "0.98846");
+    ASSERT_TRUE(j["ctl_exact"].is_number_float());
+    EXPECT_NEAR(j["ctl_exact"].get<double>(), 0.986832406683, 5e-13);
+    EXPECT_NEAR(j["fp_exact"].get<double>(), 0.664706197066, 5e-13);
+    EXPECT_NEAR(j["cpl_exact"].get<double>(), 1.001646525013, 5e-13);
+    EXPECT_EQ(j["ctpl_exact"].get<double>(), j["ctl_exact"].get<double>() * j["cpl_exact"].get<double>());
+    EXPECT_EQ(j["density60_exact"].get<double>(), 0.7943 * 999.016);
+}
 
 // The text of a wide row stays bounded however long a value is: a million-character
 // value is cut, reported, and the batch goes on.
@@ -184,7 +243,7 @@ TEST(List, ties_every_input_and_output_to_one_field_of_its_window)
     const CalcRun run = calc({"--list", "--json"});
     ASSERT_EQ(run.status, 0);
     const auto list = nlohmann::json::parse(run.out);
-    ASSERT_EQ(list.size(), 20u);
+    ASSERT_EQ(list.size(), 21u);
     for (const auto &operation : list) {
         SCOPED_TRACE(operation["name"].get<std::string>());
         if (!operation["available"].get<bool>())

@@ -99,6 +99,13 @@ private slots:
             {{"product", "HITEC 580"}, {"quantity", "10000"}, {"unit", "gallons"}, {"sg", "0"}});
         row("DMD-2", "dmd2", {{"quantity", "12345"}});
         row("DMD-2 not a number", "dmd2", {{"quantity", "abc"}});
+        row("2004 RD at base", "vcf2004",
+            {{"group", "products"}, {"rd", "0.7943"}, {"temp", "85.0"}, {"pressure", "247.3"}, {"gross", "10000"}});
+        row("2004 observed in C and bar to 15 C", "vcf2004",
+            {{"group", "crude"}, {"api", "40"}, {"observed", "yes"}, {"base", "15C"}, {"temp", "30"},
+             {"temp-unit", "C"}, {"pressure", "10"}, {"pressure-unit", "bar"}});
+        row("2004 above the temperature limit", "vcf2004",
+            {{"group", "crude"}, {"kgm3", "850"}, {"temp", "302.8"}, {"gross", "1"}});
     }
 
     void window_and_command_agree()
@@ -120,22 +127,22 @@ private slots:
         QVERIFY2(prepared.calculation, prepared.problem.c_str());
         const FormResult command = prepared.calculation->run(prepared.texts);
 
+        // The window is given the texts the command line gives its procedure: typed into
+        // its fields, chosen in its option buttons and lists. Every choice is set, the
+        // command line's defaults included, whatever the window starts with.
         Program program;
         QWidget *w = program.show(QString::fromLatin1(op->form.data(), static_cast<int>(op->form.size())));
-        for (const auto &[option, value] : inputs) {
-            const OperationInput &input = *op->input(option);
-            if (!input.isChoice()) {
-                type(w, std::string(input.field).c_str(), QString::fromStdString(value));
-                continue;
-            }
-            const ChoiceWord &word = *std::find_if(input.choices.begin(), input.choices.end(),
-                                                   [&](const ChoiceWord &c) { return c.word == value; });
-            if (auto *list = w->findChild<QListWidget *>(QString::fromLatin1(word.field.data(), word.field.size()))) {
-                const auto items = list->findItems(QString::fromStdString(std::string(word.text)), Qt::MatchExactly);
+        for (const auto &[field, value] : prepared.texts) {
+            const QString name = QString::fromStdString(field);
+            if (auto *list = w->findChild<QListWidget *>(name)) {
+                const auto items = list->findItems(QString::fromStdString(value), Qt::MatchExactly);
                 QCOMPARE(items.size(), 1);
                 list->setCurrentItem(items.front());
+            } else if (auto *button = w->findChild<QAbstractButton *>(name)) {
+                QVERIFY2(value == kChosen, field.c_str());
+                button->setChecked(true);
             } else {
-                control<QAbstractButton>(w, std::string(word.field).c_str())->setChecked(true);
+                type(w, field.c_str(), QString::fromStdString(value));
             }
         }
         // What each output field shows before the calculation: a field the calculation

@@ -95,8 +95,8 @@ private slots:
             {"optCrude",    "optProducts", "optLubricants", "optSpecial",     "txtdensity", "optApi",   "optRd",
              "optKgm3",     "optObserved", "optAtBase",     "optBase60F",     "optBase15C", "optBase20C", "txttemp",
              "optF",        "optC",        "txtpressure",   "optPsig",        "optKpa",     "optBar",   "txtgross",
-             "txtdensitybase", "txtapi60", "txtrd60",       "txtctl",         "txtfp",      "txtcpl",   "txtctpl",
-             "txtnet",      "txtgroupused", "working",      "optCrude"});
+             "txtdensitybase", "txtdensity60", "txtapi60", "txtrd60", "txtctl", "txtfp", "txtcpl", "txtctpl",
+             "txtnet", "txtgroupused", "working", "optCrude"});
     }
 
     void caption_first_focus_and_tab_order()
