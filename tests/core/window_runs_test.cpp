@@ -55,7 +55,8 @@ TEST(WindowRuns, Gauging)
     expectRuns({
         {"wedge beyond the limit still writes", WedgeQuantityRemaining, with(englishTank, {{"Option1", "1"}}),
          "completed out-of-range | txtadt txtfdt txtinn txttl txtbhd txtvl txttdp txttw | txtrob=94.58 "
-         "txtmes=BBLS. | "},
+         "txtmes=BBLS. | Innage 6 in is 0.5 ft, above the wedge's limit of 0.3 ft: the liquid reaches the far "
+         "bulkhead; the quantity shown is the wedge formula's"},
         {"wedge: the window stays due after a later fault", WedgeQuantityRemaining,
          with(englishTank, {{"Option1", "1"}, {"txttw", ""}}),
          "fault out-of-range | txtadt txtfdt txtinn txttl txtbhd txtvl txttdp txttw |  | Tank Width: no number "
@@ -64,7 +65,9 @@ TEST(WindowRuns, Gauging)
          "stopped |  |  | Choose English or Metric units, then press Enter in Innage again."},
         {"stop gauge 6A", StopGaugeTable6A, stopGauge, "completed | txtapi txtem txtbm txtgv | txtstp=39904.09 | "},
         {"stop gauge 6B above 1074 stops before the quantities", StopGaugeTable6B,
-         with(stopGauge, {{"txtapi", "0.1"}, {"txtbm", "x"}}), "stopped out-of-range | txtapi txtem |  | "},
+         with(stopGauge, {{"txtapi", "0.1"}, {"txtbm", "x"}}),
+         "stopped out-of-range | txtapi txtem |  | API gravity 0.1 is a density of 1074.17 kg/m3, above 1074: no "
+         "product group; nothing was computed"},
         {"average gravity reads the volumes first", ReceivingTankGravity,
          {{"txtt1", "30"}, {"txtt2", "40"}, {"txtt3", "0"}, {"txtt4", "0"},
           {"txtv1", "1000"}, {"txtv2", "3000"}, {"txtv3", "0"}, {"txtv4", "0"}},
