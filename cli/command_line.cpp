@@ -178,6 +178,10 @@ int runSingle(const OperationOptions &o, std::ostream &out, std::ostream &err)
     out.flush();
     if (!result.completed())
         return fail(err, std::string(operation.name) + ": " + stopNotice(result), kExitStopped);
+    // A warning beside the results (out of range, beyond the printed table): the window's
+    // notice line, on standard error; the results stand.
+    if (!result.notice.empty())
+        err << operation.name << ": " << result.notice << '\n';
     return kExitComputed;
 }
 

@@ -335,4 +335,30 @@ std::int16_t CheckedInt16(double value, std::string_view caption)
     return static_cast<std::int16_t>(value);
 }
 
+SeparatorShape ThousandsShape(std::string_view text)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    if (!text.empty() && (text.front() == '-' || text.front() == '+'))
+        text.remove_prefix(1);
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    std::size_t lead = 0;
+    while (lead < text.size() && digit(text[lead]))
+        ++lead;
+    if (lead == 0 || lead > 3 || (lead == 1 && text[0] == '0') || lead == text.size())
+        return SeparatorShape::None;
+    const char separator = text[lead];
+    if (separator != '.' && separator != ',')
+        return SeparatorShape::None;
+    for (std::size_t at = lead; at < text.size(); at += 4) {
+        if (text.size() - at < 4 || text[at] != separator || !digit(text[at + 1]) || !digit(text[at + 2]) ||
+            !digit(text[at + 3]))
+            return SeparatorShape::None;
+    }
+    return separator == '.' ? SeparatorShape::Point : SeparatorShape::Comma;
+}
+
 } // namespace dravex

@@ -40,6 +40,14 @@ private:
 // The caption names the field in the fault.
 double ParseFieldNumber(std::string_view text, std::string_view caption = {});
 
+// Which separator a typed number uses that a reader used to a decimal comma would read the
+// other way: a whole number of one to three digits (not a lone 0) followed by groups of
+// exactly three digits, all after the same separator, and nothing else.
+//   "10.000", "-1.250" -> Point (read as 10 and -1.25); "1,250", "1,250,000" -> Comma (read
+//   as thousands); "0.125", "10.5", "1.2500", "1,25", "1.250,5", "1E3" -> None
+enum class SeparatorShape { None, Point, Comma };
+SeparatorShape ThousandsShape(std::string_view text);
+
 // A double as a field shows it: the shortest general form with at most 15 significant
 // digits, "." as decimal separator, exponent form for very large or small magnitudes:
 //   1 -> "1", 0.5 -> "0.5", 1/3 -> "0.333333333333333", 1e16 -> "1E+16", 1e-5 -> "1E-05".

@@ -212,10 +212,12 @@ void wedgeQuantityRemaining(FormRun &run)
     if (!run.chosen("Option1") && !run.chosen("Option2"))
         run.stop("Choose English or Metric units, then press Enter in Innage again.", "no unit system chosen");
     const WedgeUnits units = run.chosen("Option1") ? WedgeUnits::English : WedgeUnits::Metric;
+    const WedgeUnitNames u = unitNames(units);
     const double aftDraft = run.Read("txtadt");
     const double forwardDraft = run.Read("txtfdt");
     const double trim = WedgeTrim(aftDraft, forwardDraft);
-    const double innage = WedgeInnage(run.Read("txtinn"), units);
+    const double reading = run.Read("txtinn");
+    const double innage = WedgeInnage(reading, units);
     const double tankLength = run.Read("txttl");
     const double hatchToBulkhead = run.Read("txtbhd");
     const double vesselLength = run.Read("txtvl");
@@ -224,7 +226,10 @@ void wedgeQuantityRemaining(FormRun &run)
     DescribeWedgeLimit(units, trim, innage, limit, beyond, run.working());
     // Deeper than the wedge: say so, and give the wedge formula's quantity all the same.
     if (beyond)
-        run.warnOutOfRange();
+        run.warnOutOfRange("Innage " + FormatFieldNumber(reading) + " " + u.reading + " is " +
+                           FormatFieldNumber(innage) + " " + u.length + ", above the wedge's limit of " +
+                           FormatFieldNumber(limit) + " " + u.length +
+                           ": the liquid reaches the far bulkhead; the quantity shown is the wedge formula's");
     const double tankDepth = run.Read("txttdp");
     const double tankWidth = run.Read("txttw");
     const WedgeVolume wedge = WedgeQuantity(innage, hatchToBulkhead, tankDepth, trim, vesselLength, tankWidth, units);
@@ -238,7 +243,8 @@ void stopGauge(FormRun &run, VolumeFactor (*factorOf)(double api, double t))
     const double api = run.Read("txtapi");
     const double t = run.Read("txtem");
     const VolumeFactor factor = factorOf(api, t);
-    RequireProductGroup(run, factor);
+    RequireProductGroup(run, factor, api);
+    CheckTable6Range(run, factor.table, api, t);
     Working &working = run.working();
     DescribeVolumeFactor(factor, working);
     const double net = run.Read("txtbm");

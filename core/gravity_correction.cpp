@@ -270,10 +270,17 @@ const FieldSpec kTable53Fields[] = {
     {"txtcg", "Density at 15 Deg. C"},
 };
 
+// The ranges of the printed 1980 tables, as their published descriptions give them (see
+// CheckTable6Range): Table 5A observed API gravity 0 to 100, Table 5B 0 to 85, both from 0
+// to 300 F; Tables 53A (610.5 to 1075 kg/m3) and 53B (653 to 1075 kg/m3) from -18 to 150 C.
 void table5Gravity(FormRun &run, TemperatureDifference form)
 {
     const double t = run.Read("txtobt");
     const double api = run.Read("txtobg");
+    const bool a = form == TemperatureDifference::WholeDegrees;
+    const std::string_view table = a ? "Table 5A" : "Table 5B";
+    run.advise(BeyondPrintedTable({table, "Observed API gravity", 0, a ? 100.0 : 85.0, "API"}, api));
+    run.advise(BeyondPrintedTable({table, "Observed temperature", 0, 300, "F"}, t));
     const Api60Correction corrected = ObservedApiToApi60(api, t, form);
     DescribeApi60Correction(corrected, run.working());
     const double shown = ShownApi60(corrected.api60);
@@ -289,8 +296,16 @@ void table53Density(FormRun &run, DensityTable table)
     DescribeDensity15Correction(corrected, run.working());
     // Outside the Table 53B bands the window says so, and the density corrected for the
     // glass alone is still shown.
+    const bool a = table == DensityTable::Table53A;
+    const std::string_view name = a ? "Table 53A" : "Table 53B";
     if (corrected.outOfRange)
-        run.warnOutOfRange();
+        run.warnOutOfRange("Observed density " + FormatFieldNumber(observed) + " kg/m3 is " +
+                           (observed < 650 ? "below 650" : "above 1075") +
+                           ", outside the Table 53B product groups: the density shown is corrected for the "
+                           "hydrometer glass alone");
+    else
+        run.advise(BeyondPrintedTable({name, "Observed density", a ? 610.5 : 653, 1075, "kg/m3"}, observed));
+    run.advise(BeyondPrintedTable({name, "Observed temperature", -18, 150, "C"}, t));
     const double shown = RoundToPlaces(corrected.density15, 1);
     run.Show("txtcg", shown);
     run.working().add("Density at 15 C shown", shown, "kg/m3", "rounded to 0.1");

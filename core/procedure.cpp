@@ -104,6 +104,28 @@ bool FormRun::chosen(std::string_view option)
     return text(option) == kChosen;
 }
 
+void FormRun::warnOutOfRange(std::string warning)
+{
+    m_result.outOfRange = true;
+    advise(std::move(warning));
+}
+
+void FormRun::advise(std::string text)
+{
+    if (!text.empty())
+        m_result.advisories.push_back(std::move(text));
+}
+
+std::string BeyondPrintedTable(const PrintedRange &range, double value)
+{
+    if (value >= range.low && value <= range.high)
+        return {};
+    const std::string unit = range.unit.empty() ? std::string() : " " + std::string(range.unit);
+    return std::string(range.input) + " " + FormatFieldNumber(value) + unit + " is beyond the printed " +
+           std::string(range.table) + " (" + FormatFieldNumber(range.low) + " to " + FormatFieldNumber(range.high) +
+           unit + "): the results are an extrapolation";
+}
+
 void FormRun::stop(std::string notice, std::string reason, bool outOfRange)
 {
     throw StopSignal{CalcStop{std::move(notice), std::move(reason), outOfRange}};
@@ -128,6 +150,10 @@ FormResult RunForm(const FormSpec &form, const FieldTexts &texts, const std::fun
         result.outOfRange = result.outOfRange || signal.stop.outOfRange;
         result.working = {"Stopped: " + signal.stop.reason};
     }
+    // Beside results only: a run that stopped has its own notice.
+    if (result.completed())
+        for (const std::string &advisory : result.advisories)
+            result.notice += (result.notice.empty() ? "" : "\n") + advisory;
     return std::move(result);
 }
 

@@ -81,6 +81,11 @@ struct FormResult
     std::optional<CalcFault::Kind> fault;
     // The out-of-range window is due (with a stop, or as a warning beside the results).
     bool outOfRange = false;
+    // Said beside the results of a calculation, in the order found: an out-of-range warning
+    // of one that goes on, an input beyond the range of the printed table. They change no
+    // outcome and no text written; RunForm adds each to the notice of a completed run on a
+    // line of its own.
+    std::vector<std::string> advisories;
     // The intermediate values in the order computed; after a fault or a stop, one line
     // that says why it stopped.
     std::vector<std::string> working;
@@ -111,8 +116,11 @@ public:
 
     // Ends the run early without a fault; see CalcStop.
     [[noreturn]] void stop(std::string notice, std::string reason, bool outOfRange = false);
-    // The out-of-range window is due, and the calculation goes on.
-    void warnOutOfRange() { m_result.outOfRange = true; }
+    // The out-of-range window is due, and the calculation goes on; warning says what is
+    // out of range, naming the input, its value and the limit.
+    void warnOutOfRange(std::string warning);
+    // A note beside the results that changes nothing computed (see FormResult::advisories).
+    void advise(std::string text);
 
     // The result so far; RunForm completes it.
     FormResult &result() { return m_result; }
@@ -126,6 +134,23 @@ private:
     void noteRead(std::string_view field);
     std::string captionOf(std::string_view field) const;
 };
+
+// The range of one input that a printed table covers: beyond it a result is the table's
+// formula carried on, not a figure the table prints.
+struct PrintedRange
+{
+    std::string_view table;
+    std::string_view input;
+    double low;
+    double high;
+    std::string_view unit;
+};
+
+// The advisory for a value outside range (both ends included), or "" inside it.
+//   BeyondPrintedTable({"Table 6A", "API gravity", 0, 100, "API"}, -1e6) == "API gravity
+//     -1000000 API is beyond the printed Table 6A (0 to 100 API): the results are an
+//     extrapolation" (one line); BeyondPrintedTable(..., 100) == 
+std::string BeyondPrintedTable(const PrintedRange &range, double value);
 
 // Runs steps over the texts: a CalcFault or a stop ends the run where it happened, the
 // texts written so far stay written, and the result says how it ended.

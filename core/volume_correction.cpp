@@ -37,10 +37,23 @@ double CubicMetres(double litres)
     return Finite(litres / 1000);
 }
 
-void RequireProductGroup(FormRun &run, const VolumeFactor &factor)
+void RequireProductGroup(FormRun &run, const VolumeFactor &factor, double api)
 {
     if (factor.outOfRange())
-        run.stop({}, "density " + FormatFieldNumber(factor.density) + " kg/m3 is above 1074: no product group", true);
+        run.stop("API gravity " + FormatFieldNumber(api) + " is a density of " + FormatFieldNumber(factor.density) +
+                     " kg/m3, above 1074: no product group; nothing was computed",
+                 "density " + FormatFieldNumber(factor.density) + " kg/m3 is above 1074: no product group", true);
+}
+
+void CheckTable6Range(FormRun &run, FactorTable table, double api, double t)
+{
+    const bool a = table == FactorTable::Table6A;
+    const std::string_view name = a ? "Table 6A" : "Table 6B";
+    const double top = a ? 100 : 85;
+    run.advise(BeyondPrintedTable({name, "API gravity", 0, top, "API"}, api));
+    // The printed pages stop at a lower temperature the lighter the oil.
+    const double hottest = !(api <= top) || api <= 40 ? 300 : api <= 50 ? 250 : 200;
+    run.advise(BeyondPrintedTable({name, "Temperature", 0, hottest, "F"}, t));
 }
 
 namespace {
@@ -74,7 +87,8 @@ void table6NetVolume(FormRun &run, FactorTable table)
     const double api = run.Read("txtapi");
     const VolumeFactor factor = a ? Table6AFactor(api, t) : Table6BFactor(api, t);
     DescribeVolumeFactor(factor, run.working());
-    RequireProductGroup(run, factor);
+    RequireProductGroup(run, factor, api);
+    CheckTable6Range(run, table, api, t);
     // Table 6A shows its factor before the gross is read, Table 6B after: a bad gross
     // leaves the 6B factor unwritten.
     if (a)
@@ -127,7 +141,7 @@ const FieldSpec kTable54BFields[] = {
     {"txtltn", "Long Tons Table 57"},
 };
 
-void table54NetVolume(FormRun &run, VolumeFactor (*factorOf)(double rho, double t))
+void table54NetVolume(FormRun &run, FactorTable table, VolumeFactor (*factorOf)(double rho, double t))
 {
     const double t = run.Read("txtem");
     // The density field cannot change during one calculation, so one read serves the
@@ -138,11 +152,16 @@ void table54NetVolume(FormRun &run, VolumeFactor (*factorOf)(double rho, double 
     const std::optional<double> gallonsPerLitre = GallonsPerLitre(rho);
     // Above 1074 kg/m3 there is no gallons factor (and on Table 54B no product group):
     // the out-of-range window, and nothing written.
-    if (factor.outOfRange() || !gallonsPerLitre)
-        run.stop({},
-                 "density " + FormatFieldNumber(rho) + " kg/m3 is above 1074: no " +
-                     (factor.outOfRange() ? "product group or gallons factor" : "gallons factor"),
-                 true);
+    if (factor.outOfRange() || !gallonsPerLitre) {
+        const std::string missing = factor.outOfRange() ? "product group or gallons factor" : "gallons factor";
+        run.stop("Density " + FormatFieldNumber(rho) + " kg/m3 is above 1074: no " + missing +
+                     "; nothing was computed",
+                 "density " + FormatFieldNumber(rho) + " kg/m3 is above 1074: no " + missing, true);
+    }
+    const bool a = table == FactorTable::Table54A;
+    const std::string_view name = a ? "Table 54A" : "Table 54B";
+    run.advise(BeyondPrintedTable({name, "Density", a ? 610.5 : 653, 1075, "kg/m3"}, rho));
+    run.advise(BeyondPrintedTable({name, "Temperature", -18, 150, "C"}, t));
     Working &working = run.working();
     working.add("Gallons factor", *gallonsPerLitre, "gal/l", "US gallons at 60 F per litre at 15 C, by density");
     const double gross = run.Read("txtgv");
@@ -191,12 +210,12 @@ const FormSpec kForm6{"Form6", "VOLUME CORRECTION (TABLE 54b)", kTable54BFields}
 
 FormResult Table54ANetVolume(const FieldTexts &texts)
 {
-    return RunForm(kForm22, texts, [](FormRun &run) { table54NetVolume(run, Table54AFactor); });
+    return RunForm(kForm22, texts, [](FormRun &run) { table54NetVolume(run, FactorTable::Table54A, Table54AFactor); });
 }
 
 FormResult Table54BNetVolume(const FieldTexts &texts)
 {
-    return RunForm(kForm6, texts, [](FormRun &run) { table54NetVolume(run, Table54BFactor); });
+    return RunForm(kForm6, texts, [](FormRun &run) { table54NetVolume(run, FactorTable::Table54B, Table54BFactor); });
 }
 
 } // namespace dravex

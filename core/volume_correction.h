@@ -5,6 +5,7 @@
 namespace dravex {
 
 struct VolumeFactor;
+enum class FactorTable;
 
 // Net barrels at 60 F from gross barrels and the factor, rounded to 0.01 (a magnitude).
 //   NetBarrels(10000, 0.9911) == 9911
@@ -31,9 +32,21 @@ double BarrelsFromGallons(double gallons);
 double CubicMetres(double litres);
 
 // Table 6B has no product group above 1074 kg/m3: a calculation that needs its factor
-// stops there, writes nothing more and asks for the out-of-range window. The working
-// names the density.
-void RequireProductGroup(FormRun &run, const VolumeFactor &factor);
+// stops there, writes nothing more and asks for the out-of-range window. The notice names
+// the gravity and the density it gives, the working the density.
+//   API 0 on Table 6B: "API gravity 0 is a density of 1074.98 kg/m3, above 1074: no product
+//   group; nothing was computed"
+void RequireProductGroup(FormRun &run, const VolumeFactor &factor, double api);
+
+// The ranges the printed 1980 Tables 6A and 6B cover, as their published descriptions give
+// them: API gravity 0 to 100 (6A) or 0 to 85 (6B); temperature 0 to 300 F up to 40 API,
+// to 250 F up to 50 API and to 200 F above. Outside them the factor is the tables' formula
+// carried on: an advisory says so, and nothing computed changes. The metric tables: 54A
+// and 53A density 610.5 to 1075 kg/m3, 54B and 53B 653 to 1075 kg/m3, temperature -18 to
+// 150 C.
+//   API 60 at 220 F on Table 6A: "Temperature 220 F is beyond the printed Table 6A (0 to 200
+//   F): the results are an extrapolation"
+void CheckTable6Range(FormRun &run, FactorTable table, double api, double t);
 
 // Volume correction in barrels at 60 F: Form5 for crude oils (Table 6A), Form21 for
 // generalized products (Table 6B). Enter in txtgv reads txtem and txtapi, writes the

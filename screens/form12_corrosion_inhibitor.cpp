@@ -65,6 +65,7 @@ Form12::Form12(ScreenHost &host, QWidget *parent) : Screen(host, kForm12, parent
     QLineEdit *unit = makeField("txtqan");
     amount->setMaximumWidth(120);
     unit->setMaximumWidth(60);
+    markTextField(unit);
     auto *result = new QHBoxLayout;
     result->addWidget(labelFor("Label3", tr("Mix"), amount));
     result->addWidget(amount);

@@ -20,7 +20,7 @@ Form3::Form3(ScreenHost &host, QWidget *parent) : Screen(host, kForm3, parent)
     help->setTextFormat(Qt::PlainText);
     help->setWordWrap(true);
     content()->addWidget(help);
-    setMinimumWidth(320);
+    content()->addStrut(320);
 
     setTabChain({txtCels, txtFah});
     onEnter(txtCels, [this] { txtCels_KeyPress(); });

@@ -22,7 +22,7 @@ Form4::Form4(ScreenHost &host, QWidget *parent) : Screen(host, kForm4, parent)
     help->setTextFormat(Qt::PlainText);
     help->setWordWrap(true);
     content()->addWidget(help);
-    setMinimumWidth(360);
+    content()->addStrut(360);
 
     setTabChain({txtapi, txtden, txtspe});
     addWorkingPanel();

@@ -17,36 +17,25 @@ constexpr int kInputWidth = 110;
 
 Form7::Form7(ScreenHost &host, QWidget *parent) : Screen(host, kForm7, parent)
 {
-    // Neither unit is preset: the user chooses one before the first calculation.
-    auto *option1 = new TabStopRadioButton(tr("English, ft. and in."), this);
-    option1->setObjectName(QStringLiteral("Option1"));
-    auto *option2 = new TabStopRadioButton(tr("Metric, meters"), this);
-    option2->setObjectName(QStringLiteral("Option2"));
-    auto *units = new QHBoxLayout;
-    units->addStretch();
-    units->addWidget(option1);
-    units->addSpacing(40);
-    units->addWidget(option2);
-    units->addStretch();
-    content()->addLayout(units);
-
-    // The ship's and the tank's lengths stand above the plan, as its dimension lines do;
-    // the drafts at their ends of the hull; depth and innage below.
+    // Fields in the order Tab visits them, top to bottom and left to right, each by the
+    // dimension it measures: the lengths above the plan, as its dimension lines; the
+    // forward draft at the bow, high on the right, then the aft draft at the stern, low on
+    // the left; depth and innage below; then the result with the unit choice and its unit.
     auto *above = new QHBoxLayout;
-    for (const char *name : {"txtvl", "txttl", "txtbhd", "txttw"})
+    for (const char *name : {"txtvl", "txttl", "txttw", "txtbhd"})
         above->addLayout(fieldUnderCaption(name, kInputWidth));
     above->addStretch();
 
     auto *plan = new QGridLayout;
     plan->addLayout(above, 0, 1);
-    QVBoxLayout *aft = fieldUnderCaption("txtadt", kInputWidth);
-    aft->addStretch();
-    plan->addLayout(aft, 1, 0, Qt::AlignTop);
-    plan->addWidget(new SvgPicture(QStringLiteral("Picture1"), QStringLiteral(":/wedge.svg"), QSize(576, 192), this), 1,
-                    1);
     QVBoxLayout *forward = fieldUnderCaption("txtfdt", kInputWidth);
     forward->addStretch();
-    plan->addLayout(forward, 1, 2, Qt::AlignTop);
+    plan->addLayout(forward, 1, 2);
+    QVBoxLayout *aft = fieldUnderCaption("txtadt", kInputWidth);
+    aft->insertStretch(0);
+    plan->addLayout(aft, 1, 0);
+    plan->addWidget(new SvgPicture(QStringLiteral("Picture1"), QStringLiteral(":/wedge.svg"), QSize(576, 192), this), 1,
+                    1);
 
     auto *below = new QHBoxLayout;
     below->addLayout(fieldUnderCaption("txttdp", kInputWidth));
@@ -56,14 +45,22 @@ Form7::Form7(ScreenHost &host, QWidget *parent) : Screen(host, kForm7, parent)
     plan->addLayout(below, 2, 1);
     content()->addLayout(plan);
 
+    // Neither unit is preset: the user chooses one before the first calculation.
     QLineEdit *txtrob = makeField("txtrob");
-    txtrob->setMaximumWidth(140);
+    auto *option1 = new TabStopRadioButton(tr("English, ft. and in."), this);
+    option1->setObjectName(QStringLiteral("Option1"));
+    auto *option2 = new TabStopRadioButton(tr("Metric, meters"), this);
+    option2->setObjectName(QStringLiteral("Option2"));
     QLineEdit *txtmes = makeField("txtmes");
+    markTextField(txtmes);
     txtmes->setMaximumWidth(90);
     auto *result = new QHBoxLayout;
     result->addStretch();
     result->addWidget(labelFor("", tr("Quantity Remaining in Tank:"), txtrob));
     result->addWidget(txtrob);
+    result->addSpacing(12);
+    result->addWidget(option1);
+    result->addWidget(option2);
     result->addWidget(txtmes);
     result->addStretch();
     content()->addLayout(result);

@@ -19,36 +19,11 @@ constexpr int kFieldWidth = 140;
 
 Form9::Form9(ScreenHost &host, QWidget *parent) : Screen(host, kForm9, parent)
 {
-    auto *row = new QHBoxLayout;
-
-    // Temperature and gravity at the left, under the picture.
-    auto *left = new QVBoxLayout;
-    left->addWidget(new SvgPicture(QStringLiteral("Image2"), QStringLiteral(":/stpg_tank.svg"), QSize(96, 96), this));
-    left->addLayout(fieldUnderCaption("txtem", kFieldWidth));
-    left->addLayout(fieldUnderCaption("txtapi", kFieldWidth));
-    left->addStretch();
-    row->addLayout(left);
-    row->addSpacing(24);
-
-    // The quantities and the result in one column in the middle; the result's caption
-    // stands below it.
-    auto *middle = new QVBoxLayout;
-    middle->addLayout(fieldUnderCaption("txtbm", kFieldWidth));
-    middle->addLayout(fieldUnderCaption("txtgv", kFieldWidth));
-    QLineEdit *txtstp = makeField("txtstp");
-    txtstp->setMaximumWidth(kFieldWidth);
-    QLabel *stopLabel = labelFor("Label6", captionOf("txtstp"), txtstp);
-    setRunningText(stopLabel, 230);
-    middle->addSpacing(12);
-    middle->addWidget(txtstp);
-    middle->addWidget(stopLabel);
-    middle->addStretch();
-    row->addLayout(middle);
-    row->addSpacing(24);
-
-    // The choice of table at the right; a key pressed on the chosen one computes.
-    auto *right = new QVBoxLayout;
-    right->addWidget(makeLabel(QStringLiteral("Label1"), tr("Sellect table to be used.")));
+    // Top to bottom in the order Tab visits: the choice of table (a key pressed on the
+    // chosen one computes), the quantities side by side, temperature and gravity beside
+    // the picture of the tank they describe, and the result with its caption at the foot.
+    auto *choice = new QHBoxLayout;
+    choice->addWidget(makeLabel(QStringLiteral("Label1"), tr("Sellect table to be used.")));
     auto *frame = new QGroupBox(tr("Frame1"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     Option1 = new TabStopRadioButton(tr("Table 6 A"), frame);
@@ -58,11 +33,35 @@ Form9::Form9(ScreenHost &host, QWidget *parent) : Screen(host, kForm9, parent)
     auto *options = new QVBoxLayout(frame);
     options->addWidget(Option1);
     options->addWidget(Option2);
-    right->addWidget(frame);
-    right->addWidget(makeLabel(QStringLiteral("Label7"), tr("Press Enter")));
-    right->addStretch();
-    row->addLayout(right);
-    content()->addLayout(row);
+    choice->addWidget(frame);
+    choice->addWidget(makeLabel(QStringLiteral("Label7"), tr("Press Enter")));
+    choice->addStretch();
+    content()->addLayout(choice);
+
+    auto *quantities = new QHBoxLayout;
+    quantities->addLayout(fieldUnderCaption("txtbm", kFieldWidth));
+    quantities->addLayout(fieldUnderCaption("txtgv", kFieldWidth));
+    quantities->addStretch();
+    content()->addLayout(quantities);
+
+    // Gravity before temperature, as Tab takes them.
+    auto *product = new QHBoxLayout;
+    product->addWidget(new SvgPicture(QStringLiteral("Image2"), QStringLiteral(":/stpg_tank.svg"), QSize(96, 96), this));
+    product->addLayout(fieldUnderCaption("txtapi", kFieldWidth));
+    product->addLayout(fieldUnderCaption("txtem", kFieldWidth));
+    product->addStretch();
+    content()->addLayout(product);
+
+    QLineEdit *txtstp = makeField("txtstp");
+    txtstp->setMaximumWidth(kFieldWidth);
+    QLabel *stopLabel = labelFor("Label6", captionOf("txtstp"), txtstp);
+    setRunningText(stopLabel, 230);
+    auto *result = new QHBoxLayout;
+    result->addWidget(txtstp, 0, Qt::AlignTop);
+    result->addWidget(stopLabel);
+    result->addStretch();
+    content()->addSpacing(12);
+    content()->addLayout(result);
 
     setTabChain({Option1, Option2, field("txtbm"), field("txtgv"), field("txtapi"), field("txtem"), txtstp});
     addWorkingPanel();

@@ -20,6 +20,9 @@ inline void setRunningText(QLabel *label, int width)
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setFixedWidth(width);
+    // Its lines at that width are its least height, so a shrunk window never squeezes
+    // the rows around it.
+    label->setMinimumHeight(label->heightForWidth(width));
 }
 
 // An option button that stays a tab stop of its own. Qt keeps only the focused button of

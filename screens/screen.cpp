@@ -8,7 +8,9 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QPlainTextEdit>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -22,6 +24,9 @@ Screen::Screen(ScreenHost &host, const QString &name, const QString &caption, QW
     setObjectName(name);
     setWindowTitle(caption);
     auto *root = new QVBoxLayout(this);
+    // The window never shrinks below what its layout needs: no number or caption is cut
+    // and nothing slides over a picture.
+    root->setSizeConstraint(QLayout::SetMinimumSize);
     m_content = new QVBoxLayout;
     root->addLayout(m_content);
     m_notice = new QLabel(this);
@@ -83,6 +88,7 @@ FieldTexts Screen::fieldTexts() const
 
 void Screen::run(FormResult (*procedure)(const FieldTexts &))
 {
+    watchInputs();
     const FormResult result = procedure(fieldTexts());
     for (const FieldText &write : result.writes) {
         auto *field = findChild<QLineEdit *>(QString::fromStdString(write.field));
@@ -90,7 +96,28 @@ void Screen::run(FormResult (*procedure)(const FieldTexts &))
             qFatal("%s has no field %s to write", qPrintable(objectName()), write.field.c_str());
         field->setText(QString::fromStdString(write.text));
     }
-    showNotice(QString::fromStdString(result.notice));
+    // What was read is an input now; what was written is a result of these inputs.
+    for (const FieldText &read : result.reads) {
+        const QString name = QString::fromStdString(read.field);
+        m_inputs.insert(name);
+        m_results.erase(name);
+        if (auto *field = findChild<QLineEdit *>(name))
+            setStale(field, false);
+    }
+    std::set<QString> written;
+    for (const FieldText &write : result.writes) {
+        const QString name = QString::fromStdString(write.field);
+        written.insert(name);
+        m_results.insert(name);
+        setStale(findChild<QLineEdit *>(name), false);
+    }
+    // A calculation that stopped leaves the results of earlier entries beside its own.
+    for (const QString &name : m_results)
+        if (auto *field = findChild<QLineEdit *>(name); field && !written.count(name))
+            setStale(field, !result.completed() && !field->text().isEmpty());
+    noteSeparators(result);
+    m_ownNotice = QString::fromStdString(result.notice);
+    refreshNotice();
     QStringList lines;
     for (const std::string &line : result.working)
         lines << QString::fromStdString(line);
@@ -98,6 +125,114 @@ void Screen::run(FormResult (*procedure)(const FieldTexts &))
     if (result.outOfRange)
         showOutOfRange();
     m_host.calculationDone(*m_form, result);
+}
+
+void Screen::watchInputs()
+{
+    if (m_watchingInputs)
+        return;
+    m_watchingInputs = true;
+    for (QLineEdit *field : findChildren<QLineEdit *>())
+        if (!field->objectName().isEmpty())
+            connect(field, &QLineEdit::textEdited, this, [this, field] { inputChanged(field); });
+    for (QAbstractButton *button : findChildren<QAbstractButton *>())
+        if (button->isCheckable() && !button->objectName().isEmpty() && button != m_workingToggle)
+            connect(button, &QAbstractButton::toggled, this, [this, button](bool on) {
+                if (on)
+                    inputChanged(button);
+            });
+    for (QListWidget *list : findChildren<QListWidget *>())
+        connect(list, &QListWidget::itemSelectionChanged, this, [this, list] { inputChanged(list); });
+}
+
+void Screen::inputChanged(QObject *control)
+{
+    const QString name = control->objectName();
+    const bool result = m_results.count(name) != 0;
+    if (auto *field = qobject_cast<QLineEdit *>(control)) {
+        // The user's own text now: neither a result nor stale.
+        m_results.erase(name);
+        setStale(field, false);
+        // Typing over a result that no calculation reads changes no input.
+        if (result && !m_inputs.count(name)) {
+            refreshNotice();
+            return;
+        }
+    }
+    markResultsStale(name);
+}
+
+void Screen::markResultsStale(const QString &except)
+{
+    for (const QString &name : m_results)
+        if (auto *field = findChild<QLineEdit *>(name); field && name != except && !field->text().isEmpty())
+            setStale(field, true);
+    refreshNotice();
+}
+
+void Screen::setStale(QLineEdit *field, bool stale)
+{
+    if (!field || field->property("stale").toBool() == stale)
+        return;
+    field->setProperty("stale", stale);
+    if (stale) {
+        QPalette grey = field->palette();
+        grey.setColor(QPalette::Text, grey.color(QPalette::Disabled, QPalette::Text));
+        field->setPalette(grey);
+    } else {
+        // Back to the palette the field inherits.
+        field->setPalette(QPalette());
+    }
+    field->setAccessibleDescription(stale ? tr("Result of the previous entries") : QString());
+}
+
+void Screen::noteSeparators(const FormResult &result)
+{
+    m_readNotes.clear();
+    // Where the locale writes a decimal comma, "10.000" may be meant as ten thousand and
+    // "1,250" as one and a quarter; fields always read a point as the decimal separator.
+    if (QLocale().decimalPoint() != QLatin1String(","))
+        return;
+    for (const FieldText &read : result.reads) {
+        const SeparatorShape shape = ThousandsShape(read.text);
+        if (shape == SeparatorShape::None)
+            continue;
+        double value = 0;
+        try {
+            value = ParseFieldNumber(read.text);
+        } catch (const CalcFault &) {
+            continue;
+        }
+        const QString typed = QString::fromStdString(read.text).trimmed();
+        const QString number = QString::fromStdString(FormatFieldNumber(value));
+        m_readNotes << (shape == SeparatorShape::Point
+                            ? tr("%1 was read as %2 (the decimal separator is a point)").arg(typed, number)
+                            : tr("%1 was read as %2 (a comma separates thousands; the decimal separator is a point)")
+                                  .arg(typed, number));
+    }
+}
+
+void Screen::refreshNotice()
+{
+    QStringList lines;
+    if (!m_ownNotice.isEmpty())
+        lines << m_ownNotice;
+    lines << m_readNotes;
+    for (const QString &name : m_results)
+        if (auto *field = findChild<QLineEdit *>(name); field && field->property("stale").toBool()) {
+            lines << tr("Results are from the previous entries");
+            break;
+        }
+    const QString text = lines.join(QLatin1Char('\n'));
+    m_notice->setText(text);
+    m_notice->setVisible(!text.isEmpty());
+    // A notice wraps within the window's width; the window grows to show its lines
+    // rather than squashing the fields above it.
+    layout()->activate();
+    const int needed = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width())
+                                                     : layout()->totalSizeHint().height();
+    if (height() < needed)
+        resize(width(), needed);
 }
 
 void Screen::addWorkingPanel()
@@ -116,7 +251,10 @@ void Screen::addWorkingPanel()
     m_workingText->setObjectName(QStringLiteral("workingText"));
     m_workingText->setReadOnly(true);
     m_workingText->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_workingText->setFocusPolicy(Qt::ClickFocus);
+    // Once open, Tab goes from the toggle into the text, whose lines the arrow keys select
+    // and Ctrl+C copies; Tab leaves it again.
+    m_workingText->setFocusPolicy(Qt::StrongFocus);
+    m_workingText->setTabChangesFocus(true);
     m_workingText->setAccessibleName(tr("Working"));
     m_workingText->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_workingText->setMinimumWidth(fontMetrics().averageCharWidth() * 60);
@@ -137,6 +275,7 @@ void Screen::addWorkingPanel()
     });
     if (m_last)
         QWidget::setTabOrder(m_last, m_workingToggle);
+    QWidget::setTabOrder(m_workingToggle, m_workingText);
 }
 
 QStringList Screen::workingLines() const
@@ -206,7 +345,34 @@ QLineEdit *Screen::makeField(const QString &name, const QString &caption)
     while (accessible.endsWith(QLatin1Char(':')))
         accessible.chop(1);
     field->setAccessibleName(accessible);
+    // Numbers line up on their points, as in a spreadsheet, and the longest result fits.
+    field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    field->setMinimumWidth(numberFieldWidth(field));
     return field;
+}
+
+int Screen::numberFieldWidth(const QLineEdit *field)
+{
+    // 15 significant digits, a sign, a point and a leading 0; exponent forms are as long.
+    static const QString kLongest = QStringLiteral("-0.123456789012345");
+    const int frame = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, field);
+    const QMargins margins = field->textMargins();
+    // QLineEdit keeps 2 pixels each side of its text and room for the cursor.
+    return field->fontMetrics().horizontalAdvance(kLongest) + 2 * frame + margins.left() + margins.right() + 6;
+}
+
+void Screen::markTextField(QLineEdit *field)
+{
+    field->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    field->setMinimumWidth(0);
+}
+
+void Screen::sizeNumberFields()
+{
+    // A width cap set for the look of a window never cuts a number.
+    for (QLineEdit *field : findChildren<QLineEdit *>())
+        if (field->maximumWidth() < field->minimumWidth())
+            field->setMaximumWidth(field->minimumWidth());
 }
 
 QLineEdit *Screen::makeField(const char *name)
@@ -217,7 +383,7 @@ QLineEdit *Screen::makeField(const char *name)
 QVBoxLayout *Screen::fieldUnderCaption(const char *name, int width, const QString &text)
 {
     QLineEdit *field = makeField(name);
-    field->setMaximumWidth(width);
+    field->setMaximumWidth(std::max(width, field->minimumWidth()));
     auto *box = new QVBoxLayout;
     box->setSpacing(2);
     box->addWidget(labelFor("", text.isEmpty() ? captionOf(name) : text, field));
@@ -300,6 +466,8 @@ void Screen::setTabChain(const std::vector<QWidget *> &chain)
 
 void Screen::showEvent(QShowEvent *event)
 {
+    if (!m_focusPlaced)
+        sizeNumberFields();
     QWidget::showEvent(event);
     if (!m_focusPlaced && m_first) {
         m_focusPlaced = true;
@@ -327,15 +495,9 @@ void Screen::calculate(const std::function<void()> &steps)
 
 void Screen::showNotice(const QString &text)
 {
-    m_notice->setText(text);
-    m_notice->setVisible(!text.isEmpty());
-    // A notice wraps within the window's width; the window grows to show its lines
-    // rather than squashing the fields above it.
-    layout()->activate();
-    const int needed = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width())
-                                                     : layout()->totalSizeHint().height();
-    if (height() < needed)
-        resize(width(), needed);
+    m_ownNotice = text;
+    m_readNotes.clear();
+    refreshNotice();
 }
 
 double Screen::ReadFieldNumber(const QLineEdit *field) const
@@ -350,7 +512,9 @@ void Screen::ShowFieldNumber(QLineEdit *field, double x)
 
 void Screen::showOutOfRange()
 {
-    m_host.showWindow(QStringLiteral("Form15"));
+    // Over the middle of the window that raised it, where the eye already is.
+    if (QWidget *window = m_host.showWindow(QStringLiteral("Form15")))
+        window->move(frameGeometry().center() - QRect(QPoint(), window->frameSize()).center());
 }
 
 } // namespace dravex

@@ -12,6 +12,7 @@
 #include <functional>
 #include <initializer_list>
 #include <map>
+#include <set>
 #include <vector>
 
 class QFormLayout;
@@ -62,8 +63,12 @@ public:
     // A window whose name, title and field captions come from its calculation's form.
     Screen(ScreenHost &host, const FormSpec &form, QWidget *parent = nullptr);
 
-    // The text of the fault notice; empty after a successful calculation.
+    // The text of the notice line: the last calculation's stop, fault or warnings, how
+    // typed numbers were read where the locale writes a decimal comma, and whether the
+    // results shown are stale; empty after a calculation that completed without a word.
     QString notice() const;
+    // The width a number field needs for a 15-digit result with its sign.
+    static int numberFieldWidth(const QLineEdit *field);
     // The first control of the tab order, which has the focus when the window opens.
     QWidget *firstInTabOrder() const;
     // The lines of the working panel: the last completed calculation's intermediate
@@ -125,6 +130,10 @@ protected:
     // text is empty; the next calculation replaces it.
     void showNotice(const QString &text);
 
+    // A field that holds words rather than a number (a unit, a name): left-aligned, and as
+    // narrow as its layout makes it.
+    static void markTextField(QLineEdit *field);
+
     // The "Working" toggle and its panel, closed, below the results and last in the tab
     // order; call after setTabChain.
     void addWorkingPanel();
@@ -165,7 +174,24 @@ private:
     QToolButton *m_workingToggle = nullptr;
     QPlainTextEdit *m_workingText = nullptr;
 
+    // Results shown that do not come from the fields as they are now: after a calculation,
+    // an edited input or another choice marks them stale (greyed, and said on the notice
+    // line) until a calculation completes. A field the calculations read is an input; one
+    // they wrote and never read, a result.
+    std::set<QString> m_results;
+    std::set<QString> m_inputs;
+    bool m_watchingInputs = false;
+    QString m_ownNotice;
+    QStringList m_readNotes;
+
     void publishWorking(const QStringList &lines);
+    void watchInputs();
+    void inputChanged(QObject *control);
+    void setStale(QLineEdit *field, bool stale);
+    void markResultsStale(const QString &except = QString());
+    void noteSeparators(const FormResult &result);
+    void refreshNotice();
+    void sizeNumberFields();
 };
 
 } // namespace dravex

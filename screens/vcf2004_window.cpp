@@ -52,6 +52,7 @@ Vcf2004Window::Vcf2004Window(ScreenHost &host, QWidget *parent) : Screen(host, k
         result->setReadOnly(true);
         chain.push_back(result);
     }
+    markTextField(field("txtgroupused"));
 
     for (const char *name : kDefaults)
         option(name)->setChecked(true);

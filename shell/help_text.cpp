@@ -39,7 +39,8 @@ This Side", and their results on the right, under "Results Displayed on This Sid
 <a href="#ci">Corrosion inhibitor</a>, <a href="#dmd">DMD-2</a><br>
 <b>Calculator:</b> <a href="#calc">Calculator (F2)</a><br>
 <b>Records:</b> <a href="#log">Calculation log (Ctrl+L)</a>, <a href="#keeplog">Keep a log</a><br>
-<b>All screens:</b> <a href="#notices">Notices</a>, <a href="#numbers">Numbers</a></p>
+<b>All screens:</b> <a href="#notices">Notices</a>, <a href="#keys">Keys on every screen</a>,
+<a href="#numbers">Numbers</a></p>
 
 <h2 id="t5a">Table 5A</h2>
 <p class="menu">Menu: Tables &gt; Gravity Correction &gt; English &gt; Table 5a
@@ -118,6 +119,8 @@ nothing.</p>
 </ul>
 <p>The factor uses the gravity rounded to two decimals; the long-ton factor uses it as
 typed.</p>
+<p><b>Try it:</b> gravity 30, temperature 80, gross 10000, Enter: factor 0.9911, net
+barrels 9911, net gallons 416262, LT. factor 0.13679, long tons 1355.73.</p>
 
 <h2 id="t6b">Table 6B</h2>
 <p class="menu">Menu: Tables &gt; Volume Correction &gt; English &gt; Table 6b
@@ -125,7 +128,9 @@ typed.</p>
 <p>As Table 6A, for generalized products: gasolines, the transition zone, jet fuels and
 fuel oils, chosen by the density that the gravity gives.</p>
 <p>Inputs and <b>Enter</b> as on Table 6A. The cursor starts in "LT. Factor": click
-"Gravity at 60 F (0.1)" to begin.</p>
+"Gravity at 60 F (0.1)" to begin, or press Shift+Tab twice.</p>
+<p><b>Try it:</b> gravity 50, temperature 80, gross 10000, Enter: factor 0.9882, net
+barrels 9882, net gallons 415044, LT. factor 0.12169, long tons 1202.54.</p>
 <p><b>Results:</b> "Volume Correction Factor", "Your Net Barrels at 60 Deg F Are:",
 "Net Gallons", "LT. Factor" and "Long Tons Table 11", as on Table 6A, except that the
 long-ton factor is cut, not rounded, to five decimals.</p>
@@ -145,7 +150,7 @@ factor of Table 57 and the weight in long tons.</p>
 <li>"Gross Liters": litres at the observed temperature.</li>
 </ul>
 <p><b>Enter</b> in "Gross Liters" computes everything. The cursor starts in
-"LT. Factor": click "Density at 15 C" to begin.</p>
+"LT. Factor": click "Density at 15 C" to begin, or press Shift+Tab four times.</p>
 <p><b>Results:</b></p>
 <ul>
 <li>"Volume Correction Factor": four decimals.</li>
@@ -159,6 +164,9 @@ factor chosen by the density.</li>
 </ul>
 <p><b>Out of range:</b> a density above 1074 kg/m&sup3; opens the "ERROR" window and
 nothing is written.</p>
+<p><b>Try it:</b> density 850, temperature 25, gross 10000, Enter: factor 0.9915, net
+litres 9915, net barrels 62.38, net gallons 2620, cubic metres 9.915, LT. factor 0.8355,
+long tons 8.28.</p>
 
 <h2 id="t54b">Table 54B</h2>
 <p class="menu">Menu: Tables &gt; Volume Correction &gt; Metric &gt; Table 54b
@@ -167,7 +175,10 @@ nothing is written.</p>
 fuel oils, chosen by the density.</p>
 <p>Inputs, <b>Enter</b>, results and out-of-range rule as on Table 54A (the net barrels
 are labelled "Net Barrels at 60 F are:"). The cursor starts in the net barrels field:
-click "Density at 15 C" to begin.</p>
+click "Density at 15 C" to begin, or press Tab once.</p>
+<p><b>Try it:</b> density 780, temperature 25, gross 10000, Enter: factor 0.9895, net
+litres 9895, net barrels 62.29, net gallons 2616, cubic metres 9.895, LT. factor 0.7666,
+long tons 7.59.</p>
 
 <h2 id="t2004">2004 Edition</h2>
 <p class="menu">Menu: Tables &gt; 2004 Edition (Temperature and Pressure) (window
@@ -252,7 +263,10 @@ ft or m.</li>
 <li>"Innage": depth of liquid at the hatch, in inches (English) or millimetres
 (Metric).</li>
 </ul>
-<p><b>Enter</b> in "Innage" computes. Enter in the other fields does nothing.</p>
+<p><b>Enter</b> in "Innage" computes. Enter in the other fields does nothing. The fields
+stand in the order Tab visits them: the lengths above the plan, the forward draft at the
+bow, the aft draft at the stern, depth and innage below it, then the result with the unit
+choice beside it.</p>
 <p><b>Result:</b> "Quantity Remaining in Tank:" in barrels, two decimals, marked "BBLS.",
 or in cubic metres, three decimals, marked "Cub. Mtrs.". The English result is first
 rounded to 0.001 m&sup3;, then turned into barrels.</p>
@@ -274,6 +288,8 @@ same unit.</li>
 <li>"Temp.": observed temperature, in &deg;F.</li>
 <li>"API": API gravity at 60 &deg;F.</li>
 </ul>
+<p>The screen reads from the top down in Tab order: the table choice, the two quantities,
+gravity and temperature, and the result at the foot.</p>
 <p><b>Enter:</b> this screen starts from the table choice. Fill in the four fields, click
 "Table 6 A" (crude oils) or "Table 6 B" (generalized products), then press Enter (any
 typing key will do) while the selected option has the cursor. Clicking an option alone
@@ -459,7 +475,10 @@ is remembered the next time Dravex starts.</p>
 <h2 id="notices">Notices</h2>
 <p><b>The out-of-range window "ERROR"</b> ("SORRY OUT OF RANGE FOR THE PROGRAM. PLEASE
 REFER TO TABLES.") means that an entry lies outside what the screen's method covers. Use
-the printed tables for that case. Only these screens show it:</p>
+the printed tables for that case. It opens over the middle of the screen that raised it,
+and that screen's notice line says what was out of range, with the entry and the limit,
+for example "Density 1100 kg/m3 is above 1074: no product group or gallons factor;
+nothing was computed". Only these screens show it:</p>
 <ul>
 <li>Table 53B: an observed density below 650 or above 1075 kg/m&sup3;. The density is
 still written, corrected for the hydrometer glass only.</li>
@@ -487,10 +506,58 @@ unit.</li>
 written before that point keep their new text; the others keep their old text. Correct
 the entry and press Enter again. The notice goes away when the next calculation on that
 screen completes.</p>
+<p><b>Results from earlier entries are greyed.</b> Once a screen has computed, changing
+any of its entries (typing in an input field, choosing another option or list item) turns
+its results grey and the notice line says "Results are from the previous entries". A
+calculation that stops does the same for every result it did not write again. The
+figures themselves are never cleared; the grey goes when a calculation completes. On the
+stop gauge, choosing the other table greys the result until you press a key on it.</p>
+<p><b>Beyond the printed table.</b> The 1980 tables were printed for a limited range of
+entries. Outside it the screen still computes with the tables' own formulas and writes
+its figures as usual, and the notice line says that they are an extrapolation, naming the
+entry and the range, for example "API gravity -30 API is beyond the printed Table 6A (0
+to 100 API): the results are an extrapolation". The ranges, as the published
+descriptions of the 1980 tables (the guide to the use of the petroleum measurement
+tables, ASTM D1250, with API MPMS Chapter 11.1) and the valid ranges published with
+implementations of them give them:</p>
+<ul>
+<li>Table 5A: observed API gravity 0 to 100, temperature 0 to 300 &deg;F. Table 5B: 0 to
+85 API, 0 to 300 &deg;F.</li>
+<li>Table 6A: API gravity 0 to 100; Table 6B: 0 to 85. Temperature 0 to 300 &deg;F up to
+40 API, 0 to 250 &deg;F from 40.1 to 50 API, 0 to 200 &deg;F above 50 API. The stop gauge
+uses the same ranges.</li>
+<li>Tables 53A and 54A: density 610.5 to 1075 kg/m&sup3;; Tables 53B and 54B: 653 to 1075
+kg/m&sup3;; temperature -18 to 150 &deg;C.</li>
+</ul>
+<p><b>The wedge and Table 53B</b> say on the notice line why the "ERROR" window opened
+while their result is still written: the innage, in the units typed and in feet or metres,
+against the wedge's limit; the observed density against the Table 53B product groups.</p>
+<p><b>dravex-calc</b> reports the same words: a stop on standard error with status 1, a
+warning beside the results on standard error with status 0.</p>
+
+<h2 id="keys">Keys on every screen</h2>
+<ul>
+<li><b>F1</b> opens this help at the section of the screen you are in; <b>F2</b> opens the
+calculator. Both work from every Dravex window.</li>
+<li><b>Tab</b> and <b>Shift+Tab</b> move between fields in each screen's order. Some
+screens open with the cursor in a result field (Table 5B, 53A and 53B in "API at 60 Deg.
+F =" or "Density at 15 Deg. C": Tab once for the temperature, twice for the observed
+value; Tables 6B, 54A and 54B as their sections say).</li>
+<li>The <b>Working</b> button (Tab to it, Space to open) shows the intermediate values of
+the last calculation. Once open, Tab moves into its text: the arrow keys with Shift
+select lines, Ctrl+A selects all and Ctrl+C copies; Tab leaves it again.</li>
+<li>Number fields are right-aligned, so the decimal points line up, and every window keeps
+them wide enough for a 15-digit result with its sign: it cannot be made so small that a
+number is cut or a field covers a picture.</li>
+</ul>
 
 <h2 id="numbers">Numbers</h2>
 <ul>
-<li>The decimal point is always ".", whatever the computer's number settings.</li>
+<li>The decimal point is always ".", whatever the computer's number settings. Where the
+computer's settings write a decimal comma, an entry that looks like thousands written
+with a point, such as 10.000 or 1.250, or a decimal written with a comma, such as 1,250,
+is still read with the point, and the notice line says how it was read: "10.000 was read
+as 10 (the decimal separator is a point)". The calculation goes on.</li>
 <li>"," is a thousands separator before a group of three digits and is ignored: 1,234.5
 reads as 1234.5. A "," used as a decimal point is refused: 12,5 is not a number.</li>
 <li>A sign may lead ("-2"), and blanks around the number do no harm.</li>

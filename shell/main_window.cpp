@@ -1,6 +1,7 @@
 #include "shell/main_window.h"
 
 #include "screens/svg_picture.h"
+#include "shell/help_window.h"
 #include "shell/window_registry.h"
 
 #include <QApplication>
@@ -141,8 +142,10 @@ void MainWindow::buildMenu()
         action->setCheckable(e.checkable);
         if (e.shortcut) {
             action->setShortcut(QKeySequence(QString::fromLatin1(e.shortcut)));
-            // The function keys work while the main window is active, menu open or not.
-            action->setShortcutContext(Qt::WindowShortcut);
+            // F1 and F2 work from every window of the program; the others while the main
+            // window is active, menu open or not.
+            const bool everywhere = name == QLatin1String("help2") || name == QLatin1String("Calc");
+            action->setShortcutContext(everywhere ? Qt::ApplicationShortcut : Qt::WindowShortcut);
             addAction(action);
         }
         if (e.window) {
@@ -150,7 +153,10 @@ void MainWindow::buildMenu()
             const QString window = QString::fromLatin1(e.window);
             if (!m_registry.has(window))
                 qFatal("menu item %s opens %s, which is not registered", e.name, e.window);
-            connect(action, &QAction::triggered, this, [this, window] { m_registry.showWindow(window); });
+            if (name == QLatin1String("help2"))
+                connect(action, &QAction::triggered, this, &MainWindow::help2_Click);
+            else
+                connect(action, &QAction::triggered, this, [this, window] { m_registry.showWindow(window); });
         } else if (name == QLatin1String("exit1")) {
             connect(action, &QAction::triggered, this, &MainWindow::exit1_Click);
         } else if (name == QLatin1String("keeplog1")) {
@@ -158,6 +164,16 @@ void MainWindow::buildMenu()
             connect(action, &QAction::toggled, this, &MainWindow::keeplog1_Click);
         }
     }
+}
+
+void MainWindow::help2_Click()
+{
+    // Help for the window the user is in: its own section, or the top of the guide.
+    const QWidget *active = QApplication::activeWindow();
+    const QString from = active ? active->objectName() : QString();
+    auto *help = qobject_cast<HelpWindow *>(m_registry.showWindow(QStringLiteral("Form13")));
+    if (help && from != help->objectName())
+        help->showSectionFor(from);
 }
 
 void MainWindow::keeplog1_Click(bool on)

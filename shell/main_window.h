@@ -17,6 +17,7 @@ public:
     // "E&xit": closes every open window at once and ends the program.
     void exit1_Click();
     // "&Keep a log": calculations go to the log or not, from now on and in later runs.
+    void help2_Click();
     void keeplog1_Click(bool on);
 
 private:

@@ -73,11 +73,14 @@ INSTANTIATE_TEST_SUITE_P(
              "{\"vcf\":\"0.9882\",\"net_bbl\":\"9882\",\"net_gal\":\"415044\",\"lt_factor\":\"0.12169\","
              "\"long_tons\":\"1202.54\",\"out_of_range\":false,\"notice\":\"\"}\n",
              {}},
+        // Beyond the printed table: the results stand, the window's notice on standard error.
         Case{"negative_value_after_option", {"table6a", "--api", "-30", "--temp", "60", "--gross", "-1.5"}, {}, 0,
-             "vcf\t1\nnet_bbl\t1.5\nnet_gal\t63\nlt_factor\t0.21775\nlong_tons\t0.33\n", {}},
+             "vcf\t1\nnet_bbl\t1.5\nnet_gal\t63\nlt_factor\t0.21775\nlong_tons\t0.33\n",
+             "table6a: API gravity -30 API is beyond the printed Table 6A (0 to 100 API): the results are an "
+             "extrapolation\n"},
         // Above 1074 kg/m3 Table 6B writes nothing: no result keys, the notice, status 1.
         Case{"out_of_range_writes_nothing", {"table6b", "--api", "0", "--temp", "80", "--gross", "1"}, {}, 1,
-             "out_of_range\ttrue\n", "table6b: out of range: density 1074.98 kg/m3 is above 1074"},
+             "out_of_range\ttrue\n", "table6b: API gravity 0 is a density of 1074.98 kg/m3, above 1074: no product group; nothing was computed"},
         Case{"overflow_stops_with_status_1", {"table6b", "--api", "30", "--temp", "80", "--gross", "1E999"}, {}, 1,
              "", "Gross Barrels: Overflow"},
         Case{"not_a_number_is_a_usage_error", {"table6a", "--api", "30", "--temp", "80", "--gross", "12,5"}, {}, 2,
@@ -102,7 +105,8 @@ INSTANTIATE_TEST_SUITE_P(
              kTable6BHeader + "30,80,10000,0.9911,9911,416262,0.13679,1355.73,\r\n"
                               "50,80,\"10,000\",0.9882,9882,415044,0.12169,1202.54,\r\n"
                               "30,80,-,,,,,,Gross Barrels: '-' is not a number\r\n"
-                              "0,80,1,,,,,,out of range: density 1074.98 kg/m3 is above 1074: no product group\r\n",
+                              "0,80,1,,,,,,\"API gravity 0 is a density of 1074.98 kg/m3, above 1074: no product group; nothing was "
+                              "computed\"\r\n",
              {}},
         Case{"batch_columns_in_any_order",
              {"batch", "table6a"},
@@ -155,7 +159,7 @@ INSTANTIATE_TEST_SUITE_P(
              {},
              0,
              "api,vcf\r\n0.0,\r\n0.1,\r\n0.2,0.9932\r\n",
-             "2 of 3 cells not calculated; the first: --api 0.0: out of range"},
+             "2 of 3 cells not calculated; the first: --api 0.0: API gravity 0 is a density of 1074.98 kg/m3"},
         Case{"table_bad_step", {"table", "table6b", "--api", "30:31:0", "--temp", "60", "--gross", "1", "--show", "vcf"},
              {}, 2, "", "--api: STEP must be above 0"},
         // The 2004 edition: a relative density at the base with a pressure, and an observed

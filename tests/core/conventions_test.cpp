@@ -24,6 +24,24 @@ struct ParseCase
     double value;
 };
 
+// Thousands groups are caught in either form; a decimal fraction of other length, a lone
+// leading 0, an exponent or mixed separators are ordinary numbers.
+TEST(ThousandsShape, FindsGroupsOfThreeAfterOneSeparator)
+{
+    const std::pair<const char *, SeparatorShape> cases[] = {
+        {"10.000", SeparatorShape::Point},    {" -1.250 ", SeparatorShape::Point},
+        {"+999.999", SeparatorShape::Point},  {"1,250", SeparatorShape::Comma},
+        {"1,250,000", SeparatorShape::Comma}, {"0.125", SeparatorShape::None},
+        {"10.5", SeparatorShape::None},       {"1.2500", SeparatorShape::None},
+        {"1000.000", SeparatorShape::None},   {"1,25", SeparatorShape::None},
+        {"1.250,500", SeparatorShape::None},  {"1E3", SeparatorShape::None},
+        {"1.", SeparatorShape::None},         {"", SeparatorShape::None},
+        {".250", SeparatorShape::None},       {"1.250e3", SeparatorShape::None},
+    };
+    for (const auto &[text, shape] : cases)
+        EXPECT_EQ(ThousandsShape(text), shape) << text;
+}
+
 TEST(ParseFieldNumber, AcceptsNumbersAsTyped)
 {
     const ParseCase cases[] = {

@@ -3,6 +3,8 @@
 // text, a stop reads nothing more, the out-of-range window survives a later fault).
 #include "core/additives.h"
 #include "core/gauging.h"
+#include "core/gravity_correction.h"
+#include "core/volume_correction.h"
 
 #include <gtest/gtest.h>
 
@@ -47,6 +49,59 @@ void expectRuns(const std::vector<RunCase> &cases)
         EXPECT_EQ(ranAs(c.procedure(c.texts)), c.expected) << c.name;
 }
 
+// The notice line says what is out of range, naming the input, its value and the limit;
+// beyond the printed table the figures come all the same, with an advisory.
+TEST(WindowRuns, NoticesNameTheInputItsValueAndTheLimit)
+{
+    struct Case
+    {
+        const char *name;
+        FormResult (*procedure)(const FieldTexts &);
+        FieldTexts texts;
+        FormOutcome outcome;
+        bool outOfRange;
+        std::string notice;
+    };
+    const auto volume = [](const char *api, const char *t) {
+        return FieldTexts{{"txtapi", api}, {"txtem", t}, {"txtgv", "10000"}};
+    };
+    const auto observed = [](const char *value, const char *t) { return FieldTexts{{"txtobg", value}, {"txtobt", t}}; };
+    const Case cases[] = {
+        {"6A inside, at the top of both ranges", Table6ANetVolume, volume("100", "200"), FormOutcome::Completed, false,
+         ""},
+        {"6A absurd gravity", Table6ANetVolume, volume("-1e6", "80"), FormOutcome::Completed, false,
+         "API gravity -1000000 API is beyond the printed Table 6A (0 to 100 API): the results are an extrapolation"},
+        {"6B light oil, hot: the band's own limit", Table6BNetVolume, volume("60", "220"), FormOutcome::Completed, false,
+         "Temperature 220 F is beyond the printed Table 6B (0 to 200 F): the results are an extrapolation"},
+        {"6B no product group", Table6BNetVolume, volume("0", "80"), FormOutcome::Stopped, true,
+         "API gravity 0 is a density of 1074.98 kg/m3, above 1074: no product group; nothing was computed"},
+        {"54B above 1074", Table54BNetVolume, volume("1100", "25"), FormOutcome::Stopped, true,
+         "Density 1100 kg/m3 is above 1074: no product group or gallons factor; nothing was computed"},
+        {"54A both beyond, in reading order", Table54ANetVolume, volume("600", "160"), FormOutcome::Completed, false,
+         "Density 600 kg/m3 is beyond the printed Table 54A (610.5 to 1075 kg/m3): the results are an "
+         "extrapolation\nTemperature 160 C is beyond the printed Table 54A (-18 to 150 C): the results are an "
+         "extrapolation"},
+        {"53B outside its bands warns once", Table53BDensity, observed("1080", "40"), FormOutcome::Completed, true,
+         "Observed density 1080 kg/m3 is above 1075, outside the Table 53B product groups: the density shown is "
+         "corrected for the hydrometer glass alone"},
+        {"5B negative gravity", Table5BGravity, observed("-5", "80"), FormOutcome::Completed, false,
+         "Observed API gravity -5 API is beyond the printed Table 5B (0 to 85 API): the results are an "
+         "extrapolation"},
+        {"a fault says only the fault", Table6ANetVolume, volume("-1e6", "x"), FormOutcome::Fault, false,
+         "Temperature to 0.5 Degrees F: 'x' is not a number"},
+    };
+    for (const Case &c : cases) {
+        const FormResult r = c.procedure(c.texts);
+        EXPECT_EQ(r.outcome, c.outcome) << c.name;
+        EXPECT_EQ(r.outOfRange, c.outOfRange) << c.name;
+        EXPECT_EQ(r.notice, c.notice) << c.name;
+    }
+    // Said, and computed exactly as before: a factor of 0 and no net barrels.
+    const FormResult absurd = Table6ANetVolume(volume("-1e6", "80"));
+    EXPECT_EQ(*absurd.written("txtvcf"), "0");
+    EXPECT_EQ(*absurd.written("txtbbl"), "0");
+}
+
 TEST(WindowRuns, Gauging)
 {
     const FieldTexts englishTank{{"txtvl", "600"}, {"txttl", "40"},  {"txttw", "30"}, {"txtbhd", "10"},
@@ -55,7 +110,8 @@ TEST(WindowRuns, Gauging)
     expectRuns({
         {"wedge beyond the limit still writes", WedgeQuantityRemaining, with(englishTank, {{"Option1", "1"}}),
          "completed out-of-range | txtadt txtfdt txtinn txttl txtbhd txtvl txttdp txttw | txtrob=94.58 "
-         "txtmes=BBLS. | "},
+         "txtmes=BBLS. | Innage 6 in is 0.5 ft, above the wedge's limit of 0.3 ft: the liquid reaches the far "
+         "bulkhead; the quantity shown is the wedge formula's"},
         {"wedge: the window stays due after a later fault", WedgeQuantityRemaining,
          with(englishTank, {{"Option1", "1"}, {"txttw", ""}}),
          "fault out-of-range | txtadt txtfdt txtinn txttl txtbhd txtvl txttdp txttw |  | Tank Width: no number "
@@ -64,7 +120,9 @@ TEST(WindowRuns, Gauging)
          "stopped |  |  | Choose English or Metric units, then press Enter in Innage again."},
         {"stop gauge 6A", StopGaugeTable6A, stopGauge, "completed | txtapi txtem txtbm txtgv | txtstp=39904.09 | "},
         {"stop gauge 6B above 1074 stops before the quantities", StopGaugeTable6B,
-         with(stopGauge, {{"txtapi", "0.1"}, {"txtbm", "x"}}), "stopped out-of-range | txtapi txtem |  | "},
+         with(stopGauge, {{"txtapi", "0.1"}, {"txtbm", "x"}}),
+         "stopped out-of-range | txtapi txtem |  | API gravity 0.1 is a density of 1074.17 kg/m3, above 1074: no "
+         "product group; nothing was computed"},
         {"average gravity reads the volumes first", ReceivingTankGravity,
          {{"txtt1", "30"}, {"txtt2", "40"}, {"txtt3", "0"}, {"txtt4", "0"},
           {"txtv1", "1000"}, {"txtv2", "3000"}, {"txtv3", "0"}, {"txtv4", "0"}},

@@ -36,7 +36,7 @@ private slots:
         fillAndEnter(w, {{"txtCels", "100"}});
         fillAndEnter(w, {{"txtCels", "hot"}});
         QCOMPARE(text(w, "txtFah"), QString("212"));
-        QCOMPARE(noticeText(w), QString("Celsius: 'hot' is not a number"));
+        QCOMPARE(noticeText(w), withStaleResults(QString("Celsius: 'hot' is not a number")));
         QTest::keyClick(control(w, "txtFah"), Qt::Key_1);
         QCOMPARE(text(w, "txtCels"), QString("hot"));
     }

@@ -87,7 +87,8 @@ private slots:
         QCOMPARE(text(w, "txtrob"), rob);
         QCOMPARE(text(w, "txtmes"), QString(metric ? "Cub. Mtrs." : "BBLS."));
         QCOMPARE(program.registry.window("Form15") != nullptr, outOfRange);
-        QCOMPARE(notice(w), QString());
+        // Beyond the wedge the notice line says so beside the result.
+        QCOMPARE(notice(w).isEmpty(), !outOfRange);
     }
 
     void wedge_without_units_asks_for_them_and_writes_nothing()
@@ -110,7 +111,7 @@ private slots:
         // Even keel: beyond the zero limit first, then no slope to divide by.
         type(w, "txtadt", "20");
         enter(w, "txtinn");
-        QCOMPARE(notice(w), QString("Division by zero"));
+        QCOMPARE(notice(w), withStaleResults(QString("Division by zero")));
         QVERIFY(program.registry.window("Form15"));
         QCOMPARE(text(w, "txtrob") + text(w, "txtmes"), QString("31.8BBLS."));
         // The out-of-range window comes before a bad field read after it.
@@ -118,7 +119,7 @@ private slots:
         w = wedge(program, "Option1", kEnglishTank, "6");
         type(w, "txttdp", "abc");
         enter(w, "txtinn");
-        QCOMPARE(notice(w), QString("Tank Depth: 'abc' is not a number"));
+        QCOMPARE(notice(w), withStaleResults(QString("Tank Depth: 'abc' is not a number")));
         QCOMPARE(text(w, "txtrob"), QString("94.58"));
         QCOMPARE(openWindows().count("Form15"), 1);
         // A vessel length of 0 fails at the limit test, before any window.
@@ -126,7 +127,7 @@ private slots:
         w = wedge(program, "Option1", kEnglishTank, "3");
         type(w, "txtvl", "0");
         enter(w, "txtinn");
-        QCOMPARE(notice(w), QString("Division by zero"));
+        QCOMPARE(notice(w), withStaleResults(QString("Division by zero")));
         QVERIFY(!program.registry.window("Form15"));
     }
 
@@ -254,7 +255,7 @@ private slots:
         type(w, "txtapi", "30");
         type(w, "txtbm", "");
         QTest::keyClick(option(w, "Option2"), Qt::Key_Space);
-        QCOMPARE(notice(w), QString("Net Quantity to be Moved: no number entered"));
+        QCOMPARE(notice(w), withStaleResults(QString("Net Quantity to be Moved: no number entered")));
         QCOMPARE(text(w, "txtstp"), QString("39910.2"));
     }
 
@@ -273,11 +274,11 @@ private slots:
         QCOMPARE(text(w, "txtt5"), QString("36.06"));
         // Every field must hold a number; the volumes are read before the gravities.
         tanks({"30", "40", "", "0"}, {"1000", "3000", "0", "x"});
-        QCOMPARE(notice(w), QString("Tank 4 Volume: 'x' is not a number"));
+        QCOMPARE(notice(w), withStaleResults(QString("Tank 4 Volume: 'x' is not a number")));
         tanks({"30", "40", "", "0"}, {"1000", "3000", "0", "0"});
-        QCOMPARE(notice(w), QString("Tank 3 Gravity: no number entered"));
+        QCOMPARE(notice(w), withStaleResults(QString("Tank 3 Gravity: no number entered")));
         tanks({"30", "40", "0", "0"}, {"0", "0", "0", "0"});
-        QCOMPARE(notice(w), QString("Division by zero"));
+        QCOMPARE(notice(w), withStaleResults(QString("Division by zero")));
         QCOMPARE(text(w, "txtt5"), QString("36.06"));
     }
 
@@ -289,10 +290,10 @@ private slots:
         QCOMPARE(text(w, "txtd3"), QString("835.9"));
         type(w, "txtv2", "0");
         enter(w, "txtv2");
-        QCOMPARE(notice(w), QString("Division by zero"));
+        QCOMPARE(notice(w), withStaleResults(QString("Division by zero")));
         type(w, "txtd2", "");
         enter(w, "txtv2");
-        QCOMPARE(notice(w), QString("Vessel Composit Density: no number entered"));
+        QCOMPARE(notice(w), withStaleResults(QString("Vessel Composit Density: no number entered")));
         QTest::mouseClick(control<QWidget>(w, "Command1"), Qt::LeftButton);
         QCOMPARE(text(w, "txtd3"), QString("835.9"));
     }

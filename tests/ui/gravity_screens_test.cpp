@@ -61,7 +61,8 @@ private slots:
         QWidget *w = program.show(form);
         fillAndEnter(w, {{"txtobg", observed}, {"txtobt", temperature}});
         QCOMPARE(text(w, "txtcg"), expected);
-        QCOMPARE(noticeText(w), QString());
+        // A negative gravity is beyond the printed table: said, and computed all the same.
+        QCOMPARE(noticeText(w).isEmpty(), observed.toDouble() >= 0);
         QVERIFY(!program.registry.window("Form15"));
     }
 
@@ -93,7 +94,7 @@ private slots:
         for (const Fault &f : faults) {
             fillAndEnter(w, {{"txtobg", f.gravity}, {"txtobt", f.temperature}});
             QCOMPARE(text(w, "txtcg"), QString("33.1"));
-            QCOMPARE(noticeText(w), QString(f.message));
+            QCOMPARE(noticeText(w), withStaleResults(QString(f.message)));
         }
         QWidget *d = program.show("Form26");
         fillAndEnter(d, {{"txtobg", "0"}, {"txtobt", "30"}});

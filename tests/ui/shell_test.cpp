@@ -1,5 +1,9 @@
 #include "test_support.h"
 
+#include "shell/help_text.h"
+
+#include <QTextBrowser>
+
 #include "screens/column_wrapped_label.h"
 #include "shell/notice_windows.h"
 
@@ -194,6 +198,32 @@ private slots:
             QVERIFY(QTest::qWaitForWindowActive(main));
             QTest::keyClick(main, Qt::Key_F2);
             QVERIFY(program.registry.window("Form14"));
+        }
+    }
+
+    // From any window: F1 opens the help at that window's section, F2 the calculator.
+    void function_keys_work_from_every_window()
+    {
+        Program program;
+        continueToMain(program);
+        for (const char *form : {"Form5", "Form7", "Form26", "LogWindow"}) {
+            QWidget *w = program.show(form);
+            QApplication::setActiveWindow(w);
+            QVERIFY(QTest::qWaitForWindowActive(w));
+            QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, Qt::Key_F1);
+            auto *help = program.registry.window("Form13");
+            QVERIFY2(help, form);
+            const QString section = dravex::helpSectionFor(form);
+            QCOMPARE(help->findChild<QTextBrowser *>("helpText")->source().fragment(), section);
+            help->close();
+            QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+            QApplication::setActiveWindow(w);
+            QVERIFY(QTest::qWaitForWindowActive(w));
+            QTest::keyClick(w, Qt::Key_F2);
+            QVERIFY2(program.registry.window("Form14"), form);
+            program.registry.window("Form14")->close();
+            QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
     }
 

@@ -63,12 +63,12 @@ private slots:
             type(w, "txtgv", "ten");
             enter(w, "txtgv");
             QCOMPARE(results(w), before);
-            QCOMPARE(noticeText(w), QString("Gross Liters: 'ten' is not a number"));
+            QCOMPARE(noticeText(w), withStaleResults(QString("Gross Liters: 'ten' is not a number")));
             type(w, "txtgv", "10000");
             type(w, "txtapi", "0");
             enter(w, "txtgv");
             QCOMPARE(results(w), before);
-            QCOMPARE(noticeText(w), QString("Division by zero"));
+            QCOMPARE(noticeText(w), withStaleResults(QString("Division by zero")));
         }
     }
 

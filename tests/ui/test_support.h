@@ -89,6 +89,12 @@ inline QString noticeText(QWidget *window)
     return control<QLabel>(window, "notice")->text();
 }
 
+// The notice of a calculation that stopped beside results of earlier entries.
+inline QString withStaleResults(const QString &notice)
+{
+    return notice + QStringLiteral("\nResults are from the previous entries");
+}
+
 // Replaces a field's text by typing it, the way a user does.
 inline void type(QWidget *window, const char *name, const QString &value)
 {
