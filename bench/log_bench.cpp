@@ -71,7 +71,7 @@ int main(int argc, char *argv[])
                     double(timer.elapsed()), QFileInfo(path).size() / 1e6);
     }
 
-    dravex::WindowRegistry registry(dravex::AllScreens());
+    dravex::WindowRegistry registry(dravex::allScreens());
     registry.log().setPath(path);
     registry.log().start();
     while (!registry.log().ready())

@@ -285,12 +285,6 @@ QStringList Screen::workingLines() const
     return m_workingText->toPlainText().split(QLatin1Char('\n'));
 }
 
-void Screen::stopWorking(const std::string &reason)
-{
-    m_working.clear();
-    m_working.addText("Stopped", reason);
-}
-
 void Screen::publishWorking(const QStringList &lines)
 {
     if (!m_workingText)
@@ -477,20 +471,12 @@ void Screen::showEvent(QShowEvent *event)
 
 void Screen::calculate(const std::function<void()> &steps)
 {
-    m_working.clear();
     try {
         steps();
         showNotice(QString());
-        QStringList lines;
-        for (const std::string &line : m_working.lines())
-            lines << QString::fromStdString(line);
-        publishWorking(lines);
     } catch (const CalcFault &fault) {
-        const QString message = QString::fromStdString(fault.message());
-        showNotice(message);
-        publishWorking({tr("Stopped: %1").arg(message)});
+        showNotice(QString::fromStdString(fault.message()));
     }
-    m_working.clear();
 }
 
 void Screen::showNotice(const QString &text)
@@ -498,16 +484,6 @@ void Screen::showNotice(const QString &text)
     m_ownNotice = text;
     m_readNotes.clear();
     refreshNotice();
-}
-
-double Screen::ReadFieldNumber(const QLineEdit *field) const
-{
-    return ParseFieldNumber(field->text().toStdString(), field->accessibleName().toStdString());
-}
-
-void Screen::ShowFieldNumber(QLineEdit *field, double x)
-{
-    field->setText(QString::fromStdString(FormatFieldNumber(x)));
 }
 
 void Screen::showOutOfRange()

@@ -7,7 +7,6 @@
 #include <QWidget>
 
 #include "core/procedure.h"
-#include "core/working.h"
 
 #include <functional>
 #include <initializer_list>
@@ -138,25 +137,10 @@ protected:
     // order; call after setTabChain.
     void addWorkingPanel();
 
-    // Steps for a handler that computes by itself instead of running a procedure of core:
-    // the desk calculator's keys, and windows not yet moved to run().
-
-    // Runs the steps of one calculation. A CalcFault stops it where it was thrown: fields
-    // written so far keep their new text, the others their old, and the notice names the
-    // field or the fault. A completed calculation clears the notice.
+    // Runs a key of the desk calculator, which keeps its own state instead of running a
+    // procedure over field texts: a CalcFault stops the key where it was thrown and the
+    // notice names the fault; a key that completes clears the notice.
     void calculate(const std::function<void()> &steps);
-    // The field's text as a number, or a NotANumber fault naming the field.
-    double ReadFieldNumber(const QLineEdit *field) const;
-    // Writes x in the field's number form; a non-finite x is an Overflow fault.
-    void ShowFieldNumber(QLineEdit *field, double x);
-    // Shows the single out-of-range window above this screen.
-    void showOutOfRange();
-    // The working of the calculation that is running; calculate() starts it empty and
-    // shows it when the calculation completes.
-    Working &working() { return m_working; }
-    // Ends the running calculation early without a fault (an out-of-range input, say):
-    // the working says why it stopped.
-    void stopWorking(const std::string &reason);
 
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -170,7 +154,6 @@ private:
     QPointer<QWidget> m_first;
     QPointer<QWidget> m_last;
     bool m_focusPlaced = false;
-    Working m_working;
     QToolButton *m_workingToggle = nullptr;
     QPlainTextEdit *m_workingText = nullptr;
 
@@ -184,6 +167,8 @@ private:
     QString m_ownNotice;
     QStringList m_readNotes;
 
+    // Shows the single out-of-range window, centred over this screen.
+    void showOutOfRange();
     void publishWorking(const QStringList &lines);
     void watchInputs();
     void inputChanged(QObject *control);
