@@ -4,7 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup-debian.sh
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DDRAVEX_BUILD_TESTS=ON \
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DDRAVEX_BUILD_TESTS=ON "${launcher[@]}" \
   -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined"
 cmake --build build-asan -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
