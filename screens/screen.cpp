@@ -212,12 +212,20 @@ void Screen::noteSeparators(const FormResult &result)
     }
 }
 
+void Screen::showRecordsProblem(const QString &problem)
+{
+    m_recordsProblem = problem;
+    refreshNotice();
+}
+
 void Screen::refreshNotice()
 {
     QStringList lines;
     if (!m_ownNotice.isEmpty())
         lines << m_ownNotice;
     lines << m_readNotes;
+    if (!m_recordsProblem.isEmpty())
+        lines << m_recordsProblem;
     for (const QString &name : m_results)
         if (auto *field = findChild<QLineEdit *>(name); field && field->property("stale").toBool()) {
             lines << tr("Results are from the previous entries");

@@ -73,6 +73,9 @@ public:
     // The lines of the working panel: the last completed calculation's intermediate
     // values, or where the last calculation stopped. Empty on screens without one.
     QStringList workingLines() const;
+    // A line about the calculation log that cannot be written (why, and that calculating
+    // goes on), under the window's own notice; empty when the log is written again.
+    void showRecordsProblem(const QString &problem);
 
 protected:
     ScreenHost &host() const { return m_host; }
@@ -165,6 +168,7 @@ private:
     std::set<QString> m_inputs;
     bool m_watchingInputs = false;
     QString m_ownNotice;
+    QString m_recordsProblem;
     QStringList m_readNotes;
 
     // Shows the single out-of-range window, centred over this screen.

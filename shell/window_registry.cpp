@@ -8,6 +8,18 @@ WindowRegistry::WindowRegistry(std::span<const ScreenEntry> screens)
 {
     for (const ScreenEntry &screen : screens)
         add(QString::fromLatin1(screen.name), screen.make);
+    // Every calculating window says, under its own notice, when the log cannot be
+    // written; the log window says it at length.
+    QObject::connect(&m_log, &CalculationLog::problemChanged, &m_log, [this](const QString &problem) {
+        for (const auto &[name, w] : m_open)
+            if (auto *screen = qobject_cast<Screen *>(w.data()))
+                screen->showRecordsProblem(recordsProblemLine(problem));
+    });
+}
+
+QString WindowRegistry::recordsProblemLine(const QString &problem)
+{
+    return problem.isEmpty() ? QString() : QObject::tr("The calculation log is not being written: %1").arg(problem);
 }
 
 void WindowRegistry::add(const QString &name, ScreenFactory factory)
@@ -43,6 +55,8 @@ QWidget *WindowRegistry::showWindow(const QString &name)
             qFatal("window %s calls itself %s", qPrintable(name), qPrintable(w->objectName()));
         w->setAttribute(Qt::WA_DeleteOnClose);
         m_open[name] = w;
+        if (auto *screen = qobject_cast<Screen *>(w); screen && !m_log.problem().isEmpty())
+            screen->showRecordsProblem(recordsProblemLine(m_log.problem()));
     }
     w->show();
     w->raise();

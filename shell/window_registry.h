@@ -44,6 +44,8 @@ private:
     std::map<QString, QPointer<QWidget>> m_open;
     WarningSink m_warningSink;
     CalculationLog m_log;
+
+    static QString recordsProblemLine(const QString &problem);
 };
 
 } // namespace dravex

@@ -270,6 +270,11 @@ private slots:
         fillAndEnter(w, {{"txtapi", "30"}, {"txtem", "80"}, {"txtgv", "10000"}});
         QVERIFY(!text(w, "txtbbl").isEmpty());
         QTRY_VERIFY(program.registry.log().problem().contains("not-a-folder"));
+        // Open windows and windows opened later say so in one line under their notice.
+        const QString line = "The calculation log is not being written: " + program.registry.log().problem();
+        QVERIFY(control<QLabel>(w, "notice")->text().endsWith(line));
+        QVERIFY(control<QLabel>(program.show("Form3"), "notice")->text().endsWith(line));
+        QVERIFY(!text(w, "txtbbl").isEmpty());
         QWidget *log = program.show("LogWindow");
         QCOMPARE(control<QLabel>(log, "logNotice")->text(), program.registry.log().problem());
         QVERIFY(control<QLabel>(log, "logNotice")->isVisibleTo(log));
