@@ -1,8 +1,11 @@
 #include "shell/application.h"
 
+#include "records/cargo_report_window.h"
 #include "shell/help_window.h"
 #include "shell/main_window.h"
 #include "shell/notice_windows.h"
+
+#include <QTimer>
 
 namespace dravex {
 
@@ -12,11 +15,15 @@ void addShellWindows(WindowRegistry &registry)
     registry.add(QStringLiteral("Form2"), [&registry](ScreenHost &) { return new IntroWindow(registry); });
     registry.add(QStringLiteral("Form13"), [](ScreenHost &) { return new HelpWindow; });
     registry.add(QStringLiteral("Form15"), [](ScreenHost &) { return new OutOfRangeWindow; });
+    registry.addMany(QStringLiteral("CargoReport"), [](ScreenHost &) { return new CargoReportWindow; });
 }
 
 QWidget *startDravex(WindowRegistry &registry)
 {
-    return registry.showWindow(QStringLiteral("Form2"));
+    QWidget *intro = registry.showWindow(QStringLiteral("Form2"));
+    // Reports left unsaved by a crash are offered once the program is up.
+    QTimer::singleShot(0, [] { CargoReportWindow::offerRestore(); });
+    return intro;
 }
 
 } // namespace dravex

@@ -76,6 +76,8 @@ const MenuEntry kMenu[] = {
     {1, "dmd", "DMD-2", nullptr, "Form19"},
     {0, "Calculator", "&Calculator", nullptr, nullptr},
     {1, "Calc", "C&alc", "F2", "Form14"},
+    {0, "records1", "&Records", nullptr, nullptr},
+    {1, "report1", "Cargo &report", "Ctrl+R", "CargoReport"},
     {0, "help1", "&Help", nullptr, nullptr},
     {1, "help2", "Help", "F1", "Form13"},
     {1, "lin8", "-", nullptr, nullptr},

@@ -11,6 +11,12 @@ void WindowRegistry::add(const QString &name, ScreenFactory factory)
     m_factories[name] = std::move(factory);
 }
 
+void WindowRegistry::addMany(const QString &name, ScreenFactory factory)
+{
+    m_factories[name] = std::move(factory);
+    m_many.insert(name);
+}
+
 bool WindowRegistry::has(const QString &name) const
 {
     return m_factories.count(name) != 0;
@@ -24,14 +30,16 @@ QWidget *WindowRegistry::window(const QString &name) const
 
 QWidget *WindowRegistry::showWindow(const QString &name)
 {
-    QWidget *w = window(name);
+    const bool many = m_many.count(name) != 0;
+    QWidget *w = many ? nullptr : window(name);
     if (!w) {
         const auto factory = m_factories.find(name);
         if (factory == m_factories.end())
             return nullptr;
         w = factory->second(*this);
         w->setAttribute(Qt::WA_DeleteOnClose);
-        m_open[name] = w;
+        if (!many)
+            m_open[name] = w;
     }
     w->show();
     w->raise();

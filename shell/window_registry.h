@@ -5,6 +5,8 @@
 
 #include <QPointer>
 
+#include <set>
+
 namespace dravex {
 
 // The single instance of every window: created on first showing, shown non-modal,
@@ -18,6 +20,8 @@ public:
     explicit WindowRegistry(ScreenCatalog catalog);
 
     void add(const QString &name, ScreenFactory factory);
+    // A window of which each showing makes a new one (a document window); it is not kept.
+    void addMany(const QString &name, ScreenFactory factory);
     bool has(const QString &name) const;
     // The open window of that name, or null.
     QWidget *window(const QString &name) const;
@@ -31,6 +35,7 @@ public:
 private:
     ScreenCatalog m_factories;
     std::map<QString, QPointer<QWidget>> m_open;
+    std::set<QString> m_many;
     WarningSink m_warningSink;
 };
 
