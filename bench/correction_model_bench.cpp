@@ -67,3 +67,63 @@ BENCHMARK_CAPTURE(api60, Table5A, dravex::TemperatureDifference::WholeDegrees)->
 BENCHMARK_CAPTURE(api60, Table5B, dravex::TemperatureDifference::Exact)->Name("ObservedApiToApi60/5B");
 BENCHMARK_CAPTURE(density15, Table53A, dravex::DensityTable::Table53A)->Name("ObservedDensityToDensity15/53A");
 BENCHMARK_CAPTURE(density15, Table53B, dravex::DensityTable::Table53B)->Name("ObservedDensityToDensity15/53B");
+
+#include "core/vcf2004.h"
+
+namespace {
+
+// The 2004 edition: one CTPL from a density at 60 F (every refined-product group, both
+// sides of 60 F, with and without pressure), and one observed-to-base search.
+constexpr std::array<double, 8> kDensities60{650, 720, 775, 790, 820, 850, 950, 1100};
+constexpr std::array<double, 4> kFahrenheit2004{-20, 55, 95, 250};
+constexpr std::array<double, 4> kPsig{0, 150, 600, 1400};
+
+void ctplFromBase(benchmark::State &state)
+{
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const double rho = kDensities60[i % kDensities60.size()];
+        const double t = kFahrenheit2004[(i / kDensities60.size()) % kFahrenheit2004.size()];
+        const double p = kPsig[(i / 32) % kPsig.size()];
+        benchmark::DoNotOptimize(dravex::Vcf2004FactorsAt(dravex::Vcf2004Commodity::RefinedProducts, rho, t, p).ctpl);
+        ++i;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+void observedToBase(benchmark::State &state)
+{
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const double rho = kDensities60[i % kDensities60.size()];
+        const double t = kFahrenheit2004[(i / kDensities60.size()) % kFahrenheit2004.size()];
+        const double p = kPsig[(i / 32) % kPsig.size()];
+        benchmark::DoNotOptimize(
+            dravex::Vcf2004ObservedToBase(dravex::Vcf2004Commodity::RefinedProducts, rho, t, p).factors.rho60);
+        ++i;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+// The whole calculation a window runs: limits, search, factors and roundings, no working.
+void correction(benchmark::State &state)
+{
+    std::size_t i = 0;
+    dravex::Vcf2004Input in;
+    in.commodity = dravex::Vcf2004Commodity::RefinedProducts;
+    in.observed = true;
+    for (auto _ : state) {
+        in.density = kDensities60[i % kDensities60.size()];
+        in.temperature = kFahrenheit2004[(i / kDensities60.size()) % kFahrenheit2004.size()];
+        in.pressure = kPsig[(i / 32) % kPsig.size()];
+        benchmark::DoNotOptimize(dravex::Vcf2004Correction(in).ctplRounded);
+        ++i;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+} // namespace
+
+BENCHMARK(ctplFromBase)->Name("Vcf2004FactorsAt");
+BENCHMARK(observedToBase)->Name("Vcf2004ObservedToBase");
+BENCHMARK(correction)->Name("Vcf2004Correction/observed");

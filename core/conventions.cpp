@@ -1,5 +1,6 @@
 #include "core/conventions.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <charconv>
@@ -39,6 +40,52 @@ bool isBlank(char c)
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
+}
+
+// The power of ten of the first significant digit of a number written as
+// [sign] digits [. digits] [e [sign] digits]: "123.4" -> 2, "0.05" -> -2, "1e-10" -> -10.
+// A number without a significant digit is 0. The exponent saturates far beyond any double.
+long long DecimalMagnitude(std::string_view plain)
+{
+    std::size_t i = 0;
+    if (i < plain.size() && (plain[i] == '+' || plain[i] == '-'))
+        ++i;
+    long long place = -1; // power of ten of the first significant digit, before the exponent
+    bool found = false;
+    long long wholeDigits = 0;
+    for (; i < plain.size() && isDigit(plain[i]); ++i) {
+        if (!found && plain[i] != '0') {
+            found = true;
+            wholeDigits = 0;
+        }
+        if (found)
+            ++wholeDigits;
+    }
+    if (found)
+        place = wholeDigits - 1;
+    if (i < plain.size() && plain[i] == '.') {
+        ++i;
+        for (long long k = 1; i < plain.size() && isDigit(plain[i]); ++i, ++k)
+            if (!found && plain[i] != '0') {
+                found = true;
+                place = -k;
+            }
+    }
+    if (!found)
+        return 0;
+    long long exponent = 0;
+    if (i < plain.size() && (plain[i] == 'e' || plain[i] == 'E')) {
+        ++i;
+        bool negative = false;
+        if (i < plain.size() && (plain[i] == '+' || plain[i] == '-'))
+            negative = plain[i++] == '-';
+        constexpr long long kSaturated = 1'000'000'000'000LL;
+        for (; i < plain.size() && isDigit(plain[i]); ++i)
+            exponent = std::min(kSaturated, exponent * 10 + (plain[i] - '0'));
+        if (negative)
+            exponent = -exponent;
+    }
+    return place + exponent;
 }
 
 } // namespace
@@ -111,14 +158,11 @@ double ParseFieldNumber(std::string_view text, std::string_view caption)
     double value = 0;
     const auto [ptr, ec] = std::from_chars(first, plain.data() + plain.size(), value);
     if (ec == std::errc::result_out_of_range) {
-        // Too large is an overflow; too small to represent is zero.
-        const bool tooLarge = [&] {
-            const std::size_t e = plain.find('e');
-            if (e == std::string::npos)
-                return true;
-            return plain.find('-', e) == std::string::npos;
-        }();
-        if (tooLarge)
+        // Beyond the double range one way or the other: the place of the first significant
+        // digit says which. From 1 up the number is too large; below 1 it is too small to
+        // hold and reads as zero. How the digits are written does not matter: "1" and 400
+        // zeros with "e-10" is too large, "0." with 400 zeros and a "1" is zero.
+        if (DecimalMagnitude(plain) >= 0)
             throw CalcFault(CalcFault::Kind::Overflow, std::string(caption), std::string(text));
         return plain.front() == '-' ? -0.0 : 0.0;
     }
@@ -149,6 +193,7 @@ std::string FormatFieldNumber(double x)
 
 double RoundToPlaces(double x, int n)
 {
+    Finite(x);
     const double scale = std::pow(10.0, n);
     const double scaled = std::fabs(x) * scale;
     const double shifted = scaled + 0.5;
@@ -158,6 +203,7 @@ double RoundToPlaces(double x, int n)
 
 double TruncateToPlaces(double x, int n)
 {
+    Finite(x);
     const double scale = std::pow(10.0, n);
     const double scaled = std::fabs(x) * scale;
     const double whole = std::floor(scaled);
@@ -166,6 +212,10 @@ double TruncateToPlaces(double x, int n)
 
 double Divide(double a, double b)
 {
+    // An operand that is already infinite or not a number came from an overflow earlier
+    // on: dividing by it would hide that overflow as a 0.
+    Finite(a);
+    Finite(b);
     if (b == 0)
         throw CalcFault(CalcFault::Kind::DivisionByZero);
     return Finite(a / b);

@@ -2,6 +2,7 @@
 
 #include "core/conventions.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace dravex {
@@ -65,6 +66,9 @@ void DeskCalculator::Decimal()
 void DeskCalculator::Number(int digit)
 {
     const char d = static_cast<char>('0' + digit);
+    const auto typed = std::count_if(m_display.begin(), m_display.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (m_inputState == InputState::Numbers && typed >= kMaxDigits)
+        return;
     if (m_inputState != InputState::Numbers) {
         // A new number starts from the separator alone, so its first digit replaces the 0.
         m_display = std::string(1, DecimalSeparator);

@@ -63,8 +63,10 @@ public:
     // a second point changes nothing: . . 5 shows 0.5.
     void Decimal();
     // Digit 0 to 9. The whole-number part keeps the separator at its end and a leading
-    // zero stays: 0 5 shows "05.", whose value is 5.
+    // zero stays: 0 5 shows "05.", whose value is 5. Like a desk calculator's display, a
+    // number being typed holds at most kMaxDigits digits; further digit keys are ignored.
     void Number(int digit);
+    static constexpr int kMaxDigits = 15;
     // "%": the display's number divided by 100, and "%" (which multiplies) becomes the
     // pending operator: 5 % shows 0.05.
     void Percent();

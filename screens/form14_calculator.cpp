@@ -50,6 +50,7 @@ Form14::Form14(ScreenHost &host, QWidget *parent)
 {
     Readout = new ReadoutLabel(QStringLiteral("0."), this);
     Readout->setObjectName(QStringLiteral("Readout"));
+    Readout->setTextFormat(Qt::PlainText);
     Readout->setAccessibleName(tr("Display"));
     Readout->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Readout->setFrameStyle(QFrame::Panel | QFrame::Sunken);

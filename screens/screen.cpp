@@ -26,6 +26,8 @@ Screen::Screen(ScreenHost &host, const QString &name, const QString &caption, QW
     root->addLayout(m_content);
     m_notice = new QLabel(this);
     m_notice->setObjectName(QStringLiteral("notice"));
+    // Notices quote what was typed: shown as typed, never read as markup.
+    m_notice->setTextFormat(Qt::PlainText);
     m_notice->setWordWrap(true);
     m_notice->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_notice->setStyleSheet(QStringLiteral("QLabel { color: #a00000; font-weight: bold; }"));
@@ -181,6 +183,7 @@ QWidget *Screen::firstInTabOrder() const
 QLabel *Screen::makeLabel(const QString &name, const QString &text)
 {
     auto *label = new QLabel(text, this);
+    label->setTextFormat(Qt::PlainText);
     if (!name.isEmpty())
         label->setObjectName(name);
     return label;
@@ -309,6 +312,13 @@ void Screen::showNotice(const QString &text)
 {
     m_notice->setText(text);
     m_notice->setVisible(!text.isEmpty());
+    // A notice wraps within the window's width; the window grows to show its lines
+    // rather than squashing the fields above it.
+    layout()->activate();
+    const int needed = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width())
+                                                     : layout()->totalSizeHint().height();
+    if (height() < needed)
+        resize(width(), needed);
 }
 
 double Screen::ReadFieldNumber(const QLineEdit *field) const

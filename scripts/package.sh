@@ -1,8 +1,16 @@
 #!/usr/bin/env bash
-# Builds a release of Dravex and its Debian package (build-release/dravex_*.deb).
+# Builds a release of Dravex and its Debian package (build-release/dravex_*.deb), with
+# Debian's hardening flags and through ccache when it is installed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup-debian.sh dpkg-dev file
-cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DDRAVEX_BUILD_TESTS=OFF -DCMAKE_INSTALL_PREFIX=/usr
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DDRAVEX_BUILD_TESTS=OFF -DCMAKE_INSTALL_PREFIX=/usr \
+  "${launcher[@]}" \
+  -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
+  -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)"
 cmake --build build-release -j"$(nproc)"
+rm -f build-release/dravex_*.deb
 (cd build-release && cpack)

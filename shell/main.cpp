@@ -8,6 +8,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dravex"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.dravex.Dravex"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/dravex.svg")));
 
     dravex::WindowRegistry registry(dravex::AllScreens());

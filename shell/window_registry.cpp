@@ -54,6 +54,8 @@ void WindowRegistry::showWarning(QWidget *parent, const QString &title, const QS
         return;
     }
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+    // Message texts may one day quote what was typed: never read them as markup.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

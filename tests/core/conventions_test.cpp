@@ -1,8 +1,13 @@
 #include "core/conventions.h"
+#include "tests/fuzz/reference_reader.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
+#include <optional>
+#include <random>
+#include <string>
 #include <limits>
 
 namespace dravex {
@@ -54,6 +59,89 @@ TEST(ParseFieldNumber, ValueBeyondDoubleRangeIsAnOverflow)
             ADD_FAILURE() << "accepted " << text;
         } catch (const CalcFault &fault) {
             EXPECT_EQ(fault.kind(), CalcFault::Kind::Overflow) << text;
+        }
+    }
+}
+
+// Whether a number is too large or too small for a double is decided by its value, not
+// by the look of its digits or of its exponent's sign.
+TEST(ParseFieldNumber, LongMantissasReadByTheirValue)
+{
+    const std::string z400(400, '0');
+    const struct
+    {
+        const char *name;
+        std::string text;
+        std::optional<double> value; // empty: an overflow
+    } cases[] = {
+        {"huge mantissa, negative exponent", "1" + z400 + "e-10", std::nullopt},
+        {"huge mantissa cancelled", "1" + z400 + "e-400", 1},
+        {"tiny without exponent", "0." + z400 + "1", 0},
+        {"tiny negative", "-0." + z400 + "1", -0.0},
+        {"tiny lifted by exponent", "0." + z400 + "1e400", 0.1},
+        {"largest double", "1.7976931348623157e308", 1.7976931348623157e308},
+        {"just past the largest", "1.7976931348623159e308", std::nullopt},
+        {"subnormal", "4e-324", 4.9406564584124654e-324},
+        {"below the smallest", "2e-324", 0},
+        {"exponent of many digits", "1e99999999999999999999999", std::nullopt},
+        {"negative exponent of many digits", "5e-99999999999999999999999", 0},
+        {"zero with a large exponent", "0e99999999999999999999999", 0},
+    };
+    for (const auto &c : cases) {
+        if (c.value) {
+            const double x = ParseFieldNumber(c.text);
+            EXPECT_EQ(x, *c.value) << c.name;
+            EXPECT_EQ(std::signbit(x), std::signbit(*c.value)) << c.name;
+        } else {
+            try {
+                ParseFieldNumber(c.text);
+                ADD_FAILURE() << c.name << ": no overflow";
+            } catch (const CalcFault &fault) {
+                EXPECT_EQ(fault.kind(), CalcFault::Kind::Overflow) << c.name;
+            }
+        }
+    }
+}
+
+// Number-shaped texts of every length and exponent, the same seed each run, read by the
+// field reader and by the C library: they must agree on every one.
+TEST(ParseFieldNumber, AgreesWithTheCLibrary)
+{
+    std::mt19937 random(20261207);
+    const auto digits = [&](int most) {
+        std::string s(std::uniform_int_distribution<int>(0, most)(random), '0');
+        for (char &c : s)
+            if (random() % 3 == 0)
+                c = char('0' + random() % 10);
+        return s;
+    };
+    for (int i = 0; i < 50000; ++i) {
+        std::string text = random() % 2 ? "-" : "";
+        text += digits(i % 10 == 0 ? 420 : 25);
+        if (random() % 2)
+            text += "." + digits(i % 10 == 1 ? 420 : 25);
+        if (text.find_first_of("0123456789") == std::string::npos)
+            text += "1";
+        if (random() % 2)
+            text += "e" + std::to_string(std::uniform_int_distribution<int>(-800, 800)(random));
+        EXPECT_TRUE(test::AgreesWithReference(text)) << text;
+    }
+}
+
+TEST(CheckedOperations, InfiniteOrNanOperandIsTheOverflowItCameFrom)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const std::function<double()> calls[] = {
+        [&] { return Divide(1, inf); },  [&] { return Divide(inf, 2); },       [&] { return Divide(nan, 2); },
+        [&] { return Divide(1, -inf); }, [&] { return RoundToPlaces(inf, 2); }, [&] { return TruncateToPlaces(nan, 2); },
+    };
+    for (const auto &call : calls) {
+        try {
+            call();
+            ADD_FAILURE() << "no fault";
+        } catch (const CalcFault &fault) {
+            EXPECT_EQ(fault.kind(), CalcFault::Kind::Overflow);
         }
     }
 }

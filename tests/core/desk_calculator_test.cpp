@@ -107,18 +107,24 @@ struct FaultCase
     std::string recovered; // shown after them
 };
 
+// "1E+14 X" twenty-two times over: the running product reaches 1E+308 with the last X.
+std::string towardsOverflow()
+{
+    std::string keys;
+    for (int i = 0; i < 22; ++i)
+        keys += "1" + zeros(14) + " X ";
+    return keys;
+}
+
 TEST(DeskCalculator, FaultStopsTheKeyAndTheCalculatorGoesOn)
 {
-    const std::string big = "1" + zeros(300);
-    const std::string tiny = ". " + zeros(299) + "1";
+    const std::string big = "9" + std::string(14, '9');
     const FaultCase cases[] = {
         {"lone minus converted", "2 + -", "%", CalcFault::Kind::NotANumber, "-", "3 =", "-1"},
         // The failed "=" had counted its operand: past two, operators wait for C.
-        {"product overflows", big + " X " + big, "=", CalcFault::Kind::Overflow, big + ".", "= 2 + 3 =", "3."},
-        {"quotient overflows", big + " / " + tiny, "=", CalcFault::Kind::Overflow, "0." + zeros(299) + "1",
-         "C 6 / 3 =", "2"},
-        {"display beyond double range", "1" + zeros(400), "%", CalcFault::Kind::Overflow, "1" + zeros(400) + ".",
-         "CE 8 %", "0.08"},
+        {"product overflows", towardsOverflow() + big, "=", CalcFault::Kind::Overflow, big + ".", "= 2 + 3 =", "3."},
+        {"quotient overflows", towardsOverflow() + "1 / . 00000000000001", "=", CalcFault::Kind::Overflow,
+         "0.00000000000001", "C 6 / 3 =", "2"},
     };
     for (const auto &c : cases) {
         DeskCalculator calc;
@@ -133,6 +139,28 @@ TEST(DeskCalculator, FaultStopsTheKeyAndTheCalculatorGoesOn)
         EXPECT_EQ(calc.display(), c.display) << c.name;
         EXPECT_EQ(calc.accumulator(), accumulator) << c.name;
         EXPECT_EQ(run(calc, c.recovery).back(), c.recovered) << c.name;
+    }
+}
+
+// A number being typed holds fifteen digits, as a desk calculator's display does; the
+// keys after that are ignored, so a held-down key can neither slow the window nor reach
+// beyond the double range.
+TEST(DeskCalculator, TypedNumberHoldsFifteenDigits)
+{
+    const struct
+    {
+        const char *name;
+        std::string keys;
+        std::string display;
+    } cases[] = {
+        {"whole number", "1" + zeros(400), "1" + zeros(14) + "."},
+        {"fraction", ". " + zeros(400) + "1", "0." + zeros(14)},
+        {"negative", "- 12345678901234567890", "-123456789012345."},
+        {"next number starts afresh", "1" + zeros(20) + " + 12", "12."},
+    };
+    for (const auto &c : cases) {
+        DeskCalculator calc;
+        EXPECT_EQ(run(calc, c.keys).back(), c.display) << c.name;
     }
 }
 

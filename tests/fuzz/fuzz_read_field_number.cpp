@@ -1,12 +1,16 @@
 // Any text typed into a field: either a finite number that shows without inf or nan and
-// reads back as itself, or a CalcFault.
+// reads back as itself, or a CalcFault; and where it is a number (or too large for one),
+// the C library reads the same value from it.
 #include "fuzz_support.h"
+#include "reference_reader.h"
 
 #include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const std::string_view text(reinterpret_cast<const char *>(data), size);
+    if (text.find('\0') == std::string_view::npos && !dravex::test::AgreesWithReference(text))
+        std::abort();
     dravex::fuzz::run([&] {
         const double x = dravex::ParseFieldNumber(text, "Field");
         dravex::fuzz::checkShown(x);
