@@ -14,6 +14,25 @@ CalcFault::CalcFault(Kind kind, std::string field, std::string text)
 {
 }
 
+namespace {
+
+// A typed text as a notice quotes it: whole up to kQuotedLength bytes, else its start and
+// "...", cut between two UTF-8 characters. A notice names the text, it need not repeat
+// ten thousand characters of it.
+constexpr std::size_t kQuotedLength = 60;
+
+std::string quoted(const std::string &text)
+{
+    if (text.size() <= kQuotedLength)
+        return text;
+    std::size_t cut = kQuotedLength;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;
+    return text.substr(0, cut) + "...";
+}
+
+} // namespace
+
 std::string CalcFault::message() const
 {
     const std::string prefix = m_field.empty() ? std::string() : m_field + ": ";
@@ -21,7 +40,7 @@ std::string CalcFault::message() const
     case Kind::NotANumber:
         if (m_text.empty())
             return prefix + "no number entered";
-        return prefix + "'" + m_text + "' is not a number";
+        return prefix + "'" + quoted(m_text) + "' is not a number";
     case Kind::DivisionByZero:
         return prefix + "Division by zero";
     case Kind::Overflow:

@@ -1,9 +1,12 @@
 #include "screens/form14_calculator.h"
 
+#include <QClipboard>
 #include <QFont>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QKeySequence>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -114,12 +117,47 @@ Form14::Form14(ScreenHost &host, QWidget *parent)
     addKeys(Operator[2], {Qt::Key_Asterisk, Qt::Key_X});
     addKeys(Operator[3], {Qt::Key_Minus});
     addKeys(Operator[4], {Qt::Key_Equal, Qt::Key_Return, Qt::Key_Enter});
-    addKeys(Decimal, {Qt::Key_Period});
+    // Whatever the keyboard layout writes on the keypad's decimal key, it is the point.
+    addKeys(Decimal, {Qt::Key_Period, Qt::Key_Comma});
     addKeys(Percent, {Qt::Key_Percent});
     addKeys(CancelEntry, {Qt::Key_Delete});
     addKeys(Cancel, {Qt::Key_Escape});
 
+    auto *copy = new QShortcut(QKeySequence::Copy, this);
+    connect(copy, &QShortcut::activated, this, &Form14::copyDisplay);
+    auto *paste = new QShortcut(QKeySequence::Paste, this);
+    connect(paste, &QShortcut::activated, this, &Form14::pasteNumber);
+
     Form_Load();
+}
+
+void Form14::copyDisplay()
+{
+    // The number without the point that ends a whole number being typed: "12." copies 12.
+    QString number = Readout->text();
+    if (number.endsWith(QLatin1Char(DeskCalculator::DecimalSeparator)))
+        number.chop(1);
+    QGuiApplication::clipboard()->setText(number);
+}
+
+void Form14::pasteNumber()
+{
+    // A number on the clipboard is typed key by key, so it behaves as typing it would; text
+    // that is not a plain decimal number types nothing.
+    const QString text = QGuiApplication::clipboard()->text().trimmed();
+    static const QRegularExpression plain(QStringLiteral("^-?(\\d+\\.?\\d*|\\.\\d+)$"));
+    if (!plain.match(text).hasMatch()) {
+        showNotice(tr("Paste: '%1' is not a number; nothing was typed.").arg(text.left(40)));
+        return;
+    }
+    for (const QChar c : text) {
+        if (c == QLatin1Char('-'))
+            Operator[3]->click();
+        else if (c == QLatin1Char('.'))
+            Decimal->click();
+        else
+            Number[c.digitValue()]->click();
+    }
 }
 
 QPushButton *Form14::makeKey(const QString &name, const QString &caption, int index)

@@ -12,8 +12,9 @@
 namespace dravex {
 
 // The desk calculator: a display and a 4 x 5 key grid. The buttons are the only way in;
-// each key on the keyboard (digits, ".", "+", "-", "*" or "x", "/", "%", Enter or "=",
-// Escape for C, Delete for CE) just clicks its button.
+// each key on the keyboard (digits, "." or "," or the keypad's decimal key, "+", "-", "*"
+// or "x", "/", "%", Enter or "=", Escape for C, Delete for CE) just clicks its button.
+// Ctrl+C copies the display's number; Ctrl+V types a number from the clipboard.
 class Form14 : public Screen
 {
     Q_OBJECT
@@ -21,6 +22,7 @@ class Form14 : public Screen
 public:
     explicit Form14(ScreenHost &host, QWidget *parent = nullptr);
 
+private:
     void Form_Load();
     void Number_Click(int index);
     void Operator_Click(int index);
@@ -40,13 +42,14 @@ public:
     QPushButton *CancelEntry;
     QPushButton *Cancel;
 
-private:
     QPushButton *makeKey(const QString &name, const QString &caption, int index = -1);
     void addKeys(QPushButton *button, std::initializer_list<int> keys);
     // Runs one key on the calculator and shows the display, also where the key stopped
     // on a fault.
     void press(const std::function<void()> &key);
     void showReadout();
+    void copyDisplay();
+    void pasteNumber();
 
     DeskCalculator m_calc;
 };

@@ -8,4 +8,8 @@ namespace dravex {
 // contents, one section per screen in menu order, then "Notices" and "Numbers".
 QString helpGuideHtml();
 
+// The anchor of the guide's section on the window of that objectName ("Form5" -> "t6a"),
+// or empty for a window without a section of its own.
+QString helpSectionFor(const QString &windowName);
+
 } // namespace dravex

@@ -2,12 +2,16 @@
 
 #include <QWidget>
 
+class QLabel;
+class QLineEdit;
 class QTextBrowser;
+class QToolButton;
 
 namespace dravex {
 
 // Form13: the help window, "HELP". A read-only guide to every screen of the menu, with the
-// out-of-range window, the notices and the way numbers are typed and shown.
+// out-of-range window, the notices and the way numbers are typed and shown. Back, Forward
+// and Home as in a browser (Alt+Left, Alt+Right, Alt+Home); Ctrl+F searches the guide.
 class HelpWindow : public QWidget
 {
     Q_OBJECT
@@ -15,8 +19,20 @@ class HelpWindow : public QWidget
 public:
     explicit HelpWindow(QWidget *parent = nullptr);
 
+    // Scrolls to the section on the window of that objectName; the top of the guide for a
+    // window without one.
+    void showSectionFor(const QString &windowName);
+
 private:
     QTextBrowser *helpText = nullptr;
+    QToolButton *backButton = nullptr;
+    QToolButton *forwardButton = nullptr;
+    QToolButton *homeButton = nullptr;
+    QLineEdit *findText = nullptr;
+    QLabel *findStatus = nullptr;
+
+    QToolButton *addNavigationButton(const char *name, const QString &text, const QKeySequence &keys);
+    void find(bool backward);
 };
 
 } // namespace dravex

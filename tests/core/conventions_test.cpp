@@ -161,6 +161,10 @@ TEST(CalcFault, MessageNamesTheFieldOrTheFault)
         EXPECT_EQ(fault.message(), "Division by zero");
     }
     EXPECT_EQ(CalcFault(CalcFault::Kind::NotANumber, "Gross Barrels").message(), "Gross Barrels: no number entered");
+    // A long text is quoted by its start, never cut inside a character.
+    const std::string degrees = std::string(59, 'x') + "\xC2\xB0" + std::string(100, 'y');
+    EXPECT_EQ(CalcFault(CalcFault::Kind::NotANumber, "Celsius", degrees).message(),
+              "Celsius: '" + std::string(59, 'x') + "...' is not a number");
 }
 
 struct FormatCase

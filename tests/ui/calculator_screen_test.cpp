@@ -1,6 +1,8 @@
 #include "test_support.h"
 
+#include <QClipboard>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -92,6 +94,42 @@ private slots:
         QCOMPARE(readout(w), QString("20"));
         QTest::keyClicks(w, "7+-");
         QCOMPARE(readout(w), QString("-"));
+    }
+
+    // The comma and the keypad's decimal key act as the point whatever the layout; Ctrl+C
+    // copies the display's number, Ctrl+V types one in, and refuses what is no number.
+    void decimal_keys_and_the_clipboard()
+    {
+        Program program;
+        QWidget *w = openActive(program);
+        QTest::keyClicks(w, "1,5");
+        QCOMPARE(readout(w), QString("1.5"));
+        QTest::keyClick(w, Qt::Key_Escape);
+        QTest::keyClick(w, Qt::Key_4);
+        QTest::keyClick(w, Qt::Key_Period, Qt::KeypadModifier);
+        QTest::keyClick(w, Qt::Key_2, Qt::KeypadModifier);
+        QCOMPARE(readout(w), QString("4.2"));
+
+        QTest::keyClicks(w, "+12");
+        QTest::keyClick(w, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("12"));
+
+        const struct
+        {
+            const char *clipboard;
+            const char *display; // after Ctrl+V, then "="
+            bool refused;
+        } pastes[] = {{"3.25", "7.45", false}, {" 7 ", "11.2", false}, {"abc", "4.2", true},
+                      {"<b>1</b>", "4.2", true}, {"1e5", "4.2", true}};
+        for (const auto &p : pastes) {
+            QTest::keyClick(w, Qt::Key_Escape);
+            QTest::keyClicks(w, "4.2+");
+            QGuiApplication::clipboard()->setText(p.clipboard);
+            QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(control<QLabel>(w, "notice")->text().isEmpty(), !p.refused);
+            QTest::keyClick(w, Qt::Key_Return);
+            QCOMPARE(readout(w), QString(p.display));
+        }
     }
 
     void divides_by_zero_with_a_message_over_the_second_operand()

@@ -1,5 +1,7 @@
 #include "test_support.h"
 
+#include "shell/help_window.h"
+
 #include "core/conventions.h"
 
 #include <QAction>
@@ -194,6 +196,41 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(dravex::CalcFault, ParseFieldNumber("12,5"));
         for (const double shown : {1e16, 1e-5})
             QVERIFY(numbers->text.contains(QString::fromStdString(FormatFieldNumber(shown))));
+    }
+
+    // A window's section, then Back, Forward and Home by their keys, then Ctrl+F: the
+    // guide moves as a browser's page does and the search selects what was typed.
+    void navigates_like_a_browser_and_finds_text()
+    {
+        Program program;
+        auto *help = static_cast<HelpWindow *>(program.show("Form13"));
+        QVERIFY(QTest::qWaitForWindowActive(help));
+        QTextBrowser *text = guide(help);
+        QScrollBar *bar = text->verticalScrollBar();
+        help->showSectionFor("Form6");
+        const int t54b = bar->value();
+        QVERIFY(t54b > 0);
+        help->showSectionFor("Form23");
+        const int t5a = bar->value();
+        QVERIFY(t5a > 0 && t5a < t54b);
+        QTest::keyClick(text, Qt::Key_Left, Qt::AltModifier);
+        QTRY_COMPARE(bar->value(), t54b); // a button's key clicks it as the mouse does
+        QTest::keyClick(text, Qt::Key_Right, Qt::AltModifier);
+        QTRY_COMPARE(bar->value(), t5a);
+        QTest::keyClick(text, Qt::Key_Home, Qt::AltModifier);
+        QTRY_COMPARE(bar->value(), 0);
+        help->showSectionFor("NoSuchWindow");
+        QCOMPARE(bar->value(), 0);
+
+        QTest::keyClick(text, Qt::Key_F, Qt::ControlModifier);
+        QLineEdit *find = control<QLineEdit>(help, "findText");
+        QCOMPARE(QApplication::focusWidget(), find);
+        QTest::keyClicks(find, "Metal");
+        QTest::keyClick(find, Qt::Key_Return);
+        QCOMPARE(text->textCursor().selectedText().toLower(), QString("metal")); // any case
+        QTest::keyClicks(find, "xyzzy");
+        QTest::keyClick(find, Qt::Key_Return);
+        QCOMPARE(control<QLabel>(help, "findStatus")->text(), QString("Not found"));
     }
 
     void opens_at_a_size_that_fits_and_scrolls_by_keyboard()

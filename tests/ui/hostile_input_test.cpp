@@ -44,7 +44,7 @@ private slots:
         QTest::newRow("nested tables in Gross Barrels")
             << "Form5" << QStringList{"txtapi=30", "txtem=80", "txtgv=" + repeated("<table><tr><td>", 20)}
             << QStringList{"txtbbl", "txtgal", "txtlf", "txtltn"}
-            << "Gross Barrels: '" + repeated("<table><tr><td>", 20) + "' is not a number";
+            << "Gross Barrels: '" + repeated("<table><tr><td>", 4) + "...' is not a number";
         QTest::newRow("10^390 in Celsius")
             << "Form3" << QStringList{"txtCels=" + tooLarge} << QStringList{"txtFah"}
             << "Celsius: Overflow: a value is too large to calculate with";
@@ -119,7 +119,7 @@ private slots:
         QCoreApplication::processEvents();
         w->grab();
         QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed()) + " ms"));
-        QVERIFY(noticeOf(w)->text().contains(QStringLiteral("<table><tr><td>")));
+        QVERIFY(noticeOf(w)->text().startsWith(QStringLiteral("Gross Barrels: '<table><tr><td>")));
     }
 
     // A notice of two lines or more wraps within the window, which grows to show it: the
