@@ -7,6 +7,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  nlohmann-json3-dev poppler-utils fonts-dejavu-core
   "$@"
 )
 
