@@ -212,35 +212,17 @@ void CargoReportWindow::buildHeader(QWidget *host)
     row->addLayout(middle);
     row->addLayout(right, 1);
 
-    const auto line = [&](QFormLayout *form, const char *name, const QString &label, HeaderField field,
-                          std::string ReportHeader::*member) {
-        auto *edit = new QLineEdit(box);
-        edit->setObjectName(QString::fromLatin1(name));
-        form->addRow(label, edit);
-        connect(edit, &QLineEdit::textEdited, this, [this, field, member](const QString &text) {
-            editHeader(field, [&](CargoReport &r) { r.header.*member = text.toStdString(); });
-        });
-        return edit;
-    };
-    vessel = line(left, "vessel", tr("&Vessel / terminal:"), kVessel, &ReportHeader::vessel);
-    voyage = line(left, "voyage", tr("Vo&yage:"), kVoyage, &ReportHeader::voyage);
-    port = line(left, "port", tr("&Port:"), kPort, &ReportHeader::port);
-    date = line(middle, "date", tr("&Date:"), kDate, &ReportHeader::date);
-    surveyor = line(middle, "surveyor", tr("&Surveyor:"), kSurveyor, &ReportHeader::surveyor);
-
-    const auto combo = [&](QFormLayout *form, const char *name, const QString &label, const QStringList &items) {
-        auto *c = new QComboBox(box);
-        c->setObjectName(QString::fromLatin1(name));
-        c->addItems(items);
-        form->addRow(label, c);
-        return c;
-    };
-    operation = combo(middle, "operation", tr("&Operation:"),
+    vessel = addHeaderLine(left, "vessel", tr("&Vessel / terminal:"), kVessel, &ReportHeader::vessel);
+    voyage = addHeaderLine(left, "voyage", tr("Vo&yage:"), kVoyage, &ReportHeader::voyage);
+    port = addHeaderLine(left, "port", tr("&Port:"), kPort, &ReportHeader::port);
+    date = addHeaderLine(middle, "date", tr("&Date:"), kDate, &ReportHeader::date);
+    surveyor = addHeaderLine(middle, "surveyor", tr("&Surveyor:"), kSurveyor, &ReportHeader::surveyor);
+    operation = addChoice(middle, "operation", tr("&Operation:"),
                       {tr("Loading"), tr("Discharge"), tr("On arrival"), tr("On sailing"), tr("Other")});
-    units = combo(left, "units", tr("&Units:"),
+    units = addChoice(left, "units", tr("&Units:"),
                   {tr("US: barrels, F, API (Tables 6A/6B, 11)"), tr("Metric: m3, C, kg/m3 (Tables 54A/54B, 57)")});
-    edition = combo(right, "edition", tr("&Edition:"), {tr("1980 tables")});
-    vcfMethod = combo(right, "vcfMethod", tr("V&CF:"),
+    edition = addChoice(right, "edition", tr("&Edition:"), {tr("1980 tables")});
+    vcfMethod = addChoice(right, "vcfMethod", tr("V&CF:"),
                       {tr("Tank by tank"), tr("Per grade at the volume-weighted average temperature")});
     connect(operation, &QComboBox::activated, this, [this](int i) {
         m_model->change(tr("Operation"), [i](CargoReport &r) { r.header.operation = static_cast<Operation>(i); });
@@ -269,6 +251,28 @@ void CargoReportWindow::buildHeader(QWidget *host)
         editHeader(kRemarks, [&](CargoReport &r) { r.header.remarks = text; });
     });
     static_cast<QVBoxLayout *>(host->layout())->addWidget(box);
+}
+
+QLineEdit *CargoReportWindow::addHeaderLine(QFormLayout *form, const char *name, const QString &label, int field,
+                                            std::string ReportHeader::*member)
+{
+    auto *edit = new QLineEdit;
+    edit->setObjectName(QString::fromLatin1(name));
+    form->addRow(label, edit);
+    connect(edit, &QLineEdit::textEdited, this, [this, field, member](const QString &text) {
+        editHeader(field, [&](CargoReport &r) { r.header.*member = text.toStdString(); });
+    });
+    return edit;
+}
+
+QComboBox *CargoReportWindow::addChoice(QFormLayout *form, const char *name, const QString &label,
+                                        const QStringList &items)
+{
+    auto *choice = new QComboBox;
+    choice->setObjectName(QString::fromLatin1(name));
+    choice->addItems(items);
+    form->addRow(label, choice);
+    return choice;
 }
 
 void CargoReportWindow::editHeader(int field, const std::function<void(CargoReport &)> &edit)
@@ -574,7 +578,7 @@ void CargoReportWindow::print1_Click()
     printer.setDocName(reportDisplayName(m_path));
     if (!m_prompts.askPrinter(this, &printer))
         return;
-    printReport(&printer, reportHtml(m_model->report(), m_model->result(), reportDisplayName(m_path)));
+    printReport(&printer, m_model->report(), m_model->result(), reportDisplayName(m_path));
 }
 
 void CargoReportWindow::copy1_Click()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/cargo_report.h"
 #include "records/report_prompts.h"
 
 #include <QLockFile>
@@ -9,6 +10,7 @@
 #include <memory>
 
 class QComboBox;
+class QFormLayout;
 class QLineEdit;
 class QPlainTextEdit;
 class QTableView;
@@ -18,7 +20,6 @@ class QUndoStack;
 namespace dravex {
 
 class CargoReportModel;
-struct CargoReport;
 
 // "Cargo Report": one document, a ship's or terminal's tanks with totals per grade. A
 // header form above, the tank table as a spreadsheet, the totals and, one key away (F3),
@@ -70,6 +71,10 @@ private:
     void deletetank1_Click();
 
     void buildHeader(QWidget *host);
+    // A header line edit; its typing edits member as one undo step per run.
+    QLineEdit *addHeaderLine(QFormLayout *form, const char *name, const QString &label, int field,
+                             std::string ReportHeader::*member);
+    QComboBox *addChoice(QFormLayout *form, const char *name, const QString &label, const QStringList &items);
     void buildMenus();
     void refreshFromModel();
     void refreshTotals();

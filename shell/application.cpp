@@ -15,14 +15,16 @@ void addShellWindows(WindowRegistry &registry)
     registry.add(QStringLiteral("Form2"), [&registry](ScreenHost &) { return new IntroWindow(registry); });
     registry.add(QStringLiteral("Form13"), [](ScreenHost &) { return new HelpWindow; });
     registry.add(QStringLiteral("Form15"), [](ScreenHost &) { return new OutOfRangeWindow; });
-    registry.addMany(QStringLiteral("CargoReport"), [](ScreenHost &) { return new CargoReportWindow; });
+    registry.addMany(QStringLiteral("CargoReport"),
+                     [&registry](ScreenHost &) { return new CargoReportWindow(registry.reportPrompts()); });
 }
 
 QWidget *startDravex(WindowRegistry &registry)
 {
     QWidget *intro = registry.showWindow(QStringLiteral("Form2"));
     // Reports left unsaved by a crash are offered once the program is up.
-    QTimer::singleShot(0, [] { CargoReportWindow::offerRestore(); });
+    ReportPrompts *prompts = &registry.reportPrompts();
+    QTimer::singleShot(0, intro, [prompts] { CargoReportWindow::offerRestore(*prompts); });
     return intro;
 }
 

@@ -152,6 +152,10 @@ void MainWindow::buildMenu()
 
 void MainWindow::exit1_Click()
 {
+    // Documents first: a report whose user cancels closing keeps the program running.
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->objectName() == QLatin1String("CargoReport") && !w->close())
+            return;
     QApplication::closeAllWindows();
     QApplication::quit();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/report_prompts.h"
 #include "screens/catalog.h"
 #include "screens/screen.h"
 
@@ -31,12 +32,17 @@ public:
 
     // Tests record message boxes instead of blocking on them.
     void setWarningSink(WarningSink sink) { m_warningSink = std::move(sink); }
+    // The questions report windows ask (file names, save before closing); dialogs unless
+    // a test answers them.
+    void setReportPrompts(ReportPrompts *prompts) { m_reportPrompts = prompts; }
+    ReportPrompts &reportPrompts() const { return m_reportPrompts ? *m_reportPrompts : ReportPrompts::standard(); }
 
 private:
     ScreenCatalog m_factories;
     std::map<QString, QPointer<QWidget>> m_open;
     std::set<QString> m_many;
     WarningSink m_warningSink;
+    ReportPrompts *m_reportPrompts = nullptr;
 };
 
 } // namespace dravex

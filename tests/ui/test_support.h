@@ -13,15 +13,29 @@
 
 namespace dravex::test {
 
+// Report windows' questions answered without a dialog: no file chosen, changes discarded.
+struct QuietReportPrompts : ReportPrompts
+{
+    QStringList errors;
+    Answer askSaveChanges(QWidget *, const QString &) override { return Answer::Discard; }
+    QString askOpenPath(QWidget *, const QString &) override { return {}; }
+    QString askSavePath(QWidget *, const QString &, const QString &) override { return {}; }
+    void showError(QWidget *, const QString &text) override { errors << text; }
+    bool askRestore(QWidget *, const QStringList &) override { return false; }
+    bool askPrinter(QWidget *, QPrinter *) override { return false; }
+};
+
 // The program's registry with every window, recording message boxes instead of showing
 // them.
 struct Program
 {
+    QuietReportPrompts reportPrompts;
     WindowRegistry registry{AllScreens()};
     QStringList warnings;
 
     Program()
     {
+        registry.setReportPrompts(&reportPrompts);
         addShellWindows(registry);
         registry.setWarningSink([this](QWidget *, const QString &title, const QString &text) {
             warnings << title + QLatin1Char('|') + text;
