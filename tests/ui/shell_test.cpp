@@ -134,6 +134,8 @@ private slots:
             "  dmd DMD-2",
             "Calculator &Calculator",
             "  Calc C&alc F2",
+            "records1 &Records",
+            "  report1 Cargo &report Ctrl+R",
             "help1 &Help",
             "  help2 Help F1",
             "  lin8 -",
