@@ -1,5 +1,7 @@
 #include "core/calculations.h"
 
+#include "core/conversions.h"
+#include "core/gravity_correction.h"
 #include "core/volume_correction.h"
 
 #include <algorithm>
@@ -9,8 +11,19 @@ namespace dravex {
 namespace {
 
 const Calculation kCalculations[] = {
+    {&kForm23, "txtobt", Table5AGravity},
+    {&kForm24, "txtobt", Table5BGravity},
+    {&kForm25, "txtobt", Table53ADensity},
+    {&kForm26, "txtobt", Table53BDensity},
     {&kForm5, "txtgv", Table6ANetVolume},
     {&kForm21, "txtgv", Table6BNetVolume},
+    {&kForm22, "txtgv", Table54ANetVolume},
+    {&kForm6, "txtgv", Table54BNetVolume},
+    {&kForm3, "txtCels", TemperatureFromCelsius},
+    {&kForm3, "txtFah", TemperatureFromFahrenheit},
+    {&kForm4, "txtapi", GravityFromApi},
+    {&kForm4, "txtden", GravityFromDensity},
+    {&kForm4, "txtspe", GravityFromSpecificGravity},
 };
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <system_error>
 
 namespace dravex {
@@ -245,6 +246,14 @@ double Finite(double x)
     if (!std::isfinite(x))
         throw CalcFault(CalcFault::Kind::Overflow);
     return x;
+}
+
+std::int16_t CheckedInt16(double value, std::string_view caption)
+{
+    // Written so that NaN fails the test as well.
+    if (!(value >= std::numeric_limits<std::int16_t>::min() && value <= std::numeric_limits<std::int16_t>::max()))
+        throw CalcFault(CalcFault::Kind::Overflow, std::string(caption));
+    return static_cast<std::int16_t>(value);
 }
 
 } // namespace dravex

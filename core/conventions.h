@@ -1,13 +1,15 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace dravex {
 
 // A calculation that cannot go on: a field without a number, a division by zero or a
-// value beyond the double range. Thrown only by the field reader, the checked divide and
-// the finiteness check; each screen catches it in one place and shows its message.
+// value beyond the double range or a 16-bit integer. Thrown only by the field reader, the
+// checked divide, the finiteness check and the checked 16-bit arithmetic; a calculation
+// catches it in one place and shows its message.
 class CalcFault
 {
 public:
@@ -57,5 +59,14 @@ double Divide(double a, double b);
 
 // x itself, or an Overflow fault when x is infinite or not a number.
 double Finite(double x);
+
+// A whole number held as a 16-bit signed integer, as Table 5A keeps its temperature
+// difference and its square and the desk calculator counts operands: value, a result of
+// 16-bit arithmetic computed exactly in a wider type, must lie in -32768..32767. Beyond
+// that range, or not a number at all, it is an Overflow fault naming caption. A fraction
+// is cut toward zero.
+//   CheckedInt16(181 * 181) == 32761, CheckedInt16(-32768) == -32768,
+//   CheckedInt16(182 * 182) and CheckedInt16(32767 + 1) throw Overflow
+std::int16_t CheckedInt16(double value, std::string_view caption = {});
 
 } // namespace dravex

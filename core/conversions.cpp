@@ -11,12 +11,6 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-// A value written into a field and read from it again: what the next step sees.
-double throughFieldText(double x)
-{
-    return ParseFieldNumber(FormatFieldNumber(x));
-}
-
 constexpr double kApiNumerator = 141360.198;
 constexpr double kApiOffset = 131.5;
 constexpr double kCoefficientScale = 1000;
@@ -176,38 +170,94 @@ double DensityFromSpecificGravity(double sg)
     return Finite((sg + kSpecificGravityOffset) * kDensityPerSpecificGravity);
 }
 
-GravityConversion ConvertFromApi(double api)
-{
-    GravityConversion c;
-    c.api = api;
-    c.density60 = throughFieldText(DensityFromApi(api));
-    const Density15 d = Density15FromDensity60(c.density60);
-    c.alpha = d.alpha;
-    c.density = throughFieldText(d.density);
-    c.specificGravity = SpecificGravityFromDensity(c.density);
-    return c;
-}
+namespace {
 
-GravityConversion ConvertFromDensity(double rho)
+const FieldSpec kTemperatureFields[] = {
+    {"txtCels", "Celsius"},
+    {"txtFah", "Fahrenheit"},
+};
+
+const FieldSpec kGravityFields[] = {
+    {"txtapi", "API at 60 Deg. F"},
+    {"txtden", "Density at 15 Deg. C"},
+    {"txtspe", "Specific at 15 Deg. C"},
+};
+
+// The gravity conversion window's step from a density at 15 C to txtapi.
+void showApi60(FormRun &run, double rho)
 {
-    GravityConversion c;
-    c.density = rho;
     const Api60 a = Api60FromDensity15(rho);
-    c.alpha = a.alpha;
-    c.api = a.gravity;
-    c.specificGravity = SpecificGravityFromDensity(rho);
-    return c;
+    DescribeApi60(a, run.working());
+    run.Show("txtapi", a.gravity);
 }
 
-GravityConversion ConvertFromSpecificGravity(double sg)
+// The step from a density at 15 C to txtspe; note says which density.
+void showSpecificGravity(FormRun &run, double rho, const char *note)
 {
-    GravityConversion c;
-    c.specificGravity = sg;
-    c.density = throughFieldText(DensityFromSpecificGravity(sg));
-    const Api60 a = Api60FromDensity15(c.density);
-    c.alpha = a.alpha;
-    c.api = a.gravity;
-    return c;
+    const double sg = SpecificGravityFromDensity(rho);
+    run.working().add("Specific gravity at 15 C", sg, {}, note);
+    run.Show("txtspe", sg);
+}
+
+} // namespace
+
+const FormSpec kForm3{"Form3", "Temperature Conversion", kTemperatureFields};
+const FormSpec kForm4{"Form4", "GRAVITY CONVERSION", kGravityFields};
+
+FormResult TemperatureFromCelsius(const FieldTexts &texts)
+{
+    return RunForm(kForm3, texts, [](FormRun &run) {
+        const double celsius = run.Read("txtCels");
+        run.Show("txtFah", CelsiusToFahrenheit(celsius));
+    });
+}
+
+FormResult TemperatureFromFahrenheit(const FieldTexts &texts)
+{
+    return RunForm(kForm3, texts, [](FormRun &run) {
+        const double fahrenheit = run.Read("txtFah");
+        run.Show("txtCels", FahrenheitToCelsius(fahrenheit).celsius);
+    });
+}
+
+FormResult GravityFromApi(const FieldTexts &texts)
+{
+    return RunForm(kForm4, texts, [](FormRun &run) {
+        Working &working = run.working();
+        const double api = run.Read("txtapi");
+        working.add("API at 60 F", api, "API", "as entered");
+        // The density at 60 F goes through the field before the step to 15 C.
+        run.Show("txtden", DensityFromApi(api));
+        const double rho60 = run.Read("txtden");
+        working.add("Density at 60 F", rho60, "kg/m3", "141360.198 / (API + 131.5), read back from its field");
+        const Density15 d = Density15FromDensity60(rho60);
+        DescribeDensity15(d, working);
+        run.Show("txtden", d.density);
+        showSpecificGravity(run, run.Read("txtden"), "density as read back / 1000 - 0.0011, unrounded");
+    });
+}
+
+FormResult GravityFromDensity(const FieldTexts &texts)
+{
+    return RunForm(kForm4, texts, [](FormRun &run) {
+        const double rho = run.Read("txtden");
+        run.working().add("Density at 15 C", rho, "kg/m3", "as entered");
+        showApi60(run, rho);
+        showSpecificGravity(run, rho, "density / 1000 - 0.0011, unrounded");
+    });
+}
+
+FormResult GravityFromSpecificGravity(const FieldTexts &texts)
+{
+    return RunForm(kForm4, texts, [](FormRun &run) {
+        Working &working = run.working();
+        const double sg = run.Read("txtspe");
+        working.add("Specific gravity at 15 C", sg, {}, "as entered");
+        run.Show("txtden", DensityFromSpecificGravity(sg));
+        const double rho = run.Read("txtden");
+        working.add("Density at 15 C", rho, "kg/m3", "(specific gravity + 0.0011) x 1000, read back from its field");
+        showApi60(run, rho);
+    });
 }
 
 } // namespace dravex

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/correction_model.h"
+#include "core/procedure.h"
 
 #include <optional>
 #include <string_view>
@@ -92,21 +93,22 @@ double SpecificGravityFromDensity(double rho);
 //   0.85 -> 851.1 (shown)
 double DensityFromSpecificGravity(double sg);
 
-// A whole conversion as the screen does it, each written field read back from its text.
-struct GravityConversion
-{
-    double density60 = 0; // from API only: the density at 60 F as read back
-    ConversionAlpha alpha;
-    double density = 0; // at 15 C, as read back
-    double api = 0;     // at 60 F
-    double specificGravity = 0;
-};
+// Temperature conversion window, Form3: Enter in either field writes the other.
+//   TemperatureFromCelsius: txtCels 37 -> txtFah 98.6
+//   TemperatureFromFahrenheit: txtFah 100 -> txtCels 37.7777777777778
+extern const FormSpec kForm3;
+FormResult TemperatureFromCelsius(const FieldTexts &texts);
+FormResult TemperatureFromFahrenheit(const FieldTexts &texts);
 
-//   30 -> density 875.6, specific gravity 0.8745
-GravityConversion ConvertFromApi(double api);
-//   850 -> API 34.9, specific gravity 0.8489
-GravityConversion ConvertFromDensity(double rho);
-//   0.85 -> density 851.1, API 34.7
-GravityConversion ConvertFromSpecificGravity(double sg);
+// Gravity conversion window, Form4: Enter in one field fills the other two. A density
+// written on the way is read back from its field text before the next step uses it.
+//   GravityFromApi: txtapi 30 -> txtden 875.295343653251 (read back), then 875.6;
+//     txtspe 0.8745
+//   GravityFromDensity: txtden 850 -> txtapi 34.9, txtspe 0.8489
+//   GravityFromSpecificGravity: txtspe 0.85 -> txtden 851.1 (read back), txtapi 34.7
+extern const FormSpec kForm4;
+FormResult GravityFromApi(const FieldTexts &texts);
+FormResult GravityFromDensity(const FieldTexts &texts);
+FormResult GravityFromSpecificGravity(const FieldTexts &texts);
 
 } // namespace dravex

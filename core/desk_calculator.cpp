@@ -3,7 +3,6 @@
 #include "core/conventions.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace dravex {
 
@@ -71,7 +70,7 @@ void DeskCalculator::Number(int digit)
         return;
     if (m_inputState != InputState::Numbers) {
         // A new number starts from the separator alone, so its first digit replaces the 0.
-        m_display = std::string(1, DecimalSeparator);
+        m_display = std::string(1, kDecimalSeparator);
         m_fractionMode = false;
     }
     if (m_fractionMode) {
@@ -79,8 +78,8 @@ void DeskCalculator::Number(int digit)
     } else {
         // The digit goes before the separator that ends the whole-number part. A number
         // being typed always has one; without it the digit would go at the end.
-        const std::size_t separator = m_display.find(DecimalSeparator);
-        m_display = m_display.substr(0, separator) + d + DecimalSeparator;
+        const std::size_t separator = m_display.find(kDecimalSeparator);
+        m_display = m_display.substr(0, separator) + d + kDecimalSeparator;
     }
     if (m_inputState == InputState::Negative)
         m_display = "-" + m_display;
@@ -174,9 +173,7 @@ void DeskCalculator::Operator(char op, const DivisionByZero &divisionByZero)
 
 void DeskCalculator::countOperand()
 {
-    if (m_operandCount == std::numeric_limits<std::int16_t>::max())
-        throw CalcFault(CalcFault::Kind::Overflow, "Operand count");
-    ++m_operandCount;
+    m_operandCount = CheckedInt16(double(m_operandCount) + 1, "Operand count");
 }
 
 } // namespace dravex

@@ -46,7 +46,7 @@ public:
     using DivisionByZero = std::function<void()>;
 
     // The decimal separator, the same that field numbers are read and shown with.
-    static constexpr char DecimalSeparator = '.';
+    static constexpr char kDecimalSeparator = '.';
 
     // The state of a newly loaded window: empty registers, display "0.".
     DeskCalculator() = default;

@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <limits>
 #include <string>
 
 namespace dravex {
@@ -38,14 +37,6 @@ constexpr ExpansionPair kTable53BGasolines{346.4228, 0.4388};
 constexpr ExpansionPair kTable53BJetFuels{594.5418, 0};
 constexpr ExpansionPair kTable53BFuelOils{186.9696, 0.4862};
 
-// A 16-bit signed whole number as Table 5A holds its temperature difference.
-std::int16_t toInt16(double whole)
-{
-    if (whole < std::numeric_limits<std::int16_t>::min() || whole > std::numeric_limits<std::int16_t>::max())
-        throw CalcFault(CalcFault::Kind::Overflow);
-    return static_cast<std::int16_t>(whole);
-}
-
 // The nearest whole number, halves to the even neighbour: 17.5 -> 18, 16.5 -> 16,
 // -0.5 -> 0. The fraction v - floor(v) is exact for every finite double.
 double roundHalfToEven(double v)
@@ -57,15 +48,6 @@ double roundHalfToEven(double v)
     if (fraction < 0.5)
         return down;
     return std::fmod(down, 2) == 0 ? down : down + 1;
-}
-
-// The 16-bit product dT * dT: 181 * 181 = 32761 fits, 182 * 182 = 33124 does not.
-std::int16_t squareInt16(std::int16_t v)
-{
-    const std::int32_t product = std::int32_t{v} * std::int32_t{v};
-    if (product > std::numeric_limits<std::int16_t>::max())
-        throw CalcFault(CalcFault::Kind::Overflow);
-    return static_cast<std::int16_t>(product);
 }
 
 // Glass hydrometer correction from the difference, its square and the side of the base
@@ -158,7 +140,7 @@ Api60Correction ObservedApiToApi60(double api, double t, TemperatureDifference f
     c.difference = Finite(t - kBase60);
     std::int16_t wholeDegrees = 0;
     if (form == TemperatureDifference::WholeDegrees) {
-        wholeDegrees = toInt16(roundHalfToEven(c.difference));
+        wholeDegrees = CheckedInt16(roundHalfToEven(c.difference));
         c.deltaT = wholeDegrees;
     } else {
         c.deltaT = c.difference;
@@ -167,7 +149,9 @@ Api60Correction ObservedApiToApi60(double api, double t, TemperatureDifference f
     c.observedDensity = RoundToPlaces(DensityFromApi(api), 2);
 
     c.deltaTSquared =
-        form == TemperatureDifference::WholeDegrees ? squareInt16(wholeDegrees) : Finite(c.deltaT * c.deltaT);
+        // The 16-bit product dT * dT: 181 * 181 = 32761 fits, 182 * 182 = 33124 does not.
+        form == TemperatureDifference::WholeDegrees ? CheckedInt16(double(wholeDegrees) * wholeDegrees)
+                                                    : Finite(c.deltaT * c.deltaT);
     c.glass = glassCorrection(kGlassLinear60, kGlassSquare60, c.deltaT, c.deltaTSquared, atOrAboveBase);
     c.densityAtTemperature = RoundToPlaces(Finite(c.observedDensity * c.glass.factor), 2);
 
@@ -264,6 +248,79 @@ void DescribeDensity15Correction(const Density15Correction &c, Working &w)
     w.add("Constant K1", c.k1);
     describePasses(c.passes, c.atOrAboveBase, kPlaces15, "C", w);
     w.add("Density at 15 C", c.density15, "kg/m3", "the eighth pass");
+}
+
+namespace {
+
+const FieldSpec kTable5AFields[] = {
+    {"txtobg", " Enter Observed API ( 0.5)"},
+    {"txtobt", "Enter Observed Temp. (0.5)"},
+    {"txtcg", "API at 60 Deg. F ="},
+};
+
+const FieldSpec kTable5BFields[] = {
+    {"txtobg", "Enter Observed API"},
+    {"txtobt", "Enter Observed Temp."},
+    {"txtcg", "API at 60 Deg. F ="},
+};
+
+const FieldSpec kTable53Fields[] = {
+    {"txtobg", "Enter Observed Density"},
+    {"txtobt", "Enter Observed Temp. C"},
+    {"txtcg", "Density at 15 Deg. C"},
+};
+
+void table5Gravity(FormRun &run, TemperatureDifference form)
+{
+    const double t = run.Read("txtobt");
+    const double api = run.Read("txtobg");
+    const Api60Correction corrected = ObservedApiToApi60(api, t, form);
+    DescribeApi60Correction(corrected, run.working());
+    const double shown = ShownApi60(corrected.api60);
+    run.Show("txtcg", shown);
+    run.working().add("API at 60 F shown", shown, "API", "rounded to 0.1, sign kept");
+}
+
+void table53Density(FormRun &run, DensityTable table)
+{
+    const double t = run.Read("txtobt");
+    const double observed = run.Read("txtobg");
+    const Density15Correction corrected = ObservedDensityToDensity15(observed, t, table);
+    DescribeDensity15Correction(corrected, run.working());
+    // Outside the Table 53B bands the window says so, and the density corrected for the
+    // glass alone is still shown.
+    if (corrected.outOfRange)
+        run.warnOutOfRange();
+    const double shown = RoundToPlaces(corrected.density15, 1);
+    run.Show("txtcg", shown);
+    run.working().add("Density at 15 C shown", shown, "kg/m3", "rounded to 0.1");
+}
+
+} // namespace
+
+const FormSpec kForm23{"Form23", "GRAVITY CORRECTION (TABLE 5a)", kTable5AFields};
+const FormSpec kForm24{"Form24", "GRAVITY CORRECTION (TABLE 5b)", kTable5BFields};
+const FormSpec kForm25{"Form25", "GRAVITY CORRECTION (TABLE 53a)", kTable53Fields};
+const FormSpec kForm26{"Form26", "GRAVITY CORRECTION (TABLE 53b)", kTable53Fields};
+
+FormResult Table5AGravity(const FieldTexts &texts)
+{
+    return RunForm(kForm23, texts, [](FormRun &run) { table5Gravity(run, TemperatureDifference::WholeDegrees); });
+}
+
+FormResult Table5BGravity(const FieldTexts &texts)
+{
+    return RunForm(kForm24, texts, [](FormRun &run) { table5Gravity(run, TemperatureDifference::Exact); });
+}
+
+FormResult Table53ADensity(const FieldTexts &texts)
+{
+    return RunForm(kForm25, texts, [](FormRun &run) { table53Density(run, DensityTable::Table53A); });
+}
+
+FormResult Table53BDensity(const FieldTexts &texts)
+{
+    return RunForm(kForm26, texts, [](FormRun &run) { table53Density(run, DensityTable::Table53B); });
 }
 
 } // namespace dravex

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/correction_model.h"
+#include "core/procedure.h"
 #include "core/working.h"
 
 #include <array>
@@ -148,5 +149,20 @@ Density15Correction ObservedDensityToDensity15(double observedDensity, double t,
 //   (838.5 < observed density <= 1075)", "Constant K0: 186.9696", ..., "Density at 15 C:
 //   860.291 kg/m3 (the eighth pass)"
 void DescribeDensity15Correction(const Density15Correction &correction, Working &working);
+
+// Gravity correction windows: Form23 (Table 5A) and Form24 (Table 5B) in API gravity,
+// Form25 (Table 53A) and Form26 (Table 53B) in kg/m3. Enter in txtobt reads txtobt, then
+// txtobg, and writes txtcg. Outside the Table 53B bands the out-of-range window is due and
+// the density corrected for the glass alone is still written.
+//   Form23: 35, 85.5 F -> 33 (whole degrees); Form24: 35, 85.5 F -> 33.1
+//   Form25: 850, 30 C -> 860.4; Form26: 850, 30 C -> 860.3; Form26: 1080, 40 C -> 1079.4
+extern const FormSpec kForm23;
+extern const FormSpec kForm24;
+extern const FormSpec kForm25;
+extern const FormSpec kForm26;
+FormResult Table5AGravity(const FieldTexts &texts);
+FormResult Table5BGravity(const FieldTexts &texts);
+FormResult Table53ADensity(const FieldTexts &texts);
+FormResult Table53BDensity(const FieldTexts &texts);
 
 } // namespace dravex

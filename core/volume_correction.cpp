@@ -96,6 +96,76 @@ void table6NetVolume(FormRun &run, FactorTable table)
     run.Show("txtltn", tons);
 }
 
+const FieldSpec kTable54AFields[] = {
+    {"txtapi", "Density at 15 C"},
+    {"txtem", "Temperature to 0.25 Degrees C"},
+    {"txtgv", "Gross Liters"},
+    {"txtvcf", "Volume Correction Factor"},
+    {"txtlts", "Your Net Liters at 15 C are:"},
+    {"txtbbl", "Net Barrels at 60 Deg F are:"},
+    {"txtgal", "Net Gallons at 60 F:"},
+    {"txtcm", "Cubic Meters at 15 C"},
+    {"txtlf", "LT. Factor"},
+    {"txtltn", "Long Tons Table 57"},
+};
+
+const FieldSpec kTable54BFields[] = {
+    {"txtapi", "Density at 15 C"},
+    {"txtem", "Temperature to 0.25 Degrees C"},
+    {"txtgv", "Gross Liters"},
+    {"txtvcf", "Volume Correction Factor"},
+    {"txtlts", "Your Net Litrers at 15 C are:"},
+    {"txtbbl", "Net Barrels at 60 F are:"},
+    {"txtgal", "Net Gallons at 60 F:"},
+    {"txtcm", "Cubic Meters at 15 C"},
+    {"txtlf", "LT. Factor"},
+    {"txtltn", "Long Tons Table 57"},
+};
+
+void table54NetVolume(FormRun &run, VolumeFactor (*factorOf)(double rho, double t))
+{
+    const double t = run.Read("txtem");
+    // The density field cannot change during one calculation, so one read serves the
+    // factor, the gallons factor and the long-ton factor.
+    const double rho = run.Read("txtapi");
+    const VolumeFactor factor = factorOf(rho, t);
+    DescribeVolumeFactor(factor, run.working());
+    const std::optional<double> gallonsPerLitre = GallonsPerLitre(rho);
+    // Above 1074 kg/m3 there is no gallons factor (and on Table 54B no product group):
+    // the out-of-range window, and nothing written.
+    if (factor.outOfRange() || !gallonsPerLitre)
+        run.stop({},
+                 "density " + FormatFieldNumber(rho) + " kg/m3 is above 1074: no " +
+                     (factor.outOfRange() ? "product group or gallons factor" : "gallons factor"),
+                 true);
+    Working &working = run.working();
+    working.add("Gallons factor", *gallonsPerLitre, "gal/l", "US gallons at 60 F per litre at 15 C, by density");
+    const double gross = run.Read("txtgv");
+    const double litres = NetLitres(gross, factor.vcf);
+    run.Show("txtvcf", factor.vcf);
+    const double gallons = NetGallonsFromLitres(litres, *gallonsPerLitre);
+    const double barrels = BarrelsFromGallons(gallons);
+    run.Show("txtbbl", barrels);
+    // The factor goes into txtvcf twice, before and after the barrels, on purpose: the
+    // second write is part of the window's sequence, and a record of the run keeps both.
+    run.Show("txtvcf", factor.vcf);
+    run.Show("txtlts", litres);
+    run.Show("txtgal", gallons);
+    working.add("Gross volume", gross, "l");
+    working.add("Net litres at 15 C", litres, "l", "gross x factor, rounded to whole litres");
+    working.add("Net gallons at 60 F", gallons, "gal", "litres x gallons factor, rounded to whole gallons");
+    working.add("Net barrels at 60 F", barrels, "bbl", "gallons / 42, rounded to 0.01");
+    const double ltFactor = Table57LongTonFactor(rho);
+    const double cubic = CubicMetres(litres);
+    const double tons = LongTons(ltFactor, cubic);
+    working.add("Long-ton factor", ltFactor, "LT/m3", "(density / 1000 - 0.0011) x 0.984236, cut to 4 places");
+    working.add("Cubic metres at 15 C", cubic, "m3", "litres / 1000");
+    working.add("Long tons", tons, "LT", "factor x cubic metres, rounded to 0.01");
+    run.Show("txtcm", cubic);
+    run.Show("txtlf", ltFactor);
+    run.Show("txtltn", tons);
+}
+
 } // namespace
 
 const FormSpec kForm5{"Form5", "VOLUME CORRECTION (TABLE 6a)", kTable6AFields};
@@ -109,6 +179,19 @@ FormResult Table6ANetVolume(const FieldTexts &texts)
 FormResult Table6BNetVolume(const FieldTexts &texts)
 {
     return RunForm(kForm21, texts, [](FormRun &run) { table6NetVolume(run, FactorTable::Table6B); });
+}
+
+const FormSpec kForm22{"Form22", "VOLUME CORRECTION (TABLE 54a)", kTable54AFields};
+const FormSpec kForm6{"Form6", "VOLUME CORRECTION (TABLE 54b)", kTable54BFields};
+
+FormResult Table54ANetVolume(const FieldTexts &texts)
+{
+    return RunForm(kForm22, texts, [](FormRun &run) { table54NetVolume(run, Table54AFactor); });
+}
+
+FormResult Table54BNetVolume(const FieldTexts &texts)
+{
+    return RunForm(kForm6, texts, [](FormRun &run) { table54NetVolume(run, Table54BFactor); });
 }
 
 } // namespace dravex

@@ -41,4 +41,19 @@ extern const FormSpec kForm21;
 FormResult Table6ANetVolume(const FieldTexts &texts);
 FormResult Table6BNetVolume(const FieldTexts &texts);
 
+// Volume correction in litres at 15 C: Form22 for crude oils (Table 54A), Form6 for
+// generalized products (Table 54B). Enter in txtgv reads txtem and txtapi (the density,
+// read once for every factor), then the gross litres; writes the factor, net barrels, the
+// factor again, net litres, gallons, cubic metres, the long-ton factor of Table 57 and the
+// long tons. Above 1074 kg/m3 there is no gallons factor (nor a Table 54B product group):
+// the out-of-range window, and nothing written.
+//   Form22: 850 kg/m3, 25 C, 10000 l -> 0.9915, 9915 l, 62.38 bbl, 2620 gal, 9.915 m3,
+//     LT factor 0.8355, 8.28 LT
+//   Form6: 780 kg/m3, 25 C, -10000 l -> 0.9895, 9895 l, 62.29 bbl, 2616 gal, 9.895 m3,
+//     0.7666, 7.59 LT
+extern const FormSpec kForm22;
+extern const FormSpec kForm6;
+FormResult Table54ANetVolume(const FieldTexts &texts);
+FormResult Table54BNetVolume(const FieldTexts &texts);
+
 } // namespace dravex

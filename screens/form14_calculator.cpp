@@ -135,7 +135,7 @@ void Form14::copyDisplay()
 {
     // The number without the point that ends a whole number being typed: "12." copies 12.
     QString number = Readout->text();
-    if (number.endsWith(QLatin1Char(DeskCalculator::DecimalSeparator)))
+    if (number.endsWith(QLatin1Char(DeskCalculator::kDecimalSeparator)))
         number.chop(1);
     QGuiApplication::clipboard()->setText(number);
 }

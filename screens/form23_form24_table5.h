@@ -2,56 +2,35 @@
 
 #include "screens/screen.h"
 
-class QFrame;
-
 namespace dravex {
 
-// The layout every gravity-correction window shares: observed gravity and temperature,
-// a line, the corrected gravity, and a help label below.
+// What tells the gravity-correction windows apart: their form and calculation, the help
+// text below the result, the tab order, and whether Enter in the observed gravity puts its
+// text back (Table 5A does; the others ignore that Enter).
+struct GravityLayout
+{
+    const FormSpec &form;
+    FormResult (*calculation)(const FieldTexts &texts);
+    const char *help; // translated when shown
+    const char *tabOrder[3];
+    bool enterRewritesGravity;
+};
+
+// Observed gravity and temperature, a line, the corrected gravity and a help label below:
+// Form23 and Form24 (Tables 5A and 5B, API at 60 F), Form25 and Form26 (Tables 53A and
+// 53B, density at 15 C). Only Enter in the temperature computes.
 class GravityScreen : public Screen
 {
     Q_OBJECT
 
 public:
-    struct Captions
-    {
-        QString observedGravity;     // Label1
-        QString observedTemperature; // Label2
-        QString result;              // Label3
-        QString help;                // Label4
-    };
+    GravityScreen(ScreenHost &host, const GravityLayout &layout, QWidget *parent = nullptr);
 
-    QLineEdit *txtobg;
-    QLineEdit *txtobt;
-    QLineEdit *txtcg;
-    QLabel *Label1;
-    QLabel *Label2;
-    QLabel *Label3;
-    QLabel *Label4;
-    QFrame *Line1;
-
-protected:
-    GravityScreen(ScreenHost &host, const QString &name, const QString &caption, const Captions &captions,
-                  QWidget *parent = nullptr);
-};
-
-// Observed API gravity to API gravity at 60 F: Form23 (Table 5A) takes the temperature
-// difference in whole degrees, Form24 (Table 5B) exactly. They differ besides in their
-// labels, their tab order and what Enter in the gravity field does.
-class Table5Screen : public GravityScreen
-{
-    Q_OBJECT
-
-public:
-    enum class Table { A, B };
-
-    Table5Screen(ScreenHost &host, Table table, QWidget *parent = nullptr);
+private:
+    const GravityLayout &m_layout;
 
     void txtobg_KeyPress();
     void txtobt_KeyPress();
-
-private:
-    Table m_table;
 };
 
 QWidget *makeForm23(ScreenHost &host);

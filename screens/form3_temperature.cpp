@@ -7,20 +7,19 @@
 
 namespace dravex {
 
-Form3::Form3(ScreenHost &host, QWidget *parent)
-    : Screen(host, QStringLiteral("Form3"), QStringLiteral("Temperature Conversion"), parent)
+Form3::Form3(ScreenHost &host, QWidget *parent) : Screen(host, kForm3, parent)
 {
     auto *rows = new QFormLayout;
-    txtCels = addField(rows, QStringLiteral("txtCels"), QStringLiteral("Celsius"), "Label1", &Label1);
-    txtFah = addField(rows, QStringLiteral("txtFah"), QStringLiteral("Fahrenheit"), "Label2", &Label2);
+    QLineEdit *txtCels = addField(rows, "txtCels", "Label1");
+    QLineEdit *txtFah = addField(rows, "txtFah", "Label2");
     content()->addLayout(rows);
 
-    Label3 = makeLabel(QStringLiteral("Label3"),
-                       QStringLiteral("Press Enter after you have entered a temperature.  Re-enter a temperature "
-                                      "if you desire to continue.   Temperatures may be entered in either block."));
-    Label3->setTextFormat(Qt::PlainText);
-    Label3->setWordWrap(true);
-    content()->addWidget(Label3);
+    QLabel *help = makeLabel(QStringLiteral("Label3"),
+                             tr("Press Enter after you have entered a temperature.  Re-enter a temperature "
+                                "if you desire to continue.   Temperatures may be entered in either block."));
+    help->setTextFormat(Qt::PlainText);
+    help->setWordWrap(true);
+    content()->addWidget(help);
     setMinimumWidth(320);
 
     setTabChain({txtCels, txtFah});
@@ -30,18 +29,12 @@ Form3::Form3(ScreenHost &host, QWidget *parent)
 
 void Form3::txtCels_KeyPress()
 {
-    calculate([this] {
-        const double celsius = ReadFieldNumber(txtCels);
-        ShowFieldNumber(txtFah, CelsiusToFahrenheit(celsius));
-    });
+    run(TemperatureFromCelsius);
 }
 
 void Form3::txtFah_KeyPress()
 {
-    calculate([this] {
-        const double fahrenheit = ReadFieldNumber(txtFah);
-        ShowFieldNumber(txtCels, FahrenheitToCelsius(fahrenheit).celsius);
-    });
+    run(TemperatureFromFahrenheit);
 }
 
 QWidget *makeForm3(ScreenHost &host)

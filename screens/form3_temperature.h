@@ -12,14 +12,9 @@ class Form3 : public Screen
 public:
     explicit Form3(ScreenHost &host, QWidget *parent = nullptr);
 
+private:
     void txtCels_KeyPress();
     void txtFah_KeyPress();
-
-    QLabel *Label1;
-    QLineEdit *txtCels;
-    QLabel *Label2;
-    QLineEdit *txtFah;
-    QLabel *Label3;
 };
 
 QWidget *makeForm3(ScreenHost &host);

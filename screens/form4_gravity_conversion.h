@@ -13,17 +13,10 @@ class Form4 : public Screen
 public:
     explicit Form4(ScreenHost &host, QWidget *parent = nullptr);
 
+private:
     void txtapi_KeyPress();
     void txtden_KeyPress();
     void txtspe_KeyPress();
-
-    QLabel *Label1;
-    QLineEdit *txtapi;
-    QLabel *Label2;
-    QLineEdit *txtden;
-    QLabel *Label3;
-    QLineEdit *txtspe;
-    QLabel *Label4;
 };
 
 QWidget *makeForm4(ScreenHost &host);

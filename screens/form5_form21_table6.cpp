@@ -9,25 +9,27 @@ namespace dravex {
 
 namespace {
 
-const Table6Layout kForm5Layout{
-    kForm5, Table6ANetVolume, {"txtapi", "txtem", "txtgv", "txtvcf", "txtbbl", "txtgal", "txtltn", "txtlf"}};
-const Table6Layout kForm21Layout{
-    kForm21, Table6BNetVolume, {"txtlf", "txtltn", "txtgal", "txtbbl", "txtvcf", "txtgv", "txtem", "txtapi"}};
+constexpr const char *kTable6Results[] = {"txtvcf", "txtbbl", "txtgal", "txtlf", "txtltn"};
+constexpr const char *kForm5TabOrder[] = {"txtapi", "txtem", "txtgv", "txtvcf", "txtbbl", "txtgal", "txtltn", "txtlf"};
+constexpr const char *kForm21TabOrder[] = {"txtlf", "txtltn", "txtgal", "txtbbl", "txtvcf", "txtgv", "txtem", "txtapi"};
+
+const VolumeLayout kForm5Layout{kForm5, Table6ANetVolume, kTable6Results, kForm5TabOrder};
+const VolumeLayout kForm21Layout{kForm21, Table6BNetVolume, kTable6Results, kForm21TabOrder};
 
 } // namespace
 
-Table6Screen::Table6Screen(ScreenHost &host, const Table6Layout &layout, QWidget *parent)
+VolumeCorrectionScreen::VolumeCorrectionScreen(ScreenHost &host, const VolumeLayout &layout, QWidget *parent)
     : Screen(host, layout.form, parent), m_layout(layout)
 {
     const TwoColumns columns = addTwoColumns();
     for (const char *name : {"txtapi", "txtem", "txtgv"})
         addField(columns.inputs, name);
-    for (const char *name : {"txtvcf", "txtbbl", "txtgal", "txtlf", "txtltn"})
+    for (const char *name : m_layout.results)
         addField(columns.results, name);
     field("txtlf")->setMaximumWidth(100);
 
-    auto *disclaimer = makeLabel(QString(), QStringLiteral(
-        "Not responsible for errors as there are different tables and methods of calculations."));
+    auto *disclaimer = makeLabel(
+        QString(), tr("Not responsible for errors as there are different tables and methods of calculations."));
     disclaimer->setWordWrap(true);
     content()->addWidget(disclaimer);
 
@@ -37,25 +39,25 @@ Table6Screen::Table6Screen(ScreenHost &host, const Table6Layout &layout, QWidget
     setTabChain(chain);
     addWorkingPanel();
 
-    // Enter in the gravity and temperature fields has no visible effect.
+    // Enter in the gravity (or density) and temperature fields has no visible effect.
     onEnter(field("txtapi"), [] {});
     onEnter(field("txtem"), [] {});
     onEnter(field("txtgv"), [this] { txtgv_KeyPress(); });
 }
 
-void Table6Screen::txtgv_KeyPress()
+void VolumeCorrectionScreen::txtgv_KeyPress()
 {
     run(m_layout.calculation);
 }
 
 QWidget *makeForm5(ScreenHost &host)
 {
-    return new Table6Screen(host, kForm5Layout);
+    return new VolumeCorrectionScreen(host, kForm5Layout);
 }
 
 QWidget *makeForm21(ScreenHost &host)
 {
-    return new Table6Screen(host, kForm21Layout);
+    return new VolumeCorrectionScreen(host, kForm21Layout);
 }
 
 } // namespace dravex

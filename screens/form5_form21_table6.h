@@ -2,28 +2,33 @@
 
 #include "screens/screen.h"
 
+#include <span>
+
 namespace dravex {
 
-// What tells the two volume-correction windows in barrels apart: their form and
-// calculation, and the tab order (Table 6B's runs from the results back to the gravity).
-struct Table6Layout
+// What tells the volume-correction windows apart: their form and calculation, the result
+// column top to bottom, and the tab order (most do not follow the reading order). The
+// inputs are always the gravity or density, the temperature and the gross volume.
+struct VolumeLayout
 {
     const FormSpec &form;
     FormResult (*calculation)(const FieldTexts &texts);
-    const char *tabOrder[8];
+    std::span<const char *const> results;
+    std::span<const char *const> tabOrder;
 };
 
-// Volume correction in barrels at 60 F: Form5 for crude oils (Table 6A), Form21 for
-// generalized products (Table 6B).
-class Table6Screen : public Screen
+// Volume correction of a gross volume to net at the base temperature: in barrels at 60 F
+// (Form5, Table 6A; Form21, Table 6B) and in litres at 15 C (Form22, Table 54A; Form6,
+// Table 54B). Enter in the gross volume computes.
+class VolumeCorrectionScreen : public Screen
 {
     Q_OBJECT
 
 public:
-    Table6Screen(ScreenHost &host, const Table6Layout &layout, QWidget *parent = nullptr);
+    VolumeCorrectionScreen(ScreenHost &host, const VolumeLayout &layout, QWidget *parent = nullptr);
 
 private:
-    const Table6Layout &m_layout;
+    const VolumeLayout &m_layout;
 
     void txtgv_KeyPress();
 };

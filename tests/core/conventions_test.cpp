@@ -240,5 +240,20 @@ TEST(CheckedArithmetic, DivideAndFinite)
     EXPECT_THROW(Finite(std::nan("")), CalcFault);
 }
 
+TEST(CheckedArithmetic, SixteenBitsHoldTheirRangeOnly)
+{
+    EXPECT_EQ(CheckedInt16(181.0 * 181), 32761);
+    EXPECT_EQ(CheckedInt16(-32768), -32768);
+    EXPECT_EQ(CheckedInt16(-2.9), -2);
+    for (const double beyond : {182.0 * 182, 32768.0, -32769.0, std::nan(""), HUGE_VAL}) {
+        try {
+            CheckedInt16(beyond, "Operand count");
+            ADD_FAILURE() << beyond;
+        } catch (const CalcFault &fault) {
+            EXPECT_EQ(fault.message(), "Operand count: Overflow: a value is too large to calculate with") << beyond;
+        }
+    }
+}
+
 } // namespace
 } // namespace dravex

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -83,55 +84,74 @@ TEST(GravityConversion, BandsHaveTheirOwnLimits)
     EXPECT_EQ(GravityConversionAlpha(2000).alpha, 0);
 }
 
-TEST(GravityConversion, FromApiWritesDensityThenSpecificGravity)
+// The texts a run of the gravity-conversion window wrote, in order, as "field=text".
+std::vector<std::string> writes(const FormResult &r)
 {
+    std::vector<std::string> out;
+    for (const FieldText &w : r.writes)
+        out.push_back(w.field + "=" + w.text);
+    return out;
+}
+
+bool workingHas(const FormResult &r, const std::string &line)
+{
+    return std::find(r.working.begin(), r.working.end(), line) != r.working.end();
+}
+
+TEST(GravityConversion, FromApiWritesDensityReadsItBackThenSpecificGravity)
+{
+    using Writes = std::vector<std::string>;
     const struct
     {
-        double api;
-        const char *density60;
-        ProductGroup group;
-        const char *density;
-        const char *sg;
+        const char *api;
+        Writes writes;
+        const char *group;
     } cases[] = {
-        {30, "875.295343653251", ProductGroup::FuelOils, "875.6", "0.8745"},
-        {50, "778.844066115703", ProductGroup::TransitionZone, "779.3", "0.7782"},
-        {60, "738.17335770235", ProductGroup::Gasolines, "738.8", "0.7377"},
+        {"30", {"txtden=875.295343653251", "txtden=875.6", "txtspe=0.8745"}, "fuel oils (787.52 <= density < 1074.98)"},
+        {"50", {"txtden=778.844066115703", "txtden=779.3", "txtspe=0.7782"}, "transition zone (769.94 <= density < 787.52)"},
+        {"60", {"txtden=738.17335770235", "txtden=738.8", "txtspe=0.7377"}, "gasolines (density < 769.94)"},
     };
     for (const auto &c : cases) {
-        const GravityConversion r = ConvertFromApi(c.api);
-        EXPECT_EQ(shown(r.density60), c.density60) << c.api;
-        EXPECT_EQ(r.alpha.group, c.group) << c.api;
-        EXPECT_EQ(shown(r.density), c.density) << c.api;
-        EXPECT_EQ(shown(r.specificGravity), c.sg) << c.api;
+        const FormResult r = GravityFromApi({{"txtapi", c.api}, {"txtden", "1"}, {"txtspe", "2"}});
+        EXPECT_TRUE(r.completed()) << c.api;
+        EXPECT_EQ(writes(r), c.writes) << c.api;
+        EXPECT_TRUE(workingHas(r, std::string("Product group: ") + c.group)) << c.api;
     }
-    EXPECT_EQ(shown(ConvertFromApi(30).alpha.alpha), "0.000444159567786109");
-    EXPECT_THROW(ConvertFromApi(-131.5), CalcFault);
+    EXPECT_TRUE(workingHas(GravityFromApi({{"txtapi", "30"}}),
+                           "Expansion coefficient: 0.000444159567786109 (103.872 / density^2 + 0.2701 / density)"));
+    const FormResult bad = GravityFromApi({{"txtapi", "-131.5"}});
+    EXPECT_EQ(bad.fault, CalcFault::Kind::DivisionByZero);
+    EXPECT_TRUE(bad.writes.empty());
 }
 
 TEST(GravityConversion, ToApiKeepsTheSignOfTheGravity)
 {
+    using Writes = std::vector<std::string>;
     const struct
     {
         const char *name;
-        GravityConversion r;
-        const char *api;
-        const char *density;
-        const char *sg;
+        FormResult r;
+        Writes writes;
     } cases[] = {
-        {"density 850", ConvertFromDensity(850), "34.9", "850", "0.8489"},
-        {"no group from 1074.98", ConvertFromDensity(1074.98), "0.1", "1074.98", "1.07388"},
-        {"below zero API", ConvertFromDensity(1100), "-2.9", "1100", "1.0989"},
-        {"between -0.05 and 0 shows 0", ConvertFromDensity(1076.2), "0", "1076.2", "1.0751"},
-        {"specific gravity 0.85", ConvertFromSpecificGravity(0.85), "34.7", "851.1", "0.85"},
+        {"density 850", GravityFromDensity({{"txtden", "850"}}), {"txtapi=34.9", "txtspe=0.8489"}},
+        {"no group from 1074.98", GravityFromDensity({{"txtden", "1074.98"}}), {"txtapi=0.1", "txtspe=1.07388"}},
+        {"below zero API", GravityFromDensity({{"txtden", "1100"}}), {"txtapi=-2.9", "txtspe=1.0989"}},
+        {"between -0.05 and 0 shows 0", GravityFromDensity({{"txtden", "1076.2"}}), {"txtapi=0", "txtspe=1.0751"}},
+        {"specific gravity 0.85", GravityFromSpecificGravity({{"txtspe", "0.85"}}), {"txtden=851.1", "txtapi=34.7"}},
     };
     for (const auto &c : cases) {
-        EXPECT_EQ(shown(c.r.api), c.api) << c.name;
-        EXPECT_EQ(shown(c.r.density), c.density) << c.name;
-        EXPECT_EQ(shown(c.r.specificGravity), c.sg) << c.name;
+        EXPECT_TRUE(c.r.completed()) << c.name;
+        EXPECT_EQ(writes(c.r), c.writes) << c.name;
     }
     EXPECT_EQ(shown(Api60FromDensity15(850).api), "34.8061152941177");
-    EXPECT_THROW(ConvertFromDensity(0), CalcFault);
-    EXPECT_THROW(ConvertFromSpecificGravity(-0.0011), CalcFault);
+    // A fault stops the run where it happens: the density written before it stays.
+    const FormResult zero = GravityFromDensity({{"txtden", "0"}});
+    EXPECT_EQ(zero.fault, CalcFault::Kind::DivisionByZero);
+    EXPECT_TRUE(zero.writes.empty());
+    const FormResult offset = GravityFromSpecificGravity({{"txtspe", "-0.0011"}});
+    EXPECT_EQ(offset.fault, CalcFault::Kind::DivisionByZero);
+    EXPECT_EQ(writes(offset), Writes{"txtden=0"});
+    EXPECT_EQ(GravityFromSpecificGravity({{"txtspe", ""}}).notice, "Specific at 15 Deg. C: no number entered");
 }
 
 // Each band's own limits and formula, the values before and after the rounding.

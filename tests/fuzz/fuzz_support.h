@@ -21,23 +21,23 @@ public:
     // time, a field's text parsed as a screen would; either way what a screen could pass.
     double number()
     {
-        if (takeByte() & 1) {
-            double x = 0;
-            std::uint8_t bytes[sizeof x] = {};
-            for (auto &b : bytes)
-                b = takeByte();
-            std::memcpy(&x, bytes, sizeof x);
-            return x;
-        }
-        std::string text;
-        const std::size_t length = takeByte() % 24;
-        for (std::size_t i = 0; i < length; ++i)
-            text += static_cast<char>(takeByte());
+        if (takeByte() & 1)
+            return rawDouble();
         try {
-            return ParseFieldNumber(text);
+            return ParseFieldNumber(rawText());
         } catch (const CalcFault &) {
             return 0;
         }
+    }
+
+    // What a field could hold: any bytes or, half of the time, a double's shown form.
+    std::string fieldText()
+    {
+        if (takeByte() & 1) {
+            const double x = rawDouble();
+            return std::isfinite(x) ? FormatFieldNumber(x) : std::string();
+        }
+        return rawText();
     }
 
     std::uint8_t takeByte()
@@ -48,6 +48,25 @@ public:
     }
 
 private:
+    double rawDouble()
+    {
+        double x = 0;
+        std::uint8_t bytes[sizeof x] = {};
+        for (auto &b : bytes)
+            b = takeByte();
+        std::memcpy(&x, bytes, sizeof x);
+        return x;
+    }
+
+    std::string rawText()
+    {
+        std::string text;
+        const std::size_t length = takeByte() % 24;
+        for (std::size_t i = 0; i < length; ++i)
+            text += static_cast<char>(takeByte());
+        return text;
+    }
+
     const std::uint8_t *m_data;
     std::size_t m_size;
     std::size_t m_pos = 0;

@@ -5,6 +5,7 @@
 #include "shell/window_registry.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QStringList>
 #include <QTest>
@@ -65,6 +66,13 @@ T *control(QWidget *window, const char *name)
 inline QString text(QWidget *window, const char *name)
 {
     return control(window, name)->text();
+}
+
+// The notice line of a window: the fault or stop of its last calculation, empty after one
+// that completed.
+inline QString noticeText(QWidget *window)
+{
+    return control<QLabel>(window, "notice")->text();
 }
 
 // Replaces a field's text by typing it, the way a user does.

@@ -1,0 +1,127 @@
+// What every window shares, in one table: its objectName, caption, the control that has
+// the focus when it opens and the order Tab visits its controls in.
+#include "test_support.h"
+
+using namespace dravex::test;
+
+namespace {
+
+// A control as the table names it: its objectName, and for a control array (the
+// calculator's keys) the index as well, "Number7".
+QString controlName(const QWidget *c)
+{
+    const QVariant index = c->property("index");
+    return index.isValid() ? c->objectName() + index.toString() : c->objectName();
+}
+
+// The controls Tab visits from the first focus until it comes back to it (the first is
+// listed again), or nothing for a window without a first focus.
+QStringList tabCycle(QWidget *window)
+{
+    QStringList names;
+    QWidget *first = window->focusWidget();
+    QWidget *w = first;
+    while (w && names.size() < 40) {
+        names << controlName(w);
+        do
+            w = w->nextInFocusChain();
+        while (w != first && (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(window) || !w->isEnabled() ||
+                              w->objectName().isEmpty()));
+        if (w == first) {
+            names << controlName(w);
+            break;
+        }
+    }
+    return names;
+}
+
+} // namespace
+
+class WindowFactsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void caption_first_focus_and_tab_order_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QStringList>("order"); // from the first focus back to it
+        const auto row = [](const char *form, const char *caption, const QStringList &order) {
+            QTest::newRow(form) << form << caption << order;
+        };
+        row("Form1", "DRAVEX", {});
+        row("Form2", "Introduction", {"Command1", "Command1"});
+        row("Form3", "Temperature Conversion", {"txtCels", "txtFah", "txtCels"});
+        row("Form4", "GRAVITY CONVERSION", {"txtapi", "txtden", "txtspe", "working", "txtapi"});
+        row("Form5", "VOLUME CORRECTION (TABLE 6a)",
+            {"txtapi", "txtem", "txtgv", "txtvcf", "txtbbl", "txtgal", "txtltn", "txtlf", "working", "txtapi"});
+        row("Form6", "VOLUME CORRECTION (TABLE 54b)",
+            {"txtbbl", "txtapi", "txtem", "txtgv", "txtvcf", "txtlts", "txtgal", "txtltn", "txtlf", "txtcm", "working",
+             "txtbbl"});
+        row("Form7", "WEDGE CALCULATIONS",
+            {"txtvl", "txttl", "txttw", "txtbhd", "txtfdt", "txtadt", "txttdp", "txtinn", "txtrob", "Option1",
+             "Option2", "txtmes", "working", "txtvl"});
+        row("Form8", "AVERAGE GRAVITY",
+            {"txtt1", "txtt2", "txtt3", "txtt4", "txtt5", "txtv1", "txtv2", "txtv3", "txtv4", "txtt1"});
+        row("Form9", "STOP GAUGE",
+            {"Option1", "Option2", "txtbm", "txtgv", "txtapi", "txtem", "txtstp", "working", "Option1"});
+        row("Form10", "FSII INJECTION CALCULATIONS",
+            {"txtqtb", "txtflt", "txtfis", "txtgfs", "txterd", "Command1", "txtqtb"});
+        row("Form11", "STATIC DISSIPATOR ADDITIVE (SDA)", {"txtqti", "txtilr", "txtmix", "txtprd", "txterw", "txtqti"});
+        row("Form12", "CORROSION INHIBITOR (CI)",
+            {"txtqpt", "txtscg", "txtami", "Option1", "Option2", "Option3", "List1", "txtqan", "txtqpt"});
+        row("Form13", "HELP", {"helpText", "findText", "home", "helpText"});
+        row("Form14", "CALCULATOR",
+            {"Readout",   "Number7",   "Number8",   "Number9",   "Cancel",    "CancelEntry", "Number4",
+             "Number5",   "Number6",   "Operator1", "Operator3", "Number1",   "Number2",     "Number3",
+             "Operator2", "Operator0", "Number0",   "Decimal",   "Operator4", "Percent",     "Readout"});
+        row("Form15", "ERROR", {});
+        row("Form16", "FSII INJECTION CALCULATIONS", {"txterd", "Command1", "txtqfi", "txtpir", "txtfsi", "txterd"});
+        row("Form17", "FSII HELP", {});
+        row("Form18", "STATIC DISSAPATOR ADDITIVE (SDA)", {"txtqti", "txtilr", "txterw", "txtmix", "txtprd", "txtqti"});
+        row("Form19", "METAL DEACTIVATOR (DMD-2)", {"txtbbl", "txtdmd", "txtbbl"});
+        row("Form20", "THEORETICAL DENSITY", {"txtv1", "txtd3", "txtd1", "txtd2", "txtv2", "Command1", "txtv1"});
+        row("Form21", "VOLUME CORRECTION (TABLE 6b)",
+            {"txtlf", "txtltn", "txtgal", "txtbbl", "txtvcf", "txtgv", "txtem", "txtapi", "working", "txtlf"});
+        row("Form22", "VOLUME CORRECTION (TABLE 54a)",
+            {"txtlf", "txtltn", "txtgal", "txtlts", "txtvcf", "txtgv", "txtem", "txtapi", "txtbbl", "txtcm", "working",
+             "txtlf"});
+        row("Form23", "GRAVITY CORRECTION (TABLE 5a)", {"txtobg", "txtobt", "txtcg", "working", "txtobg"});
+        row("Form24", "GRAVITY CORRECTION (TABLE 5b)", {"txtcg", "txtobt", "txtobg", "working", "txtcg"});
+        row("Form25", "GRAVITY CORRECTION (TABLE 53a)", {"txtcg", "txtobt", "txtobg", "working", "txtcg"});
+        row("Form26", "GRAVITY CORRECTION (TABLE 53b)", {"txtcg", "txtobt", "txtobg", "working", "txtcg"});
+    }
+
+    void caption_first_focus_and_tab_order()
+    {
+        QFETCH(QString, form);
+        QFETCH(QString, caption);
+        QFETCH(QStringList, order);
+        Program program;
+        QWidget *w = program.show(form);
+        QVERIFY(w);
+        QCOMPARE(w->objectName(), form);
+        QCOMPARE(w->windowTitle(), caption);
+        // The first in the table has the focus when the window opens.
+        QCOMPARE(tabCycle(w), order);
+        QVERIFY(w->sizeHint().width() <= 1366 && w->sizeHint().height() <= 768);
+    }
+
+    // Each row above is a window of the program, and every window has a row.
+    void covers_every_window()
+    {
+        QStringList names{"Form1", "Form2", "Form13", "Form15"};
+        for (const auto &[name, factory] : dravex::AllScreens())
+            names << name;
+        names.sort();
+        QStringList expected;
+        for (int i = 1; i <= 26; ++i)
+            expected << QStringLiteral("Form%1").arg(i);
+        expected.sort();
+        QCOMPARE(names, expected);
+    }
+};
+
+QTEST_MAIN(WindowFactsTest)
+#include "window_facts_test.moc"
