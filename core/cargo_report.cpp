@@ -412,6 +412,9 @@ ReportResult Recompute(const CargoReport &report)
         } catch (const CalcFault &fault) {
             runner.stop(fault.message());
         }
+        // A stopped row shows its notice in place of its figures, none half done.
+        if (out.stopped)
+            out.figures = {};
     }
 
     std::vector<Sums> gradeSums(result.grades.size());
