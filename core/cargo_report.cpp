@@ -82,8 +82,16 @@ class RowRunner
 {
 public:
     RowRunner(const CargoReport &report, const TankRow &row, RowResult &out)
-        : m_report(report), m_row(row), m_out(out), m_tables(TablesFor(report.edition, report.units))
+        : m_report(report), m_row(row), m_out(out), m_trace(traceOf(out)),
+          m_tables(TablesFor(report.edition, report.units))
     {
+    }
+
+    static RowTrace &traceOf(RowResult &out)
+    {
+        if (!out.detail)
+            out.detail = std::make_shared<RowTrace>();
+        return *out.detail;
     }
 
     // Reads and checks the typed cells; false when the row cannot be computed.
@@ -134,7 +142,7 @@ public:
     {
         const std::string unit = m_report.units == UnitSystem::US ? "bbl" : "m3";
         const int t = static_cast<int>(*in.type);
-        m_out.working.push_back("Gross observed volume: " + FormatFieldNumber(in.total) + " " + unit + " - " +
+        m_trace.working.push_back("Gross observed volume: " + FormatFieldNumber(in.total) + " " + unit + " - " +
                                 FormatFieldNumber(in.freeWater) + " " + unit + " free water = " +
                                 in.grossObservedText + " " + unit);
 
@@ -145,14 +153,14 @@ public:
                 stop(std::string(m_tables.gravityTable[t]) + " is not available in this version");
                 return;
             }
-            m_out.gravityForm = calc->form;
-            m_out.gravityInputs = {{"txtobg", m_row[TankColumn::ObservedGravity]},
+            m_trace.gravityForm = calc->form;
+            m_trace.gravityInputs = {{"txtobg", m_row[TankColumn::ObservedGravity]},
                                    {"txtobt", m_row[TankColumn::ObservedGravityTemp]}};
-            m_out.gravity = calc->run(m_out.gravityInputs);
-            const FormResult &g = *m_out.gravity;
-            m_out.working.push_back(std::string(m_tables.gravityTable[t]) + " (" + std::string(calc->form->name) +
+            m_trace.gravity = calc->run(m_trace.gravityInputs);
+            const FormResult &g = *m_trace.gravity;
+            m_trace.working.push_back(std::string(m_tables.gravityTable[t]) + " (" + std::string(calc->form->name) +
                                     "):");
-            m_out.working.insert(m_out.working.end(), g.working.begin(), g.working.end());
+            m_trace.working.insert(m_trace.working.end(), g.working.begin(), g.working.end());
             const std::string *corrected = g.written("txtcg");
             if (!g.completed() || g.outOfRange || !corrected) {
                 stop(g.notice.empty() ? std::string(m_tables.gravityTable[t]) + ": observed gravity out of range"
@@ -168,17 +176,17 @@ public:
             stop(std::string(m_tables.volumeTable[t]) + " is not available in this version");
             return;
         }
-        m_out.volumeForm = calc->form;
+        m_trace.volumeForm = calc->form;
         const std::string grossText = m_report.units == UnitSystem::US
                                           ? in.grossObservedText
                                           : FormatFieldNumber(in.grossObserved * 1000); // litres
-        m_out.volumeInputs = {{"txtapi", gravityText}, {"txtem", temperatureText}, {"txtgv", grossText}};
-        m_out.volume = calc->run(m_out.volumeInputs);
-        const FormResult &v = m_out.volume;
-        m_out.working.push_back(std::string(m_tables.volumeTable[t]) + " (" + std::string(calc->form->name) +
+        m_trace.volumeInputs = {{"txtapi", gravityText}, {"txtem", temperatureText}, {"txtgv", grossText}};
+        m_trace.volume = calc->run(m_trace.volumeInputs);
+        const FormResult &v = m_trace.volume;
+        m_trace.working.push_back(std::string(m_tables.volumeTable[t]) + " (" + std::string(calc->form->name) +
                                 "), gravity " + gravityText + ", temperature " + temperatureText + ", gross " +
                                 grossText + (m_report.units == UnitSystem::US ? " bbl" : " L") + ":");
-        m_out.working.insert(m_out.working.end(), v.working.begin(), v.working.end());
+        m_trace.working.insert(m_trace.working.end(), v.working.begin(), v.working.end());
         if (!v.completed() || v.outOfRange) {
             stop(v.notice.empty() ? std::string(m_tables.volumeTable[t]) + ": gravity out of the table's range"
                                   : v.notice);
@@ -202,14 +210,14 @@ public:
             if (m_report.units == UnitSystem::US) {
                 const double longTons = ParseFieldNumber(*v.written("txtltn"));
                 tons = MetricTonsFromLongTons(longTons);
-                m_out.working.push_back("Metric tons in air: " + FormatFieldNumber(longTons) + " LT x " +
+                m_trace.working.push_back("Metric tons in air: " + FormatFieldNumber(longTons) + " LT x " +
                                         FormatFieldNumber(kMetricTonsPerLongTon) + " = " + FormatFieldNumber(tons) +
                                         " t (rounded to 0.001)");
             } else {
                 const double cubic = ParseFieldNumber(*v.written("txtcm"));
                 const double density = ParseFieldNumber(gravityText);
                 tons = MetricTonsInAir(cubic, density);
-                m_out.working.push_back("Metric tons in air: " + FormatFieldNumber(cubic) + " m3 x (" +
+                m_trace.working.push_back("Metric tons in air: " + FormatFieldNumber(cubic) + " m3 x (" +
                                         FormatFieldNumber(density) + " - 1.1) kg/m3 / 1000 = " +
                                         FormatFieldNumber(tons) + " t (rounded to 0.001)");
             }
@@ -222,7 +230,7 @@ public:
     void stop(const std::string &notice)
     {
         note(notice);
-        m_out.working.push_back("Stopped: " + notice);
+        m_trace.working.push_back("Stopped: " + notice);
     }
 
 private:
@@ -255,6 +263,7 @@ private:
     const CargoReport &m_report;
     const TankRow &m_row;
     RowResult &m_out;
+    RowTrace &m_trace;
     const ReportTables &m_tables;
 };
 
@@ -344,8 +353,28 @@ std::string RowName(const CargoReport &report, std::size_t row)
     return name.empty() ? "row " + std::to_string(row + 1) : name;
 }
 
-ReportResult Recompute(const CargoReport &report)
+namespace {
+
+// What a row's result depends on besides its texts: units, edition, the temperature used.
+std::string rowKey(const CargoReport &report, const TankRow &row, const std::string &temperatureUsed)
 {
+    std::string key;
+    key += static_cast<char>('0' + static_cast<int>(report.units));
+    key += static_cast<char>('0' + static_cast<int>(report.edition));
+    key += static_cast<char>('0' + static_cast<int>(report.vcfMethod));
+    key += temperatureUsed;
+    for (const std::string &cell : row.cells) {
+        key += '\x1f';
+        key += cell;
+    }
+    return key;
+}
+
+using RowCache = std::unordered_map<std::string, RowResult>;
+
+ReportResult compute(const CargoReport &report, RowCache *cache)
+{
+    RowCache next;
     ReportResult result;
     const std::size_t n = report.rows.size();
     result.rows.resize(n);
@@ -373,7 +402,7 @@ ReportResult Recompute(const CargoReport &report)
             out.notice = fault.message();
         }
         if (!ready[i])
-            out.working.push_back("Stopped: " + out.notice);
+            RowRunner::traceOf(out).working.push_back("Stopped: " + out.notice);
     }
 
     // The average-temperature method: each grade's volume-weighted temperature over its
@@ -399,6 +428,17 @@ ReportResult Recompute(const CargoReport &report)
         if (!ready[i])
             continue;
         RowResult &out = result.rows[i];
+        std::string key;
+        if (cache) {
+            key = rowKey(report, report.rows[i],
+                         report.vcfMethod == VcfMethod::PerTank ? std::string() : gradeTemperature[gradeOf[i]]);
+            const auto found = cache->find(key);
+            if (found != cache->end()) {
+                out = found->second;
+                next.try_emplace(std::move(key), out);
+                continue;
+            }
+        }
         RowRunner runner(report, report.rows[i], out);
         try {
             if (report.vcfMethod == VcfMethod::PerTank) {
@@ -406,7 +446,8 @@ ReportResult Recompute(const CargoReport &report)
             } else if (gradeTemperature[gradeOf[i]].empty()) {
                 runner.stop("No volume to weight the grade's average temperature with");
             } else {
-                out.working.push_back("Grade average temperature (volume-weighted): " + gradeTemperature[gradeOf[i]]);
+                RowRunner::traceOf(out).working.push_back("Grade average temperature (volume-weighted): " +
+                                                          gradeTemperature[gradeOf[i]]);
                 runner.run(inputs[i], gradeTemperature[gradeOf[i]]);
             }
         } catch (const CalcFault &fault) {
@@ -415,7 +456,11 @@ ReportResult Recompute(const CargoReport &report)
         // A stopped row shows its notice in place of its figures, none half done.
         if (out.stopped)
             out.figures = {};
+        if (cache)
+            next.try_emplace(std::move(key), out);
     }
+    if (cache)
+        *cache = std::move(next);
 
     std::vector<Sums> gradeSums(result.grades.size());
     Sums all;
@@ -438,6 +483,24 @@ ReportResult Recompute(const CargoReport &report)
         finishTotal(result.grades[g], gradeSums[g], report.units);
     finishTotal(result.overall, all, report.units);
     return result;
+}
+
+} // namespace
+
+const RowTrace &RowResult::trace() const
+{
+    static const RowTrace kNone;
+    return detail ? *detail : kNone;
+}
+
+ReportResult Recompute(const CargoReport &report)
+{
+    return compute(report, nullptr);
+}
+
+ReportResult ReportRecomputer::operator()(const CargoReport &report)
+{
+    return compute(report, &m_rows);
 }
 
 std::string TankColumnHead(TankColumn c, UnitSystem units)

@@ -3,9 +3,11 @@
 #include "core/procedure.h"
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace dravex {
@@ -121,6 +123,21 @@ double MetricTonsFromLongTons(double longTons);
 //   MetricTonsInAir(9.915, 850) == 8.417
 double MetricTonsInAir(double cubicMetres, double density15);
 
+// How a row was computed: the texts each table window was run on and what it did, and
+// every step in order (gross observed, the gravity window's working, the volume window's,
+// metric tons; or where it stopped). Shared between successive results of unchanged rows.
+struct RowTrace
+{
+    const FormSpec *volumeForm = nullptr;
+    FieldTexts volumeInputs;
+    FormResult volume;
+    // With an observed pair: the gravity window's run.
+    const FormSpec *gravityForm = nullptr;
+    FieldTexts gravityInputs;
+    std::optional<FormResult> gravity;
+    std::vector<std::string> working;
+};
+
 struct RowResult
 {
     bool blank = true;
@@ -129,21 +146,13 @@ struct RowResult
     std::string notice;
     // Typed cells that hold no usable value (bit per TankColumn).
     unsigned badCells = 0;
+    // Empty when the row stopped.
     std::array<std::string, kResultColumns> figures;
-    // The texts the volume window was run on, and its result; the gravity window's run
-    // when the row gives an observed pair.
-    const FormSpec *volumeForm = nullptr;
-    FieldTexts volumeInputs;
-    FormResult volume;
-    const FormSpec *gravityForm = nullptr;
-    FieldTexts gravityInputs;
-    std::optional<FormResult> gravity;
-    // Every step in order: gross observed, the gravity window's working, the volume
-    // window's, metric tons; or where it stopped.
-    std::vector<std::string> working;
+    std::shared_ptr<RowTrace> detail;
 
     const std::string &figure(ResultColumn c) const { return figures[static_cast<int>(c)]; }
     bool bad(TankColumn c) const { return badCells & (1u << static_cast<int>(c)); }
+    const RowTrace &trace() const;
 };
 
 // Sums over the rows that completed; rows that stopped are named, not counted.
@@ -171,6 +180,18 @@ std::string RowName(const CargoReport &report, std::size_t row);
 
 // Every row, grade and overall total from the typed texts. Never throws for any input.
 ReportResult Recompute(const CargoReport &report);
+
+// Recomputation after edits: a row whose texts, units, edition and temperature used are
+// as at the last call keeps its result, so an edited cell reruns its row (or its grade's
+// rows, with the average-temperature method) and the totals. Equal to Recompute.
+class ReportRecomputer
+{
+public:
+    ReportResult operator()(const CargoReport &report);
+
+private:
+    std::unordered_map<std::string, RowResult> m_rows;
+};
 
 // Column heads as files and printouts show them, with the unit of the report:
 // "Total observed (bbl)", "VCF".

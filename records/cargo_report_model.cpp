@@ -54,7 +54,7 @@ QString headFor(int column, UnitSystem units)
 
 CargoReportModel::CargoReportModel(QUndoStack *undo, QObject *parent) : QAbstractTableModel(parent), m_undo(undo)
 {
-    m_result = Recompute(m_report);
+    m_result = m_recompute(m_report);
 }
 
 void CargoReportModel::setReport(const CargoReport &report)
@@ -84,7 +84,7 @@ void CargoReportModel::assign(CargoReport report)
         beginRemoveRows({}, after, before - 1);
     const bool headsChange = report.units != m_report.units;
     m_report = std::move(report);
-    m_result = Recompute(m_report);
+    m_result = m_recompute(m_report);
     if (after > before)
         endInsertRows();
     else if (after < before)

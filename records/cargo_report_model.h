@@ -66,6 +66,7 @@ private:
     QUndoStack *m_undo;
     CargoReport m_report;
     ReportResult m_result;
+    ReportRecomputer m_recompute;
 };
 
 } // namespace dravex

@@ -446,7 +446,7 @@ void CargoReportWindow::refreshWorking()
     }
     QStringList lines;
     lines << tr("Working of %1:").arg(QString::fromStdString(RowName(m_model->report(), row)));
-    for (const std::string &l : result.rows[row].working)
+    for (const std::string &l : result.rows[row].trace().working)
         lines << QString::fromStdString(l);
     working->setPlainText(lines.join(QLatin1Char('\n')));
 }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace dravex {
 namespace {
 
@@ -273,6 +275,39 @@ TEST(CargoReport, csv_quotes_as_rfc4180_and_ends_with_totals)
     const std::string last = "Total,,,,,,,,,35000,,,34645,,4515.27,4587.726,\"4 tanks; left out, stopped: 2C\"\r\n";
     ASSERT_GE(csv.size(), last.size());
     EXPECT_EQ(csv.substr(csv.size() - last.size()), last);
+}
+
+} // namespace
+} // namespace dravex
+
+namespace dravex {
+namespace {
+
+// Reusing unchanged rows after each edit gives what a full recomputation gives.
+TEST(CargoReport, recomputing_after_edits_equals_recomputing_afresh)
+{
+    WorkedReport w = usReport();
+    CargoReport &r = w.report;
+    ReportRecomputer recompute;
+    const std::vector<std::function<void()>> edits = {
+        [] {},
+        [&] { r.rows[0][TankColumn::Temperature] = "90"; },
+        [&] { r.rows[2][TankColumn::TotalObserved] = "7000"; },
+        [&] { r.vcfMethod = VcfMethod::GradeAverageTemperature; },
+        [&] { r.rows[3][TankColumn::Temperature] = "70"; },
+        [&] { r.rows.erase(r.rows.begin() + 1); },
+        [&] { r.units = UnitSystem::Metric; },
+        [&] { r.rows.insert(r.rows.begin(), r.rows[2]); },
+    };
+    for (std::size_t step = 0; step < edits.size(); ++step) {
+        SCOPED_TRACE("edit " + std::to_string(step));
+        edits[step]();
+        const ReportResult fresh = Recompute(r);
+        const ReportResult reused = recompute(r);
+        EXPECT_EQ(WriteReportCsv(r, reused), WriteReportCsv(r, fresh));
+        for (std::size_t i = 0; i < r.rows.size(); ++i)
+            EXPECT_EQ(reused.rows[i].trace().working, fresh.rows[i].trace().working);
+    }
 }
 
 } // namespace

@@ -168,13 +168,13 @@ private slots:
         emit unitBox->activated(units);
         pasteBlock(w, tanks);
         CargoReportModel *m = w->model();
-        const ReportResult &result = m->result();
-        QCOMPARE(result.rows.size(), std::size_t(5));
+        QCOMPARE(m->result().rows.size(), std::size_t(5));
         int compared = 0;
         for (int row = 0; row < 5; ++row) {
-            const RowResult &r = result.rows[row];
-            if (r.stopped) {
-                QVERIFY(!r.notice.empty());
+            const RowResult &result = m->result().rows[row];
+            const RowTrace &r = result.trace();
+            if (result.stopped) {
+                QVERIFY(!result.notice.empty());
                 QCOMPARE(figure(m, row, ResultColumn::Vcf), QString());
                 continue;
             }
