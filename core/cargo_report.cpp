@@ -99,14 +99,14 @@ public:
     {
         in.type = productType(m_row[TankColumn::Type]);
         if (!in.type)
-            fail(TankColumn::Type, TankColumnHead(TankColumn::Type, m_report.units) + ": '" +
-                                       m_row[TankColumn::Type] + "' is neither A (crude oils) nor B (products)");
+            fail(TankColumn::Type, TankColumnHead(TankColumn::Type, m_report.units) + ": '" + m_row[TankColumn::Type] +
+                                       "' is neither A (crude oils) nor B (products)");
         in.total = number(TankColumn::TotalObserved, false);
         in.freeWater = number(TankColumn::FreeWater, true);
         in.temperature = number(TankColumn::Temperature, false);
         in.haveGravity = !isBlankText(m_row[TankColumn::Gravity]);
-        in.haveObserved = !isBlankText(m_row[TankColumn::ObservedGravity]) ||
-                          !isBlankText(m_row[TankColumn::ObservedGravityTemp]);
+        in.haveObserved =
+            !isBlankText(m_row[TankColumn::ObservedGravity]) || !isBlankText(m_row[TankColumn::ObservedGravityTemp]);
         if (in.haveGravity && in.haveObserved) {
             mark(TankColumn::Gravity);
             mark(TankColumn::ObservedGravity);
@@ -120,8 +120,7 @@ public:
         if (m_out.badCells)
             return false;
         if (in.total < 0) {
-            fail(TankColumn::TotalObserved, TankColumnHead(TankColumn::TotalObserved, m_report.units) +
-                                                " is negative");
+            fail(TankColumn::TotalObserved, TankColumnHead(TankColumn::TotalObserved, m_report.units) + " is negative");
             return false;
         }
         if (in.freeWater < 0 || in.freeWater > in.total) {
@@ -143,8 +142,8 @@ public:
         const std::string unit = m_report.units == UnitSystem::US ? "bbl" : "m3";
         const int t = static_cast<int>(*in.type);
         m_trace.working.push_back("Gross observed volume: " + FormatFieldNumber(in.total) + " " + unit + " - " +
-                                FormatFieldNumber(in.freeWater) + " " + unit + " free water = " +
-                                in.grossObservedText + " " + unit);
+                                  FormatFieldNumber(in.freeWater) + " " + unit +
+                                  " free water = " + in.grossObservedText + " " + unit);
 
         std::string gravityText = m_row[TankColumn::Gravity];
         if (in.haveObserved) {
@@ -155,11 +154,11 @@ public:
             }
             m_trace.gravityForm = calc->form;
             m_trace.gravityInputs = {{"txtobg", m_row[TankColumn::ObservedGravity]},
-                                   {"txtobt", m_row[TankColumn::ObservedGravityTemp]}};
+                                     {"txtobt", m_row[TankColumn::ObservedGravityTemp]}};
             m_trace.gravity = calc->run(m_trace.gravityInputs);
             const FormResult &g = *m_trace.gravity;
             m_trace.working.push_back(std::string(m_tables.gravityTable[t]) + " (" + std::string(calc->form->name) +
-                                    "):");
+                                      "):");
             m_trace.working.insert(m_trace.working.end(), g.working.begin(), g.working.end());
             const std::string *corrected = g.written("txtcg");
             if (!g.completed() || g.outOfRange || !corrected) {
@@ -184,8 +183,8 @@ public:
         m_trace.volume = calc->run(m_trace.volumeInputs);
         const FormResult &v = m_trace.volume;
         m_trace.working.push_back(std::string(m_tables.volumeTable[t]) + " (" + std::string(calc->form->name) +
-                                "), gravity " + gravityText + ", temperature " + temperatureText + ", gross " +
-                                grossText + (m_report.units == UnitSystem::US ? " bbl" : " L") + ":");
+                                  "), gravity " + gravityText + ", temperature " + temperatureText + ", gross " +
+                                  grossText + (m_report.units == UnitSystem::US ? " bbl" : " L") + ":");
         m_trace.working.insert(m_trace.working.end(), v.working.begin(), v.working.end());
         if (!v.completed() || v.outOfRange) {
             stop(v.notice.empty() ? std::string(m_tables.volumeTable[t]) + ": gravity out of the table's range"
@@ -211,15 +210,15 @@ public:
                 const double longTons = ParseFieldNumber(*v.written("txtltn"));
                 tons = MetricTonsFromLongTons(longTons);
                 m_trace.working.push_back("Metric tons in air: " + FormatFieldNumber(longTons) + " LT x " +
-                                        FormatFieldNumber(kMetricTonsPerLongTon) + " = " + FormatFieldNumber(tons) +
-                                        " t (rounded to 0.001)");
+                                          FormatFieldNumber(kMetricTonsPerLongTon) + " = " + FormatFieldNumber(tons) +
+                                          " t (rounded to 0.001)");
             } else {
                 const double cubic = ParseFieldNumber(*v.written("txtcm"));
                 const double density = ParseFieldNumber(gravityText);
                 tons = MetricTonsInAir(cubic, density);
-                m_trace.working.push_back("Metric tons in air: " + FormatFieldNumber(cubic) + " m3 x (" +
-                                        FormatFieldNumber(density) + " - 1.1) kg/m3 / 1000 = " +
-                                        FormatFieldNumber(tons) + " t (rounded to 0.001)");
+                m_trace.working.push_back(
+                    "Metric tons in air: " + FormatFieldNumber(cubic) + " m3 x (" + FormatFieldNumber(density) +
+                    " - 1.1) kg/m3 / 1000 = " + FormatFieldNumber(tons) + " t (rounded to 0.001)");
             }
             m_out.figures[static_cast<int>(ResultColumn::MetricTons)] = FormatFieldNumber(tons);
         } catch (const CalcFault &fault) {
@@ -418,7 +417,8 @@ ReportResult compute(const CargoReport &report, RowCache *cache)
         }
         for (std::size_t g = 0; g < result.grades.size(); ++g) {
             if (volume[g] > 0 && std::isfinite(weighted[g]) && std::isfinite(volume[g])) {
-                gradeTemperature[g] = FormatFieldNumber(signedRound(weighted[g] / volume[g], temperaturePlaces(report.units)));
+                gradeTemperature[g] =
+                    FormatFieldNumber(signedRound(weighted[g] / volume[g], temperaturePlaces(report.units)));
                 result.grades[g].averageTemperature = gradeTemperature[g];
             }
         }

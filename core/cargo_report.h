@@ -227,7 +227,7 @@ ReportReadResult ReadReportJson(std::string_view text);
 // row per grade total and the overall total.
 std::string WriteReportCsv(const CargoReport &report, const ReportResult &result);
 
-std::string_view OperationId(Operation op); // "loading", "on-arrival"
+std::string_view OperationId(Operation op);   // "loading", "on-arrival"
 std::string_view OperationName(Operation op); // "Loading", "On arrival"
 
 } // namespace dravex

@@ -11,9 +11,8 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 // The keys of a tank object, by TankColumn.
-constexpr const char *kTankKeys[kTankColumns] = {"tank",        "grade",       "type",
-                                                 "total",       "freeWater",   "temperature",
-                                                 "gravity",     "observedGravity", "observedTemperature"};
+constexpr const char *kTankKeys[kTankColumns] = {
+    "tank", "grade", "type", "total", "freeWater", "temperature", "gravity", "observedGravity", "observedTemperature"};
 constexpr const char *kHeaderKeys[] = {"vessel", "voyage", "port", "date", "surveyor", "remarks"};
 constexpr Operation kOperations[] = {Operation::Loading, Operation::Discharge, Operation::OnArrival,
                                      Operation::OnSailing, Operation::Other};
@@ -166,7 +165,8 @@ ReportReadResult ReadReportJson(std::string_view text)
             const auto found = std::find_if(std::begin(kOperations), std::end(kOperations),
                                             [&](Operation o) { return OperationId(o) == op; });
             if (found == std::end(kOperations) && !op.empty())
-                throw Damaged{"header.operation is '" + op + "', not one of loading, discharge, on-arrival, "
+                throw Damaged{"header.operation is '" + op +
+                              "', not one of loading, discharge, on-arrival, "
                               "on-sailing, other"};
             report.header.operation = found == std::end(kOperations) ? Operation::Loading : *found;
         }

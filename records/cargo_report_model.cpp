@@ -16,8 +16,7 @@ class ReportSnapshotCommand : public QUndoCommand
 public:
     ReportSnapshotCommand(CargoReportModel *model, const QString &text, CargoReport before, CargoReport after,
                           int mergeId)
-        : QUndoCommand(text), m_model(model), m_mergeId(mergeId), m_before(std::move(before)),
-          m_after(std::move(after))
+        : QUndoCommand(text), m_model(model), m_mergeId(mergeId), m_before(std::move(before)), m_after(std::move(after))
     {
     }
     void undo() override { m_model->assign(m_before); }
@@ -132,7 +131,8 @@ void CargoReportModel::removeTankRows(int first, int count)
     change(tr("Delete tanks"), [&](CargoReport &r) {
         const std::size_t from = std::min(static_cast<std::size_t>(std::max(first, 0)), r.rows.size());
         const std::size_t to = std::min(from + static_cast<std::size_t>(std::max(count, 0)), r.rows.size());
-        r.rows.erase(r.rows.begin() + static_cast<std::ptrdiff_t>(from), r.rows.begin() + static_cast<std::ptrdiff_t>(to));
+        r.rows.erase(r.rows.begin() + static_cast<std::ptrdiff_t>(from),
+                     r.rows.begin() + static_cast<std::ptrdiff_t>(to));
     });
 }
 

@@ -186,8 +186,7 @@ CargoReportWindow::CargoReportWindow(ReportPrompts &prompts, QWidget *parent)
     buildMenus();
     connect(m_model, &CargoReportModel::reportChanged, this, &CargoReportWindow::refreshFromModel);
     connect(m_undo, &QUndoStack::cleanChanged, this, &CargoReportWindow::updateTitle);
-    connect(tanks->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            &CargoReportWindow::refreshWorking);
+    connect(tanks->selectionModel(), &QItemSelectionModel::currentChanged, this, &CargoReportWindow::refreshWorking);
     m_autosaveTimer.setInterval(kAutosaveMs);
     connect(&m_autosaveTimer, &QTimer::timeout, this, &CargoReportWindow::writeAutosave);
     m_autosaveTimer.start();
@@ -218,21 +217,20 @@ void CargoReportWindow::buildHeader(QWidget *host)
     date = addHeaderLine(middle, "date", tr("&Date:"), kDate, &ReportHeader::date);
     surveyor = addHeaderLine(middle, "surveyor", tr("&Surveyor:"), kSurveyor, &ReportHeader::surveyor);
     operation = addChoice(middle, "operation", tr("&Operation:"),
-                      {tr("Loading"), tr("Discharge"), tr("On arrival"), tr("On sailing"), tr("Other")});
+                          {tr("Loading"), tr("Discharge"), tr("On arrival"), tr("On sailing"), tr("Other")});
     units = addChoice(left, "units", tr("&Units:"),
-                  {tr("US: barrels, F, API (Tables 6A/6B, 11)"), tr("Metric: m3, C, kg/m3 (Tables 54A/54B, 57)")});
+                      {tr("US: barrels, F, API (Tables 6A/6B, 11)"), tr("Metric: m3, C, kg/m3 (Tables 54A/54B, 57)")});
     edition = addChoice(right, "edition", tr("&Edition:"), {tr("1980 tables")});
     vcfMethod = addChoice(right, "vcfMethod", tr("V&CF:"),
-                      {tr("Tank by tank"), tr("Per grade at the volume-weighted average temperature")});
+                          {tr("Tank by tank"), tr("Per grade at the volume-weighted average temperature")});
     connect(operation, &QComboBox::activated, this, [this](int i) {
         m_model->change(tr("Operation"), [i](CargoReport &r) { r.header.operation = static_cast<Operation>(i); });
     });
     connect(units, &QComboBox::activated, this, [this](int i) {
         m_model->change(tr("Units"), [i](CargoReport &r) { r.units = i == 0 ? UnitSystem::US : UnitSystem::Metric; });
     });
-    connect(edition, &QComboBox::activated, this, [this](int) {
-        m_model->change(tr("Edition"), [](CargoReport &r) { r.edition = Edition::Tables1980; });
-    });
+    connect(edition, &QComboBox::activated, this,
+            [this](int) { m_model->change(tr("Edition"), [](CargoReport &r) { r.edition = Edition::Tables1980; }); });
     connect(vcfMethod, &QComboBox::activated, this, [this](int i) {
         m_model->change(tr("VCF method"), [i](CargoReport &r) {
             r.vcfMethod = i == 0 ? VcfMethod::PerTank : VcfMethod::GradeAverageTemperature;
@@ -314,8 +312,8 @@ void CargoReportWindow::buildMenus()
     file->addSeparator();
     connect(add(file, "save1", tr("&Save"), QKeySequence(QStringLiteral("Ctrl+S"))), &QAction::triggered, this,
             &CargoReportWindow::save1_Click);
-    connect(add(file, "saveas1", tr("Save &As..."), QKeySequence(QStringLiteral("Ctrl+Shift+S"))),
-            &QAction::triggered, this, &CargoReportWindow::saveas1_Click);
+    connect(add(file, "saveas1", tr("Save &As..."), QKeySequence(QStringLiteral("Ctrl+Shift+S"))), &QAction::triggered,
+            this, &CargoReportWindow::saveas1_Click);
     file->addSeparator();
     connect(add(file, "exportcsv1", tr("Export &CSV..."), {}), &QAction::triggered, this,
             &CargoReportWindow::exportcsv1_Click);
@@ -546,10 +544,9 @@ bool CargoReportWindow::saveas1_Click()
 void CargoReportWindow::exportcsv1_Click()
 {
     const QString base = m_path.isEmpty() ? QDir::home().filePath(tr("cargo-report")) : m_path;
-    const QString path =
-        m_prompts.askSavePath(this, QFileInfo(base).path() + QLatin1Char('/') + QFileInfo(base).completeBaseName() +
-                                        QStringLiteral(".csv"),
-                              tr("CSV (*.csv)"));
+    const QString path = m_prompts.askSavePath(
+        this, QFileInfo(base).path() + QLatin1Char('/') + QFileInfo(base).completeBaseName() + QStringLiteral(".csv"),
+        tr("CSV (*.csv)"));
     if (path.isEmpty())
         return;
     QString error;
@@ -560,10 +557,9 @@ void CargoReportWindow::exportcsv1_Click()
 void CargoReportWindow::exportpdf1_Click()
 {
     const QString base = m_path.isEmpty() ? QDir::home().filePath(tr("cargo-report")) : m_path;
-    const QString path =
-        m_prompts.askSavePath(this, QFileInfo(base).path() + QLatin1Char('/') + QFileInfo(base).completeBaseName() +
-                                        QStringLiteral(".pdf"),
-                              tr("PDF (*.pdf)"));
+    const QString path = m_prompts.askSavePath(
+        this, QFileInfo(base).path() + QLatin1Char('/') + QFileInfo(base).completeBaseName() + QStringLiteral(".pdf"),
+        tr("PDF (*.pdf)"));
     if (path.isEmpty())
         return;
     QString error;
@@ -651,7 +647,8 @@ void CargoReportWindow::rememberRecent(const QString &path)
 void CargoReportWindow::fillRecentMenu()
 {
     m_recentMenu->clear();
-    const QStringList recent = QSettings(QStringLiteral("Dravex"), QStringLiteral("Dravex")).value(QLatin1String(kRecentKey)).toStringList();
+    const QStringList recent =
+        QSettings(QStringLiteral("Dravex"), QStringLiteral("Dravex")).value(QLatin1String(kRecentKey)).toStringList();
     for (int i = 0; i < recent.size(); ++i) {
         // The path is shown as it is: "&" would otherwise mark an access key.
         QString label = recent[i];
@@ -692,7 +689,8 @@ QString CargoReportWindow::autosaveDirectory()
 
 QString CargoReportWindow::autosavePath() const
 {
-    return m_autosaveId.isEmpty() ? QString() : autosaveDirectory() + QLatin1Char('/') + m_autosaveId + QStringLiteral(".json");
+    return m_autosaveId.isEmpty() ? QString()
+                                  : autosaveDirectory() + QLatin1Char('/') + m_autosaveId + QStringLiteral(".json");
 }
 
 void CargoReportWindow::writeAutosave()

@@ -29,10 +29,11 @@ ReportFileRead readReportFile(const QString &path)
         read.error = tr("Cannot read %1: %2").arg(QFileInfo(path).fileName(), file.errorString());
         return read;
     }
-    ReportReadResult parsed = ReadReportJson(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    ReportReadResult parsed =
+        ReadReportJson(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (parsed.error) {
-        read.error = tr("Cannot open %1: %2")
-                         .arg(QFileInfo(path).fileName(), QString::fromStdString(parsed.error->message));
+        read.error =
+            tr("Cannot open %1: %2").arg(QFileInfo(path).fileName(), QString::fromStdString(parsed.error->message));
         return read;
     }
     read.report = std::move(parsed.report);
@@ -46,7 +47,6 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *
         if (error)
             *error = tr("Cannot save %1: %2").arg(QFileInfo(path).fileName(), file.errorString());
         return false; // the temporary file is dropped; the old file stays as it was
-
     }
     return true;
 }

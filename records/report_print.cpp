@@ -86,7 +86,8 @@ public:
 
     void text(const QString &s, const QFont &font, int flags = Qt::AlignLeft)
     {
-        const QRectF box = measure(QRectF(0, 0, m_width, 1e9), s, font, flags | Qt::TextWordWrap | Qt::TextWrapAnywhere);
+        const QRectF box =
+            measure(QRectF(0, 0, m_width, 1e9), s, font, flags | Qt::TextWordWrap | Qt::TextWrapAnywhere);
         room(box.height());
         if (m_painter) {
             m_painter->setFont(font);
@@ -105,9 +106,9 @@ public:
         for (std::size_t i = 0; i < items.size(); i += 2) {
             double h = m_line;
             for (std::size_t k = i; k < i + 2 && k < items.size(); ++k) {
-                h = std::max(h, measure(QRectF(0, 0, x[1] - x[0] - m_pad, 1e9), items[k].first, m_bold,
-                                        Qt::TextWordWrap)
-                                    .height());
+                h = std::max(
+                    h,
+                    measure(QRectF(0, 0, x[1] - x[0] - m_pad, 1e9), items[k].first, m_bold, Qt::TextWordWrap).height());
                 h = std::max(h, measure(QRectF(0, 0, m_width * 0.36, 1e9), items[k].second, m_font,
                                         Qt::TextWordWrap | Qt::TextWrapAnywhere)
                                     .height());
@@ -351,8 +352,7 @@ void lay(Layout &l, const CargoReport &report, const PrintTable &tanks, const Pr
 
 } // namespace
 
-void printReport(QPagedPaintDevice *device, const CargoReport &report, const ReportResult &result,
-                 const QString &title)
+void printReport(QPagedPaintDevice *device, const CargoReport &report, const ReportResult &result, const QString &title)
 {
     const PrintTable tanks = tankTable(report, result);
     const PrintTable totals = totalsTable(report, result);
@@ -365,8 +365,8 @@ void printReport(QPagedPaintDevice *device, const CargoReport &report, const Rep
     draw.finish();
 }
 
-bool exportReportPdf(const QString &path, const CargoReport &report, const ReportResult &result,
-                     const QString &title, QString *error)
+bool exportReportPdf(const QString &path, const CargoReport &report, const ReportResult &result, const QString &title,
+                     QString *error)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -375,8 +375,7 @@ bool exportReportPdf(const QString &path, const CargoReport &report, const Repor
         writer.setTitle(title);
         writer.setCreator(QStringLiteral("Dravex"));
         writer.setResolution(300);
-        writer.setPageLayout(
-            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(12, 12, 12, 12)));
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(12, 12, 12, 12)));
         printReport(&writer, report, result, title);
     }
     return writeFileAtomically(path, buffer.data(), error);

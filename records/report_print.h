@@ -16,7 +16,7 @@ void printReport(QPagedPaintDevice *device, const CargoReport &report, const Rep
                  const QString &title);
 
 // A landscape A4 PDF of the report, written atomically. false with the reason in error.
-bool exportReportPdf(const QString &path, const CargoReport &report, const ReportResult &result,
-                     const QString &title, QString *error);
+bool exportReportPdf(const QString &path, const CargoReport &report, const ReportResult &result, const QString &title,
+                     QString *error);
 
 } // namespace dravex

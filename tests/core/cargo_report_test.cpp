@@ -145,8 +145,13 @@ TEST_P(WorkedReports, every_figure_and_total_as_worked_by_hand)
 TEST_P(WorkedReports, survives_a_save_and_open_unchanged)
 {
     WorkedReport w = GetParam()();
-    w.report.header = {"MT Example \"Star\"", "V-042", "Rotterdam", "2026-12-07", Operation::OnSailing,
-                       "J. Doe", "Line 1\nLine 2, with a comma; ünïcödé"};
+    w.report.header = {"MT Example \"Star\"",
+                       "V-042",
+                       "Rotterdam",
+                       "2026-12-07",
+                       Operation::OnSailing,
+                       "J. Doe",
+                       "Line 1\nLine 2, with a comma; ünïcödé"};
     w.report.vcfMethod = VcfMethod::GradeAverageTemperature;
     w.report.rows.push_back(tank({"", "", "", " 1,234.50 ", "", "", "", "", ""}));
     const ReportReadResult read = ReadReportJson(WriteReportJson(w.report));
@@ -232,8 +237,8 @@ TEST(CargoReport, refuses_damaged_foreign_and_newer_files_saying_which_and_where
         {"another format", R"({"format": "something-else", "version": 1})", Kind::NotAReport, 0, 0, "not a Dravex"},
         {"no version", R"({"format": "dravex-cargo-report"})", Kind::Damaged, 0, 0, "no version"},
         {"newer", R"({"format": "dravex-cargo-report", "version": 2})", Kind::NewerVersion, 0, 0, "newer version"},
-        {"unknown edition", R"({"format": "dravex-cargo-report", "version": 1, "edition": "2031"})",
-         Kind::NewerVersion, 0, 0, "'2031'"},
+        {"unknown edition", R"({"format": "dravex-cargo-report", "version": 1, "edition": "2031"})", Kind::NewerVersion,
+         0, 0, "'2031'"},
         {"tanks not a list", R"({"format": "dravex-cargo-report", "version": 1, "tanks": {}})", Kind::Damaged, 0, 0,
          "report.tanks is not a list"},
         {"number cell", R"({"format": "dravex-cargo-report", "version": 1, "tanks": [{}, {"total": 5}]})",
