@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -74,9 +75,15 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     const int presses = argc > 1 ? std::atoi(argv[1]) : 2000;
-    dravex::WindowRegistry registry(dravex::AllScreens());
+    dravex::WindowRegistry registry(dravex::allScreens());
     dravex::addShellWindows(registry);
     registry.setWarningSink([](QWidget *, const QString &, const QString &) {});
+    // Every press is logged, as in use, to a file of its own (second argument "nolog": not).
+    QTemporaryDir logDir;
+    registry.log().setPath(logDir.filePath(QStringLiteral("calculations.sqlite")));
+    registry.log().setKeepingForSession(!(argc > 2 && qstrcmp(argv[2], "nolog") == 0));
+    qint64 logged = 0;
+    QObject::connect(&registry.log(), &dravex::CalculationLog::written, [&logged] { ++logged; });
 
     std::printf("%-8s %10s %10s %10s  (microseconds per Enter, %d presses)\n", "screen", "median", "p99", "max",
                 presses);
@@ -113,5 +120,8 @@ int main(int argc, char *argv[])
                     notice && !notice->text().isEmpty() ? qPrintable(notice->text()) : "");
         w->close();
     }
+    registry.log().waitWritten(600000);
+    QApplication::processEvents();
+    std::printf("records written to the log: %lld\n", static_cast<long long>(logged));
     return slow == 0 ? 0 : 1;
 }

@@ -63,7 +63,7 @@ int main(int argc, char *argv[])
     window.show();
 #else
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/dravex.svg")));
-    dravex::WindowRegistry registry(dravex::AllScreens());
+    dravex::WindowRegistry registry(dravex::allScreens());
     dravex::addShellWindows(registry);
     QWidget *intro = dravex::startDravex(registry);
     intro->installEventFilter(&probe);

@@ -2,7 +2,10 @@
 
 #include "core/conventions.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <string>
 
 namespace dravex {
 
@@ -158,6 +161,169 @@ DmdDose DmdDoseForBarrels(double barrels)
     d.gallons = d.thousands * 0.4;
     d.shown = TruncateToPlaces(d.gallons, 2);
     return d;
+}
+
+namespace {
+
+const FieldSpec kFsiiBarrelsFields[] = {
+    {"txterd", "End results desired"},
+    {"txtqtb", "Quantity of fuel to be injected :"},
+    {"txtflt", "Pre Injection Lab Results"},
+    {"txtfis", "Inject Gals. of FSII."},
+    {"txtgfs", "Gals Per 1000 BBLS."},
+};
+
+const FieldSpec kFsiiGallonsFields[] = {
+    {"txterd", "End results desired"},
+    {"txtqfi", "Quantity of fuel to be injected:"},
+    {"txtpir", "Pre Injection Lab Results"},
+    {"txtfsi", "Inject Gals. of FSII."},
+};
+
+const FieldSpec kSdaBarrelsFields[] = {
+    {"txtqti", "Quantity to be Injected:"},
+    {"txtilr", "Pre Injection Lab Results"},
+    {"txterw", "End Result Desired"},
+    {"txtmix", "Mix Gals of SDA"},
+    {"txtprd", "Gallons of fuel"},
+};
+
+const FieldSpec kSdaGallonsFields[] = {
+    {"txtqti", "Quantity to be Injected:"},
+    {"txtilr", "Pre Injection Lab Results"},
+    {"txterw", "End Result Desired"},
+    {"txtmix", "Mix mls of SDA"},
+    {"txtprd", "Gallons of fuel"},
+};
+
+const FieldSpec kCorrosionInhibitorFields[] = {
+    {"txtqpt", "Quantity of product to be injected"},
+    {"txtscg", "Specific Gravity of CI being injected"},
+    {"txtami", "Mix"},
+    {"txtqan", "Unit of the CI to mix"},
+    {"Option1", "Barrels"},
+    {"Option2", "Gallons"},
+    {"Option3", "Liters"},
+    {"List1", "Select your CI Type"},
+};
+
+const FieldSpec kDmd2Fields[] = {
+    {"txtbbl", "Barrels of product to be injected:"},
+    {"txtdmd", "Inject gallons of DMD-2"},
+};
+
+// The FSII fraction from the lab result in labField and the desired content, then the
+// quantity of fuel from quantityField, read in that order.
+struct FsiiInputs
+{
+    double fraction;
+    double quantity;
+};
+
+FsiiInputs readFsiiInputs(FormRun &run, std::string_view labField, std::string_view quantityField)
+{
+    const double lab = run.Read(labField);
+    const double desired = run.Read("txterd");
+    const double fraction = FsiiFraction(desired, lab);
+    return {fraction, run.Read(quantityField)};
+}
+
+// The SDA dose from the lab and desired results, then the quantity of fuel.
+struct SdaInputs
+{
+    SdaDose dose;
+    double quantity;
+};
+
+SdaInputs readSdaInputs(FormRun &run)
+{
+    const double lab = run.Read("txtilr");
+    const double desired = run.Read("txterw");
+    const SdaDose dose = SdaDoseFor(lab, desired);
+    return {dose, run.Read("txtqti")};
+}
+
+} // namespace
+
+const FormSpec kForm10{"Form10", "FSII INJECTION CALCULATIONS", kFsiiBarrelsFields};
+const FormSpec kForm16{"Form16", "FSII INJECTION CALCULATIONS", kFsiiGallonsFields};
+const FormSpec kForm11{"Form11", "STATIC DISSIPATOR ADDITIVE (SDA)", kSdaBarrelsFields};
+const FormSpec kForm18{"Form18", "STATIC DISSAPATOR ADDITIVE (SDA)", kSdaGallonsFields};
+const FormSpec kForm12{"Form12", "CORROSION INHIBITOR (CI)", kCorrosionInhibitorFields};
+const FormSpec kForm19{"Form19", "METAL DEACTIVATOR (DMD-2)", kDmd2Fields};
+
+FormResult FsiiInjectionBarrels(const FieldTexts &texts)
+{
+    return RunForm(kForm10, texts, [](FormRun &run) {
+        const FsiiInputs in = readFsiiInputs(run, "txtflt", "txtqtb");
+        run.Show("txtfis", FsiiGallonsForBarrels(in.quantity, in.fraction));
+        // The per-1000 figure works from the gallons as shown and the quantity as it
+        // stands now.
+        const double shownGallons = run.Read("txtfis");
+        run.Show("txtgfs", FsiiGallonsPerThousandBarrels(shownGallons, run.Read("txtqtb")));
+    });
+}
+
+FormResult FsiiInjectionGallons(const FieldTexts &texts)
+{
+    return RunForm(kForm16, texts, [](FormRun &run) {
+        const FsiiInputs in = readFsiiInputs(run, "txtpir", "txtqfi");
+        run.Show("txtfsi", FsiiGallonsForGallons(in.quantity, in.fraction));
+    });
+}
+
+FormResult SdaInjectionBarrels(const FieldTexts &texts)
+{
+    return RunForm(kForm11, texts, [](FormRun &run) {
+        const SdaInputs in = readSdaInputs(run);
+        run.Show("txtmix", SdaMixForBarrels(in.dose, in.quantity).shown);
+        // Nine parts of fuel to the SDA gallons as shown.
+        run.Show("txtprd", SdaPremixFuelForBarrels(run.Read("txtmix")));
+    });
+}
+
+FormResult SdaInjectionGallons(const FieldTexts &texts)
+{
+    return RunForm(kForm18, texts, [](FormRun &run) {
+        const SdaInputs in = readSdaInputs(run);
+        const SdaGallonsMix mix = SdaMixForGallons(in.dose, in.quantity);
+        run.Show("txtmix", mix.millilitres);
+        run.Show("txtprd", SdaPremixFuelForGallons(mix).shown);
+        if (const auto minimum = SdaMinimumPremixFuel(run.Read("txtprd")))
+            run.Show("txtprd", *minimum);
+    });
+}
+
+FormResult CorrosionInhibitorMix(const FieldTexts &texts)
+{
+    return RunForm(kForm12, texts, [](FormRun &run) {
+        // Without a product there is no dose to work out.
+        const std::optional<int> doseNumber = CorrosionInhibitorDoseNumber(run.text("List1"));
+        if (!doseNumber)
+            run.stop("Select your CI Type in the list first.", "no CI type selected");
+        const CorrosionInhibitorRate rate = CorrosionInhibitorRateFor(*doseNumber, run.Read("txtscg"));
+        static constexpr struct
+        {
+            std::string_view option;
+            VolumeUnit unit;
+        } kUnits[] = {
+            {"Option1", VolumeUnit::Barrels}, {"Option2", VolumeUnit::Gallons}, {"Option3", VolumeUnit::Litres}};
+        const auto chosen = std::find_if(std::begin(kUnits), std::end(kUnits),
+                                         [&](const auto &u) { return run.chosen(u.option); });
+        // Nothing to write without a unit.
+        if (chosen == std::end(kUnits))
+            run.stop("Choose Barrels, Gallons or Liters, then press Enter again.", "no unit chosen");
+        const CorrosionInhibitorAmount amount =
+            CorrosionInhibitorAmountFor(rate.rounded, run.Read("txtqpt"), chosen->unit);
+        run.Show("txtami", amount.amount);
+        run.setText("txtqan", std::string(amount.unitText));
+    });
+}
+
+FormResult Dmd2Injection(const FieldTexts &texts)
+{
+    return RunForm(kForm19, texts,
+                   [](FormRun &run) { run.Show("txtdmd", DmdDoseForBarrels(run.Read("txtbbl")).shown); });
 }
 
 } // namespace dravex

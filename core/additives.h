@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/procedure.h"
+
 #include <array>
 #include <optional>
 #include <string_view>
@@ -158,5 +160,40 @@ struct DmdDose
     double shown = 0;     // TruncateToPlaces(G, 2)
 };
 DmdDose DmdDoseForBarrels(double barrels);
+
+// ---- The additive windows' calculations ----
+
+// FSII, Enter in the lab result: Form10 for barrels reads txtflt, txterd and txtqtb and
+// writes the gallons to txtfis, then reads txtfis back and txtqtb again for the gallons
+// per 1000 barrels in txtgfs; Form16 for gallons reads txtpir, txterd and txtqfi and
+// writes the gallons to txtfsi.
+//   E .12, Q 1234.56, L .09: Form10 "15.555456", "12.6"; Form16 "0.370368"
+extern const FormSpec kForm10;
+extern const FormSpec kForm16;
+FormResult FsiiInjectionBarrels(const FieldTexts &texts);
+FormResult FsiiInjectionGallons(const FieldTexts &texts);
+
+// SDA, Enter in txterw: both windows read txtilr, txterw and txtqti. Form11 for barrels
+// writes the SDA gallons to txtmix, reads them back and writes the pre-mix fuel to txtprd;
+// Form18 for gallons writes the millilitres to txtmix and the pre-mix fuel to txtprd, then
+// reads txtprd back and writes the one-gallon minimum over it where it shows 1 or less.
+//   Q 1000, L 50, R 250: Form11 "1.82", "16.38"; Form18 "16.3", "1"
+extern const FormSpec kForm11;
+extern const FormSpec kForm18;
+FormResult SdaInjectionBarrels(const FieldTexts &texts);
+FormResult SdaInjectionGallons(const FieldTexts &texts);
+
+// Corrosion inhibitor (Form12), Enter in txtscg: without a product chosen in List1 it stops
+// at once and asks for one; reads txtscg; without a unit chosen (Option1 barrels, Option2
+// gallons, Option3 litres) it stops and asks for one, writing nothing; then reads txtqpt
+// and writes the amount to txtami and its unit to txtqan.
+//   DUPONT DCI-4A, SG .95, barrels 10000: "4", "GALs"
+extern const FormSpec kForm12;
+FormResult CorrosionInhibitorMix(const FieldTexts &texts);
+
+// DMD-2 (Form19), Enter in txtbbl: reads txtbbl and writes the gallons to txtdmd.
+//   Q 12345: "4.93"
+extern const FormSpec kForm19;
+FormResult Dmd2Injection(const FieldTexts &texts);
 
 } // namespace dravex

@@ -1,7 +1,10 @@
 #include "core/calculations.h"
 
+#include "core/additives.h"
 #include "core/conversions.h"
+#include "core/gauging.h"
 #include "core/gravity_correction.h"
+#include "core/vcf2004_form.h"
 #include "core/volume_correction.h"
 
 #include <algorithm>
@@ -10,7 +13,9 @@ namespace dravex {
 
 namespace {
 
+// In the order of the menu.
 const Calculation kCalculations[] = {
+    // Tables
     {&kForm23, "txtobt", Table5AGravity},
     {&kForm24, "txtobt", Table5BGravity},
     {&kForm25, "txtobt", Table53ADensity},
@@ -19,11 +24,26 @@ const Calculation kCalculations[] = {
     {&kForm21, "txtgv", Table6BNetVolume},
     {&kForm22, "txtgv", Table54ANetVolume},
     {&kForm6, "txtgv", Table54BNetVolume},
+    {&kVcf2004Form, "txtgross", Vcf2004Volume},
+    // Conversion
     {&kForm3, "txtCels", TemperatureFromCelsius},
     {&kForm3, "txtFah", TemperatureFromFahrenheit},
     {&kForm4, "txtapi", GravityFromApi},
     {&kForm4, "txtden", GravityFromDensity},
     {&kForm4, "txtspe", GravityFromSpecificGravity},
+    // Gauging
+    {&kForm7, "txtinn", WedgeQuantityRemaining},
+    {&kForm9, "Option1", StopGaugeTable6A},
+    {&kForm9, "Option2", StopGaugeTable6B},
+    {&kForm8, "txtv4", ReceivingTankGravity},
+    {&kForm20, "txtv2", ShoreTankDensity},
+    // Additives
+    {&kForm10, "txtflt", FsiiInjectionBarrels},
+    {&kForm16, "txtpir", FsiiInjectionGallons},
+    {&kForm11, "txterw", SdaInjectionBarrels},
+    {&kForm18, "txterw", SdaInjectionGallons},
+    {&kForm12, "txtscg", CorrosionInhibitorMix},
+    {&kForm19, "txtbbl", Dmd2Injection},
 };
 
 } // namespace
@@ -35,9 +55,8 @@ std::span<const Calculation> AllCalculations()
 
 const Calculation *FindCalculation(std::string_view form, std::string_view trigger)
 {
-    const auto found = std::find_if(std::begin(kCalculations), std::end(kCalculations), [&](const Calculation &c) {
-        return c.form->name == form && c.trigger == trigger;
-    });
+    const auto found = std::find_if(std::begin(kCalculations), std::end(kCalculations),
+                                    [&](const Calculation &c) { return c.form->name == form && c.trigger == trigger; });
     return found == std::end(kCalculations) ? nullptr : &*found;
 }
 

@@ -585,6 +585,16 @@ std::string_view OperationName(Operation op)
     return "Other";
 }
 
+namespace {
+
+void appendRecord(std::string &out, const std::vector<std::string> &fields)
+{
+    const std::vector<std::string_view> views(fields.begin(), fields.end());
+    AppendCsvRecord(out, views);
+}
+
+} // namespace
+
 std::string WriteReportCsv(const CargoReport &report, const ReportResult &result)
 {
     std::string out;
@@ -594,14 +604,14 @@ std::string WriteReportCsv(const CargoReport &report, const ReportResult &result
     for (int c = 0; c < kResultColumns; ++c)
         fields.push_back(ResultColumnHead(static_cast<ResultColumn>(c), report.units));
     fields.push_back("Notice");
-    AppendCsvRecord(out, fields);
+    appendRecord(out, fields);
     for (std::size_t i = 0; i < report.rows.size(); ++i) {
         if (result.rows[i].blank)
             continue;
         fields.assign(report.rows[i].cells.begin(), report.rows[i].cells.end());
         fields.insert(fields.end(), result.rows[i].figures.begin(), result.rows[i].figures.end());
         fields.push_back(result.rows[i].notice);
-        AppendCsvRecord(out, fields);
+        appendRecord(out, fields);
     }
     const auto totalRow = [&](const ReportTotal &t, const std::string &label) {
         fields.assign(kTankColumns + kResultColumns + 1, {});
@@ -622,7 +632,7 @@ std::string WriteReportCsv(const CargoReport &report, const ReportResult &result
         if (!t.notice.empty())
             notice += "; " + t.notice;
         fields.back() = notice;
-        AppendCsvRecord(out, fields);
+        appendRecord(out, fields);
     };
     for (const ReportTotal &g : result.grades)
         totalRow(g, "Total grade");

@@ -2,28 +2,36 @@
 
 namespace dravex {
 
-std::string CsvField(std::string_view text)
+void AppendCsvField(std::string &out, std::string_view field)
 {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
-        return std::string(text);
-    std::string out = "\"";
-    for (const char c : text) {
+    if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
+        out += field;
+        return;
+    }
+    out += '"';
+    for (const char c : field) {
         if (c == '"')
             out += '"';
         out += c;
     }
     out += '"';
-    return out;
 }
 
-void AppendCsvRecord(std::string &out, const std::vector<std::string> &fields)
+void AppendCsvRecord(std::string &out, std::span<const std::string_view> fields)
 {
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (i)
+    bool first = true;
+    for (const std::string_view field : fields) {
+        if (!first)
             out += ',';
-        out += CsvField(fields[i]);
+        first = false;
+        AppendCsvField(out, field);
     }
-    out += "\r\n";
+    out += kCsvLineEnd;
+}
+
+void AppendCsvRecord(std::string &out, std::initializer_list<std::string_view> fields)
+{
+    AppendCsvRecord(out, std::span<const std::string_view>(fields.begin(), fields.size()));
 }
 
 } // namespace dravex

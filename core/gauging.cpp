@@ -1,6 +1,8 @@
 #include "core/gauging.h"
 
 #include "core/conventions.h"
+#include "core/correction_model.h"
+#include "core/volume_correction.h"
 
 #include <string>
 
@@ -159,6 +161,152 @@ TheoreticalDensityResult TheoreticalDensity(double openDensity, double openVolum
     r.density = Divide(r.sum, closingVolume);
     r.shown = RoundToPlaces(r.density, 1);
     return r;
+}
+
+namespace {
+
+const FieldSpec kWedgeFields[] = {
+    {"txtvl", "Vsl Length"},
+    {"txttl", "Tank Length"},
+    {"txttw", "Tank Width"},
+    {"txtbhd", "Distance from Ullage Hatch to Bulkhead"},
+    {"txtfdt", "Forward Draft"},
+    {"txtadt", "Aft Draft"},
+    {"txttdp", "Tank Depth"},
+    {"txtinn", "Innage"},
+    {"txtrob", "Quantity Remaining in Tank:"},
+    {"txtmes", "Unit"},
+    {"Option1", "English, ft. and in."},
+    {"Option2", "Metric, meters"},
+};
+
+const FieldSpec kStopGaugeFields[] = {
+    {"txtbm", "Net Quantity to be Moved"},
+    {"txtgv", "Opening gauge quantity"},
+    {"txtem", "Temp."},
+    {"txtapi", "API"},
+    {"txtstp", "This is the stop gauge quantity.  Find this quantity in the receiving tank strapping tables.  "
+               "The gauge shown is your stop gauge."},
+    {"Option1", "Table 6 A"},
+    {"Option2", "Table 6 B"},
+};
+
+const FieldSpec kAverageGravityFields[] = {
+    {"txtt1", "Tank 1 Gravity"}, {"txtt2", "Tank 2 Gravity"}, {"txtt3", "Tank 3 Gravity"},
+    {"txtt4", "Tank 4 Gravity"}, {"txtt5", "Tank 5 Gravity"}, {"txtv1", "Tank 1 Volume"},
+    {"txtv2", "Tank 2 Volume"},  {"txtv3", "Tank 3 Volume"},  {"txtv4", "Tank 4 Volume"},
+};
+
+const FieldSpec kTheoreticalDensityFields[] = {
+    {"txtd1", "Density"},
+    {"txtv1", "Open Volume"},
+    {"txtd2", "Vessel Composit Density"},
+    {"txtv2", "Closing Volume"},
+    {"txtd3", "Theoretical Density"},
+};
+
+void wedgeQuantityRemaining(FormRun &run)
+{
+    // Without a unit system there is no quantity to give: ask for one instead of
+    // answering 0.
+    if (!run.chosen("Option1") && !run.chosen("Option2"))
+        run.stop("Choose English or Metric units, then press Enter in Innage again.", "no unit system chosen");
+    const WedgeUnits units = run.chosen("Option1") ? WedgeUnits::English : WedgeUnits::Metric;
+    const double aftDraft = run.Read("txtadt");
+    const double forwardDraft = run.Read("txtfdt");
+    const double trim = WedgeTrim(aftDraft, forwardDraft);
+    const double innage = WedgeInnage(run.Read("txtinn"), units);
+    const double tankLength = run.Read("txttl");
+    const double hatchToBulkhead = run.Read("txtbhd");
+    const double vesselLength = run.Read("txtvl");
+    const double limit = WedgeLimit(tankLength, hatchToBulkhead, trim, vesselLength);
+    const bool beyond = WedgeBeyondLimit(innage, limit);
+    DescribeWedgeLimit(units, trim, innage, limit, beyond, run.working());
+    // Deeper than the wedge: say so, and give the wedge formula's quantity all the same.
+    if (beyond)
+        run.warnOutOfRange();
+    const double tankDepth = run.Read("txttdp");
+    const double tankWidth = run.Read("txttw");
+    const WedgeVolume wedge = WedgeQuantity(innage, hatchToBulkhead, tankDepth, trim, vesselLength, tankWidth, units);
+    DescribeWedgeVolume(wedge, tankLength, units, run.working());
+    run.Show("txtrob", wedge.quantity);
+    run.setText("txtmes", units == WedgeUnits::English ? "BBLS." : "Cub. Mtrs.");
+}
+
+void stopGauge(FormRun &run, VolumeFactor (*factorOf)(double api, double t))
+{
+    const double api = run.Read("txtapi");
+    const double t = run.Read("txtem");
+    const VolumeFactor factor = factorOf(api, t);
+    RequireProductGroup(run, factor);
+    Working &working = run.working();
+    DescribeVolumeFactor(factor, working);
+    const double net = run.Read("txtbm");
+    const double gross = StopGaugeGross(net, factor.vcf);
+    working.add("Net quantity to move", net, {}, "at 60 F");
+    working.add("Gross quantity to move", gross, {}, "net / factor, not rounded");
+    const double opening = run.Read("txtgv");
+    const double stop = StopGaugeQuantity(opening, gross);
+    const double shown = StopGaugeShown(stop);
+    working.add("Opening quantity", opening);
+    working.add("Stop quantity before rounding", stop, {}, "opening - gross");
+    working.add("Stop gauge quantity", shown, {}, "rounded to 0.01, sign kept");
+    run.Show("txtstp", shown);
+}
+
+void receivingTankGravity(FormRun &run)
+{
+    // The volumes first, then each tank's gravity: a missing number is reported in the
+    // order the fields are read.
+    static constexpr const char *kVolumes[] = {"txtv1", "txtv2", "txtv3", "txtv4"};
+    static constexpr const char *kGravities[] = {"txtt1", "txtt2", "txtt3", "txtt4"};
+    std::array<TankGravity, 4> tanks;
+    for (std::size_t k = 0; k < tanks.size(); ++k)
+        tanks[k].volume = run.Read(kVolumes[k]);
+    for (std::size_t k = 0; k < tanks.size(); ++k)
+        tanks[k].gravity = run.Read(kGravities[k]);
+    run.Show("txtt5", AverageGravity(tanks).shown);
+}
+
+void shoreTankDensity(FormRun &run)
+{
+    const double openDensity = run.Read("txtd1");
+    const double openVolume = run.Read("txtv1");
+    const double closingVolume = run.Read("txtv2");
+    const double vesselDensity = run.Read("txtd2");
+    run.Show("txtd3", TheoreticalDensity(openDensity, openVolume, vesselDensity, closingVolume).shown);
+}
+
+} // namespace
+
+const FormSpec kForm7{"Form7", "WEDGE CALCULATIONS", kWedgeFields};
+const FormSpec kForm9{"Form9", "STOP GAUGE", kStopGaugeFields};
+const FormSpec kForm8{"Form8", "AVERAGE GRAVITY", kAverageGravityFields};
+const FormSpec kForm20{"Form20", "THEORETICAL DENSITY", kTheoreticalDensityFields};
+
+FormResult WedgeQuantityRemaining(const FieldTexts &texts)
+{
+    return RunForm(kForm7, texts, wedgeQuantityRemaining);
+}
+
+FormResult StopGaugeTable6A(const FieldTexts &texts)
+{
+    return RunForm(kForm9, texts, [](FormRun &run) { stopGauge(run, Table6AFactor); });
+}
+
+FormResult StopGaugeTable6B(const FieldTexts &texts)
+{
+    return RunForm(kForm9, texts, [](FormRun &run) { stopGauge(run, Table6BFactor); });
+}
+
+FormResult ReceivingTankGravity(const FieldTexts &texts)
+{
+    return RunForm(kForm8, texts, receivingTankGravity);
+}
+
+FormResult ShoreTankDensity(const FieldTexts &texts)
+{
+    return RunForm(kForm20, texts, shoreTankDensity);
 }
 
 } // namespace dravex

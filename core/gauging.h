@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/procedure.h"
 #include "core/working.h"
 
 #include <array>
@@ -118,5 +119,33 @@ struct TheoreticalDensityResult
 //   815.3, 2500, 842.7, 10000: D3 835.85, shown 835.9
 TheoreticalDensityResult TheoreticalDensity(double openDensity, double openVolume, double vesselDensity,
                                             double closingVolume);
+
+// ---- The gauging windows' calculations ----
+
+// Wedge (Form7), Enter in txtinn. With neither unit system chosen it stops at once and asks
+// for one. Otherwise it reads txtadt, txtfdt, txtinn, txttl, txtbhd and txtvl for the limit
+// test (an innage beyond it asks for the out-of-range window, and the calculation goes on),
+// then txttdp and txttw, and writes the quantity to txtrob and its unit to txtmes.
+//   English tank of WedgeQuantity, innage 3 in: "31.8", "BBLS."; 6 in: "94.58", out of range
+extern const FormSpec kForm7;
+FormResult WedgeQuantityRemaining(const FieldTexts &texts);
+
+// Stop gauge (Form9), a key on the chosen table's option button: reads txtapi and txtem for
+// the factor of that table (Table 6B above 1074 kg/m3 stops with the out-of-range window),
+// then txtbm and txtgv, and writes the stop quantity to txtstp.
+//   API 35, 80 F, net 10000, opening 50000, Table 6A: "39904.09"
+extern const FormSpec kForm9;
+FormResult StopGaugeTable6A(const FieldTexts &texts);
+FormResult StopGaugeTable6B(const FieldTexts &texts);
+
+// Average gravity (Form8), Enter in txtv4: reads the volumes txtv1 to txtv4, then the
+// gravities txtt1 to txtt4, and writes the receiving tank's gravity to txtt5.
+extern const FormSpec kForm8;
+FormResult ReceivingTankGravity(const FieldTexts &texts);
+
+// Theoretical density (Form20), Enter in txtv2: reads txtd1, txtv1, txtv2 and txtd2 and
+// writes the density to txtd3.
+extern const FormSpec kForm20;
+FormResult ShoreTankDensity(const FieldTexts &texts);
 
 } // namespace dravex

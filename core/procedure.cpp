@@ -48,7 +48,12 @@ struct StopSignal
 
 } // namespace
 
-FormRun::FormRun(const FormSpec &form, const FieldTexts &texts) : m_form(form), m_texts(texts) {}
+FormRun::FormRun(const FormSpec &form, const FieldTexts &texts) : m_form(form), m_texts(texts)
+{
+    // Room for a window's reads and writes without growing (a batch runs millions).
+    m_result.reads.reserve(form.fields.size());
+    m_result.writes.reserve(form.fields.size());
+}
 
 std::string FormRun::captionOf(std::string_view field) const
 {
@@ -74,7 +79,13 @@ const std::string &FormRun::text(std::string_view field)
 double FormRun::Read(std::string_view field)
 {
     noteRead(field);
-    return ParseFieldNumber(text(field), captionOf(field));
+    // The caption is looked up only for the notice of a fault: a batch reads millions of
+    // fields that hold numbers.
+    try {
+        return ParseFieldNumber(text(field));
+    } catch (const CalcFault &fault) {
+        throw CalcFault(fault.kind(), captionOf(field), fault.text());
+    }
 }
 
 void FormRun::Show(std::string_view field, double x)
@@ -105,7 +116,7 @@ FormResult RunForm(const FormSpec &form, const FieldTexts &texts, const std::fun
     try {
         steps(run);
         result.outcome = FormOutcome::Completed;
-        result.working = run.working().lines();
+        result.working = run.working().takeLines();
     } catch (const CalcFault &fault) {
         result.outcome = FormOutcome::Fault;
         result.fault = fault.kind();

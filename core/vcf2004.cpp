@@ -33,6 +33,28 @@ constexpr double kMaxDensity = 1163.5;
 constexpr double kMinAlpha = 230.0e-6;
 constexpr double kMaxAlpha = 930.0e-6;
 
+// Limits of an observed density (kg/m3), wider than those at 60 F: a product at its
+// limit at 60 F is lighter when warm and denser when cold.
+struct ObservedLimits
+{
+    double low;
+    double high;
+};
+
+ObservedLimits observedLimits(Vcf2004Commodity commodity)
+{
+    switch (commodity) {
+    case Vcf2004Commodity::RefinedProducts:
+        return {470.4, 1209.5};
+    case Vcf2004Commodity::LubricatingOils:
+        return {714.3, 1208.3};
+    case Vcf2004Commodity::CrudeOils:
+    case Vcf2004Commodity::SpecialApplications:
+        break;
+    }
+    return {470.5, 1201.8};
+}
+
 // Borders of the refined-product groups by density at 60 F.
 constexpr double kGasolineBorder = 770.3520;
 constexpr double kTransitionBorder = 787.5195;
@@ -169,6 +191,29 @@ double baseFahrenheit(Vcf2004Base base)
         break;
     }
     return 60;
+}
+
+// How steeply alpha60 falls with density in each group, the factor Dalpha of the
+// temperature term of the search's derivative. Special applications have an alpha60 that
+// does not depend on density.
+double densitySlope(Vcf2004Group group)
+{
+    switch (group) {
+    case Vcf2004Group::CrudeOils:
+    case Vcf2004Group::JetFuels:
+        return 2.0;
+    case Vcf2004Group::FuelOils:
+        return 1.3;
+    case Vcf2004Group::TransitionZone:
+        return 8.5;
+    case Vcf2004Group::Gasolines:
+        return 1.5;
+    case Vcf2004Group::LubricatingOils:
+        return 1.0;
+    case Vcf2004Group::SpecialApplications:
+        break;
+    }
+    return 0;
 }
 
 } // namespace
@@ -315,7 +360,21 @@ Vcf2004Factors Vcf2004FactorsAt(Vcf2004Commodity commodity, double rho60, double
 Vcf2004Search Vcf2004ObservedToBase(Vcf2004Commodity commodity, double observed, double tF, double psig, double alpha60)
 {
     Vcf2004Search s;
-    double rho = observed;
+    // The estimates stay within the commodity's limits of density at 60 F: the start and
+    // every step beyond them is set back to the limit it crossed. A density at 60 F truly
+    // beyond a limit keeps being set back and never converges; that crossing is recorded.
+    const bool bounded = commodity != Vcf2004Commodity::SpecialApplications;
+    const double low = commodity == Vcf2004Commodity::LubricatingOils ? kMinLubricantDensity : kMinDensity;
+    const auto keepWithinLimits = [&](double rho) {
+        if (!bounded || !std::isfinite(rho))
+            return rho;
+        if (rho < low || rho > kMaxDensity)
+            s.beyondLimit = rho;
+        else
+            s.beyondLimit.reset();
+        return rho < low ? low : rho > kMaxDensity ? kMaxDensity : rho;
+    };
+    double rho = keepWithinLimits(observed);
     for (int m = 0; m < kVcf2004MaxIterations; ++m) {
         if (!(rho > 0) || !std::isfinite(rho))
             break;
@@ -332,16 +391,14 @@ Vcf2004Search Vcf2004ObservedToBase(Vcf2004Commodity commodity, double observed,
             s.converged = true;
             break;
         }
-        // Newton's step on rho60 CTL CPL = observed, with the derivatives as 11.1.6.2 gives
-        // them: on the temperature as entered (t - 60), through K0 and K1 alone.
-        const Vcf2004Constants &k = f.constants;
+        // Newton's step on rho60 CTL CPL = observed. The derivatives are taken on the
+        // temperature as entered (t - 60, not t*), the temperature term through the group's
+        // slope factor, the pressure term with its own sign.
         const double e = observed / (f.ctl * f.cpl) - rho;
         const double dt = tF - 60;
-        const double kd = k.k0 + k.k1 * rho;
-        const double order = kd == 0 ? 0 : (2 * k.k0 + k.k1 * rho) / kd;
-        const double dtl = order * f.alpha60 * dt * (1 + 1.6 * f.alpha60 * dt);
-        const double dp = 2 * f.cpl * f.pressure * f.fp * (7.93920 + 0.02326 * tF) / (rho * rho);
-        step.next = rho + e / (1 + dtl - dp);
+        const double dtl = densitySlope(f.group) * f.alpha60 * dt * (1 + 1.6 * f.alpha60 * dt);
+        const double dp = -2 * f.cpl * f.pressure * f.fp * (7.93920 + 0.02326 * tF) / (rho * rho);
+        step.next = keepWithinLimits(rho + e / (1 + dtl + dp));
         rho = step.next;
     }
     return s;
@@ -409,6 +466,11 @@ double Vcf2004RoundFp(double fp, Vcf2004PressureUnit unit)
         break;
     }
     return roundTo(fp, 1000);
+}
+
+double Vcf2004RoundDensity(double density, Vcf2004DensityKind kind)
+{
+    return roundTo(density, kind == Vcf2004DensityKind::RelativeDensity ? 10000 : 10);
 }
 
 Vcf2004Result Vcf2004Correction(const Vcf2004Input &input)
@@ -488,9 +550,18 @@ Vcf2004Result Vcf2004Correction(const Vcf2004Input &input)
             r.stop = outOfLimit("Density", entered, 0, "kg/m3", !(entered > 0));
             return r;
         }
+        if (input.observed && !special) {
+            const ObservedLimits lim = observedLimits(commodity);
+            if ((r.stop = checkRange("Observed density", entered, lim.low, lim.high, "kg/m3", groupWord)))
+                return r;
+        }
         const double searchF = input.observed ? r.tF : r.baseF;
         const double searchPsig = input.observed ? r.psig : 0;
         r.search = Vcf2004ObservedToBase(commodity, entered, searchF, searchPsig, alpha60);
+        if (!r.search->converged && r.search->beyondLimit) {
+            r.stop = checkRange("Density at 60 F", *r.search->beyondLimit, minDensity, kMaxDensity, "kg/m3", groupWord);
+            return r;
+        }
         if (!r.search->converged) {
             noConvergence(entered);
             return r;

@@ -126,14 +126,15 @@ Vcf2004Factors Vcf2004FactorsAt(Vcf2004Commodity commodity, double rho60, double
 // estimate corrected to t and P is within 0.000001 kg/m3 of the observed density: that
 // estimate and its factors are the result, with no further step. Otherwise Newton's step
 //   E = observed / (CTL CPL) - rho60,
-//   DTL = (2 K0 + K1 rho60) / (K0 + K1 rho60) alpha60 (t - 60) (1 + 1.6 alpha60 (t - 60)),
-//   DP = 2 CPL P Fp (7.93920 + 0.02326 t) / rho60^2,
-//   next estimate = rho60 + E / (1 + DTL - DP),
-// with t the temperature as entered (F), P the gauge pressure used and DTL zero for
-// special applications (alpha60 does not depend on density). Where the search stops
-// depends on these derivatives; with them the published 11.1.6.2 examples for crude oils,
-// jet fuels, lubricating oils and special applications come out to 1E-12 kg/m3, the
-// others within the 0.000001 of the convergence test.
+//   DTL = Dalpha alpha60 (t - 60) (1 + 1.6 alpha60 (t - 60)),
+//   DP = -2 CPL P Fp (7.93920 + 0.02326 t) / rho60^2,
+//   next estimate = rho60 + E / (1 + DTL + DP),
+// with t the temperature as entered (F, not t*), P the gauge pressure used and Dalpha the
+// group's factor: 2.0 crude oils and jet fuels, 1.3 fuel oils, 8.5 transition zone, 1.5
+// gasolines, 1.0 lubricating oils, 0 special applications (alpha60 does not depend on
+// density). The start and every estimate are kept within the commodity's limits of
+// density at 60 F (special applications have none): an estimate beyond one is set back to
+// it and recorded in beyondLimit, cleared again by an estimate within the limits.
 // At most kVcf2004MaxIterations steps: a search that has not converged by then, or whose
 // estimate stops being a positive finite number, has failed (never a hang).
 constexpr int kVcf2004MaxIterations = 15;
@@ -154,13 +155,14 @@ struct Vcf2004Search
     int count = 0;
     bool converged = false;
     Vcf2004Factors factors; // of the converged estimate (or the last one tried)
+    // The last estimate beyond the limits of density at 60 F, before it was set back.
+    std::optional<double> beyondLimit;
 };
 
 //   Vcf2004ObservedToBase(Crude, 823.7, 80.3, -5): rho60 832.048516184234, CTL
 //     0.989966310837, Fp 0.567045450015
 //   Vcf2004ObservedToBase(Refined, 803.141, 25.3, 267): starts among the jet fuels, ends
-//     in the transition zone at 787.5079218 (the standard prints 787.507922593917; both
-//     pass its test), just below the jet fuel border 787.5195
+//     in the transition zone at 787.507922593917, just below the jet fuel border 787.5195
 Vcf2004Search Vcf2004ObservedToBase(Vcf2004Commodity commodity, double observed, double tF, double psig,
                                     double alpha60 = 0);
 
@@ -264,6 +266,9 @@ Vcf2004Result Vcf2004Correction(const Vcf2004Input &input);
 //   Vcf2004RoundFactor(1.039224) == 1.03922
 double Vcf2004RoundFactor(double factor);
 double Vcf2004RoundFp(double fp, Vcf2004PressureUnit unit);
+//   Vcf2004RoundDensity(787.507922593917, KgPerM3) == 787.5, (48.0015, Api) == 48,
+//   (0.78829, RelativeDensity) == 0.7883
+double Vcf2004RoundDensity(double density, Vcf2004DensityKind kind);
 
 // The working of a correction in the order computed: the entry and its density at 60 F,
 // each search step (estimate, group, CTPL, residual, next estimate), the group and its

@@ -37,6 +37,12 @@ double CubicMetres(double litres)
     return Finite(litres / 1000);
 }
 
+void RequireProductGroup(FormRun &run, const VolumeFactor &factor)
+{
+    if (factor.outOfRange())
+        run.stop({}, "density " + FormatFieldNumber(factor.density) + " kg/m3 is above 1074: no product group", true);
+}
+
 namespace {
 
 const FieldSpec kTable6AFields[] = {
@@ -68,8 +74,7 @@ void table6NetVolume(FormRun &run, FactorTable table)
     const double api = run.Read("txtapi");
     const VolumeFactor factor = a ? Table6AFactor(api, t) : Table6BFactor(api, t);
     DescribeVolumeFactor(factor, run.working());
-    if (factor.outOfRange())
-        run.stop({}, "density " + FormatFieldNumber(factor.density) + " kg/m3 is above 1074: no product group", true);
+    RequireProductGroup(run, factor);
     // Table 6A shows its factor before the gross is read, Table 6B after: a bad gross
     // leaves the 6B factor unwritten.
     if (a)

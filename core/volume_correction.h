@@ -4,6 +4,8 @@
 
 namespace dravex {
 
+struct VolumeFactor;
+
 // Net barrels at 60 F from gross barrels and the factor, rounded to 0.01 (a magnitude).
 //   NetBarrels(10000, 0.9911) == 9911
 double NetBarrels(double gross, double vcf);
@@ -27,6 +29,11 @@ double BarrelsFromGallons(double gallons);
 // Cubic metres in litres, not rounded.
 //   CubicMetres(9915) == 9.915
 double CubicMetres(double litres);
+
+// Table 6B has no product group above 1074 kg/m3: a calculation that needs its factor
+// stops there, writes nothing more and asks for the out-of-range window. The working
+// names the density.
+void RequireProductGroup(FormRun &run, const VolumeFactor &factor);
 
 // Volume correction in barrels at 60 F: Form5 for crude oils (Table 6A), Form21 for
 // generalized products (Table 6B). Enter in txtgv reads txtem and txtapi, writes the

@@ -6,16 +6,35 @@
 
 namespace dravex {
 
-void Working::add(const std::string &name, double value, const std::string &unit, const std::string &note)
+void Working::add(std::string_view name, double value, std::string_view unit, std::string_view note)
 {
     // Working lines are written only for values that a calculation went on with; a value
     // that is not finite would already have stopped it.
-    addText(name, std::isfinite(value) ? FormatFieldNumber(value) + (unit.empty() ? "" : " " + unit) : "-", note);
+    if (!std::isfinite(value)) {
+        addText(name, "-", note);
+        return;
+    }
+    std::string text = FormatFieldNumber(value);
+    if (!unit.empty()) {
+        text += ' ';
+        text += unit;
+    }
+    addText(name, text, note);
 }
 
-void Working::addText(const std::string &name, const std::string &text, const std::string &note)
+void Working::addText(std::string_view name, std::string_view text, std::string_view note)
 {
-    m_lines.push_back(name + ": " + text + (note.empty() ? "" : " (" + note + ")"));
+    std::string line;
+    line.reserve(name.size() + text.size() + note.size() + 5);
+    line += name;
+    line += ": ";
+    line += text;
+    if (!note.empty()) {
+        line += " (";
+        line += note;
+        line += ')';
+    }
+    m_lines.push_back(std::move(line));
 }
 
 void Working::append(const Working &other)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace dravex {
@@ -12,12 +13,14 @@ class Working
 {
 public:
     // "Density at 60 F: 778.84 kg/m3", "Gravity used: 50 API (rounded to 0.01, sign dropped)"
-    void add(const std::string &name, double value, const std::string &unit = {}, const std::string &note = {});
+    void add(std::string_view name, double value, std::string_view unit = {}, std::string_view note = {});
     // A line whose value is a word, not a number: "Product group: transition zone (...)"
-    void addText(const std::string &name, const std::string &text, const std::string &note = {});
+    void addText(std::string_view name, std::string_view text, std::string_view note = {});
     void append(const Working &other);
 
     const std::vector<std::string> &lines() const { return m_lines; }
+    // The lines, leaving the working empty.
+    std::vector<std::string> takeLines() { return std::move(m_lines); }
     bool empty() const { return m_lines.empty(); }
     void clear() { m_lines.clear(); }
 

@@ -1,9 +1,7 @@
 #pragma once
 
-#include <QString>
-
 #include <functional>
-#include <map>
+#include <span>
 
 class QWidget;
 
@@ -11,18 +9,18 @@ namespace dravex {
 
 class ScreenHost;
 
-// Builds a window by its name; the window registry calls it on first showing.
+// Makes a window; the window registry calls it on first showing.
 using ScreenFactory = std::function<QWidget *(ScreenHost &)>;
-using ScreenCatalog = std::map<QString, ScreenFactory>;
 
-// Each calculation area adds its windows.
-void addMeasurementTableScreens(ScreenCatalog &catalog);
-void addConversionScreens(ScreenCatalog &catalog);
-void addGaugingScreens(ScreenCatalog &catalog);
-void addAdditiveScreens(ScreenCatalog &catalog);
-void addCalculatorScreens(ScreenCatalog &catalog);
+// A window the registry can show: its objectName, by which the menu and other windows ask
+// for it, and the function that makes it.
+struct ScreenEntry
+{
+    const char *name;
+    QWidget *(*make)(ScreenHost &host);
+};
 
-// Every calculator screen and notice window that screens raise.
-ScreenCatalog AllScreens();
+// Every calculator window and the windows they raise, in menu order, each once.
+std::span<const ScreenEntry> allScreens();
 
 } // namespace dravex

@@ -9,182 +9,152 @@
 
 namespace dravex {
 
+// The names of the labels of an FSII window that do not take a field's caption.
+struct FsiiLabels
+{
+    const char *heading;
+    const char *desired;
+    const char *quantity;
+    const char *lab;
+    const char *pressEnter;
+    const char *inject;
+    const char *gallonsUnit;
+    const char *perThousand;
+    const char *advice;
+};
+
+// What tells the two FSII windows apart: the form and its calculation, the heading, the
+// fields for the quantity, the lab result, the gallons and the gallons per 1000 barrels
+// (none on Form16), the labels' names, the picture, the fields where Enter leaves the
+// text as typed (a field in neither list has no handler), the tab order and the width.
+struct FsiiLayout
+{
+    const FormSpec &form;
+    FormResult (*calculation)(const FieldTexts &texts);
+    const char *headingText;
+    const char *fields[4];
+    FsiiLabels labels;
+    const char *picture[2];
+    const char *quietFields[2];
+    const char *tabOrder[6];
+    int width;
+};
+
 namespace {
 
-const QString kFsiiCaption = QStringLiteral("FSII INJECTION CALCULATIONS");
-
-const QString kFsiiAdvice = QStringLiteral(
+const char *const kFsiiAdvice = QT_TRANSLATE_NOOP(
+    "dravex::FsiiScreen",
     "If you are blending by hand into a Rail Car or Tank Truck, it is recommended that you first mix the FSII "
     "with product in a 5 gal can then introduce this mix into your product.  If possible circulate the product "
     "for a while to get a homogeneous mixture.");
 
-QFont headingFont(QFont font)
-{
-    font.setBold(true);
-    font.setPointSizeF(font.pointSizeF() * 1.25);
-    return font;
-}
+const FsiiLayout kForm10Layout{kForm10, FsiiInjectionBarrels, QT_TRANSLATE_NOOP("dravex::FsiiScreen", "BARRELS"),
+    {"txtqtb", "txtflt", "txtfis", "txtgfs"},
+    {"Label8", "Label6", "Label1", "Label2", "Label9", "Label3", "Label4", "Label7", "Label5"},
+    {"Image1", ":/fsii_drums.svg"}, {"txterd", "txtqtb"},
+    {"txtqtb", "txtflt", "txtfis", "txtgfs", "txterd", "Command1"}, 620};
+
+// Enter in End results desired leaves it as typed; typing in the quantity computes nothing.
+const FsiiLayout kForm16Layout{kForm16, FsiiInjectionGallons, QT_TRANSLATE_NOOP("dravex::FsiiScreen", "GALLONS"),
+    {"txtqfi", "txtpir", "txtfsi", nullptr},
+    {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", nullptr, "Label8"},
+    {"Picture1", ":/fsii_bottle.svg"}, {"txterd", nullptr},
+    {"txterd", "Command1", "txtqfi", "txtpir", "txtfsi", nullptr}, 560};
 
 } // namespace
 
 // Rows: heading and End results desired; quantity; lab result with "Press Enter"; the
 // "Inject ... Gals. of FSII." line; the advice. The picture and HELP stand at the right.
-Form10::Form10(ScreenHost &host, QWidget *parent) : Screen(host, QStringLiteral("Form10"), kFsiiCaption, parent)
+FsiiScreen::FsiiScreen(ScreenHost &host, const FsiiLayout &layout, QWidget *parent)
+    : Screen(host, layout.form, parent), m_layout(layout)
 {
+    const FsiiLabels &labels = layout.labels;
+    const auto [quantityName, labName, gallonsName, perThousandName] = layout.fields;
     auto *grid = new QGridLayout;
     content()->addLayout(grid);
 
-    QLabel *heading = makeLabel(QStringLiteral("Label8"), QStringLiteral("BARRELS"));
-    heading->setFont(headingFont(heading->font()));
-    txterd = makeField(QStringLiteral("txterd"), QStringLiteral("End results desired"));
+    QLabel *heading = makeLabel(QString::fromLatin1(labels.heading), tr(layout.headingText));
+    QFont bold = heading->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.25);
+    heading->setFont(bold);
+    QLineEdit *desired = makeField("txterd");
     grid->addWidget(heading, 0, 0);
-    grid->addWidget(labelFor("Label6", QStringLiteral("End results desired"), txterd), 0, 1, Qt::AlignRight);
-    grid->addWidget(txterd, 0, 2);
+    grid->addWidget(labelFor(labels.desired, captionOf("txterd"), desired), 0, 1, Qt::AlignRight);
+    grid->addWidget(desired, 0, 2);
 
-    txtqtb = makeField(QStringLiteral("txtqtb"), QStringLiteral("Quantity of fuel to be injected :"));
-    grid->addWidget(labelFor("Label1", QStringLiteral("Quantity of fuel to be injected :"), txtqtb), 1, 0, 1, 2);
-    grid->addWidget(txtqtb, 1, 2);
+    QLineEdit *quantity = makeField(quantityName);
+    grid->addWidget(labelFor(labels.quantity, captionOf(quantityName), quantity), 1, 0, 1, 2);
+    grid->addWidget(quantity, 1, 2);
 
-    txtflt = makeField(QStringLiteral("txtflt"), QStringLiteral("Pre Injection Lab Results"));
-    grid->addWidget(labelFor("Label2", QStringLiteral("Pre Injection Lab Results"), txtflt), 2, 0, 1, 2);
-    grid->addWidget(txtflt, 2, 2);
-    grid->addWidget(makeLabel(QStringLiteral("Label9"), QStringLiteral("Press Enter")), 2, 3);
+    QLineEdit *lab = makeField(labName);
+    grid->addWidget(labelFor(labels.lab, captionOf(labName), lab), 2, 0, 1, 2);
+    grid->addWidget(lab, 2, 2);
+    grid->addWidget(makeLabel(QString::fromLatin1(labels.pressEnter), tr("Press Enter")), 2, 3);
 
     auto *side = new QVBoxLayout;
-    side->addWidget(new SvgPicture(QStringLiteral("Image1"), QStringLiteral(":/fsii_drums.svg"), QSize(32, 32), this),
+    side->addWidget(new SvgPicture(QString::fromLatin1(layout.picture[0]), QString::fromLatin1(layout.picture[1]),
+                                   QSize(32, 32), this),
                     0, Qt::AlignRight);
-    Command1 = new QPushButton(QStringLiteral("HELP"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setAutoDefault(true); // Enter on the focused button clicks it, as Space does
-    side->addWidget(Command1, 0, Qt::AlignRight);
+    auto *help = new QPushButton(tr("HELP"), this);
+    help->setObjectName(QStringLiteral("Command1"));
+    help->setAutoDefault(true); // Enter on the focused button clicks it, as Space does
+    side->addWidget(help, 0, Qt::AlignRight);
     side->addStretch();
     grid->addLayout(side, 0, 4, 3, 1);
     grid->setColumnStretch(3, 1);
 
     auto *result = new QHBoxLayout;
-    txtfis = makeField(QStringLiteral("txtfis"), QStringLiteral("Inject Gals. of FSII."));
-    txtgfs = makeField(QStringLiteral("txtgfs"), QStringLiteral("Gals Per 1000 BBLS."));
-    result->addWidget(labelFor("Label3", QStringLiteral("Inject"), txtfis));
-    result->addWidget(txtfis);
-    result->addWidget(makeLabel(QStringLiteral("Label4"), QStringLiteral("Gals. of FSII.")));
-    result->addWidget(txtgfs);
-    result->addWidget(labelFor("Label7", QStringLiteral("Gals Per 1000 BBLS."), txtgfs));
+    QLineEdit *gallons = makeField(gallonsName);
+    result->addWidget(labelFor(labels.inject, tr("Inject"), gallons));
+    result->addWidget(gallons);
+    result->addWidget(makeLabel(QString::fromLatin1(labels.gallonsUnit), tr("Gals. of FSII.")));
+    if (perThousandName) {
+        QLineEdit *perThousand = makeField(perThousandName);
+        result->addWidget(perThousand);
+        result->addWidget(labelFor(labels.perThousand, captionOf(perThousandName), perThousand));
+    } else {
+        result->addStretch();
+    }
     content()->addLayout(result);
 
-    QLabel *advice = makeLabel(QStringLiteral("Label5"), kFsiiAdvice);
+    QLabel *advice = makeLabel(QString::fromLatin1(labels.advice), tr(kFsiiAdvice));
     advice->setWordWrap(true);
     content()->addWidget(advice);
 
-    setTabChain({txtqtb, txtflt, txtfis, txtgfs, txterd, Command1});
+    std::vector<QWidget *> chain;
+    for (const char *name : layout.tabOrder)
+        if (name)
+            chain.push_back(findChild<QWidget *>(QString::fromLatin1(name)));
+    setTabChain(chain);
 
-    // Enter in the percentages and the quantity leaves them as typed.
-    onEnter(txterd, [] {});
-    onEnter(txtqtb, [] {});
-    onEnter(txtflt, [this] { txtflt_KeyPress(); });
-    connect(Command1, &QPushButton::clicked, this, &Form10::Command1_Click);
-    resize(620, sizeHint().height());
+    for (const char *name : layout.quietFields)
+        if (name)
+            onEnter(field(name), [] {});
+    onEnter(lab, [this] { labResult_KeyPress(); });
+    connect(help, &QPushButton::clicked, this, &FsiiScreen::Command1_Click);
+    resize(layout.width, sizeHint().height());
 }
 
-void Form10::txtflt_KeyPress()
+// txtflt_KeyPress on Form10, txtpir_KeyPress on Form16.
+void FsiiScreen::labResult_KeyPress()
 {
-    calculate([this] {
-        const double lab = ReadFieldNumber(txtflt);
-        const double desired = ReadFieldNumber(txterd);
-        const double fraction = FsiiFraction(desired, lab);
-        const double barrels = ReadFieldNumber(txtqtb);
-        ShowFieldNumber(txtfis, FsiiGallonsForBarrels(barrels, fraction));
-        // The per-1000 figure works from the gallons as shown and the quantity as it
-        // stands now.
-        const double shownGallons = ReadFieldNumber(txtfis);
-        const double barrelsAgain = ReadFieldNumber(txtqtb);
-        ShowFieldNumber(txtgfs, FsiiGallonsPerThousandBarrels(shownGallons, barrelsAgain));
-    });
+    run(m_layout.calculation);
 }
 
-void Form10::Command1_Click()
-{
-    host().showWindow(QStringLiteral("Form17"));
-}
-
-Form16::Form16(ScreenHost &host, QWidget *parent) : Screen(host, QStringLiteral("Form16"), kFsiiCaption, parent)
-{
-    auto *grid = new QGridLayout;
-    content()->addLayout(grid);
-
-    QLabel *heading = makeLabel(QStringLiteral("Label1"), QStringLiteral("GALLONS"));
-    heading->setFont(headingFont(heading->font()));
-    txterd = makeField(QStringLiteral("txterd"), QStringLiteral("End results desired"));
-    grid->addWidget(heading, 0, 0);
-    grid->addWidget(labelFor("Label2", QStringLiteral("End results desired"), txterd), 0, 1, Qt::AlignRight);
-    grid->addWidget(txterd, 0, 2);
-
-    txtqfi = makeField(QStringLiteral("txtqfi"), QStringLiteral("Quantity of fuel to be injected:"));
-    grid->addWidget(labelFor("Label3", QStringLiteral("Quantity of fuel to be injected:"), txtqfi), 1, 0, 1, 2);
-    grid->addWidget(txtqfi, 1, 2);
-
-    txtpir = makeField(QStringLiteral("txtpir"), QStringLiteral("Pre Injection Lab Results"));
-    grid->addWidget(labelFor("Label4", QStringLiteral("Pre Injection Lab Results"), txtpir), 2, 0, 1, 2);
-    grid->addWidget(txtpir, 2, 2);
-    grid->addWidget(makeLabel(QStringLiteral("Label5"), QStringLiteral("Press Enter")), 2, 3);
-
-    auto *side = new QVBoxLayout;
-    side->addWidget(
-        new SvgPicture(QStringLiteral("Picture1"), QStringLiteral(":/fsii_bottle.svg"), QSize(32, 32), this), 0,
-        Qt::AlignRight);
-    Command1 = new QPushButton(QStringLiteral("HELP"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setAutoDefault(true);
-    side->addWidget(Command1, 0, Qt::AlignRight);
-    side->addStretch();
-    grid->addLayout(side, 0, 4, 3, 1);
-    grid->setColumnStretch(3, 1);
-
-    auto *result = new QHBoxLayout;
-    txtfsi = makeField(QStringLiteral("txtfsi"), QStringLiteral("Inject Gals. of FSII."));
-    result->addWidget(labelFor("Label6", QStringLiteral("Inject"), txtfsi));
-    result->addWidget(txtfsi);
-    result->addWidget(makeLabel(QStringLiteral("Label7"), QStringLiteral("Gals. of FSII.")));
-    result->addStretch();
-    content()->addLayout(result);
-
-    QLabel *advice = makeLabel(QStringLiteral("Label8"), kFsiiAdvice);
-    advice->setWordWrap(true);
-    content()->addWidget(advice);
-
-    setTabChain({txterd, Command1, txtqfi, txtpir, txtfsi});
-
-    // Enter in End results desired leaves it as typed; the quantity field has no handler
-    // at all, typing in it computes nothing.
-    onEnter(txterd, [] {});
-    onEnter(txtpir, [this] { txtpir_KeyPress(); });
-    connect(Command1, &QPushButton::clicked, this, &Form16::Command1_Click);
-    resize(560, sizeHint().height());
-}
-
-void Form16::txtpir_KeyPress()
-{
-    calculate([this] {
-        const double lab = ReadFieldNumber(txtpir);
-        const double desired = ReadFieldNumber(txterd);
-        const double fraction = FsiiFraction(desired, lab);
-        const double gallons = ReadFieldNumber(txtqfi);
-        ShowFieldNumber(txtfsi, FsiiGallonsForGallons(gallons, fraction));
-    });
-}
-
-void Form16::Command1_Click()
+void FsiiScreen::Command1_Click()
 {
     host().showWindow(QStringLiteral("Form17"));
 }
 
 QWidget *makeForm10(ScreenHost &host)
 {
-    return new Form10(host);
+    return new FsiiScreen(host, kForm10Layout);
 }
 
 QWidget *makeForm16(ScreenHost &host)
 {
-    return new Form16(host);
+    return new FsiiScreen(host, kForm16Layout);
 }
 
 } // namespace dravex

@@ -4,29 +4,23 @@
 
 namespace dravex {
 
+struct SdaLayout;
+
 // SDA injection: Form11 for a quantity of fuel in barrels (SDA in gallons, pre-mix fuel
 // 9 times that), Form18 for gallons (SDA in millilitres, pre-mix fuel of at least one
-// gallon). Same fields and rows; the labels' names, the tab order and the arithmetic
-// after the dose differ.
+// gallon). Same fields and rows; the labels' names, the tab order and the calculation
+// differ.
 class SdaScreen : public Screen
 {
     Q_OBJECT
 
 public:
-    enum class Unit { Barrels, Gallons };
-
-    SdaScreen(ScreenHost &host, Unit unit, QWidget *parent = nullptr);
-
-    void txterw_KeyPress();
-
-    QLineEdit *txtqti;
-    QLineEdit *txtilr;
-    QLineEdit *txterw;
-    QLineEdit *txtmix;
-    QLineEdit *txtprd;
+    SdaScreen(ScreenHost &host, const SdaLayout &layout, QWidget *parent = nullptr);
 
 private:
-    Unit m_unit;
+    const SdaLayout &m_layout;
+
+    void txterw_KeyPress();
 };
 
 QWidget *makeForm11(ScreenHost &host);

@@ -10,8 +10,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include <optional>
-
 namespace dravex {
 
 namespace {
@@ -19,19 +17,12 @@ namespace {
 // The runs of blanks in the instructions break them into four lines at 77 columns.
 constexpr int kInstructionColumns = 77;
 
-const QString kInstructions = QStringLiteral(
-    " Select the type of CI you are using.  Place the currser in the Quantity of    producted to be injected "
-    "block and enter the quantity of product you         are injecting.  Select the volume in which you are "
-    "working with (Barrels.    Gallons or Liters).  Enter the SG of the CI and press Enter.");
-
 } // namespace
 
 // The product list at the left; at the right the quantity, its unit, the specific
 // gravity and the line "Mix [amount] [unit] CI into your  fuel."; the instructions below.
-Form12::Form12(ScreenHost &host, QWidget *parent)
-    : Screen(host, QStringLiteral("Form12"), QStringLiteral("CORROSION INHIBITOR (CI)"), parent)
+Form12::Form12(ScreenHost &host, QWidget *parent) : Screen(host, kForm12, parent)
 {
-
     auto *row = new QHBoxLayout;
     content()->addLayout(row);
 
@@ -39,58 +30,64 @@ Form12::Form12(ScreenHost &host, QWidget *parent)
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
-    List1->setAccessibleName(QStringLiteral("Select your CI Type"));
-    products->addWidget(labelFor("Label5", QStringLiteral("Select your CI Type"), List1));
+    const QString productCaption = tr("Select your CI Type");
+    List1->setAccessibleName(productCaption);
+    products->addWidget(labelFor("Label5", productCaption, List1));
     products->addWidget(List1);
     row->addLayout(products);
 
     auto *entry = new QGridLayout;
     row->addLayout(entry, 1);
-    txtqpt = makeField(QStringLiteral("txtqpt"), QStringLiteral("Quantity of product to be injected"));
-    entry->addWidget(labelFor("Label1", QStringLiteral("Quantity of product to be injected"), txtqpt), 0, 0);
-    entry->addWidget(txtqpt, 0, 1);
+    QLineEdit *quantity = makeField("txtqpt");
+    entry->addWidget(labelFor("Label1", captionOf("txtqpt"), quantity), 0, 0);
+    entry->addWidget(quantity, 0, 1);
 
-    Frame1 = new QGroupBox(QStringLiteral("Frame1"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    auto *units = new QHBoxLayout(Frame1);
-    Option1 = new QRadioButton(QStringLiteral("Barrels"), Frame1);
-    Option2 = new QRadioButton(QStringLiteral("Gallons"), Frame1);
-    Option3 = new QRadioButton(QStringLiteral("Liters"), Frame1);
-    Option1->setObjectName(QStringLiteral("Option1"));
-    Option2->setObjectName(QStringLiteral("Option2"));
-    Option3->setObjectName(QStringLiteral("Option3"));
-    for (QRadioButton *option : {Option1, Option2, Option3})
+    auto *frame = new QGroupBox(tr("Frame1"), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    auto *units = new QHBoxLayout(frame);
+    std::vector<QWidget *> options;
+    for (const auto &[name, caption] : {std::pair{"Option1", QT_TR_NOOP("Barrels")},
+                                        std::pair{"Option2", QT_TR_NOOP("Gallons")},
+                                        std::pair{"Option3", QT_TR_NOOP("Liters")}}) {
+        auto *option = new QRadioButton(tr(caption), frame);
+        option->setObjectName(QString::fromLatin1(name));
         units->addWidget(option);
-    entry->addWidget(Frame1, 1, 0, 1, 3);
+        options.push_back(option);
+    }
+    entry->addWidget(frame, 1, 0, 1, 3);
 
-    txtscg = makeField(QStringLiteral("txtscg"), QStringLiteral("Specific Gravity of CI being injected"));
-    entry->addWidget(labelFor("Label2", QStringLiteral("Specific Gravity of CI being injected"), txtscg), 2, 0);
-    entry->addWidget(txtscg, 2, 1);
-    entry->addWidget(makeLabel(QStringLiteral("Label6"), QStringLiteral("If Unkown enter .95")), 2, 2);
+    QLineEdit *gravity = makeField("txtscg");
+    entry->addWidget(labelFor("Label2", captionOf("txtscg"), gravity), 2, 0);
+    entry->addWidget(gravity, 2, 1);
+    entry->addWidget(makeLabel(QStringLiteral("Label6"), tr("If Unkown enter .95")), 2, 2);
 
+    QLineEdit *amount = makeField("txtami");
+    QLineEdit *unit = makeField("txtqan");
+    amount->setMaximumWidth(120);
+    unit->setMaximumWidth(60);
     auto *result = new QHBoxLayout;
-    txtami = makeField(QStringLiteral("txtami"), QStringLiteral("Mix"));
-    txtqan = makeField(QStringLiteral("txtqan"), QStringLiteral("Unit of the CI to mix"));
-    txtami->setMaximumWidth(120);
-    txtqan->setMaximumWidth(60);
-    result->addWidget(labelFor("Label3", QStringLiteral("Mix"), txtami));
-    result->addWidget(txtami);
-    result->addWidget(txtqan);
-    result->addWidget(labelFor("Label4", QStringLiteral("CI into your  fuel."), txtqan));
+    result->addWidget(labelFor("Label3", tr("Mix"), amount));
+    result->addWidget(amount);
+    result->addWidget(unit);
+    result->addWidget(labelFor("Label4", tr("CI into your  fuel."), unit));
     result->addStretch();
     entry->addLayout(result, 3, 0, 1, 3);
     entry->setRowStretch(4, 1);
 
-    auto *instructions = new ColumnWrappedLabel(kInstructions, kInstructionColumns, this);
+    auto *instructions = new ColumnWrappedLabel(
+        tr(" Select the type of CI you are using.  Place the currser in the Quantity of    producted to be injected "
+           "block and enter the quantity of product you         are injecting.  Select the volume in which you are "
+           "working with (Barrels.    Gallons or Liters).  Enter the SG of the CI and press Enter."),
+        kInstructionColumns, this);
     instructions->setObjectName(QStringLiteral("Label7"));
     content()->addWidget(instructions);
 
     Form_Load();
 
-    setTabChain({txtqpt, txtscg, txtami, Option1, Option2, Option3, List1, txtqan});
+    setTabChain({quantity, gravity, amount, options[0], options[1], options[2], List1, unit});
     // Enter in the quantity leaves it as typed.
-    onEnter(txtqpt, [] {});
-    onEnter(txtscg, [this] { txtscg_KeyPress(); });
+    onEnter(quantity, [] {});
+    onEnter(gravity, [this] { txtscg_KeyPress(); });
     resize(sizeHint());
 }
 
@@ -105,36 +102,7 @@ void Form12::Form_Load()
 
 void Form12::txtscg_KeyPress()
 {
-    const QList<QListWidgetItem *> selected = List1->selectedItems();
-    const QString product = selected.isEmpty() ? QString() : selected.first()->text();
-    const std::optional<int> doseNumber = CorrosionInhibitorDoseNumber(product.toStdString());
-    if (!doseNumber) {
-        // Without a product there is no dose to work out.
-        showNotice(tr("Select your CI Type in the list first."));
-        return;
-    }
-    bool unitMissing = false;
-    calculate([&] {
-        const double specificGravity = ReadFieldNumber(txtscg);
-        const CorrosionInhibitorRate rate = CorrosionInhibitorRateFor(*doseNumber, specificGravity);
-        std::optional<VolumeUnit> unit;
-        if (Option1->isChecked())
-            unit = VolumeUnit::Barrels;
-        else if (Option2->isChecked())
-            unit = VolumeUnit::Gallons;
-        else if (Option3->isChecked())
-            unit = VolumeUnit::Litres;
-        if (!unit) {
-            unitMissing = true; // nothing to write without a unit
-            return;
-        }
-        const double quantity = ReadFieldNumber(txtqpt);
-        const CorrosionInhibitorAmount amount = CorrosionInhibitorAmountFor(rate.rounded, quantity, *unit);
-        ShowFieldNumber(txtami, amount.amount);
-        txtqan->setText(QString::fromLatin1(amount.unitText.data(), qsizetype(amount.unitText.size())));
-    });
-    if (unitMissing)
-        showNotice(tr("Choose Barrels, Gallons or Liters, then press Enter again."));
+    run(CorrosionInhibitorMix);
 }
 
 QWidget *makeForm12(ScreenHost &host)

@@ -2,9 +2,7 @@
 
 #include "screens/screen.h"
 
-class QGroupBox;
 class QListWidget;
-class QRadioButton;
 
 namespace dravex {
 
@@ -17,20 +15,11 @@ class Form12 : public Screen
 public:
     explicit Form12(ScreenHost &host, QWidget *parent = nullptr);
 
-    void txtscg_KeyPress();
-
-    QListWidget *List1;
-    QLineEdit *txtqpt;
-    QGroupBox *Frame1;
-    QRadioButton *Option1;
-    QRadioButton *Option2;
-    QRadioButton *Option3;
-    QLineEdit *txtscg;
-    QLineEdit *txtami;
-    QLineEdit *txtqan;
-
 private:
+    QListWidget *List1;
+
     void Form_Load();
+    void txtscg_KeyPress();
 };
 
 QWidget *makeForm12(ScreenHost &host);

@@ -10,6 +10,8 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include <string_view>
+#include <variant>
 #include <vector>
 
 namespace dravex {
@@ -18,6 +20,22 @@ namespace {
 
 // Operator(i) has the caption and code kOperatorCodes[i].
 constexpr char kOperatorCodes[] = {'/', '+', 'X', '-', '='};
+
+// An "=" as the log keeps it: the pending operation with its two numbers, and the result.
+const FieldSpec kEqualsFields[] = {
+    {"operand1", "First number"},
+    {"operator", "Operation"},
+    {"operand2", "Second number"},
+    {"Readout", "Result"},
+};
+const FormSpec kEqualsForm{"Form14", "CALCULATOR", kEqualsFields};
+
+std::string registerText(const DeskCalculator::Register &r)
+{
+    if (const auto *text = std::get_if<std::string>(&r))
+        return *text;
+    return FormatFieldNumber(std::get<double>(r));
+}
 
 // The display keeps its right end in view: a number too long for it is cut on the left,
 // as on a desk calculator, so the digit just typed is always seen. The window keeps its
@@ -129,6 +147,7 @@ Form14::Form14(ScreenHost &host, QWidget *parent)
     connect(paste, &QShortcut::activated, this, &Form14::pasteNumber);
 
     Form_Load();
+    host.addCalculationActions(this);
 }
 
 void Form14::copyDisplay()
@@ -209,12 +228,32 @@ void Form14::Number_Click(int index)
 void Form14::Operator_Click(int index)
 {
     const char op = Operator[index]->text().at(0).toLatin1();
+    FormResult equals;
+    if (op == '=') {
+        const char pending = m_calc.pendingOperator();
+        if (std::string_view("+-X/%").find(pending) != std::string_view::npos) {
+            equals.reads.push_back({"operand1", registerText(m_calc.accumulator())});
+            equals.reads.push_back({"operator", std::string(1, pending)});
+        }
+        equals.reads.push_back({"operand2", m_calc.display()});
+    }
     press([&] {
-        m_calc.Operator(op, [this] {
+        m_calc.Operator(op, [this, &equals] {
             showReadout();
             host().showWarning(this, QStringLiteral("Calculator"), QStringLiteral("Can't divide by zero"));
+            equals.outcome = FormOutcome::Fault;
+            equals.fault = CalcFault::Kind::DivisionByZero;
+            equals.notice = "Can't divide by zero";
         });
     });
+    if (op != '=')
+        return;
+    if (!notice().isEmpty() && equals.completed()) {
+        equals.outcome = FormOutcome::Fault;
+        equals.notice = notice().toStdString();
+    }
+    equals.writes.push_back({"Readout", m_calc.display()});
+    host().calculationDone(kEqualsForm, equals);
 }
 
 void Form14::Decimal_Click()

@@ -7,44 +7,35 @@
 
 namespace dravex {
 
-Form19::Form19(ScreenHost &host, QWidget *parent)
-    : Screen(host, QStringLiteral("Form19"), QStringLiteral("METAL DEACTIVATOR (DMD-2)"), parent)
+Form19::Form19(ScreenHost &host, QWidget *parent) : Screen(host, kForm19, parent)
 {
     auto *grid = new QGridLayout;
     content()->addLayout(grid);
 
-    txtbbl = makeField(QStringLiteral("txtbbl"), QStringLiteral("Barrels of product to be injected:"));
-    QLabel *quantity = makeLabel(QStringLiteral("Label1"), QStringLiteral("Barrels of product to be injected:"));
-    quantity->setBuddy(txtbbl);
-    grid->addWidget(quantity, 0, 0);
-    grid->addWidget(txtbbl, 0, 1);
+    QLineEdit *barrels = makeField("txtbbl");
+    grid->addWidget(labelFor("Label1", captionOf("txtbbl"), barrels), 0, 0);
+    grid->addWidget(barrels, 0, 1);
 
-    txtdmd = makeField(QStringLiteral("txtdmd"), QStringLiteral("Inject gallons of DMD-2"));
-    QLabel *inject = makeLabel(QStringLiteral("Label2"), QStringLiteral("Inject"));
-    inject->setBuddy(txtdmd);
+    QLineEdit *dose = makeField("txtdmd");
     auto *result = new QHBoxLayout;
-    result->addWidget(inject);
-    result->addWidget(txtdmd);
-    result->addWidget(makeLabel(QStringLiteral("Label3"), QStringLiteral("gallons of DMD-2")));
+    result->addWidget(labelFor("Label2", tr("Inject"), dose));
+    result->addWidget(dose);
+    result->addWidget(makeLabel(QStringLiteral("Label3"), tr("gallons of DMD-2")));
     grid->addLayout(result, 1, 0, 1, 2, Qt::AlignLeft);
 
-    QLabel *note = makeLabel(QStringLiteral("Label4"),
-                             QStringLiteral(" This DMD-2 injection is based on the liquid blend of 50% active "
-                                            "ingredient and 50%solvent."));
+    QLabel *note = makeLabel(QStringLiteral("Label4"), tr(" This DMD-2 injection is based on the liquid blend of 50% "
+                                                          "active ingredient and 50%solvent."));
     note->setWordWrap(true);
     content()->addWidget(note);
 
-    setTabChain({txtbbl, txtdmd});
-    onEnter(txtbbl, [this] { txtbbl_KeyPress(); });
+    setTabChain({barrels, dose});
+    onEnter(barrels, [this] { txtbbl_KeyPress(); });
     resize(440, sizeHint().height());
 }
 
 void Form19::txtbbl_KeyPress()
 {
-    calculate([this] {
-        const double barrels = ReadFieldNumber(txtbbl);
-        ShowFieldNumber(txtdmd, DmdDoseForBarrels(barrels).shown);
-    });
+    run(Dmd2Injection);
 }
 
 QWidget *makeForm19(ScreenHost &host)

@@ -12,10 +12,8 @@ class Form19 : public Screen
 public:
     explicit Form19(ScreenHost &host, QWidget *parent = nullptr);
 
+private:
     void txtbbl_KeyPress();
-
-    QLineEdit *txtbbl;
-    QLineEdit *txtdmd;
 };
 
 QWidget *makeForm19(ScreenHost &host);

@@ -10,36 +10,27 @@
 
 namespace dravex {
 
-Form20::Form20(ScreenHost &host, QWidget *parent)
-    : Screen(host, QStringLiteral("Form20"), QStringLiteral("THEORETICAL DENSITY"), parent)
-{
-    const auto field = [this](const char *name, const QString &accessible, QLineEdit *&member) {
-        member = makeField(QString::fromLatin1(name), accessible);
-        member->setMaximumWidth(130);
-        return member;
-    };
-    field("txtd1", QStringLiteral("Density"), txtd1);
-    field("txtv1", QStringLiteral("Open Volume"), txtv1);
-    field("txtd2", QStringLiteral("Vessel Composit Density"), txtd2);
-    field("txtv2", QStringLiteral("Closing Volume"), txtv2);
-    field("txtd3", QStringLiteral("Theoretical Density"), txtd3);
+namespace {
 
+constexpr int kFieldWidth = 130;
+
+} // namespace
+
+Form20::Form20(ScreenHost &host, QWidget *parent) : Screen(host, kForm20, parent)
+{
     // The densities are typed with one decimal, as the patterns show; the button above the
     // vessel's density is that field's pattern and does nothing.
-    Command1 = new QPushButton(QStringLiteral("xxx,x"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setMaximumWidth(130);
-
     auto *grid = new QGridLayout;
     grid->addWidget(makeLabel(QString(), QStringLiteral("1")), 1, 0);
-    grid->addLayout(captionOver(makeLabel(QString(), QStringLiteral("Density     xxx.x")), txtd1), 0, 1, 2, 1,
-                    Qt::AlignBottom);
-    grid->addLayout(captionOver(makeLabel(QString(), QStringLiteral("Open Volume")), txtv1), 0, 2, 2, 1,
-                    Qt::AlignBottom);
-    auto *vessel = captionOver(makeLabel(QString(), QStringLiteral("Vessel Composit Density")), txtd2);
-    vessel->insertWidget(1, Command1);
+    grid->addLayout(fieldUnderCaption("txtd1", kFieldWidth, tr("Density     xxx.x")), 0, 1, 2, 1, Qt::AlignBottom);
+    grid->addLayout(fieldUnderCaption("txtv1", kFieldWidth), 0, 2, 2, 1, Qt::AlignBottom);
+    QVBoxLayout *vessel = fieldUnderCaption("txtd2", kFieldWidth);
+    auto *pattern = new QPushButton(QStringLiteral("xxx,x"), this);
+    pattern->setObjectName(QStringLiteral("Command1"));
+    pattern->setMaximumWidth(kFieldWidth);
+    vessel->insertWidget(1, pattern);
     grid->addLayout(vessel, 2, 1, Qt::AlignBottom);
-    grid->addLayout(captionOver(makeLabel(QString(), QStringLiteral("Closing Volume")), txtv2), 2, 2, Qt::AlignBottom);
+    grid->addLayout(fieldUnderCaption("txtv2", kFieldWidth), 2, 2, Qt::AlignBottom);
     grid->setVerticalSpacing(10);
     grid->setHorizontalSpacing(18);
 
@@ -51,38 +42,33 @@ Form20::Form20(ScreenHost &host, QWidget *parent)
     row->addStretch();
     content()->addLayout(row);
 
+    QLineEdit *txtd3 = makeField("txtd3");
+    txtd3->setMaximumWidth(kFieldWidth);
     auto *result = new QHBoxLayout;
-    auto *theoretical = makeLabel(QString(), QStringLiteral("Theoretical Density ="));
-    theoretical->setBuddy(txtd3);
     result->addStretch();
-    result->addWidget(theoretical);
+    result->addWidget(labelFor("", tr("Theoretical Density ="), txtd3));
     result->addWidget(txtd3);
     result->addStretch();
     content()->addLayout(result);
 
-    auto *advice = makeLabel(QStringLiteral("Label7"), QStringLiteral("Place curser in each block entering data.  "
-                                                                      "Press Enter after entering closing volume."));
+    auto *advice = makeLabel(QStringLiteral("Label7"), tr("Place curser in each block entering data.  "
+                                                          "Press Enter after entering closing volume."));
     setRunningText(advice, 420);
     content()->addWidget(advice, 0, Qt::AlignHCenter);
 
-    setTabChain({txtv1, txtd3, txtd1, txtd2, txtv2, Command1});
+    setTabChain({field("txtv1"), txtd3, field("txtd1"), field("txtd2"), field("txtv2"), pattern});
 
-    for (QLineEdit *input : {txtd1, txtv1, txtd2})
+    for (const char *name : {"txtd1", "txtv1", "txtd2"}) {
+        QLineEdit *input = field(name);
         onEnter(input, [input] { writeBack(input); });
-    onEnter(txtv2, [this] { txtv2_KeyPress(); });
+    }
+    onEnter(field("txtv2"), [this] { txtv2_KeyPress(); });
 }
 
 void Form20::txtv2_KeyPress()
 {
-    writeBack(txtv2);
-    calculate([&] {
-        const double openDensity = ReadFieldNumber(txtd1);
-        const double openVolume = ReadFieldNumber(txtv1);
-        const double closingVolume = ReadFieldNumber(txtv2);
-        const double vesselDensity = ReadFieldNumber(txtd2);
-        const TheoreticalDensityResult r = TheoreticalDensity(openDensity, openVolume, vesselDensity, closingVolume);
-        ShowFieldNumber(txtd3, r.shown);
-    });
+    writeBack(field("txtv2"));
+    run(ShoreTankDensity);
 }
 
 QWidget *makeForm20(ScreenHost &host)

@@ -2,8 +2,6 @@
 
 #include "screens/screen.h"
 
-class QPushButton;
-
 namespace dravex {
 
 // The density of a shore tank's contents after it has received a vessel's cargo: the
@@ -15,14 +13,8 @@ class Form20 : public Screen
 public:
     explicit Form20(ScreenHost &host, QWidget *parent = nullptr);
 
+private:
     void txtv2_KeyPress();
-
-    QLineEdit *txtd1;
-    QLineEdit *txtv1;
-    QLineEdit *txtd2;
-    QLineEdit *txtv2;
-    QLineEdit *txtd3;
-    QPushButton *Command1;
 };
 
 QWidget *makeForm20(ScreenHost &host);

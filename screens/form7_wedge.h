@@ -2,8 +2,6 @@
 
 #include "screens/screen.h"
 
-class QRadioButton;
-
 namespace dravex {
 
 // The liquid left as a wedge against the aft bulkhead of a tank trimmed by the stern, in
@@ -15,20 +13,8 @@ class Form7 : public Screen
 public:
     explicit Form7(ScreenHost &host, QWidget *parent = nullptr);
 
+private:
     void txtinn_KeyPress();
-
-    QLineEdit *txtvl;
-    QLineEdit *txttl;
-    QLineEdit *txttw;
-    QLineEdit *txtbhd;
-    QLineEdit *txtfdt;
-    QLineEdit *txtadt;
-    QLineEdit *txttdp;
-    QLineEdit *txtinn;
-    QLineEdit *txtrob;
-    QLineEdit *txtmes;
-    QRadioButton *Option1;
-    QRadioButton *Option2;
 };
 
 QWidget *makeForm7(ScreenHost &host);

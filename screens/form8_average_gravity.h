@@ -2,8 +2,6 @@
 
 #include "screens/screen.h"
 
-#include <array>
-
 namespace dravex {
 
 // The volume-weighted gravity of a receiving tank (tank 5) filled from up to four issuing
@@ -15,17 +13,8 @@ class Form8 : public Screen
 public:
     explicit Form8(ScreenHost &host, QWidget *parent = nullptr);
 
+private:
     void txtv4_KeyPress();
-
-    QLineEdit *txtt1;
-    QLineEdit *txtt2;
-    QLineEdit *txtt3;
-    QLineEdit *txtt4;
-    QLineEdit *txtt5;
-    QLineEdit *txtv1;
-    QLineEdit *txtv2;
-    QLineEdit *txtv3;
-    QLineEdit *txtv4;
 };
 
 QWidget *makeForm8(ScreenHost &host);

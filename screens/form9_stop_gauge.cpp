@@ -1,7 +1,5 @@
 #include "screens/form9_stop_gauge.h"
 
-#include "core/conventions.h"
-#include "core/correction_model.h"
 #include "core/gauging.h"
 #include "screens/gauging_fields.h"
 #include "screens/svg_picture.h"
@@ -13,37 +11,34 @@
 
 namespace dravex {
 
-Form9::Form9(ScreenHost &host, QWidget *parent)
-    : Screen(host, QStringLiteral("Form9"), QStringLiteral("STOP GAUGE"), parent)
-{
-    const auto field = [this](const char *name, const QString &caption, QLineEdit *&member) {
-        member = makeField(QString::fromLatin1(name), caption);
-        member->setMaximumWidth(140);
-        return captionOver(makeLabel(QString(), caption), member);
-    };
+namespace {
 
+constexpr int kFieldWidth = 140;
+
+} // namespace
+
+Form9::Form9(ScreenHost &host, QWidget *parent) : Screen(host, kForm9, parent)
+{
     auto *row = new QHBoxLayout;
 
     // Temperature and gravity at the left, under the picture.
     auto *left = new QVBoxLayout;
     left->addWidget(new SvgPicture(QStringLiteral("Image2"), QStringLiteral(":/stpg_tank.svg"), QSize(96, 96), this));
-    left->addLayout(field("txtem", QStringLiteral("Temp."), txtem));
-    left->addLayout(field("txtapi", QStringLiteral("API"), txtapi));
+    left->addLayout(fieldUnderCaption("txtem", kFieldWidth));
+    left->addLayout(fieldUnderCaption("txtapi", kFieldWidth));
     left->addStretch();
     row->addLayout(left);
     row->addSpacing(24);
 
-    // The quantities and the result in one column in the middle.
+    // The quantities and the result in one column in the middle; the result's caption
+    // stands below it.
     auto *middle = new QVBoxLayout;
-    middle->addLayout(field("txtbm", QStringLiteral("Net Quantity to be Moved"), txtbm));
-    middle->addLayout(field("txtgv", QStringLiteral("Opening gauge quantity"), txtgv));
-    const QString stopCaption = QStringLiteral("This is the stop gauge quantity.  Find this quantity in the receiving "
-                                               "tank strapping tables.  The gauge shown is your stop gauge.");
-    txtstp = makeField(QStringLiteral("txtstp"), stopCaption);
-    txtstp->setMaximumWidth(140);
-    auto *stopLabel = makeLabel(QStringLiteral("Label6"), stopCaption);
+    middle->addLayout(fieldUnderCaption("txtbm", kFieldWidth));
+    middle->addLayout(fieldUnderCaption("txtgv", kFieldWidth));
+    QLineEdit *txtstp = makeField("txtstp");
+    txtstp->setMaximumWidth(kFieldWidth);
+    QLabel *stopLabel = labelFor("Label6", captionOf("txtstp"), txtstp);
     setRunningText(stopLabel, 230);
-    stopLabel->setBuddy(txtstp);
     middle->addSpacing(12);
     middle->addWidget(txtstp);
     middle->addWidget(stopLabel);
@@ -53,28 +48,28 @@ Form9::Form9(ScreenHost &host, QWidget *parent)
 
     // The choice of table at the right; a key pressed on the chosen one computes.
     auto *right = new QVBoxLayout;
-    right->addWidget(makeLabel(QStringLiteral("Label1"), QStringLiteral("Sellect table to be used.")));
-    Frame1 = new QGroupBox(QStringLiteral("Frame1"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Option1 = new TabStopRadioButton(QStringLiteral("Table 6 A"), Frame1);
+    right->addWidget(makeLabel(QStringLiteral("Label1"), tr("Sellect table to be used.")));
+    auto *frame = new QGroupBox(tr("Frame1"), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    Option1 = new TabStopRadioButton(tr("Table 6 A"), frame);
     Option1->setObjectName(QStringLiteral("Option1"));
-    Option2 = new TabStopRadioButton(QStringLiteral("Table 6 B"), Frame1);
+    Option2 = new TabStopRadioButton(tr("Table 6 B"), frame);
     Option2->setObjectName(QStringLiteral("Option2"));
-    auto *options = new QVBoxLayout(Frame1);
+    auto *options = new QVBoxLayout(frame);
     options->addWidget(Option1);
     options->addWidget(Option2);
-    right->addWidget(Frame1);
-    right->addWidget(makeLabel(QStringLiteral("Label7"), QStringLiteral("Press Enter")));
+    right->addWidget(frame);
+    right->addWidget(makeLabel(QStringLiteral("Label7"), tr("Press Enter")));
     right->addStretch();
     row->addLayout(right);
     content()->addLayout(row);
 
-    setTabChain({Option1, Option2, txtbm, txtgv, txtapi, txtem, txtstp});
+    setTabChain({Option1, Option2, field("txtbm"), field("txtgv"), field("txtapi"), field("txtem"), txtstp});
     addWorkingPanel();
 
     Option1->installEventFilter(this);
     Option2->installEventFilter(this);
-    onEnter(txtgv, [this] { txtgv_KeyPress(); });
+    onEnter(field("txtgv"), [this] { txtgv_KeyPress(); });
 }
 
 bool Form9::eventFilter(QObject *watched, QEvent *event)
@@ -98,45 +93,18 @@ bool Form9::eventFilter(QObject *watched, QEvent *event)
 void Form9::Option1_KeyPress()
 {
     if (Option1->isChecked())
-        stopGauge(Table::A);
+        run(StopGaugeTable6A);
 }
 
 void Form9::Option2_KeyPress()
 {
     if (Option2->isChecked())
-        stopGauge(Table::B);
+        run(StopGaugeTable6B);
 }
 
 void Form9::txtgv_KeyPress()
 {
-    writeBack(txtgv);
-}
-
-void Form9::stopGauge(Table table)
-{
-    calculate([&] {
-        const double api = ReadFieldNumber(txtapi);
-        const double t = ReadFieldNumber(txtem);
-        const VolumeFactor factor = table == Table::A ? Table6AFactor(api, t) : Table6BFactor(api, t);
-        if (factor.outOfRange()) {
-            // Above 1074 kg/m3 Table 6B has no product group: no factor, no stop gauge.
-            stopWorking("density " + FormatFieldNumber(factor.density) + " kg/m3 is above 1074: no product group");
-            showOutOfRange();
-            return;
-        }
-        DescribeVolumeFactor(factor, working());
-        const double net = ReadFieldNumber(txtbm);
-        const double gross = StopGaugeGross(net, factor.vcf);
-        working().add("Net quantity to move", net, {}, "at 60 F");
-        working().add("Gross quantity to move", gross, {}, "net / factor, not rounded");
-        const double opening = ReadFieldNumber(txtgv);
-        const double stop = StopGaugeQuantity(opening, gross);
-        const double shown = StopGaugeShown(stop);
-        working().add("Opening quantity", opening);
-        working().add("Stop quantity before rounding", stop, {}, "opening - gross");
-        working().add("Stop gauge quantity", shown, {}, "rounded to 0.01, sign kept");
-        ShowFieldNumber(txtstp, shown);
-    });
+    writeBack(field("txtgv"));
 }
 
 QWidget *makeForm9(ScreenHost &host)

@@ -2,7 +2,6 @@
 
 #include "screens/screen.h"
 
-class QGroupBox;
 class QRadioButton;
 
 namespace dravex {
@@ -16,25 +15,16 @@ class Form9 : public Screen
 public:
     explicit Form9(ScreenHost &host, QWidget *parent = nullptr);
 
-    void Option1_KeyPress();
-    void Option2_KeyPress();
-    void txtgv_KeyPress();
-
-    QLineEdit *txtbm;
-    QLineEdit *txtgv;
-    QLineEdit *txtem;
-    QLineEdit *txtapi;
-    QLineEdit *txtstp;
-    QGroupBox *Frame1;
-    QRadioButton *Option1;
-    QRadioButton *Option2;
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    enum class Table { A, B };
-    void stopGauge(Table table);
+    QRadioButton *Option1;
+    QRadioButton *Option2;
+
+    void Option1_KeyPress();
+    void Option2_KeyPress();
+    void txtgv_KeyPress();
 };
 
 QWidget *makeForm9(ScreenHost &host);

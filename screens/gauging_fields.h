@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 namespace dravex {
 
@@ -13,17 +12,6 @@ inline void writeBack(QLineEdit *field)
     const int caret = field->cursorPosition();
     field->setText(field->text());
     field->setCursorPosition(caret);
-}
-
-// A caption standing over its field, the caption the field's buddy.
-inline QVBoxLayout *captionOver(QLabel *caption, QWidget *field)
-{
-    caption->setBuddy(field);
-    auto *box = new QVBoxLayout;
-    box->setSpacing(2);
-    box->addWidget(caption);
-    box->addWidget(field);
-    return box;
 }
 
 // Running text with its blanks kept as written, wrapped at the given width.

@@ -41,6 +41,7 @@ Screen::Screen(ScreenHost &host, const FormSpec &form, QWidget *parent)
              QString::fromUtf8(form.title.data(), qsizetype(form.title.size())), parent)
 {
     m_form = &form;
+    host.addCalculationActions(this);
 }
 
 QString Screen::captionOf(const char *name) const
@@ -206,6 +207,22 @@ QLineEdit *Screen::makeField(const QString &name, const QString &caption)
         accessible.chop(1);
     field->setAccessibleName(accessible);
     return field;
+}
+
+QLineEdit *Screen::makeField(const char *name)
+{
+    return makeField(QString::fromLatin1(name), captionOf(name));
+}
+
+QVBoxLayout *Screen::fieldUnderCaption(const char *name, int width, const QString &text)
+{
+    QLineEdit *field = makeField(name);
+    field->setMaximumWidth(width);
+    auto *box = new QVBoxLayout;
+    box->setSpacing(2);
+    box->addWidget(labelFor("", text.isEmpty() ? captionOf(name) : text, field));
+    box->addWidget(field);
+    return box;
 }
 
 QLineEdit *Screen::addField(QFormLayout *form, const QString &name, const QString &label, const char *labelName,

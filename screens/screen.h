@@ -39,6 +39,9 @@ public:
         Q_UNUSED(form);
         Q_UNUSED(result);
     }
+    // Copy, print and PDF of the window's last calculation, by keyboard and from its
+    // context menu; the program around the screens adds them to each calculating window.
+    virtual void addCalculationActions(QWidget *window) { Q_UNUSED(window); }
 };
 
 // The input and result columns of a table screen.
@@ -82,10 +85,17 @@ protected:
     QLineEdit *addField(QFormLayout *form, const char *name, const char *labelName = nullptr,
                         QLabel **caption = nullptr);
     QLineEdit *makeField(const QString &name, const QString &caption);
+    // A field of the window's form, named for screen readers as the form names it; place
+    // it with a caption from labelFor.
+    QLineEdit *makeField(const char *name);
     QLabel *makeLabel(const QString &name, const QString &text);
     // A caption that names buddy: Alt with its access key moves there, and screen readers
     // read it as the field's name.
     QLabel *labelFor(const char *name, const QString &text, QWidget *buddy);
+    // A field of the window's form under its caption, in a box to place. The caption reads
+    // as the form names the field unless text replaces it on screen (a name with the
+    // field's entry pattern, say); width caps the field's width.
+    QVBoxLayout *fieldUnderCaption(const char *name, int width, const QString &text = QString());
 
     // "Your Data Entered on This Side" | "Results Displayed on This Side", split by a line.
     TwoColumns addTwoColumns();
@@ -97,11 +107,6 @@ protected:
     // Sets the whole tab chain; the first control gets the focus when the window opens.
     void setTabChain(std::initializer_list<QWidget *> chain);
     void setTabChain(const std::vector<QWidget *> &chain);
-
-    // Runs the steps of one calculation. A CalcFault stops it where it was thrown: fields
-    // written so far keep their new text, the others their old, and the notice names the
-    // field or the fault. A completed calculation clears the notice.
-    void calculate(const std::function<void()> &steps);
 
     // The texts of the window's named controls as calculations read them: each field's
     // text, "1" for a chosen option button ("" otherwise), a list's selected item.
@@ -116,18 +121,27 @@ protected:
     // The caption the window's form gives a field.
     QString captionOf(const char *name) const;
 
+    // Shows a notice of the window's own (not a calculation's), or hides the line when
+    // text is empty; the next calculation replaces it.
+    void showNotice(const QString &text);
+
+    // The "Working" toggle and its panel, closed, below the results and last in the tab
+    // order; call after setTabChain.
+    void addWorkingPanel();
+
+    // Steps for a handler that computes by itself instead of running a procedure of core:
+    // the desk calculator's keys, and windows not yet moved to run().
+
+    // Runs the steps of one calculation. A CalcFault stops it where it was thrown: fields
+    // written so far keep their new text, the others their old, and the notice names the
+    // field or the fault. A completed calculation clears the notice.
+    void calculate(const std::function<void()> &steps);
     // The field's text as a number, or a NotANumber fault naming the field.
     double ReadFieldNumber(const QLineEdit *field) const;
     // Writes x in the field's number form; a non-finite x is an Overflow fault.
     void ShowFieldNumber(QLineEdit *field, double x);
     // Shows the single out-of-range window above this screen.
     void showOutOfRange();
-    // Shows a notice that is not a CalcFault (a missing choice, say); cleared as above.
-    void showNotice(const QString &text);
-
-    // The "Working" toggle and its panel, closed, below the results and last in the tab
-    // order; call after setTabChain.
-    void addWorkingPanel();
     // The working of the calculation that is running; calculate() starts it empty and
     // shows it when the calculation completes.
     Working &working() { return m_working; }

@@ -11,3 +11,4 @@ build-bench/bench/dravex_core_bench
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 bench/startup.sh build-bench 30 2>/dev/null
 build-bench/bench/response_bench 2000 2>/dev/null
+bench/calc.sh build-bench

@@ -51,7 +51,7 @@ int main(int argc, char *argv[])
     const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
     QDir().mkpath(outDir);
 
-    dravex::WindowRegistry registry(dravex::AllScreens());
+    dravex::WindowRegistry registry(dravex::allScreens());
     dravex::addShellWindows(registry);
 
     const QList<Shot> shots{

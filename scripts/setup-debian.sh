@@ -5,9 +5,9 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-svg-dev libgl-dev libqt6sql6-sqlite poppler-utils
   libgtest-dev libgmock-dev libbenchmark-dev
-  nlohmann-json3-dev poppler-utils fonts-dejavu-core
+  libcli11-dev nlohmann-json3-dev poppler-utils fonts-dejavu-core
   "$@"
 )
 

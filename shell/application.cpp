@@ -1,6 +1,7 @@
 #include "shell/application.h"
 
 #include "records/cargo_report_window.h"
+#include "records/log_window.h"
 #include "shell/help_window.h"
 #include "shell/main_window.h"
 #include "shell/notice_windows.h"
@@ -15,6 +16,8 @@ void addShellWindows(WindowRegistry &registry)
     registry.add(QStringLiteral("Form2"), [&registry](ScreenHost &) { return new IntroWindow(registry); });
     registry.add(QStringLiteral("Form13"), [](ScreenHost &) { return new HelpWindow; });
     registry.add(QStringLiteral("Form15"), [](ScreenHost &) { return new OutOfRangeWindow; });
+    registry.add(QStringLiteral("LogWindow"),
+                 [&registry](ScreenHost &host) { return new LogWindow(host, registry.log()); });
     registry.addMany(QStringLiteral("CargoReport"),
                      [&registry](ScreenHost &) { return new CargoReportWindow(registry.reportPrompts()); });
 }

@@ -26,7 +26,8 @@ This Side", and their results on the right, under "Results Displayed on This Sid
 <a href="#t53a">Table 53A</a>, <a href="#t53b">Table 53B</a><br>
 <b>Volume correction:</b>
 <a href="#t6a">Table 6A</a>, <a href="#t6b">Table 6B</a>,
-<a href="#t54a">Table 54A</a>, <a href="#t54b">Table 54B</a><br>
+<a href="#t54a">Table 54A</a>, <a href="#t54b">Table 54B</a>,
+<a href="#t2004">2004 edition</a><br>
 <b>Conversion:</b>
 <a href="#temp">Temperature</a>, <a href="#grav">Gravity conversion</a><br>
 <b>Gauging:</b>
@@ -37,7 +38,8 @@ This Side", and their results on the right, under "Results Displayed on This Sid
 <a href="#sdab">SDA, barrels</a>, <a href="#sdag">SDA, gallons</a>,
 <a href="#ci">Corrosion inhibitor</a>, <a href="#dmd">DMD-2</a><br>
 <b>Calculator:</b> <a href="#calc">Calculator (F2)</a><br>
-<b>Records:</b> <a href="#report">Cargo report (Ctrl+R)</a><br>
+<b>Records:</b> <a href="#log">Calculation log (Ctrl+L)</a>, <a href="#keeplog">Keep a log</a>,
+<a href="#report">Cargo report (Ctrl+R)</a><br>
 <b>All screens:</b> <a href="#notices">Notices</a>, <a href="#numbers">Numbers</a></p>
 
 <h2 id="t5a">Table 5A</h2>
@@ -167,6 +169,43 @@ fuel oils, chosen by the density.</p>
 <p>Inputs, <b>Enter</b>, results and out-of-range rule as on Table 54A (the net barrels
 are labelled "Net Barrels at 60 F are:"). The cursor starts in the net barrels field:
 click "Density at 15 C" to begin.</p>
+
+<h2 id="t2004">2004 Edition</h2>
+<p class="menu">Menu: Tables &gt; 2004 Edition (Temperature and Pressure) (window
+"VOLUME CORRECTION (2004 EDITION)")</p>
+<p>Corrects for temperature and pressure with the 2004 edition of the petroleum
+measurement tables, which most contracts written since 2004 name. The 1980 table screens
+above stay as they were. Choose with the option buttons (arrow keys move within a group),
+type the numbers, and press <b>Enter</b> in any entry.</p>
+<ul>
+<li>"Commodity group": crude oil, refined products (the screen picks gasolines, the
+transition zone, jet fuels or fuel oils by the density at 60 &deg;F), lubricating oils, or
+special applications, which need "Alpha60 per F", the expansion coefficient at 60 &deg;F
+(0.00023 to 0.00093).</li>
+<li>"Density", in API, relative density or kg/m&sup3;; "Density is" observed (at the
+temperature and pressure below) or at the base temperature. A density at 15 &deg;C or
+20 &deg;C is given in kg/m&sup3;.</li>
+<li>"Base": 60 &deg;F, 15 &deg;C or 20 &deg;C, the temperature the net volume is
+corrected to.</li>
+<li>"Temperature" in &deg;F or &deg;C (&minus;58 to 302 &deg;F); "Pressure" in psig, kPa or
+bar (up to 1,500 psig; empty means 0, a vacuum counts as 0).</li>
+<li>"Gross volume" (optional), in any unit, at the temperature and pressure.</li>
+</ul>
+<p><b>Results</b> (for reading and copying): "Density at base, kg/m3" and "Density at
+60 F, kg/m3" to 0.1, "API at 60 F" to 0.1, "Relative density at 60 F" to 0.0001, "CTL", "CPL" and "CTPL" to five
+decimals, "Fp" per unit of the pressure entered (per psi to 0.001, per kPa to 0.0001, per
+bar to 0.01), "Net volume at base" = gross volume &times; CTPL, in the unit of the gross,
+and "Group used". CTPL is rounded from the unrounded CTL &times; CPL, so it can differ in
+the last decimal from the product of the two rounded factors. "Working" lists each step:
+the density at 60 &deg;F, each step of the search from an observed density, the
+temperature and density on the 1968 scale the correlation uses, alpha60, CTL, Fp, CPL.</p>
+<p><b>Worked example:</b> choose "Refined products", "kg/m3", "Observed", "60 F", "F" and
+"psig"; type 803.141 in "Density", 25.3 in "Temperature", 267 in "Pressure" and 10000 in
+"Gross volume", then press Enter. The screen shows 787.5, 48, 0.7883, CTL 1.01838, Fp
+0.54, CPL 1.00144, CTPL 1.01985, net 10198.5 and the group "transition zone".</p>
+<p><b>Out of limits:</b> a temperature, pressure, density or alpha60 beyond its limit
+stops with a notice that names the entry, its value and the limit ("Temperature 302.8 F
+is above the limit 302 F"); no result changes.</p>
 
 <h2 id="temp">Temperature</h2>
 <p class="menu">Menu: Conversion &gt; Temperature (window "Temperature Conversion")</p>
@@ -375,8 +414,12 @@ ingredient and 50% solvent per 1000 barrels of fuel.</p>
 <h2 id="calc">Calculator (F2)</h2>
 <p class="menu">Menu: Calculator &gt; Calc, or F2 in the main window (window
 "CALCULATOR")</p>
-<p>A four-function desk calculator with a percent key. Click its keys; you cannot type into
-the display.</p>
+<p>A four-function desk calculator with a percent key. Click its keys, or type them: the
+digits, "." (the "," key and the keypad's decimal key type the point too), "+", "-", "*" or
+"x", "/", "%", Enter or "=" for "=", Esc for "C" and Del for "CE". Ctrl+C copies the number
+shown; Ctrl+V types a number from the clipboard as if you had typed its keys (anything
+else is refused with a notice). A number holds at most 15 digits; further digit keys are
+ignored.</p>
 <ul>
 <li>"+", "-", "X", "/" and "=" work as on a pocket calculator: 12.5 X 2 = shows 25.</li>
 <li>"%" divides the number shown by 100 and multiplies: 200 X 10 % = shows 20.</li>
@@ -387,6 +430,32 @@ shows 6. "C" clears everything.</li>
 <p>While you type a whole number the display ends with its point ("53."). Dividing by zero
 shows the message "Can't divide by zero" and keeps the first number. Results show up to
 15 significant digits: 1 / 3 = shows 0.333333333333333.</p>
+
+<h2 id="log">Calculation log (Ctrl+L)</h2>
+<p class="menu">Menu: Records &gt; Calculation log (window "Calculation Log")</p>
+<p>Every calculation a screen completes or stops on is kept in a log on this computer,
+with the date and time, the screen, each entry as typed, each result as shown and the
+working; the calculator keeps each "=" result. The log window lists them newest first.
+Filter them by screen, by date or by any text in the entries and results; the entry you
+select is shown in full beside the list.</p>
+<ul>
+<li>Ctrl+C copies the selected entries as columns for a spreadsheet; Export CSV writes
+them to a file; Print and Export PDF print them; Delete removes them after asking.</li>
+<li>"Open in its window" fills that screen's entries with the logged texts and puts the
+cursor in the field whose Enter computes. Nothing is computed until you press Enter.</li>
+</ul>
+<p>On every calculating screen, Ctrl+Shift+C copies the last calculation as text (the
+screen, date and time, each entry and result, and the working), Ctrl+P prints it and
+Ctrl+Shift+E exports it as a PDF; the screen's context menu has the same commands. The
+print dialog takes an optional reference line, such as vessel and tank.</p>
+<p>If the log cannot be written (a folder that is read-only, a full disk, a damaged file)
+calculating goes on as before and the log window says why. A damaged log is kept aside
+under a dated name and a new one is started.</p>
+
+<h2 id="keeplog">Keep a log</h2>
+<p class="menu">Menu: Records &gt; Keep a log</p>
+<p>Ticked, every calculation is kept in the log; unticked, nothing new is kept. The choice
+is remembered the next time Dravex starts.</p>
 
 <h2 id="report">Cargo report (Ctrl+R)</h2>
 <p class="menu">Menu: Records &gt; Cargo report, or Ctrl+R in the main window (window
@@ -471,7 +540,7 @@ const struct
     {"Form21", "t6b"},   {"Form22", "t54a"},  {"Form6", "t54b"},   {"Form3", "temp"},  {"Form4", "grav"},
     {"Form7", "wedge"},  {"Form9", "stop"},   {"Form8", "avg"},    {"Form20", "theo"}, {"Form10", "fsiib"},
     {"Form16", "fsiig"}, {"Form11", "sdab"},  {"Form18", "sdag"},  {"Form12", "ci"},   {"Form19", "dmd"},
-    {"Form14", "calc"},  {"CargoReport", "report"}, {"Form15", "notices"},
+    {"Form14", "calc"},  {"Form15", "notices"}, {"Vcf2004", "t2004"}, {"LogWindow", "log"}, {"CargoReport", "report"},
 };
 
 } // namespace

@@ -11,7 +11,7 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("io.github.dravex.Dravex"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/dravex.svg")));
 
-    dravex::WindowRegistry registry(dravex::AllScreens());
+    dravex::WindowRegistry registry(dravex::allScreens());
     dravex::addShellWindows(registry);
     dravex::startDravex(registry);
     return app.exec();

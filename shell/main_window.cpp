@@ -13,8 +13,8 @@ namespace dravex {
 namespace {
 
 // The menu tree, one line per menu control, indented by level. A caption of "-" is a
-// separator; an entry followed by deeper ones opens a submenu; window names the screen
-// the item shows.
+// separator; an entry followed by deeper ones opens a submenu; window is the registered
+// name of the window the item shows.
 struct MenuEntry
 {
     int level;
@@ -22,6 +22,8 @@ struct MenuEntry
     const char *caption;
     const char *shortcut;
     const char *window;
+    // A check item (on or off) rather than a command.
+    bool checkable = false;
 };
 
 const MenuEntry kMenu[] = {
@@ -48,6 +50,7 @@ const MenuEntry kMenu[] = {
     {3, "a54", "Table 54a", nullptr, "Form22"},
     {3, "ln6", "-", nullptr, nullptr},
     {3, "b54", "Table 54b", nullptr, "Form6"},
+    {1, "t2004", "2004 &Edition (Temperature and Pressure)", nullptr, "Vcf2004"},
     {0, "conv1", "&Conversion", nullptr, nullptr},
     {1, "temp1", "T&emperature", nullptr, "Form3"},
     {1, "lin5", "-", nullptr, nullptr},
@@ -77,6 +80,8 @@ const MenuEntry kMenu[] = {
     {0, "Calculator", "&Calculator", nullptr, nullptr},
     {1, "Calc", "C&alc", "F2", "Form14"},
     {0, "records1", "&Records", nullptr, nullptr},
+    {1, "log1", "Calculation &log", "Ctrl+L", "LogWindow"},
+    {1, "keeplog1", "&Keep a log", nullptr, nullptr, true},
     {1, "report1", "Cargo &report", "Ctrl+R", "CargoReport"},
     {0, "help1", "&Help", nullptr, nullptr},
     {1, "help2", "Help", "F1", "Form13"},
@@ -134,6 +139,7 @@ void MainWindow::buildMenu()
                 static_cast<QMenu *>(parent)->addAction(action);
         }
         action->setObjectName(name);
+        action->setCheckable(e.checkable);
         if (e.shortcut) {
             action->setShortcut(QKeySequence(QString::fromLatin1(e.shortcut)));
             // The function keys work while the main window is active, menu open or not.
@@ -141,13 +147,23 @@ void MainWindow::buildMenu()
             addAction(action);
         }
         if (e.window) {
+            // The menu opens windows by their registered names only.
             const QString window = QString::fromLatin1(e.window);
-            action->setEnabled(m_registry.has(window));
+            if (!m_registry.has(window))
+                qFatal("menu item %s opens %s, which is not registered", e.name, e.window);
             connect(action, &QAction::triggered, this, [this, window] { m_registry.showWindow(window); });
         } else if (name == QLatin1String("exit1")) {
             connect(action, &QAction::triggered, this, &MainWindow::exit1_Click);
+        } else if (name == QLatin1String("keeplog1")) {
+            action->setChecked(m_registry.log().keeping());
+            connect(action, &QAction::toggled, this, &MainWindow::keeplog1_Click);
         }
     }
+}
+
+void MainWindow::keeplog1_Click(bool on)
+{
+    m_registry.log().setKeeping(on);
 }
 
 void MainWindow::exit1_Click()

@@ -17,6 +17,8 @@ public:
     // "E&xit": closes every open window at once and ends the program; a report with unsaved
     // changes asks first, and Cancel there keeps everything open.
     void exit1_Click();
+    // "&Keep a log": calculations go to the log or not, from now on and in later runs.
+    void keeplog1_Click(bool on);
 
 private:
     void buildMenu();

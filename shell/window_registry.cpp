@@ -4,11 +4,16 @@
 
 namespace dravex {
 
-WindowRegistry::WindowRegistry(ScreenCatalog catalog) : m_factories(std::move(catalog)) {}
+WindowRegistry::WindowRegistry(std::span<const ScreenEntry> screens)
+{
+    for (const ScreenEntry &screen : screens)
+        add(QString::fromLatin1(screen.name), screen.make);
+}
 
 void WindowRegistry::add(const QString &name, ScreenFactory factory)
 {
-    m_factories[name] = std::move(factory);
+    if (!m_factories.emplace(name, std::move(factory)).second)
+        qFatal("window %s registered twice", qPrintable(name));
 }
 
 void WindowRegistry::addMany(const QString &name, ScreenFactory factory)
@@ -37,6 +42,12 @@ QWidget *WindowRegistry::showWindow(const QString &name)
         if (factory == m_factories.end())
             return nullptr;
         w = factory->second(*this);
+        // The registered name is the window's objectName: given where the window sets
+        // none, and a window that calls itself otherwise is a programming error.
+        if (w->objectName().isEmpty())
+            w->setObjectName(name);
+        else if (w->objectName() != name)
+            qFatal("window %s calls itself %s", qPrintable(name), qPrintable(w->objectName()));
         w->setAttribute(Qt::WA_DeleteOnClose);
         if (!many)
             m_open[name] = w;
@@ -57,6 +68,16 @@ void WindowRegistry::showWarning(QWidget *parent, const QString &title, const QS
     // Message texts may one day quote what was typed: never read them as markup.
     box.setTextFormat(Qt::PlainText);
     box.exec();
+}
+
+void WindowRegistry::calculationDone(const FormSpec &form, const FormResult &result)
+{
+    m_log.record(window(QString::fromUtf8(form.name.data(), qsizetype(form.name.size()))), form, result);
+}
+
+void WindowRegistry::addCalculationActions(QWidget *window)
+{
+    m_log.addCalculationActions(window);
 }
 
 } // namespace dravex

@@ -4,6 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+
+#include <cmath>
 #include <functional>
 #include <optional>
 #include <random>
@@ -257,3 +262,38 @@ TEST(CheckedArithmetic, SixteenBitsHoldTheirRangeOnly)
 
 } // namespace
 } // namespace dravex
+
+// The shown form is C's "%.15G" for every finite double: normal and subnormal, short and
+// long decimals, both sides of every exponent switch.
+TEST(FormatFieldNumber, agrees_with_printf_15G_across_the_doubles)
+{
+    std::uint64_t state = 0x9E3779B97F4A7C15u;
+    const auto next = [&] {
+        state ^= state << 13;
+        state ^= state >> 7;
+        state ^= state << 17;
+        return state;
+    };
+    const auto check = [](double x) {
+        if (!std::isfinite(x))
+            return;
+        char expected[64];
+        std::snprintf(expected, sizeof expected, "%.15G", x);
+        ASSERT_EQ(dravex::FormatFieldNumber(x), x == 0 ? std::string("0") : std::string(expected)) << x;
+    };
+    for (int i = 0; i < 200000; ++i) {
+        const std::uint64_t bits = next();
+        double x;
+        std::memcpy(&x, &bits, sizeof x);
+        check(x);
+        check(static_cast<double>(static_cast<std::int64_t>(bits % 2000000001) - 1000000000) /
+              std::pow(10.0, static_cast<int>(bits % 13)));
+    }
+    for (int e = -25; e <= 25; ++e)
+        for (int m = 1; m < 200; ++m) {
+            const double x = m * std::pow(10.0, e);
+            check(x);
+            check(std::nextafter(x, 0.0));
+            check(std::nextafter(x, 1e300));
+        }
+}

@@ -18,7 +18,7 @@ namespace {
 QStringList calculatorScreens()
 {
     QStringList names;
-    for (const auto &[name, factory] : AllScreens())
+    for (const auto &[name, factory] : allScreens())
         names << name;
     return names;
 }
@@ -38,7 +38,8 @@ private slots:
             QVERIFY2(w, qPrintable(name));
             QList<QWidget *> focusable;
             for (QWidget *c : w->findChildren<QWidget *>()) {
-                if (!c->isVisibleTo(w) || !(c->focusPolicy() & Qt::TabFocus))
+                // A control disabled until a choice asks for it is out of the Tab chain.
+                if (!c->isVisibleTo(w) || !c->isEnabled() || !(c->focusPolicy() & Qt::TabFocus))
                     continue;
                 focusable << c;
                 const QString where = name + "." + c->objectName();

@@ -297,38 +297,31 @@ private slots:
         QCOMPARE(text(w, "txtd3"), QString("835.9"));
     }
 
-    void captions_tab_order_and_first_focus_data()
+    // Real Tab presses from the first focus, which Qt would otherwise let skip an option
+    // button of a group; and each window fits a small screen.
+    void tab_presses_visit_every_control_data()
     {
         QTest::addColumn<QString>("form");
-        QTest::addColumn<QString>("caption");
         QTest::addColumn<QStringList>("order");
         QTest::newRow("wedge") << "Form7"
-                               << "WEDGE CALCULATIONS"
                                << QStringList{"txtvl",  "txttl",  "txttw",   "txtbhd",  "txtfdt", "txtadt",  "txttdp",
                                               "txtinn", "txtrob", "Option1", "Option2", "txtmes", "working", "txtvl"};
-        QTest::newRow("stop gauge") << "Form9"
-                                    << "STOP GAUGE" << QStringList{"Option1", "Option2", "txtbm",   "txtgv",  "txtapi",
-                                                                   "txtem",   "txtstp",  "working", "Option1"};
+        QTest::newRow("stop gauge") << "Form9" << QStringList{"Option1", "Option2", "txtbm",   "txtgv",  "txtapi",
+                                                               "txtem",   "txtstp",  "working", "Option1"};
         QTest::newRow("average gravity") << "Form8"
-                                         << "AVERAGE GRAVITY"
                                          << QStringList{"txtt1", "txtt2", "txtt3", "txtt4", "txtt5",
                                                         "txtv1", "txtv2", "txtv3", "txtv4", "txtt1"};
         QTest::newRow("theoretical density")
-            << "Form20"
-            << "THEORETICAL DENSITY" << QStringList{"txtv1", "txtd3", "txtd1", "txtd2", "txtv2", "Command1", "txtv1"};
+            << "Form20" << QStringList{"txtv1", "txtd3", "txtd1", "txtd2", "txtv2", "Command1", "txtv1"};
     }
 
-    void captions_tab_order_and_first_focus()
+    void tab_presses_visit_every_control()
     {
         QFETCH(QString, form);
-        QFETCH(QString, caption);
         QFETCH(QStringList, order);
         Program program;
         QWidget *w = program.show(form);
         QVERIFY(QTest::qWaitForWindowActive(w));
-        QCOMPARE(w->windowTitle(), caption);
-        QCOMPARE(tabSequence(w, order.size()), order);
-        // Real Tab presses too: Qt would otherwise keep one option button of a group out.
         QCOMPARE(tabbing(order.size()), order);
         QVERIFY(w->sizeHint().width() <= 1366 && w->sizeHint().height() <= 740);
     }

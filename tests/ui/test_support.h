@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/calculation_print.h"
 #include "screens/catalog.h"
 #include "shell/application.h"
 #include "shell/window_registry.h"
@@ -7,12 +8,32 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QTest>
 
 #include <memory>
 
 namespace dravex::test {
+
+// The questions of printing, export and delete, answered without a dialog: nothing is
+// confirmed, printed or exported unless a test says so.
+struct ScriptedDialogs : RecordDialogs
+{
+    bool confirmAnswer = false;
+    QString fileName;
+    QString reference;
+
+    bool confirm(QWidget *, const QString &, const QString &) override { return confirmAnswer; }
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override { return fileName; }
+    bool printSetup(QWidget *, QPrinter &, QString &) override { return false; }
+    bool askReference(QWidget *, QString &text) override
+    {
+        text = reference;
+        return !fileName.isEmpty();
+    }
+    void warn(QWidget *, const QString &, const QString &) override {}
+};
 
 // Report windows' questions answered without a dialog: no file chosen, changes discarded.
 struct QuietReportPrompts : ReportPrompts
@@ -27,15 +48,22 @@ struct QuietReportPrompts : ReportPrompts
 };
 
 // The program's registry with every window, recording message boxes instead of showing
-// them.
+// them. Its log lives in the test folders and is off unless a test turns it on.
 struct Program
 {
     QuietReportPrompts reportPrompts;
-    WindowRegistry registry{AllScreens()};
+    WindowRegistry registry{allScreens()};
     QStringList warnings;
+
+    ScriptedDialogs *dialogs = nullptr;
 
     Program()
     {
+        QStandardPaths::setTestModeEnabled(true);
+        registry.log().setKeepingForSession(false);
+        auto scripted = std::make_unique<ScriptedDialogs>();
+        dialogs = scripted.get();
+        registry.log().setDialogs(std::move(scripted));
         registry.setReportPrompts(&reportPrompts);
         addShellWindows(registry);
         registry.setWarningSink([this](QWidget *, const QString &title, const QString &text) {

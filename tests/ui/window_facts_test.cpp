@@ -91,6 +91,12 @@ private slots:
         row("Form24", "GRAVITY CORRECTION (TABLE 5b)", {"txtcg", "txtobt", "txtobg", "working", "txtcg"});
         row("Form25", "GRAVITY CORRECTION (TABLE 53a)", {"txtcg", "txtobt", "txtobg", "working", "txtcg"});
         row("Form26", "GRAVITY CORRECTION (TABLE 53b)", {"txtcg", "txtobt", "txtobg", "working", "txtcg"});
+        row("Vcf2004", "VOLUME CORRECTION (2004 EDITION)",
+            {"optCrude",    "optProducts", "optLubricants", "optSpecial",     "txtdensity", "optApi",   "optRd",
+             "optKgm3",     "optObserved", "optAtBase",     "optBase60F",     "optBase15C", "optBase20C", "txttemp",
+             "optF",        "optC",        "txtpressure",   "optPsig",        "optKpa",     "optBar",   "txtgross",
+             "txtdensitybase", "txtdensity60", "txtapi60", "txtrd60", "txtctl", "txtfp", "txtcpl", "txtctpl",
+             "txtnet", "txtgroupused", "working", "optCrude"});
     }
 
     void caption_first_focus_and_tab_order()
@@ -112,12 +118,13 @@ private slots:
     void covers_every_window()
     {
         QStringList names{"Form1", "Form2", "Form13", "Form15"};
-        for (const auto &[name, factory] : dravex::AllScreens())
-            names << name;
+        for (const dravex::ScreenEntry &entry : dravex::allScreens())
+            names << QString::fromLatin1(entry.name);
         names.sort();
         QStringList expected;
         for (int i = 1; i <= 26; ++i)
             expected << QStringLiteral("Form%1").arg(i);
+        expected << QStringLiteral("Vcf2004");
         expected.sort();
         QCOMPARE(names, expected);
     }

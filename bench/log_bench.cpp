@@ -1,0 +1,116 @@
+// The log window on a large log: fills a file with ENTRIES calculations (100,000 unless
+// given), then times opening the window to its first page, and text filters that match
+// often, rarely and never. Offscreen platform. Usage: log_bench [ENTRIES]
+#include "records/calculation_log.h"
+#include "records/log_store.h"
+#include "records/log_window.h"
+#include "screens/catalog.h"
+#include "shell/application.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+dravex::CalcRecord entry(int i)
+{
+    static const char *const windows[][2] = {{"Form5", "VOLUME CORRECTION (TABLE 6a)"},
+                                             {"Form21", "VOLUME CORRECTION (TABLE 6b)"},
+                                             {"Form23", "GRAVITY CORRECTION (TABLE 5a)"},
+                                             {"Form7", "WEDGE"}};
+    dravex::CalcRecord r;
+    r.at = dravex::LocalNow().addSecs(-(100000 - i) * 60);
+    r.window = QString::fromLatin1(windows[i % 4][0]);
+    r.title = QString::fromLatin1(windows[i % 4][1]);
+    r.inputs = {{"txtapi", "Gravity at 60 F (0.1)", QString::number(20 + i % 300 / 10.0)},
+                {"txtem", "Temperature to 0.5 Degrees F", QString::number(40 + i % 120)},
+                {"txtgv", "Gross Barrels", QString::number(1000 + i)}};
+    r.results = {{"txtvcf", "Volume Correction Factor", QString::number(0.95 + i % 97 / 1000.0)},
+                 {"txtbbl", "Your Net Barrels at 60 F Are", QString::number((1000 + i) * 0.98, 'f', 2)},
+                 {"txtgal", "Net Gallons at 60 F", QString::number((1000 + i) * 41.16, 'f', 2)}};
+    for (int line = 0; line < 12; ++line)
+        r.working << QStringLiteral("Step %1 of the working = %2").arg(line).arg(i * 0.001 + line);
+    return r;
+}
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    const int entries = argc > 1 ? std::atoi(argv[1]) : 100000;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("calculations.sqlite"));
+
+    QElapsedTimer timer;
+    timer.start();
+    {
+        dravex::LogStore store(QStringLiteral("fill"));
+        if (!store.open(path, false).ok())
+            return 1;
+        for (int done = 0; done < entries;) {
+            QList<dravex::CalcRecord> batch;
+            for (int i = 0; i < 5000 && done < entries; ++i, ++done)
+                batch << entry(done);
+            store.insertMany(batch);
+        }
+        std::printf("filled %lld entries in %.0f ms (%.1f MB)\n", static_cast<long long>(store.count()),
+                    double(timer.elapsed()), QFileInfo(path).size() / 1e6);
+    }
+
+    dravex::WindowRegistry registry(dravex::AllScreens());
+    registry.log().setPath(path);
+    registry.log().start();
+    while (!registry.log().ready())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+
+    std::vector<double> opens;
+    for (int run = 0; run < 7; ++run) {
+        timer.restart();
+        auto *window = new dravex::LogWindow(registry, registry.log());
+        window->show();
+        QApplication::processEvents();
+        const bool filled = window->model()->rowCount() > 0;
+        opens.push_back(timer.nsecsElapsed() / 1e6);
+        if (!filled)
+            std::printf("no rows shown\n");
+        delete window;
+    }
+    std::printf("log window open to first page shown: median %.1f ms, worst %.1f ms (7 runs)\n", median(opens),
+                *std::max_element(opens.begin(), opens.end()));
+
+    auto *window = new dravex::LogWindow(registry, registry.log());
+    window->show();
+    QApplication::processEvents();
+    auto *search = window->findChild<QLineEdit *>(QStringLiteral("logSearch"));
+    const std::pair<const char *, const char *> filters[] = {
+        {"matches often", "gross"}, {"matches rarely", "99999"}, {"matches once", "100999"}, {"matches never", "no such text"}};
+    for (const auto &[what, text] : filters) {
+        std::vector<double> times;
+        for (int run = 0; run < 7; ++run) {
+            search->clear();
+            QApplication::processEvents();
+            timer.restart();
+            search->setText(QString::fromLatin1(text));
+            QApplication::processEvents();
+            times.push_back(timer.nsecsElapsed() / 1e6);
+        }
+        std::printf("text filter \"%s\" (%s, %d rows in first page): median %.1f ms, worst %.1f ms\n", text, what,
+                    window->model()->rowCount(), median(times), *std::max_element(times.begin(), times.end()));
+    }
+    delete window;
+    return 0;
+}

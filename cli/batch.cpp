@@ -1,0 +1,179 @@
+#include "cli/batch.h"
+
+#include "core/csv.h"
+
+#include <algorithm>
+
+namespace dravex {
+
+namespace {
+
+constexpr std::size_t kFlushSize = 64 * 1024;
+
+std::string inputNames(const Operation &operation)
+{
+    std::string names;
+    for (const OperationInput &input : operation.inputs)
+        names += (names.empty() ? "" : ",") + std::string(input.option);
+    return names;
+}
+
+std::string fieldCount(std::size_t n)
+{
+    return std::to_string(n) + (n == 1 ? " field" : " fields");
+}
+
+} // namespace
+
+BatchRun::BatchRun(const Operation &operation, std::function<void(std::string_view)> write)
+    : m_operation(operation), m_write(std::move(write)), m_reader([this](const CsvRecord &r) { record(r); })
+{
+}
+
+void BatchRun::feed(std::string_view bytes)
+{
+    m_reader.feed(bytes);
+    flush(false);
+}
+
+void BatchRun::finish()
+{
+    m_reader.finish();
+    if (!m_haveHeader) {
+        // No input at all: the header alone says what a batch of this operation reads.
+        m_headerProblem = "no header row naming the inputs (" + inputNames(m_operation) + ")";
+        CsvRecord none;
+        header(none);
+    }
+    flush(true);
+}
+
+void BatchRun::flush(bool force)
+{
+    if (m_out.empty() || (!force && m_out.size() < kFlushSize))
+        return;
+    m_write(m_out);
+    m_out.clear();
+}
+
+void BatchRun::record(const CsvRecord &r)
+{
+    if (!m_haveHeader) {
+        header(r);
+        return;
+    }
+    row(r);
+    if (m_out.size() >= kFlushSize)
+        flush(true);
+}
+
+void BatchRun::header(const CsvRecord &r)
+{
+    m_haveHeader = true;
+    if (r.problem != CsvProblem::None) {
+        m_headerProblem = csvProblemNotice(r, m_reader.maxFieldLength(), m_reader.maxFields());
+    } else if (m_headerProblem.empty()) {
+        for (const std::string &name : r.fields) {
+            std::string_view option = name;
+            if (option.starts_with("--"))
+                option.remove_prefix(2);
+            const OperationInput *input = m_operation.input(option);
+            if (!input) {
+                m_headerProblem = "line " + std::to_string(r.line) + ": \"" + name + "\" names no input of " +
+                                  std::string(m_operation.name) + " (" + inputNames(m_operation) + ")";
+                break;
+            }
+            if (std::find(m_columns.begin(), m_columns.end(), input) != m_columns.end()) {
+                m_headerProblem = "line " + std::to_string(r.line) + ": " + std::string(option) + " appears twice";
+                break;
+            }
+            m_columns.push_back(input);
+        }
+        for (const OperationInput &input : m_operation.inputs) {
+            if (!m_headerProblem.empty())
+                break;
+            if (m_operation.isRequired(input) &&
+                std::find(m_columns.begin(), m_columns.end(), &input) == m_columns.end())
+                m_headerProblem = "line " + std::to_string(r.line) + ": no column for " + std::string(input.option);
+        }
+    }
+    if (!m_headerProblem.empty()) {
+        // Without a usable header the columns are the operation's inputs in their order,
+        // and each row is echoed against them with the header's notice.
+        m_columns.clear();
+        for (const OperationInput &input : m_operation.inputs)
+            m_columns.push_back(&input);
+    }
+    std::vector<std::string_view> names;
+    for (const OperationInput *input : m_columns)
+        names.push_back(input->option);
+    for (const OperationOutput &output : m_operation.outputs)
+        names.push_back(output.key);
+    names.push_back("notice");
+    AppendCsvRecord(m_out, names);
+    if (!m_headerProblem.empty() && !r.fields.empty()) {
+        ++m_rows;
+        writeRow(r, {}, m_headerProblem);
+    }
+}
+
+void BatchRun::row(const CsvRecord &r)
+{
+    ++m_rows;
+    if (!m_headerProblem.empty()) {
+        writeRow(r, {}, "line " + std::to_string(r.line) + ": not calculated: " + m_headerProblem);
+        return;
+    }
+    if (r.problem != CsvProblem::None) {
+        writeRow(r, {}, csvProblemNotice(r, m_reader.maxFieldLength(), m_reader.maxFields()));
+        return;
+    }
+    if (r.fields.size() != m_columns.size()) {
+        writeRow(r, {},
+                 "line " + std::to_string(r.line) + ": " + fieldCount(r.fields.size()) + ", the header has " +
+                     std::to_string(m_columns.size()));
+        return;
+    }
+    m_values.assign(m_operation.inputs.size(), std::nullopt);
+    for (std::size_t i = 0; i < m_columns.size(); ++i) {
+        const OperationInput *input = m_columns[i];
+        const std::string &cell = r.fields[i];
+        // An empty number goes to the window as an empty field; an empty choice or
+        // alternative is one not given (an optional choice takes its default).
+        if (cell.empty() && (input->isChoice() || m_operation.isAlternative(*input)))
+            continue;
+        m_values[static_cast<std::size_t>(input - m_operation.inputs.data())] = cell;
+    }
+    const PreparedRun prepared = prepareRun(m_operation, m_values, {});
+    if (!prepared.calculation) {
+        writeRow(r, {}, "line " + std::to_string(r.line) + ": " + prepared.problem);
+        return;
+    }
+    const FormResult result = prepared.calculation->run(prepared.texts);
+    std::string notice = stopNotice(result);
+    if (notice.empty() && result.outOfRange)
+        notice = "out of range";
+    writeRow(r, outputTexts(m_operation, result), notice);
+}
+
+void BatchRun::writeRow(const CsvRecord &r, const std::vector<std::optional<std::string>> &outputs,
+                        const std::string &notice)
+{
+    if (!notice.empty())
+        ++m_rowsWithNotice;
+    m_cells.clear();
+    // The input fields as given, one per column; a field that cannot be written back as
+    // text (not UTF-8, cut at the length limit) is left empty.
+    for (std::size_t i = 0; i < m_columns.size(); ++i) {
+        std::string_view cell;
+        if (i < r.fields.size() && r.fields[i].size() < m_reader.maxFieldLength() && isUtf8(r.fields[i]))
+            cell = r.fields[i];
+        m_cells.push_back(cell);
+    }
+    for (std::size_t i = 0; i < m_operation.outputs.size(); ++i)
+        m_cells.push_back(i < outputs.size() && outputs[i] ? std::string_view(*outputs[i]) : std::string_view());
+    m_cells.push_back(notice);
+    AppendCsvRecord(m_out, m_cells);
+}
+
+} // namespace dravex

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "cli/csv_reader.h"
+#include "cli/operations.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace dravex {
+
+// A batch of one operation: CSV in, one calculation per record, CSV out. The first record
+// names the inputs; each later record is one calculation, written as its input fields,
+// one field per output and the notice (empty, or why the row has no results). A row that
+// cannot be read or that stops on a fault gets its notice and the batch goes on. Input
+// and output are streamed: memory stays the same however many rows pass.
+class BatchRun
+{
+public:
+    // Text for standard output goes to write, in pieces of at most about 64 KiB.
+    BatchRun(const Operation &operation, std::function<void(std::string_view)> write);
+
+    void feed(std::string_view bytes);
+    void finish();
+
+    std::size_t rows() const { return m_rows; }
+    std::size_t rowsWithNotice() const { return m_rowsWithNotice; }
+
+private:
+    const Operation &m_operation;
+    std::function<void(std::string_view)> m_write;
+    CsvReader m_reader;
+    bool m_haveHeader = false;
+    std::string m_headerProblem;
+    std::vector<const OperationInput *> m_columns;  // the input of each column
+    std::vector<std::string_view> m_cells;
+    InputValues m_values;
+    std::string m_out;
+    std::size_t m_rows = 0;
+    std::size_t m_rowsWithNotice = 0;
+
+    void record(const CsvRecord &record);
+    void header(const CsvRecord &record);
+    void row(const CsvRecord &record);
+    void writeRow(const CsvRecord &record, const std::vector<std::optional<std::string>> &outputs,
+                  const std::string &notice);
+    void flush(bool force);
+};
+
+} // namespace dravex

@@ -1,0 +1,431 @@
+#include "cli/command_line.h"
+
+#include "cli/batch.h"
+#include "cli/grid.h"
+#include "cli/operations.h"
+#include "cli/render.h"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+#include <array>
+#include <iostream>
+#include <memory>
+
+namespace dravex {
+
+namespace {
+
+constexpr std::string_view kProgram = "dravex-calc";
+constexpr std::int64_t kMaxColumns = 10000;
+
+// One operation's options on one subcommand.
+struct OperationOptions
+{
+    const Operation *operation = nullptr;
+    CLI::App *command = nullptr;
+    std::vector<CLI::Option *> options;  // one per input
+    std::vector<std::string> values;     // one per input
+    bool json = false;
+    bool working = false;
+    std::string show;
+    bool text = false;
+
+    InputValues given() const
+    {
+        InputValues v(values.size());
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            const OperationInput &input = operation->inputs[i];
+            if (options[i]->count() > 0)
+                v[i] = input.flag ? std::string_view(input.choices.front().word) : std::string_view(values[i]);
+        }
+        return v;
+    }
+};
+
+std::string inputDescription(const Operation &operation, const OperationInput &input)
+{
+    if (input.flag) {
+        const ChoiceWord &on = input.choices.front();
+        return NoticeCaption(fieldCaption(operation, on.field)) + " (" + std::string(on.field) + "); without it " +
+               NoticeCaption(fieldCaption(operation, input.choices.back().field)) + " (" +
+               std::string(input.choices.back().field) + ")";
+    }
+    if (input.isChoice()) {
+        std::string words;
+        for (const ChoiceWord &choice : input.choices)
+            words += (words.empty() ? "" : " | ") + std::string(choice.word);
+        return "one of: " + words +
+               (input.presence == Presence::Optional ? " (default " + std::string(input.defaultWord) + ")" : "");
+    }
+    std::string caption = NoticeCaption(fieldCaption(operation, input.field));
+    std::string text = caption.empty() ? std::string() : caption + " ";
+    text += "(" + std::string(input.field) + (input.unit.empty() ? "" : ", " + std::string(input.unit));
+    if (!input.chooses.empty())
+        text += "; chooses " + std::string(input.chooses);
+    text += ")";
+    if (operation.isAlternative(input))
+        text += ", give one of these";
+    else if (input.presence == Presence::Optional)
+        text += ", optional";
+    return text;
+}
+
+std::string outputsFooter(const Operation &operation)
+{
+    std::string text = "Outputs:\n";
+    for (const OperationOutput &output : operation.outputs) {
+        std::string key(output.key);
+        key.resize(std::max<std::size_t>(key.size() + 2, 16), ' ');
+        const std::string caption = NoticeCaption(fieldCaption(operation, output.field));
+        text += "  " + key + (caption.empty() ? "" : caption + " ") + "(" + std::string(output.field) +
+                (output.unit.empty() ? "" : ", " + std::string(output.unit)) + ")\n";
+    }
+    text += "  out_of_range    true where the window shows its out-of-range window\n";
+    if (!operation.exactOutputs.empty()) {
+        text += "With --json also, unrounded as full-precision numbers:\n";
+        for (const ExactOutput &output : operation.exactOutputs) {
+            std::string key(output.key);
+            key.resize(std::max<std::size_t>(key.size() + 2, 16), ' ');
+            text += "  " + key + "the value behind " + std::string(output.field) + "\n";
+        }
+    }
+    return text;
+}
+
+void addInputOptions(OperationOptions &o, bool ranges)
+{
+    const Operation &operation = *o.operation;
+    o.values.resize(operation.inputs.size());
+    for (std::size_t i = 0; i < operation.inputs.size(); ++i) {
+        const OperationInput &input = operation.inputs[i];
+        const std::string name = "--" + std::string(input.option);
+        if (input.flag) {
+            const std::string description = inputDescription(operation, input);
+            o.options.push_back(o.command->add_flag(name, description));
+            continue;
+        }
+        CLI::Option *option = o.command->add_option(name, o.values[i], inputDescription(operation, input));
+        if (input.isChoice())
+            option->type_name("WORD");
+        else
+            option->type_name(ranges ? "VALUE|FROM:TO:STEP" : "VALUE");
+        if (operation.isRequired(input))
+            option->required();
+        o.options.push_back(option);
+    }
+    o.command->footer(outputsFooter(operation) +
+                      (isAvailable(operation) ? "" : "\nNot available in this build: the window's calculation is "
+                                                     "not registered.\n"));
+}
+
+class Output
+{
+public:
+    explicit Output(std::ostream &out) : m_out(out) {}
+    void operator()(std::string_view text) const { m_out.write(text.data(), static_cast<std::streamsize>(text.size())); }
+
+private:
+    std::ostream &m_out;
+};
+
+int fail(std::ostream &err, const std::string &message, int status)
+{
+    err << kProgram << ": " << message << '\n';
+    return status;
+}
+
+// Number inputs must hold numbers on the command line; the notice names the option and
+// the window's caption.
+std::string checkNumbers(const Operation &operation, const InputValues &values)
+{
+    for (std::size_t i = 0; i < operation.inputs.size(); ++i) {
+        const OperationInput &input = operation.inputs[i];
+        if (input.isChoice() || !values[i])
+            continue;
+        try {
+            ParseFieldNumber(*values[i]);
+        } catch (const CalcFault &fault) {
+            if (fault.kind() == CalcFault::Kind::NotANumber) {
+                const std::string caption = NoticeCaption(fieldCaption(operation, input.field));
+                return "--" + std::string(input.option) + " \"" + std::string(*values[i]) + "\" is not a number" +
+                       (caption.empty() ? "" : " (" + caption + ")");
+            }
+        }
+    }
+    return {};
+}
+
+int runSingle(const OperationOptions &o, std::ostream &out, std::ostream &err)
+{
+    const Operation &operation = *o.operation;
+    const InputValues values = o.given();
+    if (const std::string problem = checkNumbers(operation, values); !problem.empty())
+        return fail(err, std::string(operation.name) + ": " + problem, kExitUsage);
+    const PreparedRun prepared = prepareRun(operation, values, "--");
+    if (!prepared.calculation)
+        return fail(err, std::string(operation.name) + ": " + prepared.problem,
+                    prepared.unavailable ? kExitStopped : kExitUsage);
+    const FormResult result = prepared.calculation->run(prepared.texts);
+    if (o.json) {
+        const std::vector<double> exact =
+            operation.exactValues && result.completed() ? operation.exactValues(prepared.texts) : std::vector<double>();
+        out << resultJson(operation, result, o.working, exact).dump() << '\n';
+    }
+    else {
+        out << resultText(operation, result, o.working);
+    }
+    out.flush();
+    if (!result.completed())
+        return fail(err, std::string(operation.name) + ": " + stopNotice(result), kExitStopped);
+    return kExitComputed;
+}
+
+int runBatch(const Operation &operation, std::istream &in, std::ostream &out, std::ostream &err)
+{
+    if (!isAvailable(operation))
+        return fail(err,
+                    std::string(operation.name) + " is not available in this build (no calculation for " +
+                        std::string(operation.form) + ")",
+                    kExitStopped);
+    BatchRun batch(operation, Output(out));
+    std::array<char, 64 * 1024> buffer;
+    while (in) {
+        in.read(buffer.data(), buffer.size());
+        const std::streamsize got = in.gcount();
+        if (got <= 0)
+            break;
+        batch.feed(std::string_view(buffer.data(), static_cast<std::size_t>(got)));
+    }
+    batch.finish();
+    out.flush();
+    return kExitComputed;
+}
+
+int runTable(const OperationOptions &o, const std::vector<CLI::Option *> &order, std::ostream &out,
+             std::ostream &err)
+{
+    const Operation &operation = *o.operation;
+    const std::string name(operation.name);
+    if (!isAvailable(operation))
+        return fail(err, name + " is not available in this build (no calculation for " + std::string(operation.form) + ")",
+                    kExitStopped);
+    GridRequest request;
+    request.operation = &operation;
+    request.aligned = o.text;
+    request.fixed = o.given();
+    const OperationOutput *shown = operation.output(o.show);
+    if (!shown) {
+        std::string keys;
+        for (const OperationOutput &output : operation.outputs)
+            keys += (keys.empty() ? "" : ", ") + std::string(output.key);
+        return fail(err, name + ": --show \"" + o.show + "\" is not an output of " + name + " (" + keys + ")",
+                    kExitUsage);
+    }
+    request.shownOutput = static_cast<std::size_t>(shown - operation.outputs.data());
+
+    // The stepped inputs in the order given: the first down the rows, the second across.
+    std::vector<std::size_t> stepped;
+    for (CLI::Option *option : order) {
+        const auto found = std::find(o.options.begin(), o.options.end(), option);
+        if (found == o.options.end())
+            continue;
+        const auto i = static_cast<std::size_t>(found - o.options.begin());
+        if (o.values[i].find(':') == std::string::npos ||
+            std::find(stepped.begin(), stepped.end(), i) != stepped.end())
+            continue;
+        const OperationInput &input = operation.inputs[i];
+        if (input.isChoice())
+            return fail(err, name + ": --" + std::string(input.option) + " is a choice and cannot be stepped",
+                        kExitUsage);
+        stepped.push_back(i);
+    }
+    if (stepped.empty() || stepped.size() > 2)
+        return fail(err, name + ": give one or two inputs as FROM:TO:STEP (rows, then columns)", kExitUsage);
+    std::string problem;
+    const auto rows = DecimalSteps::parse(o.values[stepped[0]], problem);
+    if (!rows)
+        return fail(err, name + ": --" + std::string(operation.inputs[stepped[0]].option) + ": " + problem, kExitUsage);
+    request.rowInput = stepped[0];
+    request.rows = *rows;
+    if (stepped.size() == 2) {
+        const auto columns = DecimalSteps::parse(o.values[stepped[1]], problem);
+        if (!columns)
+            return fail(err, name + ": --" + std::string(operation.inputs[stepped[1]].option) + ": " + problem,
+                        kExitUsage);
+        if (columns->count() > kMaxColumns)
+            return fail(err,
+                        name + ": --" + std::string(operation.inputs[stepped[1]].option) + " gives " +
+                            std::to_string(columns->count()) + " columns; at most " + std::to_string(kMaxColumns),
+                        kExitUsage);
+        request.columnInput = stepped[1];
+        request.columns = *columns;
+    }
+    InputValues fixed = request.fixed;
+    for (const std::size_t i : stepped)
+        fixed[i] = std::nullopt;
+    if (const std::string bad = checkNumbers(operation, fixed); !bad.empty())
+        return fail(err, name + ": " + bad, kExitUsage);
+    // The fixed inputs must make a calculation on their own (the stepped ones set to 0).
+    for (const std::size_t i : stepped)
+        fixed[i] = "0";
+    if (const PreparedRun trial = prepareRun(operation, fixed, "--"); !trial.calculation)
+        return fail(err, name + ": " + trial.problem, kExitUsage);
+
+    const GridSummary summary = writeGrid(request, Output(out));
+    out.flush();
+    if (summary.stopped > 0)
+        err << kProgram << ": " << summary.stopped << " of " << summary.cells
+            << " cells not calculated; the first: " << summary.firstStop << '\n';
+    if (summary.outOfRange > 0)
+        err << kProgram << ": " << summary.outOfRange << " of " << summary.cells
+            << " cells out of range (the window shows its out-of-range window)\n";
+    return kExitComputed;
+}
+
+const Operation *operationNamed(const std::string &word)
+{
+    return findOperation(word);
+}
+
+} // namespace
+
+int runCommandLine(const std::vector<std::string> &args, std::istream &in, std::ostream &out, std::ostream &err)
+{
+    // Say plainly when the operation itself is unknown, before the parser's general words.
+    for (std::size_t k = 0; k < args.size() && k < 2; ++k) {
+        const std::string &word = args[k];
+        if (word.empty() || word[0] == '-')
+            break;
+        if (k == 0 && (word == "batch" || word == "table"))
+            continue;
+        if (!operationNamed(word))
+            return fail(err, "unknown operation \"" + word + "\" (dravex-calc --list shows them)", kExitUsage);
+        break;
+    }
+
+    // An option the operation does not have is named as such, before any missing one.
+    {
+        std::size_t k = !args.empty() && (args[0] == "batch" || args[0] == "table") ? 1 : 0;
+        const bool paging = k == 1 && args[0] == "table";
+        if (k < args.size())
+            if (const Operation *operation = operationNamed(args[k])) {
+                for (std::size_t a = k + 1; a < args.size(); ++a) {
+                    const std::string &arg = args[a];
+                    if (!arg.starts_with("--"))
+                        continue;
+                    const std::string option = arg.substr(2, arg.find('=') == std::string::npos ? std::string::npos
+                                                                                                 : arg.find('=') - 2);
+                    const bool single = k == 0;
+                    const OperationInput *input = operation->input(option);
+                    const bool takesValue =
+                        (single || paging) && ((input && !input->flag) || (paging && option == "show"));
+                    const bool isFlag = (single || paging) && input && input->flag;
+                    const bool known = takesValue || isFlag || option == "help" ||
+                                       (single && (option == "json" || option == "working")) ||
+                                       (paging && option == "text");
+                    if (!known) {
+                        std::string inputs;
+                        for (const OperationInput &input : operation->inputs)
+                            inputs += (inputs.empty() ? "--" : ", --") + std::string(input.option);
+                        return fail(err,
+                                    std::string(operation->name) + " has no option " + arg.substr(0, option.size() + 2) +
+                                        (k == 0 || paging ? " (its inputs: " + inputs + ")" : ""),
+                                    kExitUsage);
+                    }
+                    if (takesValue && arg.find('=') == std::string::npos)
+                        ++a;  // its value
+                }
+            }
+    }
+
+    CLI::App app("Dravex calculations from the command line: one at a time, in batches of CSV rows, or as "
+                 "whole table pages.",
+                 std::string(kProgram));
+    app.require_subcommand(0, 1);
+    bool list = false;
+    bool listJson = false;
+    app.add_flag("--list", list, "List the operations (with --json: inputs, outputs and their window fields)");
+    app.add_flag("--json", listJson, "With --list: machine-readable JSON");
+    app.footer("Operations (dravex-calc OPERATION --help for each):\n" + operationsText() +
+               "\nModes:\n"
+               "  dravex-calc OPERATION --INPUT VALUE ... [--json] [--working]\n"
+               "  dravex-calc batch OPERATION < rows.csv > results.csv\n"
+               "  dravex-calc table OPERATION --INPUT FROM:TO:STEP [--INPUT FROM:TO:STEP] [--INPUT VALUE ...] "
+               "--show KEY [--text]\n"
+               "\nExit status: 0 computed, 1 the calculation stopped (the notice on standard error), 2 the "
+               "command line is wrong.");
+
+    std::vector<std::unique_ptr<OperationOptions>> singles;
+    std::vector<std::unique_ptr<OperationOptions>> batches;
+    std::vector<std::unique_ptr<OperationOptions>> tables;
+    CLI::App *batch = app.add_subcommand("batch", "Calculate CSV rows from standard input: a header naming the "
+                                                  "inputs, one calculation per row");
+    batch->require_subcommand(1);
+    CLI::App *table = app.add_subcommand("table", "Print a table page: one or two inputs stepped, one output "
+                                                  "shown");
+    table->require_subcommand(1);
+    for (const Operation &operation : allOperations()) {
+        auto single = std::make_unique<OperationOptions>();
+        single->operation = &operation;
+        single->command = app.add_subcommand(std::string(operation.name), std::string(operation.summary));
+        addInputOptions(*single, false);
+        single->command->add_flag("--json", single->json, "Print one JSON object");
+        single->command->add_flag("--working", single->working, "Add the working: each intermediate value");
+        singles.push_back(std::move(single));
+
+        auto rows = std::make_unique<OperationOptions>();
+        rows->operation = &operation;
+        rows->command = batch->add_subcommand(std::string(operation.name), std::string(operation.summary));
+        rows->command->footer("Columns in: the header names the inputs (" +
+                              [&] {
+                                  std::string names;
+                                  for (const OperationInput &input : operation.inputs)
+                                      names += (names.empty() ? "" : ",") + std::string(input.option);
+                                  return names;
+                              }() +
+                              ").\nColumns out: the inputs, then each output, then notice.");
+        batches.push_back(std::move(rows));
+
+        auto page = std::make_unique<OperationOptions>();
+        page->operation = &operation;
+        page->command = table->add_subcommand(std::string(operation.name), std::string(operation.summary));
+        addInputOptions(*page, true);
+        page->command->add_option("--show", page->show, "The output shown in the cells")->required()->type_name("KEY");
+        page->command->add_flag("--text", page->text, "Aligned columns for a terminal instead of CSV");
+        tables.push_back(std::move(page));
+    }
+
+    try {
+        std::vector<std::string> reversed(args.rbegin(), args.rend());
+        app.parse(reversed);
+    } catch (const CLI::CallForHelp &e) {
+        return app.exit(e, out, err);
+    } catch (const CLI::CallForAllHelp &e) {
+        return app.exit(e, out, err);
+    } catch (const CLI::ParseError &e) {
+        err << kProgram << ": " << e.what() << "\nRun with --help for more information.\n";
+        return kExitUsage;
+    }
+
+    for (const auto &single : singles)
+        if (single->command->parsed())
+            return runSingle(*single, out, err);
+    for (const auto &rows : batches)
+        if (rows->command->parsed())
+            return runBatch(*rows->operation, in, out, err);
+    for (const auto &page : tables)
+        if (page->command->parsed())
+            return runTable(*page, page->command->parse_order(), out, err);
+    if (list) {
+        if (listJson)
+            out << operationsJson().dump(2) << '\n';
+        else
+            out << "Operations:\n" << operationsText();
+        return kExitComputed;
+    }
+    err << app.help();
+    return kExitUsage;
+}
+
+} // namespace dravex

@@ -1,0 +1,9 @@
+#include "cli/command_line.h"
+
+#include <iostream>
+
+int main(int argc, char **argv)
+{
+    std::ios::sync_with_stdio(false);
+    return dravex::runCommandLine(std::vector<std::string>(argv + 1, argv + argc), std::cin, std::cout, std::cerr);
+}

@@ -1,0 +1,177 @@
+#include "cli/render.h"
+
+#include "core/procedure.h"
+
+namespace dravex {
+
+namespace {
+
+std::string oneLine(std::string_view caption)
+{
+    return NoticeCaption(caption);
+}
+
+nlohmann::ordered_json inputJson(const Operation &operation, const OperationInput &input)
+{
+    nlohmann::ordered_json j;
+    j["option"] = "--" + std::string(input.option);
+    j["field"] = input.field.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(input.field);
+    j["caption"] = input.field.empty() ? std::string() : oneLine(fieldCaption(operation, input.field));
+    j["unit"] = input.unit;
+    if (input.isChoice()) {
+        nlohmann::ordered_json choices = nlohmann::ordered_json::array();
+        for (const ChoiceWord &choice : input.choices) {
+            nlohmann::ordered_json c;
+            c["word"] = choice.word;
+            c["field"] = choice.field;
+            c["text"] = choice.text;
+            c["caption"] = oneLine(fieldCaption(operation, choice.field));
+            choices.push_back(std::move(c));
+        }
+        j["choices"] = std::move(choices);
+    }
+    if (!input.chooses.empty()) {
+        j["chooses"] = input.chooses;
+        j["chooses_caption"] = oneLine(fieldCaption(operation, input.chooses));
+    }
+    if (input.flag)
+        j["flag"] = true;
+    j["required"] = operation.isRequired(input);
+    j["one_of"] = operation.isAlternative(input);
+    if (input.presence == Presence::Optional && input.isChoice())
+        j["default"] = input.defaultWord;
+    return j;
+}
+
+} // namespace
+
+std::string resultText(const Operation &operation, const FormResult &result, bool withWorking)
+{
+    std::string text;
+    const auto outputs = outputTexts(operation, result);
+    for (std::size_t i = 0; i < outputs.size(); ++i)
+        if (outputs[i])
+            text += std::string(operation.outputs[i].key) + '\t' + *outputs[i] + '\n';
+    if (result.outOfRange)
+        text += "out_of_range\ttrue\n";
+    if (withWorking)
+        for (const std::string &line : result.working)
+            text += "working\t" + line + '\n';
+    return text;
+}
+
+nlohmann::ordered_json resultJson(const Operation &operation, const FormResult &result, bool withWorking,
+                                  const std::vector<double> &exact)
+{
+    nlohmann::ordered_json j = nlohmann::ordered_json::object();
+    const auto outputs = outputTexts(operation, result);
+    for (std::size_t i = 0; i < outputs.size(); ++i)
+        if (outputs[i])
+            j[std::string(operation.outputs[i].key)] = *outputs[i];
+    if (result.completed())
+        for (std::size_t i = 0; i < exact.size() && i < operation.exactOutputs.size(); ++i)
+            j[std::string(operation.exactOutputs[i].key)] = exact[i];
+    j["out_of_range"] = result.outOfRange;
+    j["notice"] = stopNotice(result);
+    if (withWorking)
+        j["working"] = result.working;
+    return j;
+}
+
+nlohmann::ordered_json operationsJson()
+{
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const Operation &operation : allOperations()) {
+        nlohmann::ordered_json j;
+        j["name"] = operation.name;
+        j["form"] = operation.form;
+        j["summary"] = operation.summary;
+        j["available"] = isAvailable(operation);
+        nlohmann::ordered_json inputs = nlohmann::ordered_json::array();
+        for (const OperationInput &input : operation.inputs)
+            inputs.push_back(inputJson(operation, input));
+        j["inputs"] = std::move(inputs);
+        nlohmann::ordered_json outputs = nlohmann::ordered_json::array();
+        for (const OperationOutput &output : operation.outputs) {
+            nlohmann::ordered_json o;
+            o["key"] = output.key;
+            o["field"] = output.field;
+            o["caption"] = oneLine(fieldCaption(operation, output.field));
+            o["unit"] = output.unit;
+            outputs.push_back(std::move(o));
+        }
+        j["outputs"] = std::move(outputs);
+        if (!operation.exactOutputs.empty()) {
+            nlohmann::ordered_json exact = nlohmann::ordered_json::array();
+            for (const ExactOutput &output : operation.exactOutputs) {
+                nlohmann::ordered_json o;
+                o["key"] = output.key;
+                o["field"] = output.field;
+                o["caption"] = oneLine(fieldCaption(operation, output.field));
+                exact.push_back(std::move(o));
+            }
+            j["exact_outputs"] = std::move(exact);
+        }
+        list.push_back(std::move(j));
+    }
+    return list;
+}
+
+std::string operationsText()
+{
+    std::string text;
+    for (const Operation &operation : allOperations()) {
+        std::string name(operation.name);
+        name.resize(std::max<std::size_t>(name.size() + 2, 21), ' ');
+        text += "  " + name + std::string(operation.summary);
+        if (!isAvailable(operation))
+            text += " (not in this build)";
+        text += '\n';
+    }
+    return text;
+}
+
+std::string operationHelp(const Operation &operation)
+{
+    const auto pad = [](std::string s, std::size_t width) {
+        s.resize(std::max(s.size() + 2, width), ' ');
+        return s;
+    };
+    std::string text = std::string(operation.name) + ": " + std::string(operation.summary) + " (window " +
+                       std::string(operation.form) + ")\n";
+    if (!isAvailable(operation))
+        text += "Not available in this build: the window's calculation is not registered.\n";
+    text += "\nInputs:\n";
+    for (const OperationInput &input : operation.inputs) {
+        std::string line = "  " + pad("--" + std::string(input.option), 22);
+        if (input.isChoice()) {
+            std::string words;
+            for (const ChoiceWord &choice : input.choices) {
+                const std::string caption = oneLine(fieldCaption(operation, choice.field));
+                words += "\n" + std::string(26, ' ') + pad(std::string(choice.word), 20) + std::string(choice.field);
+                if (!caption.empty() && choice.field != input.field)
+                    words += " \"" + caption + "\"";
+            }
+            line += "one of:";
+            if (!input.field.empty())
+                line += " (" + std::string(input.field) + ")";
+            line += words;
+        } else {
+            line += oneLine(fieldCaption(operation, input.field)) + " (" + std::string(input.field) +
+                    (input.unit.empty() ? "" : ", " + std::string(input.unit)) + ")";
+        }
+        if (operation.isAlternative(input))
+            line += " [give one of these]";
+        else if (input.presence == Presence::Optional)
+            line += input.isChoice() ? " [default " + std::string(input.defaultWord) + "]" : " [optional]";
+        text += line + '\n';
+    }
+    text += "\nOutputs:\n";
+    for (const OperationOutput &output : operation.outputs)
+        text += "  " + pad(std::string(output.key), 22) + oneLine(fieldCaption(operation, output.field)) + " (" +
+                std::string(output.field) + (output.unit.empty() ? "" : ", " + std::string(output.unit)) + ")\n";
+    text += "  " + pad("out_of_range", 22) + "true where the window shows its out-of-range window\n";
+    return text;
+}
+
+} // namespace dravex

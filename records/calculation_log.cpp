@@ -1,0 +1,235 @@
+#include "records/calculation_log.h"
+
+#include "records/log_writer.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QPrinter>
+#include <QSettings>
+#include <QWidget>
+
+namespace dravex {
+
+namespace {
+
+const char kKeepLogKey[] = "records/keepLog";
+const char kDisclaimerStart[] = "Not responsible for errors";
+
+struct ActionSpec
+{
+    const char *name;
+    const char *caption;
+    const char *shortcut;
+    void (CalculationLog::*handler)(QWidget *);
+};
+
+const ActionSpec kActions[] = {
+    {"copyCalculation", QT_TRANSLATE_NOOP("dravex::CalculationLog", "&Copy calculation"), "Ctrl+Shift+C",
+     &CalculationLog::copyCalculation},
+    {"printCalculation", QT_TRANSLATE_NOOP("dravex::CalculationLog", "&Print..."), "Ctrl+P",
+     &CalculationLog::printCalculation},
+    {"exportPdfCalculation", QT_TRANSLATE_NOOP("dravex::CalculationLog", "Export &PDF..."), "Ctrl+Shift+E",
+     &CalculationLog::exportCalculationPdf},
+};
+
+QString pdfName(const CalcRecord &r)
+{
+    return QStringLiteral("%1-%2.pdf").arg(r.window, r.at.toString(QStringLiteral("yyyyMMdd-HHmmss")));
+}
+
+} // namespace
+
+CalculationLog::CalculationLog(QObject *parent) : QObject(parent), m_dialogs(std::make_unique<RecordDialogs>()) {}
+
+CalculationLog::~CalculationLog()
+{
+    // Writes what is queued before the program ends.
+    m_writer.reset();
+}
+
+bool CalculationLog::keeping() const
+{
+    if (m_sessionKeeping)
+        return *m_sessionKeeping;
+    if (!m_keeping)
+        const_cast<CalculationLog *>(this)->m_keeping = QSettings().value(QLatin1String(kKeepLogKey), true).toBool();
+    return *m_keeping;
+}
+
+void CalculationLog::setKeeping(bool on)
+{
+    m_keeping = on;
+    m_sessionKeeping.reset();
+    QSettings().setValue(QLatin1String(kKeepLogKey), on);
+}
+
+void CalculationLog::setKeepingForSession(bool on)
+{
+    m_sessionKeeping = on;
+}
+
+QString CalculationLog::path() const
+{
+    return m_path.isEmpty() ? LogStore::defaultPath() : m_path;
+}
+
+void CalculationLog::setPath(const QString &path)
+{
+    m_path = path;
+}
+
+LogWriter &CalculationLog::writer()
+{
+    if (!m_writer) {
+        m_writer = std::make_unique<LogWriter>(path(), [this](const LogWriter::Event &event) {
+            QMetaObject::invokeMethod(
+                this,
+                [this, event] {
+                    switch (event.kind) {
+                    case LogWriter::Event::Kind::Opened:
+                        m_ready = true;
+                        setProblem(event.status.message);
+                        emit readyChanged();
+                        break;
+                    case LogWriter::Event::Kind::Written:
+                        if (!m_problem.isEmpty() && m_problem.contains(tr("records wait")))
+                            setProblem(QString());
+                        emit written(event.id);
+                        break;
+                    case LogWriter::Event::Kind::Problem:
+                        setProblem(event.status.message);
+                        break;
+                    }
+                },
+                Qt::QueuedConnection);
+        });
+    }
+    return *m_writer;
+}
+
+void CalculationLog::start()
+{
+    writer().start();
+}
+
+bool CalculationLog::waitWritten(int ms)
+{
+    return !m_writer || m_writer->waitIdle(ms);
+}
+
+void CalculationLog::setProblem(const QString &problem)
+{
+    if (problem == m_problem)
+        return;
+    m_problem = problem;
+    emit problemChanged(problem);
+}
+
+void CalculationLog::record(QWidget *window, const FormSpec &form, const FormResult &result)
+{
+    CalcRecord r = MakeRecord(form, result, LocalNow());
+    auto disclaimer = m_disclaimers.find(r.window);
+    if (disclaimer == m_disclaimers.end()) {
+        QString line;
+        if (window)
+            for (const QLabel *label : window->findChildren<QLabel *>())
+                if (label->text().startsWith(QLatin1String(kDisclaimerStart)))
+                    line = label->text();
+        disclaimer = m_disclaimers.insert(r.window, line);
+    }
+    r.disclaimer = *disclaimer;
+    record(std::move(r));
+}
+
+void CalculationLog::record(CalcRecord r)
+{
+    const QString window = r.window;
+    if (keeping()) {
+        m_last.insert(window, r);
+        writer().add(std::move(r));
+    } else {
+        m_last.insert(window, std::move(r));
+    }
+}
+
+const CalcRecord *CalculationLog::last(const QString &window) const
+{
+    const auto found = m_last.constFind(window);
+    return found == m_last.constEnd() ? nullptr : &*found;
+}
+
+void CalculationLog::addCalculationActions(QWidget *window)
+{
+    for (const ActionSpec &spec : kActions) {
+        auto *action = new QAction(tr(spec.caption), window);
+        action->setObjectName(QLatin1String(spec.name));
+        action->setShortcut(QKeySequence(QLatin1String(spec.shortcut)));
+        action->setShortcutContext(Qt::WindowShortcut);
+        QString plain = tr(spec.caption);
+        action->setToolTip(plain.remove(QLatin1Char('&')));
+        const auto handler = spec.handler;
+        connect(action, &QAction::triggered, window, [this, window, handler] { (this->*handler)(window); });
+        window->addAction(action);
+    }
+    if (window->contextMenuPolicy() == Qt::DefaultContextMenu)
+        window->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void CalculationLog::copyCalculation(QWidget *window)
+{
+    const CalcRecord *r = last(window->objectName());
+    if (!r) {
+        QApplication::beep();
+        return;
+    }
+    QApplication::clipboard()->setText(CopyText(*r));
+}
+
+void CalculationLog::printCalculation(QWidget *window)
+{
+    if (const CalcRecord *r = last(window->objectName()))
+        printRecords(window, {*r});
+    else
+        QApplication::beep();
+}
+
+void CalculationLog::exportCalculationPdf(QWidget *window)
+{
+    if (const CalcRecord *r = last(window->objectName()))
+        exportPdf(window, {*r}, pdfName(*r));
+    else
+        QApplication::beep();
+}
+
+void CalculationLog::printRecords(QWidget *parent, const QList<CalcRecord> &records)
+{
+    if (records.isEmpty())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(LocalePageSize());
+    printer.setDocName(records.size() == 1 ? records.front().title : tr("Calculation log"));
+    QString reference;
+    if (!m_dialogs->printSetup(parent, printer, reference))
+        return;
+    PaintRecords(printer, records, reference);
+}
+
+void CalculationLog::exportPdf(QWidget *parent, const QList<CalcRecord> &records, const QString &suggestedName)
+{
+    if (records.isEmpty())
+        return;
+    QString reference;
+    if (!m_dialogs->askReference(parent, reference))
+        return;
+    QString file = m_dialogs->saveFileName(parent, tr("Export PDF"), suggestedName, tr("PDF files (*.pdf)"));
+    if (file.isEmpty())
+        return;
+    if (!file.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        file += QLatin1String(".pdf");
+    if (!WritePdf(file, records, reference))
+        m_dialogs->warn(parent, tr("Export PDF"), tr("The file %1 could not be written.").arg(file));
+}
+
+} // namespace dravex

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "records/calc_record.h"
+#include "records/calculation_print.h"
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+#include <optional>
+
+class QWidget;
+
+namespace dravex {
+
+class LogWriter;
+
+// The calculation log of the running program: takes each calculation a window reports,
+// keeps the last one of every window for copy and print, and hands it to the writer
+// thread while logging is on. The file is opened with the first record or the first look
+// at the log, never during start-up. A problem with the file never stops calculating: it
+// is reported through problemChanged in one line.
+class CalculationLog : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit CalculationLog(QObject *parent = nullptr);
+    ~CalculationLog() override;
+
+    // "Keep a log": remembered across runs; on unless turned off.
+    bool keeping() const;
+    void setKeeping(bool on);
+    // For this run only, not remembered (tests, benchmarks).
+    void setKeepingForSession(bool on);
+
+    QString path() const;
+    void setPath(const QString &path);
+
+    // A window computed, or stopped: window shows the result already.
+    void record(QWidget *window, const FormSpec &form, const FormResult &result);
+    void record(CalcRecord record);
+    // The last calculation of a window in this run, or null.
+    const CalcRecord *last(const QString &window) const;
+
+    // Opens the file on the writer's thread if not done yet.
+    void start();
+    // The file is open and up to date.
+    bool ready() const { return m_ready; }
+    // The last problem in one line, empty when the log is written as it should be.
+    QString problem() const { return m_problem; }
+    // Waits until every record handed over is written or ms have passed (tests).
+    bool waitWritten(int ms);
+
+    // Copy calculation (Ctrl+Shift+C), Print... (Ctrl+P) and Export PDF... (Ctrl+Shift+E)
+    // on a calculating window, by keyboard and from its context menu.
+    void addCalculationActions(QWidget *window);
+    void copyCalculation(QWidget *window);
+    void printCalculation(QWidget *window);
+    void exportCalculationPdf(QWidget *window);
+
+    // Prints or exports records, asking as the program does.
+    void printRecords(QWidget *parent, const QList<CalcRecord> &records);
+    void exportPdf(QWidget *parent, const QList<CalcRecord> &records, const QString &suggestedName);
+
+    RecordDialogs &dialogs() { return *m_dialogs; }
+    void setDialogs(std::unique_ptr<RecordDialogs> dialogs) { m_dialogs = std::move(dialogs); }
+
+signals:
+    void problemChanged(const QString &problem);
+    void readyChanged();
+    void written(qint64 id);
+
+private:
+    std::unique_ptr<LogWriter> m_writer;
+    std::unique_ptr<RecordDialogs> m_dialogs;
+    QString m_path;
+    std::optional<bool> m_keeping;
+    std::optional<bool> m_sessionKeeping;
+    QHash<QString, CalcRecord> m_last;
+    QHash<QString, QString> m_disclaimers;
+    bool m_ready = false;
+    QString m_problem;
+
+    LogWriter &writer();
+    void setProblem(const QString &problem);
+};
+
+} // namespace dravex

@@ -1,0 +1,533 @@
+#include "records/log_store.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QVariant>
+
+namespace dravex {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("dravex::LogStore", text);
+}
+
+// The first layout of the file. Later versions are reached by migrate().
+const char *const kVersion1[] = {
+    "CREATE TABLE IF NOT EXISTS entries ("
+    " id INTEGER PRIMARY KEY AUTOINCREMENT,"
+    " at TEXT NOT NULL,"
+    " window TEXT NOT NULL,"
+    " title TEXT NOT NULL,"
+    " inputs TEXT NOT NULL,"
+    " results TEXT NOT NULL,"
+    " working TEXT NOT NULL,"
+    " out_of_range INTEGER NOT NULL,"
+    " stopped INTEGER NOT NULL,"
+    " notice TEXT NOT NULL)",
+};
+
+// Version 2: the instant in UTC for date filters, the searchable text in a narrow table of
+// its own (a text filter reads it alone, not the working), the windows with their titles
+// and disclaimer lines.
+const char *const kVersion2[] = {
+    "ALTER TABLE entries ADD COLUMN utc_ms INTEGER NOT NULL DEFAULT 0",
+    "CREATE TABLE entry_text (id INTEGER PRIMARY KEY, text TEXT NOT NULL)",
+    "CREATE TABLE windows (name TEXT PRIMARY KEY, title TEXT NOT NULL, disclaimer TEXT NOT NULL)",
+    "CREATE INDEX entries_window ON entries(window, id)",
+    "CREATE INDEX entries_utc ON entries(utc_ms)",
+};
+
+QString fieldsJson(const QList<RecordField> &fields)
+{
+    QJsonArray array;
+    for (const RecordField &f : fields)
+        array.append(QJsonArray{f.field, f.caption, f.text});
+    return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
+}
+
+QList<RecordField> fieldsFromJson(const QString &json)
+{
+    QList<RecordField> fields;
+    for (const QJsonValue &v : QJsonDocument::fromJson(json.toUtf8()).array()) {
+        const QJsonArray f = v.toArray();
+        fields.push_back({f.at(0).toString(), f.at(1).toString(), f.at(2).toString()});
+    }
+    return fields;
+}
+
+QString searchText(const QList<RecordField> &inputs, const QList<RecordField> &results, const QString &notice)
+{
+    QStringList parts;
+    for (const auto *list : {&inputs, &results})
+        for (const RecordField &f : *list)
+            parts << f.caption << f.text;
+    parts << notice;
+    return parts.join(QLatin1Char('\n')).toLower();
+}
+
+// Text bound as text: a null QString would be bound as SQL NULL.
+QString bound(const QString &text)
+{
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
+int primaryCode(const QSqlError &error)
+{
+    return error.nativeErrorCode().toInt() & 0xff;
+}
+
+} // namespace
+
+QString LogStore::defaultPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/calculations.sqlite");
+}
+
+LogStore::LogStore(const QString &connectionName) : m_connection(connectionName) {}
+
+LogStore::~LogStore()
+{
+    close();
+}
+
+QSqlDatabase LogStore::db() const
+{
+    return QSqlDatabase::database(m_connection, false);
+}
+
+bool LogStore::isOpen() const
+{
+    return QSqlDatabase::contains(m_connection) && db().isOpen();
+}
+
+void LogStore::close()
+{
+    if (!QSqlDatabase::contains(m_connection))
+        return;
+    {
+        QSqlDatabase d = db();
+        d.close();
+    }
+    QSqlDatabase::removeDatabase(m_connection);
+    m_windowsStored.clear();
+}
+
+LogStatus LogStore::statusOf(const QSqlError &error, const QString &doing)
+{
+    LogStatus status;
+    const QString why = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    switch (primaryCode(error)) {
+    case 5: // SQLITE_BUSY
+    case 6: // SQLITE_LOCKED
+        status.problem = LogStatus::Problem::Locked;
+        status.message = tr("The log is in use by another Dravex (%1): %2; records wait until it is free.").arg(why, doing);
+        break;
+    case 13: // SQLITE_FULL
+        status.problem = LogStatus::Problem::DiskFull;
+        status.message = tr("The disk is full: %1; records wait until there is room.").arg(doing);
+        break;
+    case 11: // SQLITE_CORRUPT
+    case 26: // SQLITE_NOTADB
+        status.problem = LogStatus::Problem::Damaged;
+        status.message = tr("The log file is damaged (%1): %2.").arg(why, doing);
+        break;
+    case 8:  // SQLITE_READONLY
+    case 14: // SQLITE_CANTOPEN
+        status.problem = LogStatus::Problem::CannotOpen;
+        status.message = tr("The log file cannot be written (%1): %2.").arg(why, doing);
+        break;
+    default:
+        status.problem = LogStatus::Problem::Other;
+        status.message = tr("The log could not be written (%1): %2.").arg(why, doing);
+        break;
+    }
+    return status;
+}
+
+LogStatus LogStore::open(const QString &path, bool repair)
+{
+    LogStatus status = openFile(path);
+    if (status.problem == LogStatus::Problem::Damaged && repair) {
+        const QString kept = setAside();
+        if (kept.isEmpty())
+            return status;
+        status = openFile(path);
+        if (status.ok()) {
+            status.problem = LogStatus::Problem::Damaged;
+            status.keptAside = kept;
+            status.message = tr("The log file was damaged; it is kept as %1 and a new log was started.")
+                                 .arg(QDir::toNativeSeparators(kept));
+        }
+    }
+    return status;
+}
+
+LogStatus LogStore::openFile(const QString &path)
+{
+    close();
+    m_path = path;
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir()) {
+        LogStatus status;
+        status.problem = LogStatus::Problem::CannotOpen;
+        status.message = tr("The folder %1 cannot be made or written; the log is not kept.")
+                             .arg(QDir::toNativeSeparators(folder));
+        return status;
+    }
+    {
+        QSqlDatabase d = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+        d.setDatabaseName(path);
+        d.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+        if (!d.open()) {
+            LogStatus status = statusOf(d.lastError(), tr("opening %1").arg(QDir::toNativeSeparators(path)));
+            if (status.problem == LogStatus::Problem::Other)
+                status.problem = LogStatus::Problem::CannotOpen;
+            return status;
+        }
+    }
+    LogStatus status = prepare();
+    if (!status.ok())
+        close();
+    return status;
+}
+
+LogStatus LogStore::prepare()
+{
+    QSqlQuery q(db());
+    // Reading the header first tells a file that is no database from one that is.
+    if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
+        return statusOf(q.lastError(), tr("reading %1").arg(QDir::toNativeSeparators(m_path)));
+    if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")))
+        return statusOf(q.lastError(), tr("setting the journal"));
+    // A record reported written survives a crash of the program or of the machine.
+    q.exec(QStringLiteral("PRAGMA synchronous=FULL"));
+    const int version = schemaVersion();
+    if (version < 0)
+        return statusOf(q.lastError(), tr("reading the schema version"));
+    if (version < kSchemaVersion)
+        return migrate(version);
+    return {};
+}
+
+int LogStore::schemaVersion() const
+{
+    QSqlQuery q(db());
+    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
+        return -1;
+    return q.value(0).toInt();
+}
+
+LogStatus LogStore::migrate(int from)
+{
+    QSqlDatabase d = db();
+    QSqlQuery q(d);
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return statusOf(q.lastError(), tr("updating the file"));
+    // Another Dravex may have done it while this one waited for the lock.
+    from = schemaVersion();
+    auto fail = [&](const QString &doing) {
+        const LogStatus status = statusOf(q.lastError(), doing);
+        QSqlQuery(d).exec(QStringLiteral("ROLLBACK"));
+        return status;
+    };
+    if (from < 1)
+        for (const char *sql : kVersion1)
+            if (!q.exec(QString::fromLatin1(sql)))
+                return fail(tr("making the tables"));
+    if (from < 2) {
+        for (const char *sql : kVersion2)
+            if (!q.exec(QString::fromLatin1(sql)))
+                return fail(tr("updating the tables"));
+        // Existing entries get their instant and their searchable text.
+        QSqlQuery rows(d);
+        rows.setForwardOnly(true);
+        if (!rows.exec(QStringLiteral("SELECT id, at, inputs, results, notice FROM entries")))
+            return fail(tr("updating the entries"));
+        QSqlQuery setUtc(d), setText(d);
+        setUtc.prepare(QStringLiteral("UPDATE entries SET utc_ms = ? WHERE id = ?"));
+        setText.prepare(QStringLiteral("INSERT INTO entry_text (id, text) VALUES (?, ?)"));
+        while (rows.next()) {
+            const qint64 id = rows.value(0).toLongLong();
+            setUtc.addBindValue(ParseStamp(rows.value(1).toString()).toMSecsSinceEpoch());
+            setUtc.addBindValue(id);
+            setText.addBindValue(id);
+            setText.addBindValue(bound(searchText(fieldsFromJson(rows.value(2).toString()),
+                                            fieldsFromJson(rows.value(3).toString()), rows.value(4).toString())));
+            if (!setUtc.exec() || !setText.exec())
+                return fail(tr("updating the entries"));
+        }
+        if (!q.exec(QStringLiteral("INSERT OR IGNORE INTO windows (name, title, disclaimer)"
+                                   " SELECT window, max(title), '' FROM entries GROUP BY window")))
+            return fail(tr("updating the windows"));
+    }
+    if (!q.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion)) || !q.exec(QStringLiteral("COMMIT")))
+        return fail(tr("updating the file"));
+    return {};
+}
+
+QString LogStore::setAside()
+{
+    close();
+    const QFileInfo info(m_path);
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
+    QString kept = info.absolutePath() + QStringLiteral("/%1-damaged-%2.%3").arg(info.completeBaseName(), stamp, info.suffix());
+    for (int n = 2; QFile::exists(kept); ++n)
+        kept = info.absolutePath()
+               + QStringLiteral("/%1-damaged-%2-%3.%4").arg(info.completeBaseName(), stamp).arg(n).arg(info.suffix());
+    if (!QFile::rename(m_path, kept))
+        return {};
+    for (const char *side : {"-wal", "-shm"})
+        if (QFile::exists(m_path + QLatin1String(side)))
+            QFile::rename(m_path + QLatin1String(side), kept + QLatin1String(side));
+    return kept;
+}
+
+bool LogStore::insertOne(const CalcRecord &r, qint64 &id, QSqlError &error)
+{
+    QSqlDatabase d = db();
+    QSqlQuery q(d);
+    q.prepare(QStringLiteral("INSERT INTO entries (at, utc_ms, window, title, inputs, results, working,"
+                             " out_of_range, stopped, notice) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    q.addBindValue(StampText(r.at));
+    q.addBindValue(r.at.toMSecsSinceEpoch());
+    q.addBindValue(bound(r.window));
+    q.addBindValue(bound(r.title));
+    q.addBindValue(fieldsJson(r.inputs));
+    q.addBindValue(fieldsJson(r.results));
+    q.addBindValue(bound(r.working.join(QLatin1Char('\n'))));
+    q.addBindValue(int(r.outOfRange));
+    q.addBindValue(int(r.stopped));
+    q.addBindValue(bound(r.notice));
+    if (!q.exec()) {
+        error = q.lastError();
+        return false;
+    }
+    id = q.lastInsertId().toLongLong();
+    QSqlQuery t(d);
+    t.prepare(QStringLiteral("INSERT INTO entry_text (id, text) VALUES (?, ?)"));
+    t.addBindValue(id);
+    t.addBindValue(bound(searchText(r.inputs, r.results, r.notice)));
+    if (!t.exec()) {
+        error = t.lastError();
+        return false;
+    }
+    const QString known = r.title + QChar(0) + r.disclaimer;
+    if (m_windowsStored.value(r.window) != known) {
+        QSqlQuery w(d);
+        w.prepare(QStringLiteral("INSERT INTO windows (name, title, disclaimer) VALUES (?, ?, ?)"
+                                 " ON CONFLICT(name) DO UPDATE SET title = excluded.title,"
+                                 " disclaimer = excluded.disclaimer"));
+        w.addBindValue(bound(r.window));
+        w.addBindValue(bound(r.title));
+        w.addBindValue(bound(r.disclaimer));
+        if (!w.exec()) {
+            error = w.lastError();
+            return false;
+        }
+    }
+    return true;
+}
+
+std::optional<qint64> LogStore::insert(const CalcRecord &record, LogStatus &status)
+{
+    if (!isOpen()) {
+        status.problem = LogStatus::Problem::CannotOpen;
+        status.message = tr("The log file is not open.");
+        return std::nullopt;
+    }
+    QSqlDatabase d = db();
+    QSqlQuery q(d);
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+        status = statusOf(q.lastError(), tr("starting a record"));
+        return std::nullopt;
+    }
+    qint64 id = 0;
+    QSqlError error;
+    if (!insertOne(record, id, error)) {
+        QSqlQuery(d).exec(QStringLiteral("ROLLBACK"));
+        status = statusOf(error, tr("writing a record"));
+        return std::nullopt;
+    }
+    if (!q.exec(QStringLiteral("COMMIT"))) {
+        status = statusOf(q.lastError(), tr("finishing a record"));
+        QSqlQuery(d).exec(QStringLiteral("ROLLBACK"));
+        return std::nullopt;
+    }
+    m_windowsStored[record.window] = record.title + QChar(0) + record.disclaimer;
+    status = {};
+    return id;
+}
+
+bool LogStore::insertMany(const QList<CalcRecord> &records)
+{
+    QSqlDatabase d = db();
+    if (!d.transaction())
+        return false;
+    for (const CalcRecord &r : records) {
+        qint64 id = 0;
+        QSqlError error;
+        if (!insertOne(r, id, error)) {
+            d.rollback();
+            m_windowsStored.clear();
+            return false;
+        }
+        m_windowsStored[r.window] = r.title + QChar(0) + r.disclaimer;
+    }
+    return d.commit();
+}
+
+QList<LogRow> LogStore::page(const LogFilter &filter, qint64 beforeId, int limit) const
+{
+    QStringList where;
+    QVariantList binds;
+    if (beforeId > 0) {
+        where << QStringLiteral("e.id < ?");
+        binds << beforeId;
+    }
+    if (!filter.window.isEmpty()) {
+        where << QStringLiteral("e.window = ?");
+        binds << filter.window;
+    }
+    if (filter.from.isValid()) {
+        where << QStringLiteral("e.utc_ms >= ?");
+        binds << filter.from.startOfDay().toMSecsSinceEpoch();
+    }
+    if (filter.to.isValid()) {
+        where << QStringLiteral("e.utc_ms < ?");
+        binds << filter.to.addDays(1).startOfDay().toMSecsSinceEpoch();
+    }
+    QString from = QStringLiteral("entries e");
+    QString order = QStringLiteral("e.id");
+    if (!filter.text.trimmed().isEmpty()) {
+        // Scanned from the narrow text table, newest first, so that a rare text reads
+        // only that table; CROSS JOIN keeps SQLite from turning the loops around.
+        from = QStringLiteral("entry_text t CROSS JOIN entries e ON e.id = t.id");
+        order = QStringLiteral("t.id");
+        if (beforeId > 0)
+            where[0] = QStringLiteral("t.id < ?");
+        where << QStringLiteral("instr(t.text, ?) > 0");
+        binds << filter.text.trimmed().toLower();
+    }
+    QString sql = QStringLiteral("SELECT e.id, e.at, e.window, e.title, e.inputs, e.results, e.stopped FROM ") + from;
+    if (!where.isEmpty())
+        sql += QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND "));
+    sql += QStringLiteral(" ORDER BY %1 DESC LIMIT ?").arg(order);
+    binds << limit;
+
+    QList<LogRow> rows;
+    QSqlQuery q(db());
+    q.setForwardOnly(true);
+    q.prepare(sql);
+    for (const QVariant &b : binds)
+        q.addBindValue(b);
+    if (!q.exec())
+        return rows;
+    while (q.next()) {
+        CalcRecord r;
+        r.inputs = fieldsFromJson(q.value(4).toString());
+        r.results = fieldsFromJson(q.value(5).toString());
+        rows.push_back({q.value(0).toLongLong(), ParseStamp(q.value(1).toString()), q.value(2).toString(),
+                        q.value(3).toString(), SummaryLine(r), q.value(6).toBool()});
+    }
+    return rows;
+}
+
+QList<CalcRecord> LogStore::records(const QList<qint64> &ids) const
+{
+    QList<CalcRecord> out;
+    QSqlQuery q(db());
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT e.id, e.at, e.window, e.title, e.inputs, e.results, e.working, e.out_of_range,"
+                             " e.stopped, e.notice, coalesce(w.disclaimer, '') FROM entries e"
+                             " LEFT JOIN windows w ON w.name = e.window WHERE e.id = ?"));
+    for (qint64 id : ids) {
+        q.addBindValue(id);
+        if (!q.exec() || !q.next())
+            continue;
+        CalcRecord r;
+        r.id = q.value(0).toLongLong();
+        r.at = ParseStamp(q.value(1).toString());
+        r.window = q.value(2).toString();
+        r.title = q.value(3).toString();
+        r.inputs = fieldsFromJson(q.value(4).toString());
+        r.results = fieldsFromJson(q.value(5).toString());
+        const QString working = q.value(6).toString();
+        if (!working.isEmpty())
+            r.working = working.split(QLatin1Char('\n'));
+        r.outOfRange = q.value(7).toBool();
+        r.stopped = q.value(8).toBool();
+        r.notice = q.value(9).toString();
+        r.disclaimer = q.value(10).toString();
+        out.push_back(r);
+    }
+    return out;
+}
+
+bool LogStore::remove(const QList<qint64> &ids, LogStatus &status)
+{
+    QSqlDatabase d = db();
+    QSqlQuery q(d);
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+        status = statusOf(q.lastError(), tr("deleting entries"));
+        return false;
+    }
+    QSqlQuery e(d), t(d);
+    e.prepare(QStringLiteral("DELETE FROM entries WHERE id = ?"));
+    t.prepare(QStringLiteral("DELETE FROM entry_text WHERE id = ?"));
+    for (qint64 id : ids) {
+        e.addBindValue(id);
+        t.addBindValue(id);
+        if (!e.exec() || !t.exec()) {
+            status = statusOf(e.lastError().isValid() ? e.lastError() : t.lastError(), tr("deleting entries"));
+            QSqlQuery(d).exec(QStringLiteral("ROLLBACK"));
+            return false;
+        }
+    }
+    if (!q.exec(QStringLiteral("COMMIT"))) {
+        status = statusOf(q.lastError(), tr("deleting entries"));
+        QSqlQuery(d).exec(QStringLiteral("ROLLBACK"));
+        return false;
+    }
+    status = {};
+    return true;
+}
+
+QList<QPair<QString, QString>> LogStore::windows() const
+{
+    QList<QPair<QString, QString>> out;
+    QSqlQuery q(db());
+    if (q.exec(QStringLiteral("SELECT name, title FROM windows ORDER BY title")))
+        while (q.next())
+            out.push_back({q.value(0).toString(), q.value(1).toString()});
+    return out;
+}
+
+qint64 LogStore::count() const
+{
+    QSqlQuery q(db());
+    if (q.exec(QStringLiteral("SELECT count(*) FROM entries")) && q.next())
+        return q.value(0).toLongLong();
+    return -1;
+}
+
+QString LogStore::integrityCheck() const
+{
+    QSqlQuery q(db());
+    if (!q.exec(QStringLiteral("PRAGMA integrity_check")))
+        return q.lastError().text();
+    QStringList lines;
+    while (q.next())
+        lines << q.value(0).toString();
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace dravex

@@ -1,0 +1,109 @@
+#pragma once
+
+#include "records/calc_record.h"
+
+#include <QDate>
+#include <QHash>
+#include <QList>
+#include <QPair>
+#include <QSqlDatabase>
+#include <QString>
+
+#include <optional>
+
+class QSqlError;
+
+namespace dravex {
+
+// What went wrong with the log file, if anything, in words for the log window and the
+// notice line. Calculating never depends on it.
+struct LogStatus
+{
+    enum class Problem { None, CannotOpen, DiskFull, Locked, Damaged, Other };
+    Problem problem = Problem::None;
+    QString message;
+    // Where a damaged file was kept, when it was.
+    QString keptAside;
+
+    bool ok() const { return problem == Problem::None; }
+};
+
+struct LogFilter
+{
+    QString window;  // objectName; empty: every window
+    QDate from;      // local dates, both included; null: open
+    QDate to;
+    QString text;    // found in any input or result caption or text, any case
+};
+
+// One line of the log window's list.
+struct LogRow
+{
+    qint64 id = 0;
+    QDateTime at;
+    QString window;
+    QString title;
+    QString summary;
+    bool stopped = false;
+};
+
+// The calculation log in one SQLite file: one connection, used on the thread that opened
+// it. Write-ahead journal, one transaction per record, every value a bound parameter.
+// Schema version 2 in PRAGMA user_version; a file of version 1 is brought up to date when
+// opened.
+class LogStore
+{
+public:
+    static constexpr int kSchemaVersion = 2;
+
+    // AppDataLocation/calculations.sqlite
+    static QString defaultPath();
+
+    explicit LogStore(const QString &connectionName);
+    ~LogStore();
+    LogStore(const LogStore &) = delete;
+    LogStore &operator=(const LogStore &) = delete;
+
+    // Opens the file, making its folder and tables as needed. With repair, a file that
+    // is no database or is damaged is renamed to "calculations-damaged-<date-time>.sqlite"
+    // beside it and a new log is started; the status names where the old one is.
+    LogStatus open(const QString &path, bool repair);
+    bool isOpen() const;
+    void close();
+    QString path() const { return m_path; }
+
+    // Writes one record in its own transaction; its id, or nothing with status set.
+    std::optional<qint64> insert(const CalcRecord &record, LogStatus &status);
+    // Many records in one transaction, for filling a large log quickly.
+    bool insertMany(const QList<CalcRecord> &records);
+
+    // Newest first: up to limit rows older than beforeId (0: from the newest) that pass
+    // the filter.
+    QList<LogRow> page(const LogFilter &filter, qint64 beforeId, int limit) const;
+    QList<CalcRecord> records(const QList<qint64> &ids) const;
+    bool remove(const QList<qint64> &ids, LogStatus &status);
+    // Every window that has entries: objectName and title.
+    QList<QPair<QString, QString>> windows() const;
+    qint64 count() const;
+    // "ok" for a sound file, else SQLite's findings.
+    QString integrityCheck() const;
+    int schemaVersion() const;
+
+    // The kind of problem a Qt SQL error of SQLite stands for, with its words.
+    static LogStatus statusOf(const QSqlError &error, const QString &doing);
+
+private:
+    QString m_connection;
+    QString m_path;
+    // Windows whose title and disclaimer the file already holds.
+    QHash<QString, QString> m_windowsStored;
+
+    QSqlDatabase db() const;
+    LogStatus openFile(const QString &path);
+    LogStatus prepare();
+    LogStatus migrate(int from);
+    QString setAside();
+    bool insertOne(const CalcRecord &record, qint64 &id, QSqlError &error);
+};
+
+} // namespace dravex

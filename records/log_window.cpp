@@ -1,0 +1,446 @@
+#include "records/log_window.h"
+
+#include "core/calculations.h"
+#include "records/calculation_log.h"
+#include "screens/screen.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSplitter>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace dravex {
+
+LogModel::LogModel(QObject *parent) : QAbstractTableModel(parent) {}
+
+void LogModel::setStore(LogStore *store)
+{
+    m_store = store;
+    reload();
+}
+
+void LogModel::setFilter(const LogFilter &filter)
+{
+    m_filter = filter;
+    reload();
+}
+
+void LogModel::reload()
+{
+    beginResetModel();
+    m_rows.clear();
+    m_atEnd = !m_store;
+    if (m_store) {
+        m_rows = m_store->page(m_filter, 0, kPageSize);
+        m_atEnd = m_rows.size() < kPageSize;
+    }
+    endResetModel();
+}
+
+qint64 LogModel::idAt(int row) const
+{
+    return row >= 0 && row < m_rows.size() ? m_rows[row].id : 0;
+}
+
+int LogModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int LogModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant LogModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_rows.size())
+        return {};
+    const LogRow &row = m_rows[index.row()];
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
+        switch (index.column()) {
+        case When:
+            return ShownStamp(row.at);
+        case Window:
+            return row.title;
+        case Summary:
+            return row.summary;
+        case Stopped:
+            return row.stopped ? tr("stopped") : QString();
+        }
+    }
+    return {};
+}
+
+QVariant LogModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    switch (section) {
+    case When:
+        return tr("Date and time");
+    case Window:
+        return tr("Window");
+    case Summary:
+        return tr("Inputs and results");
+    case Stopped:
+        return tr("Stopped");
+    }
+    return {};
+}
+
+bool LogModel::canFetchMore(const QModelIndex &parent) const
+{
+    return !parent.isValid() && !m_atEnd;
+}
+
+void LogModel::fetchMore(const QModelIndex &parent)
+{
+    if (parent.isValid() || m_atEnd || !m_store)
+        return;
+    const QList<LogRow> more = m_store->page(m_filter, m_rows.isEmpty() ? 0 : m_rows.back().id, kPageSize);
+    m_atEnd = more.size() < kPageSize;
+    if (more.isEmpty())
+        return;
+    beginInsertRows({}, int(m_rows.size()), int(m_rows.size() + more.size() - 1));
+    m_rows += more;
+    endInsertRows();
+}
+
+bool OpenInItsWindow(ScreenHost &host, const CalcRecord &record)
+{
+    QWidget *window = host.showWindow(record.window);
+    if (!window)
+        return false;
+    QStringList inputs;
+    for (const RecordField &f : record.inputs) {
+        inputs << f.field;
+        if (auto *field = window->findChild<QLineEdit *>(f.field)) {
+            field->setText(f.text);
+        } else if (auto *button = window->findChild<QAbstractButton *>(f.field); button && button->isCheckable()) {
+            if (f.text == QLatin1String(kChosen.data()))
+                button->setChecked(true);
+        } else if (auto *list = window->findChild<QListWidget *>(f.field)) {
+            const QList<QListWidgetItem *> items = list->findItems(f.text, Qt::MatchExactly);
+            if (!items.isEmpty())
+                list->setCurrentItem(items.front());
+        }
+    }
+    // The control that computes: the window's calculation started from one of these inputs.
+    QString trigger;
+    const std::string name = record.window.toStdString();
+    for (const Calculation &c : AllCalculations()) {
+        if (c.form->name != name)
+            continue;
+        const QString candidate = QString::fromUtf8(c.trigger.data(), qsizetype(c.trigger.size()));
+        if (trigger.isEmpty() || inputs.contains(candidate))
+            trigger = candidate;
+    }
+    if (trigger.isEmpty() && !inputs.isEmpty())
+        trigger = inputs.back();
+    if (QWidget *target = trigger.isEmpty() ? nullptr : window->findChild<QWidget *>(trigger))
+        target->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+LogWindow::LogWindow(ScreenHost &host, CalculationLog &log, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_host(host), m_log(log), m_model(new LogModel(this))
+{
+    setObjectName(QStringLiteral("LogWindow"));
+    setWindowTitle(tr("Calculation Log"));
+
+    m_window = new QComboBox(this);
+    m_window->setObjectName(QStringLiteral("logWindowFilter"));
+    m_window->setAccessibleName(tr("Window"));
+    m_window->addItem(tr("All windows"), QString());
+    m_fromOn = new QCheckBox(tr("&From"), this);
+    m_fromOn->setObjectName(QStringLiteral("logFromOn"));
+    m_from = new QDateEdit(QDate::currentDate(), this);
+    m_from->setObjectName(QStringLiteral("logFrom"));
+    m_from->setAccessibleName(tr("From date"));
+    m_from->setCalendarPopup(true);
+    m_from->setEnabled(false);
+    m_toOn = new QCheckBox(tr("&To"), this);
+    m_toOn->setObjectName(QStringLiteral("logToOn"));
+    m_to = new QDateEdit(QDate::currentDate(), this);
+    m_to->setObjectName(QStringLiteral("logTo"));
+    m_to->setAccessibleName(tr("To date"));
+    m_to->setCalendarPopup(true);
+    m_to->setEnabled(false);
+    m_text = new QLineEdit(this);
+    m_text->setObjectName(QStringLiteral("logSearch"));
+    m_text->setAccessibleName(tr("Search"));
+    m_text->setPlaceholderText(tr("Search inputs and results"));
+    m_text->setClearButtonEnabled(true);
+    auto *windowLabel = new QLabel(tr("&Window:"), this);
+    windowLabel->setBuddy(m_window);
+    auto *searchLabel = new QLabel(tr("&Search:"), this);
+    searchLabel->setBuddy(m_text);
+
+    auto *filters = new QHBoxLayout;
+    filters->addWidget(windowLabel);
+    filters->addWidget(m_window);
+    filters->addWidget(m_fromOn);
+    filters->addWidget(m_from);
+    filters->addWidget(m_toOn);
+    filters->addWidget(m_to);
+    filters->addWidget(searchLabel);
+    filters->addWidget(m_text, 1);
+
+    m_notice = new QLabel(this);
+    m_notice->setObjectName(QStringLiteral("logNotice"));
+    m_notice->setTextFormat(Qt::PlainText);
+    m_notice->setWordWrap(true);
+    m_notice->setStyleSheet(QStringLiteral("QLabel { color: #a00000; font-weight: bold; }"));
+    m_notice->hide();
+
+    m_table = new QTableView(this);
+    m_table->setObjectName(QStringLiteral("logTable"));
+    m_table->setAccessibleName(tr("Calculations"));
+    m_table->setModel(m_model);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
+    m_table->horizontalHeader()->setStretchLastSection(false);
+    m_table->horizontalHeader()->setSectionResizeMode(LogModel::Summary, QHeaderView::Stretch);
+    m_table->setColumnWidth(LogModel::When, m_table->fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00 00:00:00 +00:00  ")));
+    m_table->setColumnWidth(LogModel::Window, m_table->fontMetrics().averageCharWidth() * 24);
+    m_table->setWordWrap(false);
+
+    m_detail = new QPlainTextEdit(this);
+    m_detail->setObjectName(QStringLiteral("logDetail"));
+    m_detail->setAccessibleName(tr("Selected calculation"));
+    m_detail->setReadOnly(true);
+    m_detail->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_detail->setLineWrapMode(QPlainTextEdit::NoWrap);
+
+    auto *splitter = new QSplitter(this);
+    splitter->addWidget(m_table);
+    splitter->addWidget(m_detail);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+
+    auto *buttons = new QHBoxLayout;
+    addAction("logCopy", tr("&Copy"), QKeySequence::Copy, &LogWindow::copySelection, buttons);
+    addAction("logExportCsv", tr("Export CS&V..."), QKeySequence(tr("Ctrl+E")), &LogWindow::exportCsv, buttons);
+    addAction("logPrint", tr("&Print..."), QKeySequence::Print, &LogWindow::printSelection, buttons);
+    addAction("logExportPdf", tr("Export P&DF..."), QKeySequence(tr("Ctrl+Shift+E")), &LogWindow::exportPdfSelection,
+              buttons);
+    addAction("logDelete", tr("De&lete"), QKeySequence::Delete, &LogWindow::deleteSelection, buttons);
+    addAction("logOpen", tr("&Open in its window"), QKeySequence(tr("Ctrl+O")), &LogWindow::openSelection, buttons);
+    buttons->addStretch();
+
+    auto *root = new QVBoxLayout(this);
+    root->addLayout(filters);
+    root->addWidget(m_notice);
+    root->addWidget(splitter, 1);
+    root->addLayout(buttons);
+    resize(1000, 560);
+
+    m_refresh = new QTimer(this);
+    m_refresh->setSingleShot(true);
+    m_refresh->setInterval(300);
+    connect(m_refresh, &QTimer::timeout, this, [this] {
+        if (!m_table->selectionModel()->hasSelection())
+            applyFilter();
+    });
+    connect(&m_log, &CalculationLog::written, this, [this] { m_refresh->start(); });
+    connect(&m_log, &CalculationLog::problemChanged, this, &LogWindow::showProblem);
+    connect(&m_log, &CalculationLog::readyChanged, this, &LogWindow::openStore);
+    connect(m_window, &QComboBox::currentIndexChanged, this, &LogWindow::applyFilter);
+    connect(m_fromOn, &QCheckBox::toggled, m_from, &QWidget::setEnabled);
+    connect(m_toOn, &QCheckBox::toggled, m_to, &QWidget::setEnabled);
+    connect(m_fromOn, &QCheckBox::toggled, this, &LogWindow::applyFilter);
+    connect(m_toOn, &QCheckBox::toggled, this, &LogWindow::applyFilter);
+    connect(m_from, &QDateEdit::dateChanged, this, &LogWindow::applyFilter);
+    connect(m_to, &QDateEdit::dateChanged, this, &LogWindow::applyFilter);
+    connect(m_text, &QLineEdit::textChanged, this, &LogWindow::applyFilter);
+    connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this, &LogWindow::showDetail);
+    connect(m_table, &QTableView::activated, this, &LogWindow::openSelection);
+
+    setTabOrder(m_window, m_fromOn);
+    setTabOrder(m_fromOn, m_from);
+    setTabOrder(m_from, m_toOn);
+    setTabOrder(m_toOn, m_to);
+    setTabOrder(m_to, m_text);
+    setTabOrder(m_text, m_table);
+
+    showProblem(m_log.problem());
+    if (m_log.ready())
+        openStore();
+    else
+        m_log.start();
+    m_table->setFocus(Qt::OtherFocusReason);
+}
+
+LogWindow::~LogWindow() = default;
+
+void LogWindow::addAction(const char *name, const QString &caption, const QKeySequence &shortcut,
+                          void (LogWindow::*handler)(), QLayout *buttons)
+{
+    auto *action = new QAction(caption, this);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(shortcut);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, handler);
+    QWidget::addAction(action);
+    auto *button = new QPushButton(caption, this);
+    button->setObjectName(QLatin1String(name) + QLatin1String("Button"));
+    QString plain = caption;
+    plain.remove(QLatin1Char('&'));
+    plain.remove(QStringLiteral("..."));
+    button->setAccessibleName(plain);
+    button->setToolTip(QStringLiteral("%1 (%2)").arg(plain, shortcut.toString(QKeySequence::NativeText)));
+    connect(button, &QPushButton::clicked, action, &QAction::trigger);
+    buttons->addWidget(button);
+}
+
+void LogWindow::openStore()
+{
+    if (m_store && m_store->isOpen())
+        return;
+    static int next = 0;
+    m_store = std::make_unique<LogStore>(QStringLiteral("dravex-log-reader-%1").arg(next++));
+    const LogStatus status = m_store->open(m_log.path(), false);
+    if (!m_store->isOpen()) {
+        showProblem(status.message);
+        m_store.reset();
+        m_model->setStore(nullptr);
+        return;
+    }
+    fillWindows();
+    m_model->setStore(m_store.get());
+}
+
+void LogWindow::fillWindows()
+{
+    const QString current = m_window->currentData().toString();
+    const QSignalBlocker block(m_window);
+    m_window->clear();
+    m_window->addItem(tr("All windows"), QString());
+    for (const auto &[name, title] : m_store->windows())
+        m_window->addItem(title, name);
+    m_window->setCurrentIndex(std::max(0, m_window->findData(current)));
+}
+
+void LogWindow::applyFilter()
+{
+    LogFilter filter;
+    filter.window = m_window->currentData().toString();
+    if (m_fromOn->isChecked())
+        filter.from = m_from->date();
+    if (m_toOn->isChecked())
+        filter.to = m_to->date();
+    filter.text = m_text->text();
+    if (m_store && m_window->count() == 1)
+        fillWindows();
+    m_model->setFilter(filter);
+    m_detail->clear();
+}
+
+void LogWindow::showProblem(const QString &problem)
+{
+    m_notice->setText(problem);
+    m_notice->setVisible(!problem.isEmpty());
+}
+
+QList<CalcRecord> LogWindow::selectedRecords() const
+{
+    if (!m_store)
+        return {};
+    QList<qint64> ids;
+    for (const QModelIndex &index : m_table->selectionModel()->selectedRows())
+        ids << m_model->idAt(index.row());
+    std::sort(ids.begin(), ids.end());
+    return m_store->records(ids);
+}
+
+void LogWindow::showDetail()
+{
+    const QList<CalcRecord> records = selectedRecords();
+    QStringList texts;
+    for (const CalcRecord &r : records)
+        texts << CopyText(r);
+    m_detail->setPlainText(texts.join(QLatin1Char('\n')));
+}
+
+void LogWindow::copySelection()
+{
+    const QList<CalcRecord> records = selectedRecords();
+    if (records.isEmpty())
+        return;
+    QApplication::clipboard()->setText(TsvText(TabulateRecords(records)));
+}
+
+void LogWindow::exportCsv()
+{
+    const QList<CalcRecord> records = selectedRecords();
+    if (records.isEmpty())
+        return;
+    const QString file = m_log.dialogs().saveFileName(this, tr("Export CSV"), QStringLiteral("calculations.csv"),
+                                                      tr("CSV files (*.csv)"));
+    if (file.isEmpty())
+        return;
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly) || out.write(CsvText(TabulateRecords(records))) < 0 || !out.commit())
+        m_log.dialogs().warn(this, tr("Export CSV"),
+                             tr("The file %1 could not be written: %2").arg(file, out.errorString()));
+}
+
+void LogWindow::printSelection()
+{
+    m_log.printRecords(this, selectedRecords());
+}
+
+void LogWindow::exportPdfSelection()
+{
+    m_log.exportPdf(this, selectedRecords(), QStringLiteral("calculations.pdf"));
+}
+
+void LogWindow::deleteSelection()
+{
+    QList<qint64> ids;
+    for (const QModelIndex &index : m_table->selectionModel()->selectedRows())
+        ids << m_model->idAt(index.row());
+    if (ids.isEmpty() || !m_store)
+        return;
+    if (!m_log.dialogs().confirm(this, tr("Delete"),
+                                 tr("Delete %n selected calculation(s) from the log? This cannot be undone.", "",
+                                    int(ids.size()))))
+        return;
+    LogStatus status;
+    if (!m_store->remove(ids, status))
+        showProblem(status.message);
+    m_model->reload();
+    m_detail->clear();
+}
+
+void LogWindow::openSelection()
+{
+    const QList<CalcRecord> records = selectedRecords();
+    if (!records.isEmpty())
+        OpenInItsWindow(m_host, records.back());
+}
+
+} // namespace dravex

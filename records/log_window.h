@@ -1,0 +1,108 @@
+#pragma once
+
+#include "records/log_store.h"
+
+#include <QAbstractTableModel>
+#include <QWidget>
+
+#include <memory>
+
+class QComboBox;
+class QCheckBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QTableView;
+class QTimer;
+
+namespace dravex {
+
+class CalculationLog;
+class ScreenHost;
+
+// The log newest first, fetched a page at a time as the list scrolls, never whole.
+class LogModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    enum Column { When, Window, Summary, Stopped, ColumnCount };
+    static constexpr int kPageSize = 200;
+
+    explicit LogModel(QObject *parent = nullptr);
+
+    // Reads from store (on this thread); null: nothing to show.
+    void setStore(LogStore *store);
+    void setFilter(const LogFilter &filter);
+    const LogFilter &filter() const { return m_filter; }
+    // Starts again from the newest entry.
+    void reload();
+    qint64 idAt(int row) const;
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    bool canFetchMore(const QModelIndex &parent) const override;
+    void fetchMore(const QModelIndex &parent) override;
+
+private:
+    LogStore *m_store = nullptr;
+    LogFilter m_filter;
+    QList<LogRow> m_rows;
+    bool m_atEnd = true;
+};
+
+// Fills a window's inputs with a record's texts, by objectName, and puts the focus in the
+// field that computes; computes nothing. False when the window cannot be shown.
+bool OpenInItsWindow(ScreenHost &host, const CalcRecord &record);
+
+// "Calculation Log": the entries newest first, filtered by window, dates and text, the
+// selected entry in full beside the list, and copy, export, print, delete and
+// open-in-its-window on the selection.
+class LogWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    LogWindow(ScreenHost &host, CalculationLog &log, QWidget *parent = nullptr);
+    ~LogWindow() override;
+
+    LogModel *model() const { return m_model; }
+    // The entries selected, oldest first.
+    QList<CalcRecord> selectedRecords() const;
+
+    void copySelection();
+    void exportCsv();
+    void printSelection();
+    void exportPdfSelection();
+    void deleteSelection();
+    void openSelection();
+
+private:
+    ScreenHost &m_host;
+    CalculationLog &m_log;
+    std::unique_ptr<LogStore> m_store;
+    LogModel *m_model;
+    QComboBox *m_window;
+    QCheckBox *m_fromOn;
+    QDateEdit *m_from;
+    QCheckBox *m_toOn;
+    QDateEdit *m_to;
+    QLineEdit *m_text;
+    QLabel *m_notice;
+    QTableView *m_table;
+    QPlainTextEdit *m_detail;
+    QTimer *m_refresh;
+
+    void openStore();
+    void fillWindows();
+    void applyFilter();
+    void showDetail();
+    void showProblem(const QString &problem);
+    void addAction(const char *name, const QString &caption, const QKeySequence &shortcut,
+                   void (LogWindow::*handler)(), QLayout *buttons);
+};
+
+} // namespace dravex

@@ -1,0 +1,107 @@
+// What a run of a window's calculation reads and writes, in order, and where a stop or a
+// fault leaves it: what a window shows only in part (a field written twice shows its last
+// text, a stop reads nothing more, the out-of-range window survives a later fault).
+#include "core/additives.h"
+#include "core/gauging.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace dravex {
+namespace {
+
+// One run on one line: how it ended, whether the out-of-range window is due, the fields
+// read, the texts written and the notice.
+std::string ranAs(const FormResult &r)
+{
+    static const char *const kOutcomes[] = {"completed", "fault", "stopped"};
+    std::string reads, writes;
+    for (const FieldText &read : r.reads)
+        reads += (reads.empty() ? "" : " ") + read.field;
+    for (const FieldText &write : r.writes)
+        writes += (writes.empty() ? "" : " ") + write.field + "=" + write.text;
+    return std::string(kOutcomes[int(r.outcome)]) + (r.outOfRange ? " out-of-range" : "") + " | " + reads + " | "
+           + writes + " | " + r.notice;
+}
+
+FieldTexts with(FieldTexts texts, const FieldTexts &changes)
+{
+    for (const auto &[field, text] : changes)
+        texts[field] = text;
+    return texts;
+}
+
+struct RunCase
+{
+    const char *name;
+    FormResult (*procedure)(const FieldTexts &);
+    FieldTexts texts;
+    std::string expected;
+};
+
+void expectRuns(const std::vector<RunCase> &cases)
+{
+    for (const RunCase &c : cases)
+        EXPECT_EQ(ranAs(c.procedure(c.texts)), c.expected) << c.name;
+}
+
+TEST(WindowRuns, Gauging)
+{
+    const FieldTexts englishTank{{"txtvl", "600"}, {"txttl", "40"},  {"txttw", "30"}, {"txtbhd", "10"},
+                                 {"txtfdt", "20"}, {"txtadt", "26"}, {"txttdp", "50"}, {"txtinn", "6"}};
+    const FieldTexts stopGauge{{"txtbm", "10000"}, {"txtgv", "50000"}, {"txtapi", "35"}, {"txtem", "80"}};
+    expectRuns({
+        {"wedge beyond the limit still writes", WedgeQuantityRemaining, with(englishTank, {{"Option1", "1"}}),
+         "completed out-of-range | txtadt txtfdt txtinn txttl txtbhd txtvl txttdp txttw | txtrob=94.58 "
+         "txtmes=BBLS. | "},
+        {"wedge: the window stays due after a later fault", WedgeQuantityRemaining,
+         with(englishTank, {{"Option1", "1"}, {"txttw", ""}}),
+         "fault out-of-range | txtadt txtfdt txtinn txttl txtbhd txtvl txttdp txttw |  | Tank Width: no number "
+         "entered"},
+        {"wedge without units reads nothing", WedgeQuantityRemaining, with(englishTank, {{"txtadt", "x"}}),
+         "stopped |  |  | Choose English or Metric units, then press Enter in Innage again."},
+        {"stop gauge 6A", StopGaugeTable6A, stopGauge, "completed | txtapi txtem txtbm txtgv | txtstp=39904.09 | "},
+        {"stop gauge 6B above 1074 stops before the quantities", StopGaugeTable6B,
+         with(stopGauge, {{"txtapi", "0.1"}, {"txtbm", "x"}}), "stopped out-of-range | txtapi txtem |  | "},
+        {"average gravity reads the volumes first", ReceivingTankGravity,
+         {{"txtt1", "30"}, {"txtt2", "40"}, {"txtt3", "0"}, {"txtt4", "0"},
+          {"txtv1", "1000"}, {"txtv2", "3000"}, {"txtv3", "0"}, {"txtv4", "0"}},
+         "completed | txtv1 txtv2 txtv3 txtv4 txtt1 txtt2 txtt3 txtt4 | txtt5=37.5 | "},
+        {"theoretical density", ShoreTankDensity,
+         {{"txtd1", "820.0"}, {"txtv1", "1000"}, {"txtd2", "840.0"}, {"txtv2", "5000"}},
+         "completed | txtd1 txtv1 txtv2 txtd2 | txtd3=836 | "},
+    });
+    EXPECT_EQ(StopGaugeTable6B(with(stopGauge, {{"txtapi", "0.1"}})).working,
+              std::vector<std::string>{"Stopped: density 1074.17 kg/m3 is above 1074: no product group"});
+}
+
+TEST(WindowRuns, Additives)
+{
+    const FieldTexts inhibitor{{"List1", "DUPONT DCI-4A"}, {"txtqpt", "10000"}, {"txtscg", ".95"}, {"Option1", "1"}};
+    expectRuns({
+        {"FSII barrels: per 1000 from the gallons as shown", FsiiInjectionBarrels,
+         {{"txterd", ".12"}, {"txtqtb", "1234.56"}, {"txtflt", ".09"}},
+         "completed | txtflt txterd txtqtb txtfis | txtfis=15.555456 txtgfs=12.6 | "},
+        {"FSII gallons", FsiiInjectionGallons, {{"txterd", ".12"}, {"txtqfi", "1234.56"}, {"txtpir", ".09"}},
+         "completed | txtpir txterd txtqfi | txtfsi=0.370368 | "},
+        {"SDA barrels: fuel from the SDA as shown", SdaInjectionBarrels,
+         {{"txtqti", "1000"}, {"txtilr", "50"}, {"txterw", "250"}},
+         "completed | txtilr txterw txtqti txtmix | txtmix=1.82 txtprd=16.38 | "},
+        {"SDA gallons: the minimum over the rounded fuel", SdaInjectionGallons,
+         {{"txtqti", "1000"}, {"txtilr", "50"}, {"txterw", "250"}},
+         "completed | txtilr txterw txtqti txtprd | txtmix=16.3 txtprd=0.4 txtprd=1 | "},
+        {"CI barrels", CorrosionInhibitorMix, inhibitor, "completed | txtscg txtqpt | txtami=4 txtqan=GALs | "},
+        {"CI without a product reads nothing", CorrosionInhibitorMix, with(inhibitor, {{"List1", ""}, {"txtscg", "x"}}),
+         "stopped |  |  | Select your CI Type in the list first."},
+        {"CI without a unit writes nothing", CorrosionInhibitorMix, with(inhibitor, {{"Option1", ""}}),
+         "stopped | txtscg |  | Choose Barrels, Gallons or Liters, then press Enter again."},
+        {"CI: a zero gravity faults before the unit is asked for", CorrosionInhibitorMix,
+         with(inhibitor, {{"Option1", ""}, {"txtscg", "0"}}), "fault | txtscg |  | Division by zero"},
+        {"DMD-2", Dmd2Injection, {{"txtbbl", "12345"}}, "completed | txtbbl | txtdmd=4.93 | "},
+    });
+}
+
+} // namespace
+} // namespace dravex

@@ -1,0 +1,391 @@
+// The calculation log, copy, print and PDF: what is kept of each calculation, exactly; the
+// file's faults; two writers and killed writers.
+#include "test_support.h"
+
+#include "records/calculation_print.h"
+#include "records/log_store.h"
+#include "records/log_window.h"
+#include <QPushButton>
+
+#include <QAction>
+#include <QClipboard>
+#include <QFile>
+#include <QDir>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QSet>
+#include <QSqlQuery>
+#include <QTableView>
+#include <QTemporaryDir>
+
+using namespace dravex;
+using namespace dravex::test;
+
+namespace {
+
+// A reader of the log file, as the log window opens it.
+struct Reader
+{
+    LogStore store{QStringLiteral("test-reader-%1").arg(QRandomGenerator::global()->generate())};
+    explicit Reader(const QString &path) { store.open(path, false); }
+    CalcRecord newest() const
+    {
+        const QList<LogRow> rows = store.page({}, 0, 1);
+        return rows.isEmpty() ? CalcRecord{} : store.records({rows.front().id}).value(0);
+    }
+};
+
+// A program whose log is on and kept in dir.
+struct LoggingProgram : Program
+{
+    explicit LoggingProgram(const QString &path)
+    {
+        registry.log().setPath(path);
+        registry.log().setKeepingForSession(true);
+    }
+};
+
+QStringList fieldLines(const QList<RecordField> &fields)
+{
+    QStringList lines;
+    for (const RecordField &f : fields)
+        lines << f.field + '=' + f.caption + '=' + f.text;
+    return lines;
+}
+
+CalcRecord sample()
+{
+    CalcRecord r;
+    r.at = QDateTime(QDate(2026, 12, 7), QTime(10, 11, 12), Qt::OffsetFromUTC, 3600);
+    r.window = "Form5";
+    r.title = "VOLUME CORRECTION (TABLE 6a)";
+    r.inputs = {{"txtapi", "Gravity", "30, \"light\""}, {"txtgv", "Gross", "a\nb"}};
+    r.results = {{"txtbbl", "Net", "9,800.5"}};
+    r.working = {"VCF\t0.98", "<b>not bold</b>"};
+    r.disclaimer = "Not responsible for errors as there are different tables and methods of calculations.";
+    return r;
+}
+
+QList<qint64> acknowledged(const QByteArray &output)
+{
+    QList<qint64> ids;
+    for (const QByteArray &line : output.split('\n'))
+        if (!line.trimmed().isEmpty())
+            ids << line.trimmed().toLongLong();
+    return ids;
+}
+
+} // namespace
+
+class RecordsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void keeps_each_completed_and_stopped_calculation_with_its_exact_texts()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("log.sqlite");
+        LoggingProgram program(path);
+        QWidget *w = program.show("Form5");
+        fillAndEnter(w, {{"txtapi", "30"}, {"txtem", "80"}, {"txtgv", "10000"}});
+        QVERIFY(program.registry.log().waitWritten(10000));
+        CalcRecord r = Reader(path).newest();
+        QCOMPARE(r.window, QString("Form5"));
+        QCOMPARE(r.title, w->windowTitle());
+        QCOMPARE(fieldLines(r.inputs), QStringList({"txtem=Temperature to 0.5 Degrees F=80",
+                                                    "txtapi=Gravity at 60 F (0.1)=30", "txtgv=Gross Barrels=10000"}));
+        QStringList shown;
+        for (const RecordField &f : r.results)
+            shown << f.field + '=' + text(w, f.field.toLatin1().constData());
+        QCOMPARE(fieldLines(r.results).size(), 5);
+        for (int i = 0; i < shown.size(); ++i)
+            QVERIFY(fieldLines(r.results)[i].startsWith(r.results[i].field + '=')
+                    && fieldLines(r.results)[i].endsWith('=' + shown[i].section('=', 1)));
+        QCOMPARE(r.working, static_cast<Screen *>(w)->workingLines());
+        QVERIFY(!r.stopped);
+        QVERIFY(r.disclaimer.startsWith("Not responsible for errors"));
+        QCOMPARE(qAbs(r.at.secsTo(QDateTime::currentDateTime())) < 60, true);
+        QCOMPARE(r.at.offsetFromUtc(), QDateTime::currentDateTime().offsetFromUtc());
+
+        // Stopped on a gross that is no number, with its notice; text stored as typed.
+        fillAndEnter(w, {{"txtgv", "1'); DROP TABLE entries; --"}});
+        QVERIFY(program.registry.log().waitWritten(10000));
+        r = Reader(path).newest();
+        QVERIFY(r.stopped);
+        QCOMPARE(r.notice, static_cast<Screen *>(w)->notice());
+        QCOMPARE(r.inputs.back().text, QString("1'); DROP TABLE entries; --"));
+
+        // The desk calculator keeps each "=" with its operation.
+        QWidget *calc = program.show("Form14");
+        const std::pair<const char *, int> keys[] = {{"Number", 1}, {"Number", 2}, {"Operator", 1}, {"Number", 3}, {"Operator", 4}};
+        for (const auto &[name, index] : keys)
+            for (QPushButton *key : calc->findChildren<QPushButton *>(name))
+                if (key->property("index").toInt() == index)
+                    key->click();
+        QVERIFY(program.registry.log().waitWritten(10000));
+        r = Reader(path).newest();
+        QCOMPARE(fieldLines(r.inputs),
+                 QStringList({"operand1=First number=12.", "operator=Operation=+", "operand2=Second number=3."}));
+        QCOMPARE(fieldLines(r.results), QStringList({"Readout=Result=15"}));
+
+        // A burst of Enters loses none.
+        Reader reader(path);
+        const qint64 before = reader.store.count();
+        for (int i = 0; i < 1000; ++i)
+            enter(w, "txtgv");
+        QVERIFY(program.registry.log().waitWritten(60000));
+        QCOMPARE(reader.store.count(), before + 1000);
+    }
+
+    void copies_the_calculation_as_caption_tab_text_lines()
+    {
+        QTemporaryDir dir;
+        LoggingProgram program(dir.filePath("log.sqlite"));
+        program.registry.log().setKeepingForSession(false);
+        QWidget *w = program.show("Form21");
+        fillAndEnter(w, {{"txtapi", "50"}, {"txtem", "80"}, {"txtgv", "10000"}});
+        control<QAction>(w, "copyCalculation")->trigger();
+        const QStringList lines = QApplication::clipboard()->text().split('\n');
+        QCOMPARE(lines.value(0), w->windowTitle());
+        QVERIFY(lines.value(1).contains(QRegularExpression("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d [+-]\\d\\d:\\d\\d$")));
+        QVERIFY(lines.contains("Gross Barrels\t10000"));
+        QVERIFY(lines.contains("Your Net Barrels at 60 Deg F Are\t" + text(w, "txtbbl")));
+        const QStringList working = static_cast<Screen *>(w)->workingLines();
+        QCOMPARE(lines.mid(lines.indexOf("Working") + 1, working.size()), working);
+        // Keyboard and context menu reach it.
+        QCOMPARE(control<QAction>(w, "copyCalculation")->shortcut(), QKeySequence("Ctrl+Shift+C"));
+        QCOMPARE(control<QAction>(w, "printCalculation")->shortcut(), QKeySequence("Ctrl+P"));
+        QCOMPARE(w->contextMenuPolicy(), Qt::ActionsContextMenu);
+    }
+
+    void exports_tables_with_rfc4180_quoting()
+    {
+        const RecordTable table = TabulateRecords({sample()});
+        const QByteArray csv = CsvText(table);
+        QCOMPARE(csv,
+                 QByteArray("Date and time,Window,Title,Stopped,Notice,Out of range,Gravity,Gross,Net,Working\r\n"
+                            "2026-12-07 10:11:12 +01:00,Form5,VOLUME CORRECTION (TABLE 6a),no,,no,"
+                            "\"30, \"\"light\"\"\",\"a\nb\",\"9,800.5\",\"VCF\t0.98\n<b>not bold</b>\"\r\n"));
+        const QStringList tsv = TsvText(table).split('\n');
+        QCOMPARE(tsv.value(1).split('\t').mid(6),
+                 QStringList({"30, \"light\"", "a b", "9,800.5", "VCF 0.98 <b>not bold</b>"}));
+    }
+
+    void prints_a_pdf_with_inputs_results_working_and_pages()
+    {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        QTemporaryDir dir;
+        LoggingProgram program(dir.filePath("log.sqlite"));
+        QWidget *w = program.show("Form5");
+        fillAndEnter(w, {{"txtapi", "30"}, {"txtem", "80"}, {"txtgv", "10000"}});
+        program.dialogs->fileName = dir.filePath("calc.pdf");
+        program.dialogs->reference = "MV <Example> tank 3";
+        control<QAction>(w, "exportPdfCalculation")->trigger();
+        QProcess pdftotext;
+        pdftotext.start("pdftotext", {"-layout", dir.filePath("calc.pdf"), "-"});
+        QVERIFY(pdftotext.waitForFinished(20000));
+        const QString out = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+        for (const QString &expected :
+             {QString("Dravex"), w->windowTitle(), QString("MV <Example> tank 3"), QString("Gross Barrels 10000"),
+              QString("Volume Correction Factor ") + text(w, "txtvcf"), text(w, "txtbbl"), QString("Working"),
+              static_cast<Screen *>(w)->workingLines().last().simplified(), QString("Not responsible for errors"),
+              QString("page 1 of 1")})
+            QVERIFY2(out.contains(expected), qPrintable(expected + " not in: " + out));
+
+        // A long working runs onto more pages, each numbered.
+        QList<CalcRecord> many{sample(), sample()};
+        for (int i = 0; i < 200; ++i)
+            many[1].working << QString("step %1").arg(i);
+        QVERIFY(WritePdf(dir.filePath("many.pdf"), many, QString()));
+        pdftotext.start("pdftotext", {dir.filePath("many.pdf"), "-"});
+        QVERIFY(pdftotext.waitForFinished(20000));
+        const QString pages = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        QVERIFY(pages.contains("<b>not bold</b>"));
+        QVERIFY(pages.contains("step 199"));
+        const QRegularExpression pageLine("page (\\d+) of (\\d+)");
+        QStringList numbers;
+        for (auto m = pageLine.globalMatch(pages); m.hasNext();) {
+            const auto match = m.next();
+            numbers << match.captured(1) + '/' + match.captured(2);
+        }
+        QStringList expected;
+        for (int i = 1; i <= numbers.size(); ++i)
+            expected << QString("%1/%2").arg(i).arg(numbers.size());
+        QVERIFY(numbers.size() >= 3);
+        QCOMPARE(numbers, expected);
+    }
+
+    void opens_an_entry_in_its_window_without_computing()
+    {
+        QTemporaryDir dir;
+        LoggingProgram program(dir.filePath("log.sqlite"));
+        QWidget *w = program.show("Form5");
+        fillAndEnter(w, {{"txtapi", "31.5"}, {"txtem", "75"}, {"txtgv", "2500"}});
+        fillAndEnter(w, {{"txtgv", "x"}});
+        QVERIFY(program.registry.log().waitWritten(10000));
+        w->close();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        auto *log = static_cast<LogWindow *>(program.show("LogWindow"));
+        QTRY_COMPARE(log->model()->rowCount(), 2);
+        auto *table = control<QTableView>(log, "logTable");
+        table->selectRow(1); // the older, completed one
+        control<QAction>(log, "logOpen")->trigger();
+        w = program.registry.window("Form5");
+        QVERIFY(w);
+        QCOMPARE(text(w, "txtapi"), QString("31.5"));
+        QCOMPARE(text(w, "txtem"), QString("75"));
+        QCOMPARE(text(w, "txtgv"), QString("2500"));
+        QCOMPARE(text(w, "txtbbl"), QString());
+        QCOMPARE(w->focusWidget()->objectName(), QString("txtgv"));
+
+        // Filters: by text and by window; delete asks first.
+        control(log, "logSearch")->setText("2500");
+        QCOMPARE(log->model()->rowCount(), 1);
+        control(log, "logSearch")->setText("no such text");
+        QCOMPARE(log->model()->rowCount(), 0);
+        control(log, "logSearch")->clear();
+        QCOMPARE(log->model()->rowCount(), 2);
+        table->selectRow(0);
+        control<QAction>(log, "logDelete")->trigger();
+        QCOMPARE(log->model()->rowCount(), 2);
+        program.dialogs->confirmAnswer = true;
+        table->selectRow(0);
+        control<QAction>(log, "logDelete")->trigger();
+        QCOMPARE(log->model()->rowCount(), 1);
+    }
+
+    void a_log_that_cannot_be_written_never_stops_calculating()
+    {
+        QTemporaryDir dir;
+        QFile blocker(dir.filePath("not-a-folder"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        LoggingProgram program(dir.filePath("not-a-folder/log.sqlite"));
+        QWidget *w = program.show("Form5");
+        fillAndEnter(w, {{"txtapi", "30"}, {"txtem", "80"}, {"txtgv", "10000"}});
+        QVERIFY(!text(w, "txtbbl").isEmpty());
+        QTRY_VERIFY(program.registry.log().problem().contains("not-a-folder"));
+        QWidget *log = program.show("LogWindow");
+        QCOMPARE(control<QLabel>(log, "logNotice")->text(), program.registry.log().problem());
+        QVERIFY(control<QLabel>(log, "logNotice")->isVisibleTo(log));
+    }
+
+    void a_damaged_file_is_kept_aside_and_a_new_log_started()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("log.sqlite");
+        QFile damaged(path);
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write(QByteArray(8192, 'x'));
+        damaged.close();
+        LoggingProgram program(path);
+        QWidget *w = program.show("Form5");
+        fillAndEnter(w, {{"txtapi", "30"}, {"txtem", "80"}, {"txtgv", "10000"}});
+        QVERIFY(program.registry.log().waitWritten(10000));
+        QTRY_VERIFY(program.registry.log().problem().contains("damaged"));
+        const QStringList kept = QDir(dir.path()).entryList({"log-damaged-*.sqlite"});
+        QCOMPARE(kept.size(), 1);
+        QVERIFY(program.registry.log().problem().contains(kept.front()));
+        QFile old(dir.filePath(kept.front()));
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray(8192, 'x'));
+        Reader reader(path);
+        QCOMPARE(reader.store.count(), 1);
+        QCOMPARE(reader.store.integrityCheck(), QString("ok"));
+    }
+
+    void brings_a_version_1_file_up_to_date()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("log.sqlite");
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "v1");
+            db.setDatabaseName(path);
+            QVERIFY(db.open());
+            QSqlQuery q(db);
+            QVERIFY(q.exec("CREATE TABLE entries (id INTEGER PRIMARY KEY AUTOINCREMENT, at TEXT NOT NULL,"
+                           " window TEXT NOT NULL, title TEXT NOT NULL, inputs TEXT NOT NULL, results TEXT NOT NULL,"
+                           " working TEXT NOT NULL, out_of_range INTEGER NOT NULL, stopped INTEGER NOT NULL,"
+                           " notice TEXT NOT NULL)"));
+            QVERIFY(q.exec("INSERT INTO entries VALUES (7, '2026-01-02T03:04:05-05:00', 'Form3', 'TEMPERATURE',"
+                           " '[[\"txtCels\",\"Celsius\",\"37\"]]', '[[\"txtFahr\",\"Fahrenheit\",\"98.6\"]]', '', 0, 0, '')"));
+            QVERIFY(q.exec("PRAGMA user_version = 1"));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase("v1");
+        LogStore store("migrated");
+        QVERIFY(store.open(path, true).ok());
+        QCOMPARE(store.schemaVersion(), LogStore::kSchemaVersion);
+        LogFilter filter;
+        filter.text = "FAHRENHEIT";
+        filter.from = QDate(2026, 1, 2);
+        filter.to = QDate(2026, 1, 2);
+        const QList<LogRow> rows = store.page(filter, 0, 10);
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows.front().id, 7);
+        QCOMPARE(rows.front().summary, QString("Celsius 37 \u2192 Fahrenheit 98.6"));
+        QCOMPARE(store.windows().value(0).first, QString("Form3"));
+        filter.from = QDate(2026, 1, 3);
+        QVERIFY(store.page(filter, 0, 10).isEmpty() == (QDateTime(QDate(2026, 1, 3), QTime(0, 0)).toMSecsSinceEpoch()
+                                                        > QDateTime::fromString("2026-01-02T03:04:05-05:00", Qt::ISODate).toMSecsSinceEpoch()));
+    }
+
+    void two_writers_lose_nothing()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("log.sqlite");
+        QProcess a, b;
+        a.start(LOG_WRITER_PROBE, {path, "300"});
+        b.start(LOG_WRITER_PROBE, {path, "300"});
+        QVERIFY(a.waitForFinished(120000) && b.waitForFinished(120000));
+        QCOMPARE(a.exitCode(), 0);
+        QCOMPARE(b.exitCode(), 0);
+        QSet<qint64> ids;
+        for (qint64 id : acknowledged(a.readAllStandardOutput()) + acknowledged(b.readAllStandardOutput()))
+            ids.insert(id);
+        QCOMPARE(ids.size(), 600);
+        LogStore store("two-writers");
+        QVERIFY(store.open(path, false).ok());
+        QCOMPARE(store.count(), 600);
+        QCOMPARE(store.integrityCheck(), QString("ok"));
+    }
+
+    void killing_a_writer_keeps_every_acknowledged_record()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("log.sqlite");
+        QRandomGenerator random(20261207);
+        qint64 total = 0;
+        for (int round = 0; round < 20; ++round) {
+            QProcess probe;
+            probe.start(LOG_WRITER_PROBE, {path, "0"});
+            QVERIFY(probe.waitForStarted());
+            // Some records in, then killed at a random moment.
+            const int wanted = 1 + random.bounded(40);
+            QByteArray output;
+            while (output.count('\n') < wanted && probe.waitForReadyRead(10000))
+                output += probe.readAllStandardOutput();
+            QTest::qSleep(random.bounded(5));
+            probe.kill();
+            QVERIFY(probe.waitForFinished(10000));
+            output += probe.readAllStandardOutput();
+            const QList<qint64> ids = acknowledged(output);
+            QVERIFY(ids.size() >= wanted);
+            total += ids.size();
+
+            LogStore store(QString("after-kill-%1").arg(round));
+            QVERIFY(store.open(path, false).ok());
+            QCOMPARE(store.integrityCheck(), QString("ok"));
+            QCOMPARE(store.records(ids).size(), ids.size());
+            QVERIFY(store.count() >= total);
+        }
+    }
+};
+
+QTEST_MAIN(RecordsTest)
+#include "records_test.moc"
