@@ -551,35 +551,35 @@ std::string ResultColumnHead(ResultColumn c, UnitSystem units)
     return {};
 }
 
-std::string_view OperationId(Operation op)
+std::string_view OperationId(ReportOperation op)
 {
     switch (op) {
-    case Operation::Loading:
+    case ReportOperation::Loading:
         return "loading";
-    case Operation::Discharge:
+    case ReportOperation::Discharge:
         return "discharge";
-    case Operation::OnArrival:
+    case ReportOperation::OnArrival:
         return "on-arrival";
-    case Operation::OnSailing:
+    case ReportOperation::OnSailing:
         return "on-sailing";
-    case Operation::Other:
+    case ReportOperation::Other:
         return "other";
     }
     return "other";
 }
 
-std::string_view OperationName(Operation op)
+std::string_view OperationName(ReportOperation op)
 {
     switch (op) {
-    case Operation::Loading:
+    case ReportOperation::Loading:
         return "Loading";
-    case Operation::Discharge:
+    case ReportOperation::Discharge:
         return "Discharge";
-    case Operation::OnArrival:
+    case ReportOperation::OnArrival:
         return "On arrival";
-    case Operation::OnSailing:
+    case ReportOperation::OnSailing:
         return "On sailing";
-    case Operation::Other:
+    case ReportOperation::Other:
         return "Other";
     }
     return "Other";

@@ -29,7 +29,7 @@ enum class Edition { Tables1980 };
 // tanks (the grade's average then stands in for each of its tanks' temperatures).
 enum class VcfMethod { PerTank, GradeAverageTemperature };
 
-enum class Operation { Loading, Discharge, OnArrival, OnSailing, Other };
+enum class ReportOperation { Loading, Discharge, OnArrival, OnSailing, Other };
 
 struct ReportHeader
 {
@@ -37,7 +37,7 @@ struct ReportHeader
     std::string voyage;
     std::string port;
     std::string date;
-    Operation operation = Operation::Loading;
+    ReportOperation operation = ReportOperation::Loading;
     std::string surveyor;
     std::string remarks;
 
@@ -223,11 +223,15 @@ std::string WriteReportJson(const CargoReport &report);
 // A report from JSON text; an error that says which fault and where, never a throw.
 ReportReadResult ReadReportJson(std::string_view text);
 
+// The recomputed report as JSON for other programs: the document's keys, each tank with
+// its figures (as shown) and notice, the grade totals and the overall total.
+std::string WriteReportResultsJson(const CargoReport &report, const ReportResult &result);
+
 // RFC 4180 CSV: a row of column heads, one row per tank (inputs, figures, notice), then a
 // row per grade total and the overall total.
 std::string WriteReportCsv(const CargoReport &report, const ReportResult &result);
 
-std::string_view OperationId(Operation op);   // "loading", "on-arrival"
-std::string_view OperationName(Operation op); // "Loading", "On arrival"
+std::string_view OperationId(ReportOperation op);   // "loading", "on-arrival"
+std::string_view OperationName(ReportOperation op); // "Loading", "On arrival"
 
 } // namespace dravex

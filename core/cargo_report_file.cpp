@@ -14,8 +14,9 @@ using Json = nlohmann::ordered_json;
 constexpr const char *kTankKeys[kTankColumns] = {
     "tank", "grade", "type", "total", "freeWater", "temperature", "gravity", "observedGravity", "observedTemperature"};
 constexpr const char *kHeaderKeys[] = {"vessel", "voyage", "port", "date", "surveyor", "remarks"};
-constexpr Operation kOperations[] = {Operation::Loading, Operation::Discharge, Operation::OnArrival,
-                                     Operation::OnSailing, Operation::Other};
+constexpr ReportOperation kOperations[] = {ReportOperation::Loading, ReportOperation::Discharge,
+                                           ReportOperation::OnArrival, ReportOperation::OnSailing,
+                                           ReportOperation::Other};
 
 std::string *headerField(ReportHeader &h, std::string_view key)
 {
@@ -74,6 +75,54 @@ ReportReadResult failure(ReportReadError::Kind kind, std::string message, int li
 }
 
 } // namespace
+
+namespace {
+
+constexpr const char *kFigureKeys[kResultColumns] = {"grossObserved", "gravityUsed", "vcf",       "grossStandard",
+                                                     "longTonFactor", "longTons",    "metricTons"};
+
+Json totalJson(const ReportTotal &t)
+{
+    Json j;
+    if (!t.grade.empty() || !t.averageTemperature.empty())
+        j["grade"] = t.grade;
+    j["tanks"] = t.tanks;
+    j["stoppedTanks"] = t.stoppedTanks;
+    if (!t.averageTemperature.empty())
+        j["averageTemperature"] = t.averageTemperature;
+    j["grossObserved"] = t.grossObserved;
+    j["grossStandard"] = t.grossStandard;
+    j["longTons"] = t.longTons;
+    j["metricTons"] = t.metricTons;
+    j["notice"] = t.notice;
+    return j;
+}
+
+} // namespace
+
+std::string WriteReportResultsJson(const CargoReport &report, const ReportResult &result)
+{
+    Json j = Json::parse(WriteReportJson(report));
+    j["format"] = "dravex-cargo-report-results";
+    Json &tanks = j["tanks"];
+    for (std::size_t i = 0; i < report.rows.size(); ++i) {
+        const RowResult &r = result.rows[i];
+        Json &tank = tanks[i];
+        for (int c = 0; c < kResultColumns; ++c)
+            tank[kFigureKeys[c]] = r.figures[c];
+        tank["stopped"] = r.stopped;
+        tank["notice"] = r.notice;
+    }
+    Json grades = Json::array();
+    for (const ReportTotal &g : result.grades) {
+        Json t = totalJson(g);
+        t["grade"] = g.grade;
+        grades.push_back(std::move(t));
+    }
+    j["grades"] = std::move(grades);
+    j["total"] = totalJson(result.overall);
+    return j.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
 
 std::string WriteReportJson(const CargoReport &report)
 {
@@ -163,12 +212,12 @@ ReportReadResult ReadReportJson(std::string_view text)
                 *headerField(report.header, key) = textAt(*header, key, "header");
             const std::string op = textAt(*header, "operation", "header");
             const auto found = std::find_if(std::begin(kOperations), std::end(kOperations),
-                                            [&](Operation o) { return OperationId(o) == op; });
+                                            [&](ReportOperation o) { return OperationId(o) == op; });
             if (found == std::end(kOperations) && !op.empty())
                 throw Damaged{"header.operation is '" + op +
                               "', not one of loading, discharge, on-arrival, "
                               "on-sailing, other"};
-            report.header.operation = found == std::end(kOperations) ? Operation::Loading : *found;
+            report.header.operation = found == std::end(kOperations) ? ReportOperation::Loading : *found;
         }
 
         if (const auto tanks = j.find("tanks"); tanks != j.end() && !tanks->is_null()) {

@@ -224,7 +224,7 @@ void CargoReportWindow::buildHeader(QWidget *host)
     vcfMethod = addChoice(right, "vcfMethod", tr("V&CF:"),
                           {tr("Tank by tank"), tr("Per grade at the volume-weighted average temperature")});
     connect(operation, &QComboBox::activated, this, [this](int i) {
-        m_model->change(tr("Operation"), [i](CargoReport &r) { r.header.operation = static_cast<Operation>(i); });
+        m_model->change(tr("Operation"), [i](CargoReport &r) { r.header.operation = static_cast<ReportOperation>(i); });
     });
     connect(units, &QComboBox::activated, this, [this](int i) {
         m_model->change(tr("Units"), [i](CargoReport &r) { r.units = i == 0 ? UnitSystem::US : UnitSystem::Metric; });

@@ -25,18 +25,18 @@ QString q(const std::string &s)
     return QString::fromStdString(s);
 }
 
-QString operationName(Operation op)
+QString operationName(ReportOperation op)
 {
     switch (op) {
-    case Operation::Loading:
+    case ReportOperation::Loading:
         return tr("Loading");
-    case Operation::Discharge:
+    case ReportOperation::Discharge:
         return tr("Discharge");
-    case Operation::OnArrival:
+    case ReportOperation::OnArrival:
         return tr("On arrival");
-    case Operation::OnSailing:
+    case ReportOperation::OnSailing:
         return tr("On sailing");
-    case Operation::Other:
+    case ReportOperation::Other:
         return tr("Other");
     }
     return {};

@@ -148,7 +148,7 @@ TEST_P(WorkedReports, survives_a_save_and_open_unchanged)
                        "V-042",
                        "Rotterdam",
                        "2026-12-07",
-                       Operation::OnSailing,
+                       ReportOperation::OnSailing,
                        "J. Doe",
                        "Line 1\nLine 2, with a comma; ünïcödé"};
     w.report.vcfMethod = VcfMethod::GradeAverageTemperature;
