@@ -156,8 +156,8 @@ CargoReportWindow::CargoReportWindow(ReportPrompts &prompts, QWidget *parent)
     tanks->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
                            QAbstractItemView::EditKeyPressed);
     tanks->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    tanks->horizontalHeader()->setDefaultSectionSize(92);
-    tanks->setColumnWidth(CargoReportModel::kNoticeColumn, 320);
+    fitColumns();
+    connect(m_model, &QAbstractItemModel::headerDataChanged, this, &CargoReportWindow::fitColumns);
     tanks->setAccessibleName(tr("Tanks"));
 
     totals = new QTableWidget(0, 8, central);
@@ -199,6 +199,18 @@ CargoReportWindow::CargoReportWindow(ReportPrompts &prompts, QWidget *parent)
 }
 
 CargoReportWindow::~CargoReportWindow() = default;
+
+void CargoReportWindow::fitColumns()
+{
+    // Each column as wide as its head (the figures are narrower); the notices get room.
+    const QFontMetrics metrics(tanks->horizontalHeader()->font());
+    for (int c = 0; c < CargoReportModel::kColumnCount; ++c) {
+        const QString head = m_model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+        const int least = c <= static_cast<int>(TankColumn::Grade) ? 110 : 64;
+        tanks->setColumnWidth(c, std::max(least, metrics.horizontalAdvance(head) + 24));
+    }
+    tanks->setColumnWidth(CargoReportModel::kNoticeColumn, 360);
+}
 
 void CargoReportWindow::buildHeader(QWidget *host)
 {
@@ -421,6 +433,7 @@ void CargoReportWindow::refreshTotals()
                                  notCounted};
         for (int c = 0; c < 8; ++c) {
             auto *item = new QTableWidgetItem(cells[c]);
+            item->setToolTip(cells[c]);
             if (c >= 1 && c <= 6)
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             totals->setItem(row, c, item);
@@ -430,6 +443,7 @@ void CargoReportWindow::refreshTotals()
         fill(static_cast<int>(g), result.grades[g],
              result.grades[g].grade.empty() ? tr("(no grade)") : QString::fromStdString(result.grades[g].grade));
     fill(static_cast<int>(result.grades.size()), result.overall, tr("All grades"));
+    totals->resizeColumnsToContents();
 }
 
 void CargoReportWindow::refreshWorking()

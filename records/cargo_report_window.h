@@ -76,6 +76,7 @@ private:
                              std::string ReportHeader::*member);
     QComboBox *addChoice(QFormLayout *form, const char *name, const QString &label, const QStringList &items);
     void buildMenus();
+    void fitColumns();
     void refreshFromModel();
     void refreshTotals();
     void refreshWorking();
