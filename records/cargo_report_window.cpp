@@ -648,7 +648,7 @@ void CargoReportWindow::deletetank1_Click()
 
 void CargoReportWindow::rememberRecent(const QString &path)
 {
-    QSettings settings(QStringLiteral("Dravex"), QStringLiteral("Dravex"));
+    QSettings settings;
     QStringList recent = settings.value(QLatin1String(kRecentKey)).toStringList();
     const QString full = QFileInfo(path).absoluteFilePath();
     recent.removeAll(full);
@@ -662,7 +662,7 @@ void CargoReportWindow::fillRecentMenu()
 {
     m_recentMenu->clear();
     const QStringList recent =
-        QSettings(QStringLiteral("Dravex"), QStringLiteral("Dravex")).value(QLatin1String(kRecentKey)).toStringList();
+        QSettings().value(QLatin1String(kRecentKey)).toStringList();
     for (int i = 0; i < recent.size(); ++i) {
         // The path is shown as it is: "&" would otherwise mark an access key.
         QString label = recent[i];
