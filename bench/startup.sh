@@ -9,15 +9,16 @@ export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 probe() { "$build/bench/$1" "$(date +%s%N)"; }
 # One warm-up each so both start from a warm file cache.
 probe startup_probe_dravex >/dev/null; probe startup_probe_bare >/dev/null
-: > /tmp/dravex-startup.txt
+runs_file=$(mktemp)
+trap 'rm -f "$runs_file"' EXIT
 for i in $(seq "$runs"); do
-  echo "dravex $(probe startup_probe_dravex 2>/dev/null)" >> /tmp/dravex-startup.txt
-  echo "bare $(probe startup_probe_bare 2>/dev/null)" >> /tmp/dravex-startup.txt
+  echo "dravex $(probe startup_probe_dravex 2>/dev/null)" >> "$runs_file"
+  echo "bare $(probe startup_probe_bare 2>/dev/null)" >> "$runs_file"
 done
 median() { sort -n | awk '{a[NR]=$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2)}'; }
 for what in dravex bare; do
-  t=$(awk -v w=$what '$1==w {print $2}' /tmp/dravex-startup.txt | median)
-  m=$(awk -v w=$what '$1==w {print $4}' /tmp/dravex-startup.txt | median)
+  t=$(awk -v w=$what '$1==w {print $2}' "$runs_file" | median)
+  m=$(awk -v w=$what '$1==w {print $4}' "$runs_file" | median)
   echo "$what: median start-up $t ms, median peak memory $m KiB over $runs runs"
   eval "${what}_t=$t; ${what}_m=$m"
 done

@@ -97,7 +97,9 @@ const char *temperatureUnitName(Vcf2004TemperatureUnit unit)
     return unit == Vcf2004TemperatureUnit::Celsius ? "C" : "F";
 }
 
-const char *pressureUnitName(Vcf2004PressureUnit unit)
+} // namespace
+
+const char *Vcf2004PressureUnitName(Vcf2004PressureUnit unit)
 {
     switch (unit) {
     case Vcf2004PressureUnit::KPa:
@@ -109,6 +111,8 @@ const char *pressureUnitName(Vcf2004PressureUnit unit)
     }
     return "psig";
 }
+
+namespace {
 
 const char *densityUnitName(Vcf2004DensityKind kind)
 {
@@ -446,7 +450,7 @@ void DescribeVcf2004InputRounding(const Vcf2004Input &entered, const Vcf2004Inpu
     line("Temperature used", entered.temperature, rounded.temperature, temperatureUnitName(entered.temperatureUnit),
          entered.temperatureUnit == Vcf2004TemperatureUnit::Celsius ? "0.05" : "0.1");
     static const char *const pressureSteps[] = {"1", "5", "0.05"};
-    line("Pressure used", entered.pressure, rounded.pressure, pressureUnitName(entered.pressureUnit),
+    line("Pressure used", entered.pressure, rounded.pressure, Vcf2004PressureUnitName(entered.pressureUnit),
          pressureSteps[static_cast<int>(entered.pressureUnit)]);
 }
 
@@ -504,12 +508,12 @@ Vcf2004Result Vcf2004Correction(const Vcf2004Input &input)
         return r;
     r.psig = Vcf2004Psig(input.pressure, input.pressureUnit);
     if (std::isnan(r.psig)) {
-        r.stop = outOfLimit("Pressure", input.pressure, 0, pressureUnitName(input.pressureUnit), true);
+        r.stop = outOfLimit("Pressure", input.pressure, 0, Vcf2004PressureUnitName(input.pressureUnit), true);
         return r;
     }
     if (!(r.psig <= kMaxPsig)) {
         const double limit = kMaxPsig / Vcf2004Psig(1, input.pressureUnit);
-        r.stop = outOfLimit("Pressure", input.pressure, limit, pressureUnitName(input.pressureUnit), false);
+        r.stop = outOfLimit("Pressure", input.pressure, limit, Vcf2004PressureUnitName(input.pressureUnit), false);
         return r;
     }
     if ((input.densityKind != Vcf2004DensityKind::KgPerM3) && !input.observed && input.base != Vcf2004Base::F60) {
@@ -632,7 +636,7 @@ void DescribeVcf2004Correction(const Vcf2004Result &r, Working &w)
     w.add(in.observed ? "Observed density" : std::string("Density at ") + baseName(in.base), in.density,
           densityUnitName(in.densityKind));
     w.add("Temperature", in.temperature, temperatureUnitName(in.temperatureUnit));
-    w.add("Pressure", in.pressure, pressureUnitName(in.pressureUnit));
+    w.add("Pressure", in.pressure, Vcf2004PressureUnitName(in.pressureUnit));
     if (r.stop && r.stop->input != "Density at 60 F" && r.stop->kind != Vcf2004Stop::Kind::NoConvergence) {
         w.addText("Stopped", r.stop->notice);
         return;

@@ -46,6 +46,9 @@ enum class Vcf2004TemperatureUnit { Fahrenheit, Celsius };
 enum class Vcf2004PressureUnit { Psig, KPa, Bar };
 enum class Vcf2004Base { F60, C15, C20 };
 
+// The pressure unit as notices and the working write it: "psig", "kPa", "bar".
+const char *Vcf2004PressureUnitName(Vcf2004PressureUnit unit);
+
 // The constants of the correlation alpha60 = K0 / rho*^2 + K1 / rho* + K2, per F.
 struct Vcf2004Constants
 {

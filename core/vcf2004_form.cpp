@@ -92,19 +92,6 @@ const Option<Vcf2004PressureUnit> kPressureUnits[] = {
     {"optBar", Vcf2004PressureUnit::Bar},
 };
 
-const char *pressureUnitText(Vcf2004PressureUnit unit)
-{
-    switch (unit) {
-    case Vcf2004PressureUnit::KPa:
-        return "kPa";
-    case Vcf2004PressureUnit::Bar:
-        return "bar";
-    case Vcf2004PressureUnit::Psig:
-        break;
-    }
-    return "psig";
-}
-
 // The entries of the window, read in reading order.
 struct Entries
 {
@@ -153,7 +140,7 @@ void vcf2004Volume(FormRun &run)
     // with the pressure as entered.
     const double fp = Vcf2004FpInUnit(r.fp, in.pressureUnit);
     const double fpRounded = Vcf2004RoundFp(fp, in.pressureUnit);
-    const std::string fpUnit = std::string("per ") + pressureUnitText(in.pressureUnit);
+    const std::string fpUnit = std::string("per ") + Vcf2004PressureUnitName(in.pressureUnit);
     if (in.pressureUnit != Vcf2004PressureUnit::Psig)
         working.add("Fp", fp, fpUnit, "unrounded");
     working.add("Fp shown", fpRounded, fpUnit, "rounded");
