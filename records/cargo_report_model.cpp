@@ -5,34 +5,74 @@
 #include <QUndoCommand>
 #include <QUndoStack>
 
-#include <set>
+#include <algorithm>
 
 namespace dravex {
 
-// One edit of the document: the whole document before and after. A report of 500 tanks
-// is a few hundred kilobytes of text, so a snapshot is cheaper to get right than a diff.
-class ReportSnapshotCommand : public QUndoCommand
+// One edit of the document: everything but the rows as it was before and after, and the
+// rows that changed: the run between the rows both sides share at the start and at the
+// end. A typed cell keeps one row twice, an inserted tank one row, so a long session on a
+// large report keeps its undo history small.
+class ReportEditCommand : public QUndoCommand
 {
 public:
-    ReportSnapshotCommand(CargoReportModel *model, const QString &text, CargoReport before, CargoReport after,
-                          int mergeId)
-        : QUndoCommand(text), m_model(model), m_mergeId(mergeId), m_before(std::move(before)), m_after(std::move(after))
+    ReportEditCommand(CargoReportModel *model, const QString &text, const CargoReport &before, const CargoReport &after,
+                      int mergeId)
+        : QUndoCommand(text), m_model(model), m_mergeId(mergeId), m_before(withoutRows(before)),
+          m_after(withoutRows(after))
     {
+        const std::vector<TankRow> &b = before.rows;
+        const std::vector<TankRow> &a = after.rows;
+        const std::size_t shorter = std::min(b.size(), a.size());
+        while (m_at < shorter && b[m_at] == a[m_at])
+            ++m_at;
+        std::size_t tail = 0;
+        while (tail < shorter - m_at && b[b.size() - 1 - tail] == a[a.size() - 1 - tail])
+            ++tail;
+        m_rowsBefore.assign(b.begin() + static_cast<std::ptrdiff_t>(m_at), b.end() - static_cast<std::ptrdiff_t>(tail));
+        m_rowsAfter.assign(a.begin() + static_cast<std::ptrdiff_t>(m_at), a.end() - static_cast<std::ptrdiff_t>(tail));
     }
-    void undo() override { m_model->assign(m_before); }
-    void redo() override { m_model->assign(m_after); }
+    void undo() override { apply(m_before, m_rowsAfter.size(), m_rowsBefore); }
+    void redo() override { apply(m_after, m_rowsBefore.size(), m_rowsAfter); }
     int id() const override { return m_mergeId; }
     bool mergeWith(const QUndoCommand *other) override
     {
-        m_after = static_cast<const ReportSnapshotCommand *>(other)->m_after;
+        // Only edits of the header merge (typing into one field); they change no rows.
+        const auto *next = static_cast<const ReportEditCommand *>(other);
+        if (!m_rowsBefore.empty() || !m_rowsAfter.empty() || !next->m_rowsBefore.empty() || !next->m_rowsAfter.empty())
+            return false;
+        m_after = next->m_after;
         return true;
     }
 
 private:
+    static CargoReport withoutRows(const CargoReport &r)
+    {
+        CargoReport copy;
+        copy.header = r.header;
+        copy.units = r.units;
+        copy.edition = r.edition;
+        copy.vcfMethod = r.vcfMethod;
+        return copy;
+    }
+
+    void apply(const CargoReport &state, std::size_t replaced, const std::vector<TankRow> &rows)
+    {
+        CargoReport next = state;
+        next.rows = m_model->report().rows;
+        const auto from = next.rows.begin() + static_cast<std::ptrdiff_t>(m_at);
+        next.rows.erase(from, from + static_cast<std::ptrdiff_t>(replaced));
+        next.rows.insert(next.rows.begin() + static_cast<std::ptrdiff_t>(m_at), rows.begin(), rows.end());
+        m_model->assign(std::move(next));
+    }
+
     CargoReportModel *m_model;
     int m_mergeId;
-    CargoReport m_before;
+    CargoReport m_before; // without rows
     CargoReport m_after;
+    std::size_t m_at = 0;
+    std::vector<TankRow> m_rowsBefore;
+    std::vector<TankRow> m_rowsAfter;
 };
 
 namespace {
@@ -70,7 +110,7 @@ void CargoReportModel::change(const QString &text, const std::function<void(Carg
         after.rows.pop_back();
     if (after == m_report)
         return;
-    m_undo->push(new ReportSnapshotCommand(this, text, m_report, std::move(after), mergeId));
+    m_undo->push(new ReportEditCommand(this, text, m_report, after, mergeId));
 }
 
 void CargoReportModel::assign(CargoReport report)

@@ -59,7 +59,7 @@ signals:
     void reportChanged();
 
 private:
-    friend class ReportSnapshotCommand;
+    friend class ReportEditCommand;
     // Makes report the document: rows added or removed at the end, every cell refreshed.
     void assign(CargoReport report);
 

@@ -375,7 +375,10 @@ bool CargoReportWindow::isModified() const
 
 void CargoReportWindow::updateTitle()
 {
-    setWindowTitle(tr("%1[*] - Cargo Report").arg(reportDisplayName(m_path)));
+    // "[*]" in a file name is shown as typed, not taken for the modified mark.
+    QString name = reportDisplayName(m_path);
+    name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle(tr("%1[*] - Cargo Report").arg(name));
     setWindowModified(isModified());
 }
 
@@ -661,8 +664,7 @@ void CargoReportWindow::rememberRecent(const QString &path)
 void CargoReportWindow::fillRecentMenu()
 {
     m_recentMenu->clear();
-    const QStringList recent =
-        QSettings().value(QLatin1String(kRecentKey)).toStringList();
+    const QStringList recent = QSettings().value(QLatin1String(kRecentKey)).toStringList();
     for (int i = 0; i < recent.size(); ++i) {
         // The path is shown as it is: "&" would otherwise mark an access key.
         QString label = recent[i];

@@ -253,6 +253,20 @@ private slots:
         QCOMPARE(cell(m, 1, 3), "");
         QCOMPARE(cell(m, 1, 6), "30");
 
+        // A tank inserted above and the tanks deleted come back whole with undo.
+        const CargoReport two = m->report();
+        view->setCurrentIndex(m->index(0, 2));
+        pressKey(Qt::Key_Insert, Qt::ControlModifier);
+        QCOMPARE(m->report().rows.size(), std::size_t(3));
+        QCOMPARE(cell(m, 1, 0), "1P");
+        view->selectionModel()->select(QItemSelection(m->index(0, 0), m->index(2, 0)),
+                                       QItemSelectionModel::ClearAndSelect);
+        pressKey(Qt::Key_Delete, Qt::ControlModifier);
+        QVERIFY(m->report().rows.empty());
+        pressKey(Qt::Key_Z, Qt::ControlModifier);
+        pressKey(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(m->report(), two);
+
         // A header field's typing is one step.
         auto *vessel = control(w, "vessel");
         vessel->setFocus();
