@@ -198,7 +198,14 @@ CargoReportWindow::CargoReportWindow(ReportPrompts &prompts, QWidget *parent)
     tanks->setFocus();
 }
 
-CargoReportWindow::~CargoReportWindow() = default;
+CargoReportWindow::~CargoReportWindow()
+{
+    // The children go after this window's own part: the undo stack still signals as it
+    // clears itself, and nothing here may hear it.
+    m_undo->disconnect(this);
+    m_model->disconnect(this);
+    tanks->selectionModel()->disconnect(this);
+}
 
 void CargoReportWindow::fitColumns()
 {
