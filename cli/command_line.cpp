@@ -5,10 +5,13 @@
 #include "cli/operations.h"
 #include "cli/render.h"
 
+#include "core/cargo_report.h"
+
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
 #include <array>
+#include <fstream>
 #include <iostream>
 #include <memory>
 
@@ -156,6 +159,24 @@ std::string checkNumbers(const Operation &operation, const InputValues &values)
     return {};
 }
 
+// A cargo report file recomputed. Exit 1 when the file cannot be read or any tank
+// stopped (each named in the output); 0 when every tank was computed.
+int runReport(const std::string &path, bool json, std::ostream &out, std::ostream &err)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return fail(err, "cannot open " + path, kExitStopped);
+    const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (file.bad())
+        return fail(err, "cannot read " + path, kExitStopped);
+    const ReportReadResult read = ReadReportJson(text);
+    if (!read.report)
+        return fail(err, path + ": " + read.error->message, kExitStopped);
+    const ReportResult result = Recompute(*read.report);
+    out << (json ? WriteReportResultsJson(*read.report, result) : WriteReportCsv(*read.report, result));
+    return result.overall.stoppedTanks.empty() ? kExitComputed : kExitStopped;
+}
+
 int runSingle(const OperationOptions &o, std::ostream &out, std::ostream &err)
 {
     const Operation &operation = *o.operation;
@@ -301,6 +322,8 @@ int runCommandLine(const std::vector<std::string> &args, std::istream &in, std::
         const std::string &word = args[k];
         if (word.empty() || word[0] == '-')
             break;
+        if (k == 0 && word == "report")
+            break;
         if (k == 0 && (word == "batch" || word == "table"))
             continue;
         if (!operationNamed(word))
@@ -355,6 +378,7 @@ int runCommandLine(const std::vector<std::string> &args, std::istream &in, std::
                "\nModes:\n"
                "  dravex-calc OPERATION --INPUT VALUE ... [--json] [--working]\n"
                "  dravex-calc batch OPERATION < rows.csv > results.csv\n"
+               "  dravex-calc report FILE [--csv | --json]\n"
                "  dravex-calc table OPERATION --INPUT FROM:TO:STEP [--INPUT FROM:TO:STEP] [--INPUT VALUE ...] "
                "--show KEY [--text]\n"
                "\nExit status: 0 computed, 1 the calculation stopped (the notice on standard error), 2 the "
@@ -369,6 +393,14 @@ int runCommandLine(const std::vector<std::string> &args, std::istream &in, std::
     CLI::App *table = app.add_subcommand("table", "Print a table page: one or two inputs stepped, one output "
                                                   "shown");
     table->require_subcommand(1);
+    CLI::App *report = app.add_subcommand("report", "Print a cargo report file recomputed: CSV (the default) or "
+                                                    "JSON with every tank's figures and the totals");
+    std::string reportFile;
+    bool reportCsv = false;
+    bool reportJson = false;
+    report->add_option("FILE", reportFile, "The report (.json) as the Cargo Report window saves it")->required();
+    report->add_flag("--csv", reportCsv, "RFC 4180 CSV: a row per tank, then the totals");
+    report->add_flag("--json", reportJson, "JSON: the inputs, each tank's figures and notice, the totals");
     for (const Operation &operation : allOperations()) {
         auto single = std::make_unique<OperationOptions>();
         single->operation = &operation;
@@ -412,6 +444,11 @@ int runCommandLine(const std::vector<std::string> &args, std::istream &in, std::
         return kExitUsage;
     }
 
+    if (report->parsed()) {
+        if (reportCsv && reportJson)
+            return fail(err, "report: give --csv or --json, not both", kExitUsage);
+        return runReport(reportFile, reportJson, out, err);
+    }
     for (const auto &single : singles)
         if (single->command->parsed())
             return runSingle(*single, out, err);

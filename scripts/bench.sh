@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the benchmarks in release mode and runs them all: the
 # core operations (Google Benchmark), start-up against a bare Qt window, and
-# Enter-to-results on every screen. Figures and method: bench/README.md.
+# Enter-to-results on every screen, the cargo report. Figures and method: bench/README.md.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup-debian.sh
@@ -12,3 +12,4 @@ export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 bench/startup.sh build-bench 30 2>/dev/null
 build-bench/bench/response_bench 2000 2>/dev/null
 bench/calc.sh build-bench
+build-bench/bench/cargo_report_bench 2>/dev/null

@@ -1,9 +1,12 @@
 #include "shell/application.h"
 
+#include "records/cargo_report_window.h"
 #include "records/log_window.h"
 #include "shell/help_window.h"
 #include "shell/main_window.h"
 #include "shell/notice_windows.h"
+
+#include <QTimer>
 
 namespace dravex {
 
@@ -15,11 +18,17 @@ void addShellWindows(WindowRegistry &registry)
     registry.add(QStringLiteral("Form15"), [](ScreenHost &) { return new OutOfRangeWindow; });
     registry.add(QStringLiteral("LogWindow"),
                  [&registry](ScreenHost &host) { return new LogWindow(host, registry.log()); });
+    registry.addMany(QStringLiteral("CargoReport"),
+                     [&registry](ScreenHost &) { return new CargoReportWindow(registry.reportPrompts()); });
 }
 
 QWidget *startDravex(WindowRegistry &registry)
 {
-    return registry.showWindow(QStringLiteral("Form2"));
+    QWidget *intro = registry.showWindow(QStringLiteral("Form2"));
+    // Reports left unsaved by a crash are offered once the program is up.
+    ReportPrompts *prompts = &registry.reportPrompts();
+    QTimer::singleShot(0, intro, [prompts] { CargoReportWindow::offerRestore(*prompts); });
+    return intro;
 }
 
 } // namespace dravex

@@ -38,7 +38,8 @@ This Side", and their results on the right, under "Results Displayed on This Sid
 <a href="#sdab">SDA, barrels</a>, <a href="#sdag">SDA, gallons</a>,
 <a href="#ci">Corrosion inhibitor</a>, <a href="#dmd">DMD-2</a><br>
 <b>Calculator:</b> <a href="#calc">Calculator (F2)</a><br>
-<b>Records:</b> <a href="#log">Calculation log (Ctrl+L)</a>, <a href="#keeplog">Keep a log</a><br>
+<b>Records:</b> <a href="#log">Calculation log (Ctrl+L)</a>, <a href="#keeplog">Keep a log</a>,
+<a href="#report">Cargo report (Ctrl+R)</a><br>
 <b>All screens:</b> <a href="#notices">Notices</a>, <a href="#keys">Keys on every screen</a>,
 <a href="#numbers">Numbers</a></p>
 
@@ -472,6 +473,30 @@ under a dated name and a new one is started.</p>
 <p>Ticked, every calculation is kept in the log; unticked, nothing new is kept. The choice
 is remembered the next time Dravex starts.</p>
 
+<h2 id="report">Cargo report (Ctrl+R)</h2>
+<p class="menu">Menu: Records &gt; Cargo report, or Ctrl+R in the main window (window
+"Cargo Report"; each choice opens a new report)</p>
+<p>A quantity report of many tanks with totals per grade. Fill in the header (vessel or
+terminal, voyage, port, date, operation, surveyor, remarks), choose US or metric units and
+how the VCF is found: tank by tank, or per grade at the volume-weighted average
+temperature of its tanks. Then type one tank per row: name, grade, type (A crude oils, B
+products), total observed volume, free water, temperature, and either the gravity at 60 F
+(API) or 15 C (kg/m3), or an observed gravity with its temperature.</p>
+<ul>
+<li>Each tank is computed as its table window computes it (Table 6A/6B or 54A/54B, and 5A/5B
+or 53A/53B for an observed gravity), so its figures equal that window's for the same
+entries. Metric tons in air are added: cubic metres x (density - 1.1) / 1000, or long tons
+x 1.0160469088.</li>
+<li>Tab and Enter move across and down; Del clears; Ctrl+C and Ctrl+V copy and paste blocks
+of cells as tab-separated text, to or from a spreadsheet; Ctrl+Z undoes, Ctrl+Shift+Z
+redoes. F3 shows the working of the tank under the cursor.</li>
+<li>A tank that cannot be computed (an entry that is not a number, say) shows why in its
+Notice column, its bad cells marked; it is named under the totals and not counted.</li>
+<li>File: New (Ctrl+N), Open (Ctrl+O), Save (Ctrl+S), Save As (Ctrl+Shift+S), recent files,
+Export CSV, Export PDF, Print. Unsaved changes are kept aside every 30 seconds; after a
+crash, Dravex offers them back when it starts.</li>
+</ul>
+
 <h2 id="notices">Notices</h2>
 <p><b>The out-of-range window "ERROR"</b> ("SORRY OUT OF RANGE FOR THE PROGRAM. PLEASE
 REFER TO TABLES.") means that an entry lies outside what the screen's method covers. Use
@@ -582,7 +607,7 @@ const struct
     {"Form21", "t6b"},   {"Form22", "t54a"},  {"Form6", "t54b"},   {"Form3", "temp"},  {"Form4", "grav"},
     {"Form7", "wedge"},  {"Form9", "stop"},   {"Form8", "avg"},    {"Form20", "theo"}, {"Form10", "fsiib"},
     {"Form16", "fsiig"}, {"Form11", "sdab"},  {"Form18", "sdag"},  {"Form12", "ci"},   {"Form19", "dmd"},
-    {"Form14", "calc"},  {"Form15", "notices"}, {"Vcf2004", "t2004"}, {"LogWindow", "log"},
+    {"Form14", "calc"},  {"Form15", "notices"}, {"Vcf2004", "t2004"}, {"LogWindow", "log"}, {"CargoReport", "report"},
 };
 
 } // namespace

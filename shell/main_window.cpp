@@ -83,6 +83,7 @@ const MenuEntry kMenu[] = {
     {0, "records1", "&Records", nullptr, nullptr},
     {1, "log1", "Calculation &log", "Ctrl+L", "LogWindow"},
     {1, "keeplog1", "&Keep a log", nullptr, nullptr, true},
+    {1, "report1", "Cargo &report", "Ctrl+R", "CargoReport"},
     {0, "help1", "&Help", nullptr, nullptr},
     {1, "help2", "Help", "F1", "Form13"},
     {1, "lin8", "-", nullptr, nullptr},
@@ -183,6 +184,10 @@ void MainWindow::keeplog1_Click(bool on)
 
 void MainWindow::exit1_Click()
 {
+    // Documents first: a report whose user cancels closing keeps the program running.
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->objectName() == QLatin1String("CargoReport") && !w->close())
+            return;
     QApplication::closeAllWindows();
     QApplication::quit();
 }

@@ -14,7 +14,8 @@ class MainWindow : public QMainWindow
 public:
     explicit MainWindow(WindowRegistry &registry, QWidget *parent = nullptr);
 
-    // "E&xit": closes every open window at once and ends the program.
+    // "E&xit": closes every open window at once and ends the program; a report with unsaved
+    // changes asks first, and Cancel there keeps everything open.
     void exit1_Click();
     // "&Keep a log": calculations go to the log or not, from now on and in later runs.
     void help2_Click();

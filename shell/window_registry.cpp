@@ -28,6 +28,12 @@ void WindowRegistry::add(const QString &name, ScreenFactory factory)
         qFatal("window %s registered twice", qPrintable(name));
 }
 
+void WindowRegistry::addMany(const QString &name, ScreenFactory factory)
+{
+    m_factories[name] = std::move(factory);
+    m_many.insert(name);
+}
+
 bool WindowRegistry::has(const QString &name) const
 {
     return m_factories.count(name) != 0;
@@ -41,7 +47,8 @@ QWidget *WindowRegistry::window(const QString &name) const
 
 QWidget *WindowRegistry::showWindow(const QString &name)
 {
-    QWidget *w = window(name);
+    const bool many = m_many.count(name) != 0;
+    QWidget *w = many ? nullptr : window(name);
     if (!w) {
         const auto factory = m_factories.find(name);
         if (factory == m_factories.end())
@@ -54,7 +61,8 @@ QWidget *WindowRegistry::showWindow(const QString &name)
         else if (w->objectName() != name)
             qFatal("window %s calls itself %s", qPrintable(name), qPrintable(w->objectName()));
         w->setAttribute(Qt::WA_DeleteOnClose);
-        m_open[name] = w;
+        if (!many)
+            m_open[name] = w;
         if (auto *screen = qobject_cast<Screen *>(w); screen && !m_log.problem().isEmpty())
             screen->showRecordsProblem(recordsProblemLine(m_log.problem()));
     }

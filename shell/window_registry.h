@@ -1,6 +1,7 @@
 #pragma once
 
 #include "records/calculation_log.h"
+#include "records/report_prompts.h"
 #include "screens/catalog.h"
 #include "screens/screen.h"
 
@@ -8,6 +9,8 @@
 #include <QString>
 
 #include <map>
+
+#include <set>
 
 namespace dravex {
 
@@ -24,6 +27,8 @@ public:
 
     // A window of the program around the screens (the main window, help, notices).
     void add(const QString &name, ScreenFactory factory);
+    // A window of which each showing makes a new one (a document window); it is not kept.
+    void addMany(const QString &name, ScreenFactory factory);
     bool has(const QString &name) const;
     // The open window of that name, or null.
     QWidget *window(const QString &name) const;
@@ -38,12 +43,18 @@ public:
 
     // Tests record message boxes instead of blocking on them.
     void setWarningSink(WarningSink sink) { m_warningSink = std::move(sink); }
+    // The questions report windows ask (file names, save before closing); dialogs unless
+    // a test answers them.
+    void setReportPrompts(ReportPrompts *prompts) { m_reportPrompts = prompts; }
+    ReportPrompts &reportPrompts() const { return m_reportPrompts ? *m_reportPrompts : ReportPrompts::standard(); }
 
 private:
     std::map<QString, ScreenFactory> m_factories;
     std::map<QString, QPointer<QWidget>> m_open;
+    std::set<QString> m_many;
     WarningSink m_warningSink;
     CalculationLog m_log;
+    ReportPrompts *m_reportPrompts = nullptr;
 
     static QString recordsProblemLine(const QString &problem);
 };

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <fstream>
 #include <sstream>
 
 namespace dravex {
@@ -275,6 +276,46 @@ TEST(List, finds_every_registered_calculation_under_an_operation)
                 found = found || (operation.form == calculation.form->name && trigger.control == calculation.trigger);
         EXPECT_TRUE(found) << calculation.form->name << " " << calculation.trigger;
     }
+}
+
+} // namespace
+} // namespace dravex
+
+namespace dravex {
+namespace {
+
+// dravex-calc report: the file recomputed, as CSV or JSON; a damaged file or a stopped
+// tank exits 1 and says which.
+TEST(Report, prints_the_recomputed_report_and_exits_by_its_tanks)
+{
+    const std::string dir = testing::TempDir();
+    const auto write = [&](const std::string &name, const std::string &text) {
+        std::ofstream(dir + name, std::ios::binary) << text;
+        return dir + name;
+    };
+    const std::string good = write("good.json", R"({"format": "dravex-cargo-report", "version": 1, "tanks": [
+        {"tank": "1P", "grade": "Arab Light", "type": "A", "total": "10050", "freeWater": "50",
+         "temperature": "80", "gravity": "30"}]})");
+    const std::string stopped = write("stopped.json", R"({"format": "dravex-cargo-report", "version": 1,
+        "tanks": [{"tank": "2C", "type": "A", "total": "abc", "temperature": "80", "gravity": "30"}]})");
+    const std::string damaged = write("damaged.json", "{\n  \"format\": \"dravex-cargo-report\",\n  \"version\": 1,");
+
+    const CalcRun csv = calc({"report", good});
+    EXPECT_EQ(csv.status, kExitComputed);
+    EXPECT_NE(csv.out.find("\r\n1P,Arab Light,A,10050,50,80,30,,,10000,30,0.9911,9911,0.13679,1355.73,1377.485,\r\n"),
+              std::string::npos)
+        << csv.out;
+    EXPECT_EQ(calc({"report", good, "--csv"}).out, csv.out);
+
+    const CalcRun json = calc({"report", stopped, "--json"});
+    EXPECT_EQ(json.status, kExitStopped);
+    EXPECT_NE(json.out.find("\"stoppedTanks\": [\n      \"2C\"\n    ]"), std::string::npos) << json.out;
+
+    const CalcRun bad = calc({"report", damaged});
+    EXPECT_EQ(bad.status, kExitStopped);
+    EXPECT_NE(bad.err.find("not valid JSON at line 3, column 16"), std::string::npos) << bad.err;
+    EXPECT_EQ(calc({"report", good, "--csv", "--json"}).status, kExitUsage);
+    EXPECT_EQ(calc({"report", dir + "missing.json"}).status, kExitStopped);
 }
 
 } // namespace

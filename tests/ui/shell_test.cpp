@@ -142,6 +142,7 @@ private slots:
             "records1 &Records",
             "  log1 Calculation &log Ctrl+L",
             "  keeplog1 &Keep a log",
+            "  report1 Cargo &report Ctrl+R",
             "help1 &Help",
             "  help2 Help F1",
             "  lin8 -",

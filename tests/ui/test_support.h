@@ -35,10 +35,23 @@ struct ScriptedDialogs : RecordDialogs
     void warn(QWidget *, const QString &, const QString &) override {}
 };
 
+// Report windows' questions answered without a dialog: no file chosen, changes discarded.
+struct QuietReportPrompts : ReportPrompts
+{
+    QStringList errors;
+    Answer askSaveChanges(QWidget *, const QString &) override { return Answer::Discard; }
+    QString askOpenPath(QWidget *, const QString &) override { return {}; }
+    QString askSavePath(QWidget *, const QString &, const QString &) override { return {}; }
+    void showError(QWidget *, const QString &text) override { errors << text; }
+    bool askRestore(QWidget *, const QStringList &) override { return false; }
+    bool askPrinter(QWidget *, QPrinter *) override { return false; }
+};
+
 // The program's registry with every window, recording message boxes instead of showing
 // them. Its log lives in the test folders and is off unless a test turns it on.
 struct Program
 {
+    QuietReportPrompts reportPrompts;
     WindowRegistry registry{allScreens()};
     QStringList warnings;
 
@@ -51,6 +64,7 @@ struct Program
         auto scripted = std::make_unique<ScriptedDialogs>();
         dialogs = scripted.get();
         registry.log().setDialogs(std::move(scripted));
+        registry.setReportPrompts(&reportPrompts);
         addShellWindows(registry);
         registry.setWarningSink([this](QWidget *, const QString &title, const QString &text) {
             warnings << title + QLatin1Char('|') + text;

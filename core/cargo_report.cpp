@@ -1,0 +1,643 @@
+#include "core/cargo_report.h"
+
+#include "core/calculations.h"
+#include "core/conventions.h"
+#include "core/csv.h"
+
+#include <cmath>
+#include <map>
+
+namespace dravex {
+
+namespace {
+
+const ReportTables kTables1980Us{
+    {"Form5", "Form21"}, {"Form23", "Form24"}, {"Table 6A", "Table 6B"}, {"Table 5A", "Table 5B"}, "Table 11"};
+const ReportTables kTables1980Metric{
+    {"Form22", "Form6"}, {"Form25", "Form26"}, {"Table 54A", "Table 54B"}, {"Table 53A", "Table 53B"}, "Table 57"};
+
+// Places the totals of each computed column are rounded to, as the rows are: barrels to
+// 0.01, cubic metres from whole litres, long tons to 0.01, metric tons to 0.001. Gross
+// observed volumes are typed; six places clear the sum's binary noise.
+constexpr int kGrossObservedPlaces = 6;
+constexpr int kLongTonPlaces = 2;
+constexpr int kMetricTonPlaces = 3;
+int grossStandardPlaces(UnitSystem units)
+{
+    return units == UnitSystem::US ? 2 : 3;
+}
+
+bool isBlankText(std::string_view s)
+{
+    for (const char c : s)
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n')
+            return false;
+    return true;
+}
+
+std::string trimmed(std::string_view s)
+{
+    std::size_t b = 0, e = s.size();
+    while (b < e && (s[b] == ' ' || s[b] == '\t'))
+        ++b;
+    while (e > b && (s[e - 1] == ' ' || s[e - 1] == '\t'))
+        --e;
+    return std::string(s.substr(b, e - b));
+}
+
+std::optional<ProductType> productType(std::string_view text)
+{
+    const std::string t = trimmed(text);
+    if (t == "A" || t == "a")
+        return ProductType::Crude;
+    if (t == "B" || t == "b")
+        return ProductType::Products;
+    return std::nullopt;
+}
+
+// Rounded to n places keeping the sign (RoundToPlaces gives a magnitude).
+double signedRound(double x, int n)
+{
+    const double r = RoundToPlaces(x, n);
+    return x < 0 ? -r : r;
+}
+
+int temperaturePlaces(UnitSystem units)
+{
+    // The table windows ask for temperatures to 0.5 F and 0.25 C.
+    return units == UnitSystem::US ? 1 : 2;
+}
+
+// A row's typed numbers, read once; a cell that is not a number is marked and named.
+struct RowInputs
+{
+    std::optional<ProductType> type;
+    double total = 0, freeWater = 0, temperature = 0;
+    bool haveGravity = false, haveObserved = false;
+    double grossObserved = 0;
+    std::string grossObservedText;
+};
+
+class RowRunner
+{
+public:
+    RowRunner(const CargoReport &report, const TankRow &row, RowResult &out)
+        : m_report(report), m_row(row), m_out(out), m_trace(traceOf(out)),
+          m_tables(TablesFor(report.edition, report.units))
+    {
+    }
+
+    static RowTrace &traceOf(RowResult &out)
+    {
+        if (!out.detail)
+            out.detail = std::make_shared<RowTrace>();
+        return *out.detail;
+    }
+
+    // Reads and checks the typed cells; false when the row cannot be computed.
+    bool readInputs(RowInputs &in)
+    {
+        in.type = productType(m_row[TankColumn::Type]);
+        if (!in.type)
+            fail(TankColumn::Type, TankColumnHead(TankColumn::Type, m_report.units) + ": '" + m_row[TankColumn::Type] +
+                                       "' is neither A (crude oils) nor B (products)");
+        in.total = number(TankColumn::TotalObserved, false);
+        in.freeWater = number(TankColumn::FreeWater, true);
+        in.temperature = number(TankColumn::Temperature, false);
+        in.haveGravity = !isBlankText(m_row[TankColumn::Gravity]);
+        in.haveObserved =
+            !isBlankText(m_row[TankColumn::ObservedGravity]) || !isBlankText(m_row[TankColumn::ObservedGravityTemp]);
+        if (in.haveGravity && in.haveObserved) {
+            mark(TankColumn::Gravity);
+            mark(TankColumn::ObservedGravity);
+            note("Give either the gravity at base or the observed gravity and its temperature, not both");
+        } else if (in.haveObserved) {
+            number(TankColumn::ObservedGravity, false);
+            number(TankColumn::ObservedGravityTemp, false);
+        } else {
+            number(TankColumn::Gravity, false);
+        }
+        if (m_out.badCells)
+            return false;
+        if (in.total < 0) {
+            fail(TankColumn::TotalObserved, TankColumnHead(TankColumn::TotalObserved, m_report.units) + " is negative");
+            return false;
+        }
+        if (in.freeWater < 0 || in.freeWater > in.total) {
+            fail(TankColumn::FreeWater, TankColumnHead(TankColumn::FreeWater, m_report.units) +
+                                            (in.freeWater < 0 ? " is negative" : " exceeds the total observed volume"));
+            return false;
+        }
+        // Differences of typed decimals carry binary noise; the shown form of 15 digits
+        // is the volume the tank holds.
+        in.grossObservedText = FormatFieldNumber(in.total - in.freeWater);
+        in.grossObserved = ParseFieldNumber(in.grossObservedText);
+        m_out.figures[static_cast<int>(ResultColumn::GrossObserved)] = in.grossObservedText;
+        return true;
+    }
+
+    // Runs the gravity and volume windows with the row's texts (temperature as given).
+    void run(const RowInputs &in, const std::string &temperatureText)
+    {
+        const std::string unit = m_report.units == UnitSystem::US ? "bbl" : "m3";
+        const int t = static_cast<int>(*in.type);
+        m_trace.working.push_back("Gross observed volume: " + FormatFieldNumber(in.total) + " " + unit + " - " +
+                                  FormatFieldNumber(in.freeWater) + " " + unit +
+                                  " free water = " + in.grossObservedText + " " + unit);
+
+        std::string gravityText = m_row[TankColumn::Gravity];
+        if (in.haveObserved) {
+            const Calculation *calc = FindCalculation(m_tables.gravityForm[t], "txtobt");
+            if (!calc) {
+                stop(std::string(m_tables.gravityTable[t]) + " is not available in this version");
+                return;
+            }
+            m_trace.gravityForm = calc->form;
+            m_trace.gravityInputs = {{"txtobg", m_row[TankColumn::ObservedGravity]},
+                                     {"txtobt", m_row[TankColumn::ObservedGravityTemp]}};
+            m_trace.gravity = calc->run(m_trace.gravityInputs);
+            const FormResult &g = *m_trace.gravity;
+            m_trace.working.push_back(std::string(m_tables.gravityTable[t]) + " (" + std::string(calc->form->name) +
+                                      "):");
+            m_trace.working.insert(m_trace.working.end(), g.working.begin(), g.working.end());
+            const std::string *corrected = g.written("txtcg");
+            if (!g.completed() || g.outOfRange || !corrected) {
+                stop(g.notice.empty() ? std::string(m_tables.gravityTable[t]) + ": observed gravity out of range"
+                                      : g.notice);
+                return;
+            }
+            gravityText = *corrected;
+        }
+        m_out.figures[static_cast<int>(ResultColumn::GravityUsed)] = gravityText;
+
+        const Calculation *calc = FindCalculation(m_tables.volumeForm[t], "txtgv");
+        if (!calc) {
+            stop(std::string(m_tables.volumeTable[t]) + " is not available in this version");
+            return;
+        }
+        m_trace.volumeForm = calc->form;
+        const std::string grossText = m_report.units == UnitSystem::US
+                                          ? in.grossObservedText
+                                          : FormatFieldNumber(in.grossObserved * 1000); // litres
+        m_trace.volumeInputs = {{"txtapi", gravityText}, {"txtem", temperatureText}, {"txtgv", grossText}};
+        m_trace.volume = calc->run(m_trace.volumeInputs);
+        const FormResult &v = m_trace.volume;
+        m_trace.working.push_back(std::string(m_tables.volumeTable[t]) + " (" + std::string(calc->form->name) +
+                                  "), gravity " + gravityText + ", temperature " + temperatureText + ", gross " +
+                                  grossText + (m_report.units == UnitSystem::US ? " bbl" : " L") + ":");
+        m_trace.working.insert(m_trace.working.end(), v.working.begin(), v.working.end());
+        if (!v.completed() || v.outOfRange) {
+            stop(v.notice.empty() ? std::string(m_tables.volumeTable[t]) + ": gravity out of the table's range"
+                                  : v.notice);
+            return;
+        }
+        const char *standardField = m_report.units == UnitSystem::US ? "txtbbl" : "txtcm";
+        const std::pair<ResultColumn, const char *> copies[] = {{ResultColumn::Vcf, "txtvcf"},
+                                                                {ResultColumn::GrossStandard, standardField},
+                                                                {ResultColumn::LongTonFactor, "txtlf"},
+                                                                {ResultColumn::LongTons, "txtltn"}};
+        for (const auto &[column, field] : copies) {
+            const std::string *text = v.written(field);
+            if (!text) {
+                stop(std::string(m_tables.volumeTable[t]) + " wrote no " + field);
+                return;
+            }
+            m_out.figures[static_cast<int>(column)] = *text;
+        }
+        try {
+            double tons = 0;
+            if (m_report.units == UnitSystem::US) {
+                const double longTons = ParseFieldNumber(*v.written("txtltn"));
+                tons = MetricTonsFromLongTons(longTons);
+                m_trace.working.push_back("Metric tons in air: " + FormatFieldNumber(longTons) + " LT x " +
+                                          FormatFieldNumber(kMetricTonsPerLongTon) + " = " + FormatFieldNumber(tons) +
+                                          " t (rounded to 0.001)");
+            } else {
+                const double cubic = ParseFieldNumber(*v.written("txtcm"));
+                const double density = ParseFieldNumber(gravityText);
+                tons = MetricTonsInAir(cubic, density);
+                m_trace.working.push_back(
+                    "Metric tons in air: " + FormatFieldNumber(cubic) + " m3 x (" + FormatFieldNumber(density) +
+                    " - 1.1) kg/m3 / 1000 = " + FormatFieldNumber(tons) + " t (rounded to 0.001)");
+            }
+            m_out.figures[static_cast<int>(ResultColumn::MetricTons)] = FormatFieldNumber(tons);
+        } catch (const CalcFault &fault) {
+            stop(fault.message());
+        }
+    }
+
+    void stop(const std::string &notice)
+    {
+        note(notice);
+        m_trace.working.push_back("Stopped: " + notice);
+    }
+
+private:
+    double number(TankColumn c, bool emptyIsZero)
+    {
+        const std::string &text = m_row[c];
+        if (emptyIsZero && isBlankText(text))
+            return 0;
+        try {
+            return ParseFieldNumber(text, TankColumnHead(c, m_report.units));
+        } catch (const CalcFault &fault) {
+            fail(c, fault.message());
+            return 0;
+        }
+    }
+
+    void mark(TankColumn c) { m_out.badCells |= 1u << static_cast<int>(c); }
+    void note(const std::string &notice)
+    {
+        m_out.stopped = true;
+        if (m_out.notice.empty())
+            m_out.notice = notice;
+    }
+    void fail(TankColumn c, const std::string &notice)
+    {
+        mark(c);
+        note(notice);
+    }
+
+    const CargoReport &m_report;
+    const TankRow &m_row;
+    RowResult &m_out;
+    RowTrace &m_trace;
+    const ReportTables &m_tables;
+};
+
+struct Sums
+{
+    double grossObserved = 0, grossStandard = 0, longTons = 0, metricTons = 0;
+    void add(const RowResult &r)
+    {
+        const auto value = [&](ResultColumn c) { return ParseFieldNumber(r.figure(c)); };
+        grossObserved += value(ResultColumn::GrossObserved);
+        grossStandard += value(ResultColumn::GrossStandard);
+        longTons += value(ResultColumn::LongTons);
+        metricTons += value(ResultColumn::MetricTons);
+    }
+};
+
+void finishTotal(ReportTotal &total, const Sums &sums, UnitSystem units)
+{
+    try {
+        total.grossObserved = FormatFieldNumber(RoundToPlaces(sums.grossObserved, kGrossObservedPlaces));
+        total.grossStandard = FormatFieldNumber(RoundToPlaces(sums.grossStandard, grossStandardPlaces(units)));
+        total.longTons = FormatFieldNumber(RoundToPlaces(sums.longTons, kLongTonPlaces));
+        total.metricTons = FormatFieldNumber(RoundToPlaces(sums.metricTons, kMetricTonPlaces));
+    } catch (const CalcFault &fault) {
+        total.grossObserved = total.grossStandard = total.longTons = total.metricTons = {};
+        total.notice = "Totals: " + fault.message();
+    }
+}
+
+} // namespace
+
+const ReportTables &TablesFor(Edition edition, UnitSystem units)
+{
+    switch (edition) {
+    case Edition::Tables1980:
+        break;
+    }
+    return units == UnitSystem::US ? kTables1980Us : kTables1980Metric;
+}
+
+std::string_view EditionId(Edition edition)
+{
+    switch (edition) {
+    case Edition::Tables1980:
+        return "1980";
+    }
+    return "1980";
+}
+
+std::optional<Edition> EditionFromId(std::string_view id)
+{
+    if (id == "1980")
+        return Edition::Tables1980;
+    return std::nullopt;
+}
+
+std::string TablesUsed(Edition edition, UnitSystem units)
+{
+    const ReportTables &t = TablesFor(edition, units);
+    return std::string(EditionId(edition)) + " tables: " + t.volumeTable[0] + ", " + t.volumeTable[1] + ", " +
+           t.gravityTable[0] + ", " + t.gravityTable[1] + ", " + t.longTonTable + "; metric tons in air " +
+           (units == UnitSystem::US ? "from long tons" : "at density less 1.1 kg/m3");
+}
+
+double MetricTonsFromLongTons(double longTons)
+{
+    return RoundToPlaces(Finite(longTons * kMetricTonsPerLongTon), 3);
+}
+
+double MetricTonsInAir(double cubicMetres, double density15)
+{
+    const double perCubicMetre = (density15 - 1.1) / 1000;
+    return RoundToPlaces(Finite(cubicMetres * perCubicMetre), 3);
+}
+
+bool TankRow::blank() const
+{
+    for (const std::string &c : cells)
+        if (!isBlankText(c))
+            return false;
+    return true;
+}
+
+std::string RowName(const CargoReport &report, std::size_t row)
+{
+    const std::string name = trimmed(report.rows[row][TankColumn::Tank]);
+    return name.empty() ? "row " + std::to_string(row + 1) : name;
+}
+
+namespace {
+
+// What a row's result depends on besides its texts: units, edition, the temperature used.
+std::string rowKey(const CargoReport &report, const TankRow &row, const std::string &temperatureUsed)
+{
+    std::string key;
+    key += static_cast<char>('0' + static_cast<int>(report.units));
+    key += static_cast<char>('0' + static_cast<int>(report.edition));
+    key += static_cast<char>('0' + static_cast<int>(report.vcfMethod));
+    key += temperatureUsed;
+    for (const std::string &cell : row.cells) {
+        key += '\x1f';
+        key += cell;
+    }
+    return key;
+}
+
+using RowCache = std::unordered_map<std::string, RowResult>;
+
+ReportResult compute(const CargoReport &report, RowCache *cache)
+{
+    RowCache next;
+    ReportResult result;
+    const std::size_t n = report.rows.size();
+    result.rows.resize(n);
+    std::vector<RowInputs> inputs(n);
+    std::vector<bool> ready(n, false);
+
+    // Grades in order of first appearance.
+    std::map<std::string, std::size_t, std::less<>> gradeIndex;
+    std::vector<std::size_t> gradeOf(n, 0);
+    for (std::size_t i = 0; i < n; ++i) {
+        const TankRow &row = report.rows[i];
+        RowResult &out = result.rows[i];
+        if (row.blank())
+            continue;
+        out.blank = false;
+        const std::string grade = trimmed(row[TankColumn::Grade]);
+        const auto [it, added] = gradeIndex.try_emplace(grade, result.grades.size());
+        if (added)
+            result.grades.push_back(ReportTotal{grade, 0, {}, {}, {}, {}, {}, {}, {}});
+        gradeOf[i] = it->second;
+        try {
+            ready[i] = RowRunner(report, row, out).readInputs(inputs[i]);
+        } catch (const CalcFault &fault) {
+            out.stopped = true;
+            out.notice = fault.message();
+        }
+        if (!ready[i])
+            RowRunner::traceOf(out).working.push_back("Stopped: " + out.notice);
+    }
+
+    // The average-temperature method: each grade's volume-weighted temperature over its
+    // tanks that can be computed.
+    std::vector<std::string> gradeTemperature(result.grades.size());
+    if (report.vcfMethod == VcfMethod::GradeAverageTemperature) {
+        std::vector<double> volume(result.grades.size(), 0), weighted(result.grades.size(), 0);
+        for (std::size_t i = 0; i < n; ++i) {
+            if (!ready[i])
+                continue;
+            volume[gradeOf[i]] += inputs[i].grossObserved;
+            weighted[gradeOf[i]] += inputs[i].grossObserved * inputs[i].temperature;
+        }
+        for (std::size_t g = 0; g < result.grades.size(); ++g) {
+            if (volume[g] > 0 && std::isfinite(weighted[g]) && std::isfinite(volume[g])) {
+                gradeTemperature[g] =
+                    FormatFieldNumber(signedRound(weighted[g] / volume[g], temperaturePlaces(report.units)));
+                result.grades[g].averageTemperature = gradeTemperature[g];
+            }
+        }
+    }
+
+    for (std::size_t i = 0; i < n; ++i) {
+        if (!ready[i])
+            continue;
+        RowResult &out = result.rows[i];
+        std::string key;
+        if (cache) {
+            key = rowKey(report, report.rows[i],
+                         report.vcfMethod == VcfMethod::PerTank ? std::string() : gradeTemperature[gradeOf[i]]);
+            const auto found = cache->find(key);
+            if (found != cache->end()) {
+                out = found->second;
+                next.try_emplace(std::move(key), out);
+                continue;
+            }
+        }
+        RowRunner runner(report, report.rows[i], out);
+        try {
+            if (report.vcfMethod == VcfMethod::PerTank) {
+                runner.run(inputs[i], report.rows[i][TankColumn::Temperature]);
+            } else if (gradeTemperature[gradeOf[i]].empty()) {
+                runner.stop("No volume to weight the grade's average temperature with");
+            } else {
+                RowRunner::traceOf(out).working.push_back("Grade average temperature (volume-weighted): " +
+                                                          gradeTemperature[gradeOf[i]]);
+                runner.run(inputs[i], gradeTemperature[gradeOf[i]]);
+            }
+        } catch (const CalcFault &fault) {
+            runner.stop(fault.message());
+        }
+        // A stopped row shows its notice in place of its figures, none half done.
+        if (out.stopped)
+            out.figures = {};
+        if (cache)
+            next.try_emplace(std::move(key), out);
+    }
+    if (cache)
+        *cache = std::move(next);
+
+    std::vector<Sums> gradeSums(result.grades.size());
+    Sums all;
+    for (std::size_t i = 0; i < n; ++i) {
+        const RowResult &r = result.rows[i];
+        if (r.blank)
+            continue;
+        ReportTotal &grade = result.grades[gradeOf[i]];
+        if (r.stopped) {
+            grade.stoppedTanks.push_back(RowName(report, i));
+            result.overall.stoppedTanks.push_back(RowName(report, i));
+            continue;
+        }
+        gradeSums[gradeOf[i]].add(r);
+        all.add(r);
+        ++grade.tanks;
+        ++result.overall.tanks;
+    }
+    for (std::size_t g = 0; g < result.grades.size(); ++g)
+        finishTotal(result.grades[g], gradeSums[g], report.units);
+    finishTotal(result.overall, all, report.units);
+    return result;
+}
+
+} // namespace
+
+const RowTrace &RowResult::trace() const
+{
+    static const RowTrace kNone;
+    return detail ? *detail : kNone;
+}
+
+ReportResult Recompute(const CargoReport &report)
+{
+    return compute(report, nullptr);
+}
+
+ReportResult ReportRecomputer::operator()(const CargoReport &report)
+{
+    return compute(report, &m_rows);
+}
+
+std::string TankColumnHead(TankColumn c, UnitSystem units)
+{
+    const bool us = units == UnitSystem::US;
+    switch (c) {
+    case TankColumn::Tank:
+        return "Tank";
+    case TankColumn::Grade:
+        return "Grade";
+    case TankColumn::Type:
+        return "Type";
+    case TankColumn::TotalObserved:
+        return us ? "Total observed (bbl)" : "Total observed (m3)";
+    case TankColumn::FreeWater:
+        return us ? "Free water (bbl)" : "Free water (m3)";
+    case TankColumn::Temperature:
+        return us ? "Temperature (F)" : "Temperature (C)";
+    case TankColumn::Gravity:
+        return us ? "API at 60 F" : "Density at 15 C (kg/m3)";
+    case TankColumn::ObservedGravity:
+        return us ? "Observed API" : "Observed density (kg/m3)";
+    case TankColumn::ObservedGravityTemp:
+        return us ? "Observed at (F)" : "Observed at (C)";
+    }
+    return {};
+}
+
+std::string ResultColumnHead(ResultColumn c, UnitSystem units)
+{
+    const bool us = units == UnitSystem::US;
+    switch (c) {
+    case ResultColumn::GrossObserved:
+        return us ? "Gross observed (bbl)" : "Gross observed (m3)";
+    case ResultColumn::GravityUsed:
+        return us ? "API used" : "Density used";
+    case ResultColumn::Vcf:
+        return "VCF";
+    case ResultColumn::GrossStandard:
+        return us ? "Gross standard (bbl at 60 F)" : "Gross standard (m3 at 15 C)";
+    case ResultColumn::LongTonFactor:
+        return "LT factor";
+    case ResultColumn::LongTons:
+        return "Long tons";
+    case ResultColumn::MetricTons:
+        return "Metric tons in air";
+    }
+    return {};
+}
+
+std::string_view OperationId(ReportOperation op)
+{
+    switch (op) {
+    case ReportOperation::Loading:
+        return "loading";
+    case ReportOperation::Discharge:
+        return "discharge";
+    case ReportOperation::OnArrival:
+        return "on-arrival";
+    case ReportOperation::OnSailing:
+        return "on-sailing";
+    case ReportOperation::Other:
+        return "other";
+    }
+    return "other";
+}
+
+std::string_view OperationName(ReportOperation op)
+{
+    switch (op) {
+    case ReportOperation::Loading:
+        return "Loading";
+    case ReportOperation::Discharge:
+        return "Discharge";
+    case ReportOperation::OnArrival:
+        return "On arrival";
+    case ReportOperation::OnSailing:
+        return "On sailing";
+    case ReportOperation::Other:
+        return "Other";
+    }
+    return "Other";
+}
+
+namespace {
+
+void appendRecord(std::string &out, const std::vector<std::string> &fields)
+{
+    const std::vector<std::string_view> views(fields.begin(), fields.end());
+    AppendCsvRecord(out, views);
+}
+
+} // namespace
+
+std::string WriteReportCsv(const CargoReport &report, const ReportResult &result)
+{
+    std::string out;
+    std::vector<std::string> fields;
+    for (int c = 0; c < kTankColumns; ++c)
+        fields.push_back(TankColumnHead(static_cast<TankColumn>(c), report.units));
+    for (int c = 0; c < kResultColumns; ++c)
+        fields.push_back(ResultColumnHead(static_cast<ResultColumn>(c), report.units));
+    fields.push_back("Notice");
+    appendRecord(out, fields);
+    for (std::size_t i = 0; i < report.rows.size(); ++i) {
+        if (result.rows[i].blank)
+            continue;
+        fields.assign(report.rows[i].cells.begin(), report.rows[i].cells.end());
+        fields.insert(fields.end(), result.rows[i].figures.begin(), result.rows[i].figures.end());
+        fields.push_back(result.rows[i].notice);
+        appendRecord(out, fields);
+    }
+    const auto totalRow = [&](const ReportTotal &t, const std::string &label) {
+        fields.assign(kTankColumns + kResultColumns + 1, {});
+        fields[static_cast<int>(TankColumn::Tank)] = label;
+        fields[static_cast<int>(TankColumn::Grade)] = t.grade;
+        fields[static_cast<int>(TankColumn::Temperature)] = t.averageTemperature;
+        const auto at = [&](ResultColumn c) -> std::string & { return fields[kTankColumns + static_cast<int>(c)]; };
+        at(ResultColumn::GrossObserved) = t.grossObserved;
+        at(ResultColumn::GrossStandard) = t.grossStandard;
+        at(ResultColumn::LongTons) = t.longTons;
+        at(ResultColumn::MetricTons) = t.metricTons;
+        std::string notice = std::to_string(t.tanks) + (t.tanks == 1 ? " tank" : " tanks");
+        if (!t.stoppedTanks.empty()) {
+            notice += "; left out, stopped:";
+            for (std::size_t k = 0; k < t.stoppedTanks.size(); ++k)
+                notice += (k ? ", " : " ") + t.stoppedTanks[k];
+        }
+        if (!t.notice.empty())
+            notice += "; " + t.notice;
+        fields.back() = notice;
+        appendRecord(out, fields);
+    };
+    for (const ReportTotal &g : result.grades)
+        totalRow(g, "Total grade");
+    totalRow(result.overall, "Total");
+    return out;
+}
+
+} // namespace dravex

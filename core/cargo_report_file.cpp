@@ -1,0 +1,248 @@
+#include "core/cargo_report.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+
+namespace dravex {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// The keys of a tank object, by TankColumn.
+constexpr const char *kTankKeys[kTankColumns] = {
+    "tank", "grade", "type", "total", "freeWater", "temperature", "gravity", "observedGravity", "observedTemperature"};
+constexpr const char *kHeaderKeys[] = {"vessel", "voyage", "port", "date", "surveyor", "remarks"};
+constexpr ReportOperation kOperations[] = {ReportOperation::Loading, ReportOperation::Discharge,
+                                           ReportOperation::OnArrival, ReportOperation::OnSailing,
+                                           ReportOperation::Other};
+
+std::string *headerField(ReportHeader &h, std::string_view key)
+{
+    if (key == "vessel")
+        return &h.vessel;
+    if (key == "voyage")
+        return &h.voyage;
+    if (key == "port")
+        return &h.port;
+    if (key == "date")
+        return &h.date;
+    if (key == "surveyor")
+        return &h.surveyor;
+    if (key == "remarks")
+        return &h.remarks;
+    return nullptr;
+}
+
+struct Damaged
+{
+    std::string what;
+};
+
+// The text at a key of an object: absent is empty, anything but a string is damage.
+std::string textAt(const Json &object, const char *key, const std::string &where)
+{
+    const auto it = object.find(key);
+    if (it == object.end() || it->is_null())
+        return {};
+    if (!it->is_string())
+        throw Damaged{where + "." + key + " is not text"};
+    return it->get<std::string>();
+}
+
+// Line and column (1-based) of a byte offset into the text.
+void lineAndColumn(std::string_view text, std::size_t offset, int &line, int &column)
+{
+    offset = std::min(offset, text.size());
+    line = 1;
+    column = 1;
+    for (std::size_t i = 0; i < offset; ++i) {
+        if (text[i] == '\n') {
+            ++line;
+            column = 1;
+        } else if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+            ++column; // count characters, not UTF-8 continuation bytes
+        }
+    }
+}
+
+ReportReadResult failure(ReportReadError::Kind kind, std::string message, int line = 0, int column = 0)
+{
+    ReportReadResult r;
+    r.error = ReportReadError{kind, std::move(message), line, column};
+    return r;
+}
+
+} // namespace
+
+namespace {
+
+constexpr const char *kFigureKeys[kResultColumns] = {"grossObserved", "gravityUsed", "vcf",       "grossStandard",
+                                                     "longTonFactor", "longTons",    "metricTons"};
+
+Json totalJson(const ReportTotal &t)
+{
+    Json j;
+    if (!t.grade.empty() || !t.averageTemperature.empty())
+        j["grade"] = t.grade;
+    j["tanks"] = t.tanks;
+    j["stoppedTanks"] = t.stoppedTanks;
+    if (!t.averageTemperature.empty())
+        j["averageTemperature"] = t.averageTemperature;
+    j["grossObserved"] = t.grossObserved;
+    j["grossStandard"] = t.grossStandard;
+    j["longTons"] = t.longTons;
+    j["metricTons"] = t.metricTons;
+    j["notice"] = t.notice;
+    return j;
+}
+
+} // namespace
+
+std::string WriteReportResultsJson(const CargoReport &report, const ReportResult &result)
+{
+    Json j = Json::parse(WriteReportJson(report));
+    j["format"] = "dravex-cargo-report-results";
+    Json &tanks = j["tanks"];
+    for (std::size_t i = 0; i < report.rows.size(); ++i) {
+        const RowResult &r = result.rows[i];
+        Json &tank = tanks[i];
+        for (int c = 0; c < kResultColumns; ++c)
+            tank[kFigureKeys[c]] = r.figures[c];
+        tank["stopped"] = r.stopped;
+        tank["notice"] = r.notice;
+    }
+    Json grades = Json::array();
+    for (const ReportTotal &g : result.grades) {
+        Json t = totalJson(g);
+        t["grade"] = g.grade;
+        grades.push_back(std::move(t));
+    }
+    j["grades"] = std::move(grades);
+    j["total"] = totalJson(result.overall);
+    return j.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+std::string WriteReportJson(const CargoReport &report)
+{
+    Json j;
+    j["format"] = kReportFormat;
+    j["version"] = kReportVersion;
+    j["edition"] = EditionId(report.edition);
+    j["units"] = report.units == UnitSystem::US ? "us" : "metric";
+    j["vcf"] = report.vcfMethod == VcfMethod::PerTank ? "per-tank" : "grade-average-temperature";
+    Json header = Json::object();
+    ReportHeader h = report.header;
+    for (const char *key : kHeaderKeys)
+        header[key] = *headerField(h, key);
+    header["operation"] = OperationId(report.header.operation);
+    j["header"] = std::move(header);
+    Json tanks = Json::array();
+    for (const TankRow &row : report.rows) {
+        Json tank = Json::object();
+        for (int c = 0; c < kTankColumns; ++c)
+            tank[kTankKeys[c]] = row.cells[c];
+        tanks.push_back(std::move(tank));
+    }
+    j["tanks"] = std::move(tanks);
+    // Bytes that are not UTF-8 (pasted from elsewhere) are written as U+FFFD, not refused.
+    return j.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+ReportReadResult ReadReportJson(std::string_view text)
+{
+    Json j;
+    try {
+        j = Json::parse(text.begin(), text.end());
+    } catch (const Json::parse_error &e) {
+        int line = 0, column = 0;
+        lineAndColumn(text, e.byte > 0 ? e.byte - 1 : 0, line, column);
+        return failure(ReportReadError::Kind::NotJson,
+                       "The file is damaged: not valid JSON at line " + std::to_string(line) + ", column " +
+                           std::to_string(column),
+                       line, column);
+    } catch (const Json::exception &) {
+        return failure(ReportReadError::Kind::NotJson, "The file is damaged: not valid JSON");
+    }
+
+    const auto format = j.is_object() ? j.find("format") : j.end();
+    if (!j.is_object() || format == j.end() || !format->is_string() || format->get<std::string>() != kReportFormat)
+        return failure(ReportReadError::Kind::NotAReport, "The file is not a Dravex cargo report");
+    const auto version = j.find("version");
+    if (version == j.end() || !version->is_number_integer())
+        return failure(ReportReadError::Kind::Damaged, "The file is damaged: it has no version number");
+    if (version->get<std::int64_t>() > kReportVersion)
+        return failure(ReportReadError::Kind::NewerVersion,
+                       "The report was written by a newer version of Dravex (file version " +
+                           std::to_string(version->get<std::int64_t>()) + "; this version reads up to " +
+                           std::to_string(kReportVersion) + ")");
+    if (version->get<std::int64_t>() < 1)
+        return failure(ReportReadError::Kind::Damaged, "The file is damaged: version " +
+                                                           std::to_string(version->get<std::int64_t>()) +
+                                                           " does not exist");
+
+    try {
+        CargoReport report;
+        const std::string edition = textAt(j, "edition", "report");
+        const std::optional<Edition> e = EditionFromId(edition.empty() ? "1980" : edition);
+        if (!e)
+            return failure(ReportReadError::Kind::NewerVersion,
+                           "The report uses the tables edition '" + edition + "', which this version does not know");
+        report.edition = *e;
+        const std::string units = textAt(j, "units", "report");
+        if (units == "us" || units.empty())
+            report.units = UnitSystem::US;
+        else if (units == "metric")
+            report.units = UnitSystem::Metric;
+        else
+            throw Damaged{"report.units is '" + units + "', not us or metric"};
+        const std::string vcf = textAt(j, "vcf", "report");
+        if (vcf == "per-tank" || vcf.empty())
+            report.vcfMethod = VcfMethod::PerTank;
+        else if (vcf == "grade-average-temperature")
+            report.vcfMethod = VcfMethod::GradeAverageTemperature;
+        else
+            throw Damaged{"report.vcf is '" + vcf + "', not per-tank or grade-average-temperature"};
+
+        if (const auto header = j.find("header"); header != j.end() && !header->is_null()) {
+            if (!header->is_object())
+                throw Damaged{"report.header is not an object"};
+            for (const char *key : kHeaderKeys)
+                *headerField(report.header, key) = textAt(*header, key, "header");
+            const std::string op = textAt(*header, "operation", "header");
+            const auto found = std::find_if(std::begin(kOperations), std::end(kOperations),
+                                            [&](ReportOperation o) { return OperationId(o) == op; });
+            if (found == std::end(kOperations) && !op.empty())
+                throw Damaged{"header.operation is '" + op +
+                              "', not one of loading, discharge, on-arrival, "
+                              "on-sailing, other"};
+            report.header.operation = found == std::end(kOperations) ? ReportOperation::Loading : *found;
+        }
+
+        if (const auto tanks = j.find("tanks"); tanks != j.end() && !tanks->is_null()) {
+            if (!tanks->is_array())
+                throw Damaged{"report.tanks is not a list"};
+            report.rows.reserve(tanks->size());
+            for (std::size_t i = 0; i < tanks->size(); ++i) {
+                const Json &tank = (*tanks)[i];
+                const std::string where = "tanks[" + std::to_string(i + 1) + "]";
+                if (!tank.is_object())
+                    throw Damaged{where + " is not an object"};
+                TankRow row;
+                for (int c = 0; c < kTankColumns; ++c)
+                    row.cells[c] = textAt(tank, kTankKeys[c], where);
+                report.rows.push_back(std::move(row));
+            }
+        }
+        ReportReadResult r;
+        r.report = std::move(report);
+        return r;
+    } catch (const Damaged &d) {
+        return failure(ReportReadError::Kind::Damaged, "The file is damaged: " + d.what);
+    } catch (const Json::exception &e) {
+        return failure(ReportReadError::Kind::Damaged, std::string("The file is damaged: ") + e.what());
+    }
+}
+
+} // namespace dravex

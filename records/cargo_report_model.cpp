@@ -1,0 +1,255 @@
+#include "records/cargo_report_model.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QUndoCommand>
+#include <QUndoStack>
+
+#include <algorithm>
+
+namespace dravex {
+
+// One edit of the document: everything but the rows as it was before and after, and the
+// rows that changed: the run between the rows both sides share at the start and at the
+// end. A typed cell keeps one row twice, an inserted tank one row, so a long session on a
+// large report keeps its undo history small.
+class ReportEditCommand : public QUndoCommand
+{
+public:
+    ReportEditCommand(CargoReportModel *model, const QString &text, const CargoReport &before, const CargoReport &after,
+                      int mergeId)
+        : QUndoCommand(text), m_model(model), m_mergeId(mergeId), m_before(withoutRows(before)),
+          m_after(withoutRows(after))
+    {
+        const std::vector<TankRow> &b = before.rows;
+        const std::vector<TankRow> &a = after.rows;
+        const std::size_t shorter = std::min(b.size(), a.size());
+        while (m_at < shorter && b[m_at] == a[m_at])
+            ++m_at;
+        std::size_t tail = 0;
+        while (tail < shorter - m_at && b[b.size() - 1 - tail] == a[a.size() - 1 - tail])
+            ++tail;
+        m_rowsBefore.assign(b.begin() + static_cast<std::ptrdiff_t>(m_at), b.end() - static_cast<std::ptrdiff_t>(tail));
+        m_rowsAfter.assign(a.begin() + static_cast<std::ptrdiff_t>(m_at), a.end() - static_cast<std::ptrdiff_t>(tail));
+    }
+    void undo() override { apply(m_before, m_rowsAfter.size(), m_rowsBefore); }
+    void redo() override { apply(m_after, m_rowsBefore.size(), m_rowsAfter); }
+    int id() const override { return m_mergeId; }
+    bool mergeWith(const QUndoCommand *other) override
+    {
+        // Only edits of the header merge (typing into one field); they change no rows.
+        const auto *next = static_cast<const ReportEditCommand *>(other);
+        if (!m_rowsBefore.empty() || !m_rowsAfter.empty() || !next->m_rowsBefore.empty() || !next->m_rowsAfter.empty())
+            return false;
+        m_after = next->m_after;
+        return true;
+    }
+
+private:
+    static CargoReport withoutRows(const CargoReport &r)
+    {
+        CargoReport copy;
+        copy.header = r.header;
+        copy.units = r.units;
+        copy.edition = r.edition;
+        copy.vcfMethod = r.vcfMethod;
+        return copy;
+    }
+
+    void apply(const CargoReport &state, std::size_t replaced, const std::vector<TankRow> &rows)
+    {
+        CargoReport next = state;
+        next.rows = m_model->report().rows;
+        const auto from = next.rows.begin() + static_cast<std::ptrdiff_t>(m_at);
+        next.rows.erase(from, from + static_cast<std::ptrdiff_t>(replaced));
+        next.rows.insert(next.rows.begin() + static_cast<std::ptrdiff_t>(m_at), rows.begin(), rows.end());
+        m_model->assign(std::move(next));
+    }
+
+    CargoReportModel *m_model;
+    int m_mergeId;
+    CargoReport m_before; // without rows
+    CargoReport m_after;
+    std::size_t m_at = 0;
+    std::vector<TankRow> m_rowsBefore;
+    std::vector<TankRow> m_rowsAfter;
+};
+
+namespace {
+
+QString headFor(int column, UnitSystem units)
+{
+    std::string head;
+    if (column < kTankColumns)
+        head = TankColumnHead(static_cast<TankColumn>(column), units);
+    else if (column < CargoReportModel::kNoticeColumn)
+        head = ResultColumnHead(static_cast<ResultColumn>(column - kTankColumns), units);
+    else
+        return CargoReportModel::tr("Notice");
+    return QString::fromStdString(head);
+}
+
+} // namespace
+
+CargoReportModel::CargoReportModel(QUndoStack *undo, QObject *parent) : QAbstractTableModel(parent), m_undo(undo)
+{
+    m_result = m_recompute(m_report);
+}
+
+void CargoReportModel::setReport(const CargoReport &report)
+{
+    assign(report);
+}
+
+void CargoReportModel::change(const QString &text, const std::function<void(CargoReport &)> &edit, int mergeId)
+{
+    CargoReport after = m_report;
+    edit(after);
+    // Blank rows at the end are the spreadsheet's margin, not part of the document.
+    while (!after.rows.empty() && after.rows.back().blank())
+        after.rows.pop_back();
+    if (after == m_report)
+        return;
+    m_undo->push(new ReportEditCommand(this, text, m_report, after, mergeId));
+}
+
+void CargoReportModel::assign(CargoReport report)
+{
+    const int before = rowCount();
+    const int after = static_cast<int>(report.rows.size()) + 1;
+    if (after > before)
+        beginInsertRows({}, before, after - 1);
+    else if (after < before)
+        beginRemoveRows({}, after, before - 1);
+    const bool headsChange = report.units != m_report.units;
+    m_report = std::move(report);
+    m_result = m_recompute(m_report);
+    if (after > before)
+        endInsertRows();
+    else if (after < before)
+        endRemoveRows();
+    emit dataChanged(index(0, 0), index(rowCount() - 1, kColumnCount - 1));
+    if (headsChange)
+        emit headerDataChanged(Qt::Horizontal, 0, kColumnCount - 1);
+    emit reportChanged();
+}
+
+void CargoReportModel::setCells(int row, int column, const QList<QStringList> &block)
+{
+    if (row < 0 || column < 0 || column >= kTankColumns || block.isEmpty())
+        return;
+    change(block.size() == 1 && block.front().size() == 1 ? tr("Edit cell") : tr("Paste"), [&](CargoReport &r) {
+        for (int i = 0; i < block.size(); ++i) {
+            const std::size_t target = static_cast<std::size_t>(row + i);
+            if (r.rows.size() <= target)
+                r.rows.resize(target + 1);
+            for (int j = 0; j < block[i].size() && column + j < kTankColumns; ++j)
+                r.rows[target].cells[column + j] = block[i][j].toStdString();
+        }
+    });
+}
+
+void CargoReportModel::clearCells(const QModelIndexList &indexes)
+{
+    change(tr("Clear"), [&](CargoReport &r) {
+        for (const QModelIndex &i : indexes)
+            if (isInputColumn(i.column()) && i.row() < static_cast<int>(r.rows.size()))
+                r.rows[i.row()].cells[i.column()].clear();
+    });
+}
+
+void CargoReportModel::insertTankRow(int row)
+{
+    // The table always ends in a blank row: inserting there adds nothing.
+    if (row < 0 || row >= static_cast<int>(m_report.rows.size()))
+        return;
+    change(tr("Insert tank"), [&](CargoReport &r) { r.rows.insert(r.rows.begin() + row, TankRow{}); });
+}
+
+void CargoReportModel::removeTankRows(int first, int count)
+{
+    change(tr("Delete tanks"), [&](CargoReport &r) {
+        const std::size_t from = std::min(static_cast<std::size_t>(std::max(first, 0)), r.rows.size());
+        const std::size_t to = std::min(from + static_cast<std::size_t>(std::max(count, 0)), r.rows.size());
+        r.rows.erase(r.rows.begin() + static_cast<std::ptrdiff_t>(from),
+                     r.rows.begin() + static_cast<std::ptrdiff_t>(to));
+    });
+}
+
+int CargoReportModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_report.rows.size()) + 1;
+}
+
+int CargoReportModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : kColumnCount;
+}
+
+QVariant CargoReportModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= static_cast<int>(m_report.rows.size()))
+        return role == Qt::DisplayRole || role == Qt::EditRole ? QVariant(QString()) : QVariant();
+    const TankRow &row = m_report.rows[index.row()];
+    const RowResult &r = m_result.rows[index.row()];
+    const int c = index.column();
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        if (c < kTankColumns)
+            return QString::fromStdString(row.cells[c]);
+        if (c < kNoticeColumn)
+            return QString::fromStdString(r.figures[c - kTankColumns]);
+        return QString::fromStdString(r.notice);
+    case Qt::ToolTipRole:
+        if ((c < kTankColumns && r.bad(static_cast<TankColumn>(c))) || c == kNoticeColumn)
+            return QString::fromStdString(r.notice);
+        return {};
+    case Qt::BackgroundRole:
+        if (c < kTankColumns && r.bad(static_cast<TankColumn>(c)))
+            return QBrush(QColor(255, 205, 205));
+        if (c >= kTankColumns)
+            return QBrush(QColor(240, 240, 240));
+        return {};
+    case Qt::ForegroundRole:
+        if (c == kNoticeColumn)
+            return QBrush(QColor(160, 0, 0));
+        return {};
+    case Qt::TextAlignmentRole:
+        if ((c >= static_cast<int>(TankColumn::TotalObserved) && c < kTankColumns) ||
+            (c >= kTankColumns && c < kNoticeColumn))
+            return int(Qt::AlignRight | Qt::AlignVCenter);
+        return {};
+    default:
+        return {};
+    }
+}
+
+QVariant CargoReportModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Vertical)
+        return section + 1;
+    return headFor(section, m_report.units);
+}
+
+Qt::ItemFlags CargoReportModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    Qt::ItemFlags f = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+    if (isInputColumn(index.column()))
+        f |= Qt::ItemIsEditable;
+    return f;
+}
+
+bool CargoReportModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != Qt::EditRole || !index.isValid() || !isInputColumn(index.column()))
+        return false;
+    setCells(index.row(), index.column(), {QStringList{value.toString()}});
+    return true;
+}
+
+} // namespace dravex

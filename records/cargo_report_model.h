@@ -1,0 +1,72 @@
+#pragma once
+
+#include "core/cargo_report.h"
+
+#include <QAbstractTableModel>
+
+#include <functional>
+
+class QUndoStack;
+
+namespace dravex {
+
+// The tank table of a cargo report as a spreadsheet: the typed columns editable, the
+// computed ones read-only, one blank row at the end to type a new tank into. Every edit
+// goes through the undo stack as a change of the document, and every change recomputes
+// the report.
+class CargoReportModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    // Typed columns first (TankColumn order), then the figures (ResultColumn order), then
+    // the row's notice.
+    static constexpr int kFirstResultColumn = kTankColumns;
+    static constexpr int kNoticeColumn = kTankColumns + kResultColumns;
+    static constexpr int kColumnCount = kNoticeColumn + 1;
+
+    explicit CargoReportModel(QUndoStack *undo, QObject *parent = nullptr);
+
+    const CargoReport &report() const { return m_report; }
+    const ReportResult &result() const { return m_result; }
+
+    // Replaces the document without an undo step (a file opened, a new report).
+    void setReport(const CargoReport &report);
+    // Changes the document as one undo step named text; nothing happens when the edit
+    // leaves the document as it was. Successive changes with the same mergeId (0 or more)
+    // make one step, as typing into one header field does.
+    void change(const QString &text, const std::function<void(CargoReport &)> &edit, int mergeId = -1);
+
+    // A block of texts (rows of cells) put at row, column: one undo step, rows added as
+    // needed, cells beyond the typed columns dropped.
+    void setCells(int row, int column, const QList<QStringList> &block);
+    // Empties the typed cells among indexes: one undo step.
+    void clearCells(const QModelIndexList &indexes);
+    void insertTankRow(int row);
+    void removeTankRows(int first, int count);
+
+    static bool isInputColumn(int column) { return column >= 0 && column < kTankColumns; }
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role) override;
+
+signals:
+    // The document or its results changed (header fields, totals and working follow).
+    void reportChanged();
+
+private:
+    friend class ReportEditCommand;
+    // Makes report the document: rows added or removed at the end, every cell refreshed.
+    void assign(CargoReport report);
+
+    QUndoStack *m_undo;
+    CargoReport m_report;
+    ReportResult m_result;
+    ReportRecomputer m_recompute;
+};
+
+} // namespace dravex

@@ -1,0 +1,803 @@
+#include "records/cargo_report_window.h"
+
+#include "records/cargo_report_model.h"
+#include "records/report_file.h"
+#include "records/report_print.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QSettings>
+#include <QSplitter>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTableWidget>
+#include <QUndoStack>
+#include <QUuid>
+#include <QVBoxLayout>
+
+#include <set>
+
+namespace dravex {
+
+namespace {
+
+constexpr int kAutosaveMs = 30 * 1000;
+constexpr int kRecentFiles = 8;
+const char *const kRecentKey = "cargoReport/recentFiles";
+
+// Merge ids of the header fields: typing into one field is one undo step.
+enum HeaderField { kVessel, kVoyage, kPort, kDate, kSurveyor, kRemarks };
+
+// The tank table as a spreadsheet: Tab and Enter move across and down over the typed
+// columns, an edit ends by moving on, Del clears, typing replaces.
+class TankTableView : public QTableView
+{
+public:
+    using QTableView::QTableView;
+
+protected:
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override
+    {
+        const QModelIndex current = currentIndex();
+        if (!current.isValid() || (action != MoveNext && action != MovePrevious))
+            return QTableView::moveCursor(action, modifiers);
+        int row = current.row();
+        int column = current.column();
+        const int last = kTankColumns - 1;
+        if (action == MoveNext) {
+            if (column >= last) {
+                column = 0;
+                row = std::min(row + 1, model()->rowCount() - 1);
+            } else {
+                ++column;
+            }
+        } else if (column == 0 || column > last) {
+            column = last;
+            row = std::max(row - 1, 0);
+        } else {
+            --column;
+        }
+        return model()->index(row, column);
+    }
+
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && state() != EditingState) {
+            moveDown();
+            return;
+        }
+        QTableView::keyPressEvent(event);
+    }
+
+    void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override
+    {
+        QTableView::closeEditor(editor, hint);
+        // Enter ends an edit by moving down, as in a spreadsheet.
+        if (hint == QAbstractItemDelegate::SubmitModelCache)
+            moveDown();
+    }
+
+private:
+    void moveDown()
+    {
+        const QModelIndex current = currentIndex();
+        if (current.isValid() && current.row() + 1 < model()->rowCount())
+            setCurrentIndex(model()->index(current.row() + 1, current.column()));
+    }
+};
+
+QString tsvCell(QString text)
+{
+    // Tabs and line ends would break the block apart; a cell carries neither.
+    text.replace(QLatin1Char('\t'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    text.remove(QLatin1Char('\r'));
+    return text;
+}
+
+QList<QStringList> parseTsv(QString text)
+{
+    text.remove(QLatin1Char('\r'));
+    if (text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    QList<QStringList> block;
+    for (const QString &line : text.split(QLatin1Char('\n')))
+        block << line.split(QLatin1Char('\t'));
+    return block;
+}
+
+QList<CargoReportWindow *> openReportWindows()
+{
+    QList<CargoReportWindow *> windows;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *r = qobject_cast<CargoReportWindow *>(w))
+            windows << r;
+    return windows;
+}
+
+QString canonical(const QString &path)
+{
+    const QString c = QFileInfo(path).canonicalFilePath();
+    return c.isEmpty() ? QFileInfo(path).absoluteFilePath() : c;
+}
+
+} // namespace
+
+CargoReportWindow::CargoReportWindow(ReportPrompts &prompts, QWidget *parent)
+    : QMainWindow(parent), m_prompts(prompts), m_undo(new QUndoStack(this))
+{
+    setObjectName(QStringLiteral("CargoReport"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_model = new CargoReportModel(m_undo, this);
+
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    buildHeader(central);
+
+    tanks = new TankTableView(central);
+    tanks->setObjectName(QStringLiteral("tanks"));
+    tanks->setModel(m_model);
+    tanks->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    tanks->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
+                           QAbstractItemView::EditKeyPressed);
+    tanks->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    fitColumns();
+    connect(m_model, &QAbstractItemModel::headerDataChanged, this, &CargoReportWindow::fitColumns);
+    tanks->setAccessibleName(tr("Tanks"));
+
+    totals = new QTableWidget(0, 8, central);
+    totals->setObjectName(QStringLiteral("totals"));
+    totals->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    totals->setAccessibleName(tr("Totals"));
+    totals->verticalHeader()->hide();
+    totals->horizontalHeader()->setStretchLastSection(true);
+
+    working = new QPlainTextEdit(central);
+    working->setObjectName(QStringLiteral("working"));
+    working->setReadOnly(true);
+    working->setAccessibleName(tr("Working of this tank"));
+    working->hide();
+
+    auto *splitter = new QSplitter(Qt::Vertical, central);
+    splitter->addWidget(tanks);
+    splitter->addWidget(totals);
+    splitter->addWidget(working);
+    splitter->setStretchFactor(0, 4);
+    splitter->setStretchFactor(1, 1);
+    splitter->setStretchFactor(2, 2);
+    layout->addWidget(splitter, 1);
+    setCentralWidget(central);
+
+    buildMenus();
+    connect(m_model, &CargoReportModel::reportChanged, this, &CargoReportWindow::refreshFromModel);
+    connect(m_undo, &QUndoStack::cleanChanged, this, &CargoReportWindow::updateTitle);
+    connect(tanks->selectionModel(), &QItemSelectionModel::currentChanged, this, &CargoReportWindow::refreshWorking);
+    m_autosaveTimer.setInterval(kAutosaveMs);
+    connect(&m_autosaveTimer, &QTimer::timeout, this, &CargoReportWindow::writeAutosave);
+    m_autosaveTimer.start();
+
+    refreshFromModel();
+    updateTitle();
+    resize(1280, 720);
+    tanks->setCurrentIndex(m_model->index(0, 0));
+    tanks->setFocus();
+}
+
+CargoReportWindow::~CargoReportWindow()
+{
+    // The children go after this window's own part: the undo stack still signals as it
+    // clears itself, and nothing here may hear it.
+    m_undo->disconnect(this);
+    m_model->disconnect(this);
+    tanks->selectionModel()->disconnect(this);
+}
+
+void CargoReportWindow::fitColumns()
+{
+    // Each column as wide as its head (the figures are narrower); the notices get room.
+    const QFontMetrics metrics(tanks->horizontalHeader()->font());
+    for (int c = 0; c < CargoReportModel::kColumnCount; ++c) {
+        const QString head = m_model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+        const int least = c <= static_cast<int>(TankColumn::Grade) ? 110 : 64;
+        tanks->setColumnWidth(c, std::max(least, metrics.horizontalAdvance(head) + 24));
+    }
+    tanks->setColumnWidth(CargoReportModel::kNoticeColumn, 360);
+}
+
+void CargoReportWindow::buildHeader(QWidget *host)
+{
+    auto *box = new QGroupBox(tr("Report"), host);
+    auto *row = new QHBoxLayout(box);
+    auto *left = new QFormLayout;
+    auto *middle = new QFormLayout;
+    auto *right = new QFormLayout;
+    row->addLayout(left);
+    row->addLayout(middle);
+    row->addLayout(right, 1);
+
+    vessel = addHeaderLine(left, "vessel", tr("&Vessel / terminal:"), kVessel, &ReportHeader::vessel);
+    voyage = addHeaderLine(left, "voyage", tr("Vo&yage:"), kVoyage, &ReportHeader::voyage);
+    port = addHeaderLine(left, "port", tr("&Port:"), kPort, &ReportHeader::port);
+    date = addHeaderLine(middle, "date", tr("&Date:"), kDate, &ReportHeader::date);
+    surveyor = addHeaderLine(middle, "surveyor", tr("&Surveyor:"), kSurveyor, &ReportHeader::surveyor);
+    operation = addChoice(middle, "operation", tr("&Operation:"),
+                          {tr("Loading"), tr("Discharge"), tr("On arrival"), tr("On sailing"), tr("Other")});
+    units = addChoice(left, "units", tr("&Units:"),
+                      {tr("US: barrels, F, API (Tables 6A/6B, 11)"), tr("Metric: m3, C, kg/m3 (Tables 54A/54B, 57)")});
+    edition = addChoice(right, "edition", tr("&Edition:"), {tr("1980 tables")});
+    vcfMethod = addChoice(right, "vcfMethod", tr("V&CF:"),
+                          {tr("Tank by tank"), tr("Per grade at the volume-weighted average temperature")});
+    connect(operation, &QComboBox::activated, this, [this](int i) {
+        m_model->change(tr("Operation"), [i](CargoReport &r) { r.header.operation = static_cast<ReportOperation>(i); });
+    });
+    connect(units, &QComboBox::activated, this, [this](int i) {
+        m_model->change(tr("Units"), [i](CargoReport &r) { r.units = i == 0 ? UnitSystem::US : UnitSystem::Metric; });
+    });
+    connect(edition, &QComboBox::activated, this,
+            [this](int) { m_model->change(tr("Edition"), [](CargoReport &r) { r.edition = Edition::Tables1980; }); });
+    connect(vcfMethod, &QComboBox::activated, this, [this](int i) {
+        m_model->change(tr("VCF method"), [i](CargoReport &r) {
+            r.vcfMethod = i == 0 ? VcfMethod::PerTank : VcfMethod::GradeAverageTemperature;
+        });
+    });
+
+    remarks = new QPlainTextEdit(box);
+    remarks->setObjectName(QStringLiteral("remarks"));
+    remarks->setTabChangesFocus(true);
+    remarks->setMaximumHeight(60);
+    right->addRow(tr("&Remarks:"), remarks);
+    connect(remarks, &QPlainTextEdit::textChanged, this, [this] {
+        if (m_refreshing)
+            return;
+        const std::string text = remarks->toPlainText().toStdString();
+        editHeader(kRemarks, [&](CargoReport &r) { r.header.remarks = text; });
+    });
+    static_cast<QVBoxLayout *>(host->layout())->addWidget(box);
+}
+
+QLineEdit *CargoReportWindow::addHeaderLine(QFormLayout *form, const char *name, const QString &label, int field,
+                                            std::string ReportHeader::*member)
+{
+    auto *edit = new QLineEdit;
+    edit->setObjectName(QString::fromLatin1(name));
+    form->addRow(label, edit);
+    connect(edit, &QLineEdit::textEdited, this, [this, field, member](const QString &text) {
+        editHeader(field, [&](CargoReport &r) { r.header.*member = text.toStdString(); });
+    });
+    return edit;
+}
+
+QComboBox *CargoReportWindow::addChoice(QFormLayout *form, const char *name, const QString &label,
+                                        const QStringList &items)
+{
+    auto *choice = new QComboBox;
+    choice->setObjectName(QString::fromLatin1(name));
+    choice->addItems(items);
+    form->addRow(label, choice);
+    return choice;
+}
+
+void CargoReportWindow::editHeader(int field, const std::function<void(CargoReport &)> &edit)
+{
+    if (!m_refreshing)
+        m_model->change(tr("Edit header"), edit, field);
+}
+
+void CargoReportWindow::buildMenus()
+{
+    QMenu *file = menuBar()->addMenu(tr("&File"));
+    file->setObjectName(QStringLiteral("file1"));
+    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
+    edit->setObjectName(QStringLiteral("edit1"));
+    QMenu *view = menuBar()->addMenu(tr("&View"));
+    view->setObjectName(QStringLiteral("view1"));
+
+    const auto add = [&](QMenu *menu, const char *name, const QString &caption, const QKeySequence &shortcut,
+                         bool tableOnly = false) {
+        auto *a = new QAction(caption, this);
+        a->setObjectName(QString::fromLatin1(name));
+        a->setShortcut(shortcut);
+        if (tableOnly) {
+            a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+            tanks->addAction(a);
+        } else {
+            addAction(a);
+        }
+        menu->addAction(a);
+        return a;
+    };
+    connect(add(file, "new1", tr("&New"), QKeySequence::New), &QAction::triggered, this,
+            &CargoReportWindow::new1_Click);
+    connect(add(file, "open1", tr("&Open..."), QKeySequence::Open), &QAction::triggered, this,
+            &CargoReportWindow::open1_Click);
+    m_recentMenu = file->addMenu(tr("Open &Recent"));
+    m_recentMenu->setObjectName(QStringLiteral("recent1"));
+    connect(m_recentMenu, &QMenu::aboutToShow, this, &CargoReportWindow::fillRecentMenu);
+    file->addSeparator();
+    connect(add(file, "save1", tr("&Save"), QKeySequence(QStringLiteral("Ctrl+S"))), &QAction::triggered, this,
+            &CargoReportWindow::save1_Click);
+    connect(add(file, "saveas1", tr("Save &As..."), QKeySequence(QStringLiteral("Ctrl+Shift+S"))), &QAction::triggered,
+            this, &CargoReportWindow::saveas1_Click);
+    file->addSeparator();
+    connect(add(file, "exportcsv1", tr("Export &CSV..."), {}), &QAction::triggered, this,
+            &CargoReportWindow::exportcsv1_Click);
+    connect(add(file, "exportpdf1", tr("Export P&DF..."), {}), &QAction::triggered, this,
+            &CargoReportWindow::exportpdf1_Click);
+    connect(add(file, "print1", tr("&Print..."), QKeySequence::Print), &QAction::triggered, this,
+            &CargoReportWindow::print1_Click);
+    file->addSeparator();
+    connect(add(file, "close1", tr("&Close"), QKeySequence(QStringLiteral("Ctrl+W"))), &QAction::triggered, this,
+            &QWidget::close);
+
+    QAction *undo = m_undo->createUndoAction(this, tr("&Undo"));
+    undo->setObjectName(QStringLiteral("undo1"));
+    undo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
+    QAction *redo = m_undo->createRedoAction(this, tr("&Redo"));
+    redo->setObjectName(QStringLiteral("redo1"));
+    redo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
+    for (QAction *a : {undo, redo}) {
+        addAction(a);
+        edit->addAction(a);
+    }
+    edit->addSeparator();
+    connect(add(edit, "copy1", tr("&Copy"), QKeySequence::Copy, true), &QAction::triggered, this,
+            &CargoReportWindow::copy1_Click);
+    connect(add(edit, "paste1", tr("&Paste"), QKeySequence::Paste, true), &QAction::triggered, this,
+            &CargoReportWindow::paste1_Click);
+    connect(add(edit, "clear1", tr("C&lear"), QKeySequence::Delete, true), &QAction::triggered, this,
+            &CargoReportWindow::clear1_Click);
+    edit->addSeparator();
+    connect(add(edit, "inserttank1", tr("&Insert Tank"), QKeySequence(QStringLiteral("Ctrl+Ins")), true),
+            &QAction::triggered, this, &CargoReportWindow::inserttank1_Click);
+    connect(add(edit, "deletetank1", tr("&Delete Tanks"), QKeySequence(QStringLiteral("Ctrl+Del")), true),
+            &QAction::triggered, this, &CargoReportWindow::deletetank1_Click);
+
+    QAction *showWorking = add(view, "working1", tr("&Working of This Tank"), QKeySequence(Qt::Key_F3));
+    showWorking->setCheckable(true);
+    connect(showWorking, &QAction::toggled, this, [this](bool on) {
+        working->setVisible(on);
+        refreshWorking();
+    });
+}
+
+bool CargoReportWindow::isModified() const
+{
+    return !m_undo->isClean();
+}
+
+void CargoReportWindow::updateTitle()
+{
+    // "[*]" in a file name is shown as typed, not taken for the modified mark.
+    QString name = reportDisplayName(m_path);
+    name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle(tr("%1[*] - Cargo Report").arg(name));
+    setWindowModified(isModified());
+}
+
+void CargoReportWindow::refreshFromModel()
+{
+    m_refreshing = true;
+    const CargoReport &r = m_model->report();
+    const auto setText = [](QLineEdit *edit, const std::string &text) {
+        const QString q = QString::fromStdString(text);
+        if (edit->text() != q)
+            edit->setText(q);
+    };
+    setText(vessel, r.header.vessel);
+    setText(voyage, r.header.voyage);
+    setText(port, r.header.port);
+    setText(date, r.header.date);
+    setText(surveyor, r.header.surveyor);
+    if (remarks->toPlainText().toStdString() != r.header.remarks)
+        remarks->setPlainText(QString::fromStdString(r.header.remarks));
+    operation->setCurrentIndex(static_cast<int>(r.header.operation));
+    units->setCurrentIndex(r.units == UnitSystem::US ? 0 : 1);
+    edition->setCurrentIndex(0);
+    vcfMethod->setCurrentIndex(r.vcfMethod == VcfMethod::PerTank ? 0 : 1);
+    m_refreshing = false;
+    refreshTotals();
+    refreshWorking();
+    updateTitle();
+}
+
+void CargoReportWindow::refreshTotals()
+{
+    const CargoReport &report = m_model->report();
+    const ReportResult &result = m_model->result();
+    totals->setHorizontalHeaderLabels(
+        {tr("Grade"), tr("Tanks"), tr("Average temperature"),
+         QString::fromStdString(ResultColumnHead(ResultColumn::GrossObserved, report.units)),
+         QString::fromStdString(ResultColumnHead(ResultColumn::GrossStandard, report.units)),
+         QString::fromStdString(ResultColumnHead(ResultColumn::LongTons, report.units)),
+         QString::fromStdString(ResultColumnHead(ResultColumn::MetricTons, report.units)), tr("Not counted")});
+    totals->setRowCount(static_cast<int>(result.grades.size()) + 1);
+    const auto fill = [&](int row, const ReportTotal &t, const QString &name) {
+        QStringList stopped;
+        for (const std::string &s : t.stoppedTanks)
+            stopped << QString::fromStdString(s);
+        QString notCounted = stopped.isEmpty() ? QString() : tr("stopped: %1").arg(stopped.join(QStringLiteral(", ")));
+        if (!t.notice.empty())
+            notCounted += (notCounted.isEmpty() ? QString() : QStringLiteral("; ")) + QString::fromStdString(t.notice);
+        const QString cells[] = {name,
+                                 QString::number(t.tanks),
+                                 QString::fromStdString(t.averageTemperature),
+                                 QString::fromStdString(t.grossObserved),
+                                 QString::fromStdString(t.grossStandard),
+                                 QString::fromStdString(t.longTons),
+                                 QString::fromStdString(t.metricTons),
+                                 notCounted};
+        for (int c = 0; c < 8; ++c) {
+            auto *item = new QTableWidgetItem(cells[c]);
+            item->setToolTip(cells[c]);
+            if (c >= 1 && c <= 6)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            totals->setItem(row, c, item);
+        }
+    };
+    for (std::size_t g = 0; g < result.grades.size(); ++g)
+        fill(static_cast<int>(g), result.grades[g],
+             result.grades[g].grade.empty() ? tr("(no grade)") : QString::fromStdString(result.grades[g].grade));
+    fill(static_cast<int>(result.grades.size()), result.overall, tr("All grades"));
+    totals->resizeColumnsToContents();
+}
+
+void CargoReportWindow::refreshWorking()
+{
+    if (!working->isVisible())
+        return;
+    const int row = tanks->currentIndex().row();
+    const ReportResult &result = m_model->result();
+    if (row < 0 || row >= static_cast<int>(result.rows.size()) || result.rows[row].blank) {
+        working->setPlainText(tr("No tank on this row."));
+        return;
+    }
+    QStringList lines;
+    lines << tr("Working of %1:").arg(QString::fromStdString(RowName(m_model->report(), row)));
+    for (const std::string &l : result.rows[row].trace().working)
+        lines << QString::fromStdString(l);
+    working->setPlainText(lines.join(QLatin1Char('\n')));
+}
+
+CargoReportWindow *CargoReportWindow::openNew(ReportPrompts &prompts)
+{
+    auto *w = new CargoReportWindow(prompts);
+    w->show();
+    return w;
+}
+
+void CargoReportWindow::new1_Click()
+{
+    openNew(m_prompts);
+}
+
+void CargoReportWindow::open1_Click()
+{
+    const QString dir = m_path.isEmpty() ? QDir::homePath() : QFileInfo(m_path).absolutePath();
+    const QString path = m_prompts.askOpenPath(this, dir);
+    if (!path.isEmpty())
+        openPath(path);
+}
+
+void CargoReportWindow::openPath(const QString &path)
+{
+    // One window per document: an open one comes to the front.
+    for (CargoReportWindow *w : openReportWindows()) {
+        if (!w->m_path.isEmpty() && canonical(w->m_path) == canonical(path)) {
+            w->show();
+            w->raise();
+            w->activateWindow();
+            return;
+        }
+    }
+    // An untouched empty window takes the document; otherwise a new window does.
+    const bool useThis = m_path.isEmpty() && !isModified() && m_model->report().rows.empty();
+    CargoReportWindow *target = useThis ? this : new CargoReportWindow(m_prompts);
+    if (!target->openFile(path)) {
+        if (!useThis)
+            target->deleteLater();
+        return;
+    }
+    target->show();
+    target->raise();
+    target->activateWindow();
+}
+
+bool CargoReportWindow::openFile(const QString &path)
+{
+    ReportFileRead read = readReportFile(path);
+    if (!read.report) {
+        m_prompts.showError(this, read.error);
+        return false;
+    }
+    m_model->setReport(*read.report);
+    m_undo->clear();
+    m_undo->setClean();
+    m_path = path;
+    dropAutosave();
+    rememberRecent(path);
+    updateTitle();
+    return true;
+}
+
+bool CargoReportWindow::saveTo(const QString &path)
+{
+    QString error;
+    if (!saveReportFile(path, m_model->report(), &error)) {
+        m_prompts.showError(this, error);
+        return false;
+    }
+    m_path = path;
+    m_undo->setClean();
+    dropAutosave();
+    rememberRecent(path);
+    updateTitle();
+    return true;
+}
+
+bool CargoReportWindow::save1_Click()
+{
+    return m_path.isEmpty() ? saveas1_Click() : saveTo(m_path);
+}
+
+bool CargoReportWindow::saveas1_Click()
+{
+    const QString suggested = m_path.isEmpty() ? QDir::home().filePath(tr("cargo-report.json")) : m_path;
+    QString path = m_prompts.askSavePath(this, suggested, tr("Cargo reports (*.json)"));
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".json");
+    return saveTo(path);
+}
+
+void CargoReportWindow::exportcsv1_Click()
+{
+    const QString base = m_path.isEmpty() ? QDir::home().filePath(tr("cargo-report")) : m_path;
+    const QString path = m_prompts.askSavePath(
+        this, QFileInfo(base).path() + QLatin1Char('/') + QFileInfo(base).completeBaseName() + QStringLiteral(".csv"),
+        tr("CSV (*.csv)"));
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!exportReportCsv(path, m_model->report(), m_model->result(), &error))
+        m_prompts.showError(this, error);
+}
+
+void CargoReportWindow::exportpdf1_Click()
+{
+    const QString base = m_path.isEmpty() ? QDir::home().filePath(tr("cargo-report")) : m_path;
+    const QString path = m_prompts.askSavePath(
+        this, QFileInfo(base).path() + QLatin1Char('/') + QFileInfo(base).completeBaseName() + QStringLiteral(".pdf"),
+        tr("PDF (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!exportReportPdf(path, m_model->report(), m_model->result(), reportDisplayName(m_path), &error))
+        m_prompts.showError(this, error);
+}
+
+void CargoReportWindow::print1_Click()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setDocName(reportDisplayName(m_path));
+    if (!m_prompts.askPrinter(this, &printer))
+        return;
+    printReport(&printer, m_model->report(), m_model->result(), reportDisplayName(m_path));
+}
+
+void CargoReportWindow::copy1_Click()
+{
+    const QModelIndexList selected = tanks->selectionModel()->selectedIndexes();
+    if (selected.isEmpty())
+        return;
+    int top = INT_MAX, left = INT_MAX, bottom = -1, right = -1;
+    for (const QModelIndex &i : selected) {
+        top = std::min(top, i.row());
+        bottom = std::max(bottom, i.row());
+        left = std::min(left, i.column());
+        right = std::max(right, i.column());
+    }
+    QStringList lines;
+    for (int r = top; r <= bottom; ++r) {
+        QStringList cells;
+        for (int c = left; c <= right; ++c)
+            cells << tsvCell(m_model->index(r, c).data().toString());
+        lines << cells.join(QLatin1Char('\t'));
+    }
+    QApplication::clipboard()->setText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+}
+
+void CargoReportWindow::paste1_Click()
+{
+    const QModelIndex at = tanks->currentIndex();
+    if (!at.isValid() || !CargoReportModel::isInputColumn(at.column()))
+        return;
+    const QString text = QApplication::clipboard()->text();
+    if (text.isEmpty())
+        return;
+    m_model->setCells(at.row(), at.column(), parseTsv(text));
+}
+
+void CargoReportWindow::clear1_Click()
+{
+    m_model->clearCells(tanks->selectionModel()->selectedIndexes());
+}
+
+void CargoReportWindow::inserttank1_Click()
+{
+    m_model->insertTankRow(tanks->currentIndex().row());
+}
+
+void CargoReportWindow::deletetank1_Click()
+{
+    std::set<int> rows;
+    for (const QModelIndex &i : tanks->selectionModel()->selectedIndexes())
+        rows.insert(i.row());
+    if (rows.empty() && tanks->currentIndex().isValid())
+        rows.insert(tanks->currentIndex().row());
+    if (rows.empty())
+        return;
+    m_model->removeTankRows(*rows.begin(), *rows.rbegin() - *rows.begin() + 1);
+}
+
+void CargoReportWindow::rememberRecent(const QString &path)
+{
+    QSettings settings;
+    QStringList recent = settings.value(QLatin1String(kRecentKey)).toStringList();
+    const QString full = QFileInfo(path).absoluteFilePath();
+    recent.removeAll(full);
+    recent.prepend(full);
+    while (recent.size() > kRecentFiles)
+        recent.removeLast();
+    settings.setValue(QLatin1String(kRecentKey), recent);
+}
+
+void CargoReportWindow::fillRecentMenu()
+{
+    m_recentMenu->clear();
+    const QStringList recent = QSettings().value(QLatin1String(kRecentKey)).toStringList();
+    for (int i = 0; i < recent.size(); ++i) {
+        // The path is shown as it is: "&" would otherwise mark an access key.
+        QString label = recent[i];
+        label.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction *a = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(label));
+        const QString path = recent[i];
+        connect(a, &QAction::triggered, this, [this, path] { openPath(path); });
+    }
+    m_recentMenu->setEnabled(!recent.isEmpty());
+}
+
+void CargoReportWindow::closeEvent(QCloseEvent *event)
+{
+    if (isModified()) {
+        switch (m_prompts.askSaveChanges(this, reportDisplayName(m_path))) {
+        case ReportPrompts::Answer::Save:
+            if (!save1_Click()) {
+                event->ignore();
+                return;
+            }
+            break;
+        case ReportPrompts::Answer::Discard:
+            break;
+        case ReportPrompts::Answer::Cancel:
+            event->ignore();
+            return;
+        }
+    }
+    dropAutosave();
+    m_autosaveTimer.stop();
+    event->accept();
+}
+
+QString CargoReportWindow::autosaveDirectory()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + QStringLiteral("/autosave");
+}
+
+QString CargoReportWindow::autosavePath() const
+{
+    return m_autosaveId.isEmpty() ? QString()
+                                  : autosaveDirectory() + QLatin1Char('/') + m_autosaveId + QStringLiteral(".json");
+}
+
+void CargoReportWindow::writeAutosave()
+{
+    if (!isModified())
+        return;
+    if (m_autosaveId.isEmpty()) {
+        QDir().mkpath(autosaveDirectory());
+        m_autosaveId = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        m_autosaveLock = std::make_unique<QLockFile>(autosaveDirectory() + QLatin1Char('/') + m_autosaveId +
+                                                     QStringLiteral(".lock"));
+        // Held as long as this window lives; only a dead process's lock counts as stale.
+        m_autosaveLock->setStaleLockTime(0);
+        m_autosaveLock->tryLock(0);
+    }
+    QString error;
+    // A failed autosave is retried at the next tick; the document itself is untouched.
+    writeFileAtomically(autosaveDirectory() + QLatin1Char('/') + m_autosaveId + QStringLiteral(".path"),
+                        m_path.toUtf8(), &error);
+    saveReportFile(autosavePath(), m_model->report(), &error);
+}
+
+void CargoReportWindow::dropAutosave()
+{
+    if (m_autosaveId.isEmpty())
+        return;
+    const QString stem = autosaveDirectory() + QLatin1Char('/') + m_autosaveId;
+    QFile::remove(stem + QStringLiteral(".json"));
+    QFile::remove(stem + QStringLiteral(".path"));
+    m_autosaveLock.reset();
+    m_autosaveId.clear();
+}
+
+void CargoReportWindow::offerRestore(ReportPrompts &prompts)
+{
+    const QDir dir(autosaveDirectory());
+    struct Left
+    {
+        QString id;
+        QString path;
+        std::unique_ptr<QLockFile> lock;
+    };
+    std::vector<Left> left;
+    QStringList names;
+    for (const QFileInfo &info : dir.entryInfoList({QStringLiteral("*.json")}, QDir::Files, QDir::Time)) {
+        auto lock = std::make_unique<QLockFile>(dir.filePath(info.completeBaseName() + QStringLiteral(".lock")));
+        lock->setStaleLockTime(0);
+        // A window of a running Dravex holds its lock; a crashed one's lock is stale.
+        if (!lock->tryLock(0))
+            continue;
+        QFile pathFile(dir.filePath(info.completeBaseName() + QStringLiteral(".path")));
+        QString original;
+        if (pathFile.open(QIODevice::ReadOnly))
+            original = QString::fromUtf8(pathFile.readAll());
+        names << reportDisplayName(original) + QStringLiteral(" (") + info.lastModified().toString(Qt::ISODate) +
+                     QLatin1Char(')');
+        left.push_back({info.completeBaseName(), original, std::move(lock)});
+    }
+    if (left.empty())
+        return;
+    const bool restore = prompts.askRestore(nullptr, names);
+    for (Left &l : left) {
+        const QString stem = dir.filePath(l.id);
+        if (restore) {
+            ReportFileRead read = readReportFile(stem + QStringLiteral(".json"));
+            if (!read.report) {
+                prompts.showError(nullptr, read.error);
+                continue; // the copy stays for another try
+            }
+            auto *w = new CargoReportWindow(prompts);
+            w->m_model->setReport(*read.report);
+            w->m_path = l.path;
+            w->m_undo->resetClean();
+            // The window carries the copy on as its own autosave.
+            w->m_autosaveId = l.id;
+            w->m_autosaveLock = std::move(l.lock);
+            w->updateTitle();
+            w->show();
+        } else {
+            QFile::remove(stem + QStringLiteral(".json"));
+            QFile::remove(stem + QStringLiteral(".path"));
+            l.lock.reset();
+        }
+    }
+}
+
+} // namespace dravex

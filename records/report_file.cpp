@@ -1,0 +1,69 @@
+#include "records/report_file.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace dravex {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ReportFile", text);
+}
+
+} // namespace
+
+ReportFileRead readReportFile(const QString &path)
+{
+    ReportFileRead read;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        read.error = tr("Cannot open %1: %2").arg(QFileInfo(path).fileName(), file.errorString());
+        return read;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        read.error = tr("Cannot read %1: %2").arg(QFileInfo(path).fileName(), file.errorString());
+        return read;
+    }
+    ReportReadResult parsed =
+        ReadReportJson(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (parsed.error) {
+        read.error =
+            tr("Cannot open %1: %2").arg(QFileInfo(path).fileName(), QString::fromStdString(parsed.error->message));
+        return read;
+    }
+    read.report = std::move(parsed.report);
+    return read;
+}
+
+bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        if (error)
+            *error = tr("Cannot save %1: %2").arg(QFileInfo(path).fileName(), file.errorString());
+        return false; // the temporary file is dropped; the old file stays as it was
+    }
+    return true;
+}
+
+bool saveReportFile(const QString &path, const CargoReport &report, QString *error)
+{
+    return writeFileAtomically(path, QByteArray::fromStdString(WriteReportJson(report)), error);
+}
+
+bool exportReportCsv(const QString &path, const CargoReport &report, const ReportResult &result, QString *error)
+{
+    return writeFileAtomically(path, QByteArray::fromStdString(WriteReportCsv(report, result)), error);
+}
+
+QString reportDisplayName(const QString &path)
+{
+    return path.isEmpty() ? tr("Untitled") : QFileInfo(path).fileName();
+}
+
+} // namespace dravex

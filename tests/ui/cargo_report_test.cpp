@@ -1,0 +1,442 @@
+#include "test_support.h"
+
+#include "records/cargo_report_model.h"
+#include "records/cargo_report_window.h"
+#include "records/report_file.h"
+#include "screens/screen.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QMainWindow>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <deque>
+
+using namespace dravex;
+using namespace dravex::test;
+
+namespace {
+
+// Answers the window's questions from a script and records its messages.
+struct ScriptedPrompts : ReportPrompts
+{
+    std::deque<Answer> answers;
+    std::deque<QString> paths;
+    QStringList errors;
+    bool restore = true;
+    int asked = 0;
+
+    // Windows still open when a test ends are closed unsaved while the script exists.
+    ~ScriptedPrompts() override
+    {
+        answers.clear();
+        Program::closeAll();
+    }
+
+    Answer askSaveChanges(QWidget *, const QString &) override
+    {
+        ++asked;
+        const Answer a = answers.empty() ? Answer::Discard : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
+        return a;
+    }
+    QString askOpenPath(QWidget *, const QString &) override { return next(); }
+    QString askSavePath(QWidget *, const QString &, const QString &) override { return next(); }
+    void showError(QWidget *, const QString &text) override { errors << text; }
+    bool askRestore(QWidget *, const QStringList &) override { return restore; }
+    bool askPrinter(QWidget *, QPrinter *) override { return false; }
+
+    QString next()
+    {
+        const QString p = paths.empty() ? QString() : paths.front();
+        if (!paths.empty())
+            paths.pop_front();
+        return p;
+    }
+};
+
+// The worked five-tank reports of the core test, as a block pasted from a spreadsheet.
+const char *const kUsTanks = "1P\tArab Light\tA\t10050\t50\t80\t30\t\t\n"
+                             "1S\tArab Light\tA\t10000\t\t80\t\t30.0\t60\n"
+                             "2C\tArab Light\tA\tabc\t\t80\t30\t\t\n"
+                             "3P\tGasoline\tB\t10,000\t\t80\t50\t\t\n"
+                             "3S\tGasoline\tB\t5000\t0\t80\t50\t\t\n";
+const char *const kMetricTanks = "T1\tCrude\tA\t10.05\t0.05\t25\t850\t\t\n"
+                                 "T2\tCrude\tA\t10\t\t25\t\t850.0\t15\n"
+                                 "T3\tCrude\tA\t20\t25\t25\t850\t\t\n"
+                                 "T4\tNaphtha\tB\t10\t\t25\t780\t\t\n"
+                                 "T5\tNaphtha\tB\t5\t\t25\t780\t\t\n";
+
+QString cell(CargoReportModel *m, int row, int column)
+{
+    return m->index(row, column).data().toString();
+}
+
+QString figure(CargoReportModel *m, int row, ResultColumn c)
+{
+    return cell(m, row, CargoReportModel::kFirstResultColumn + static_cast<int>(c));
+}
+
+QTableView *tankTable(QWidget *w)
+{
+    return control<QTableView>(w, "tanks");
+}
+
+// Keys as a user presses them, each to whatever has the focus (the table or its editor).
+void press(const QString &keys)
+{
+    for (const QChar c : keys) {
+        QWidget *target = QApplication::focusWidget();
+        QVERIFY(target);
+        if (c == QLatin1Char('\t'))
+            QTest::keyClick(target, Qt::Key_Tab);
+        else if (c == QLatin1Char('\n'))
+            QTest::keyClick(target, Qt::Key_Return);
+        else
+            QTest::keyClicks(target, QString(c));
+        // The item delegate commits an edit ended by Enter through a queued call.
+        QCoreApplication::processEvents();
+    }
+}
+
+void pressKey(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
+}
+
+CargoReportWindow *showReport(ReportPrompts &prompts)
+{
+    auto *w = new CargoReportWindow(prompts);
+    w->show();
+    QApplication::setActiveWindow(w);
+    tankTable(w)->setFocus();
+    return w;
+}
+
+void pasteBlock(CargoReportWindow *w, const QString &tsv, int row = 0, int column = 0)
+{
+    QApplication::clipboard()->setText(tsv);
+    QApplication::setActiveWindow(w);
+    tankTable(w)->setFocus();
+    tankTable(w)->setCurrentIndex(w->model()->index(row, column));
+    pressKey(Qt::Key_V, Qt::ControlModifier);
+}
+
+} // namespace
+
+class CargoReportTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QDir(CargoReportWindow::autosaveDirectory()).removeRecursively();
+    }
+
+    void cleanup() { Program::closeAll(); }
+
+    void each_row_equals_its_table_window_data()
+    {
+        QTest::addColumn<int>("units");
+        QTest::addColumn<QString>("tanks");
+        QTest::newRow("US") << 0 << QString::fromLatin1(kUsTanks);
+        QTest::newRow("metric") << 1 << QString::fromLatin1(kMetricTanks);
+    }
+
+    // Every figure of a row is what the table window shows when its texts are typed into it.
+    void each_row_equals_its_table_window()
+    {
+        QFETCH(int, units);
+        QFETCH(QString, tanks);
+        Program program;
+        ScriptedPrompts prompts;
+        CargoReportWindow *w = showReport(prompts);
+        auto *unitBox = control<QComboBox>(w, "units");
+        unitBox->setCurrentIndex(units);
+        emit unitBox->activated(units);
+        pasteBlock(w, tanks);
+        CargoReportModel *m = w->model();
+        QCOMPARE(m->result().rows.size(), std::size_t(5));
+        int compared = 0;
+        for (int row = 0; row < 5; ++row) {
+            const RowResult &result = m->result().rows[row];
+            const RowTrace &r = result.trace();
+            if (result.stopped) {
+                QVERIFY(!result.notice.empty());
+                QCOMPARE(figure(m, row, ResultColumn::Vcf), QString());
+                continue;
+            }
+            if (r.gravity) {
+                QWidget *g = program.show(QString::fromLatin1(r.gravityForm->name.data(), r.gravityForm->name.size()));
+                fillAndEnter(g, {{"txtobg", QString::fromStdString(r.gravityInputs.at("txtobg"))},
+                                 {"txtobt", QString::fromStdString(r.gravityInputs.at("txtobt"))}});
+                QCOMPARE(figure(m, row, ResultColumn::GravityUsed), text(g, "txtcg"));
+            }
+            QWidget *v = program.show(QString::fromLatin1(r.volumeForm->name.data(), r.volumeForm->name.size()));
+            fillAndEnter(v, {{"txtapi", QString::fromStdString(r.volumeInputs.at("txtapi"))},
+                             {"txtem", QString::fromStdString(r.volumeInputs.at("txtem"))},
+                             {"txtgv", QString::fromStdString(r.volumeInputs.at("txtgv"))}});
+            QCOMPARE(figure(m, row, ResultColumn::Vcf), text(v, "txtvcf"));
+            QCOMPARE(figure(m, row, ResultColumn::GrossStandard), text(v, units == 0 ? "txtbbl" : "txtcm"));
+            QCOMPARE(figure(m, row, ResultColumn::LongTonFactor), text(v, "txtlf"));
+            QCOMPARE(figure(m, row, ResultColumn::LongTons), text(v, "txtltn"));
+            // The working panel of the tank holds the window's working lines in order.
+            const QStringList windowLines = static_cast<Screen *>(v)->workingLines();
+            QStringList rowLines;
+            for (const std::string &l : r.working)
+                rowLines << QString::fromStdString(l);
+            QVERIFY(!windowLines.isEmpty());
+            QVERIFY(rowLines.join('\n').contains(windowLines.join('\n')));
+            ++compared;
+        }
+        QCOMPARE(compared, 4);
+    }
+
+    void edits_like_a_spreadsheet_and_undoes_every_edit()
+    {
+        ScriptedPrompts prompts;
+        CargoReportWindow *w = showReport(prompts);
+        CargoReportModel *m = w->model();
+        QTableView *view = tankTable(w);
+        QVERIFY(!w->isWindowModified());
+
+        // Tab moves across, Enter ends the row's last edit and moves down.
+        view->setCurrentIndex(m->index(0, 0));
+        press("1P\tArab\tA\t10000\t\t80\t30\n");
+        QCOMPARE(cell(m, 0, 0), "1P");
+        QCOMPARE(cell(m, 0, int(TankColumn::Gravity)), "30");
+        QCOMPARE(figure(m, 0, ResultColumn::GrossStandard), "9911");
+        QCOMPARE(view->currentIndex().row(), 1);
+        QVERIFY(w->isWindowModified());
+        QVERIFY(w->windowTitle().contains("Untitled"));
+
+        // Copy a block, paste it a row down: one step; Del clears a selection.
+        view->setCurrentIndex(m->index(0, 0));
+        view->selectionModel()->select(QItemSelection(m->index(0, 0), m->index(0, 6)), QItemSelectionModel::Select);
+        pressKey(Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), "1P\tArab\tA\t10000\t\t80\t30\n");
+        view->clearSelection();
+        view->setCurrentIndex(m->index(1, 0));
+        pressKey(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(m->report().rows.size(), std::size_t(2));
+        QCOMPARE(m->result().overall.grossStandard, "19822");
+        view->selectionModel()->select(QItemSelection(m->index(1, 3), m->index(1, 3)),
+                                       QItemSelectionModel::ClearAndSelect);
+        view->setCurrentIndex(m->index(1, 3));
+        pressKey(Qt::Key_Delete);
+        QCOMPARE(cell(m, 1, 3), "");
+        QCOMPARE(m->result().overall.stoppedTanks, std::vector<std::string>{"1P"});
+
+        // Undo walks back through the clear, the paste and every typed cell; redo returns.
+        pressKey(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(cell(m, 1, 3), "10000");
+        pressKey(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(m->report().rows.size(), std::size_t(1));
+        for (int i = 0; i < 6; ++i)
+            pressKey(Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(m->report().rows.empty());
+        QVERIFY(!w->isWindowModified());
+        for (int i = 0; i < 8; ++i)
+            pressKey(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(cell(m, 1, 3), "");
+        QCOMPARE(cell(m, 1, 6), "30");
+
+        // A tank inserted above and the tanks deleted come back whole with undo.
+        const CargoReport two = m->report();
+        view->setCurrentIndex(m->index(0, 2));
+        pressKey(Qt::Key_Insert, Qt::ControlModifier);
+        QCOMPARE(m->report().rows.size(), std::size_t(3));
+        QCOMPARE(cell(m, 1, 0), "1P");
+        view->selectionModel()->select(QItemSelection(m->index(0, 0), m->index(2, 0)),
+                                       QItemSelectionModel::ClearAndSelect);
+        pressKey(Qt::Key_Delete, Qt::ControlModifier);
+        QVERIFY(m->report().rows.empty());
+        pressKey(Qt::Key_Z, Qt::ControlModifier);
+        pressKey(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(m->report(), two);
+
+        // A header field's typing is one step.
+        auto *vessel = control(w, "vessel");
+        vessel->setFocus();
+        QTest::keyClicks(vessel, "MT Star");
+        QCOMPARE(m->report().header.vessel, "MT Star");
+        view->setFocus();
+        pressKey(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(vessel->text(), "");
+    }
+
+    void saves_opens_and_asks_before_closing()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("voyage.json");
+        ScriptedPrompts prompts;
+        CargoReportWindow *w = showReport(prompts);
+        pasteBlock(w, QString::fromLatin1(kUsTanks));
+        prompts.paths = {path};
+        pressKey(Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(QFile::exists(path));
+        QVERIFY(!w->isWindowModified());
+        QVERIFY(w->windowTitle().startsWith("voyage.json"));
+
+        auto *again = showReport(prompts);
+        QVERIFY(again->openFile(path));
+        QCOMPARE(again->model()->report(), w->model()->report());
+        QCOMPARE(figure(again->model(), 4, ResultColumn::GrossStandard), "4941");
+
+        // A damaged file changes nothing open and says where.
+        const QString damaged = dir.filePath("damaged.json");
+        QFile f(damaged);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("{\n  \"format\": \"dravex-cargo-report\",\n  \"version\": 1,\n  \"tanks\": [ {\"tank\": 1P} ]\n}\n");
+        f.close();
+        QVERIFY(!again->openFile(damaged));
+        QCOMPARE(prompts.errors.size(), 1);
+        QVERIFY2(prompts.errors[0].contains("damaged.json") && prompts.errors[0].contains("line 4, column 24"),
+                 qPrintable(prompts.errors[0]));
+        QCOMPARE(again->model()->report(), w->model()->report());
+        QCOMPARE(again->filePath(), path);
+
+        // Close: Cancel keeps the window, Save writes and closes, Discard closes unsaved.
+        pasteBlock(again, "9X\tArab Light\tA\t1\t\t60\t30\n", 5);
+        QVERIFY(again->isWindowModified());
+        prompts.answers = {ReportPrompts::Answer::Cancel};
+        QVERIFY(!again->close());
+        prompts.answers = {ReportPrompts::Answer::Save};
+        QVERIFY(again->close());
+        QCOMPARE(readReportFile(path).report->rows.size(), std::size_t(6));
+        pasteBlock(w, "9Y\n", 5);
+        prompts.answers = {ReportPrompts::Answer::Discard};
+        QVERIFY(w->close());
+        QCOMPARE(readReportFile(path).report->rows.size(), std::size_t(6));
+        QCOMPARE(prompts.asked, 3);
+    }
+
+    void menu_item_opens_a_new_report_each_time()
+    {
+        Program program;
+        QWidget *main = program.show("Form1");
+        QAction *item = main->findChild<QAction *>("report1");
+        QVERIFY(item && item->isEnabled());
+        QCOMPARE(item->shortcut(), QKeySequence("Ctrl+R"));
+        item->trigger();
+        item->trigger();
+        int reports = 0;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            reports += w->objectName() == "CargoReport" && w->isVisible();
+        QCOMPARE(reports, 2);
+    }
+
+    // The PDF as pdftotext reads it: header, heads on every page, totals, tables, page n
+    // of m, signatures, and typed text shown literally.
+    void exports_pdf_and_csv()
+    {
+        QTemporaryDir dir;
+        ScriptedPrompts prompts;
+        CargoReportWindow *w = showReport(prompts);
+        QString tanks = QString::fromLatin1(kUsTanks);
+        for (int i = 0; i < 60; ++i)
+            tanks += QStringLiteral("X%1\t<b>Fuel</b>\tB\t100\t\t60\t50\n").arg(i);
+        pasteBlock(w, tanks);
+        control(w, "vessel")->setFocus();
+        QTest::keyClicks(control(w, "vessel"), "MT <i>Star</i> & Co");
+
+        const QString pdf = dir.filePath("r.pdf");
+        prompts.paths = {pdf};
+        w->findChild<QAction *>("exportpdf1")->trigger();
+        QProcess pdftotext;
+        pdftotext.start("pdftotext", {"-layout", pdf, "-"});
+        QVERIFY(pdftotext.waitForFinished(20000));
+        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        QVERIFY2(text.contains("MT <i>Star</i> & Co"), qPrintable(text.left(2000)));
+        QVERIFY(text.contains("<b>Fuel</b>"));
+        const int pages = text.count(QLatin1Char('\f'));
+        QVERIFY2(pages >= 2, qPrintable(QString::number(pages)));
+        QVERIFY(text.contains(QStringLiteral("Page 1 of %1").arg(pages)));
+        QVERIFY(text.contains(QStringLiteral("Page %1 of %1").arg(pages)));
+        QVERIFY(text.count("VCF") >= pages + 1); // the header block, then the heads on every page
+        QVERIFY(text.contains("left out, stopped: 2C"));
+        QVERIFY(text.contains("2754.97")); // Arab Light, as worked in the core test
+        QVERIFY(text.contains("1980 tables: Table 6A, Table 6B"));
+        QVERIFY(text.contains("Surveyor: ____"));
+        QVERIFY(text.contains("For the vessel / terminal: ____"));
+
+        const QString csv = dir.filePath("r.csv");
+        prompts.paths = {csv};
+        w->findChild<QAction *>("exportcsv1")->trigger();
+        QFile f(csv);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll().toStdString(), WriteReportCsv(w->model()->report(), w->model()->result()));
+        QVERIFY(prompts.errors.isEmpty());
+    }
+
+    void autosave_is_offered_back_after_a_crash()
+    {
+        ScriptedPrompts prompts;
+        CargoReportWindow *w = showReport(prompts);
+        pasteBlock(w, QString::fromLatin1(kUsTanks));
+        w->writeAutosave();
+        const QString copy = w->autosavePath();
+        QVERIFY(QFile::exists(copy));
+        // A running window's copy is not offered.
+        CargoReportWindow::offerRestore(prompts);
+        const QWidgetList tops = QApplication::topLevelWidgets();
+        QCOMPARE(std::count_if(tops.begin(), tops.end(),
+                               [](QWidget *t) { return t->objectName() == "CargoReport" && t->isVisible(); }),
+                 1);
+        // The copy of a program that died: no running window holds its lock.
+        const QString orphan = CargoReportWindow::autosaveDirectory() + "/orphan.json";
+        QVERIFY(QFile::copy(copy, orphan));
+        CargoReportWindow::offerRestore(prompts);
+        CargoReportWindow *restored = nullptr;
+        for (QWidget *t : QApplication::topLevelWidgets())
+            if (auto *r = qobject_cast<CargoReportWindow *>(t); r && r != w && r->isVisible())
+                restored = r;
+        QVERIFY(restored);
+        QVERIFY(restored->isWindowModified());
+        QCOMPARE(restored->model()->report(), w->model()->report());
+        prompts.answers = {ReportPrompts::Answer::Discard, ReportPrompts::Answer::Discard};
+        QVERIFY(restored->close());
+        QVERIFY(w->close());
+        QVERIFY(!QFile::exists(orphan));
+        QVERIFY(!QFile::exists(copy));
+    }
+
+    // Killed at random moments while saving, the file is always one whole document.
+    void a_killed_save_leaves_the_old_or_the_new_file()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("report.json");
+        for (int i = 0; i < 20; ++i) {
+            QProcess victim;
+            victim.start(QStringLiteral(DRAVEX_SAVE_LOOP), {path});
+            QVERIFY(victim.waitForStarted());
+            // Wait for a first complete save, then kill at a random moment.
+            for (int t = 0; t < 500 && !QFile::exists(path); ++t)
+                QTest::qWait(2);
+            QTest::qWait(QRandomGenerator::global()->bounded(1, 40));
+            victim.kill();
+            QVERIFY(victim.waitForFinished());
+            const ReportFileRead read = readReportFile(path);
+            QVERIFY2(read.report, qPrintable(read.error));
+            const std::string &mark = read.report->header.vessel;
+            QVERIFY(mark == "old" || mark == "new");
+            QCOMPARE(read.report->rows.size(), std::size_t(300));
+            QCOMPARE(read.report->rows.back().cells[8], mark + "299");
+        }
+    }
+};
+
+QTEST_MAIN(CargoReportTest)
+#include "cargo_report_test.moc"
