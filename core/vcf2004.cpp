@@ -142,7 +142,7 @@ const char *baseName(Vcf2004Base base)
 
 std::string shown(double x)
 {
-    return std::isfinite(x) ? FormatFieldNumber(x) : std::string(std::isnan(x) ? "not a number" : "infinite");
+    return std::isfinite(x) ? FormatFieldNumber(x) : std::string(std::isnan(x) ? "not a number" : "too large to calculate with");
 }
 
 Vcf2004Stop outOfLimit(const std::string &input, double value, double limit, const std::string &unit, bool below,
@@ -529,6 +529,19 @@ Vcf2004Result Vcf2004Correction(const Vcf2004Input &input)
     }
 
     const double entered = densityFromEntry(input.density, input.densityKind);
+    if (!std::isfinite(entered)) {
+        // An API gravity of -131.5 is no density at all; a relative density near the
+        // largest number is beyond what can be calculated with.
+        Vcf2004Stop s;
+        s.kind = Vcf2004Stop::Kind::OutOfLimit;
+        s.input = "Density";
+        s.value = input.density;
+        s.unit = densityUnitName(input.densityKind);
+        s.notice = std::string(input.densityKind == Vcf2004DensityKind::Api ? "API gravity " : "Density ") +
+                   shown(input.density) + " " + s.unit + " gives no density at 60 F";
+        r.stop = s;
+        return r;
+    }
     const double minDensity = commodity == Vcf2004Commodity::LubricatingOils ? kMinLubricantDensity : kMinDensity;
     r.baseF = baseFahrenheit(input.base);
     const std::string groupWord =

@@ -258,6 +258,11 @@ TEST(Vcf2004, LimitsOnBothSides)
               "Pressure 10343 kPa is above the limit 10342.1355 kPa");
     EXPECT_EQ(Vcf2004Correction(entry(C::LubricatingOils, 800.849, D::KgPerM3, false, 60, 0)).stop->notice,
               "Density at 60 F 800.849 kg/m3 is below the limit 800.9 kg/m3 for lubricating oils");
+    // API -131.5 is a division by zero on the way to a density: said as such, never as an
+    // infinite density, at base and observed alike.
+    for (const bool observed : {false, true})
+        EXPECT_EQ(Vcf2004Correction(entry(C::CrudeOils, -131.5, D::Api, observed, 60, 0)).stop->notice,
+                  "API gravity -131.5 API gives no density at 60 F");
     const Vcf2004Result vacuum = Vcf2004Correction(entry(C::CrudeOils, 850, D::KgPerM3, false, 60, -14));
     EXPECT_EQ(vacuum.factors.pressure, 0);
     EXPECT_EQ(vacuum.cpl, 1);
