@@ -298,10 +298,9 @@ public:
             vcf2004Texts(m_report.units, *in.type, gravityText, false, temperatureText, in.grossObservedText);
         m_trace.volume = Vcf2004Volume(m_trace.volumeInputs);
         const FormResult &v = m_trace.volume;
-        m_trace.working.push_back(std::string(m_tables.volumeTable[t]) + " (Vcf2004), " +
-                                  (us ? "API " : "density ") + gravityText + ", temperature " + temperatureText +
-                                  (us ? " F" : " C") + ", pressure 0, gross " + in.grossObservedText +
-                                  (us ? " bbl" : " m3") + ":");
+        m_trace.working.push_back(std::string(m_tables.volumeTable[t]) + " (Vcf2004), " + (us ? "API " : "density ") +
+                                  gravityText + ", temperature " + temperatureText + (us ? " F" : " C") +
+                                  ", pressure 0, gross " + in.grossObservedText + (us ? " bbl" : " m3") + ":");
         m_trace.working.insert(m_trace.working.end(), v.working.begin(), v.working.end());
         if (!v.completed() || v.outOfRange) {
             stop(v.notice.empty() ? std::string(m_tables.volumeTable[t]) + ": no volume correction" : v.notice);
@@ -325,8 +324,8 @@ public:
             const double f = Table11LongTonFactor(gravity);
             const bool crude = *in.type == ProductType::Crude;
             ltFactor = crude ? RoundToPlaces(f, 5) : TruncateToPlaces(f, 5);
-            m_trace.working.push_back("Long-ton factor (Table 11, API at 60 F " + *base + "): " +
-                                      FormatFieldNumber(f) + (crude ? ", rounded to 5 places: " : ", cut to 5 places: ") +
+            m_trace.working.push_back("Long-ton factor (Table 11, API at 60 F " + *base + "): " + FormatFieldNumber(f) +
+                                      (crude ? ", rounded to 5 places: " : ", cut to 5 places: ") +
                                       FormatFieldNumber(ltFactor) + " LT/bbl");
         } else {
             ltFactor = Table57LongTonFactor(gravity);
@@ -358,8 +357,8 @@ public:
             const double density = ParseFieldNumber(densityText);
             tons = MetricTonsInAir(cubic, density);
             m_trace.working.push_back("Metric tons in air: " + FormatFieldNumber(cubic) + " m3 x (" +
-                                      FormatFieldNumber(density) + " - 1.1) kg/m3 / 1000 = " +
-                                      FormatFieldNumber(tons) + " t (rounded to 0.001)");
+                                      FormatFieldNumber(density) + " - 1.1) kg/m3 / 1000 = " + FormatFieldNumber(tons) +
+                                      " t (rounded to 0.001)");
         }
         m_out.figures[static_cast<int>(ResultColumn::MetricTons)] = FormatFieldNumber(tons);
     }
