@@ -2,7 +2,9 @@
 
 #include "core/calculations.h"
 #include "core/conventions.h"
+#include "core/correction_model.h"
 #include "core/csv.h"
+#include "core/vcf2004_form.h"
 
 #include <cmath>
 #include <map>
@@ -15,6 +17,50 @@ const ReportTables kTables1980Us{
     {"Form5", "Form21"}, {"Form23", "Form24"}, {"Table 6A", "Table 6B"}, {"Table 5A", "Table 5B"}, "Table 11"};
 const ReportTables kTables1980Metric{
     {"Form22", "Form6"}, {"Form25", "Form26"}, {"Table 54A", "Table 54B"}, {"Table 53A", "Table 53B"}, "Table 57"};
+// The 2004 edition window serves both product types and both steps of an observed pair.
+const ReportTables kEdition2004Us{{"Vcf2004", "Vcf2004"},
+                                  {"Vcf2004", "Vcf2004"},
+                                  {"2004 edition, crude oils", "2004 edition, refined products"},
+                                  {"2004 edition, crude oils", "2004 edition, refined products"},
+                                  "Table 11"};
+const ReportTables kEdition2004Metric{{"Vcf2004", "Vcf2004"},
+                                      {"Vcf2004", "Vcf2004"},
+                                      {"2004 edition, crude oils", "2004 edition, refined products"},
+                                      {"2004 edition, crude oils", "2004 edition, refined products"},
+                                      "Table 57"};
+
+// The texts of the 2004 edition window for one run: type A is crude oils, B refined
+// products; API to 60 F in degrees F (US) or kg/m3 to 15 C in degrees C (metric); the
+// pressure left empty (0 psig); an empty gross leaves the net volume out.
+FieldTexts vcf2004Texts(UnitSystem units, ProductType type, const std::string &density, bool observed,
+                        const std::string &temperature, const std::string &gross)
+{
+    const bool us = units == UnitSystem::US;
+    const bool crude = type == ProductType::Crude;
+    const auto option = [](bool on) { return on ? std::string(kChosen) : std::string(); };
+    return {{"optCrude", option(crude)},
+            {"optProducts", option(!crude)},
+            {"optLubricants", {}},
+            {"optSpecial", {}},
+            {"txtalpha", {}},
+            {"txtdensity", density},
+            {"optApi", option(us)},
+            {"optRd", {}},
+            {"optKgm3", option(!us)},
+            {"optObserved", option(observed)},
+            {"optAtBase", option(!observed)},
+            {"optBase60F", option(us)},
+            {"optBase15C", option(!us)},
+            {"optBase20C", {}},
+            {"txttemp", temperature},
+            {"optF", option(us)},
+            {"optC", option(!us)},
+            {"txtpressure", {}},
+            {"optPsig", option(true)},
+            {"optKpa", {}},
+            {"optBar", {}},
+            {"txtgross", gross}};
+}
 
 // Places the totals of each computed column are rounded to, as the rows are: barrels to
 // 0.01, cubic metres from whole litres, long tons to 0.01, metric tons to 0.001. Gross
@@ -144,6 +190,10 @@ public:
         m_trace.working.push_back("Gross observed volume: " + FormatFieldNumber(in.total) + " " + unit + " - " +
                                   FormatFieldNumber(in.freeWater) + " " + unit +
                                   " free water = " + in.grossObservedText + " " + unit);
+        if (m_report.edition == Edition::Edition2004) {
+            run2004(in, temperatureText);
+            return;
+        }
 
         std::string gravityText = m_row[TankColumn::Gravity];
         if (in.haveObserved) {
@@ -205,25 +255,112 @@ public:
             m_out.figures[static_cast<int>(column)] = *text;
         }
         try {
-            double tons = 0;
-            if (m_report.units == UnitSystem::US) {
-                const double longTons = ParseFieldNumber(*v.written("txtltn"));
-                tons = MetricTonsFromLongTons(longTons);
-                m_trace.working.push_back("Metric tons in air: " + FormatFieldNumber(longTons) + " LT x " +
-                                          FormatFieldNumber(kMetricTonsPerLongTon) + " = " + FormatFieldNumber(tons) +
-                                          " t (rounded to 0.001)");
-            } else {
-                const double cubic = ParseFieldNumber(*v.written("txtcm"));
-                const double density = ParseFieldNumber(gravityText);
-                tons = MetricTonsInAir(cubic, density);
-                m_trace.working.push_back(
-                    "Metric tons in air: " + FormatFieldNumber(cubic) + " m3 x (" + FormatFieldNumber(density) +
-                    " - 1.1) kg/m3 / 1000 = " + FormatFieldNumber(tons) + " t (rounded to 0.001)");
-            }
-            m_out.figures[static_cast<int>(ResultColumn::MetricTons)] = FormatFieldNumber(tons);
+            addMetricTons(*v.written("txtltn"), *v.written("txtcm"), gravityText);
         } catch (const CalcFault &fault) {
             stop(fault.message());
         }
+    }
+
+    // The 2004 edition: an observed pair first through the 2004 window to the density at
+    // the base (as the window shows it), then the tank through the same window at that
+    // density, its temperature, pressure 0 and the gross observed volume. The gross
+    // standard volume is the window's net volume (gross x CTPL) and the VCF its CTPL.
+    // The 2004 edition has no weight tables, so the long-ton factor keeps the report's
+    // tables, looked up with the window's API at 60 F (Table 11: rounded to 5 places for
+    // crude oils, cut for products, as Tables 6A and 6B do) or its density at 15 C
+    // (Table 57, cut to 4 places); long tons are factor x gross standard volume.
+    void run2004(const RowInputs &in, const std::string &temperatureText)
+    {
+        const bool us = m_report.units == UnitSystem::US;
+        const int t = static_cast<int>(*in.type);
+        const char *baseField = us ? "txtapi60" : "txtdensitybase";
+        std::string gravityText = m_row[TankColumn::Gravity];
+        if (in.haveObserved) {
+            m_trace.gravityForm = &kVcf2004Form;
+            m_trace.gravityInputs = vcf2004Texts(m_report.units, *in.type, m_row[TankColumn::ObservedGravity], true,
+                                                 m_row[TankColumn::ObservedGravityTemp], {});
+            m_trace.gravity = Vcf2004Volume(m_trace.gravityInputs);
+            const FormResult &g = *m_trace.gravity;
+            m_trace.working.push_back(std::string(m_tables.gravityTable[t]) + " (Vcf2004), observed " +
+                                      m_row[TankColumn::ObservedGravity] + (us ? " API at " : " kg/m3 at ") +
+                                      m_row[TankColumn::ObservedGravityTemp] + (us ? " F" : " C") + ":");
+            m_trace.working.insert(m_trace.working.end(), g.working.begin(), g.working.end());
+            const std::string *atBase = g.written(baseField);
+            if (!g.completed() || !atBase) {
+                stop(g.notice.empty() ? std::string(m_tables.gravityTable[t]) + ": no density at the base" : g.notice);
+                return;
+            }
+            gravityText = *atBase;
+        }
+
+        m_trace.volumeForm = &kVcf2004Form;
+        m_trace.volumeInputs =
+            vcf2004Texts(m_report.units, *in.type, gravityText, false, temperatureText, in.grossObservedText);
+        m_trace.volume = Vcf2004Volume(m_trace.volumeInputs);
+        const FormResult &v = m_trace.volume;
+        m_trace.working.push_back(std::string(m_tables.volumeTable[t]) + " (Vcf2004), " + (us ? "API " : "density ") +
+                                  gravityText + ", temperature " + temperatureText + (us ? " F" : " C") +
+                                  ", pressure 0, gross " + in.grossObservedText + (us ? " bbl" : " m3") + ":");
+        m_trace.working.insert(m_trace.working.end(), v.working.begin(), v.working.end());
+        if (!v.completed() || v.outOfRange) {
+            stop(v.notice.empty() ? std::string(m_tables.volumeTable[t]) + ": no volume correction" : v.notice);
+            return;
+        }
+        const std::string *base = v.written(baseField);
+        const std::string *ctpl = v.written("txtctpl");
+        const std::string *net = v.written("txtnet");
+        if (!base || !ctpl || !net) {
+            stop(std::string(m_tables.volumeTable[t]) + " wrote no volume correction");
+            return;
+        }
+        m_out.figures[static_cast<int>(ResultColumn::GravityUsed)] = *base;
+        m_out.figures[static_cast<int>(ResultColumn::Vcf)] = *ctpl;
+        m_out.figures[static_cast<int>(ResultColumn::GrossStandard)] = *net;
+
+        const double gravity = ParseFieldNumber(*base);
+        const double standard = ParseFieldNumber(*net);
+        double ltFactor = 0;
+        if (us) {
+            const double f = Table11LongTonFactor(gravity);
+            const bool crude = *in.type == ProductType::Crude;
+            ltFactor = crude ? RoundToPlaces(f, 5) : TruncateToPlaces(f, 5);
+            m_trace.working.push_back("Long-ton factor (Table 11, API at 60 F " + *base + "): " + FormatFieldNumber(f) +
+                                      (crude ? ", rounded to 5 places: " : ", cut to 5 places: ") +
+                                      FormatFieldNumber(ltFactor) + " LT/bbl");
+        } else {
+            ltFactor = Table57LongTonFactor(gravity);
+            m_trace.working.push_back("Long-ton factor (Table 57, density at 15 C " + *base +
+                                      " kg/m3, cut to 4 places): " + FormatFieldNumber(ltFactor) + " LT/m3");
+        }
+        const double tons = LongTons(ltFactor, standard);
+        m_trace.working.push_back("Long tons: " + FormatFieldNumber(ltFactor) + " x " + *net + " = " +
+                                  FormatFieldNumber(tons) + " LT (rounded to 0.01)");
+        const std::string tonsText = FormatFieldNumber(tons);
+        m_out.figures[static_cast<int>(ResultColumn::LongTonFactor)] = FormatFieldNumber(ltFactor);
+        m_out.figures[static_cast<int>(ResultColumn::LongTons)] = tonsText;
+        addMetricTons(tonsText, *net, *base);
+    }
+
+    // Metric tons in air: US from the long tons, metric from the cubic metres at 15 C and
+    // the density at 15 C.
+    void addMetricTons(const std::string &longTonsText, const std::string &cubicText, const std::string &densityText)
+    {
+        double tons = 0;
+        if (m_report.units == UnitSystem::US) {
+            const double longTons = ParseFieldNumber(longTonsText);
+            tons = MetricTonsFromLongTons(longTons);
+            m_trace.working.push_back("Metric tons in air: " + FormatFieldNumber(longTons) + " LT x " +
+                                      FormatFieldNumber(kMetricTonsPerLongTon) + " = " + FormatFieldNumber(tons) +
+                                      " t (rounded to 0.001)");
+        } else {
+            const double cubic = ParseFieldNumber(cubicText);
+            const double density = ParseFieldNumber(densityText);
+            tons = MetricTonsInAir(cubic, density);
+            m_trace.working.push_back("Metric tons in air: " + FormatFieldNumber(cubic) + " m3 x (" +
+                                      FormatFieldNumber(density) + " - 1.1) kg/m3 / 1000 = " + FormatFieldNumber(tons) +
+                                      " t (rounded to 0.001)");
+        }
+        m_out.figures[static_cast<int>(ResultColumn::MetricTons)] = FormatFieldNumber(tons);
     }
 
     void stop(const std::string &notice)
@@ -296,11 +433,14 @@ void finishTotal(ReportTotal &total, const Sums &sums, UnitSystem units)
 
 const ReportTables &TablesFor(Edition edition, UnitSystem units)
 {
+    const bool us = units == UnitSystem::US;
     switch (edition) {
     case Edition::Tables1980:
         break;
+    case Edition::Edition2004:
+        return us ? kEdition2004Us : kEdition2004Metric;
     }
-    return units == UnitSystem::US ? kTables1980Us : kTables1980Metric;
+    return us ? kTables1980Us : kTables1980Metric;
 }
 
 std::string_view EditionId(Edition edition)
@@ -308,6 +448,8 @@ std::string_view EditionId(Edition edition)
     switch (edition) {
     case Edition::Tables1980:
         return "1980";
+    case Edition::Edition2004:
+        return "2004";
     }
     return "1980";
 }
@@ -316,12 +458,21 @@ std::optional<Edition> EditionFromId(std::string_view id)
 {
     if (id == "1980")
         return Edition::Tables1980;
+    if (id == "2004")
+        return Edition::Edition2004;
     return std::nullopt;
 }
 
 std::string TablesUsed(Edition edition, UnitSystem units)
 {
     const ReportTables &t = TablesFor(edition, units);
+    const bool us = units == UnitSystem::US;
+    if (edition == Edition::Edition2004)
+        return std::string("2004 edition (API MPMS 11.1-2004): crude oils (A) and refined products (B) to ") +
+               (us ? "60 F" : "15 C") + " at pressure 0, observed " + (us ? "API gravities" : "densities") +
+               " corrected to the base by the same edition; " + t.longTonTable + " long-ton factor from the " +
+               (us ? "API at 60 F" : "density at 15 C") + "; metric tons in air " +
+               (us ? "from long tons" : "at density less 1.1 kg/m3");
     return std::string(EditionId(edition)) + " tables: " + t.volumeTable[0] + ", " + t.volumeTable[1] + ", " +
            t.gravityTable[0] + ", " + t.gravityTable[1] + ", " + t.longTonTable + "; metric tons in air " +
            (units == UnitSystem::US ? "from long tons" : "at density less 1.1 kg/m3");

@@ -22,8 +22,10 @@ namespace dravex {
 enum class UnitSystem { US, Metric };
 
 // The measurement tables a report is computed with, chosen per report. Each edition names
-// the windows whose calculations it runs (see ReportTables).
-enum class Edition { Tables1980 };
+// the windows whose calculations it runs (see ReportTables): the 1980 tables run the table
+// windows; the 2004 edition runs the 2004 edition window (Vcf2004) at pressure 0, crude
+// oils for type A and refined products for type B, to 60 F (US) or 15 C (metric).
+enum class Edition { Tables1980, Edition2004 };
 
 // VCF tank by tank, or per grade at the volume-weighted average temperature of the grade's
 // tanks (the grade's average then stands in for each of its tanks' temperatures).
@@ -106,10 +108,12 @@ struct ReportTables
 };
 const ReportTables &TablesFor(Edition edition, UnitSystem units);
 
-// "1980"; the edition a file names, or nullopt when this version does not know it.
+// "1980", "2004"; the edition a file names, or nullopt when this version does not know it.
 std::string_view EditionId(Edition edition);
 std::optional<Edition> EditionFromId(std::string_view id);
 // "1980 tables: Table 6A, Table 6B, Table 5A, Table 5B, Table 11; metric tons in air from long tons"
+// "2004 edition (API MPMS 11.1-2004): crude oils (A) and refined products (B) to 60 F at
+//   pressure 0, ...; Table 11 long-ton factor from the API at 60 F; ..."
 std::string TablesUsed(Edition edition, UnitSystem units);
 
 // One long ton in metric tons (2240 lb of 0.45359237 kg).
@@ -128,6 +132,8 @@ double MetricTonsInAir(double cubicMetres, double density15);
 // metric tons; or where it stopped). Shared between successive results of unchanged rows.
 struct RowTrace
 {
+    // For the 2004 edition both runs are of the Vcf2004 window: the gravity run finds the
+    // density at the base from the observed pair (no gross), the volume run corrects the tank.
     const FormSpec *volumeForm = nullptr;
     FieldTexts volumeInputs;
     FormResult volume;

@@ -188,7 +188,8 @@ ReportReadResult ReadReportJson(std::string_view text)
         const std::optional<Edition> e = EditionFromId(edition.empty() ? "1980" : edition);
         if (!e)
             return failure(ReportReadError::Kind::NewerVersion,
-                           "The report uses the tables edition '" + edition + "', which this version does not know");
+                           "The report uses the tables edition '" + edition +
+                               "', which this version does not know: it was written by a newer version of Dravex");
         report.edition = *e;
         const std::string units = textAt(j, "units", "report");
         if (units == "us" || units.empty())

@@ -239,7 +239,9 @@ void CargoReportWindow::buildHeader(QWidget *host)
                           {tr("Loading"), tr("Discharge"), tr("On arrival"), tr("On sailing"), tr("Other")});
     units = addChoice(left, "units", tr("&Units:"),
                       {tr("US: barrels, F, API (Tables 6A/6B, 11)"), tr("Metric: m3, C, kg/m3 (Tables 54A/54B, 57)")});
-    edition = addChoice(right, "edition", tr("&Edition:"), {tr("1980 tables")});
+    // In the order of the Edition enum.
+    edition =
+        addChoice(right, "edition", tr("&Edition:"), {tr("1980 tables"), tr("2004 edition (API MPMS 11.1-2004)")});
     vcfMethod = addChoice(right, "vcfMethod", tr("V&CF:"),
                           {tr("Tank by tank"), tr("Per grade at the volume-weighted average temperature")});
     connect(operation, &QComboBox::activated, this, [this](int i) {
@@ -248,8 +250,9 @@ void CargoReportWindow::buildHeader(QWidget *host)
     connect(units, &QComboBox::activated, this, [this](int i) {
         m_model->change(tr("Units"), [i](CargoReport &r) { r.units = i == 0 ? UnitSystem::US : UnitSystem::Metric; });
     });
-    connect(edition, &QComboBox::activated, this,
-            [this](int) { m_model->change(tr("Edition"), [](CargoReport &r) { r.edition = Edition::Tables1980; }); });
+    connect(edition, &QComboBox::activated, this, [this](int i) {
+        m_model->change(tr("Edition"), [i](CargoReport &r) { r.edition = static_cast<Edition>(i); });
+    });
     connect(vcfMethod, &QComboBox::activated, this, [this](int i) {
         m_model->change(tr("VCF method"), [i](CargoReport &r) {
             r.vcfMethod = i == 0 ? VcfMethod::PerTank : VcfMethod::GradeAverageTemperature;
@@ -407,7 +410,7 @@ void CargoReportWindow::refreshFromModel()
         remarks->setPlainText(QString::fromStdString(r.header.remarks));
     operation->setCurrentIndex(static_cast<int>(r.header.operation));
     units->setCurrentIndex(r.units == UnitSystem::US ? 0 : 1);
-    edition->setCurrentIndex(0);
+    edition->setCurrentIndex(static_cast<int>(r.edition));
     vcfMethod->setCurrentIndex(r.vcfMethod == VcfMethod::PerTank ? 0 : 1);
     m_refreshing = false;
     refreshTotals();

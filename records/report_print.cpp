@@ -333,6 +333,8 @@ void lay(Layout &l, const CargoReport &report, const PrintTable &tanks, const Pr
              {tr("Operation"), operationName(h.operation)},
              {tr("Surveyor"), q(h.surveyor)},
              {tr("Units"), report.units == UnitSystem::US ? tr("US (bbl, F, API)") : tr("Metric (m3, C, kg/m3)")},
+             {tr("Edition"),
+              report.edition == Edition::Tables1980 ? tr("1980 tables") : tr("2004 edition (API MPMS 11.1-2004)")},
              {tr("VCF"), report.vcfMethod == VcfMethod::PerTank
                              ? tr("tank by tank")
                              : tr("per grade at the volume-weighted average temperature")}});

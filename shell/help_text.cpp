@@ -487,6 +487,11 @@ products), total observed volume, free water, temperature, and either the gravit
 or 53A/53B for an observed gravity), so its figures equal that window's for the same
 entries. Metric tons in air are added: cubic metres x (density - 1.1) / 1000, or long tons
 x 1.0160469088.</li>
+<li>Edition: the 1980 tables, or the 2004 edition (API MPMS 11.1-2004), chosen per report.
+With the 2004 edition each tank is computed as the 2004 Edition window computes it at
+pressure 0 (type A crude oils, B refined products; to 60 F or 15 C), its VCF the CTPL; the
+long-ton factor still comes from Table 11 or 57, by the API at 60 F or the density at 15 C
+that window shows. A tank beyond a limit of the 2004 edition shows that window's notice.</li>
 <li>Tab and Enter move across and down; Del clears; Ctrl+C and Ctrl+V copy and paste blocks
 of cells as tab-separated text, to or from a spreadsheet; Ctrl+Z undoes, Ctrl+Shift+Z
 redoes. F3 shows the working of the tank under the cursor.</li>

@@ -1,8 +1,10 @@
 #include "core/cargo_report.h"
+#include "core/vcf2004_form.h"
 #include "core/volume_correction.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 namespace dravex {
@@ -237,7 +239,7 @@ TEST(CargoReport, refuses_damaged_foreign_and_newer_files_saying_which_and_where
         {"no version", R"({"format": "dravex-cargo-report"})", Kind::Damaged, 0, 0, "no version"},
         {"newer", R"({"format": "dravex-cargo-report", "version": 2})", Kind::NewerVersion, 0, 0, "newer version"},
         {"unknown edition", R"({"format": "dravex-cargo-report", "version": 1, "edition": "2031"})", Kind::NewerVersion,
-         0, 0, "'2031'"},
+         0, 0, "edition '2031', which this version does not know: it was written by a newer version"},
         {"tanks not a list", R"({"format": "dravex-cargo-report", "version": 1, "tanks": {}})", Kind::Damaged, 0, 0,
          "report.tanks is not a list"},
         {"number cell", R"({"format": "dravex-cargo-report", "version": 1, "tanks": [{}, {"total": 5}]})",
@@ -258,6 +260,160 @@ TEST(CargoReport, refuses_damaged_foreign_and_newer_files_saying_which_and_where
         }
     }
 }
+
+// The 2004 edition window's texts for one run, as a user fills it in for a tank: the
+// group by type, the density as API (US) or kg/m3 (metric), observed or at the base of
+// 60 F or 15 C, the temperature in F or C, no pressure, psig.
+FieldTexts window2004Texts(bool us, bool crude, const std::string &density, bool observed,
+                           const std::string &temperature, const std::string &gross)
+{
+    return {{crude ? "optCrude" : "optProducts", "1"},
+            {"txtdensity", density},
+            {us ? "optApi" : "optKgm3", "1"},
+            {observed ? "optObserved" : "optAtBase", "1"},
+            {us ? "optBase60F" : "optBase15C", "1"},
+            {"txttemp", temperature},
+            {us ? "optF" : "optC", "1"},
+            {"optPsig", "1"},
+            {"txtgross", gross}};
+}
+
+std::string written(const FormResult &r, const char *field)
+{
+    const std::string *text = r.written(field);
+    return text ? *text : "(not written by the window)";
+}
+
+struct Worked2004
+{
+    const char *name;
+    UnitSystem units;
+    std::vector<TankRow> rows;
+    // Per row: the weights worked by hand (LT factor, long tons, metric tons), or the
+    // window's notice for a row beyond a limit of the 2004 edition.
+    std::vector<std::array<std::string, 3>> weights;
+    std::vector<TotalLine> grades;
+    TotalLine overall;
+};
+
+// Two grades, one gravity from an observed pair, one tank beyond the 2004 edition's
+// temperature limit (stopped with the window's notice, left out of the totals). The
+// VCF, gross standard volume and gravity used are the window's own texts for the same
+// entries (an observed pair first run observed, its API at 60 F or density at 15 C then
+// typed in at the base); the weights are worked here:
+// US: the long-ton factor of Table 11 from the window's API at 60 F, (141360.198 /
+//   (API + 131.5) / 1000 - 0.0011) x 0.1564765, rounded (A) or cut (B) to 5 places;
+//   long tons = factor x net barrels to 0.01; metric tons = LT x 1.0160469088 to 0.001.
+//   1P: API 30 -> 0.1367912 -> 0.13679; CTPL 0.99107 x 10000 = 9910.7 bbl; 1355.6846 ->
+//     1355.68 LT; 1377.4344 -> 1377.434 t.
+//   2P: 31.2 API observed at 70 F is 30.5 API at 60 F -> 0.1363683 -> 0.13637;
+//     0.98854 x 8000 = 7908.32 bbl; 1078.4575 -> 1078.46 LT; 1095.7656 -> 1095.766 t.
+//   3C: API 55 -> 0.1184310, cut 0.11843; 0.99012 x 5000 = 4950.6 bbl; 586.2996 ->
+//     586.3 LT; 595.7083 -> 595.708 t. 4C: 350 F is beyond the edition's 302 F.
+// Metric: Table 57 from the window's density at 15 C, (density / 1000 - 0.0011) x
+//   0.984236 cut to 4 places; long tons = factor x m3; metric tons = m3 x (density - 1.1)
+//   / 1000 to 0.001.
+//   T1: 850 -> 0.8355; 0.99148 x 10 = 9.9148 m3; 8.28382 -> 8.28 LT; 8.41667 -> 8.417 t.
+//   T2: 848.3 observed at 22 C is 853.3 at 15 C -> 0.8387659, cut 0.8387; 0.98709 x
+//     12.5 = 12.338625 m3; 10.34851 -> 10.35 LT; 12.338625 x 0.8522 = 10.51508 -> 10.515 t.
+//   T3: 780 -> 0.7666; 0.9895 x 5 = 4.9475 m3; 3.79275 -> 3.79 LT; 3.85361 -> 3.854 t.
+//   T4: 160 C is beyond the edition's 150 C.
+// Totals sum the shown figures: gross standard to 0.01 bbl or 0.001 m3 (9.9148 +
+// 12.338625 = 22.253425 -> 22.253; 4.9475 -> 4.948).
+Worked2004 us2004()
+{
+    return {"US",
+            UnitSystem::US,
+            {tank({"1P", "Arab Light", "A", "10050", "50", "80", "30", "", ""}),
+             tank({"2P", "Arab Light", "A", "8000", "", "85.5", "", "31.2", "70"}),
+             tank({"3C", "Gasoline", "B", "5000", "", "75", "55", "", ""}),
+             tank({"4C", "Gasoline", "B", "3000", "", "350", "55", "", ""})},
+            {{"0.13679", "1355.68", "1377.434"},
+             {"0.13637", "1078.46", "1095.766"},
+             {"0.11843", "586.3", "595.708"},
+             {"Temperature 350 F is above the limit 302 F", "", ""}},
+            {{"Arab Light", 2, {}, "18000", "17819.02", "2434.14", "2473.2"},
+             {"Gasoline", 1, {"4C"}, "5000", "4950.6", "586.3", "595.708"}},
+            {"", 3, {"4C"}, "23000", "22769.62", "3020.44", "3068.908"}};
+}
+
+Worked2004 metric2004()
+{
+    return {
+        "metric",
+        UnitSystem::Metric,
+        {tank({"T1", "Crude", "A", "10.05", "0.05", "25", "850", "", ""}),
+         tank({"T2", "Crude", "A", "12.5", "", "30.25", "", "848.3", "22"}),
+         tank({"T3", "Naphtha", "B", "5", "", "25", "780", "", ""}),
+         tank({"T4", "Naphtha", "B", "5", "", "160", "780", "", ""})},
+        {{"0.8355", "8.28", "8.417"},
+         {"0.8387", "10.35", "10.515"},
+         {"0.7666", "3.79", "3.854"},
+         {"Temperature 160 C is above the limit 150 C", "", ""}},
+        {{"Crude", 2, {}, "22.5", "22.253", "18.63", "18.932"}, {"Naphtha", 1, {"T4"}, "5", "4.948", "3.79", "3.854"}},
+        {"", 3, {"T4"}, "27.5", "27.201", "22.42", "22.786"}};
+}
+
+class Edition2004Reports : public testing::TestWithParam<Worked2004 (*)()>
+{
+};
+
+TEST_P(Edition2004Reports, every_tank_reads_as_the_2004_window_shows_it)
+{
+    const Worked2004 w = GetParam()();
+    const bool us = w.units == UnitSystem::US;
+    CargoReport report;
+    report.units = w.units;
+    report.edition = Edition::Edition2004;
+    report.rows = w.rows;
+    const ReportResult r = Recompute(report);
+    for (std::size_t i = 0; i < w.rows.size(); ++i) {
+        const TankRow &row = w.rows[i];
+        SCOPED_TRACE("tank " + row[TankColumn::Tank]);
+        const bool crude = row[TankColumn::Type] == "A";
+        std::string gravity = row[TankColumn::Gravity];
+        if (gravity.empty()) {
+            const FormResult observed = Vcf2004Volume(window2004Texts(us, crude, row[TankColumn::ObservedGravity], true,
+                                                                      row[TankColumn::ObservedGravityTemp], ""));
+            ASSERT_TRUE(observed.completed()) << observed.notice;
+            gravity = written(observed, us ? "txtapi60" : "txtdensitybase");
+        }
+        const RowResult &got = r.rows[i];
+        const FormResult window = Vcf2004Volume(window2004Texts(us, crude, gravity, false, row[TankColumn::Temperature],
+                                                                got.figure(ResultColumn::GrossObserved)));
+        if (!window.completed()) {
+            EXPECT_TRUE(got.stopped);
+            EXPECT_EQ(got.notice, window.notice);
+            EXPECT_EQ(got.notice, w.weights[i][0]);
+            EXPECT_EQ(got.figures, Figures{});
+            continue;
+        }
+        EXPECT_FALSE(got.stopped) << got.notice;
+        EXPECT_EQ(got.figure(ResultColumn::GravityUsed), written(window, us ? "txtapi60" : "txtdensitybase"));
+        EXPECT_EQ(got.figure(ResultColumn::Vcf), written(window, "txtctpl"));
+        EXPECT_EQ(got.figure(ResultColumn::GrossStandard), written(window, "txtnet"));
+        EXPECT_EQ(got.figure(ResultColumn::LongTonFactor), w.weights[i][0]);
+        EXPECT_EQ(got.figure(ResultColumn::LongTons), w.weights[i][1]);
+        EXPECT_EQ(got.figure(ResultColumn::MetricTons), w.weights[i][2]);
+        // The working carries the window's own lines.
+        const std::vector<std::string> &working = got.trace().working;
+        for (const std::string &line : window.working)
+            EXPECT_NE(std::find(working.begin(), working.end(), line), working.end()) << line;
+    }
+    ASSERT_EQ(r.grades.size(), w.grades.size());
+    for (std::size_t g = 0; g < w.grades.size(); ++g)
+        expectTotal(r.grades[g], w.grades[g]);
+    expectTotal(r.overall, w.overall);
+
+    // The edition survives a save and open, and the figures with it.
+    const ReportReadResult read = ReadReportJson(WriteReportJson(report));
+    ASSERT_TRUE(read.report) << read.error->message;
+    EXPECT_EQ(*read.report, report);
+    EXPECT_EQ(WriteReportCsv(*read.report, Recompute(*read.report)), WriteReportCsv(report, r));
+}
+
+INSTANTIATE_TEST_SUITE_P(CargoReport, Edition2004Reports, testing::Values(&us2004, &metric2004),
+                         [](const auto &info) { return std::string(info.param == &us2004 ? "US" : "metric"); });
 
 TEST(CargoReport, csv_has_a_row_per_tank_and_ends_with_totals)
 {
@@ -295,6 +451,7 @@ TEST(CargoReport, recomputing_after_edits_equals_recomputing_afresh)
         [&] { r.vcfMethod = VcfMethod::GradeAverageTemperature; },
         [&] { r.rows[3][TankColumn::Temperature] = "70"; },
         [&] { r.rows.erase(r.rows.begin() + 1); },
+        [&] { r.edition = Edition::Edition2004; },
         [&] { r.units = UnitSystem::Metric; },
         [&] { r.rows.insert(r.rows.begin(), r.rows[2]); },
     };

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMainWindow>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QStandardPaths>
@@ -275,6 +276,44 @@ private slots:
         view->setFocus();
         pressKey(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(vessel->text(), "");
+    }
+
+    // The edition is one undoable edit that recomputes every tank; the working follows.
+    void switching_the_edition_recomputes_and_undoes()
+    {
+        ScriptedPrompts prompts;
+        CargoReportWindow *w = showReport(prompts);
+        CargoReportModel *m = w->model();
+        pasteBlock(w, QString::fromLatin1(kUsTanks));
+        QCOMPARE(figure(m, 0, ResultColumn::Vcf), "0.9911");
+        auto *editionBox = control<QComboBox>(w, "edition");
+        QCOMPARE(editionBox->count(), 2);
+        QCOMPARE(editionBox->itemText(1), "2004 edition (API MPMS 11.1-2004)");
+        w->findChild<QAction *>("working1")->setChecked(true);
+
+        editionBox->setCurrentIndex(1);
+        emit editionBox->activated(1);
+        QCOMPARE(m->report().edition, Edition::Edition2004);
+        const RowResult tank = m->result().rows[0];
+        QCOMPARE(tank.trace().volumeForm->name, "Vcf2004");
+        const FormResult &window = tank.trace().volume;
+        QCOMPARE(figure(m, 0, ResultColumn::Vcf), QString::fromStdString(*window.written("txtctpl")));
+        QCOMPARE(figure(m, 0, ResultColumn::GrossStandard), QString::fromStdString(*window.written("txtnet")));
+        QVERIFY(figure(m, 0, ResultColumn::Vcf) != "0.9911");
+        tankTable(w)->setCurrentIndex(m->index(0, 0));
+        const QString working = control<QPlainTextEdit>(w, "working")->toPlainText();
+        for (const std::string &line : window.working)
+            QVERIFY2(working.contains(QString::fromStdString(line)), line.c_str());
+
+        tankTable(w)->setFocus();
+        pressKey(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(m->report().edition, Edition::Tables1980);
+        QCOMPARE(editionBox->currentIndex(), 0);
+        QCOMPARE(figure(m, 0, ResultColumn::Vcf), "0.9911");
+        QVERIFY(control<QPlainTextEdit>(w, "working")->toPlainText().contains("Table 6A (Form5)"));
+        pressKey(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(editionBox->currentIndex(), 1);
+        QCOMPARE(figure(m, 0, ResultColumn::Vcf), QString::fromStdString(*window.written("txtctpl")));
     }
 
     void saves_opens_and_asks_before_closing()

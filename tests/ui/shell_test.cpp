@@ -207,7 +207,7 @@ private slots:
     {
         Program program;
         continueToMain(program);
-        for (const char *form : {"Form5", "Form7", "Form26", "LogWindow"}) {
+        for (const char *form : {"Form5", "Form7", "Form26", "LogWindow", "CargoReport"}) {
             QWidget *w = program.show(form);
             QApplication::setActiveWindow(w);
             QVERIFY(QTest::qWaitForWindowActive(w));
