@@ -96,8 +96,10 @@ int main(int argc, char *argv[])
     window->show();
     QApplication::processEvents();
     auto *search = window->findChild<QLineEdit *>(QStringLiteral("logSearch"));
-    const std::pair<const char *, const char *> filters[] = {
-        {"matches often", "gross"}, {"matches rarely", "99999"}, {"matches once", "100999"}, {"matches never", "no such text"}};
+    const std::pair<const char *, const char *> filters[] = {{"matches often", "gross"},
+                                                             {"matches rarely", "99999"},
+                                                             {"matches once", "100999"},
+                                                             {"matches never", "no such text"}};
     for (const auto &[what, text] : filters) {
         std::vector<double> times;
         for (int run = 0; run < 7; ++run) {

@@ -4,8 +4,8 @@
 #include "screens/catalog.h"
 #include "shell/application.h"
 
-#include <QApplication>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -41,15 +41,31 @@ const std::vector<Case> kCases{
     {"Form25", {{"txtobg", "850"}, {"txtobt", "30"}}, "txtobt", {}},
     {"Form26", {{"txtobg", "850"}, {"txtobt", "30"}}, "txtobt", {}},
     {"Form7",
-     {{"txtvl", "600"}, {"txttl", "40"}, {"txttw", "30"}, {"txtbhd", "10"}, {"txtfdt", "20"}, {"txtadt", "26"},
-      {"txttdp", "50"}, {"txtinn", "3"}},
+     {{"txtvl", "600"},
+      {"txttl", "40"},
+      {"txttw", "30"},
+      {"txtbhd", "10"},
+      {"txtfdt", "20"},
+      {"txtadt", "26"},
+      {"txttdp", "50"},
+      {"txtinn", "3"}},
      "txtinn",
      {"Option1"}},
-    {"Form9", {{"txtbm", "10000"}, {"txtgv", "50000"}, {"txtapi", "35"}, {"txtem", "80"}}, "Option1", {"Option1"},
-     nullptr, Qt::Key_X},
+    {"Form9",
+     {{"txtbm", "10000"}, {"txtgv", "50000"}, {"txtapi", "35"}, {"txtem", "80"}},
+     "Option1",
+     {"Option1"},
+     nullptr,
+     Qt::Key_X},
     {"Form8",
-     {{"txtt1", "35.2"}, {"txtv1", "10000"}, {"txtt2", "36.8"}, {"txtv2", "5000"}, {"txtt3", "34.1"},
-      {"txtv3", "2500"}, {"txtt4", "40"}, {"txtv4", "2500"}},
+     {{"txtt1", "35.2"},
+      {"txtv1", "10000"},
+      {"txtt2", "36.8"},
+      {"txtv2", "5000"},
+      {"txtt3", "34.1"},
+      {"txtv3", "2500"},
+      {"txtt4", "40"},
+      {"txtv4", "2500"}},
      "txtv4",
      {}},
     {"Form20", {{"txtd1", "815.3"}, {"txtv1", "2500"}, {"txtd2", "842.7"}, {"txtv2", "10000"}}, "txtv2", {}},

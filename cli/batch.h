@@ -33,7 +33,7 @@ private:
     CsvReader m_reader;
     bool m_haveHeader = false;
     std::string m_headerProblem;
-    std::vector<const OperationInput *> m_columns;  // the input of each column
+    std::vector<const OperationInput *> m_columns; // the input of each column
     std::vector<std::string_view> m_cells;
     InputValues m_values;
     std::string m_out;

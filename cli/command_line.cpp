@@ -27,8 +27,8 @@ struct OperationOptions
 {
     const Operation *operation = nullptr;
     CLI::App *command = nullptr;
-    std::vector<CLI::Option *> options;  // one per input
-    std::vector<std::string> values;     // one per input
+    std::vector<CLI::Option *> options; // one per input
+    std::vector<std::string> values;    // one per input
     bool json = false;
     bool working = false;
     std::string show;
@@ -117,16 +117,20 @@ void addInputOptions(OperationOptions &o, bool ranges)
             option->required();
         o.options.push_back(option);
     }
-    o.command->footer(outputsFooter(operation) +
-                      (isAvailable(operation) ? "" : "\nNot available in this build: the window's calculation is "
-                                                     "not registered.\n"));
+    o.command->footer(outputsFooter(operation) + (isAvailable(operation)
+                                                      ? ""
+                                                      : "\nNot available in this build: the window's calculation is "
+                                                        "not registered.\n"));
 }
 
 class Output
 {
 public:
     explicit Output(std::ostream &out) : m_out(out) {}
-    void operator()(std::string_view text) const { m_out.write(text.data(), static_cast<std::streamsize>(text.size())); }
+    void operator()(std::string_view text) const
+    {
+        m_out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    }
 
 private:
     std::ostream &m_out;
@@ -192,8 +196,7 @@ int runSingle(const OperationOptions &o, std::ostream &out, std::ostream &err)
         const std::vector<double> exact =
             operation.exactValues && result.completed() ? operation.exactValues(prepared.texts) : std::vector<double>();
         out << resultJson(operation, result, o.working, exact).dump() << '\n';
-    }
-    else {
+    } else {
         out << resultText(operation, result, o.working);
     }
     out.flush();
@@ -227,13 +230,13 @@ int runBatch(const Operation &operation, std::istream &in, std::ostream &out, st
     return kExitComputed;
 }
 
-int runTable(const OperationOptions &o, const std::vector<CLI::Option *> &order, std::ostream &out,
-             std::ostream &err)
+int runTable(const OperationOptions &o, const std::vector<CLI::Option *> &order, std::ostream &out, std::ostream &err)
 {
     const Operation &operation = *o.operation;
     const std::string name(operation.name);
     if (!isAvailable(operation))
-        return fail(err, name + " is not available in this build (no calculation for " + std::string(operation.form) + ")",
+        return fail(err,
+                    name + " is not available in this build (no calculation for " + std::string(operation.form) + ")",
                     kExitStopped);
     GridRequest request;
     request.operation = &operation;
@@ -256,8 +259,7 @@ int runTable(const OperationOptions &o, const std::vector<CLI::Option *> &order,
         if (found == o.options.end())
             continue;
         const auto i = static_cast<std::size_t>(found - o.options.begin());
-        if (o.values[i].find(':') == std::string::npos ||
-            std::find(stepped.begin(), stepped.end(), i) != stepped.end())
+        if (o.values[i].find(':') == std::string::npos || std::find(stepped.begin(), stepped.end(), i) != stepped.end())
             continue;
         const OperationInput &input = operation.inputs[i];
         if (input.isChoice())
@@ -341,8 +343,8 @@ int runCommandLine(const std::vector<std::string> &args, std::istream &in, std::
                     const std::string &arg = args[a];
                     if (!arg.starts_with("--"))
                         continue;
-                    const std::string option = arg.substr(2, arg.find('=') == std::string::npos ? std::string::npos
-                                                                                                 : arg.find('=') - 2);
+                    const std::string option =
+                        arg.substr(2, arg.find('=') == std::string::npos ? std::string::npos : arg.find('=') - 2);
                     const bool single = k == 0;
                     const OperationInput *input = operation->input(option);
                     const bool takesValue =
@@ -356,12 +358,13 @@ int runCommandLine(const std::vector<std::string> &args, std::istream &in, std::
                         for (const OperationInput &input : operation->inputs)
                             inputs += (inputs.empty() ? "--" : ", --") + std::string(input.option);
                         return fail(err,
-                                    std::string(operation->name) + " has no option " + arg.substr(0, option.size() + 2) +
+                                    std::string(operation->name) + " has no option " +
+                                        arg.substr(0, option.size() + 2) +
                                         (k == 0 || paging ? " (its inputs: " + inputs + ")" : ""),
                                     kExitUsage);
                     }
                     if (takesValue && arg.find('=') == std::string::npos)
-                        ++a;  // its value
+                        ++a; // its value
                 }
             }
     }
@@ -413,14 +416,12 @@ int runCommandLine(const std::vector<std::string> &args, std::istream &in, std::
         auto rows = std::make_unique<OperationOptions>();
         rows->operation = &operation;
         rows->command = batch->add_subcommand(std::string(operation.name), std::string(operation.summary));
-        rows->command->footer("Columns in: the header names the inputs (" +
-                              [&] {
-                                  std::string names;
-                                  for (const OperationInput &input : operation.inputs)
-                                      names += (names.empty() ? "" : ",") + std::string(input.option);
-                                  return names;
-                              }() +
-                              ").\nColumns out: the inputs, then each output, then notice.");
+        rows->command->footer("Columns in: the header names the inputs (" + [&] {
+            std::string names;
+            for (const OperationInput &input : operation.inputs)
+                names += (names.empty() ? "" : ",") + std::string(input.option);
+            return names;
+        }() + ").\nColumns out: the inputs, then each output, then notice.");
         batches.push_back(std::move(rows));
 
         auto page = std::make_unique<OperationOptions>();

@@ -28,15 +28,15 @@ bool isUtf8(std::string_view text)
         } else if (c >= 0xE0 && c <= 0xEF) {
             length = 3;
             if (c == 0xE0)
-                low = 0xA0;  // overlong below U+0800
+                low = 0xA0; // overlong below U+0800
             if (c == 0xED)
-                high = 0x9F;  // surrogates
+                high = 0x9F; // surrogates
         } else if (c >= 0xF0 && c <= 0xF4) {
             length = 4;
             if (c == 0xF0)
-                low = 0x90;  // overlong below U+10000
+                low = 0x90; // overlong below U+10000
             if (c == 0xF4)
-                high = 0x8F;  // above U+10FFFF
+                high = 0x8F; // above U+10FFFF
         } else {
             return false;
         }
@@ -138,7 +138,7 @@ void CsvReader::step(char c)
     switch (m_state) {
     case State::RecordStart:
         if (c == '\n') {
-            ++m_line;  // an empty line holds no record
+            ++m_line; // an empty line holds no record
             return;
         }
         m_record.line = m_line;
@@ -233,7 +233,7 @@ void CsvReader::finish()
         flag(CsvProblem::UnclosedQuote);
         break;
     case State::AfterCr:
-        break;  // CR as the last byte ends the record
+        break; // CR as the last byte ends the record
     default:
         break;
     }

@@ -12,11 +12,11 @@ namespace dravex {
 // the record is delivered with its problem and the next record starts afresh.
 enum class CsvProblem {
     None,
-    FieldTooLong,   // a field longer than the limit (its text is cut at the limit)
-    TooManyFields,  // more fields than the limit (the rest are dropped)
-    NotUtf8,        // a byte sequence that is not UTF-8
-    StrayQuote,     // text after a closing quote, or a quote inside an unquoted field
-    UnclosedQuote,  // the input ended inside a quoted field
+    FieldTooLong,  // a field longer than the limit (its text is cut at the limit)
+    TooManyFields, // more fields than the limit (the rest are dropped)
+    NotUtf8,       // a byte sequence that is not UTF-8
+    StrayQuote,    // text after a closing quote, or a quote inside an unquoted field
+    UnclosedQuote, // the input ended inside a quoted field
 };
 
 struct CsvRecord
@@ -62,7 +62,7 @@ private:
     std::size_t m_maxFields;
     State m_state = State::RecordStart;
     CsvRecord m_record;
-    std::size_t m_fieldCount = 0;  // fields begun in this record, kept or not
+    std::size_t m_fieldCount = 0; // fields begun in this record, kept or not
     std::size_t m_line = 1;
     bool m_atInputStart = true;
     std::size_t m_bomMatched = 0;

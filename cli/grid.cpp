@@ -9,12 +9,12 @@ namespace dravex {
 
 namespace {
 
-constexpr std::int64_t kMaxMantissa = 1'000'000'000'000'000;  // 10^15: 15 digits in all
+constexpr std::int64_t kMaxMantissa = 1'000'000'000'000'000; // 10^15: 15 digits in all
 constexpr std::size_t kFlushSize = 64 * 1024;
 
 struct Decimal
 {
-    std::int64_t units = 0;  // the value in units of 10^-places
+    std::int64_t units = 0; // the value in units of 10^-places
     int places = 0;
 };
 
@@ -180,12 +180,12 @@ GridSummary writeGrid(const GridRequest &request, const std::function<void(std::
             } else {
                 ++summary.stopped;
                 if (summary.firstStop.empty())
-                    summary.firstStop = "--" + std::string(rowName) + " " + cells[0] +
-                                        (request.columnInput
-                                             ? ", --" + std::string(operation.inputs[*request.columnInput].option) +
-                                                   " " + columnText
-                                             : std::string()) +
-                                        ": " + stopNotice(result);
+                    summary.firstStop =
+                        "--" + std::string(rowName) + " " + cells[0] +
+                        (request.columnInput
+                             ? ", --" + std::string(operation.inputs[*request.columnInput].option) + " " + columnText
+                             : std::string()) +
+                        ": " + stopNotice(result);
             }
         }
         if (request.aligned) {

@@ -39,17 +39,17 @@ struct GridRequest
     DecimalSteps rows;
     std::optional<std::size_t> columnInput;
     DecimalSteps columns;
-    InputValues fixed;  // by input, the fixed values; the stepped ones are set per cell
+    InputValues fixed; // by input, the fixed values; the stepped ones are set per cell
     std::size_t shownOutput = 0;
-    bool aligned = false;  // aligned columns for a terminal instead of CSV
+    bool aligned = false; // aligned columns for a terminal instead of CSV
 };
 
 struct GridSummary
 {
     std::int64_t cells = 0;
-    std::int64_t stopped = 0;     // cells left empty: the calculation stopped
-    std::int64_t outOfRange = 0;  // cells where the window shows its out-of-range window
-    std::string firstStop;        // where and why the first empty cell stopped
+    std::int64_t stopped = 0;    // cells left empty: the calculation stopped
+    std::int64_t outOfRange = 0; // cells where the window shows its out-of-range window
+    std::string firstStop;       // where and why the first empty cell stopped
 };
 
 // Writes the page row by row, in pieces of about 64 KiB: memory does not grow with rows.

@@ -49,12 +49,9 @@ constexpr Out kTable6Outputs[] = {{"vcf", "txtvcf", ""},
 
 constexpr In kTable54Inputs[] = {
     {"density", "txtapi", "kg/m3", {}}, {"temp", "txtem", "C", {}}, {"gross", "txtgv", "L", {}}};
-constexpr Out kTable54Outputs[] = {{"vcf", "txtvcf", ""},
-                                   {"net_litres", "txtlts", "L"},
-                                   {"net_bbl", "txtbbl", "bbl"},
-                                   {"net_gal", "txtgal", "gal"},
-                                   {"cubic_metres", "txtcm", "m3"},
-                                   {"lt_factor", "txtlf", "LT/m3"},
+constexpr Out kTable54Outputs[] = {{"vcf", "txtvcf", ""},           {"net_litres", "txtlts", "L"},
+                                   {"net_bbl", "txtbbl", "bbl"},    {"net_gal", "txtgal", "gal"},
+                                   {"cubic_metres", "txtcm", "m3"}, {"lt_factor", "txtlf", "LT/m3"},
                                    {"long_tons", "txtltn", "LT"}};
 
 constexpr In kTable5Inputs[] = {{"api", "txtobg", "API", {}}, {"temp", "txtobt", "F", {}}};
@@ -69,10 +66,8 @@ constexpr Trigger kTemperatureTriggers[] = {{"txtCels", "celsius", {}}, {"txtFah
 
 constexpr In kGravityInputs[] = {
     {"api", "txtapi", "API", {}}, {"density", "txtden", "kg/m3", {}}, {"sg", "txtspe", "", {}}};
-constexpr Out kGravityOutputs[] = {
-    {"api", "txtapi", "API"}, {"density", "txtden", "kg/m3"}, {"sg", "txtspe", ""}};
-constexpr Trigger kGravityTriggers[] = {
-    {"txtapi", "api", {}}, {"txtden", "density", {}}, {"txtspe", "sg", {}}};
+constexpr Out kGravityOutputs[] = {{"api", "txtapi", "API"}, {"density", "txtden", "kg/m3"}, {"sg", "txtspe", ""}};
+constexpr Trigger kGravityTriggers[] = {{"txtapi", "api", {}}, {"txtden", "density", {}}, {"txtspe", "sg", {}}};
 
 constexpr In kWedgeInputs[] = {
     {"units", {}, "", kWedgeUnits},
@@ -89,18 +84,15 @@ constexpr Out kWedgeOutputs[] = {{"quantity", "txtrob", "bbl|m3"}, {"unit", "txt
 constexpr Trigger kWedgeTrigger[] = {{"txtinn", {}, {}}};
 
 constexpr In kStopGaugeInputs[] = {
-    {"table", {}, "", kStopGaugeTables},
-    {"net", "txtbm", "bbl|gal", {}},
-    {"opening", "txtgv", "bbl|gal", {}},
-    {"temp", "txtem", "F", {}},
-    {"api", "txtapi", "API", {}},
+    {"table", {}, "", kStopGaugeTables}, {"net", "txtbm", "bbl|gal", {}}, {"opening", "txtgv", "bbl|gal", {}},
+    {"temp", "txtem", "F", {}},          {"api", "txtapi", "API", {}},
 };
 constexpr Out kStopGaugeOutputs[] = {{"stop_gauge", "txtstp", "bbl|gal"}};
 // The window computes on a key press on the chosen table's option button.
 constexpr Trigger kStopGaugeTriggers[] = {{"Option1", "table", "6a"}, {"Option2", "table", "6b"}};
 
 constexpr In kAverageGravityInputs[] = {
-    {"gravity1", "txtt1", "", {}}, {"volume1", "txtv1", "", {}}, {"gravity2", "txtt2", "", {}},
+    {"gravity1", "txtt1", "", {}}, {"volume1", "txtv1", "", {}},  {"gravity2", "txtt2", "", {}},
     {"volume2", "txtv2", "", {}},  {"gravity3", "txtt3", "", {}}, {"volume3", "txtv3", "", {}},
     {"gravity4", "txtt4", "", {}}, {"volume4", "txtv4", "", {}},
 };
@@ -206,10 +198,10 @@ const Operation kOperations[] = {
      kTable6Outputs, kGrossTrigger},
     {"table54a", "Form22", "Volume correction, Table 54A (crude oils): litres at 15 C, barrels, long tons",
      kTable54Inputs, kTable54Outputs, kGrossTrigger},
-    {"table54b", "Form6", "Volume correction, Table 54B (products): litres at 15 C, barrels, long tons",
-     kTable54Inputs, kTable54Outputs, kGrossTrigger},
-    {"table5a", "Form23", "Gravity correction, Table 5A (crude oils): observed API to API at 60 F",
-     kTable5Inputs, kTable5Outputs, kObservedTempTrigger},
+    {"table54b", "Form6", "Volume correction, Table 54B (products): litres at 15 C, barrels, long tons", kTable54Inputs,
+     kTable54Outputs, kGrossTrigger},
+    {"table5a", "Form23", "Gravity correction, Table 5A (crude oils): observed API to API at 60 F", kTable5Inputs,
+     kTable5Outputs, kObservedTempTrigger},
     {"table5b", "Form24", "Gravity correction, Table 5B (products): observed API to API at 60 F", kTable5Inputs,
      kTable5Outputs, kObservedTempTrigger},
     {"table53a", "Form25", "Gravity correction, Table 53A (crude oils): observed density to density at 15 C",
@@ -224,22 +216,21 @@ const Operation kOperations[] = {
      kWedgeTrigger},
     {"stop-gauge", "Form9", "Stop gauge: the tank quantity at which to stop a transfer", kStopGaugeInputs,
      kStopGaugeOutputs, kStopGaugeTriggers},
-    {"average-gravity", "Form8", "Volume-weighted average gravity of up to four issuing tanks",
-     kAverageGravityInputs, kAverageGravityOutputs, kAverageGravityTrigger},
-    {"theoretical-density", "Form20", "Theoretical density of a shore tank after receiving a cargo",
-     kTheoreticalInputs, kTheoreticalOutputs, kTheoreticalTrigger},
-    {"fsii-barrels", "Form10", "FSII injection for a quantity in barrels", kFsiiBarrelsInputs,
-     kFsiiBarrelsOutputs, kFsiiBarrelsTrigger},
-    {"fsii-gallons", "Form16", "FSII injection for a quantity in gallons", kFsiiGallonsInputs,
-     kFsiiGallonsOutputs, kFsiiGallonsTrigger},
+    {"average-gravity", "Form8", "Volume-weighted average gravity of up to four issuing tanks", kAverageGravityInputs,
+     kAverageGravityOutputs, kAverageGravityTrigger},
+    {"theoretical-density", "Form20", "Theoretical density of a shore tank after receiving a cargo", kTheoreticalInputs,
+     kTheoreticalOutputs, kTheoreticalTrigger},
+    {"fsii-barrels", "Form10", "FSII injection for a quantity in barrels", kFsiiBarrelsInputs, kFsiiBarrelsOutputs,
+     kFsiiBarrelsTrigger},
+    {"fsii-gallons", "Form16", "FSII injection for a quantity in gallons", kFsiiGallonsInputs, kFsiiGallonsOutputs,
+     kFsiiGallonsTrigger},
     {"sda-barrels", "Form11", "Static dissipator additive for a quantity in barrels", kSdaBarrelsInputs,
      kSdaBarrelsOutputs, kSdaTrigger},
     {"sda-gallons", "Form18", "Static dissipator additive for a quantity in gallons", kSdaGallonsInputs,
      kSdaGallonsOutputs, kSdaTrigger},
-    {"corrosion-inhibitor", "Form12", "Corrosion inhibitor to inject for a product and quantity",
-     kInhibitorInputs, kInhibitorOutputs, kInhibitorTrigger},
-    {"dmd2", "Form19", "Metal deactivator (DMD-2) for a quantity in barrels", kDmd2Inputs, kDmd2Outputs,
-     kDmd2Trigger},
+    {"corrosion-inhibitor", "Form12", "Corrosion inhibitor to inject for a product and quantity", kInhibitorInputs,
+     kInhibitorOutputs, kInhibitorTrigger},
+    {"dmd2", "Form19", "Metal deactivator (DMD-2) for a quantity in barrels", kDmd2Inputs, kDmd2Outputs, kDmd2Trigger},
     {"vcf2004", "Vcf2004",
      "Volume correction, 2004 edition: temperature and pressure to a 60 F, 15 C or 20 C base; give --api, --rd "
      "or --kgm3",
@@ -358,7 +349,7 @@ PreparedRun prepareRun(const Operation &operation, const InputValues &values, st
             continue;
         }
         if (!value && input.presence == Presence::Optional)
-            value = input.defaultWord;  // a choice's default; a number's field stays empty
+            value = input.defaultWord; // a choice's default; a number's field stays empty
         if (!value) {
             run.problem = "no value for " + name(input);
             return run;

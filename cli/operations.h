@@ -32,12 +32,12 @@ enum class Presence { Required, Optional, OneOf };
 
 struct OperationInput
 {
-    std::string_view option;  // without the leading "--"
-    std::string_view field;   // the control; empty for a choice over option buttons
+    std::string_view option; // without the leading "--"
+    std::string_view field;  // the control; empty for a choice over option buttons
     std::string_view unit;
-    std::span<const ChoiceWord> choices;  // empty for a number
+    std::span<const ChoiceWord> choices; // empty for a number
     Presence presence = Presence::Required;
-    std::string_view defaultWord = {};  // an optional choice not given
+    std::string_view defaultWord = {}; // an optional choice not given
     // The option button a number also chooses when it is given (the kind of the value:
     // an API gravity, a relative density).
     std::string_view chooses = {};
@@ -61,8 +61,8 @@ struct OperationOutput
 struct OperationTrigger
 {
     std::string_view control;
-    std::string_view input;  // the input that selects this trigger; empty: always
-    std::string_view word;   // with a choice input: the word that selects it
+    std::string_view input; // the input that selects this trigger; empty: always
+    std::string_view word;  // with a choice input: the word that selects it
 };
 
 // The unrounded value behind an output the window shows rounded: its key and the control

@@ -166,10 +166,8 @@ DmdDose DmdDoseForBarrels(double barrels)
 namespace {
 
 const FieldSpec kFsiiBarrelsFields[] = {
-    {"txterd", "End results desired"},
-    {"txtqtb", "Quantity of fuel to be injected :"},
-    {"txtflt", "Pre Injection Lab Results"},
-    {"txtfis", "Inject Gals. of FSII."},
+    {"txterd", "End results desired"},       {"txtqtb", "Quantity of fuel to be injected :"},
+    {"txtflt", "Pre Injection Lab Results"}, {"txtfis", "Inject Gals. of FSII."},
     {"txtgfs", "Gals Per 1000 BBLS."},
 };
 
@@ -181,19 +179,13 @@ const FieldSpec kFsiiGallonsFields[] = {
 };
 
 const FieldSpec kSdaBarrelsFields[] = {
-    {"txtqti", "Quantity to be Injected:"},
-    {"txtilr", "Pre Injection Lab Results"},
-    {"txterw", "End Result Desired"},
-    {"txtmix", "Mix Gals of SDA"},
-    {"txtprd", "Gallons of fuel"},
+    {"txtqti", "Quantity to be Injected:"}, {"txtilr", "Pre Injection Lab Results"}, {"txterw", "End Result Desired"},
+    {"txtmix", "Mix Gals of SDA"},          {"txtprd", "Gallons of fuel"},
 };
 
 const FieldSpec kSdaGallonsFields[] = {
-    {"txtqti", "Quantity to be Injected:"},
-    {"txtilr", "Pre Injection Lab Results"},
-    {"txterw", "End Result Desired"},
-    {"txtmix", "Mix mls of SDA"},
-    {"txtprd", "Gallons of fuel"},
+    {"txtqti", "Quantity to be Injected:"}, {"txtilr", "Pre Injection Lab Results"}, {"txterw", "End Result Desired"},
+    {"txtmix", "Mix mls of SDA"},           {"txtprd", "Gallons of fuel"},
 };
 
 const FieldSpec kCorrosionInhibitorFields[] = {
@@ -308,8 +300,8 @@ FormResult CorrosionInhibitorMix(const FieldTexts &texts)
             VolumeUnit unit;
         } kUnits[] = {
             {"Option1", VolumeUnit::Barrels}, {"Option2", VolumeUnit::Gallons}, {"Option3", VolumeUnit::Litres}};
-        const auto chosen = std::find_if(std::begin(kUnits), std::end(kUnits),
-                                         [&](const auto &u) { return run.chosen(u.option); });
+        const auto chosen =
+            std::find_if(std::begin(kUnits), std::end(kUnits), [&](const auto &u) { return run.chosen(u.option); });
         // Nothing to write without a unit.
         if (chosen == std::end(kUnits))
             run.stop("Choose Barrels, Gallons or Liters, then press Enter again.", "no unit chosen");

@@ -136,8 +136,8 @@ double ParseFieldNumber(std::string_view text, std::string_view caption)
             // A thousands separator follows a digit and comes before a group of exactly
             // three digits: "12,5" is a decimal comma typed by mistake, not 125.
             const auto digitAt = [&](std::size_t k) { return k < end && isDigit(text[k]); };
-            const bool group = mantissaDigits > 0 && digitAt(i + 1) && digitAt(i + 2) && digitAt(i + 3)
-                               && !digitAt(i + 4);
+            const bool group =
+                mantissaDigits > 0 && digitAt(i + 1) && digitAt(i + 2) && digitAt(i + 3) && !digitAt(i + 4);
             if (!group)
                 throw notANumber();
         } else {
@@ -200,7 +200,8 @@ namespace {
 bool formatShort(double x, std::string &text)
 {
     std::array<char, 40> buffer{};
-    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, std::chars_format::scientific);
+    const auto [end, ec] =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, std::chars_format::scientific);
     if (ec != std::errc())
         return false;
     // d[.ddd]e[+-]XX

@@ -164,8 +164,7 @@ void DescribeVolumeFactor(const VolumeFactor &f, Working &w)
     w.add("Temperature difference", f.deltaT, unit, english ? "t - 60" : "t - 15");
     w.add("Factor before rounding", f.unrounded);
     const bool productForm = f.table == FactorTable::Table6A;
-    w.add("Volume correction factor", f.vcf,
-          {}, productForm ? "rounded to 4 places" : "cut to 6 places, rounded to 4");
+    w.add("Volume correction factor", f.vcf, {}, productForm ? "rounded to 4 places" : "cut to 6 places, rounded to 4");
 }
 
 double DensityFromApi(double api)

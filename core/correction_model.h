@@ -32,15 +32,15 @@ enum class FactorTable { Table6A, Table6B, Table54A, Table54B };
 struct VolumeFactor
 {
     FactorTable table = FactorTable::Table6A;
-    double vcf = 0;         // volume at base temperature per unit observed volume
-    double gravityUsed = 0; // English tables: the API gravity rounded to 0.01, sign dropped
-    double density = 0;     // kg/m3 the coefficient was computed from
+    double vcf = 0;                    // volume at base temperature per unit observed volume
+    double gravityUsed = 0;            // English tables: the API gravity rounded to 0.01, sign dropped
+    double density = 0;                // kg/m3 the coefficient was computed from
     std::optional<ProductGroup> group; // empty: above 1074 kg/m3, no factor computed
     AlphaRecipe recipe = AlphaRecipe::Crude;
-    double alpha = 0;       // per F (English) or per C (metric)
-    double deltaT = 0;      // t - 60 or t - 15, signed
-    double exponent = 0;    // the argument of exp
-    double unrounded = 0;   // exp(exponent): the factor before any cut or rounding
+    double alpha = 0;     // per F (English) or per C (metric)
+    double deltaT = 0;    // t - 60 or t - 15, signed
+    double exponent = 0;  // the argument of exp
+    double unrounded = 0; // exp(exponent): the factor before any cut or rounding
 
     bool outOfRange() const { return !group; }
 };

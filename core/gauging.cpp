@@ -198,11 +198,8 @@ const FieldSpec kAverageGravityFields[] = {
 };
 
 const FieldSpec kTheoreticalDensityFields[] = {
-    {"txtd1", "Density"},
-    {"txtv1", "Open Volume"},
-    {"txtd2", "Vessel Composit Density"},
-    {"txtv2", "Closing Volume"},
-    {"txtd3", "Theoretical Density"},
+    {"txtd1", "Density"},        {"txtv1", "Open Volume"},         {"txtd2", "Vessel Composit Density"},
+    {"txtv2", "Closing Volume"}, {"txtd3", "Theoretical Density"},
 };
 
 void wedgeQuantityRemaining(FormRun &run)

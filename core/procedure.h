@@ -149,7 +149,7 @@ struct PrintedRange
 // The advisory for a value outside range (both ends included), or "" inside it.
 //   BeyondPrintedTable({"Table 6A", "API gravity", 0, 100, "API"}, -1e6) == "API gravity
 //     -1000000 API is beyond the printed Table 6A (0 to 100 API): the results are an
-//     extrapolation" (one line); BeyondPrintedTable(..., 100) == 
+//     extrapolation" (one line); BeyondPrintedTable(..., 100) ==
 std::string BeyondPrintedTable(const PrintedRange &range, double value);
 
 // Runs steps over the texts: a CalcFault or a stop ends the run where it happened, the

@@ -142,7 +142,8 @@ const char *baseName(Vcf2004Base base)
 
 std::string shown(double x)
 {
-    return std::isfinite(x) ? FormatFieldNumber(x) : std::string(std::isnan(x) ? "not a number" : "too large to calculate with");
+    return std::isfinite(x) ? FormatFieldNumber(x)
+                            : std::string(std::isnan(x) ? "not a number" : "too large to calculate with");
 }
 
 Vcf2004Stop outOfLimit(const std::string &input, double value, double limit, const std::string &unit, bool below,

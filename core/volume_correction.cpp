@@ -154,8 +154,7 @@ void table54NetVolume(FormRun &run, FactorTable table, VolumeFactor (*factorOf)(
     // the out-of-range window, and nothing written.
     if (factor.outOfRange() || !gallonsPerLitre) {
         const std::string missing = factor.outOfRange() ? "product group or gallons factor" : "gallons factor";
-        run.stop("Density " + FormatFieldNumber(rho) + " kg/m3 is above 1074: no " + missing +
-                     "; nothing was computed",
+        run.stop("Density " + FormatFieldNumber(rho) + " kg/m3 is above 1074: no " + missing + "; nothing was computed",
                  "density " + FormatFieldNumber(rho) + " kg/m3 is above 1074: no " + missing, true);
     }
     const bool a = table == FactorTable::Table54A;

@@ -56,8 +56,8 @@ CalcRecord MakeRecord(const FormSpec &form, const FormResult &result, const QDat
         written.insert(write.field);
     for (const FieldText &read : result.reads)
         if (!written.count(read.field))
-            record.inputs.push_back({QString::fromStdString(read.field), captionFor(form, read.field),
-                                     QString::fromStdString(read.text)});
+            record.inputs.push_back(
+                {QString::fromStdString(read.field), captionFor(form, read.field), QString::fromStdString(read.text)});
     for (const FieldText &write : result.writes) {
         const QString field = QString::fromStdString(write.field);
         auto same = std::find_if(record.results.begin(), record.results.end(),

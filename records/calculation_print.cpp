@@ -38,7 +38,7 @@ QString fieldRows(const QList<RecordField> &fields)
 QPageSize LocalePageSize()
 {
     return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize(QPageSize::Letter)
-                                                                               : QPageSize(QPageSize::A4);
+                                                                              : QPageSize(QPageSize::A4);
 }
 
 QString RecordsHtml(const QList<CalcRecord> &records, const QString &reference)
@@ -64,7 +64,8 @@ QString RecordsHtml(const QList<CalcRecord> &records, const QString &reference)
         if (r.outOfRange)
             html += QStringLiteral("<p>%1</p>").arg(tr("Outside the range of the tables").toHtmlEscaped());
         if (!r.working.isEmpty()) {
-            html += QStringLiteral("<h3>%1</h3><p style=\"font-family: monospace\">").arg(tr("Working").toHtmlEscaped());
+            html +=
+                QStringLiteral("<h3>%1</h3><p style=\"font-family: monospace\">").arg(tr("Working").toHtmlEscaped());
             QStringList lines;
             for (const QString &line : r.working)
                 lines << line.toHtmlEscaped();
@@ -107,8 +108,9 @@ void PaintRecords(QPagedPaintDevice &device, const QList<CalcRecord> &records, c
         doc.documentLayout()->draw(&painter, context);
         painter.restore();
         painter.setFont(font);
-        painter.drawText(QRectF(0, page.height() - metrics.lineSpacing() * 1.2, page.width(), metrics.lineSpacing() * 1.2),
-                         Qt::AlignHCenter | Qt::AlignBottom, tr("page %1 of %2").arg(i + 1).arg(pages));
+        painter.drawText(
+            QRectF(0, page.height() - metrics.lineSpacing() * 1.2, page.width(), metrics.lineSpacing() * 1.2),
+            Qt::AlignHCenter | Qt::AlignBottom, tr("page %1 of %2").arg(i + 1).arg(pages));
     }
 }
 
@@ -126,8 +128,8 @@ bool WritePdf(const QString &fileName, const QList<CalcRecord> &records, const Q
 
 bool RecordDialogs::confirm(QWidget *parent, const QString &title, const QString &text)
 {
-    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-           == QMessageBox::Yes;
+    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 QString RecordDialogs::saveFileName(QWidget *parent, const QString &caption, const QString &suggested,
@@ -156,8 +158,9 @@ bool RecordDialogs::printSetup(QWidget *parent, QPrinter &printer, QString &refe
 bool RecordDialogs::askReference(QWidget *parent, QString &reference)
 {
     bool ok = false;
-    const QString text = QInputDialog::getText(parent, tr("Export PDF"), tr("Reference line (vessel, tank), may be empty:"),
-                                               QLineEdit::Normal, reference, &ok);
+    const QString text =
+        QInputDialog::getText(parent, tr("Export PDF"), tr("Reference line (vessel, tank), may be empty:"),
+                              QLineEdit::Normal, reference, &ok);
     if (ok)
         reference = text;
     return ok;

@@ -129,7 +129,8 @@ LogStatus LogStore::statusOf(const QSqlError &error, const QString &doing)
     case 5: // SQLITE_BUSY
     case 6: // SQLITE_LOCKED
         status.problem = LogStatus::Problem::Locked;
-        status.message = tr("The log is in use by another Dravex (%1): %2; records wait until it is free.").arg(why, doing);
+        status.message =
+            tr("The log is in use by another Dravex (%1): %2; records wait until it is free.").arg(why, doing);
         break;
     case 13: // SQLITE_FULL
         status.problem = LogStatus::Problem::DiskFull;
@@ -179,8 +180,8 @@ LogStatus LogStore::openFile(const QString &path)
     if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir()) {
         LogStatus status;
         status.problem = LogStatus::Problem::CannotOpen;
-        status.message = tr("The folder %1 cannot be made or written; the log is not kept.")
-                             .arg(QDir::toNativeSeparators(folder));
+        status.message =
+            tr("The folder %1 cannot be made or written; the log is not kept.").arg(QDir::toNativeSeparators(folder));
         return status;
     }
     {
@@ -261,7 +262,7 @@ LogStatus LogStore::migrate(int from)
             setUtc.addBindValue(id);
             setText.addBindValue(id);
             setText.addBindValue(bound(searchText(fieldsFromJson(rows.value(2).toString()),
-                                            fieldsFromJson(rows.value(3).toString()), rows.value(4).toString())));
+                                                  fieldsFromJson(rows.value(3).toString()), rows.value(4).toString())));
             if (!setUtc.exec() || !setText.exec())
                 return fail(tr("updating the entries"));
         }
@@ -279,10 +280,11 @@ QString LogStore::setAside()
     close();
     const QFileInfo info(m_path);
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
-    QString kept = info.absolutePath() + QStringLiteral("/%1-damaged-%2.%3").arg(info.completeBaseName(), stamp, info.suffix());
+    QString kept =
+        info.absolutePath() + QStringLiteral("/%1-damaged-%2.%3").arg(info.completeBaseName(), stamp, info.suffix());
     for (int n = 2; QFile::exists(kept); ++n)
-        kept = info.absolutePath()
-               + QStringLiteral("/%1-damaged-%2-%3.%4").arg(info.completeBaseName(), stamp).arg(n).arg(info.suffix());
+        kept = info.absolutePath() +
+               QStringLiteral("/%1-damaged-%2-%3.%4").arg(info.completeBaseName(), stamp).arg(n).arg(info.suffix());
     if (!QFile::rename(m_path, kept))
         return {};
     for (const char *side : {"-wal", "-shm"})

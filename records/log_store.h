@@ -30,10 +30,10 @@ struct LogStatus
 
 struct LogFilter
 {
-    QString window;  // objectName; empty: every window
-    QDate from;      // local dates, both included; null: open
+    QString window; // objectName; empty: every window
+    QDate from;     // local dates, both included; null: open
     QDate to;
-    QString text;    // found in any input or result caption or text, any case
+    QString text; // found in any input or result caption or text, any case
 };
 
 // One line of the log window's list.

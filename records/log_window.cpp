@@ -224,7 +224,8 @@ LogWindow::LogWindow(ScreenHost &host, CalculationLog &log, QWidget *parent)
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     m_table->horizontalHeader()->setStretchLastSection(false);
     m_table->horizontalHeader()->setSectionResizeMode(LogModel::Summary, QHeaderView::Stretch);
-    m_table->setColumnWidth(LogModel::When, m_table->fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00 00:00:00 +00:00  ")));
+    m_table->setColumnWidth(LogModel::When,
+                            m_table->fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00 00:00:00 +00:00  ")));
     m_table->setColumnWidth(LogModel::Window, m_table->fontMetrics().averageCharWidth() * 24);
     m_table->setWordWrap(false);
 
@@ -425,9 +426,9 @@ void LogWindow::deleteSelection()
         ids << m_model->idAt(index.row());
     if (ids.isEmpty() || !m_store)
         return;
-    if (!m_log.dialogs().confirm(this, tr("Delete"),
-                                 tr("Delete %n selected calculation(s) from the log? This cannot be undone.", "",
-                                    int(ids.size()))))
+    if (!m_log.dialogs().confirm(
+            this, tr("Delete"),
+            tr("Delete %n selected calculation(s) from the log? This cannot be undone.", "", int(ids.size()))))
         return;
     LogStatus status;
     if (!m_store->remove(ids, status))

@@ -101,8 +101,8 @@ private:
     void applyFilter();
     void showDetail();
     void showProblem(const QString &problem);
-    void addAction(const char *name, const QString &caption, const QKeySequence &shortcut,
-                   void (LogWindow::*handler)(), QLayout *buttons);
+    void addAction(const char *name, const QString &caption, const QKeySequence &shortcut, void (LogWindow::*handler)(),
+                   QLayout *buttons);
 };
 
 } // namespace dravex

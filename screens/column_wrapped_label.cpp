@@ -57,8 +57,7 @@ QSize ColumnWrappedLabel::sizeHint() const
     for (const QString &line : all)
         width = std::max(width, metrics.horizontalAdvance(line));
     const QMargins m = contentsMargins();
-    return QSize(width + m.left() + m.right() + 4,
-                 metrics.lineSpacing() * int(all.size()) + m.top() + m.bottom() + 2);
+    return QSize(width + m.left() + m.right() + 4, metrics.lineSpacing() * int(all.size()) + m.top() + m.bottom() + 2);
 }
 
 void ColumnWrappedLabel::paintEvent(QPaintEvent *)

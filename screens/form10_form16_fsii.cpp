@@ -48,18 +48,28 @@ const char *const kFsiiAdvice = QT_TRANSLATE_NOOP(
     "with product in a 5 gal can then introduce this mix into your product.  If possible circulate the product "
     "for a while to get a homogeneous mixture.");
 
-const FsiiLayout kForm10Layout{kForm10, FsiiInjectionBarrels, QT_TRANSLATE_NOOP("dravex::FsiiScreen", "BARRELS"),
+const FsiiLayout kForm10Layout{
+    kForm10,
+    FsiiInjectionBarrels,
+    QT_TRANSLATE_NOOP("dravex::FsiiScreen", "BARRELS"),
     {"txtqtb", "txtflt", "txtfis", "txtgfs"},
     {"Label8", "Label6", "Label1", "Label2", "Label9", "Label3", "Label4", "Label7", "Label5"},
-    {"Image1", ":/fsii_drums.svg"}, {"txterd", "txtqtb"},
-    {"txtqtb", "txtflt", "txtfis", "txtgfs", "txterd", "Command1"}, 620};
+    {"Image1", ":/fsii_drums.svg"},
+    {"txterd", "txtqtb"},
+    {"txtqtb", "txtflt", "txtfis", "txtgfs", "txterd", "Command1"},
+    620};
 
 // Enter in End results desired leaves it as typed; typing in the quantity computes nothing.
-const FsiiLayout kForm16Layout{kForm16, FsiiInjectionGallons, QT_TRANSLATE_NOOP("dravex::FsiiScreen", "GALLONS"),
+const FsiiLayout kForm16Layout{
+    kForm16,
+    FsiiInjectionGallons,
+    QT_TRANSLATE_NOOP("dravex::FsiiScreen", "GALLONS"),
     {"txtqfi", "txtpir", "txtfsi", nullptr},
     {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", nullptr, "Label8"},
-    {"Picture1", ":/fsii_bottle.svg"}, {"txterd", nullptr},
-    {"txterd", "Command1", "txtqfi", "txtpir", "txtfsi", nullptr}, 560};
+    {"Picture1", ":/fsii_bottle.svg"},
+    {"txterd", nullptr},
+    {"txterd", "Command1", "txtqfi", "txtpir", "txtfsi", nullptr},
+    560};
 
 } // namespace
 

@@ -46,16 +46,26 @@ const char *const kSdaAdvice = QT_TRANSLATE_NOOP(
     "with more product in a 5 gal container then introduce this mix into your product.  If possible circulate "
     "the product for a while to get a homogeneous mixture.");
 
-const SdaLayout kForm11Layout{kForm11, SdaInjectionBarrels, QT_TRANSLATE_NOOP("dravex::SdaScreen", "Barrels"),
+const SdaLayout kForm11Layout{
+    kForm11,
+    SdaInjectionBarrels,
+    QT_TRANSLATE_NOOP("dravex::SdaScreen", "Barrels"),
     QT_TRANSLATE_NOOP("dravex::SdaScreen", "Gals of SDA with "),
     {"Label8", "Label1", "Label2", "Label9", "Label6", "Label3", "Label4", "Label10", "Label7", "Label5"},
-    ":/sda_drums.svg", {"txtqti", "txtilr"}, {"txtqti", "txtilr", "txtmix", "txtprd", "txterw"}};
+    ":/sda_drums.svg",
+    {"txtqti", "txtilr"},
+    {"txtqti", "txtilr", "txtmix", "txtprd", "txterw"}};
 
 // On the gallons window the quantity field has no handler: typing in it computes nothing.
-const SdaLayout kForm18Layout{kForm18, SdaInjectionGallons, QT_TRANSLATE_NOOP("dravex::SdaScreen", "Gallons"),
+const SdaLayout kForm18Layout{
+    kForm18,
+    SdaInjectionGallons,
+    QT_TRANSLATE_NOOP("dravex::SdaScreen", "Gallons"),
     QT_TRANSLATE_NOOP("dravex::SdaScreen", "mls of SDA with"),
     {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label8", "Label9", "Label10"},
-    ":/sda_bottle.svg", {"txtilr", nullptr}, {"txtqti", "txtilr", "txterw", "txtmix", "txtprd"}};
+    ":/sda_bottle.svg",
+    {"txtilr", nullptr},
+    {"txtqti", "txtilr", "txterw", "txtmix", "txtprd"}};
 
 } // namespace
 

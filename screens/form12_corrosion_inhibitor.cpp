@@ -46,9 +46,9 @@ Form12::Form12(ScreenHost &host, QWidget *parent) : Screen(host, kForm12, parent
     frame->setObjectName(QStringLiteral("Frame1"));
     auto *units = new QHBoxLayout(frame);
     std::vector<QWidget *> options;
-    for (const auto &[name, caption] : {std::pair{"Option1", QT_TR_NOOP("Barrels")},
-                                        std::pair{"Option2", QT_TR_NOOP("Gallons")},
-                                        std::pair{"Option3", QT_TR_NOOP("Liters")}}) {
+    for (const auto &[name, caption] :
+         {std::pair{"Option1", QT_TR_NOOP("Barrels")}, std::pair{"Option2", QT_TR_NOOP("Gallons")},
+          std::pair{"Option3", QT_TR_NOOP("Liters")}}) {
         auto *option = new QRadioButton(tr(caption), frame);
         option->setObjectName(QString::fromLatin1(name));
         units->addWidget(option);

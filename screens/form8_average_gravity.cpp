@@ -47,10 +47,10 @@ Form8::Form8(ScreenHost &host, QWidget *parent) : Screen(host, kForm8, parent)
                    Qt::AlignBottom);
     content()->addLayout(row);
 
-    auto *advice = makeLabel(QStringLiteral("Label2"),
-                             tr("Enter a gravity and volume for each of the issuing tanks (1 - 4).  "
-                                "Press Enter after entering the volume for tank 4.  "
-                                "The average gravity will appear on tank 5."));
+    auto *advice =
+        makeLabel(QStringLiteral("Label2"), tr("Enter a gravity and volume for each of the issuing tanks (1 - 4).  "
+                                               "Press Enter after entering the volume for tank 4.  "
+                                               "The average gravity will appear on tank 5."));
     setRunningText(advice, 600);
     content()->addWidget(advice, 0, Qt::AlignHCenter);
 

@@ -46,7 +46,8 @@ Form9::Form9(ScreenHost &host, QWidget *parent) : Screen(host, kForm9, parent)
 
     // Gravity before temperature, as Tab takes them.
     auto *product = new QHBoxLayout;
-    product->addWidget(new SvgPicture(QStringLiteral("Image2"), QStringLiteral(":/stpg_tank.svg"), QSize(96, 96), this));
+    product->addWidget(
+        new SvgPicture(QStringLiteral("Image2"), QStringLiteral(":/stpg_tank.svg"), QSize(96, 96), this));
     product->addLayout(fieldUnderCaption("txtapi", kFieldWidth));
     product->addLayout(fieldUnderCaption("txtem", kFieldWidth));
     product->addStretch();

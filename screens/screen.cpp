@@ -4,10 +4,10 @@
 
 #include <QAbstractButton>
 #include <QFormLayout>
-#include <QListWidget>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QStyle>
@@ -81,7 +81,8 @@ FieldTexts Screen::fieldTexts() const
             texts[button->objectName().toStdString()] = button->isChecked() ? std::string(kChosen) : std::string();
     for (const QListWidget *list : findChildren<QListWidget *>()) {
         const QList<QListWidgetItem *> selected = list->selectedItems();
-        texts[list->objectName().toStdString()] = selected.isEmpty() ? std::string() : selected.front()->text().toStdString();
+        texts[list->objectName().toStdString()] =
+            selected.isEmpty() ? std::string() : selected.front()->text().toStdString();
     }
     return texts;
 }
@@ -237,8 +238,8 @@ void Screen::refreshNotice()
     // A notice wraps within the window's width; the window grows to show its lines
     // rather than squashing the fields above it.
     layout()->activate();
-    const int needed = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width())
-                                                     : layout()->totalSizeHint().height();
+    const int needed =
+        layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width()) : layout()->totalSizeHint().height();
     if (height() < needed)
         resize(width(), needed);
 }
@@ -301,8 +302,8 @@ void Screen::publishWorking(const QStringList &lines)
     // Tall enough for the usual working without scrolling, never taller than a small
     // screen allows; an open panel grows the window with it.
     const int shown = std::clamp(int(lines.size()), 8, 20);
-    const int height = m_workingText->fontMetrics().lineSpacing() * (shown + 1) + 2 * m_workingText->frameWidth()
-                       + int(m_workingText->document()->documentMargin() * 2);
+    const int height = m_workingText->fontMetrics().lineSpacing() * (shown + 1) + 2 * m_workingText->frameWidth() +
+                       int(m_workingText->document()->documentMargin() * 2);
     if (m_workingText->minimumHeight() != height) {
         m_workingText->setMinimumHeight(height);
         if (m_workingText->isVisible()) {

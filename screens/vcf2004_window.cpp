@@ -14,8 +14,8 @@ namespace dravex {
 
 namespace {
 
-const char *const kResults[] = {"txtdensitybase", "txtdensity60", "txtapi60", "txtrd60",     "txtctl", "txtfp",
-                                "txtcpl",         "txtctpl",      "txtnet",   "txtgroupused"};
+const char *const kResults[] = {"txtdensitybase", "txtdensity60", "txtapi60", "txtrd60", "txtctl",
+                                "txtfp",          "txtcpl",       "txtctpl",  "txtnet",  "txtgroupused"};
 
 // The choices a new window starts with: the commonest case, an observed density of crude
 // oil in API at the temperature in F and a gauge pressure in psig, to 60 F.

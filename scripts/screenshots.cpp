@@ -58,8 +58,14 @@ int main(int argc, char *argv[])
         {QStringLiteral("Form1"), {}},
         {QStringLiteral("Form21"), {{"txtapi", "50"}, {"txtem", "80"}, {"txtgv", "10000"}}, {}, true},
         {QStringLiteral("Form7"),
-         {{"txtvl", "600"}, {"txttl", "40"}, {"txttw", "30"}, {"txtbhd", "10"}, {"txtfdt", "20"}, {"txtadt", "26"},
-          {"txttdp", "50"}, {"txtinn", "3"}},
+         {{"txtvl", "600"},
+          {"txttl", "40"},
+          {"txttw", "30"},
+          {"txtbhd", "10"},
+          {"txtfdt", "20"},
+          {"txtadt", "26"},
+          {"txttdp", "50"},
+          {"txtinn", "3"}},
          {QStringLiteral("Option1")}},
     };
     int index = 0;

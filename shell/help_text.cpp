@@ -608,10 +608,10 @@ const struct
     const char *window;
     const char *anchor;
 } kSections[] = {
-    {"Form23", "t5a"},   {"Form24", "t5b"},   {"Form25", "t53a"},  {"Form26", "t53b"}, {"Form5", "t6a"},
-    {"Form21", "t6b"},   {"Form22", "t54a"},  {"Form6", "t54b"},   {"Form3", "temp"},  {"Form4", "grav"},
-    {"Form7", "wedge"},  {"Form9", "stop"},   {"Form8", "avg"},    {"Form20", "theo"}, {"Form10", "fsiib"},
-    {"Form16", "fsiig"}, {"Form11", "sdab"},  {"Form18", "sdag"},  {"Form12", "ci"},   {"Form19", "dmd"},
+    {"Form23", "t5a"},   {"Form24", "t5b"},     {"Form25", "t53a"},   {"Form26", "t53b"},   {"Form5", "t6a"},
+    {"Form21", "t6b"},   {"Form22", "t54a"},    {"Form6", "t54b"},    {"Form3", "temp"},    {"Form4", "grav"},
+    {"Form7", "wedge"},  {"Form9", "stop"},     {"Form8", "avg"},     {"Form20", "theo"},   {"Form10", "fsiib"},
+    {"Form16", "fsiig"}, {"Form11", "sdab"},    {"Form18", "sdag"},   {"Form12", "ci"},     {"Form19", "dmd"},
     {"Form14", "calc"},  {"Form15", "notices"}, {"Vcf2004", "t2004"}, {"LogWindow", "log"}, {"CargoReport", "report"},
 };
 

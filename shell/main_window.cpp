@@ -93,8 +93,7 @@ const MenuEntry kMenu[] = {
 
 } // namespace
 
-MainWindow::MainWindow(WindowRegistry &registry, QWidget *parent)
-    : QMainWindow(parent), m_registry(registry)
+MainWindow::MainWindow(WindowRegistry &registry, QWidget *parent) : QMainWindow(parent), m_registry(registry)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("DRAVEX"));

@@ -10,8 +10,7 @@
 
 namespace dravex {
 
-IntroWindow::IntroWindow(WindowRegistry &registry, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_registry(registry)
+IntroWindow::IntroWindow(WindowRegistry &registry, QWidget *parent) : QWidget(parent, Qt::Window), m_registry(registry)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Introduction"));
@@ -25,10 +24,10 @@ IntroWindow::IntroWindow(WindowRegistry &registry, QWidget *parent)
 
     auto *picture = new SvgPicture(QStringLiteral("Picture1"), QStringLiteral(":/harbour.svg"), QSize(192, 96), this);
 
-    auto *description = new QLabel(
-        QStringLiteral("A calculations program for oil products: measurement tables, conversions, "
-                       "tank gauging and fuel additives."),
-        this);
+    auto *description =
+        new QLabel(QStringLiteral("A calculations program for oil products: measurement tables, conversions, "
+                                  "tank gauging and fuel additives."),
+                   this);
     description->setObjectName(QStringLiteral("Label2"));
     description->setWordWrap(true);
     description->setMaximumWidth(200);

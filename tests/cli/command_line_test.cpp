@@ -37,7 +37,7 @@ struct Case
     std::string input;
     int status;
     std::string out;
-    std::string errPart;  // a part of standard error; empty: standard error is empty
+    std::string errPart; // a part of standard error; empty: standard error is empty
 };
 
 class CommandLine : public testing::TestWithParam<Case>
@@ -75,22 +75,46 @@ INSTANTIATE_TEST_SUITE_P(
              "\"long_tons\":\"1202.54\",\"out_of_range\":false,\"notice\":\"\"}\n",
              {}},
         // Beyond the printed table: the results stand, the window's notice on standard error.
-        Case{"negative_value_after_option", {"table6a", "--api", "-30", "--temp", "60", "--gross", "-1.5"}, {}, 0,
+        Case{"negative_value_after_option",
+             {"table6a", "--api", "-30", "--temp", "60", "--gross", "-1.5"},
+             {},
+             0,
              "vcf\t1\nnet_bbl\t1.5\nnet_gal\t63\nlt_factor\t0.21775\nlong_tons\t0.33\n",
              "table6a: API gravity -30 API is beyond the printed Table 6A (0 to 100 API): the results are an "
              "extrapolation\n"},
         // Above 1074 kg/m3 Table 6B writes nothing: no result keys, the notice, status 1.
-        Case{"out_of_range_writes_nothing", {"table6b", "--api", "0", "--temp", "80", "--gross", "1"}, {}, 1,
-             "out_of_range\ttrue\n", "table6b: API gravity 0 is a density of 1074.98 kg/m3, above 1074: no product group; nothing was computed"},
-        Case{"overflow_stops_with_status_1", {"table6b", "--api", "30", "--temp", "80", "--gross", "1E999"}, {}, 1,
-             "", "Gross Barrels: Overflow"},
-        Case{"not_a_number_is_a_usage_error", {"table6a", "--api", "30", "--temp", "80", "--gross", "12,5"}, {}, 2,
-             "", "--gross \"12,5\" is not a number (Gross Barrels)"},
+        Case{
+            "out_of_range_writes_nothing",
+            {"table6b", "--api", "0", "--temp", "80", "--gross", "1"},
+            {},
+            1,
+            "out_of_range\ttrue\n",
+            "table6b: API gravity 0 is a density of 1074.98 kg/m3, above 1074: no product group; nothing was computed"},
+        Case{"overflow_stops_with_status_1",
+             {"table6b", "--api", "30", "--temp", "80", "--gross", "1E999"},
+             {},
+             1,
+             "",
+             "Gross Barrels: Overflow"},
+        Case{"not_a_number_is_a_usage_error",
+             {"table6a", "--api", "30", "--temp", "80", "--gross", "12,5"},
+             {},
+             2,
+             "",
+             "--gross \"12,5\" is not a number (Gross Barrels)"},
         Case{"unknown_operation", {"table7"}, {}, 2, "", "unknown operation \"table7\""},
-        Case{"unknown_option", {"table6a", "--api", "30", "--tmp", "80"}, {}, 2, "",
+        Case{"unknown_option",
+             {"table6a", "--api", "30", "--tmp", "80"},
+             {},
+             2,
+             "",
              "table6a has no option --tmp (its inputs: --api, --temp, --gross)"},
         Case{"missing_input", {"table6a", "--api", "30", "--temp", "80"}, {}, 2, "", "--gross"},
-        Case{"two_alternatives", {"temperature", "--celsius", "37", "--fahrenheit", "98.6"}, {}, 2, "",
+        Case{"two_alternatives",
+             {"temperature", "--celsius", "37", "--fahrenheit", "98.6"},
+             {},
+             2,
+             "",
              "give only one of --celsius and --fahrenheit"},
         Case{"no_alternative", {"gravity"}, {}, 2, "", "give one of --api, --density, --sg"},
         Case{"choice_not_a_word",
@@ -101,13 +125,15 @@ INSTANTIATE_TEST_SUITE_P(
              "--table: \"6c\" is not one of 6a, 6b"},
         Case{"batch_rows_and_faults",
              {"batch", "table6b"},
-             "\xEF\xBB\xBF" "api,temp,gross\r\n30,80,10000\r\n\"50\",80,\"10,000\"\r\n\r\n30,80,-\r\n0,80,1\r\n",
+             "\xEF\xBB\xBF"
+             "api,temp,gross\r\n30,80,10000\r\n\"50\",80,\"10,000\"\r\n\r\n30,80,-\r\n0,80,1\r\n",
              0,
-             kTable6BHeader + "30,80,10000,0.9911,9911,416262,0.13679,1355.73,\r\n"
-                              "50,80,\"10,000\",0.9882,9882,415044,0.12169,1202.54,\r\n"
-                              "30,80,-,,,,,,Gross Barrels: '-' is not a number\r\n"
-                              "0,80,1,,,,,,\"API gravity 0 is a density of 1074.98 kg/m3, above 1074: no product group; nothing was "
-                              "computed\"\r\n",
+             kTable6BHeader +
+                 "30,80,10000,0.9911,9911,416262,0.13679,1355.73,\r\n"
+                 "50,80,\"10,000\",0.9882,9882,415044,0.12169,1202.54,\r\n"
+                 "30,80,-,,,,,,Gross Barrels: '-' is not a number\r\n"
+                 "0,80,1,,,,,,\"API gravity 0 is a density of 1074.98 kg/m3, above 1074: no product group; nothing was "
+                 "computed\"\r\n",
              {}},
         Case{"batch_columns_in_any_order",
              {"batch", "table6a"},
@@ -118,7 +144,8 @@ INSTANTIATE_TEST_SUITE_P(
              {}},
         Case{"batch_rows_that_cannot_be_read",
              {"batch", "table6b"},
-             "api,temp,gross\n1,2\n1,2,3,4\n30,\xff" "80,1\n3\"0,80,1\n30,80,10000\n\"30,80,1\n",
+             "api,temp,gross\n1,2\n1,2,3,4\n30,\xff"
+             "80,1\n3\"0,80,1\n30,80,10000\n\"30,80,1\n",
              0,
              kTable6BHeader + "1,2,,,,,,,\"line 2: 2 fields, the header has 3\"\r\n"
                               "1,2,3,,,,,,\"line 3: 4 fields, the header has 3\"\r\n"
@@ -132,12 +159,14 @@ INSTANTIATE_TEST_SUITE_P(
              {"batch", "table6b"},
              "30,80,10000\n31,80,10000\n",
              0,
-             kTable6BHeader +
-                 "30,80,10000,,,,,,\"line 1: \"\"30\"\" names no input of table6b (api,temp,gross)\"\r\n"
-                 "31,80,10000,,,,,,\"line 2: not calculated: line 1: \"\"30\"\" names no input of table6b "
-                 "(api,temp,gross)\"\r\n",
+             kTable6BHeader + "30,80,10000,,,,,,\"line 1: \"\"30\"\" names no input of table6b (api,temp,gross)\"\r\n"
+                              "31,80,10000,,,,,,\"line 2: not calculated: line 1: \"\"30\"\" names no input of table6b "
+                              "(api,temp,gross)\"\r\n",
              {}},
-        Case{"batch_header_lacks_an_input", {"batch", "table6b"}, "api,temp\n30,80\n", 0,
+        Case{"batch_header_lacks_an_input",
+             {"batch", "table6b"},
+             "api,temp\n30,80\n",
+             0,
              kTable6BHeader + "api,temp,,,,,,,line 1: no column for gross\r\n"
                               "30,80,,,,,,,line 2: not calculated: line 1: no column for gross\r\n",
              {}},
@@ -161,8 +190,12 @@ INSTANTIATE_TEST_SUITE_P(
              0,
              "api,vcf\r\n0.0,\r\n0.1,\r\n0.2,0.9932\r\n",
              "2 of 3 cells not calculated; the first: --api 0.0: API gravity 0 is a density of 1074.98 kg/m3"},
-        Case{"table_bad_step", {"table", "table6b", "--api", "30:31:0", "--temp", "60", "--gross", "1", "--show", "vcf"},
-             {}, 2, "", "--api: STEP must be above 0"},
+        Case{"table_bad_step",
+             {"table", "table6b", "--api", "30:31:0", "--temp", "60", "--gross", "1", "--show", "vcf"},
+             {},
+             2,
+             "",
+             "--api: STEP must be above 0"},
         // The 2004 edition: a relative density at the base with a pressure, and an observed
         // density searched to the base with a vacuum taken as 0 psig.
         Case{"vcf2004_products_at_base",
@@ -186,7 +219,11 @@ INSTANTIATE_TEST_SUITE_P(
              1,
              "{\"out_of_range\":false,\"notice\":\"Temperature 302.8 F is above the limit 302 F\"}\n",
              "vcf2004: Temperature 302.8 F is above the limit 302 F"},
-        Case{"vcf2004_needs_one_density", {"vcf2004", "--group", "crude", "--temp", "60"}, {}, 2, "",
+        Case{"vcf2004_needs_one_density",
+             {"vcf2004", "--group", "crude", "--temp", "60"},
+             {},
+             2,
+             "",
              "vcf2004: give one of --api, --rd, --kgm3"},
         Case{"vcf2004_takes_only_one_density",
              {"vcf2004", "--group", "crude", "--api", "30", "--kgm3", "850", "--temp", "60"},
@@ -217,8 +254,8 @@ INSTANTIATE_TEST_SUITE_P(
 // ones: to the twelve places printed, and CTPL from the unrounded CTL x CPL.
 TEST(Vcf2004Json, gives_the_unrounded_factors_as_numbers)
 {
-    const CalcRun run = calc({"vcf2004", "--group", "products", "--rd", "0.7943", "--temp", "85.0", "--pressure",
-                              "247.3", "--json"});
+    const CalcRun run =
+        calc({"vcf2004", "--group", "products", "--rd", "0.7943", "--temp", "85.0", "--pressure", "247.3", "--json"});
     ASSERT_EQ(run.status, 0) << run.err;
     const auto j = nlohmann::json::parse(run.out);
     EXPECT_EQ(j["ctpl"], "0.98846");
@@ -252,7 +289,7 @@ TEST(List, ties_every_input_and_output_to_one_field_of_its_window)
     for (const auto &operation : list) {
         SCOPED_TRACE(operation["name"].get<std::string>());
         if (!operation["available"].get<bool>())
-            continue;  // its window's calculation is not registered in this build
+            continue; // its window's calculation is not registered in this build
         for (const auto &input : operation["inputs"]) {
             if (input.contains("choices"))
                 for (const auto &choice : input["choices"])

@@ -21,7 +21,8 @@ std::vector<CsvRecord> readAll(std::string_view input, std::size_t piece)
 // state across every byte boundary (a CR LF split, a doubled quote split, a BOM split).
 TEST(CsvReader, reads_the_same_records_whatever_the_pieces)
 {
-    const std::string input = "\xEF\xBB\xBF" "a,\"b,\"\"c\"\"\"\r\n\r\n\"x\ny\",2\r\n123456789,1\n1,2,3,4,5\n\xC3\xA9,\xC3\n"
+    const std::string input = "\xEF\xBB\xBF"
+                              "a,\"b,\"\"c\"\"\"\r\n\r\n\"x\ny\",2\r\n123456789,1\n1,2,3,4,5\n\xC3\xA9,\xC3\n"
                               "a\rb,\"q\"z\n\"open";
     const auto whole = readAll(input, input.size());
     ASSERT_EQ(whole.size(), 7u);
@@ -82,8 +83,8 @@ TEST(DecimalSteps, counts_exact_decimal_steps)
         EXPECT_EQ(steps->text(0), row.first) << row.text;
         EXPECT_EQ(steps->text(steps->count() - 1), row.last) << row.text;
     }
-    for (const char *bad : {"1:2", "1:2:3:4", "a:2:1", "1:2:0", "2:1:1", "1:2:-1", "1e3:2:1", ".:1:1",
-                            "1:1234567890123456:1"}) {
+    for (const char *bad :
+         {"1:2", "1:2:3:4", "a:2:1", "1:2:0", "2:1:1", "1:2:-1", "1e3:2:1", ".:1:1", "1:1234567890123456:1"}) {
         std::string problem;
         EXPECT_FALSE(DecimalSteps::parse(bad, problem)) << bad;
         EXPECT_FALSE(problem.empty()) << bad;

@@ -10,10 +10,10 @@
 
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <optional>
 #include <random>
 #include <string>
-#include <limits>
 
 namespace dravex {
 namespace {
@@ -29,14 +29,12 @@ struct ParseCase
 TEST(ThousandsShape, FindsGroupsOfThreeAfterOneSeparator)
 {
     const std::pair<const char *, SeparatorShape> cases[] = {
-        {"10.000", SeparatorShape::Point},    {" -1.250 ", SeparatorShape::Point},
-        {"+999.999", SeparatorShape::Point},  {"1,250", SeparatorShape::Comma},
-        {"1,250,000", SeparatorShape::Comma}, {"0.125", SeparatorShape::None},
-        {"10.5", SeparatorShape::None},       {"1.2500", SeparatorShape::None},
-        {"1000.000", SeparatorShape::None},   {"1,25", SeparatorShape::None},
-        {"1.250,500", SeparatorShape::None},  {"1E3", SeparatorShape::None},
-        {"1.", SeparatorShape::None},         {"", SeparatorShape::None},
-        {".250", SeparatorShape::None},       {"1.250e3", SeparatorShape::None},
+        {"10.000", SeparatorShape::Point}, {" -1.250 ", SeparatorShape::Point},  {"+999.999", SeparatorShape::Point},
+        {"1,250", SeparatorShape::Comma},  {"1,250,000", SeparatorShape::Comma}, {"0.125", SeparatorShape::None},
+        {"10.5", SeparatorShape::None},    {"1.2500", SeparatorShape::None},     {"1000.000", SeparatorShape::None},
+        {"1,25", SeparatorShape::None},    {"1.250,500", SeparatorShape::None},  {"1E3", SeparatorShape::None},
+        {"1.", SeparatorShape::None},      {"", SeparatorShape::None},           {".250", SeparatorShape::None},
+        {"1.250e3", SeparatorShape::None},
     };
     for (const auto &[text, shape] : cases)
         EXPECT_EQ(ThousandsShape(text), shape) << text;
@@ -45,10 +43,10 @@ TEST(ThousandsShape, FindsGroupsOfThreeAfterOneSeparator)
 TEST(ParseFieldNumber, AcceptsNumbersAsTyped)
 {
     const ParseCase cases[] = {
-        {"30", 30},          {" 30 ", 30},       {"-2.5", -2.5},       {"+4", 4},
-        {".5", 0.5},         {"5.", 5},          {"1.5E3", 1500},      {"1.5e-3", 0.0015},
-        {"1,234.5", 1234.5}, {"1,000,000", 1e6}, {"-12,345", -12345}, {"1234,567", 1234567}, {"\t7\t", 7},         {"0.1", 0.1},
-        {"-0", -0.0},        {"1E-400", 0},      {"00012", 12},        {"1e+2", 100},
+        {"30", 30},          {" 30 ", 30},          {"-2.5", -2.5},     {"+4", 4},           {".5", 0.5},
+        {"5.", 5},           {"1.5E3", 1500},       {"1.5e-3", 0.0015}, {"1,234.5", 1234.5}, {"1,000,000", 1e6},
+        {"-12,345", -12345}, {"1234,567", 1234567}, {"\t7\t", 7},       {"0.1", 0.1},        {"-0", -0.0},
+        {"1E-400", 0},       {"00012", 12},         {"1e+2", 100},
     };
     for (const auto &c : cases)
         EXPECT_EQ(ParseFieldNumber(c.text), c.value) << c.text;
@@ -56,9 +54,9 @@ TEST(ParseFieldNumber, AcceptsNumbersAsTyped)
 
 TEST(ParseFieldNumber, RejectsWhatIsNoNumber)
 {
-    const char *bad[] = {"",    "   ", "abc", "1..2", "-",   "+",  "inf", "nan",  "0x10", "1e",
-                         "e5",  ".",   "1 2", "1,",   ",1",  "1.2.3", "--1", "1e5.5", "12abc", "1,2.3,4",
-                         "1.,5", "12,5", "1,23", "1,2345", "1,000,00"};
+    const char *bad[] = {"",      "   ",     "abc",  "1..2", "-",    "+",      "inf",     "nan", "0x10",
+                         "1e",    "e5",      ".",    "1 2",  "1,",   ",1",     "1.2.3",   "--1", "1e5.5",
+                         "12abc", "1,2.3,4", "1.,5", "12,5", "1,23", "1,2345", "1,000,00"};
     for (const char *text : bad) {
         try {
             ParseFieldNumber(text, "Gross Barrels");
@@ -71,12 +69,14 @@ TEST(ParseFieldNumber, RejectsWhatIsNoNumber)
 
 TEST(ParseFieldNumber, ValueBeyondDoubleRangeIsAnOverflow)
 {
-    for (const char *text : {"1E999", "-1e400", "1" "000000000000000000000000000000000000000000000000000000000000"
-                                                  "000000000000000000000000000000000000000000000000000000000000"
-                                                  "000000000000000000000000000000000000000000000000000000000000"
-                                                  "000000000000000000000000000000000000000000000000000000000000"
-                                                  "000000000000000000000000000000000000000000000000000000000000"
-                                                  "0000000000"}) {
+    for (const char *text : {"1E999", "-1e400",
+                             "1"
+                             "000000000000000000000000000000000000000000000000000000000000"
+                             "000000000000000000000000000000000000000000000000000000000000"
+                             "000000000000000000000000000000000000000000000000000000000000"
+                             "000000000000000000000000000000000000000000000000000000000000"
+                             "000000000000000000000000000000000000000000000000000000000000"
+                             "0000000000"}) {
         try {
             ParseFieldNumber(text);
             ADD_FAILURE() << "accepted " << text;
@@ -156,8 +156,9 @@ TEST(CheckedOperations, InfiniteOrNanOperandIsTheOverflowItCameFrom)
     const double inf = std::numeric_limits<double>::infinity();
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const std::function<double()> calls[] = {
-        [&] { return Divide(1, inf); },  [&] { return Divide(inf, 2); },       [&] { return Divide(nan, 2); },
-        [&] { return Divide(1, -inf); }, [&] { return RoundToPlaces(inf, 2); }, [&] { return TruncateToPlaces(nan, 2); },
+        [&] { return Divide(1, inf); },        [&] { return Divide(inf, 2); },
+        [&] { return Divide(nan, 2); },        [&] { return Divide(1, -inf); },
+        [&] { return RoundToPlaces(inf, 2); }, [&] { return TruncateToPlaces(nan, 2); },
     };
     for (const auto &call : calls) {
         try {
@@ -238,9 +239,9 @@ struct PlacesCase
 TEST(Places, RoundAndCutMagnitudes)
 {
     const PlacesCase cases[] = {
-        {-1.25, 1, 1.3, 1.2},        {0.00005, 4, 0.0001, 0},     {0.000049, 4, 0, 0},
-        {-2, 0, 2, 2},               {-0.98769, 4, 0.9877, 0.9876}, {2.5, 0, 3, 2},
-        {9911.0, 2, 9911, 9911},     {0.1216986, 5, 0.1217, 0.12169}, {1.005, 2, 1, 1},
+        {-1.25, 1, 1.3, 1.2},    {0.00005, 4, 0.0001, 0},         {0.000049, 4, 0, 0},
+        {-2, 0, 2, 2},           {-0.98769, 4, 0.9877, 0.9876},   {2.5, 0, 3, 2},
+        {9911.0, 2, 9911, 9911}, {0.1216986, 5, 0.1217, 0.12169}, {1.005, 2, 1, 1},
     };
     for (const auto &c : cases) {
         EXPECT_EQ(RoundToPlaces(c.x, c.places), c.rounded) << c.x << " to " << c.places;

@@ -51,9 +51,20 @@ TEST(TemperatureConversion, LeadingNumberStopsAtFirstMisfit)
         const char *text;
         double value;
     } cases[] = {
-        {"  12.5abc", 12.5}, {"1E+16", 1e16}, {"-1.5E-05", -1.5e-5}, {"3E", 3},   {"3E+", 3},
-        {"12,5", 12},        {"abc", 0},      {"", 0},               {"-", 0},    {".5", 0.5},
-        {"+7.", 7},          {"1.2.3", 1.2},  {"\t-0.25 x", -0.25},  {"1e-400", 0},
+        {"  12.5abc", 12.5},
+        {"1E+16", 1e16},
+        {"-1.5E-05", -1.5e-5},
+        {"3E", 3},
+        {"3E+", 3},
+        {"12,5", 12},
+        {"abc", 0},
+        {"", 0},
+        {"-", 0},
+        {".5", 0.5},
+        {"+7.", 7},
+        {"1.2.3", 1.2},
+        {"\t-0.25 x", -0.25},
+        {"1e-400", 0},
     };
     for (const auto &c : cases)
         EXPECT_EQ(LeadingNumber(c.text), c.value) << c.text;
@@ -74,9 +85,8 @@ TEST(GravityConversion, BandsHaveTheirOwnLimits)
         double rho;
         std::optional<G> group;
     } cases[] = {
-        {769.93, G::Gasolines},   {769.94, G::TransitionZone}, {787.51, G::TransitionZone},
-        {787.52, G::FuelOils},    {838.93, G::FuelOils},       {1074.97, G::FuelOils},
-        {1074.98, std::nullopt}, {-5, G::Gasolines},
+        {769.93, G::Gasolines}, {769.94, G::TransitionZone}, {787.51, G::TransitionZone}, {787.52, G::FuelOils},
+        {838.93, G::FuelOils},  {1074.97, G::FuelOils},      {1074.98, std::nullopt},     {-5, G::Gasolines},
     };
     for (const auto &c : cases)
         EXPECT_EQ(GravityConversionAlpha(c.rho).group, c.group) << c.rho;
@@ -108,7 +118,9 @@ TEST(GravityConversion, FromApiWritesDensityReadsItBackThenSpecificGravity)
         const char *group;
     } cases[] = {
         {"30", {"txtden=875.295343653251", "txtden=875.6", "txtspe=0.8745"}, "fuel oils (787.52 <= density < 1074.98)"},
-        {"50", {"txtden=778.844066115703", "txtden=779.3", "txtspe=0.7782"}, "transition zone (769.94 <= density < 787.52)"},
+        {"50",
+         {"txtden=778.844066115703", "txtden=779.3", "txtspe=0.7782"},
+         "transition zone (769.94 <= density < 787.52)"},
         {"60", {"txtden=738.17335770235", "txtden=738.8", "txtspe=0.7377"}, "gasolines (density < 769.94)"},
     };
     for (const auto &c : cases) {

@@ -383,8 +383,8 @@ TEST(Vcf2004, WindowProcedureReadsEverythingBeforeWriting)
     for (const FieldText &w : r.writes)
         shown.push_back(w.field + "=" + w.text);
     EXPECT_EQ(shown, (std::vector<std::string>{"txtdensitybase=787.5", "txtdensity60=787.5", "txtapi60=48",
-                                               "txtrd60=0.7883", "txtctl=1.01838", "txtfp=0.54", "txtcpl=1.00144", "txtctpl=1.01985",
-                                               "txtnet=10198.5", "txtgroupused=transition zone"}));
+                                               "txtrd60=0.7883", "txtctl=1.01838", "txtfp=0.54", "txtcpl=1.00144",
+                                               "txtctpl=1.01985", "txtnet=10198.5", "txtgroupused=transition zone"}));
 
     texts["txtpressure"] = " ";
     texts["txtgross"] = "";

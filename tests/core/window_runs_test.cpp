@@ -24,8 +24,8 @@ std::string ranAs(const FormResult &r)
         reads += (reads.empty() ? "" : " ") + read.field;
     for (const FieldText &write : r.writes)
         writes += (writes.empty() ? "" : " ") + write.field + "=" + write.text;
-    return std::string(kOutcomes[int(r.outcome)]) + (r.outOfRange ? " out-of-range" : "") + " | " + reads + " | "
-           + writes + " | " + r.notice;
+    return std::string(kOutcomes[int(r.outcome)]) + (r.outOfRange ? " out-of-range" : "") + " | " + reads + " | " +
+           writes + " | " + r.notice;
 }
 
 FieldTexts with(FieldTexts texts, const FieldTexts &changes)
@@ -71,8 +71,8 @@ TEST(WindowRuns, NoticesNameTheInputItsValueAndTheLimit)
          ""},
         {"6A absurd gravity", Table6ANetVolume, volume("-1e6", "80"), FormOutcome::Completed, false,
          "API gravity -1000000 API is beyond the printed Table 6A (0 to 100 API): the results are an extrapolation"},
-        {"6B light oil, hot: the band's own limit", Table6BNetVolume, volume("60", "220"), FormOutcome::Completed, false,
-         "Temperature 220 F is beyond the printed Table 6B (0 to 200 F): the results are an extrapolation"},
+        {"6B light oil, hot: the band's own limit", Table6BNetVolume, volume("60", "220"), FormOutcome::Completed,
+         false, "Temperature 220 F is beyond the printed Table 6B (0 to 200 F): the results are an extrapolation"},
         {"6B no product group", Table6BNetVolume, volume("0", "80"), FormOutcome::Stopped, true,
          "API gravity 0 is a density of 1074.98 kg/m3, above 1074: no product group; nothing was computed"},
         {"54B above 1074", Table54BNetVolume, volume("1100", "25"), FormOutcome::Stopped, true,
@@ -104,7 +104,7 @@ TEST(WindowRuns, NoticesNameTheInputItsValueAndTheLimit)
 
 TEST(WindowRuns, Gauging)
 {
-    const FieldTexts englishTank{{"txtvl", "600"}, {"txttl", "40"},  {"txttw", "30"}, {"txtbhd", "10"},
+    const FieldTexts englishTank{{"txtvl", "600"}, {"txttl", "40"},  {"txttw", "30"},  {"txtbhd", "10"},
                                  {"txtfdt", "20"}, {"txtadt", "26"}, {"txttdp", "50"}, {"txtinn", "6"}};
     const FieldTexts stopGauge{{"txtbm", "10000"}, {"txtgv", "50000"}, {"txtapi", "35"}, {"txtem", "80"}};
     expectRuns({
@@ -123,11 +123,19 @@ TEST(WindowRuns, Gauging)
          with(stopGauge, {{"txtapi", "0.1"}, {"txtbm", "x"}}),
          "stopped out-of-range | txtapi txtem |  | API gravity 0.1 is a density of 1074.17 kg/m3, above 1074: no "
          "product group; nothing was computed"},
-        {"average gravity reads the volumes first", ReceivingTankGravity,
-         {{"txtt1", "30"}, {"txtt2", "40"}, {"txtt3", "0"}, {"txtt4", "0"},
-          {"txtv1", "1000"}, {"txtv2", "3000"}, {"txtv3", "0"}, {"txtv4", "0"}},
+        {"average gravity reads the volumes first",
+         ReceivingTankGravity,
+         {{"txtt1", "30"},
+          {"txtt2", "40"},
+          {"txtt3", "0"},
+          {"txtt4", "0"},
+          {"txtv1", "1000"},
+          {"txtv2", "3000"},
+          {"txtv3", "0"},
+          {"txtv4", "0"}},
          "completed | txtv1 txtv2 txtv3 txtv4 txtt1 txtt2 txtt3 txtt4 | txtt5=37.5 | "},
-        {"theoretical density", ShoreTankDensity,
+        {"theoretical density",
+         ShoreTankDensity,
          {{"txtd1", "820.0"}, {"txtv1", "1000"}, {"txtd2", "840.0"}, {"txtv2", "5000"}},
          "completed | txtd1 txtv1 txtv2 txtd2 | txtd3=836 | "},
     });
@@ -139,15 +147,20 @@ TEST(WindowRuns, Additives)
 {
     const FieldTexts inhibitor{{"List1", "DUPONT DCI-4A"}, {"txtqpt", "10000"}, {"txtscg", ".95"}, {"Option1", "1"}};
     expectRuns({
-        {"FSII barrels: per 1000 from the gallons as shown", FsiiInjectionBarrels,
+        {"FSII barrels: per 1000 from the gallons as shown",
+         FsiiInjectionBarrels,
          {{"txterd", ".12"}, {"txtqtb", "1234.56"}, {"txtflt", ".09"}},
          "completed | txtflt txterd txtqtb txtfis | txtfis=15.555456 txtgfs=12.6 | "},
-        {"FSII gallons", FsiiInjectionGallons, {{"txterd", ".12"}, {"txtqfi", "1234.56"}, {"txtpir", ".09"}},
+        {"FSII gallons",
+         FsiiInjectionGallons,
+         {{"txterd", ".12"}, {"txtqfi", "1234.56"}, {"txtpir", ".09"}},
          "completed | txtpir txterd txtqfi | txtfsi=0.370368 | "},
-        {"SDA barrels: fuel from the SDA as shown", SdaInjectionBarrels,
+        {"SDA barrels: fuel from the SDA as shown",
+         SdaInjectionBarrels,
          {{"txtqti", "1000"}, {"txtilr", "50"}, {"txterw", "250"}},
          "completed | txtilr txterw txtqti txtmix | txtmix=1.82 txtprd=16.38 | "},
-        {"SDA gallons: the minimum over the rounded fuel", SdaInjectionGallons,
+        {"SDA gallons: the minimum over the rounded fuel",
+         SdaInjectionGallons,
          {{"txtqti", "1000"}, {"txtilr", "50"}, {"txterw", "250"}},
          "completed | txtilr txterw txtqti txtprd | txtmix=16.3 txtprd=0.4 txtprd=1 | "},
         {"CI barrels", CorrosionInhibitorMix, inhibitor, "completed | txtscg txtqpt | txtami=4 txtqan=GALs | "},

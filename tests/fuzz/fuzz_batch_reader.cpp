@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         check.feed(out);
         check.finish();
         if (first)
-            std::abort();  // not even a header
+            std::abort(); // not even a header
     }
     return 0;
 }

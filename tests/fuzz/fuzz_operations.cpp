@@ -67,17 +67,45 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const double c = in.number();
     using namespace dravex;
     switch (in.takeByte() % 11) {
-    case 0: run([&] { checkFactor(Table6AFactor(a, b)); }); break;
-    case 1: run([&] { checkFactor(Table6BFactor(a, b)); }); break;
-    case 2: run([&] { checkFactor(Table54AFactor(a, b)); }); break;
-    case 3: run([&] { checkFactor(Table54BFactor(a, b)); }); break;
-    case 4: run([&] { checkShown(Table11LongTonFactor(a)); }); break;
-    case 5: run([&] { checkShown(Table57LongTonFactor(a)); }); break;
-    case 6: run([&] { checkShown(LongTons(a, b)); }); break;
-    case 7: run([&] { checkShown(NetBarrels(a, b)); checkShown(NetGallonsFromBarrels(c)); }); break;
-    case 8: run([&] { if (auto g = GallonsPerLitre(a)) checkShown(*g); }); break;
-    case 9: run([&] { checkVcf2004(in, a, b, c); }); break;
-    default: run([&] { checkShown(DensityFromApi(a)); }); break;
+    case 0:
+        run([&] { checkFactor(Table6AFactor(a, b)); });
+        break;
+    case 1:
+        run([&] { checkFactor(Table6BFactor(a, b)); });
+        break;
+    case 2:
+        run([&] { checkFactor(Table54AFactor(a, b)); });
+        break;
+    case 3:
+        run([&] { checkFactor(Table54BFactor(a, b)); });
+        break;
+    case 4:
+        run([&] { checkShown(Table11LongTonFactor(a)); });
+        break;
+    case 5:
+        run([&] { checkShown(Table57LongTonFactor(a)); });
+        break;
+    case 6:
+        run([&] { checkShown(LongTons(a, b)); });
+        break;
+    case 7:
+        run([&] {
+            checkShown(NetBarrels(a, b));
+            checkShown(NetGallonsFromBarrels(c));
+        });
+        break;
+    case 8:
+        run([&] {
+            if (auto g = GallonsPerLitre(a))
+                checkShown(*g);
+        });
+        break;
+    case 9:
+        run([&] { checkVcf2004(in, a, b, c); });
+        break;
+    default:
+        run([&] { checkShown(DensityFromApi(a)); });
+        break;
     }
     return 0;
 }

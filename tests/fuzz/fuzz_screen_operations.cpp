@@ -44,15 +44,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     switch (which % 16) {
     case 0:
         run([&] {
-            const auto r = ObservedApiToApi60(v[0], v[1], which & 16 ? TemperatureDifference::WholeDegrees
-                                                                   : TemperatureDifference::Exact);
+            const auto r = ObservedApiToApi60(
+                v[0], v[1], which & 16 ? TemperatureDifference::WholeDegrees : TemperatureDifference::Exact);
             checkShown(ShownApi60(r.api60));
         });
         break;
     case 1:
         run([&] {
-            const auto r = ObservedDensityToDensity15(v[0], v[1], which & 16 ? DensityTable::Table53A
-                                                                           : DensityTable::Table53B);
+            const auto r =
+                ObservedDensityToDensity15(v[0], v[1], which & 16 ? DensityTable::Table53A : DensityTable::Table53B);
             checkShown(RoundToPlaces(r.density15, 1));
         });
         break;
@@ -88,9 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         });
         break;
     case 7:
-        run([&] {
-            checkShown(AverageGravity({{{v[0], v[1]}, {v[2], v[3]}, {v[4], v[5]}, {v[6], v[7]}}}).shown);
-        });
+        run([&] { checkShown(AverageGravity({{{v[0], v[1]}, {v[2], v[3]}, {v[4], v[5]}, {v[6], v[7]}}}).shown); });
         break;
     case 8:
         run([&] { checkShown(TheoreticalDensity(v[0], v[1], v[2], v[3]).shown); });

@@ -84,8 +84,7 @@ inline void checkShown(double x)
 
 // Runs one operation: a CalcFault is the expected way to refuse; anything else escaping
 // (another exception) ends the run as a finding.
-template <typename F>
-void run(F &&operation)
+template <typename F> void run(F &&operation)
 {
     try {
         operation();

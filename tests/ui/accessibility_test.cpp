@@ -56,7 +56,8 @@ private slots:
                 // Option buttons of one group share a tab stop; one of them is enough.
                 if (c->inherits("QRadioButton") && !c->inherits("dravex::TabStopRadioButton"))
                     continue;
-                QVERIFY2(visited.contains(c->objectName()), qPrintable(name + ": Tab never reaches " + c->objectName()));
+                QVERIFY2(visited.contains(c->objectName()),
+                         qPrintable(name + ": Tab never reaches " + c->objectName()));
             }
             w->close();
         }
@@ -69,7 +70,8 @@ private slots:
         Program program;
         int pictures = 0;
         QStringList windows = calculatorScreens();
-        windows << "Form1" << "Form2";
+        windows << "Form1"
+                << "Form2";
         for (const QString &name : windows) {
             QWidget *w = program.show(name);
             for (SvgPicture *picture : w->findChildren<SvgPicture *>()) {

@@ -68,23 +68,30 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         const QStringList fsii{"txtfis", "txtgfs"};
         const QStringList sda{"txtmix", "txtprd"};
-        QTest::newRow("FSII barrels, help example") << "Form10"
-            << Fields{{"txterd", ".12"}, {"txtqtb", "1234.56"}, {"txtflt", ".09"}} << fsii << QStringList{"15.555456", "12.6"};
+        QTest::newRow("FSII barrels, help example")
+            << "Form10" << Fields{{"txterd", ".12"}, {"txtqtb", "1234.56"}, {"txtflt", ".09"}} << fsii
+            << QStringList{"15.555456", "12.6"};
         // From the unrounded gallons the figure would be 8.40000000000001.
-        QTest::newRow("FSII barrels, per 1000 from the gallons shown") << "Form10"
-            << Fields{{"txterd", ".14"}, {"txtqtb", "1234.56"}, {"txtflt", ".12"}} << fsii << QStringList{"10.370304", "8.4"};
-        QTest::newRow("FSII gallons, help example") << "Form16"
-            << Fields{{"txterd", ".12"}, {"txtqfi", "1234.56"}, {"txtpir", ".09"}} << QStringList{"txtfsi"} << QStringList{"0.370368"};
-        QTest::newRow("SDA barrels, binary cut 688.7") << "Form11"
-            << Fields{{"txtqti", "1000"}, {"txtilr", "50"}, {"txterw", "250"}} << sda << QStringList{"1.82", "16.38"};
-        QTest::newRow("SDA gallons, 10000") << "Form18"
-            << Fields{{"txtqti", "10000"}, {"txtilr", "50"}, {"txterw", "250"}} << sda << QStringList{"163.9", "4.3"};
-        QTest::newRow("SDA gallons, at least one gallon of fuel") << "Form18"
-            << Fields{{"txtqti", "1000"}, {"txtilr", "50"}, {"txterw", "250"}} << sda << QStringList{"16.3", "1"};
-        QTest::newRow("SDA gallons, desired below lab needs nothing") << "Form18"
-            << Fields{{"txtqti", "1000"}, {"txtilr", "250"}, {"txterw", "50"}} << sda << QStringList{"0", "1"};
-        QTest::newRow("DMD-2, cut not rounded") << "Form19"
-            << Fields{{"txtbbl", "12345"}} << QStringList{"txtdmd"} << QStringList{"4.93"};
+        QTest::newRow("FSII barrels, per 1000 from the gallons shown")
+            << "Form10" << Fields{{"txterd", ".14"}, {"txtqtb", "1234.56"}, {"txtflt", ".12"}} << fsii
+            << QStringList{"10.370304", "8.4"};
+        QTest::newRow("FSII gallons, help example")
+            << "Form16" << Fields{{"txterd", ".12"}, {"txtqfi", "1234.56"}, {"txtpir", ".09"}} << QStringList{"txtfsi"}
+            << QStringList{"0.370368"};
+        QTest::newRow("SDA barrels, binary cut 688.7")
+            << "Form11" << Fields{{"txtqti", "1000"}, {"txtilr", "50"}, {"txterw", "250"}} << sda
+            << QStringList{"1.82", "16.38"};
+        QTest::newRow("SDA gallons, 10000")
+            << "Form18" << Fields{{"txtqti", "10000"}, {"txtilr", "50"}, {"txterw", "250"}} << sda
+            << QStringList{"163.9", "4.3"};
+        QTest::newRow("SDA gallons, at least one gallon of fuel")
+            << "Form18" << Fields{{"txtqti", "1000"}, {"txtilr", "50"}, {"txterw", "250"}} << sda
+            << QStringList{"16.3", "1"};
+        QTest::newRow("SDA gallons, desired below lab needs nothing")
+            << "Form18" << Fields{{"txtqti", "1000"}, {"txtilr", "250"}, {"txterw", "50"}} << sda
+            << QStringList{"0", "1"};
+        QTest::newRow("DMD-2, cut not rounded")
+            << "Form19" << Fields{{"txtbbl", "12345"}} << QStringList{"txtdmd"} << QStringList{"4.93"};
     }
 
     void shows_worked_examples()
@@ -214,9 +221,9 @@ private slots:
         QWidget *help = program.show("Form17");
         QCOMPARE(lines(help, "Label1"), QStringList({"> Place currser in the End results desired box",
                                                      "and enter the results you desire ( .12)"}));
-        QCOMPARE(lines(help, "Label2"), QStringList({"> Place the curser in the Quantity to be",
-                                                     "Injected box and enter the quantity of fuel",
-                                                     "you are going to additize ( 1234.56 )"}));
+        QCOMPARE(lines(help, "Label2"),
+                 QStringList({"> Place the curser in the Quantity to be", "Injected box and enter the quantity of fuel",
+                              "you are going to additize ( 1234.56 )"}));
         QCOMPARE(lines(help, "Label3"), QStringList({"> Place the currser in the Pre Injection Lab",
                                                      "Results box and enter the FSII results of",
                                                      "the product you are additizing ( .09 ) then", "Press Enter"}));

@@ -119,8 +119,11 @@ private slots:
             const char *clipboard;
             const char *display; // after Ctrl+V, then "="
             bool refused;
-        } pastes[] = {{"3.25", "7.45", false}, {" 7 ", "11.2", false}, {"abc", "4.2", true},
-                      {"<b>1</b>", "4.2", true}, {"1e5", "4.2", true}};
+        } pastes[] = {{"3.25", "7.45", false},
+                      {" 7 ", "11.2", false},
+                      {"abc", "4.2", true},
+                      {"<b>1</b>", "4.2", true},
+                      {"1e5", "4.2", true}};
         for (const auto &p : pastes) {
             QTest::keyClick(w, Qt::Key_Escape);
             QTest::keyClicks(w, "4.2+");

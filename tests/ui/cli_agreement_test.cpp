@@ -50,9 +50,9 @@ private slots:
         row("density", "gravity", {{"density", "850"}});
         row("specific gravity", "gravity", {{"sg", "0.85"}});
         row("zero density", "gravity", {{"density", "0"}});
-        const Inputs wedge = {{"units", "english"},    {"vessel-length", "600"},    {"tank-length", "40"},
-                              {"tank-width", "30"},    {"hatch-to-bulkhead", "10"}, {"forward-draft", "20"},
-                              {"aft-draft", "26"},     {"tank-depth", "50"}};
+        const Inputs wedge = {{"units", "english"}, {"vessel-length", "600"},    {"tank-length", "40"},
+                              {"tank-width", "30"}, {"hatch-to-bulkhead", "10"}, {"forward-draft", "20"},
+                              {"aft-draft", "26"},  {"tank-depth", "50"}};
         Inputs wedgeExample = wedge;
         wedgeExample.push_back({"innage", "3"});
         row("wedge English", "wedge", wedgeExample);
@@ -60,12 +60,24 @@ private slots:
         wedgeDeep.push_back({"innage", "6"});
         row("wedge beyond the wedge", "wedge", wedgeDeep);
         row("wedge metric", "wedge",
-            {{"units", "metric"}, {"vessel-length", "200"}, {"tank-length", "12"}, {"tank-width", "10"},
-             {"hatch-to-bulkhead", "2"}, {"forward-draft", "8"}, {"aft-draft", "10"}, {"tank-depth", "20"},
+            {{"units", "metric"},
+             {"vessel-length", "200"},
+             {"tank-length", "12"},
+             {"tank-width", "10"},
+             {"hatch-to-bulkhead", "2"},
+             {"forward-draft", "8"},
+             {"aft-draft", "10"},
+             {"tank-depth", "20"},
              {"innage", "50"}});
         row("wedge even keel", "wedge",
-            {{"units", "metric"}, {"vessel-length", "200"}, {"tank-length", "12"}, {"tank-width", "10"},
-             {"hatch-to-bulkhead", "2"}, {"forward-draft", "10"}, {"aft-draft", "10"}, {"tank-depth", "20"},
+            {{"units", "metric"},
+             {"vessel-length", "200"},
+             {"tank-length", "12"},
+             {"tank-width", "10"},
+             {"hatch-to-bulkhead", "2"},
+             {"forward-draft", "10"},
+             {"aft-draft", "10"},
+             {"tank-depth", "20"},
              {"innage", "50"}});
         row("stop gauge 6A", "stop-gauge",
             {{"table", "6a"}, {"net", "10000"}, {"opening", "50000"}, {"temp", "80"}, {"api", "35"}});
@@ -74,17 +86,30 @@ private slots:
         row("stop gauge bad net", "stop-gauge",
             {{"table", "6a"}, {"net", "x"}, {"opening", "50000"}, {"temp", "80"}, {"api", "35"}});
         row("average gravity", "average-gravity",
-            {{"gravity1", "35.2"}, {"volume1", "10000"}, {"gravity2", "36.8"}, {"volume2", "5000"},
-             {"gravity3", "34.1"}, {"volume3", "2500"}, {"gravity4", "40.0"}, {"volume4", "2500"}});
+            {{"gravity1", "35.2"},
+             {"volume1", "10000"},
+             {"gravity2", "36.8"},
+             {"volume2", "5000"},
+             {"gravity3", "34.1"},
+             {"volume3", "2500"},
+             {"gravity4", "40.0"},
+             {"volume4", "2500"}});
         row("average gravity no volume", "average-gravity",
-            {{"gravity1", "30"}, {"volume1", "0"}, {"gravity2", "40"}, {"volume2", "0"}, {"gravity3", "0"},
-             {"volume3", "0"}, {"gravity4", "0"}, {"volume4", "0"}});
+            {{"gravity1", "30"},
+             {"volume1", "0"},
+             {"gravity2", "40"},
+             {"volume2", "0"},
+             {"gravity3", "0"},
+             {"volume3", "0"},
+             {"gravity4", "0"},
+             {"volume4", "0"}});
         row("theoretical density", "theoretical-density",
-            {{"tank-density", "815.3"}, {"open-volume", "2500"}, {"vessel-density", "842.7"},
+            {{"tank-density", "815.3"},
+             {"open-volume", "2500"},
+             {"vessel-density", "842.7"},
              {"closing-volume", "10000"}});
         row("theoretical density zero closing", "theoretical-density",
-            {{"tank-density", "815.3"}, {"open-volume", "2500"}, {"vessel-density", "842.7"},
-             {"closing-volume", "0"}});
+            {{"tank-density", "815.3"}, {"open-volume", "2500"}, {"vessel-density", "842.7"}, {"closing-volume", "0"}});
         row("FSII barrels", "fsii-barrels", {{"desired", ".12"}, {"quantity", "1234.56"}, {"lab", ".09"}});
         row("FSII barrels no quantity", "fsii-barrels", {{"desired", ".12"}, {"quantity", ""}, {"lab", ".09"}});
         row("FSII gallons", "fsii-gallons", {{"desired", ".12"}, {"quantity", "1234.56"}, {"lab", ".09"}});
@@ -102,8 +127,14 @@ private slots:
         row("2004 RD at base", "vcf2004",
             {{"group", "products"}, {"rd", "0.7943"}, {"temp", "85.0"}, {"pressure", "247.3"}, {"gross", "10000"}});
         row("2004 observed in C and bar to 15 C", "vcf2004",
-            {{"group", "crude"}, {"api", "40"}, {"observed", "yes"}, {"base", "15C"}, {"temp", "30"},
-             {"temp-unit", "C"}, {"pressure", "10"}, {"pressure-unit", "bar"}});
+            {{"group", "crude"},
+             {"api", "40"},
+             {"observed", "yes"},
+             {"base", "15C"},
+             {"temp", "30"},
+             {"temp-unit", "C"},
+             {"pressure", "10"},
+             {"pressure-unit", "bar"}});
         row("2004 above the temperature limit", "vcf2004",
             {{"group", "crude"}, {"kgm3", "850"}, {"temp", "302.8"}, {"gross", "1"}});
     }

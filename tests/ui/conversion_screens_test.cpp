@@ -46,10 +46,14 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QStringList>("shown"); // txtapi, txtden, txtspe
-        QTest::newRow("API 30") << "txtapi" << "30" << QStringList{"30", "875.6", "0.8745"};
-        QTest::newRow("density 850") << "txtden" << "850" << QStringList{"34.9", "850", "0.8489"};
-        QTest::newRow("specific gravity 0.85") << "txtspe" << "0.85" << QStringList{"34.7", "851.1", "0.85"};
-        QTest::newRow("API below zero keeps its sign") << "txtden" << "1100" << QStringList{"-2.9", "1100", "1.0989"};
+        QTest::newRow("API 30") << "txtapi"
+                                << "30" << QStringList{"30", "875.6", "0.8745"};
+        QTest::newRow("density 850") << "txtden"
+                                     << "850" << QStringList{"34.9", "850", "0.8489"};
+        QTest::newRow("specific gravity 0.85") << "txtspe"
+                                               << "0.85" << QStringList{"34.7", "851.1", "0.85"};
+        QTest::newRow("API below zero keeps its sign") << "txtden"
+                                                       << "1100" << QStringList{"-2.9", "1100", "1.0989"};
     }
 
     void converts_gravity_from_each_field()

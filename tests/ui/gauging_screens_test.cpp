@@ -308,10 +308,9 @@ private slots:
                                << QStringList{"txtvl",  "txttl",  "txttw",   "txtbhd",  "txtfdt", "txtadt",  "txttdp",
                                               "txtinn", "txtrob", "Option1", "Option2", "txtmes", "working", "txtvl"};
         QTest::newRow("stop gauge") << "Form9" << QStringList{"Option1", "Option2", "txtbm",   "txtgv",  "txtapi",
-                                                               "txtem",   "txtstp",  "working", "Option1"};
-        QTest::newRow("average gravity") << "Form8"
-                                         << QStringList{"txtt1", "txtt2", "txtt3", "txtt4", "txtt5",
-                                                        "txtv1", "txtv2", "txtv3", "txtv4", "txtt1"};
+                                                              "txtem",   "txtstp",  "working", "Option1"};
+        QTest::newRow("average gravity") << "Form8" << QStringList{"txtt1", "txtt2", "txtt3", "txtt4", "txtt5",
+                                                                   "txtv1", "txtv2", "txtv3", "txtv4", "txtt1"};
         QTest::newRow("theoretical density")
             << "Form20" << QStringList{"txtv1", "txtd3", "txtd1", "txtd2", "txtv2", "Command1", "txtv1"};
     }

@@ -43,12 +43,30 @@ private slots:
         QTest::addColumn<QString>("observed");
         QTest::addColumn<QString>("temperature");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("5A") << "Form23" << "35.0" << "85" << "33.1";
-        QTest::newRow("5A whole degrees") << "Form23" << "35.0" << "85.5" << "33";
-        QTest::newRow("5B exact difference") << "Form24" << "35.0" << "85.5" << "33.1";
-        QTest::newRow("5B negative gravity") << "Form24" << "-5" << "80" << "-5.7";
-        QTest::newRow("53A") << "Form25" << "850.0" << "30" << "860.4";
-        QTest::newRow("53B") << "Form26" << "850.0" << "30" << "860.3";
+        QTest::newRow("5A") << "Form23"
+                            << "35.0"
+                            << "85"
+                            << "33.1";
+        QTest::newRow("5A whole degrees") << "Form23"
+                                          << "35.0"
+                                          << "85.5"
+                                          << "33";
+        QTest::newRow("5B exact difference") << "Form24"
+                                             << "35.0"
+                                             << "85.5"
+                                             << "33.1";
+        QTest::newRow("5B negative gravity") << "Form24"
+                                             << "-5"
+                                             << "80"
+                                             << "-5.7";
+        QTest::newRow("53A") << "Form25"
+                             << "850.0"
+                             << "30"
+                             << "860.4";
+        QTest::newRow("53B") << "Form26"
+                             << "850.0"
+                             << "30"
+                             << "860.3";
     }
 
     void shows_corrected_gravity()

@@ -38,27 +38,23 @@ private slots:
         QTest::addColumn<QString>("notice");
         const QString markup = QStringLiteral("<b>X</b> <font size=7 color=red>BIG</font>");
         const QString tooLarge = QLatin1Char('1') + QString(400, QLatin1Char('0')) + QStringLiteral("e-10");
-        QTest::newRow("markup in Celsius")
-            << "Form3" << QStringList{"txtCels=" + markup} << QStringList{"txtFah"}
-            << "Celsius: '" + markup + "' is not a number";
+        QTest::newRow("markup in Celsius") << "Form3" << QStringList{"txtCels=" + markup} << QStringList{"txtFah"}
+                                           << "Celsius: '" + markup + "' is not a number";
         QTest::newRow("nested tables in Gross Barrels")
             << "Form5" << QStringList{"txtapi=30", "txtem=80", "txtgv=" + repeated("<table><tr><td>", 20)}
             << QStringList{"txtbbl", "txtgal", "txtlf", "txtltn"}
             << "Gross Barrels: '" + repeated("<table><tr><td>", 4) + "...' is not a number";
-        QTest::newRow("10^390 in Celsius")
-            << "Form3" << QStringList{"txtCels=" + tooLarge} << QStringList{"txtFah"}
-            << "Celsius: Overflow: a value is too large to calculate with";
-        QTest::newRow("10^390 in Gross Barrels")
-            << "Form5" << QStringList{"txtapi=30", "txtem=80", "txtgv=" + tooLarge}
-            << QStringList{"txtbbl", "txtgal", "txtlf", "txtltn"}
-            << "Gross Barrels: Overflow: a value is too large to calculate with";
+        QTest::newRow("10^390 in Celsius") << "Form3" << QStringList{"txtCels=" + tooLarge} << QStringList{"txtFah"}
+                                           << "Celsius: Overflow: a value is too large to calculate with";
+        QTest::newRow("10^390 in Gross Barrels") << "Form5" << QStringList{"txtapi=30", "txtem=80", "txtgv=" + tooLarge}
+                                                 << QStringList{"txtbbl", "txtgal", "txtlf", "txtltn"}
+                                                 << "Gross Barrels: Overflow: a value is too large to calculate with";
         QTest::newRow("density -1e200") << "Form4" << QStringList{"txtden=-1e200"} << QStringList{"txtapi", "txtspe"}
                                         << "Overflow: a value is too large to calculate with";
         // The density is written before the step that overflows, as every field the
         // window writes before a fault keeps its new text.
-        QTest::newRow("specific gravity -1e200")
-            << "Form4" << QStringList{"txtspe=-1e200"} << QStringList{"txtapi"}
-            << "Overflow: a value is too large to calculate with";
+        QTest::newRow("specific gravity -1e200") << "Form4" << QStringList{"txtspe=-1e200"} << QStringList{"txtapi"}
+                                                 << "Overflow: a value is too large to calculate with";
         QTest::newRow("API 1e200") << "Form4" << QStringList{"txtapi=1e200"} << QStringList{"txtspe"}
                                    << "Division by zero";
         QTest::newRow("API -1e200") << "Form4" << QStringList{"txtapi=-1e200"} << QStringList{"txtspe"}
@@ -129,8 +125,12 @@ private slots:
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("help");
-        QTest::newRow("DMD-2") << "Form19" << "txtbbl" << "Label4";
-        QTest::newRow("temperature") << "Form3" << "txtCels" << "Label3";
+        QTest::newRow("DMD-2") << "Form19"
+                               << "txtbbl"
+                               << "Label4";
+        QTest::newRow("temperature") << "Form3"
+                                     << "txtCels"
+                                     << "Label3";
     }
 
     void long_notice_cuts_nothing()

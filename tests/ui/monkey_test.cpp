@@ -21,17 +21,60 @@ namespace {
 // What a hurried or careless user types. Nothing here spells inf or nan, so any such text
 // in a field was written by the program.
 const QStringList kTexts{
-    "",        "0",        "-0",      "1",        "-1",      "30",      "80",      "10000",   "0.5",
-    "60",      "15",       "850",     "1074",     "1074.01", "-131.5",  "131.5",   "1e308",   "-1e308",
-    "1e-308",  "1E999",    "abc",     "1..2",     "-",       ",",       "1,000",   "99999999999999999999",
-    "0.0001",  "  7  ",    "3.5e2",   "12,5",     "x",       "181",     "182",     "-200",    "650",
-    "999.9",   "1080",     "0.12",    "0.1",      "52",      "51.99",   "770.5",   "1e15",    "2.5",
-    "100",     "-99999",   "4e-320",  "77",       "1.7976931348623157e308",
+    "",
+    "0",
+    "-0",
+    "1",
+    "-1",
+    "30",
+    "80",
+    "10000",
+    "0.5",
+    "60",
+    "15",
+    "850",
+    "1074",
+    "1074.01",
+    "-131.5",
+    "131.5",
+    "1e308",
+    "-1e308",
+    "1e-308",
+    "1E999",
+    "abc",
+    "1..2",
+    "-",
+    ",",
+    "1,000",
+    "99999999999999999999",
+    "0.0001",
+    "  7  ",
+    "3.5e2",
+    "12,5",
+    "x",
+    "181",
+    "182",
+    "-200",
+    "650",
+    "999.9",
+    "1080",
+    "0.12",
+    "0.1",
+    "52",
+    "51.99",
+    "770.5",
+    "1e15",
+    "2.5",
+    "100",
+    "-99999",
+    "4e-320",
+    "77",
+    "1.7976931348623157e308",
 };
 
-const Qt::Key kKeys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Tab,   Qt::Key_Backspace, Qt::Key_Space,
-                         Qt::Key_1,      Qt::Key_Minus, Qt::Key_Period, Qt::Key_Escape,   Qt::Key_Delete,
-                         Qt::Key_Up,     Qt::Key_Down,  Qt::Key_A,      Qt::Key_Percent,  Qt::Key_Equal};
+const Qt::Key kKeys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Tab,    Qt::Key_Backspace, Qt::Key_Space,
+                         Qt::Key_1,      Qt::Key_Minus, Qt::Key_Period, Qt::Key_Escape,    Qt::Key_Delete,
+                         Qt::Key_Up,     Qt::Key_Down,  Qt::Key_A,      Qt::Key_Percent,   Qt::Key_Equal};
 
 bool showsGarbage(const QString &text)
 {
@@ -100,9 +143,9 @@ private slots:
             }
             QList<QWidget *> controls;
             for (QWidget *w : screen->findChildren<QWidget *>())
-                if (w->isVisibleTo(screen) && w->isEnabled()
-                    && (qobject_cast<QLineEdit *>(w) || qobject_cast<QAbstractButton *>(w)
-                        || qobject_cast<QListWidget *>(w) || qobject_cast<QComboBox *>(w)))
+                if (w->isVisibleTo(screen) && w->isEnabled() &&
+                    (qobject_cast<QLineEdit *>(w) || qobject_cast<QAbstractButton *>(w) ||
+                     qobject_cast<QListWidget *>(w) || qobject_cast<QComboBox *>(w)))
                     controls << w;
             if (controls.isEmpty())
                 continue;

@@ -53,8 +53,8 @@ private slots:
         QCOMPARE(staleFields(w), results);
         QCOMPARE(text(w, "txtbbl"), QString("9911"));
         QCOMPARE(noticeText(w), kStale);
-        QVERIFY(control(w, "txtbbl")->palette().color(QPalette::Text)
-                != control(w, "txtapi")->palette().color(QPalette::Text));
+        QVERIFY(control(w, "txtbbl")->palette().color(QPalette::Text) !=
+                control(w, "txtapi")->palette().color(QPalette::Text));
 
         // A completed run takes the marks away.
         type(w, "txtem", "80");
@@ -98,12 +98,16 @@ private slots:
         QTest::addColumn<QString>("gross");
         QTest::addColumn<QString>("bbl");
         QTest::addColumn<QString>("notice");
-        QTest::newRow("thousands with a point") << "10.000" << "9.91"
+        QTest::newRow("thousands with a point") << "10.000"
+                                                << "9.91"
                                                 << "10.000 was read as 10 (the decimal separator is a point)";
         QTest::newRow("decimal with a comma")
-            << "1,250" << "1238.88"
+            << "1,250"
+            << "1238.88"
             << "1,250 was read as 1250 (a comma separates thousands; the decimal separator is a point)";
-        QTest::newRow("plain number") << "10000" << "9911" << "";
+        QTest::newRow("plain number") << "10000"
+                                      << "9911"
+                                      << "";
     }
 
     void a_point_typed_under_a_decimal_comma_locale_is_said_and_read_as_a_point()
@@ -203,8 +207,13 @@ private slots:
                 for (const QRect &picture : pictures)
                     QVERIFY2(!picture.intersects(at),
                              qPrintable(what + QStringLiteral(" %1,%2 %3x%4 over a picture at %5,%6 %7x%8")
-                                                   .arg(at.x()).arg(at.y()).arg(at.width()).arg(at.height())
-                                                   .arg(picture.x()).arg(picture.y()).arg(picture.width())
+                                                   .arg(at.x())
+                                                   .arg(at.y())
+                                                   .arg(at.width())
+                                                   .arg(at.height())
+                                                   .arg(picture.x())
+                                                   .arg(picture.y())
+                                                   .arg(picture.width())
                                                    .arg(picture.height())));
                 if (!(field->alignment() & Qt::AlignRight))
                     continue; // a unit or a name

@@ -9,8 +9,8 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSet>
@@ -102,8 +102,8 @@ private slots:
             shown << f.field + '=' + text(w, f.field.toLatin1().constData());
         QCOMPARE(fieldLines(r.results).size(), 5);
         for (int i = 0; i < shown.size(); ++i)
-            QVERIFY(fieldLines(r.results)[i].startsWith(r.results[i].field + '=')
-                    && fieldLines(r.results)[i].endsWith('=' + shown[i].section('=', 1)));
+            QVERIFY(fieldLines(r.results)[i].startsWith(r.results[i].field + '=') &&
+                    fieldLines(r.results)[i].endsWith('=' + shown[i].section('=', 1)));
         QCOMPARE(r.working, static_cast<Screen *>(w)->workingLines());
         QVERIFY(!r.stopped);
         QVERIFY(r.disclaimer.startsWith("Not responsible for errors"));
@@ -120,7 +120,8 @@ private slots:
 
         // The desk calculator keeps each "=" with its operation.
         QWidget *calc = program.show("Form14");
-        const std::pair<const char *, int> keys[] = {{"Number", 1}, {"Number", 2}, {"Operator", 1}, {"Number", 3}, {"Operator", 4}};
+        const std::pair<const char *, int> keys[] = {
+            {"Number", 1}, {"Number", 2}, {"Operator", 1}, {"Number", 3}, {"Operator", 4}};
         for (const auto &[name, index] : keys)
             for (QPushButton *key : calc->findChildren<QPushButton *>(name))
                 if (key->property("index").toInt() == index)
@@ -150,7 +151,8 @@ private slots:
         control<QAction>(w, "copyCalculation")->trigger();
         const QStringList lines = QApplication::clipboard()->text().split('\n');
         QCOMPARE(lines.value(0), w->windowTitle());
-        QVERIFY(lines.value(1).contains(QRegularExpression("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d [+-]\\d\\d:\\d\\d$")));
+        QVERIFY(lines.value(1).contains(
+            QRegularExpression("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d [+-]\\d\\d:\\d\\d$")));
         QVERIFY(lines.contains("Gross Barrels\t10000"));
         QVERIFY(lines.contains("Your Net Barrels at 60 Deg F Are\t" + text(w, "txtbbl")));
         const QStringList working = static_cast<Screen *>(w)->workingLines();
@@ -165,10 +167,9 @@ private slots:
     {
         const RecordTable table = TabulateRecords({sample()});
         const QByteArray csv = CsvText(table);
-        QCOMPARE(csv,
-                 QByteArray("Date and time,Window,Title,Stopped,Notice,Out of range,Gravity,Gross,Net,Working\r\n"
-                            "2026-12-07 10:11:12 +01:00,Form5,VOLUME CORRECTION (TABLE 6a),no,,no,"
-                            "\"30, \"\"light\"\"\",\"a\nb\",\"9,800.5\",\"VCF\t0.98\n<b>not bold</b>\"\r\n"));
+        QCOMPARE(csv, QByteArray("Date and time,Window,Title,Stopped,Notice,Out of range,Gravity,Gross,Net,Working\r\n"
+                                 "2026-12-07 10:11:12 +01:00,Form5,VOLUME CORRECTION (TABLE 6a),no,,no,"
+                                 "\"30, \"\"light\"\"\",\"a\nb\",\"9,800.5\",\"VCF\t0.98\n<b>not bold</b>\"\r\n"));
         const QStringList tsv = TsvText(table).split('\n');
         QCOMPARE(tsv.value(1).split('\t').mid(6),
                  QStringList({"30, \"light\"", "a b", "9,800.5", "VCF 0.98 <b>not bold</b>"}));
@@ -317,8 +318,9 @@ private slots:
                            " window TEXT NOT NULL, title TEXT NOT NULL, inputs TEXT NOT NULL, results TEXT NOT NULL,"
                            " working TEXT NOT NULL, out_of_range INTEGER NOT NULL, stopped INTEGER NOT NULL,"
                            " notice TEXT NOT NULL)"));
-            QVERIFY(q.exec("INSERT INTO entries VALUES (7, '2026-01-02T03:04:05-05:00', 'Form3', 'TEMPERATURE',"
-                           " '[[\"txtCels\",\"Celsius\",\"37\"]]', '[[\"txtFahr\",\"Fahrenheit\",\"98.6\"]]', '', 0, 0, '')"));
+            QVERIFY(q.exec(
+                "INSERT INTO entries VALUES (7, '2026-01-02T03:04:05-05:00', 'Form3', 'TEMPERATURE',"
+                " '[[\"txtCels\",\"Celsius\",\"37\"]]', '[[\"txtFahr\",\"Fahrenheit\",\"98.6\"]]', '', 0, 0, '')"));
             QVERIFY(q.exec("PRAGMA user_version = 1"));
             db.close();
         }
@@ -336,8 +338,9 @@ private slots:
         QCOMPARE(rows.front().summary, QString("Celsius 37 \u2192 Fahrenheit 98.6"));
         QCOMPARE(store.windows().value(0).first, QString("Form3"));
         filter.from = QDate(2026, 1, 3);
-        QVERIFY(store.page(filter, 0, 10).isEmpty() == (QDateTime(QDate(2026, 1, 3), QTime(0, 0)).toMSecsSinceEpoch()
-                                                        > QDateTime::fromString("2026-01-02T03:04:05-05:00", Qt::ISODate).toMSecsSinceEpoch()));
+        QVERIFY(store.page(filter, 0, 10).isEmpty() ==
+                (QDateTime(QDate(2026, 1, 3), QTime(0, 0)).toMSecsSinceEpoch() >
+                 QDateTime::fromString("2026-01-02T03:04:05-05:00", Qt::ISODate).toMSecsSinceEpoch()));
     }
 
     void two_writers_lose_nothing()

@@ -37,8 +37,8 @@ void describe(QMenu *menu, int depth, QStringList &out)
 {
     for (QAction *a : menu->actions()) {
         const QString caption = a->isSeparator() ? QString("-") : a->text();
-        out << QString(depth * 2, ' ') + a->objectName() + ' ' + caption
-                   + (a->shortcut().isEmpty() ? QString() : ' ' + a->shortcut().toString());
+        out << QString(depth * 2, ' ') + a->objectName() + ' ' + caption +
+                   (a->shortcut().isEmpty() ? QString() : ' ' + a->shortcut().toString());
         if (a->menu())
             describe(a->menu(), depth + 1, out);
     }
@@ -257,8 +257,7 @@ private slots:
         QCOMPARE(first, second);
         QCOMPARE(first->windowTitle(), QString("ERROR"));
         auto *label = control<ColumnWrappedLabel>(first, "Label1");
-        QCOMPARE(label->text(),
-                 QString(" SORRY OUT OF RANGE FOR    THE PROGRAM.  PLEASE         REFER TO TABLES."));
+        QCOMPARE(label->text(), QString(" SORRY OUT OF RANGE FOR    THE PROGRAM.  PLEASE         REFER TO TABLES."));
         QCOMPARE(label->lines(), QStringList({"SORRY OUT OF RANGE FOR", "THE PROGRAM.  PLEASE", "REFER TO TABLES."}));
         QVERIFY(label->width() >= label->sizeHint().width());
         QVERIFY(label->height() >= label->sizeHint().height());

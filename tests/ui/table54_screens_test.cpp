@@ -30,12 +30,17 @@ private slots:
         QTest::addColumn<QString>("density");
         QTest::addColumn<QString>("gross");
         QTest::addColumn<QStringList>("expected"); // vcf, lts, bbl, gal, cm, lf, ltn
-        QTest::newRow("54A") << "Form22" << "850" << "10000"
-                             << QStringList{"0.9915", "9915", "62.38", "2620", "9.915", "0.8355", "8.28"};
-        QTest::newRow("54B negative gross") << "Form6" << "780" << "-10000"
-                                            << QStringList{"0.9895", "9895", "62.29", "2616", "9.895", "0.7666", "7.59"};
-        QTest::newRow("1074 still has gallons") << "Form6" << "1074" << "1000"
-                                                << QStringList{"0.9938", "994", "6.26", "263", "0.994", "1.0559", "1.05"};
+        QTest::newRow("54A") << "Form22"
+                             << "850"
+                             << "10000" << QStringList{"0.9915", "9915", "62.38", "2620", "9.915", "0.8355", "8.28"};
+        QTest::newRow("54B negative gross")
+            << "Form6"
+            << "780"
+            << "-10000" << QStringList{"0.9895", "9895", "62.29", "2616", "9.895", "0.7666", "7.59"};
+        QTest::newRow("1074 still has gallons")
+            << "Form6"
+            << "1074"
+            << "1000" << QStringList{"0.9938", "994", "6.26", "263", "0.994", "1.0559", "1.05"};
     }
 
     void shows_worked_examples()

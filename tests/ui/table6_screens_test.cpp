@@ -19,20 +19,36 @@ private slots:
         QTest::addColumn<QString>("temperature");
         QTest::addColumn<QString>("gross");
         QTest::addColumn<QStringList>("results"); // vcf, bbl, gal, lf, ltn
-        QTest::newRow("6A worked example") << "Form5" << "30" << "80" << "10000"
-                                           << QStringList{"0.9911", "9911", "416262", "0.13679", "1355.73"};
-        QTest::newRow("6B worked example") << "Form21" << "50" << "80" << "10000"
-                                           << QStringList{"0.9882", "9882", "415044", "0.12169", "1202.54"};
-        QTest::newRow("6A base temperature") << "Form5" << "30" << "60" << "1234.567"
-                                             << QStringList{"1", "1234.57", "51851", "0.13679", "168.88"};
-        QTest::newRow("6A negative gross") << "Form5" << "30" << "80" << "-10000"
-                                           << QStringList{"0.9911", "9911", "416262", "0.13679", "1355.73"};
-        QTest::newRow("6A gravity rounded for factor only") << "Form5" << "30.126" << "80" << "100"
-                                                            << QStringList{"0.9911", "99.11", "4162", "0.13668", "13.55"};
-        QTest::newRow("6A negative gravity") << "Form5" << "-30" << "80" << "10000"
-                                             << QStringList{"0.9911", "9911", "416262", "0.21775", "2158.12"};
-        QTest::newRow("6A tiny net") << "Form5" << "30" << "60" << "0.01"
-                                     << QStringList{"1", "0.01", "0", "0.13679", "0"};
+        QTest::newRow("6A worked example") << "Form5"
+                                           << "30"
+                                           << "80"
+                                           << "10000" << QStringList{"0.9911", "9911", "416262", "0.13679", "1355.73"};
+        QTest::newRow("6B worked example") << "Form21"
+                                           << "50"
+                                           << "80"
+                                           << "10000" << QStringList{"0.9882", "9882", "415044", "0.12169", "1202.54"};
+        QTest::newRow("6A base temperature") << "Form5"
+                                             << "30"
+                                             << "60"
+                                             << "1234.567" << QStringList{"1", "1234.57", "51851", "0.13679", "168.88"};
+        QTest::newRow("6A negative gross") << "Form5"
+                                           << "30"
+                                           << "80"
+                                           << "-10000" << QStringList{"0.9911", "9911", "416262", "0.13679", "1355.73"};
+        QTest::newRow("6A gravity rounded for factor only")
+            << "Form5"
+            << "30.126"
+            << "80"
+            << "100" << QStringList{"0.9911", "99.11", "4162", "0.13668", "13.55"};
+        QTest::newRow("6A negative gravity")
+            << "Form5"
+            << "-30"
+            << "80"
+            << "10000" << QStringList{"0.9911", "9911", "416262", "0.21775", "2158.12"};
+        QTest::newRow("6A tiny net") << "Form5"
+                                     << "30"
+                                     << "60"
+                                     << "0.01" << QStringList{"1", "0.01", "0", "0.13679", "0"};
     }
 
     void shows_worked_examples()
@@ -138,12 +154,13 @@ private slots:
         fillAndEnter(b, {{"txtapi", "50"}, {"txtem", "80"}, {"txtgv", "10000"}});
         const QStringList lines = b->workingLines();
         QCOMPARE(lines.mid(0, 5), QStringList({
-            "Gravity used: 50 API (rounded to 0.01, sign dropped)",
-            "Density at 60 F: 778.84 kg/m3 (rounded to 0.01)",
-            "Product group: transition zone (770.36 < density <= 787.52)",
-            "Expansion coefficient: 0.00058641 per F (A + (B / density rounded to 6 places) / density rounded to 8)",
-            "Temperature difference: 20 F (t - 60)",
-        }));
+                                      "Gravity used: 50 API (rounded to 0.01, sign dropped)",
+                                      "Density at 60 F: 778.84 kg/m3 (rounded to 0.01)",
+                                      "Product group: transition zone (770.36 < density <= 787.52)",
+                                      "Expansion coefficient: 0.00058641 per F (A + (B / density rounded to 6 places) "
+                                      "/ density rounded to 8)",
+                                      "Temperature difference: 20 F (t - 60)",
+                                  }));
         QCOMPARE(lines.at(5), QString("Factor before rounding: 0.988231555736155"));
         QCOMPARE(lines.at(6), QString("Volume correction factor: 0.9882 (cut to 6 places, rounded to 4)"));
         QVERIFY(lines.contains("Long-ton factor: 0.12169 LT/bbl (cut to 5 places)"));

@@ -82,8 +82,7 @@ struct Program
     }
 };
 
-template <typename T = QLineEdit>
-T *control(QWidget *window, const char *name)
+template <typename T = QLineEdit> T *control(QWidget *window, const char *name)
 {
     T *found = window->findChild<T *>(QString::fromLatin1(name));
     if (!found)
@@ -139,8 +138,8 @@ inline QStringList tabSequence(QWidget *window, int count)
     while (w && names.size() < count) {
         names << w->objectName();
         QWidget *next = w->nextInFocusChain();
-        while (next != w && (!(next->focusPolicy() & Qt::TabFocus) || !next->isVisibleTo(window)
-                             || !next->isEnabled() || next->objectName().isEmpty()))
+        while (next != w && (!(next->focusPolicy() & Qt::TabFocus) || !next->isVisibleTo(window) ||
+                             !next->isEnabled() || next->objectName().isEmpty()))
             next = next->nextInFocusChain();
         w = next;
     }

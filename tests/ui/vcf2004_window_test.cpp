@@ -11,8 +11,8 @@ using namespace dravex::test;
 
 namespace {
 
-const char *const kResults[] = {"txtdensitybase", "txtdensity60", "txtapi60", "txtrd60",     "txtctl", "txtfp",
-                                "txtcpl",         "txtctpl",      "txtnet",   "txtgroupused"};
+const char *const kResults[] = {"txtdensitybase", "txtdensity60", "txtapi60", "txtrd60", "txtctl",
+                                "txtfp",          "txtcpl",       "txtctpl",  "txtnet",  "txtgroupused"};
 
 QStringList results(QWidget *w)
 {
@@ -46,8 +46,7 @@ private slots:
         fillAndEnter(w,
                      {{"txtdensity", "803.141"}, {"txttemp", "25.3"}, {"txtpressure", "267"}, {"txtgross", "10000"}});
         QCOMPARE(results(w), (QStringList{"787.5", "787.5", "48", "0.7883", "1.01838", "0.54", "1.00144", "1.01985",
-                                          "10198.5",
-                                          "transition zone"}));
+                                          "10198.5", "transition zone"}));
         QCOMPARE(w->notice(), QString());
         QVERIFY(w->workingLines().contains("Density at 60 F: 787.507922593917 kg/m3 (rho60)"));
 

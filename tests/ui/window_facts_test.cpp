@@ -92,11 +92,11 @@ private slots:
         row("Form25", "GRAVITY CORRECTION (TABLE 53a)", {"txtcg", "txtobt", "txtobg", "working", "txtcg"});
         row("Form26", "GRAVITY CORRECTION (TABLE 53b)", {"txtcg", "txtobt", "txtobg", "working", "txtcg"});
         row("Vcf2004", "VOLUME CORRECTION (2004 EDITION)",
-            {"optCrude",    "optProducts", "optLubricants", "optSpecial",     "txtdensity", "optApi",   "optRd",
-             "optKgm3",     "optObserved", "optAtBase",     "optBase60F",     "optBase15C", "optBase20C", "txttemp",
-             "optF",        "optC",        "txtpressure",   "optPsig",        "optKpa",     "optBar",   "txtgross",
-             "txtdensitybase", "txtdensity60", "txtapi60", "txtrd60", "txtctl", "txtfp", "txtcpl", "txtctpl",
-             "txtnet", "txtgroupused", "working", "optCrude"});
+            {"optCrude",       "optProducts",  "optLubricants", "optSpecial", "txtdensity", "optApi",     "optRd",
+             "optKgm3",        "optObserved",  "optAtBase",     "optBase60F", "optBase15C", "optBase20C", "txttemp",
+             "optF",           "optC",         "txtpressure",   "optPsig",    "optKpa",     "optBar",     "txtgross",
+             "txtdensitybase", "txtdensity60", "txtapi60",      "txtrd60",    "txtctl",     "txtfp",      "txtcpl",
+             "txtctpl",        "txtnet",       "txtgroupused",  "working",    "optCrude"});
     }
 
     void caption_first_focus_and_tab_order()

@@ -15,7 +15,7 @@ struct Example
 {
     const char *window;
     std::vector<std::pair<const char *, QString>> fields; // Enter in the last one
-    const char *option = nullptr;                          // unit or table to choose first
+    const char *option = nullptr;                         // unit or table to choose first
 };
 
 const std::vector<Example> kExamples{
@@ -29,8 +29,14 @@ const std::vector<Example> kExamples{
     {"Form25", {{"txtobg", "850"}, {"txtobt", "30"}}},
     {"Form26", {{"txtobg", "1080"}, {"txtobt", "40"}}},
     {"Form7",
-     {{"txtvl", "600"}, {"txttl", "40"}, {"txttw", "30"}, {"txtbhd", "10"}, {"txtfdt", "20"}, {"txtadt", "26"},
-      {"txttdp", "50"}, {"txtinn", "6"}},
+     {{"txtvl", "600"},
+      {"txttl", "40"},
+      {"txttw", "30"},
+      {"txtbhd", "10"},
+      {"txtfdt", "20"},
+      {"txtadt", "26"},
+      {"txttdp", "50"},
+      {"txtinn", "6"}},
      "Option1"},
 };
 
