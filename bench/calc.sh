@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # dravex-calc under load: a batch of 1,000,000 Table 6B rows and a Table 6B page of
 # 1000 x 300 cells, each timed with /usr/bin/time -v (elapsed, user time, peak memory).
 # Usage: bench/calc.sh BUILD_DIR

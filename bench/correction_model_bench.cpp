@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Calls per second of the correction model's four factor operations, over a spread of
 // gravities, densities and temperatures that crosses every product group.
 #include "core/correction_model.h"

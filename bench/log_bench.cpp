@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The log window on a large log: fills a file with ENTRIES calculations (100,000 unless
 // given), then times opening the window to its first page, and text filters that match
 // often, rarely and never. Offscreen platform. Usage: log_bench [ENTRIES]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Enter-to-results on every screen: a worked example typed into the screen's fields,
 // then Enter pressed as a real key event many times over; prints the median, the 99th
 // percentile and the worst time of one press per screen (offscreen platform).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up of Dravex against a bare Qt Widgets window, alternating the two: time from
 # exec to the first paint of the first window, and peak resident memory. Prints each
 # run and the medians. Usage: bench/startup.sh BUILD_DIR [RUNS] (QT_QPA_PLATFORM as set).

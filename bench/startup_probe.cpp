@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up probe: starts like the program (or, built with DRAVEX_BARE, like a bare Qt
 // Widgets window: a main window with a menu and one text field), and at the first paint
 // of its first window prints the time since the launcher's timestamp (argv[1], ns of

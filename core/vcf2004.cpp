@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/vcf2004.h"
 
 #include "core/conventions.h"

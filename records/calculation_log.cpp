@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/calculation_log.h"
 
 #include "records/log_writer.h"

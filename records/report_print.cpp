@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/report_print.h"
 
 #include "records/report_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/form10_form16_fsii.h"
 
 #include "core/additives.h"

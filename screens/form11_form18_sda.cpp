@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/form11_form18_sda.h"
 
 #include "core/additives.h"

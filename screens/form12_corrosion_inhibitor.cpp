@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/form12_corrosion_inhibitor.h"
 
 #include "core/additives.h"

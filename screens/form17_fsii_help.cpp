@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/form17_fsii_help.h"
 
 #include "screens/column_wrapped_label.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/form19_dmd2.h"
 
 #include "core/additives.h"

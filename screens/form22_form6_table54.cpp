@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/form22_form6_table54.h"
 
 #include "core/volume_correction.h"

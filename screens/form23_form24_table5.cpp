@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/form23_form24_table5.h"
 
 #include "core/gravity_correction.h"

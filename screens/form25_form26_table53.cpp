@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/form25_form26_table53.h"
 
 #include "core/gravity_correction.h"

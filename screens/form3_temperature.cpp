@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/form3_temperature.h"
 
 #include "core/conversions.h"

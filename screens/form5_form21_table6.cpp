@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/form5_form21_table6.h"
 
 #include "core/volume_correction.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/form7_wedge.h"
 
 #include "core/gauging.h"

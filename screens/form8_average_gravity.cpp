@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/form8_average_gravity.h"
 
 #include "core/gauging.h"

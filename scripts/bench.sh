@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds the benchmarks in release mode and runs them all: the
 # core operations (Google Benchmark), start-up against a bare Qt window, and
 # Enter-to-results on every screen, the cargo report. Figures and method: bench/README.md.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the core's fuzz targets with clang's libFuzzer (AddressSanitizer and
 # UndefinedBehaviorSanitizer on) and runs each of them; the seconds given (default 60)
 # are shared among the targets. Corpora grow in build-fuzz/corpus/.

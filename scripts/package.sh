@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds a release of Dravex and its Debian package (build-release/dravex_*.deb), with
 # Debian's hardening flags and through ccache when it is installed.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the program icon from its SVG into a square PNG of the given size, for the
 // icon theme folders that want bitmaps beside the scalable icon.
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opens the main window and the named screens, fills in a worked example where one is
 // given, and saves a picture of each window as PNG. Run under a real X server (Xvfb) by
 // scripts/screenshots.sh, so the README pictures stay current.

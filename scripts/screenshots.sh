@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Pictures of the main window and two screens for the README, taken under Xvfb.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages Dravex needs to build and test, skipping those present.
 # Runs apt-get directly as root, through sudo otherwise.
 set -euo pipefail

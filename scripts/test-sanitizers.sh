@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the whole test suite with AddressSanitizer and UndefinedBehaviorSanitizer in its
 # own build directory and runs it; any report fails the run.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Dravex with its tests and runs every test: the core and
 # window suites (window tests on Qt's offscreen platform, so no display is needed; the
 # benchmarks and tools are built too, so they keep compiling), the
@@ -6,13 +7,14 @@
 # fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup-debian.sh clang-14 libclang-rt-14-dev \
+scripts/setup-debian.sh clang-14 libclang-rt-14-dev clang-format-14 \
   ccache dpkg-dev file lintian appstream desktop-file-utils
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDRAVEX_BUILD_TESTS=ON -DDRAVEX_BUILD_BENCH=ON \
   -DDRAVEX_BUILD_TOOLS=ON "${launcher[@]}"
 cmake --build build -j"$(nproc)"
+scripts/check-format.sh
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j"$(nproc)"
 scripts/test-package.sh

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/notice_windows.h"
 
 #include "screens/column_wrapped_label.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dravex-calc as a user meets it: arguments and standard input in, exact text and exit
 // status out.
 

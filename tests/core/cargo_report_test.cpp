@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/cargo_report.h"
 #include "core/vcf2004_form.h"
 #include "core/volume_correction.h"

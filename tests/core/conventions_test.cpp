@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/conventions.h"
 #include "tests/fuzz/reference_reader.h"
 

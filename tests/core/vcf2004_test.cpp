@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/conventions.h"
 #include "core/vcf2004.h"
 #include "core/vcf2004_form.h"

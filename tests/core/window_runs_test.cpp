@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a run of a window's calculation reads and writes, in order, and where a stop or a
 // fault leaves it: what a window shows only in part (a field written twice shows its last
 // text, a stop reads nothing more, the out-of-range window survives a later fault).

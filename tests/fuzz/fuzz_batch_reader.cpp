@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes on the standard input of a batch: every record becomes exactly one output row
 // of the header's width (never more text than was read plus the results), each row either
 // results or a notice, and the reader keeps to its memory bound. The input is fed in two

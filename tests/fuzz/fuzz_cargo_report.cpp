@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report reader on any bytes: it answers with a report or an error, never a crash;
 // a report it reads recomputes, and writes back to the same document.
 #include "core/cargo_report.h"

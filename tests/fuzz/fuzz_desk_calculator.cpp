@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any sequence of calculator keys: the display never shows inf or nan, a fault stops only
 // the key that met it, and the calculator takes the next key as usual.
 #include "fuzz_support.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every calculation of the core fed arbitrary numbers: each result is finite and shows
 // without inf or nan, or the operation refuses with a CalcFault.
 #include "fuzz_support.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text typed into a field: either a finite number that shows without inf or nan and
 // reads back as itself, or a CalcFault; and where it is a number (or too large for one),
 // the C library reads the same value from it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The operations behind the gravity-correction, conversion, gauging and additive screens,
 // fed arbitrary numbers: each shown result is finite and prints without inf or nan, or
 // the operation refuses with a CalcFault. The windows' registered calculations run over

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Shared by the fuzz targets: doubles taken from the fuzzer's bytes, and the check that

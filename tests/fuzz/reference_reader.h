@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The C library's reading of a number, as a second opinion on the field reader: strtod in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every screen is usable by keyboard and screen reader: each field and list is named by
 // its label, each button by its text, and Tab from the first focus reaches every control.
 #include "test_support.h"

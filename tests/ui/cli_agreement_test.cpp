@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window and dravex-calc on the same inputs: the worked examples and faults of every
 // window, typed into the window and run through the command line's operation, compared
 // field by field (texts written, texts kept, notice, out-of-range window).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes records to a log as fast as it can through the program's writer thread and prints
 // the id of each record as soon as it is reported written, one per line.
 // Usage: log_writer_probe FILE COUNT (COUNT 0: until killed).

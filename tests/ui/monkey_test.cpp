@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A seeded random user: opens every screen from the menu and throws thousands of texts,
 // key presses, choices and clicks at them, closing and reopening windows on the way. The
 // program must never crash, never show inf or nan, and every window must close.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What keeps a window from misleading: results of earlier entries greyed and said, a
 // typed number read another way than a decimal-comma reader meant it said, the
 // out-of-range window over the window that raised it, the working reached and copied by

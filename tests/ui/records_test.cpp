@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation log, copy, print and PDF: what is kept of each calculation, exactly; the
 // file's faults; two writers and killed writers.
 #include "test_support.h"

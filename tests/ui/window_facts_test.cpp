@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every window shares, in one table: its objectName, caption, the control that has
 // the focus when it opens and the order Tab visits its controls in.
 #include "test_support.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The working panel only adds: with it open or closed, every screen that has one shows
 // the same results and the same working, and keeps its first focus.
 #include "test_support.h"
