@@ -4,6 +4,8 @@
 # Debian's hardening flags and through ccache when it is installed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# ccache keys on paths relative to the checkout, so another clone reuses its objects.
+export CCACHE_BASEDIR="$PWD"
 scripts/setup-debian.sh dpkg-dev file
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 launcher=()

@@ -4,6 +4,8 @@
 # own build directory and runs it; any report fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# ccache keys on paths relative to the checkout, so another clone reuses its objects.
+export CCACHE_BASEDIR="$PWD"
 scripts/setup-debian.sh
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)

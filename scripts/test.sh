@@ -7,6 +7,8 @@
 # fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# ccache keys on paths relative to the checkout, so another clone reuses its objects.
+export CCACHE_BASEDIR="$PWD"
 scripts/setup-debian.sh clang-14 libclang-rt-14-dev clang-format-14 \
   ccache dpkg-dev file lintian appstream desktop-file-utils
 launcher=()
