@@ -256,7 +256,9 @@ public:
             m_out.figures[static_cast<int>(column)] = *text;
         }
         try {
-            addMetricTons(*v.written("txtltn"), *v.written("txtcm"), gravityText);
+            // The metric windows write cubic metres; the US ones have no such field.
+            const std::string *cubicMetres = v.written("txtcm");
+            addMetricTons(*v.written("txtltn"), cubicMetres ? *cubicMetres : std::string(), gravityText);
         } catch (const CalcFault &fault) {
             stop(fault.message());
         }
