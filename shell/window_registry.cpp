@@ -87,7 +87,11 @@ void WindowRegistry::showWarning(QWidget *parent, const QString &title, const QS
 
 void WindowRegistry::calculationDone(const FormSpec &form, const FormResult &result)
 {
-    m_log.record(window(QString::fromUtf8(form.name.data(), qsizetype(form.name.size()))), form, result);
+    // The results are on the screen already: the record is made and handed to the log
+    // from the event loop, after they are painted, so keeping a log never slows an Enter.
+    const QPointer<QWidget> shown = window(QString::fromUtf8(form.name.data(), qsizetype(form.name.size())));
+    QMetaObject::invokeMethod(
+        &m_log, [this, shown, &form, result] { m_log.record(shown.data(), form, result); }, Qt::QueuedConnection);
 }
 
 void WindowRegistry::addCalculationActions(QWidget *window)

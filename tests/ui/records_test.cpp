@@ -127,6 +127,7 @@ private slots:
             for (QPushButton *key : calc->findChildren<QPushButton *>(name))
                 if (key->property("index").toInt() == index)
                     key->click();
+        QCoreApplication::processEvents();
         QVERIFY(program.registry.log().waitWritten(10000));
         r = Reader(path).newest();
         QCOMPARE(fieldLines(r.inputs),

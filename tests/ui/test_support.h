@@ -117,9 +117,12 @@ inline void type(QWidget *window, const char *name, const QString &value)
     QTest::keyClicks(field, value);
 }
 
+// Presses Enter in a field, then lets the event loop run as it does after a key in use
+// (the calculation log takes its record there).
 inline void enter(QWidget *window, const char *name)
 {
     QTest::keyClick(control<QWidget>(window, name), Qt::Key_Return);
+    QCoreApplication::processEvents();
 }
 
 // Types each value into its field, then presses Enter in the last one.
