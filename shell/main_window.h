@@ -15,14 +15,14 @@ class MainWindow : public QMainWindow
 public:
     explicit MainWindow(WindowRegistry &registry, QWidget *parent = nullptr);
 
+private:
     // "E&xit": closes every open window at once and ends the program; a report with unsaved
     // changes asks first, and Cancel there keeps everything open.
     void exit1_Click();
-    // "&Keep a log": calculations go to the log or not, from now on and in later runs.
+    // "Help" (F1, from any window): the guide, at the section on the window in use.
     void help2_Click();
+    // "&Keep a log": calculations go to the log or not, from now on and in later runs.
     void keeplog1_Click(bool on);
-
-private:
     void buildMenu();
 
     WindowRegistry &m_registry;

@@ -15,10 +15,10 @@ class IntroWindow : public QWidget
 public:
     explicit IntroWindow(WindowRegistry &registry, QWidget *parent = nullptr);
 
+private:
     // "Continue": shows the main window and closes this one.
     void Command1_Click();
 
-private:
     WindowRegistry &m_registry;
 };
 
