@@ -239,10 +239,12 @@ void CargoReportWindow::buildHeader(QWidget *host)
     operation = addChoice(middle, "operation", tr("&Operation:"),
                           {tr("Loading"), tr("Discharge"), tr("On arrival"), tr("On sailing"), tr("Other")});
     units = addChoice(left, "units", tr("&Units:"),
-                      {tr("US: barrels, F, API (Tables 6A/6B, 11)"), tr("Metric: m3, C, kg/m3 (Tables 54A/54B, 57)")});
-    // In the order of the Edition enum.
-    edition =
-        addChoice(right, "edition", tr("&Edition:"), {tr("1980 tables"), tr("2004 edition (API MPMS 11.1-2004)")});
+                      {tr("US: barrels, F, API (long tons by Table 11)"),
+                       tr("Metric: m3, C, kg/m3 at 15 C (long tons by Table 57)")});
+    // In the order of the Edition enum; the tables each edition runs are named here, not
+    // with the units, so the header never names the 1980 tables on a 2004 report.
+    edition = addChoice(right, "edition", tr("&Edition:"),
+                        {tr("1980 tables (6A/6B, 54A/54B)"), tr("2004 edition (API MPMS 11.1-2004)")});
     vcfMethod = addChoice(right, "vcfMethod", tr("V&CF:"),
                           {tr("Tank by tank"), tr("Per grade at the volume-weighted average temperature")});
     connect(operation, &QComboBox::activated, this, [this](int i) {
