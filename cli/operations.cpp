@@ -309,8 +309,8 @@ std::string_view fieldCaption(const Operation &operation, std::string_view field
 {
     for (const OperationTrigger &trigger : operation.triggers) {
         if (const Calculation *calculation = FindCalculation(operation.form, trigger.control))
-            if (const FieldSpec *spec = calculation->form->field(field))
-                return spec->caption;
+            if (const FieldSpec *described = calculation->form->field(field))
+                return described->caption;
     }
     return {};
 }

@@ -36,7 +36,7 @@ private:
 // stands before a group of exactly three digits is a thousands separator and is skipped.
 // Anything else is not a number:
 //   ParseFieldNumber(" 1,234.5 ") == 1234.5, ParseFieldNumber("1.5E3") == 1500,
-//   "", "abc", "1..2", "-", "inf", "nan", "0x10", "12,5" throw NotANumber; "1E999" throws
+//   "", "abc", "1..2", "-", the words for infinity and not-a-number, "0x10", "12,5" throw NotANumber; "1E999" throws
 //   Overflow.
 // The caption names the field in the fault.
 double ParseFieldNumber(std::string_view text, std::string_view caption = {});

@@ -58,8 +58,8 @@ FormRun::FormRun(const FormSpec &form, const FieldTexts &texts) : m_form(form), 
 
 std::string FormRun::captionOf(std::string_view field) const
 {
-    const FieldSpec *spec = m_form.field(field);
-    return spec ? NoticeCaption(spec->caption) : std::string(field);
+    const FieldSpec *described = m_form.field(field);
+    return described ? NoticeCaption(described->caption) : std::string(field);
 }
 
 void FormRun::noteRead(std::string_view field)

@@ -17,8 +17,8 @@ QString fromStd(std::string_view text)
 
 QString captionFor(const FormSpec &form, const std::string &field)
 {
-    const FieldSpec *spec = form.field(field);
-    return spec ? fromStd(NoticeCaption(spec->caption)) : QString::fromStdString(field);
+    const FieldSpec *described = form.field(field);
+    return described ? fromStd(NoticeCaption(described->caption)) : QString::fromStdString(field);
 }
 
 QString tr(const char *text)

@@ -163,14 +163,14 @@ const CalcRecord *CalculationLog::last(const QString &window) const
 
 void CalculationLog::addCalculationActions(QWidget *window)
 {
-    for (const ActionSpec &spec : kActions) {
-        auto *action = new QAction(tr(spec.caption), window);
-        action->setObjectName(QLatin1String(spec.name));
-        action->setShortcut(QKeySequence(QLatin1String(spec.shortcut)));
+    for (const ActionSpec &entry : kActions) {
+        auto *action = new QAction(tr(entry.caption), window);
+        action->setObjectName(QLatin1String(entry.name));
+        action->setShortcut(QKeySequence(QLatin1String(entry.shortcut)));
         action->setShortcutContext(Qt::WindowShortcut);
-        QString plain = tr(spec.caption);
+        QString plain = tr(entry.caption);
         action->setToolTip(plain.remove(QLatin1Char('&')));
-        const auto handler = spec.handler;
+        const auto handler = entry.handler;
         connect(action, &QAction::triggered, window, [this, window, handler] { (this->*handler)(window); });
         window->addAction(action);
     }

@@ -52,10 +52,10 @@ Screen::Screen(ScreenHost &host, const FormSpec &form, QWidget *parent)
 
 QString Screen::captionOf(const char *name) const
 {
-    const FieldSpec *spec = m_form ? m_form->field(name) : nullptr;
-    if (!spec)
+    const FieldSpec *described = m_form ? m_form->field(name) : nullptr;
+    if (!described)
         qFatal("%s has no field %s in its form", qPrintable(objectName()), name);
-    return QString::fromUtf8(spec->caption.data(), qsizetype(spec->caption.size()));
+    return QString::fromUtf8(described->caption.data(), qsizetype(described->caption.size()));
 }
 
 QLineEdit *Screen::field(const char *name) const
