@@ -5,6 +5,7 @@
 #include "records/calculation_log.h"
 #include "records/log_store.h"
 #include "records/log_window.h"
+#include "records/records.h"
 #include "screens/catalog.h"
 #include "shell/application.h"
 
@@ -73,15 +74,17 @@ int main(int argc, char *argv[])
     }
 
     dravex::WindowRegistry registry(dravex::allScreens());
-    registry.log().setPath(path);
-    registry.log().start();
-    while (!registry.log().ready())
+    dravex::Records records;
+    registry.setRecords(&records);
+    records.log().setPath(path);
+    records.log().start();
+    while (!records.log().ready())
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
 
     std::vector<double> opens;
     for (int run = 0; run < 7; ++run) {
         timer.restart();
-        auto *window = new dravex::LogWindow(registry, registry.log());
+        auto *window = new dravex::LogWindow(registry, records.log());
         window->show();
         QApplication::processEvents();
         const bool filled = window->model()->rowCount() > 0;
@@ -93,7 +96,7 @@ int main(int argc, char *argv[])
     std::printf("log window open to first page shown: median %.1f ms, worst %.1f ms (7 runs)\n", median(opens),
                 *std::max_element(opens.begin(), opens.end()));
 
-    auto *window = new dravex::LogWindow(registry, registry.log());
+    auto *window = new dravex::LogWindow(registry, records.log());
     window->show();
     QApplication::processEvents();
     auto *search = window->findChild<QLineEdit *>(QStringLiteral("logSearch"));

@@ -2,6 +2,7 @@
 // Enter-to-results on every screen: a worked example typed into the screen's fields,
 // then Enter pressed as a real key event many times over; prints the median, the 99th
 // percentile and the worst time of one press per screen (offscreen platform).
+#include "records/records.h"
 #include "screens/catalog.h"
 #include "shell/application.h"
 
@@ -94,13 +95,15 @@ int main(int argc, char *argv[])
     const int presses = argc > 1 ? std::atoi(argv[1]) : 2000;
     dravex::WindowRegistry registry(dravex::allScreens());
     dravex::addShellWindows(registry);
+    dravex::Records records;
+    registry.setRecords(&records);
     registry.setWarningSink([](QWidget *, const QString &, const QString &) {});
     // Every press is logged, as in use, to a file of its own (second argument "nolog": not).
     QTemporaryDir logDir;
-    registry.log().setPath(logDir.filePath(QStringLiteral("calculations.sqlite")));
-    registry.log().setKeepingForSession(!(argc > 2 && qstrcmp(argv[2], "nolog") == 0));
+    records.log().setPath(logDir.filePath(QStringLiteral("calculations.sqlite")));
+    records.log().setKeepingForSession(!(argc > 2 && qstrcmp(argv[2], "nolog") == 0));
     qint64 logged = 0;
-    QObject::connect(&registry.log(), &dravex::CalculationLog::written, [&logged] { ++logged; });
+    QObject::connect(&records.log(), &dravex::CalculationLog::written, [&logged] { ++logged; });
 
     std::printf("%-8s %10s %10s %10s  (microseconds per Enter, %d presses)\n", "screen", "median", "p99", "max",
                 presses);
@@ -140,7 +143,7 @@ int main(int argc, char *argv[])
                     notice && !notice->text().isEmpty() ? qPrintable(notice->text()) : "");
         w->close();
     }
-    registry.log().waitWritten(600000);
+    records.log().waitWritten(600000);
     QApplication::processEvents();
     std::printf("records written to the log: %lld\n", static_cast<long long>(logged));
     return slow == 0 ? 0 : 1;

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up of Dravex against a bare Qt Widgets window, alternating the two: time from
 # exec to the first paint of the first window, and peak resident memory. Prints each
-# run and the medians. Usage: bench/startup.sh BUILD_DIR [RUNS] (QT_QPA_PLATFORM as set).
+# run and the medians, and how long the program's first window is then busy loading the
+# records module (the log, printing, reports). Usage: bench/startup.sh BUILD_DIR [RUNS] (QT_QPA_PLATFORM as set).
 set -euo pipefail
 build=${1:?build directory}
 runs=${2:-30}
@@ -23,5 +24,7 @@ for what in dravex bare; do
   echo "$what: median start-up $t ms, median peak memory $m KiB over $runs runs"
   eval "${what}_t=$t; ${what}_m=$m"
 done
+r=$(awk '$1=="dravex" {print $7}' "$runs_file" | median)
+echo "dravex: then loads its records module in a median $r ms"
 awk -v a="$dravex_t" -v b="$bare_t" -v c="$dravex_m" -v d="$bare_m" \
   'BEGIN {printf "ratio dravex/bare: time %.3f, memory %.3f\n", a/b, c/d}'

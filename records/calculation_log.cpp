@@ -3,7 +3,6 @@
 
 #include "records/log_writer.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -17,23 +16,6 @@ namespace {
 
 const char kKeepLogKey[] = "records/keepLog";
 const char kDisclaimerStart[] = "Not responsible for errors";
-
-struct ActionSpec
-{
-    const char *name;
-    const char *caption;
-    const char *shortcut;
-    void (CalculationLog::*handler)(QWidget *);
-};
-
-const ActionSpec kActions[] = {
-    {"copyCalculation", QT_TRANSLATE_NOOP("dravex::CalculationLog", "&Copy calculation"), "Ctrl+Shift+C",
-     &CalculationLog::copyCalculation},
-    {"printCalculation", QT_TRANSLATE_NOOP("dravex::CalculationLog", "&Print..."), "Ctrl+P",
-     &CalculationLog::printCalculation},
-    {"exportPdfCalculation", QT_TRANSLATE_NOOP("dravex::CalculationLog", "Export &PDF..."), "Ctrl+Shift+E",
-     &CalculationLog::exportCalculationPdf},
-};
 
 QString pdfName(const CalcRecord &r)
 {
@@ -159,23 +141,6 @@ const CalcRecord *CalculationLog::last(const QString &window) const
 {
     const auto found = m_last.constFind(window);
     return found == m_last.constEnd() ? nullptr : &*found;
-}
-
-void CalculationLog::addCalculationActions(QWidget *window)
-{
-    for (const ActionSpec &entry : kActions) {
-        auto *action = new QAction(tr(entry.caption), window);
-        action->setObjectName(QLatin1String(entry.name));
-        action->setShortcut(QKeySequence(QLatin1String(entry.shortcut)));
-        action->setShortcutContext(Qt::WindowShortcut);
-        QString plain = tr(entry.caption);
-        action->setToolTip(plain.remove(QLatin1Char('&')));
-        const auto handler = entry.handler;
-        connect(action, &QAction::triggered, window, [this, window, handler] { (this->*handler)(window); });
-        window->addAction(action);
-    }
-    if (window->contextMenuPolicy() == Qt::DefaultContextMenu)
-        window->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void CalculationLog::copyCalculation(QWidget *window)

@@ -54,9 +54,7 @@ public:
     // Waits until every record handed over is written or ms have passed (tests).
     bool waitWritten(int ms);
 
-    // Copy calculation (Ctrl+Shift+C), Print... (Ctrl+P) and Export PDF... (Ctrl+Shift+E)
-    // on a calculating window, by keyboard and from its context menu.
-    void addCalculationActions(QWidget *window);
+    // Copy calculation, Print... and Export PDF... of a window's last calculation.
     void copyCalculation(QWidget *window);
     void printCalculation(QWidget *window);
     void exportCalculationPdf(QWidget *window);

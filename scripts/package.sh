@@ -13,7 +13,8 @@ command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DDRAVEX_BUILD_TESTS=OFF -DCMAKE_INSTALL_PREFIX=/usr \
   "${launcher[@]}" \
   -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
-  -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)"
+  -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" \
+  -DCMAKE_SHARED_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)"
 cmake --build build-release -j"$(nproc)"
 rm -f build-release/dravex_*.deb
 (cd build-release && cpack)

@@ -1,15 +1,54 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/application.h"
 
-#include "records/cargo_report_window.h"
-#include "records/log_window.h"
 #include "shell/help_window.h"
 #include "shell/main_window.h"
 #include "shell/notice_windows.h"
+#include "shell/records_loader.h"
 
+#include <QApplication>
+#include <QEvent>
+#include <QIcon>
 #include <QTimer>
 
 namespace dravex {
+
+namespace {
+
+// A window of the records, or null after saying why it cannot be had.
+QWidget *recordsWindow(WindowRegistry &registry, const std::function<QWidget *(RecordsModule &)> &make)
+{
+    if (RecordsModule *records = registry.records())
+        return make(*records);
+    registry.showWarning(nullptr, QObject::tr("Records"),
+                         QObject::tr("The records cannot be opened: %1").arg(registry.recordsProblem()));
+    return nullptr;
+}
+
+// Runs a task once, from the event loop, after the window is first painted.
+class AfterFirstPaint : public QObject
+{
+public:
+    AfterFirstPaint(QWidget *window, std::function<void()> task) : QObject(window), m_task(std::move(task))
+    {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, watched, std::move(m_task));
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_task;
+};
+
+} // namespace
 
 void addShellWindows(WindowRegistry &registry)
 {
@@ -17,18 +56,26 @@ void addShellWindows(WindowRegistry &registry)
     registry.add(QStringLiteral("Form2"), [&registry](ScreenHost &) { return new IntroWindow(registry); });
     registry.add(QStringLiteral("Form13"), [](ScreenHost &) { return new HelpWindow; });
     registry.add(QStringLiteral("Form15"), [](ScreenHost &) { return new OutOfRangeWindow; });
-    registry.add(QStringLiteral("LogWindow"),
-                 [&registry](ScreenHost &host) { return new LogWindow(host, registry.log()); });
-    registry.addMany(QStringLiteral("CargoReport"),
-                     [&registry](ScreenHost &) { return new CargoReportWindow(registry.reportPrompts()); });
+    registry.add(QStringLiteral("LogWindow"), [&registry](ScreenHost &host) {
+        return recordsWindow(registry, [&host](RecordsModule &records) { return records.newLogWindow(host); });
+    });
+    registry.addMany(QStringLiteral("CargoReport"), [&registry](ScreenHost &) {
+        return recordsWindow(registry, [](RecordsModule &records) { return records.newCargoReport(); });
+    });
+    registry.setRecordsLoader([](QString &problem) { return LoadRecordsModule(RecordsModulePath(), problem); });
 }
 
 QWidget *startDravex(WindowRegistry &registry)
 {
     QWidget *intro = registry.showWindow(QStringLiteral("Form2"));
-    // Reports left unsaved by a crash are offered once the program is up.
-    ReportPrompts *prompts = &registry.reportPrompts();
-    QTimer::singleShot(0, intro, [prompts] { CargoReportWindow::offerRestore(*prompts); });
+    // What the first window does not need waits until it is on the screen: the icon, the
+    // records with their database and printing libraries, and the offer to restore
+    // reports left unsaved by a crash.
+    new AfterFirstPaint(intro, [&registry] {
+        QApplication::setWindowIcon(QIcon(QStringLiteral(":/dravex.svg")));
+        if (RecordsModule *records = registry.records())
+            records->offerRestore();
+    });
     return intro;
 }
 

@@ -3,14 +3,12 @@
 #include "shell/application.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dravex"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.dravex.Dravex"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/dravex.svg")));
 
     dravex::WindowRegistry registry(dravex::allScreens());
     dravex::addShellWindows(registry);

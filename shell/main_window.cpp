@@ -161,7 +161,9 @@ void MainWindow::buildMenu()
         } else if (name == QLatin1String("exit1")) {
             connect(action, &QAction::triggered, this, &MainWindow::exit1_Click);
         } else if (name == QLatin1String("keeplog1")) {
-            action->setChecked(m_registry.log().keeping());
+            RecordsModule *records = m_registry.records();
+            action->setChecked(records && records->keeping());
+            action->setEnabled(records != nullptr);
             connect(action, &QAction::toggled, this, &MainWindow::keeplog1_Click);
         }
     }
@@ -179,7 +181,8 @@ void MainWindow::help2_Click()
 
 void MainWindow::keeplog1_Click(bool on)
 {
-    m_registry.log().setKeeping(on);
+    if (RecordsModule *records = m_registry.records())
+        records->setKeeping(on);
 }
 
 void MainWindow::exit1_Click()

@@ -1,21 +1,76 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/window_registry.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QMessageBox>
 
+#include <utility>
+
 namespace dravex {
+
+namespace {
+
+struct CalculationActionEntry
+{
+    const char *name;
+    const char *caption;
+    const char *shortcut;
+    RecordsModule::CalculationAction action;
+};
+
+const CalculationActionEntry kCalculationActions[] = {
+    {"copyCalculation", QT_TRANSLATE_NOOP("dravex::CalculationLog", "&Copy calculation"), "Ctrl+Shift+C",
+     RecordsModule::CalculationAction::Copy},
+    {"printCalculation", QT_TRANSLATE_NOOP("dravex::CalculationLog", "&Print..."), "Ctrl+P",
+     RecordsModule::CalculationAction::Print},
+    {"exportPdfCalculation", QT_TRANSLATE_NOOP("dravex::CalculationLog", "Export &PDF..."), "Ctrl+Shift+E",
+     RecordsModule::CalculationAction::ExportPdf},
+};
+
+} // namespace
 
 WindowRegistry::WindowRegistry(std::span<const ScreenEntry> screens)
 {
     for (const ScreenEntry &screen : screens)
         add(QString::fromLatin1(screen.name), screen.make);
+}
+
+RecordsModule *WindowRegistry::records()
+{
+    if (!m_records && m_recordsLoader) {
+        QString problem;
+        RecordsModule *loaded = std::exchange(m_recordsLoader, nullptr)(problem);
+        if (loaded) {
+            setRecords(loaded);
+        } else {
+            m_loadProblem = problem;
+            showRecordsProblem(problem);
+        }
+    }
+    return m_records;
+}
+
+void WindowRegistry::setRecords(RecordsModule *records)
+{
+    m_records = records;
+    m_loadProblem.clear();
     // Every calculating window says, under its own notice, when the log cannot be
     // written; the log window says it at length.
-    QObject::connect(&m_log, &CalculationLog::problemChanged, &m_log, [this](const QString &problem) {
-        for (const auto &[name, w] : m_open)
-            if (auto *screen = qobject_cast<Screen *>(w.data()))
-                screen->showRecordsProblem(recordsProblemLine(problem));
-    });
+    if (records)
+        records->onProblemChanged([this](const QString &problem) { showRecordsProblem(problem); });
+}
+
+QString WindowRegistry::recordsProblem() const
+{
+    return m_records ? m_records->problem() : m_loadProblem;
+}
+
+void WindowRegistry::showRecordsProblem(const QString &problem)
+{
+    for (const auto &[name, w] : m_open)
+        if (auto *screen = qobject_cast<Screen *>(w.data()))
+            screen->showRecordsProblem(recordsProblemLine(problem));
 }
 
 QString WindowRegistry::recordsProblemLine(const QString &problem)
@@ -55,6 +110,8 @@ QWidget *WindowRegistry::showWindow(const QString &name)
         if (factory == m_factories.end())
             return nullptr;
         w = factory->second(*this);
+        if (!w)
+            return nullptr;
         // The registered name is the window's objectName: given where the window sets
         // none, and a window that calls itself otherwise is a programming error.
         if (w->objectName().isEmpty())
@@ -64,8 +121,8 @@ QWidget *WindowRegistry::showWindow(const QString &name)
         w->setAttribute(Qt::WA_DeleteOnClose);
         if (!many)
             m_open[name] = w;
-        if (auto *screen = qobject_cast<Screen *>(w); screen && !m_log.problem().isEmpty())
-            screen->showRecordsProblem(recordsProblemLine(m_log.problem()));
+        if (auto *screen = qobject_cast<Screen *>(w); screen && !recordsProblem().isEmpty())
+            screen->showRecordsProblem(recordsProblemLine(recordsProblem()));
     }
     w->show();
     w->raise();
@@ -91,12 +148,33 @@ void WindowRegistry::calculationDone(const FormSpec &form, const FormResult &res
     // from the event loop, after they are painted, so keeping a log never slows an Enter.
     const QPointer<QWidget> shown = window(QString::fromUtf8(form.name.data(), qsizetype(form.name.size())));
     QMetaObject::invokeMethod(
-        &m_log, [this, shown, &form, result] { m_log.record(shown.data(), form, result); }, Qt::QueuedConnection);
+        &m_queue,
+        [this, shown, &form, result] {
+            if (RecordsModule *kept = records())
+                kept->record(shown.data(), form, result);
+        },
+        Qt::QueuedConnection);
 }
 
 void WindowRegistry::addCalculationActions(QWidget *window)
 {
-    m_log.addCalculationActions(window);
+    for (const CalculationActionEntry &entry : kCalculationActions) {
+        const QString caption = QCoreApplication::translate("dravex::CalculationLog", entry.caption);
+        auto *action = new QAction(caption, window);
+        action->setObjectName(QLatin1String(entry.name));
+        action->setShortcut(QKeySequence(QLatin1String(entry.shortcut)));
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setToolTip(QString(caption).remove(QLatin1Char('&')));
+        QObject::connect(action, &QAction::triggered, window, [this, window, which = entry.action] {
+            if (RecordsModule *kept = records())
+                kept->calculationAction(which, window);
+            else
+                QApplication::beep();
+        });
+        window->addAction(action);
+    }
+    if (window->contextMenuPolicy() == Qt::DefaultContextMenu)
+        window->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 } // namespace dravex

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "records/calculation_log.h"
-#include "records/report_prompts.h"
+#include "records/records_module.h"
 #include "screens/catalog.h"
 #include "screens/screen.h"
 
+#include <QObject>
 #include <QPointer>
 #include <QString>
 
@@ -23,6 +23,8 @@ class WindowRegistry : public ScreenHost
 {
 public:
     using WarningSink = std::function<void(QWidget *, const QString &, const QString &)>;
+    // Loads the records; null with the reason in problem when they cannot be had.
+    using RecordsLoader = std::function<RecordsModule *(QString &problem)>;
 
     explicit WindowRegistry(std::span<const ScreenEntry> screens);
 
@@ -39,24 +41,30 @@ public:
     void calculationDone(const FormSpec &form, const FormResult &result) override;
     void addCalculationActions(QWidget *window) override;
 
-    // The calculation log that every window's calculations go to.
-    CalculationLog &log() { return m_log; }
+    // The records every window's calculations go to, loaded on first use; null when they
+    // could not be loaded (recordsProblem() says why).
+    RecordsModule *records();
+    // Records made by the caller (tests, benchmarks), used instead of loading them.
+    void setRecords(RecordsModule *records);
+    void setRecordsLoader(RecordsLoader loader) { m_recordsLoader = std::move(loader); }
+    // Why the calculation log is not being written, in one line; empty while it is.
+    QString recordsProblem() const;
 
     // Tests record message boxes instead of blocking on them.
     void setWarningSink(WarningSink sink) { m_warningSink = std::move(sink); }
-    // The questions report windows ask (file names, save before closing); dialogs unless
-    // a test answers them.
-    void setReportPrompts(ReportPrompts *prompts) { m_reportPrompts = prompts; }
-    ReportPrompts &reportPrompts() const { return m_reportPrompts ? *m_reportPrompts : ReportPrompts::standard(); }
 
 private:
     std::map<QString, ScreenFactory> m_factories;
     std::map<QString, QPointer<QWidget>> m_open;
     std::set<QString> m_many;
     WarningSink m_warningSink;
-    CalculationLog m_log;
-    ReportPrompts *m_reportPrompts = nullptr;
+    RecordsModule *m_records = nullptr;
+    RecordsLoader m_recordsLoader;
+    QString m_loadProblem;
+    // The context of calls queued to the records: none run after the registry is gone.
+    QObject m_queue;
 
+    void showRecordsProblem(const QString &problem);
     static QString recordsProblemLine(const QString &problem);
 };
 

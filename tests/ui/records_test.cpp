@@ -3,6 +3,8 @@
 // file's faults; two writers and killed writers.
 #include "test_support.h"
 
+#include "shell/records_loader.h"
+
 #include "records/calculation_print.h"
 #include "records/log_store.h"
 #include "records/log_window.h"
@@ -41,8 +43,8 @@ struct LoggingProgram : Program
 {
     explicit LoggingProgram(const QString &path)
     {
-        registry.log().setPath(path);
-        registry.log().setKeepingForSession(true);
+        records.log().setPath(path);
+        records.log().setKeepingForSession(true);
     }
 };
 
@@ -92,7 +94,7 @@ private slots:
         LoggingProgram program(path);
         QWidget *w = program.show("Form5");
         fillAndEnter(w, {{"txtapi", "30"}, {"txtem", "80"}, {"txtgv", "10000"}});
-        QVERIFY(program.registry.log().waitWritten(10000));
+        QVERIFY(program.records.log().waitWritten(10000));
         CalcRecord r = Reader(path).newest();
         QCOMPARE(r.window, QString("Form5"));
         QCOMPARE(r.title, w->windowTitle());
@@ -113,7 +115,7 @@ private slots:
 
         // Stopped on a gross that is no number, with its notice; text stored as typed.
         fillAndEnter(w, {{"txtgv", "1'); DROP TABLE entries; --"}});
-        QVERIFY(program.registry.log().waitWritten(10000));
+        QVERIFY(program.records.log().waitWritten(10000));
         r = Reader(path).newest();
         QVERIFY(r.stopped);
         QCOMPARE(withStaleResults(r.notice), static_cast<Screen *>(w)->notice());
@@ -128,7 +130,7 @@ private slots:
                 if (key->property("index").toInt() == index)
                     key->click();
         QCoreApplication::processEvents();
-        QVERIFY(program.registry.log().waitWritten(10000));
+        QVERIFY(program.records.log().waitWritten(10000));
         r = Reader(path).newest();
         QCOMPARE(fieldLines(r.inputs),
                  QStringList({"operand1=First number=12.", "operator=Operation=+", "operand2=Second number=3."}));
@@ -139,7 +141,7 @@ private slots:
         const qint64 before = reader.store.count();
         for (int i = 0; i < 1000; ++i)
             enter(w, "txtgv");
-        QVERIFY(program.registry.log().waitWritten(60000));
+        QVERIFY(program.records.log().waitWritten(60000));
         QCOMPARE(reader.store.count(), before + 1000);
     }
 
@@ -147,7 +149,7 @@ private slots:
     {
         QTemporaryDir dir;
         LoggingProgram program(dir.filePath("log.sqlite"));
-        program.registry.log().setKeepingForSession(false);
+        program.records.log().setKeepingForSession(false);
         QWidget *w = program.show("Form21");
         fillAndEnter(w, {{"txtapi", "50"}, {"txtem", "80"}, {"txtgv", "10000"}});
         control<QAction>(w, "copyCalculation")->trigger();
@@ -229,7 +231,7 @@ private slots:
         QWidget *w = program.show("Form5");
         fillAndEnter(w, {{"txtapi", "31.5"}, {"txtem", "75"}, {"txtgv", "2500"}});
         fillAndEnter(w, {{"txtgv", "x"}});
-        QVERIFY(program.registry.log().waitWritten(10000));
+        QVERIFY(program.records.log().waitWritten(10000));
         w->close();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
@@ -272,15 +274,38 @@ private slots:
         QWidget *w = program.show("Form5");
         fillAndEnter(w, {{"txtapi", "30"}, {"txtem", "80"}, {"txtgv", "10000"}});
         QVERIFY(!text(w, "txtbbl").isEmpty());
-        QTRY_VERIFY(program.registry.log().problem().contains("not-a-folder"));
+        QTRY_VERIFY(program.records.log().problem().contains("not-a-folder"));
         // Open windows and windows opened later say so in one line under their notice.
-        const QString line = "The calculation log is not being written: " + program.registry.log().problem();
+        const QString line = "The calculation log is not being written: " + program.records.log().problem();
         QVERIFY(control<QLabel>(w, "notice")->text().endsWith(line));
         QVERIFY(control<QLabel>(program.show("Form3"), "notice")->text().endsWith(line));
         QVERIFY(!text(w, "txtbbl").isEmpty());
         QWidget *log = program.show("LogWindow");
-        QCOMPARE(control<QLabel>(log, "logNotice")->text(), program.registry.log().problem());
+        QCOMPARE(control<QLabel>(log, "logNotice")->text(), program.records.log().problem());
         QVERIFY(control<QLabel>(log, "logNotice")->isVisibleTo(log));
+    }
+
+    void the_records_module_loads_and_a_missing_one_never_stops_calculating()
+    {
+        QString problem;
+        auto *loaded = LoadRecordsModule(DRAVEX_RECORDS_MODULE_FILE, problem);
+        QVERIFY2(loaded, qPrintable(problem));
+        QVERIFY(dynamic_cast<Records *>(loaded));
+
+        Program program;
+        program.registry.setRecords(nullptr);
+        const QString missing = QDir::temp().filePath("no-such-folder/dravex-records.so");
+        program.registry.setRecordsLoader([&missing](QString &why) { return LoadRecordsModule(missing, why); });
+        QWidget *w = program.show("Form5");
+        fillAndEnter(w, {{"txtapi", "30"}, {"txtem", "80"}, {"txtgv", "10000"}});
+        QCOMPARE(text(w, "txtbbl"), QString("9911"));
+        QTRY_VERIFY(control<QLabel>(w, "notice")->text().contains(missing));
+        QVERIFY(control<QLabel>(w, "notice")->text().startsWith("The calculation log is not being written: "));
+        control<QAction>(w, "copyCalculation")->trigger();
+        QVERIFY(!program.show("LogWindow"));
+        QVERIFY(!program.show("CargoReport"));
+        QCOMPARE(program.warnings.size(), 2);
+        QVERIFY(program.warnings.front().contains(missing));
     }
 
     void a_damaged_file_is_kept_aside_and_a_new_log_started()
@@ -294,11 +319,11 @@ private slots:
         LoggingProgram program(path);
         QWidget *w = program.show("Form5");
         fillAndEnter(w, {{"txtapi", "30"}, {"txtem", "80"}, {"txtgv", "10000"}});
-        QVERIFY(program.registry.log().waitWritten(10000));
-        QTRY_VERIFY(program.registry.log().problem().contains("damaged"));
+        QVERIFY(program.records.log().waitWritten(10000));
+        QTRY_VERIFY(program.records.log().problem().contains("damaged"));
         const QStringList kept = QDir(dir.path()).entryList({"log-damaged-*.sqlite"});
         QCOMPARE(kept.size(), 1);
-        QVERIFY(program.registry.log().problem().contains(kept.front()));
+        QVERIFY(program.records.log().problem().contains(kept.front()));
         QFile old(dir.filePath(kept.front()));
         QVERIFY(old.open(QIODevice::ReadOnly));
         QCOMPARE(old.readAll(), QByteArray(8192, 'x'));

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "records/calculation_print.h"
+#include "records/records.h"
 #include "screens/catalog.h"
 #include "shell/application.h"
 #include "shell/window_registry.h"
@@ -53,6 +54,7 @@ struct QuietReportPrompts : ReportPrompts
 struct Program
 {
     QuietReportPrompts reportPrompts;
+    Records records;
     WindowRegistry registry{allScreens()};
     QStringList warnings;
 
@@ -61,12 +63,13 @@ struct Program
     Program()
     {
         QStandardPaths::setTestModeEnabled(true);
-        registry.log().setKeepingForSession(false);
+        records.log().setKeepingForSession(false);
         auto scripted = std::make_unique<ScriptedDialogs>();
         dialogs = scripted.get();
-        registry.log().setDialogs(std::move(scripted));
-        registry.setReportPrompts(&reportPrompts);
+        records.log().setDialogs(std::move(scripted));
+        records.setReportPrompts(&reportPrompts);
         addShellWindows(registry);
+        registry.setRecords(&records);
         registry.setWarningSink([this](QWidget *, const QString &title, const QString &text) {
             warnings << title + QLatin1Char('|') + text;
         });

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "records/records.h"
+
+#include "records/cargo_report_window.h"
+#include "records/log_window.h"
+
+namespace dravex {
+
+Records::Records(QObject *parent) : QObject(parent) {}
+
+void Records::record(QWidget *window, const FormSpec &form, const FormResult &result)
+{
+    m_log.record(window, form, result);
+}
+
+void Records::onProblemChanged(std::function<void(const QString &)> handler)
+{
+    connect(&m_log, &CalculationLog::problemChanged, this, std::move(handler));
+}
+
+void Records::calculationAction(CalculationAction action, QWidget *window)
+{
+    switch (action) {
+    case CalculationAction::Copy:
+        m_log.copyCalculation(window);
+        break;
+    case CalculationAction::Print:
+        m_log.printCalculation(window);
+        break;
+    case CalculationAction::ExportPdf:
+        m_log.exportCalculationPdf(window);
+        break;
+    }
+}
+
+QWidget *Records::newLogWindow(ScreenHost &host)
+{
+    return new LogWindow(host, m_log);
+}
+
+QWidget *Records::newCargoReport()
+{
+    return new CargoReportWindow(reportPrompts());
+}
+
+void Records::offerRestore()
+{
+    CargoReportWindow::offerRestore(reportPrompts());
+}
+
+} // namespace dravex

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "records/calculation_log.h"
+#include "records/records_module.h"
+#include "records/report_prompts.h"
+
+#include <QObject>
+
+namespace dravex {
+
+// The records of a running program: its calculation log and the questions its report
+// windows ask. The program gets it from the records module; tests make one and hand it
+// to their registry.
+class Records : public QObject, public RecordsModule
+{
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID DRAVEX_RECORDS_MODULE_IID)
+    Q_INTERFACES(dravex::RecordsModule)
+
+public:
+    explicit Records(QObject *parent = nullptr);
+
+    CalculationLog &log() { return m_log; }
+    // The questions report windows ask; dialogs unless a test answers them.
+    void setReportPrompts(ReportPrompts *prompts) { m_prompts = prompts; }
+    ReportPrompts &reportPrompts() const { return m_prompts ? *m_prompts : ReportPrompts::standard(); }
+
+    void record(QWidget *window, const FormSpec &form, const FormResult &result) override;
+    QString problem() const override { return m_log.problem(); }
+    void onProblemChanged(std::function<void(const QString &)> handler) override;
+    bool keeping() const override { return m_log.keeping(); }
+    void setKeeping(bool on) override { m_log.setKeeping(on); }
+    void calculationAction(CalculationAction action, QWidget *window) override;
+    QWidget *newLogWindow(ScreenHost &host) override;
+    QWidget *newCargoReport() override;
+    void offerRestore() override;
+
+private:
+    CalculationLog m_log;
+    ReportPrompts *m_prompts = nullptr;
+};
+
+} // namespace dravex

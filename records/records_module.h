@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QtPlugin>
+
+#include <functional>
+
+class QWidget;
+
+namespace dravex {
+
+struct FormResult;
+struct FormSpec;
+class ScreenHost;
+
+// What the program asks of its records: the calculation log, copy and print of a
+// calculation, the log window and cargo reports. They live in a module of their own,
+// with the database and printing libraries, that the program loads once its first window
+// is painted; nothing here names a type of that module.
+class RecordsModule
+{
+public:
+    enum class CalculationAction { Copy, Print, ExportPdf };
+
+    virtual ~RecordsModule() = default;
+
+    // A window computed, or stopped; it shows the result already.
+    virtual void record(QWidget *window, const FormSpec &form, const FormResult &result) = 0;
+    // The last problem with the log file in one line, empty while it is written.
+    virtual QString problem() const = 0;
+    // Called with the new problem line each time it changes.
+    virtual void onProblemChanged(std::function<void(const QString &)> handler) = 0;
+    // "Keep a log", remembered across runs.
+    virtual bool keeping() const = 0;
+    virtual void setKeeping(bool on) = 0;
+    // Copy calculation, Print... or Export PDF... of the window's last calculation.
+    virtual void calculationAction(CalculationAction action, QWidget *window) = 0;
+
+    virtual QWidget *newLogWindow(ScreenHost &host) = 0;
+    virtual QWidget *newCargoReport() = 0;
+    // Offers to restore cargo reports that ended without being saved.
+    virtual void offerRestore() = 0;
+};
+
+} // namespace dravex
+
+#define DRAVEX_RECORDS_MODULE_IID "io.github.dravex.RecordsModule/1"
+Q_DECLARE_INTERFACE(dravex::RecordsModule, DRAVEX_RECORDS_MODULE_IID)

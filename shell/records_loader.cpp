@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/records_loader.h"
+
+#include "records/records_module.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QPluginLoader>
+
+namespace dravex {
+
+QString RecordsModulePath()
+{
+    const QString programDir = QCoreApplication::applicationDirPath();
+    const QString name = QStringLiteral(DRAVEX_RECORDS_MODULE_NAME);
+    const QString installed = programDir + QStringLiteral("/" DRAVEX_RECORDS_MODULE_DIR "/") + name;
+    if (QFileInfo::exists(installed))
+        return QFileInfo(installed).canonicalFilePath();
+    return programDir + QLatin1Char('/') + name;
+}
+
+RecordsModule *LoadRecordsModule(const QString &path, QString &problem)
+{
+    QPluginLoader loader(path);
+    QObject *root = loader.instance();
+    auto *records = qobject_cast<RecordsModule *>(root);
+    if (!records) {
+        problem = QCoreApplication::translate("dravex::WindowRegistry", "its module %1 could not be loaded (%2)")
+                      .arg(path, root ? QStringLiteral("not a records module") : loader.errorString());
+        if (root)
+            loader.unload();
+    }
+    return records;
+}
+
+} // namespace dravex
