@@ -278,6 +278,10 @@ void Screen::addWorkingPanel()
 
     connect(m_workingToggle, &QToolButton::toggled, this, [this](bool open) {
         m_workingToggle->setArrowType(open ? Qt::DownArrow : Qt::RightArrow);
+        if (open && !m_workingShown) {
+            m_workingText->setPlainText(m_working.join(QLatin1Char('\n')));
+            m_workingShown = true;
+        }
         m_workingText->setVisible(open);
         // Grow to show the panel, shrink back when it closes.
         layout()->activate();
@@ -290,16 +294,18 @@ void Screen::addWorkingPanel()
 
 QStringList Screen::workingLines() const
 {
-    if (!m_workingText || m_workingText->toPlainText().isEmpty())
-        return {};
-    return m_workingText->toPlainText().split(QLatin1Char('\n'));
+    return m_working;
 }
 
 void Screen::publishWorking(const QStringList &lines)
 {
     if (!m_workingText)
         return;
-    m_workingText->setPlainText(lines.join(QLatin1Char('\n')));
+    m_working = lines;
+    // Laying out text costs more than the calculation: a closed panel is filled when opened.
+    m_workingShown = m_workingToggle->isChecked();
+    if (m_workingShown)
+        m_workingText->setPlainText(lines.join(QLatin1Char('\n')));
     // Tall enough for the usual working without scrolling, never taller than a small
     // screen allows; an open panel grows the window with it.
     const int shown = std::clamp(int(lines.size()), 8, 20);

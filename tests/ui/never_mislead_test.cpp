@@ -155,6 +155,15 @@ private slots:
         // Tab leaves the panel for the first field again.
         QTest::keyClick(panel, Qt::Key_Tab);
         QCOMPARE(w->focusWidget(), w->firstInTabOrder());
+        // The open panel follows each calculation; a closed one catches up when opened.
+        const QString before = panel->toPlainText();
+        fillAndEnter(w, {{"txtapi", "31"}, {"txtem", "70"}, {"txtgv", "5000"}});
+        QVERIFY(panel->toPlainText() != before);
+        QCOMPARE(panel->toPlainText(), w->workingLines().join('\n'));
+        toggle->click();
+        fillAndEnter(w, kTable6A);
+        toggle->click();
+        QCOMPARE(panel->toPlainText(), before);
     }
 
     // On the wedge and the stop gauge the Tab order reads the window top to bottom, left
