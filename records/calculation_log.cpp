@@ -2,12 +2,12 @@
 #include "records/calculation_log.h"
 
 #include "records/log_writer.h"
+#include "records/settings.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
 #include <QPrinter>
-#include <QSettings>
 #include <QWidget>
 
 namespace dravex {
@@ -37,7 +37,7 @@ bool CalculationLog::keeping() const
     if (m_sessionKeeping)
         return *m_sessionKeeping;
     if (!m_keeping)
-        const_cast<CalculationLog *>(this)->m_keeping = QSettings().value(QLatin1String(kKeepLogKey), true).toBool();
+        const_cast<CalculationLog *>(this)->m_keeping = Settings().value(QLatin1String(kKeepLogKey), true).toBool();
     return *m_keeping;
 }
 
@@ -45,7 +45,7 @@ void CalculationLog::setKeeping(bool on)
 {
     m_keeping = on;
     m_sessionKeeping.reset();
-    QSettings().setValue(QLatin1String(kKeepLogKey), on);
+    Settings().setValue(QLatin1String(kKeepLogKey), on);
 }
 
 void CalculationLog::setKeepingForSession(bool on)

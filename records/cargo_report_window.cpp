@@ -4,6 +4,7 @@
 #include "records/cargo_report_model.h"
 #include "records/report_file.h"
 #include "records/report_print.h"
+#include "records/settings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,7 +23,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPrinter>
-#include <QSettings>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTableView>
@@ -664,7 +664,7 @@ void CargoReportWindow::deletetank1_Click()
 
 void CargoReportWindow::rememberRecent(const QString &path)
 {
-    QSettings settings;
+    Settings settings;
     QStringList recent = settings.value(QLatin1String(kRecentKey)).toStringList();
     const QString full = QFileInfo(path).absoluteFilePath();
     recent.removeAll(full);
@@ -677,7 +677,7 @@ void CargoReportWindow::rememberRecent(const QString &path)
 void CargoReportWindow::fillRecentMenu()
 {
     m_recentMenu->clear();
-    const QStringList recent = QSettings().value(QLatin1String(kRecentKey)).toStringList();
+    const QStringList recent = Settings().value(QLatin1String(kRecentKey)).toStringList();
     for (int i = 0; i < recent.size(); ++i) {
         // The path is shown as it is: "&" would otherwise mark an access key.
         QString label = recent[i];

@@ -3,6 +3,7 @@
 // file's faults; two writers and killed writers.
 #include "test_support.h"
 
+#include "records/settings.h"
 #include "shell/records_loader.h"
 
 #include "records/calculation_print.h"
@@ -306,6 +307,22 @@ private slots:
         QVERIFY(!program.show("CargoReport"));
         QCOMPARE(program.warnings.size(), 2);
         QVERIFY(program.warnings.front().contains(missing));
+    }
+
+    void keep_a_log_is_remembered_in_the_programs_own_settings_file()
+    {
+        Program program;
+        QWidget *main = program.show("Form1");
+        auto *keep = control<QAction>(main, "keeplog1");
+        QVERIFY(keep->isEnabled());
+        const bool was = keep->isChecked();
+        keep->trigger();
+        QCOMPARE(Records().keeping(), !was);
+        keep->trigger();
+        QCOMPARE(Records().keeping(), was);
+        const QString file = Settings().fileName();
+        QVERIFY2(file.endsWith("/Dravex.conf") && !file.contains("Unknown"), qPrintable(file));
+        QVERIFY(QFile::exists(file));
     }
 
     void a_damaged_file_is_kept_aside_and_a_new_log_started()
