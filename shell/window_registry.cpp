@@ -36,12 +36,15 @@ WindowRegistry::WindowRegistry(std::span<const ScreenEntry> screens)
         add(QString::fromLatin1(screen.name), screen.make);
 }
 
+WindowRegistry::~WindowRegistry() = default;
+
 RecordsModule *WindowRegistry::records()
 {
     if (!m_records && m_recordsLoader) {
         QString problem;
         RecordsModule *loaded = std::exchange(m_recordsLoader, nullptr)(problem);
         if (loaded) {
+            m_loadedRecords.reset(loaded);
             setRecords(loaded);
         } else {
             m_loadProblem = problem;

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <map>
+#include <memory>
 
 #include <set>
 
@@ -27,6 +28,9 @@ public:
     using RecordsLoader = std::function<RecordsModule *(QString &problem)>;
 
     explicit WindowRegistry(std::span<const ScreenEntry> screens);
+    // Records it loaded are finished here, while the application still runs: what they
+    // hold is written before the program ends.
+    ~WindowRegistry() override;
 
     // A window of the program around the screens (the main window, help, notices).
     void add(const QString &name, ScreenFactory factory);
@@ -59,6 +63,7 @@ private:
     std::set<QString> m_many;
     WarningSink m_warningSink;
     RecordsModule *m_records = nullptr;
+    std::unique_ptr<RecordsModule> m_loadedRecords;
     RecordsLoader m_recordsLoader;
     QString m_loadProblem;
     // The context of calls queued to the records: none run after the registry is gone.

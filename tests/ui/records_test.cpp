@@ -309,6 +309,27 @@ private slots:
         QVERIFY(program.warnings.front().contains(missing));
     }
 
+    // The program loads its records after the first paint and ends with a quit: every
+    // calculation is in the log afterwards, and the program ends cleanly.
+    void the_program_writes_every_calculation_before_it_ends()
+    {
+        QTemporaryDir home;
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_DATA_HOME", home.filePath("data"));
+        env.insert("XDG_CONFIG_HOME", home.filePath("config"));
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        program.setProcessEnvironment(env);
+        program.start(PROGRAM_PROBE, {DRAVEX_RECORDS_MODULE_FILE, "300"});
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+        LogStore store("after-the-program");
+        QVERIFY(store.open(home.filePath("data/Dravex/calculations.sqlite"), false).ok());
+        QCOMPARE(store.count(), 300);
+        QCOMPARE(store.integrityCheck(), QString("ok"));
+    }
+
     void keep_a_log_is_remembered_in_the_programs_own_settings_file()
     {
         Program program;
