@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Starts as the program does, with its records module loaded from MODULE after the first
-// paint, presses Enter COUNT times on the Table 6A window, then quits the way the program
-// does. Linked like the program, without the records. Usage: program_probe MODULE COUNT.
+// paint, presses Enter COUNT times on the Table 6A window, opens the log and a cargo
+// report, then quits the way the program does. Linked like the program, without the
+// records. Usage: program_probe MODULE COUNT.
 #include "screens/catalog.h"
 #include "shell/application.h"
 #include "shell/records_loader.h"
@@ -40,6 +41,8 @@ int main(int argc, char *argv[])
             gross->setText(QString::number(10000 + i));
             QTest::keyClick(gross, Qt::Key_Return);
         }
+        registry.showWindow(QStringLiteral("LogWindow"));
+        registry.showWindow(QStringLiteral("CargoReport"));
         QTimer::singleShot(0, [] { QApplication::quit(); });
     });
     return app.exec();
