@@ -44,6 +44,16 @@ nlohmann::ordered_json inputJson(const Operation &operation, const OperationInpu
     return j;
 }
 
+// An output of an operation in the list: its key, the window's field and its caption.
+nlohmann::ordered_json outputJson(const Operation &operation, std::string_view key, std::string_view field)
+{
+    nlohmann::ordered_json o;
+    o["key"] = key;
+    o["field"] = field;
+    o["caption"] = oneLine(fieldCaption(operation, field));
+    return o;
+}
+
 } // namespace
 
 std::string resultText(const Operation &operation, const FormResult &result, bool withWorking)
@@ -94,23 +104,15 @@ nlohmann::ordered_json operationsJson()
         j["inputs"] = std::move(inputs);
         nlohmann::ordered_json outputs = nlohmann::ordered_json::array();
         for (const OperationOutput &output : operation.outputs) {
-            nlohmann::ordered_json o;
-            o["key"] = output.key;
-            o["field"] = output.field;
-            o["caption"] = oneLine(fieldCaption(operation, output.field));
+            nlohmann::ordered_json o = outputJson(operation, output.key, output.field);
             o["unit"] = output.unit;
             outputs.push_back(std::move(o));
         }
         j["outputs"] = std::move(outputs);
         if (!operation.exactOutputs.empty()) {
             nlohmann::ordered_json exact = nlohmann::ordered_json::array();
-            for (const ExactOutput &output : operation.exactOutputs) {
-                nlohmann::ordered_json o;
-                o["key"] = output.key;
-                o["field"] = output.field;
-                o["caption"] = oneLine(fieldCaption(operation, output.field));
-                exact.push_back(std::move(o));
-            }
+            for (const ExactOutput &output : operation.exactOutputs)
+                exact.push_back(outputJson(operation, output.key, output.field));
             j["exact_outputs"] = std::move(exact);
         }
         list.push_back(std::move(j));

@@ -278,10 +278,8 @@ void Screen::addWorkingPanel()
 
     connect(m_workingToggle, &QToolButton::toggled, this, [this](bool open) {
         m_workingToggle->setArrowType(open ? Qt::DownArrow : Qt::RightArrow);
-        if (open && !m_workingShown) {
+        if (open)
             m_workingText->setPlainText(m_working.join(QLatin1Char('\n')));
-            m_workingShown = true;
-        }
         m_workingText->setVisible(open);
         // Grow to show the panel, shrink back when it closes.
         layout()->activate();
@@ -303,8 +301,7 @@ void Screen::publishWorking(const QStringList &lines)
         return;
     m_working = lines;
     // Laying out text costs more than the calculation: a closed panel is filled when opened.
-    m_workingShown = m_workingToggle->isChecked();
-    if (m_workingShown)
+    if (m_workingToggle->isChecked())
         m_workingText->setPlainText(lines.join(QLatin1Char('\n')));
     // Tall enough for the usual working without scrolling, never taller than a small
     // screen allows; an open panel grows the window with it.

@@ -162,7 +162,6 @@ private:
     QPlainTextEdit *m_workingText = nullptr;
     // The working of the last calculation; the panel is filled from it while it is open.
     QStringList m_working;
-    bool m_workingShown = true;
 
     // Results shown that do not come from the fields as they are now: after a calculation,
     // an edited input or another choice marks them stale (greyed, and said on the notice

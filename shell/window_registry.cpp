@@ -20,11 +20,11 @@ struct CalculationActionEntry
 };
 
 const CalculationActionEntry kCalculationActions[] = {
-    {"copyCalculation", QT_TRANSLATE_NOOP("dravex::CalculationLog", "&Copy calculation"), "Ctrl+Shift+C",
+    {"copyCalculation", QT_TRANSLATE_NOOP("dravex::WindowRegistry", "&Copy calculation"), "Ctrl+Shift+C",
      RecordsModule::CalculationAction::Copy},
-    {"printCalculation", QT_TRANSLATE_NOOP("dravex::CalculationLog", "&Print..."), "Ctrl+P",
+    {"printCalculation", QT_TRANSLATE_NOOP("dravex::WindowRegistry", "&Print..."), "Ctrl+P",
      RecordsModule::CalculationAction::Print},
-    {"exportPdfCalculation", QT_TRANSLATE_NOOP("dravex::CalculationLog", "Export &PDF..."), "Ctrl+Shift+E",
+    {"exportPdfCalculation", QT_TRANSLATE_NOOP("dravex::WindowRegistry", "Export &PDF..."), "Ctrl+Shift+E",
      RecordsModule::CalculationAction::ExportPdf},
 };
 
@@ -162,7 +162,7 @@ void WindowRegistry::calculationDone(const FormSpec &form, const FormResult &res
 void WindowRegistry::addCalculationActions(QWidget *window)
 {
     for (const CalculationActionEntry &entry : kCalculationActions) {
-        const QString caption = QCoreApplication::translate("dravex::CalculationLog", entry.caption);
+        const QString caption = QCoreApplication::translate("dravex::WindowRegistry", entry.caption);
         auto *action = new QAction(caption, window);
         action->setObjectName(QLatin1String(entry.name));
         action->setShortcut(QKeySequence(QLatin1String(entry.shortcut)));
