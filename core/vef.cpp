@@ -212,6 +212,7 @@ VefResult computeGroup(const std::vector<VoyageEntry> &log, const std::vector<st
 
     // Lines of one voyage are its grades; the same grade twice is a repeat or a clash.
     std::vector<Candidate> candidates;
+    candidates.reserve(lines.size());
     std::vector<VefVoyage> repeats;
     std::unordered_map<std::string, std::size_t> byVoyage;
     for (const std::size_t i : lines) {
@@ -258,9 +259,10 @@ VefResult computeGroup(const std::vector<VoyageEntry> &log, const std::vector<st
 
     // Dates: the latest of a voyage's grades; a voyage without one cannot be placed.
     std::vector<VefVoyage> undated;
-    std::vector<Candidate> dated;
+    std::vector<std::size_t> dated; // into candidates
     dated.reserve(candidates.size());
-    for (Candidate &cand : candidates) {
+    for (std::size_t c = 0; c < candidates.size(); ++c) {
+        Candidate &cand = candidates[c];
         bool readable = true;
         for (const std::size_t j : cand.voyage.entries) {
             const int d = dateKey(log[j].date);
@@ -288,11 +290,12 @@ VefResult computeGroup(const std::vector<VoyageEntry> &log, const std::vector<st
             cand.voyage.date = log[*bad].date;
             undated.push_back(std::move(cand.voyage));
         } else {
-            dated.push_back(std::move(cand));
+            dated.push_back(c);
         }
     }
     // Most recent first to pick the form's voyages, listed oldest first.
-    std::stable_sort(dated.begin(), dated.end(), [](const Candidate &a, const Candidate &b) {
+    std::sort(dated.begin(), dated.end(), [&](std::size_t i, std::size_t j) {
+        const Candidate &a = candidates[i], &b = candidates[j];
         return a.date != b.date ? a.date > b.date : a.order > b.order;
     });
     const std::size_t onForm = std::min<std::size_t>(dated.size(), kVefMaxVoyages);
@@ -305,7 +308,7 @@ VefResult computeGroup(const std::vector<VoyageEntry> &log, const std::vector<st
         std::map<std::string, int> votes;
         int best = 0;
         for (std::size_t k = 0; k < onForm; ++k) {
-            const std::string u = unitKey(log[dated[k].voyage.entries.front()].unit);
+            const std::string u = unitKey(log[candidates[dated[k]].voyage.entries.front()].unit);
             if (!u.empty() && ++votes[u] > best) {
                 best = votes[u];
                 r.unit = u;
@@ -314,7 +317,7 @@ VefResult computeGroup(const std::vector<VoyageEntry> &log, const std::vector<st
     }
 
     for (std::size_t k = 0; k < dated.size(); ++k) {
-        Candidate &cand = dated[k];
+        Candidate &cand = candidates[dated[k]];
         VefVoyage &v = cand.voyage;
         if (k >= onForm) {
             v.status = VoyageStatus::NotConsidered;
@@ -348,7 +351,7 @@ VefResult computeGroup(const std::vector<VoyageEntry> &log, const std::vector<st
                             "; qualifying from " + PlacesText(*r.lower, 5) + " to " + PlacesText(*r.upper, 5) +
                             " (mean -/+ 0.30 %)");
         for (std::size_t k = 0; k < onForm; ++k) {
-            VefVoyage &v = dated[k].voyage;
+            VefVoyage &v = candidates[dated[k]].voyage;
             if (v.status != VoyageStatus::SetAside)
                 continue;
             if (v.ratio < *r.lower) {
@@ -382,8 +385,9 @@ VefResult computeGroup(const std::vector<VoyageEntry> &log, const std::vector<st
     }
 
     // Oldest first, then the voyages no date could place and the repeated lines.
+    r.voyages.reserve(candidates.size() + repeats.size());
     for (auto it = dated.rbegin(); it != dated.rend(); ++it)
-        r.voyages.push_back(std::move(it->voyage));
+        r.voyages.push_back(std::move(candidates[*it].voyage));
     for (VefVoyage &v : undated)
         r.voyages.push_back(std::move(v));
     for (VefVoyage &v : repeats)
