@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <nlohmann/json_fwd.hpp>
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -151,5 +153,20 @@ struct VoyageFileResult
 };
 VoyageFileResult ReadVoyagesCsv(std::string_view text);
 std::string WriteVoyagesCsv(const std::vector<VoyageEntry> &entries);
+
+// A voyage log as a JSON list, for a document to store: one object per entry with the keys
+// vessel, voyage, date, port, grade, operation ("load"/"discharge"), vesselTcv, onBoard,
+// shoreTcv (numbers, or null when none), unit, usable, and problem when there is one.
+nlohmann::ordered_json VoyagesToJson(const std::vector<VoyageEntry> &entries);
+// The entries back; error names the first entry and key of the wrong kind ("voyages[3]
+// .shoreTcv is not a number"), and then no entries are returned. Never throws.
+VoyageFileResult VoyagesFromJson(const nlohmann::ordered_json &json);
+
+// A VEF result as JSON, for other programs: the figures as shown ("1.0010", ratios
+// "0.99895"), every voyage with its status ("qualifying", "set-aside", "rejected",
+// "not-considered"), reason id ("outside-band", "gross-error", ...), why, whole-number
+// figures and ratio, and the log lines it was made of (1-based places in the log).
+nlohmann::ordered_json VefResultToJson(const VefResult &result);
+std::string_view VoyageReasonId(VoyageReason reason);
 
 } // namespace dravex

@@ -479,6 +479,11 @@ TEST(VoyageFile, written_log_reads_back_the_same)
     log[2].grade = "Jet A-1, \"low sulphur\"";
     log[3].usable = false;
     log[4].operation = VoyageOperation::Discharge;
+    log[5].problem = "vessel_tcv: 'x' is not a number";
+    const VoyageFileResult fromJson = VoyagesFromJson(nlohmann::ordered_json::parse(VoyagesToJson(log).dump()));
+    ASSERT_TRUE(fromJson.error.empty()) << fromJson.error;
+    EXPECT_EQ(fromJson.entries, log);
+    log[5].problem.clear(); // CSV keeps what was read, not what could not be
     const VoyageFileResult back = ReadVoyagesCsv(WriteVoyagesCsv(log));
     ASSERT_TRUE(back.error.empty());
     ASSERT_EQ(back.entries.size(), log.size());
@@ -487,6 +492,26 @@ TEST(VoyageFile, written_log_reads_back_the_same)
         e.line = 0;
         EXPECT_EQ(e, log[i]) << i;
     }
+    EXPECT_EQ(VoyagesFromJson(
+                  nlohmann::ordered_json::parse(R"([{"operation":"load"},{"operation":"load","shoreTcv":"1000"}])"))
+                  .error,
+              "voyages[2].shoreTcv is not a number");
+}
+
+TEST(VoyageFile, vef_result_as_json_shows_figures_as_the_form_does)
+{
+    const nlohmann::ordered_json j =
+        VefResultToJson(ComputeVef(eightLoads(), {"Northern Star", VoyageOperation::Load, "", ""}));
+    EXPECT_EQ(j["name"], "VEFL");
+    EXPECT_EQ(j["vef"], "1.0010");
+    EXPECT_EQ(j["mean"], "1.00199");
+    EXPECT_EQ(j["lower"], "0.99898");
+    EXPECT_EQ(j["voyages"][5]["voyage"], "L6");
+    EXPECT_EQ(j["voyages"][5]["status"], "rejected");
+    EXPECT_EQ(j["voyages"][5]["reason"], "gross-error");
+    EXPECT_EQ(j["voyages"][5]["ratio"], "1.03093");
+    EXPECT_EQ(j["voyages"][7]["status"], "set-aside");
+    EXPECT_EQ(j["voyages"][7]["entries"], nlohmann::ordered_json::parse("[8]"));
 }
 
 } // namespace
