@@ -156,6 +156,9 @@ ShipShoreComparison CompareShipShore(const ShipShoreInput &in)
         const int d = in.decimals;
         const double net = RoundToPlaces(Finite(*in.vesselTcv - onBoardValue), d);
         const double shore = RoundToPlaces(*in.shoreTcv, d);
+        if (net <= 0)
+            throw Stop{onBoard + ": " + FormatFixed(onBoardValue, d) + " leaves nothing of the vessel TCV " +
+                       FormatFixed(*in.vesselTcv, d) + " to " + std::to_string(d) + " places"};
         if (shore <= 0)
             throw Stop{shoreField + ": " + FormatFieldNumber(*in.shoreTcv) + " is zero to " + std::to_string(d) +
                        " places"};

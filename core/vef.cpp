@@ -138,8 +138,7 @@ void checkFigures(VefVoyage &v, const std::vector<VoyageEntry> &log, VoyageOpera
         if (u.empty())
             throw Reject{VoyageReason::MixedUnits, "no unit given" + gradeName(e)};
         if (u != unit)
-            throw Reject{VoyageReason::MixedUnits,
-                         "in " + e.unit + gradeName(e) + ", not " + unit + " as the other voyages"};
+            throw Reject{VoyageReason::MixedUnits, "in " + e.unit + gradeName(e) + ", not in the form's unit " + unit};
     }
     std::int64_t vessel = 0, shore = 0;
     for (const std::size_t i : v.entries) {

@@ -392,6 +392,7 @@ TEST(ShipShore, bad_input_stops_with_a_notice_never_a_figure)
         {Transfer::Loading, {"1000", "1000.5", "990", "", ""}, {}, {}, {}, {}, "OBQ: 1000.500 is not less"},
         {Transfer::Discharge, {"1000", "1000", "990", "", ""}, {}, {}, {}, {}, "ROB: 1000.000 is not less"},
         {Transfer::Loading, {"1000", "-1", "990", "", ""}, {}, {}, {}, {}, "OBQ: cannot be negative"},
+        {Transfer::Discharge, {"1000", "999.9999", "990", "", ""}, {}, {}, {}, {}, "ROB: 1000.000 leaves nothing"},
         {Transfer::Loading, {"1000", "", "abc", "", ""}, {}, {}, {}, {}, "Shore TCV (bill of lading): 'abc' is not"},
         {Transfer::Loading, {"1000", "", "990", "1.5", ""}, {}, {}, {}, {}, "VEF: 1.5 is outside"},
         {Transfer::Loading, {"1000", "", "990", "0", ""}, {}, {}, {}, {}, "VEF: 0 is outside"},
