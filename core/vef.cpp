@@ -439,7 +439,9 @@ VefResult ComputeVef(const std::vector<VoyageEntry> &log, const VefRequest &requ
         if (log[i].operation == request.operation && normalised(log[i].vessel) == vessel)
             lines.push_back(i);
     }
-    return computeGroup(log, lines, request.vessel, request.operation, normalised(request.currentVoyage), request.unit);
+    // The vessel as the log spells it.
+    const std::string &name = lines.empty() ? request.vessel : log[lines.front()].vessel;
+    return computeGroup(log, lines, name, request.operation, normalised(request.currentVoyage), request.unit);
 }
 
 std::vector<VefResult> ComputeFleetVefs(const std::vector<VoyageEntry> &log)

@@ -502,7 +502,8 @@ TEST(VoyageFile, written_log_reads_back_the_same)
 TEST(VoyageFile, vef_result_as_json_shows_figures_as_the_form_does)
 {
     const nlohmann::ordered_json j =
-        VefResultToJson(ComputeVef(eightLoads(), {"Northern Star", VoyageOperation::Load, "", ""}));
+        VefResultToJson(ComputeVef(eightLoads(), {"NORTHERN STAR", VoyageOperation::Load, "", ""}));
+    EXPECT_EQ(j["vessel"], "Northern Star");
     EXPECT_EQ(j["name"], "VEFL");
     EXPECT_EQ(j["vef"], "1.0010");
     EXPECT_EQ(j["mean"], "1.00199");
