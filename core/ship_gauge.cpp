@@ -156,8 +156,8 @@ ShipGaugeResult ShipGrossObservedVolume(const TankTable &t, const ShipGaugeInput
         }
         w.push_back("FW: " + num(r.freeWater) + " " + u);
         if (r.freeWater > r.tov)
-            return stop(CalcStop{"The free water is more than the total observed volume", "free water above TOV",
-                                 false});
+            return stop(
+                CalcStop{"The free water is more than the total observed volume", "free water above TOV", false});
         r.gov = RecordVolume(r.tov - r.freeWater, t.volumeUnit);
         w.push_back("GOV: " + num(r.gov) + " " + u + " (TOV - FW)");
     } catch (const CalcFault &fault) {

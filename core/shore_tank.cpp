@@ -86,8 +86,8 @@ ShoreTankResult ShoreGrossObservedVolume(const TankTable &table, const ShoreTank
     const std::string deg = s.scale == TemperatureScale::Fahrenheit ? "F" : "C";
     try {
         if (in.freeWater > in.tov)
-            return stop("The free water " + num(in.freeWater) + " " + u + " is more than the TOV " + num(in.tov) +
-                        " " + u);
+            return stop("The free water " + num(in.freeWater) + " " + u + " is more than the TOV " + num(in.tov) + " " +
+                        u);
         Finite(in.liquidTemperature);
         Finite(in.ambientTemperature);
         r.shellTemperature = ShellTemperature(in.liquidTemperature, in.ambientTemperature, s.insulated);
@@ -97,11 +97,10 @@ ShoreTankResult ShoreGrossObservedVolume(const TankTable &table, const ShoreTank
                                                num(in.ambientTemperature) + ") / 8, to a whole degree)"));
         const double alpha = ShellAlpha(s);
         r.ctsh = Ctsh(alpha, r.shellTemperature, s.shellReferenceTemperature);
-        r.working.push_back("CTSh: " + num(r.ctsh) + " (1 + 2 a dT + a^2 dT^2, a " + num(alpha) + " per " + deg +
-                            " (" + s.material + "), dT from " + num(s.shellReferenceTemperature) + " " + deg + ")");
+        r.working.push_back("CTSh: " + num(r.ctsh) + " (1 + 2 a dT + a^2 dT^2, a " + num(alpha) + " per " + deg + " (" +
+                            s.material + "), dT from " + num(s.shellReferenceTemperature) + " " + deg + ")");
         if (s.roof) {
-            const double innage =
-                table.levelKind == LevelKind::Innage ? in.level : table.referenceHeight - in.level;
+            const double innage = table.levelKind == LevelKind::Innage ? in.level : table.referenceHeight - in.level;
             r.roof = RoofStateAt(*s.roof, innage);
             if (*r.roof == RoofState::CriticalZone)
                 return stop("Tank " + table.name + ": the innage " + FormatLevel(innage, table.levelUnit) +

@@ -38,14 +38,13 @@ RoofState RoofStateAt(const FloatingRoof &roof, double innage);
 //   in the roof weight's unit per table volume unit, the VCF that of the liquid.
 //     246666 kg, 750 kg/m3, VCF 1: -328.888 m3
 // gravity is the observed gravity (deducted table); density and vcf are for the other kind.
-TableValue RoofAdjustment(const FloatingRoof &roof, VolumeUnit unit, double gravity, double densityInAir,
-                          double vcf);
+TableValue RoofAdjustment(const FloatingRoof &roof, VolumeUnit unit, double gravity, double densityInAir, double vcf);
 
 struct ShoreTankInput
 {
-    double tov = 0;        // recorded, table unit
-    double freeWater = 0;  // recorded, table unit
-    double level = 0;      // the gauge as the table reads it (ullage or innage), for the roof
+    double tov = 0;       // recorded, table unit
+    double freeWater = 0; // recorded, table unit
+    double level = 0;     // the gauge as the table reads it (ullage or innage), for the roof
     double liquidTemperature = 0;
     double ambientTemperature = 0;
     double gravity = 0;      // roof on a deducted table: gravity at tank temperature

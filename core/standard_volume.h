@@ -23,12 +23,12 @@ double RecordTemperature(double temperature);
 
 struct StandardVolumes
 {
-    double gsv = 0;      // GOV x VCF, recorded
+    double gsv = 0;       // GOV x VCF, recorded
     double swPercent = 0; // recorded to 3 places
-    double csw = 0;      // 1 - S&W / 100, recorded to 5 places
-    double nsv = 0;      // GSV x CSW, recorded
+    double csw = 0;       // 1 - S&W / 100, recorded to 5 places
+    double nsv = 0;       // GSV x CSW, recorded
     double freeWater = 0;
-    double tcv = 0;      // GSV + FW, recorded
+    double tcv = 0; // GSV + FW, recorded
     std::optional<CalcStop> stop;
     std::vector<std::string> working;
 };

@@ -320,7 +320,9 @@ double RoundLevelCorrection(double correction, LevelUnit unit)
 
 double TrimFromDrafts(double draftAft, double draftForward)
 {
-    return draftAft - draftForward;
+    // Drafts are read to a centimetre or a quarter inch; the binary difference of two such
+    // decimals (9.2 - 8.4 = 0.7999999999999990) is taken back to the decimal it stands for.
+    return RoundHalfUp(draftAft - draftForward, 6);
 }
 
 std::string TrimInWords(double trim, std::string_view unit)
@@ -423,8 +425,8 @@ TableValue ReverseLookupColumn(const TableGrid &grid, double volume)
     const bool increasing = v[1] > v[0];
     for (std::size_t i = 1; i < v.size(); ++i) {
         if (increasing ? !(v[i] > v[i - 1]) : !(v[i] < v[i - 1])) {
-            std::string notice = "The volumes turn back at level " + num(grid.levels[i]) +
-                                 ": no single level holds a given volume";
+            std::string notice =
+                "The volumes turn back at level " + num(grid.levels[i]) + ": no single level holds a given volume";
             return refused(notice, notice);
         }
     }
@@ -461,8 +463,8 @@ TableValue GeometricTrimCorrection(double d, double trim, double lbp, LengthUnit
     TableValue r;
     const double raw = ((d * trim) / lbp) * lengthFactor(lengthUnit, levelUnit);
     r.value = RoundLevelCorrection(raw, levelUnit);
-    r.working.push_back("Trim correction: " + FormatLevel(r.value, levelUnit) + " ((d x t) / LBP = " +
-                        num(d) + " x " + num(trim) + " / " + num(lbp) + ", rounded to " +
+    r.working.push_back("Trim correction: " + FormatLevel(r.value, levelUnit) + " ((d x t) / LBP = " + num(d) + " x " +
+                        num(trim) + " / " + num(lbp) + ", rounded to " +
                         FormatLevel(LevelResolution(levelUnit), levelUnit) + ")");
     return r;
 }

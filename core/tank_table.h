@@ -141,7 +141,9 @@ double RoundHalfUp(double x, int n);
 //   0.5 mm -> 1 mm, -2.5 mm -> -3 mm, 0.19 in -> 0.25 in (2/8), 0.0014 m -> 0.001 m.
 double RoundLevelCorrection(double correction, LevelUnit unit);
 
-// Trim = draft aft - draft forward. In words, never a bare sign:
+// Trim = draft aft - draft forward, to 6 places (the drafts' decimals, without the binary
+// noise of the subtraction); a draft that is not finite is an Overflow fault (CalcFault).
+// In words, never a bare sign:
 //   TrimInWords(0.8, "m") == "0.8 m by the stern", TrimInWords(-0.5, "m") == "0.5 m by the head",
 //   TrimInWords(0, "m") == "even keel"
 double TrimFromDrafts(double draftAft, double draftForward);

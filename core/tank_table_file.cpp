@@ -53,8 +53,8 @@ template <typename E, std::size_t N> const char *idOf(const Word<E> (&words)[N],
     return "";
 }
 
-template <typename E, std::size_t N> E valueOf(const Word<E> (&words)[N], const Json &j, const char *key,
-                                               const std::string &where)
+template <typename E, std::size_t N>
+E valueOf(const Word<E> (&words)[N], const Json &j, const char *key, const std::string &where)
 {
     const auto it = j.find(key);
     if (it == j.end() || !it->is_string())
@@ -325,12 +325,11 @@ TankTableReadResult ReadTankTablesJson(std::string_view in)
     try {
         j = Json::parse(in.begin(), in.end());
     } catch (const Json::exception &e) {
-        return failure(TankTableReadError::Kind::NotJson, std::string("The file is damaged: not valid JSON (") +
-                                                               e.what() + ")");
+        return failure(TankTableReadError::Kind::NotJson,
+                       std::string("The file is damaged: not valid JSON (") + e.what() + ")");
     }
     const auto format = j.is_object() ? j.find("format") : j.end();
-    if (!j.is_object() || format == j.end() || !format->is_string() ||
-        format->get<std::string>() != kTankTableFormat)
+    if (!j.is_object() || format == j.end() || !format->is_string() || format->get<std::string>() != kTankTableFormat)
         return failure(TankTableReadError::Kind::NotATableDocument, "The file is not a Dravex tank table document");
     const auto version = j.find("version");
     if (version == j.end() || !version->is_number_integer())

@@ -75,9 +75,9 @@ Cell readCell(std::string_view raw, int row, int column, bool isLevel, const Imp
         text.erase(std::remove(text.begin(), text.end(), '.'), text.end());
         std::replace(text.begin(), text.end(), ',', '.');
     } else if (looksDecimalComma(s)) {
-        issues.push_back({ImportIssue::Severity::Error, row, column,
-                          at(row, column) + ": '" + text +
-                              "' has a decimal comma: choose decimal commas for this table"});
+        issues.push_back(
+            {ImportIssue::Severity::Error, row, column,
+             at(row, column) + ": '" + text + "' has a decimal comma: choose decimal commas for this table"});
         return c;
     }
     try {
@@ -214,8 +214,9 @@ ImportResult ImportTableGrid(std::string_view text, const ImportMapping &m)
     }
     const bool grid = m.valueColumns.size() > 1 || !m.columnValues.empty();
     if (grid && m.columnValues.size() != m.valueColumns.size()) {
-        error(0, 0, std::to_string(m.valueColumns.size()) + " columns are chosen with " +
-                        std::to_string(m.columnValues.size()) + " trim (list) values");
+        error(0, 0,
+              std::to_string(m.valueColumns.size()) + " columns are chosen with " +
+                  std::to_string(m.columnValues.size()) + " trim (list) values");
         return r;
     }
     // Columns in increasing order of their trim (list).
@@ -227,9 +228,8 @@ ImportResult ImportTableGrid(std::string_view text, const ImportMapping &m)
                 error(0, 0, "A trim (list) value of a column is not a number");
                 return r;
             }
-        std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-            return m.columnValues[a] < m.columnValues[b];
-        });
+        std::sort(order.begin(), order.end(),
+                  [&](std::size_t a, std::size_t b) { return m.columnValues[a] < m.columnValues[b]; });
         for (std::size_t k = 0; k + 1 < order.size(); ++k)
             if (m.columnValues[order[k]] == m.columnValues[order[k + 1]]) {
                 error(0, 0, "Two columns have the trim (list) " + num(m.columnValues[order[k]]));
@@ -326,16 +326,14 @@ ImportResult ImportTableGrid(std::string_view text, const ImportMapping &m)
         } else if (lv[i] < lv[i - 1]) {
             error(rowOf[i], levelColumn,
                   at(rowOf[i], levelColumn) + ": the level " + num(lv[i]) + " is not above the level " +
-                      num(lv[i - 1]) + " of row " + std::to_string(rowOf[i - 1]) +
-                      ": levels must increase strictly");
+                      num(lv[i - 1]) + " of row " + std::to_string(rowOf[i - 1]) + ": levels must increase strictly");
         } else {
             steps.push_back(lv[i] - lv[i - 1]);
         }
     }
     if (!steps.empty()) {
         std::vector<double> sorted = steps;
-        std::nth_element(sorted.begin(), sorted.begin() + static_cast<std::ptrdiff_t>(sorted.size() / 2),
-                         sorted.end());
+        std::nth_element(sorted.begin(), sorted.begin() + static_cast<std::ptrdiff_t>(sorted.size() / 2), sorted.end());
         const double usual = sorted[sorted.size() / 2];
         for (std::size_t i = 1; i < n; ++i) {
             const double step = lv[i] - lv[i - 1];

@@ -27,8 +27,8 @@ std::optional<double> ParseFeetInchesEighths(std::string_view text);
 
 struct ImportMapping
 {
-    char delimiter = 0; // 0: DetectDelimiter
-    int skipRows = 0;   // heading lines before the first level (non-blank lines)
+    char delimiter = 0;  // 0: DetectDelimiter
+    int skipRows = 0;    // heading lines before the first level (non-blank lines)
     int levelColumn = 0; // 0-based
     // One column for a single volume column; else one per trim (list) column, with its
     // trim (list) as the table prints it in columnValues.
