@@ -25,6 +25,15 @@ TableValue refused(std::string notice, std::string reason, std::vector<std::stri
     return r;
 }
 
+// A value interpolated between finite entries can still overflow (entries near the double's
+// limit); it is refused, never shown.
+TableValue finite(TableValue r)
+{
+    if (!r.stop && !std::isfinite(r.value))
+        return refused("The table's values are too large to interpolate", "overflow");
+    return r;
+}
+
 // The rows that bracket x: lo <= x <= hi, lo == hi on an exact entry. False outside.
 bool bracket(const std::vector<double> &axis, double x, std::size_t &lo, std::size_t &hi)
 {
@@ -363,16 +372,17 @@ TableValue LookupColumn(const TableGrid &grid, double level, std::string_view wh
     if (lo == hi) {
         r.value = grid.values[lo];
         r.working.push_back("Table entry at " + num(grid.levels[lo]) + ": " + num(r.value));
-        return r;
+        return finite(std::move(r));
     }
     const double u1 = grid.levels[lo], u2 = grid.levels[hi];
     r.value = interpolate(level, u1, u2, grid.values[lo], grid.values[hi]);
     r.working.push_back("Between " + num(u1) + " (" + num(grid.values[lo]) + ") and " + num(u2) + " (" +
                         num(grid.values[hi]) + "), fraction " + num((level - u1) / (u2 - u1)) + ": " + num(r.value));
-    return r;
+    return finite(std::move(r));
 }
 
-TableValue LookupGrid(const TableGrid &grid, double level, double column, bool correction, std::string_view columnName)
+TableValue LookupGrid(const TableGrid &grid, double level, double column, bool correction, std::string_view columnName,
+                      bool describe)
 {
     if (grid.columns.empty() || grid.values.size() != grid.levels.size() * grid.columns.size())
         return refused("The table has no " + std::string(columnName) + " columns", "no columns");
@@ -401,6 +411,8 @@ TableValue LookupGrid(const TableGrid &grid, double level, double column, bool c
     const double v1 = alongColumns(lo);
     const double v2 = lo == hi ? v1 : alongColumns(hi);
     r.value = lo == hi ? v1 : interpolate(level, grid.levels[lo], grid.levels[hi], v1, v2);
+    if (!describe)
+        return finite(std::move(r));
     std::string line = std::string(columnName) + " " + num(column);
     if (c.a == c.b)
         line += " on the column " + num(c.ca);
@@ -414,7 +426,7 @@ TableValue LookupGrid(const TableGrid &grid, double level, double column, bool c
         line += " between rows " + num(grid.levels[lo]) + " (" + num(v1) + ") and " + num(grid.levels[hi]) + " (" +
                 num(v2) + "), fraction " + num((level - grid.levels[lo]) / (grid.levels[hi] - grid.levels[lo]));
     r.working.push_back(line + ": " + num(r.value));
-    return r;
+    return finite(std::move(r));
 }
 
 TableValue ReverseLookupColumn(const TableGrid &grid, double volume)
@@ -444,13 +456,13 @@ TableValue ReverseLookupColumn(const TableGrid &grid, double volume)
             const std::size_t k = volume == a ? i : i + 1;
             r.value = grid.levels[k];
             r.working.push_back("Table entry " + num(v[k]) + " at level " + num(r.value));
-            return r;
+            return finite(std::move(r));
         }
         if ((volume > a && volume < b) || (volume < a && volume > b)) {
             r.value = interpolate(volume, a, b, grid.levels[i], grid.levels[i + 1]);
             r.working.push_back("Between " + num(a) + " (level " + num(grid.levels[i]) + ") and " + num(b) +
                                 " (level " + num(grid.levels[i + 1]) + "): level " + num(r.value));
-            return r;
+            return finite(std::move(r));
         }
     }
     return refused("The volume was not found in the table", "not found");
@@ -579,7 +591,7 @@ static TableValue observedVolume(const TankTable &t, double level, const GaugeCo
         volume = volume + corr;
         w.push_back("List correction to the volume: " + num(corr) + " (added as printed)");
     }
-    r.value = volume;
+    r.value = Finite(volume);
     w.push_back("Volume: " + num(volume) + " " + std::string(VolumeUnitName(t.volumeUnit)));
     return r;
 }

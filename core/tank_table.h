@@ -170,8 +170,9 @@ TableValue LookupColumn(const TableGrid &grid, double level, std::string_view wh
 // levels. A correction grid (corrections to an even-keel table, zero at column 0) reads
 // between 0 and its first column towards zero; any other value beyond the first or last
 // column is refused.
+// describe false leaves the working empty (a refusal still says why).
 TableValue LookupGrid(const TableGrid &grid, double level, double column, bool correction,
-                      std::string_view columnName = "trim");
+                      std::string_view columnName = "trim", bool describe = true);
 // The level at which a one-column grid holds volume, on an increasing or a decreasing
 // column; refused outside the column's range or where the column turns back.
 TableValue ReverseLookupColumn(const TableGrid &grid, double volume);
