@@ -149,6 +149,25 @@ std::string checkGrid(const TableGrid &g, std::string_view name, bool withColumn
     return {};
 }
 
+// The physical trims (or lists) a grid covers, given its sign convention: a trim outside
+// them is refused in words, so a table printed by the head positive is not misread.
+std::optional<CalcStop> beyondColumns(const TableGrid &grid, bool correction, double physical, bool turned, bool isTrim,
+                                      std::string_view lengthUnit)
+{
+    if (grid.columns.empty())
+        return std::nullopt;
+    const double lo = correction ? std::min(grid.columns.front(), 0.0) : grid.columns.front();
+    const double hi = correction ? std::max(grid.columns.back(), 0.0) : grid.columns.back();
+    const double from = turned ? -hi : lo;
+    const double to = turned ? -lo : hi;
+    if (physical >= from && physical <= to)
+        return std::nullopt;
+    auto words = [&](double x) { return isTrim ? TrimInWords(x, lengthUnit) : ListInWords(x); };
+    std::string notice = std::string(isTrim ? "The trim " : "The list ") + words(physical) + " is beyond the table's " +
+                         (isTrim ? "trims" : "lists") + " (" + words(from) + " to " + words(to) + "): not extrapolated";
+    return CalcStop{notice, notice, true};
+}
+
 } // namespace
 
 double ShellAlpha(const ShoreTankData &shore)
@@ -513,6 +532,21 @@ static TableValue observedVolume(const TankTable &t, double level, const GaugeCo
     w.push_back("Trim: " + TrimInWords(g.trim, g.lengthUnit == LengthUnit::Metres ? "m" : "ft"));
     if (g.list != 0 || t.list)
         w.push_back("List: " + ListInWords(g.list));
+    const std::string lengthUnit = g.lengthUnit == LengthUnit::Metres ? "m" : "ft";
+    if (t.layout != TableLayout::LevelToVolume) {
+        if (auto s = beyondColumns(t.trim, t.layout != TableLayout::TrimVolumeGrid, g.trim,
+                                   t.trimConvention == TrimConvention::HeadPositive, true, lengthUnit)) {
+            r.stop = std::move(s);
+            return r;
+        }
+    }
+    if (t.list) {
+        if (auto s = beyondColumns(t.list->grid, true, g.list, t.list->convention == ListConvention::PortPositive,
+                                   false, lengthUnit)) {
+            r.stop = std::move(s);
+            return r;
+        }
+    }
     auto take = [&](TableValue &&part) {
         w.insert(w.end(), part.working.begin(), part.working.end());
         if (part.stop) {

@@ -157,6 +157,7 @@ TEST(TankTable, ReverseLookupOnRisingAndFallingColumns)
 TEST(TankTable, RefusesRatherThanExtrapolates)
 {
     const TankTable grid = gridTable(kSternPositiveCsv, {-1, 0, 1, 2}, TrimConvention::SternPositive);
+    const TankTable headGrid = gridTable(kHeadPositiveCsv, {1, 0, -1, -2}, TrimConvention::HeadPositive);
     TankTable ship = innageTable(TableLayout::LevelToVolume);
     struct Case
     {
@@ -167,11 +168,16 @@ TEST(TankTable, RefusesRatherThanExtrapolates)
     const Case cases[] = {
         {"below the first row", ObservedVolume(ullageTable(), -1, {}), "first entry 0"},
         {"above the last row", ObservedVolume(ullageTable(), 301, {}), "last entry 300"},
-        {"trim beyond the last column", ObservedVolume(grid, 1500, trimmed(2.5)), "column 2"},
-        {"trim before the first column", ObservedVolume(grid, 1500, trimmed(-1.5)), "column -1"},
+        {"trim beyond the last column", ObservedVolume(grid, 1500, trimmed(2.5)),
+         "(1 m by the head to 2 m by the stern)"},
+        {"trim before the first column", ObservedVolume(grid, 1500, trimmed(-1.5)), "1.5 m by the head is beyond"},
+        // printed by the head positive, columns -2..1: the same physical limits
+        {"head-positive table, the same limits", ObservedVolume(headGrid, 1500, trimmed(2.5)),
+         "(1 m by the head to 2 m by the stern)"},
         // corrections start at even keel; the table prints none by the head
         {"correction by the head", ObservedVolume(innageTable(TableLayout::TrimLevelCorrection), 1000, trimmed(-0.5)),
-         "column 0"},
+         "(even keel to 2 m by the stern)"},
+        {"trim column refused by the lookup itself", LookupGrid(grid.trim, 1500, 2.5, false), "column 2"},
         {"ship trimmed with no correction at all", ObservedVolume(ship, 1000, trimmed(0.5)), "length between"},
     };
     for (const Case &c : cases) {
