@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/procedure.h"
-#include "core/tank_table.h"
+#include "core/tank_volume.h"
 
 #include <optional>
 #include <span>

@@ -7,6 +7,7 @@
 #include "core/tank_table.h"
 #include "core/tank_table_file.h"
 #include "core/tank_table_import.h"
+#include "core/tank_volume.h"
 
 #include <gtest/gtest.h>
 
@@ -152,6 +153,11 @@ TEST(TankTable, ReverseLookupOnRisingAndFallingColumns)
     EXPECT_EQ(ReverseLookupColumn(rising, 10).value, 1000);
     EXPECT_FALSE(ReverseLookupColumn(falling, 501).ok());
     EXPECT_FALSE(ReverseLookupColumn(column({0, 1, 2}, {0, 5, 5}), 5).ok()); // turns flat
+    // On the grid at trim 0.5 the rows hold 115 and 215: 165 is at 1500 mm.
+    const TankTable grid = gridTable(kSternPositiveCsv, {-1, 0, 1, 2}, TrimConvention::SternPositive);
+    EXPECT_EQ(ReverseVolume(grid, 165, 0.5).value, 1500);
+    EXPECT_FALSE(ReverseVolume(innageTable(TableLayout::TrimLevelCorrection), 100, 0.5).ok());
+    EXPECT_EQ(ReverseVolume(innageTable(TableLayout::TrimLevelCorrection), 200, 0).value, 1500);
 }
 
 TEST(TankTable, RefusesRatherThanExtrapolates)

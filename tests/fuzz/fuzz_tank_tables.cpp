@@ -4,6 +4,7 @@
 // holds answers lookups with a value or a refusal.
 #include "core/tank_table_file.h"
 #include "core/tank_table_import.h"
+#include "core/tank_volume.h"
 
 #include <cmath>
 #include <cstdint>
