@@ -273,6 +273,55 @@ TankTable readTable(const Json &j, const std::string &where)
     return t;
 }
 
+// The indented text with every list of plain numbers on one line, so a table reads row by
+// row ("values": [[1.0, 2.0], ...] keeps one row per line). Strings hold no raw line breaks,
+// so a "[" followed by a line break is always the start of a list.
+std::string numbersOnOneLine(const std::string &in)
+{
+    std::string out;
+    out.reserve(in.size());
+    bool inString = false;
+    for (std::size_t i = 0; i < in.size(); ++i) {
+        const char c = in[i];
+        if (inString) {
+            out += c;
+            if (c == '\\' && i + 1 < in.size())
+                out += in[++i];
+            else if (c == '"')
+                inString = false;
+            continue;
+        }
+        if (c == '"')
+            inString = true;
+        if (c == '[' && i + 1 < in.size() && in[i + 1] == '\n') {
+            const std::size_t close = in.find(']', i);
+            const std::string_view body(in.data() + i + 1, close == std::string::npos ? 0 : close - i - 1);
+            const bool numbers =
+                close != std::string::npos && body.find_first_not_of("0123456789+-.eE,\n ") == std::string_view::npos;
+            if (numbers) {
+                out += '[';
+                bool first = true;
+                std::size_t pos = 0;
+                while (pos < body.size()) {
+                    const std::size_t start = body.find_first_not_of(", \n", pos);
+                    if (start == std::string_view::npos)
+                        break;
+                    const std::size_t end = body.find_first_of(", \n", start);
+                    out += first ? "" : ", ";
+                    out += body.substr(start, end == std::string_view::npos ? body.size() - start : end - start);
+                    first = false;
+                    pos = end == std::string_view::npos ? body.size() : end;
+                }
+                out += ']';
+                i = close;
+                continue;
+            }
+        }
+        out += c;
+    }
+    return out;
+}
+
 TankTableReadResult failure(TankTableReadError::Kind kind, std::string message)
 {
     TankTableReadResult r;
@@ -316,7 +365,7 @@ std::string WriteTankTablesJson(const TankTableDocument &doc)
         tables.push_back(std::move(table));
     }
     j["tables"] = std::move(tables);
-    return j.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+    return numbersOnOneLine(j.dump(2, ' ', false, Json::error_handler_t::replace)) + "\n";
 }
 
 TankTableReadResult ReadTankTablesJson(std::string_view in)
