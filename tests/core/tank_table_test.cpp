@@ -81,6 +81,9 @@ TEST(TankTable, LookupsOfEveryLayout)
     const TankTable grid = gridTable(kSternPositiveCsv, {-1, 0, 1, 2}, TrimConvention::SternPositive);
     TankTable listed = innageTable(TableLayout::LevelToVolume);
     listed.list = ListCorrections{CorrectionTarget::Volume, ListConvention::PortPositive, {{0, 2000}, {1}, {0.4, 0.8}}};
+    TankTable listedLevel = innageTable(TableLayout::LevelToVolume);
+    listedLevel.list =
+        ListCorrections{CorrectionTarget::Level, ListConvention::StarboardPositive, {{0, 2000}, {2}, {-6, -10}}};
     struct Case
     {
         const char *name;
@@ -113,6 +116,8 @@ TEST(TankTable, LookupsOfEveryLayout)
         {"volume correction at even keel", innageTable(TableLayout::TrimVolumeCorrection), 1000, 0, 0, 100},
         // 0.5 degrees to port is 0.5 on a port-positive table: rows 0.2, 0.4; 0.3 on 100
         {"list correction to the volume", listed, 1000, 0, -0.5, 100.3},
+        // 1 degree to starboard: rows -3, -5 mm; at 1000: -4 mm; 996 -> 99.6
+        {"list correction to the level", listedLevel, 1000, 0, 1, 99.6},
     };
     for (const Case &c : cases) {
         GaugeConditions g = trimmed(c.trim);
@@ -225,6 +230,10 @@ TEST(TankTable, GeometricCorrectionsRoundedToTheGaugeResolution)
     g.longitudinalOffset = 10;
     EXPECT_EQ(ObservedVolume(ullageTable(), 100, g).value, 355);
     EXPECT_EQ(ObservedVolume(innageTable(TableLayout::LevelToVolume), 1000, g).value, 95);
+    // And a list with the gauge point 2 m to the low side: 35 mm more; 1000 - 50 - 35 -> 91.5.
+    g.list = 1;
+    g.transverseOffset = 2;
+    EXPECT_EQ(ObservedVolume(innageTable(TableLayout::LevelToVolume), 1000, g).value, 91.5);
 }
 
 TEST(TankTable, RoundingHalfUpOnTheDecimalValue)
