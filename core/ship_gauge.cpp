@@ -68,8 +68,13 @@ Quantity liquidVolume(const TankTable &t, const ShipGaugeInput &in, double innag
     TableValue v = ObservedVolume(t, tableLevel, g);
     w.push_back(std::string(liquid) + " from the table:");
     w.insert(w.end(), v.working.begin(), v.working.end());
-    if (v.stop)
+    if (v.stop) {
         q.stop = std::move(v.stop);
+        // A trim correction larger than a small innage leaves the table; the wedge answers it.
+        if (!in.wedge && g.trim != 0 && q.stop->outOfRange)
+            q.stop->notice += "; where the liquid does not reach all bulkheads, give the tank's dimensions for the "
+                              "wedge";
+    }
     q.volume = v.value;
     return q;
 }

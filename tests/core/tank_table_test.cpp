@@ -393,6 +393,16 @@ TEST(ShipGauge, TankToGrossObservedVolume)
     EXPECT_EQ(r.tov, 100);
     EXPECT_EQ(r.freeWater, 2.312);
     EXPECT_EQ(r.gov, 97.688);
+
+    // Without the wedge's dimensions a water cut of 20 mm less its 50 mm trim correction
+    // leaves the table, and the notice points to the wedge.
+    in.wedge.reset();
+    in.waterCut = 20;
+    in.conditions.trim = 1;
+    in.conditions.longitudinalOffset = 10;
+    r = ShipGrossObservedVolume(innageTable(TableLayout::LevelToVolume), in);
+    ASSERT_TRUE(r.stop);
+    EXPECT_NE(r.stop->notice.find("for the wedge"), std::string::npos) << r.stop->notice;
 }
 
 TEST(TankTableDocument, WritesReadsAndRefuses)
