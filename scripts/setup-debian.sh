@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev libqt6sql6-sqlite poppler-utils
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev poppler-utils fonts-dejavu-core
+  libssl-dev
   "$@"
 )
 
