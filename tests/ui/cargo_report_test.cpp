@@ -356,6 +356,11 @@ private slots:
                  qPrintable(prompts.errors[0]));
         QCOMPARE(again->model()->report(), w->model()->report());
         QCOMPARE(again->filePath(), path);
+        // A file that never ends is refused, not read until memory runs out.
+        QVERIFY(!again->openFile("/dev/zero"));
+        QVERIFY2(prompts.errors.size() == 2 && prompts.errors[1].contains("larger than 16 MiB"),
+                 qPrintable(prompts.errors.join('|')));
+        QCOMPARE(again->filePath(), path);
 
         // Close: Cancel keeps the window, Save writes and closes, Discard closes unsaved.
         pasteBlock(again, "9X\tArab Light\tA\t1\t\t60\t30\n", 5);
