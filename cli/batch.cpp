@@ -126,14 +126,21 @@ void BatchRun::header(const CsvRecord &r)
         for (const OperationInput &input : m_operation.inputs)
             m_columns.push_back(&input);
     }
-    std::vector<std::string_view> names;
+    // Each column is named once: an output that bears the name of an input column (a
+    // conversion writes back the field it reads) is headed KEY_result.
+    std::vector<std::string> names;
     for (const OperationInput *input : m_columns)
         if (input)
-            names.push_back(input->option);
-    for (const OperationOutput &output : m_operation.outputs)
-        names.push_back(output.key);
-    names.push_back("notice");
-    AppendCsvRecord(m_out, names);
+            names.emplace_back(input->option);
+    const std::size_t inputColumns = names.size();
+    for (const OperationOutput &output : m_operation.outputs) {
+        const bool taken = std::find(names.begin(), names.begin() + static_cast<std::ptrdiff_t>(inputColumns),
+                                     output.key) != names.begin() + static_cast<std::ptrdiff_t>(inputColumns);
+        names.push_back(std::string(output.key) + (taken ? "_result" : ""));
+    }
+    names.emplace_back("notice");
+    m_cells.assign(names.begin(), names.end());
+    AppendCsvRecord(m_out, m_cells);
     if (!m_headerProblem.empty() && !r.fields.empty()) {
         ++m_rows;
         writeRow(r, {}, m_headerProblem);

@@ -133,7 +133,7 @@ constexpr In kInhibitorInputs[] = {
     {"unit", {}, "", kInhibitorUnits},
     {"sg", "txtscg", "", {}},
 };
-constexpr Out kInhibitorOutputs[] = {{"amount", "txtami", "gal|L"}, {"unit", "txtqan", ""}};
+constexpr Out kInhibitorOutputs[] = {{"amount", "txtami", "gal|L"}, {"amount_unit", "txtqan", ""}};
 constexpr Trigger kInhibitorTrigger[] = {{"txtscg", {}, {}}};
 
 constexpr In kDmd2Inputs[] = {{"quantity", "txtbbl", "bbl", {}}};

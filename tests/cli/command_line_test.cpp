@@ -10,6 +10,7 @@
 #include <nlohmann/json.hpp>
 
 #include <fstream>
+#include <set>
 #include <sstream>
 
 namespace dravex {
@@ -354,6 +355,25 @@ TEST(List, ties_every_input_and_output_to_one_field_of_its_window)
         for (const auto &output : operation["outputs"])
             EXPECT_NE(output["caption"], "") << output["field"];
     }
+}
+
+// A batch's output header names each column once, whatever input columns it was given.
+TEST(Batch, names_every_column_once)
+{
+    for (const Operation &operation : allOperations()) {
+        if (!isAvailable(operation))
+            continue;
+        std::string header;
+        for (const OperationInput &input : operation.inputs)
+            header += (header.empty() ? "" : ",") + std::string(input.option);
+        const CalcRun run = calc({"batch", std::string(operation.name)}, header + "\n");
+        std::istringstream first(run.out.substr(0, run.out.find('\r')));
+        std::set<std::string> names;
+        for (std::string name; std::getline(first, name, ',');)
+            EXPECT_TRUE(names.insert(name).second) << operation.name << ": " << name << " in " << run.out;
+    }
+    EXPECT_EQ(calc({"batch", "temperature"}, "Celsius\n37\n").out,
+              "celsius,fahrenheit,celsius_result,notice\r\n37,98.6,,\r\n");
 }
 
 // The calculations are found by window and control name at run time; once a window's
