@@ -43,9 +43,15 @@ void BatchRun::finish()
     if (!m_haveHeader) {
         // No input at all: the header alone says what a batch of this operation reads.
         m_headerProblem = "no header row naming the inputs (" + inputNames(m_operation) + ")";
+        m_emptyInput = true;
         CsvRecord none;
         header(none);
     }
+    flush(true);
+}
+
+void BatchRun::stop()
+{
     flush(true);
 }
 
@@ -75,20 +81,35 @@ void BatchRun::header(const CsvRecord &r)
         m_headerProblem = csvProblemNotice(r, m_reader.maxFieldLength(), m_reader.maxFields());
     } else if (m_headerProblem.empty()) {
         for (const std::string &name : r.fields) {
-            std::string_view option = name;
-            if (option.starts_with("--"))
-                option.remove_prefix(2);
+            // Input names are matched without regard to case ("API" is api).
+            std::string option = name.starts_with("--") ? name.substr(2) : name;
+            std::transform(option.begin(), option.end(), option.begin(),
+                           [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
             const OperationInput *input = m_operation.input(option);
             if (!input) {
-                m_headerProblem = "line " + std::to_string(r.line) + ": \"" + name + "\" names no input of " +
-                                  std::string(m_operation.name) + " (" + inputNames(m_operation) + ")";
-                break;
+                // A column of the user's own (a tank name, a remark) is left alone.
+                const bool separator = name.find_first_of(";\t") != std::string::npos;
+                m_notes.push_back("column " + std::to_string(m_columns.size() + 1) + " \"" +
+                                  (isUtf8(name) ? name : std::string("?")) + "\" names no input (" +
+                                  inputNames(m_operation) + ") and is ignored" +
+                                  (separator ? "; columns are separated by commas" : ""));
+                m_columns.push_back(nullptr);
+                continue;
             }
             if (std::find(m_columns.begin(), m_columns.end(), input) != m_columns.end()) {
-                m_headerProblem = "line " + std::to_string(r.line) + ": " + std::string(option) + " appears twice";
+                m_headerProblem = "line " + std::to_string(r.line) + ": " + option + " appears twice";
                 break;
             }
             m_columns.push_back(input);
+        }
+        if (m_headerProblem.empty() &&
+            std::count(m_columns.begin(), m_columns.end(), nullptr) == static_cast<std::ptrdiff_t>(m_columns.size())) {
+            // Not a header at all (a first row of numbers), or the wrong separator.
+            m_notes.clear();
+            m_headerProblem = "line " + std::to_string(r.line) + ": the first row names none of the inputs (" +
+                              inputNames(m_operation) +
+                              "); a header row naming the columns, separated by commas, "
+                              "comes first";
         }
         for (const OperationInput &input : m_operation.inputs) {
             if (!m_headerProblem.empty())
@@ -105,13 +126,21 @@ void BatchRun::header(const CsvRecord &r)
         for (const OperationInput &input : m_operation.inputs)
             m_columns.push_back(&input);
     }
-    std::vector<std::string_view> names;
+    // Each column is named once: an output that bears the name of an input column (a
+    // conversion writes back the field it reads) is headed KEY_result.
+    std::vector<std::string> names;
     for (const OperationInput *input : m_columns)
-        names.push_back(input->option);
-    for (const OperationOutput &output : m_operation.outputs)
-        names.push_back(output.key);
-    names.push_back("notice");
-    AppendCsvRecord(m_out, names);
+        if (input)
+            names.emplace_back(input->option);
+    const std::size_t inputColumns = names.size();
+    for (const OperationOutput &output : m_operation.outputs) {
+        const bool taken = std::find(names.begin(), names.begin() + static_cast<std::ptrdiff_t>(inputColumns),
+                                     output.key) != names.begin() + static_cast<std::ptrdiff_t>(inputColumns);
+        names.push_back(std::string(output.key) + (taken ? "_result" : ""));
+    }
+    names.emplace_back("notice");
+    m_cells.assign(names.begin(), names.end());
+    AppendCsvRecord(m_out, m_cells);
     if (!m_headerProblem.empty() && !r.fields.empty()) {
         ++m_rows;
         writeRow(r, {}, m_headerProblem);
@@ -138,6 +167,8 @@ void BatchRun::row(const CsvRecord &r)
     m_values.assign(m_operation.inputs.size(), std::nullopt);
     for (std::size_t i = 0; i < m_columns.size(); ++i) {
         const OperationInput *input = m_columns[i];
+        if (!input)
+            continue;
         const std::string &cell = r.fields[i];
         // An empty number goes to the window as an empty field; an empty choice or
         // alternative is one not given (an optional choice takes its default).
@@ -152,6 +183,8 @@ void BatchRun::row(const CsvRecord &r)
     }
     const FormResult result = prepared.calculation->run(prepared.texts);
     std::string notice = stopNotice(result);
+    if (result.completed())
+        ++m_rowsComputed;
     if (notice.empty() && result.outOfRange)
         notice = "out of range";
     writeRow(r, outputTexts(m_operation, result), notice);
@@ -166,6 +199,8 @@ void BatchRun::writeRow(const CsvRecord &r, const std::vector<std::optional<std:
     // The input fields as given, one per column; a field that cannot be written back as
     // text (not UTF-8, cut at the length limit) is left empty.
     for (std::size_t i = 0; i < m_columns.size(); ++i) {
+        if (!m_columns[i])
+            continue;
         std::string_view cell;
         if (i < r.fields.size() && r.fields[i].size() < m_reader.maxFieldLength() && isUtf8(r.fields[i]))
             cell = r.fields[i];

@@ -24,22 +24,37 @@ public:
 
     void feed(std::string_view bytes);
     void finish();
+    // The input broke off (a read error): writes the rows read whole and drops the record
+    // the error cut, which is not calculated.
+    void stop();
 
     std::size_t rows() const { return m_rows; }
     std::size_t rowsWithNotice() const { return m_rowsWithNotice; }
+    // Rows whose calculation ran to its end (out of range ones included).
+    std::size_t rowsComputed() const { return m_rowsComputed; }
+    // Why no row is calculated (a header that names no input, or none at all); empty when
+    // the header is usable.
+    const std::string &headerProblem() const { return m_headerProblem; }
+    // Nothing at all came in: the header alone is written.
+    bool emptyInput() const { return m_emptyInput; }
+    // Notes for standard error: the header's columns that name no input and are ignored.
+    const std::vector<std::string> &notes() const { return m_notes; }
 
 private:
     const Operation &m_operation;
     std::function<void(std::string_view)> m_write;
     CsvReader m_reader;
     bool m_haveHeader = false;
+    bool m_emptyInput = false;
     std::string m_headerProblem;
-    std::vector<const OperationInput *> m_columns; // the input of each column
+    std::vector<const OperationInput *> m_columns; // the input of each column; null: ignored
+    std::vector<std::string> m_notes;
     std::vector<std::string_view> m_cells;
     InputValues m_values;
     std::string m_out;
     std::size_t m_rows = 0;
     std::size_t m_rowsWithNotice = 0;
+    std::size_t m_rowsComputed = 0;
 
     void record(const CsvRecord &record);
     void header(const CsvRecord &record);

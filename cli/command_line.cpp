@@ -12,7 +12,9 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <memory>
 
@@ -22,6 +24,8 @@ namespace {
 
 constexpr std::string_view kProgram = "dravex-calc";
 constexpr std::int64_t kMaxColumns = 10000;
+// The largest report file read: thousands of tanks take a few megabytes.
+constexpr std::size_t kMaxReportBytes = 16 * 1024 * 1024;
 
 // One operation's options on one subcommand.
 struct OperationOptions
@@ -164,16 +168,37 @@ std::string checkNumbers(const Operation &operation, const InputValues &values)
     return {};
 }
 
+// Reads a report file whole into text, refusing a file over kMaxReportBytes (a device
+// such as /dev/zero would otherwise be read until memory runs out). Empty on success,
+// else the message: "cannot read FILE: Is a directory".
+std::string readReportFileText(const std::string &path, std::string &text)
+{
+    errno = 0;
+    const std::unique_ptr<std::FILE, int (*)(std::FILE *)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
+    if (!file)
+        return "cannot open " + path + ": " + std::strerror(errno);
+    std::array<char, 64 * 1024> buffer;
+    for (;;) {
+        const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), file.get());
+        if (text.size() + got > kMaxReportBytes)
+            return "cannot read " + path + ": larger than " + std::to_string(kMaxReportBytes / (1024 * 1024)) +
+                   " MiB, the largest report file read";
+        text.append(buffer.data(), got);
+        if (got < buffer.size())
+            break;
+    }
+    if (std::ferror(file.get()))
+        return "cannot read " + path + ": " + std::strerror(errno != 0 ? errno : EIO);
+    return {};
+}
+
 // A cargo report file recomputed. Exit 1 when the file cannot be read or any tank
 // stopped (each named in the output); 0 when every tank was computed.
 int runReport(const std::string &path, bool json, std::ostream &out, std::ostream &err)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return fail(err, "cannot open " + path, kExitStopped);
-    const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad())
-        return fail(err, "cannot read " + path, kExitStopped);
+    std::string text;
+    if (const std::string problem = readReportFileText(path, text); !problem.empty())
+        return fail(err, problem, kExitStopped);
     const ReportReadResult read = ReadReportJson(text);
     if (!read.report)
         return fail(err, path + ": " + read.error->message, kExitStopped);
@@ -219,15 +244,39 @@ int runBatch(const Operation &operation, std::istream &in, std::ostream &out, st
                     kExitStopped);
     BatchRun batch(operation, Output(out));
     std::array<char, 64 * 1024> buffer;
-    while (in) {
+    errno = 0;
+    // Reading stops when standard output can no longer be written: nothing read after
+    // that could be reported.
+    while (in && out) {
         in.read(buffer.data(), buffer.size());
         const std::streamsize got = in.gcount();
         if (got <= 0)
             break;
         batch.feed(std::string_view(buffer.data(), static_cast<std::size_t>(got)));
     }
+    if (in.bad()) {
+        // The rows read whole stand; the record the error cut is not calculated.
+        const int error = errno;
+        batch.stop();
+        out.flush();
+        return fail(err,
+                    "cannot read standard input" + (error != 0 ? ": " + std::string(std::strerror(error)) : "") +
+                        " (the rows read before it are written; the rest are not calculated)",
+                    kExitStopped);
+    }
+    if (!out)
+        return kExitStopped; // said by runCommandLine
     batch.finish();
     out.flush();
+    for (const std::string &note : batch.notes())
+        err << kProgram << ": " << operation.name << ": " << note << '\n';
+    // A header that names no input stops every row, as does a header alone with such a fault.
+    const std::string &header = batch.headerProblem();
+    if (batch.rowsComputed() == 0 && (batch.rows() > 0 || (!batch.emptyInput() && !header.empty())))
+        return fail(err,
+                    std::string(operation.name) + ": no row could be calculated" +
+                        (header.empty() ? "" : " (" + header + ")"),
+                    kExitStopped);
     return kExitComputed;
 }
 
@@ -316,9 +365,7 @@ const Operation *operationNamed(const std::string &word)
     return findOperation(word);
 }
 
-} // namespace
-
-int runCommandLine(const std::vector<std::string> &args, std::istream &in, std::ostream &out, std::ostream &err)
+int run(const std::vector<std::string> &args, std::istream &in, std::ostream &out, std::ostream &err)
 {
     // Say plainly when the operation itself is unknown, before the parser's general words.
     for (std::size_t k = 0; k < args.size() && k < 2; ++k) {
@@ -364,8 +411,12 @@ int runCommandLine(const std::vector<std::string> &args, std::istream &in, std::
                                         (k == 0 || paging ? " (its inputs: " + inputs + ")" : ""),
                                     kExitUsage);
                     }
-                    if (takesValue && arg.find('=') == std::string::npos)
+                    if (takesValue && arg.find('=') == std::string::npos) {
+                        // An option never takes the next option as its value.
+                        if (a + 1 == args.size() || args[a + 1].starts_with("--"))
+                            return fail(err, std::string(operation->name) + ": " + arg + " lacks a value", kExitUsage);
                         ++a; // its value
+                    }
                 }
             }
     }
@@ -469,6 +520,23 @@ int runCommandLine(const std::vector<std::string> &args, std::istream &in, std::
     }
     err << app.help();
     return kExitUsage;
+}
+
+} // namespace
+
+int runCommandLine(const std::vector<std::string> &args, std::istream &in, std::ostream &out, std::ostream &err)
+{
+    errno = 0;
+    const int status = run(args, in, out, err);
+    out.flush();
+    if (out)
+        return status;
+    // Standard output could not be written (a full disk, /dev/full, a closed descriptor):
+    // whatever it holds is incomplete.
+    const int error = errno;
+    fail(err, "cannot write standard output" + (error != 0 ? ": " + std::string(std::strerror(error)) : ""),
+         kExitStopped);
+    return status == kExitComputed ? kExitStopped : status;
 }
 
 } // namespace dravex

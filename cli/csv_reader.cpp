@@ -69,7 +69,17 @@ std::string csvProblemNotice(const CsvRecord &record, std::size_t maxFieldLength
     case CsvProblem::StrayQuote:
         return where + field + " has a double quote out of place (quote the whole field and double the quotes in it)";
     case CsvProblem::UnclosedQuote:
-        return where + field + " opens a quote that is never closed";
+    case CsvProblem::QuoteRunsOn: {
+        const std::string opens = "line " + std::to_string(record.quoteLine) + ": " + field + " opens a quote that ";
+        const std::string lines = record.endLine > record.quoteLine
+                                      ? "lines " + std::to_string(record.quoteLine) + " to " +
+                                            std::to_string(record.endLine) + " were read as that one field"
+                                      : "the line was read as that one field";
+        if (record.problem == CsvProblem::UnclosedQuote)
+            return opens + "is never closed: " + lines;
+        return opens + "runs on past " + std::to_string(maxFieldLength) +
+               " characters, so its closing quote is most likely missing: " + lines;
+    }
     }
     return {};
 }
@@ -85,6 +95,7 @@ void CsvReader::flag(CsvProblem problem)
         return;
     m_record.problem = problem;
     m_record.problemField = problem == CsvProblem::TooManyFields ? 0 : m_fieldCount;
+    m_record.quoteLine = m_quoteLine;
 }
 
 void CsvReader::startField()
@@ -106,7 +117,7 @@ void CsvReader::addByte(char c)
         return;
     std::string &field = m_record.fields[m_fieldCount - 1];
     if (field.size() >= m_maxFieldLength) {
-        flag(CsvProblem::FieldTooLong);
+        flag(m_state == State::Quoted && m_line > m_quoteLine ? CsvProblem::QuoteRunsOn : CsvProblem::FieldTooLong);
         return;
     }
     field += c;
@@ -136,6 +147,8 @@ void CsvReader::endRecord()
 
 void CsvReader::step(char c)
 {
+    if (m_state != State::RecordStart || c != '\n')
+        m_record.endLine = m_line;
     switch (m_state) {
     case State::RecordStart:
         if (c == '\n') {
@@ -149,6 +162,7 @@ void CsvReader::step(char c)
     case State::FieldStart:
         if (c == '"') {
             m_state = State::Quoted;
+            m_quoteLine = m_line;
             return;
         }
         m_state = State::Unquoted;
@@ -231,6 +245,8 @@ void CsvReader::finish()
     case State::RecordStart:
         return;
     case State::Quoted:
+        // The end of the input inside a quote says more than a length the quote ran past.
+        m_record.problem = CsvProblem::None;
         flag(CsvProblem::UnclosedQuote);
         break;
     case State::AfterCr:

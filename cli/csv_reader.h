@@ -18,6 +18,8 @@ enum class CsvProblem {
     NotUtf8,       // a byte sequence that is not UTF-8
     StrayQuote,    // text after a closing quote, or a quote inside an unquoted field
     UnclosedQuote, // the input ended inside a quoted field
+    QuoteRunsOn,   // a quoted field ran over line ends past the length limit: its closing quote is
+                   // most likely missing, and the lines it took in are not records of their own
 };
 
 struct CsvRecord
@@ -28,9 +30,15 @@ struct CsvRecord
     CsvProblem problem = CsvProblem::None;
     // The field (from 1) where the problem was found; 0 when it concerns the record.
     std::size_t problemField = 0;
+    // The last line of the input the record takes in (a quoted field may span lines), and
+    // for UnclosedQuote and QuoteRunsOn the line where the quote opens.
+    std::size_t endLine = 0;
+    std::size_t quoteLine = 0;
 };
 
-// The notice for a record's problem: "line 4: field 2 is longer than 4096 characters".
+// The notice for a record's problem: "line 4: field 2 is longer than 4096 characters",
+// "line 2: field 2 opens a quote that is never closed: lines 2 to 5002 were read as that
+// one field".
 std::string csvProblemNotice(const CsvRecord &record, std::size_t maxFieldLength, std::size_t maxFields);
 
 // A streaming RFC 4180 reader: bytes go in as they arrive, in pieces of any size, and each
@@ -65,6 +73,7 @@ private:
     CsvRecord m_record;
     std::size_t m_fieldCount = 0; // fields begun in this record, kept or not
     std::size_t m_line = 1;
+    std::size_t m_quoteLine = 0; // where the quoted field being read opened
     bool m_atInputStart = true;
     std::size_t m_bomMatched = 0;
 

@@ -133,7 +133,7 @@ constexpr In kInhibitorInputs[] = {
     {"unit", {}, "", kInhibitorUnits},
     {"sg", "txtscg", "", {}},
 };
-constexpr Out kInhibitorOutputs[] = {{"amount", "txtami", "gal|L"}, {"unit", "txtqan", ""}};
+constexpr Out kInhibitorOutputs[] = {{"amount", "txtami", "gal|L"}, {"amount_unit", "txtqan", ""}};
 constexpr Trigger kInhibitorTrigger[] = {{"txtscg", {}, {}}};
 
 constexpr In kDmd2Inputs[] = {{"quantity", "txtbbl", "bbl", {}}};
@@ -171,7 +171,7 @@ constexpr Out kVcf2004Outputs[] = {{"density_base", "txtdensitybase", "kg/m3"},
                                    {"density60", "txtdensity60", "kg/m3"},
                                    {"api60", "txtapi60", "API"},
                                    {"rd60", "txtrd60", ""},
-                                   {"group", "txtgroupused", ""},
+                                   {"group_name", "txtgroupused", ""},
                                    {"ctl", "txtctl", ""},
                                    {"fp", "txtfp", "per psig|kPa|bar"},
                                    {"cpl", "txtcpl", ""},

@@ -187,6 +187,14 @@ CargoReportWindow::CargoReportWindow(ReportPrompts &prompts, QWidget *parent)
     buildMenus();
     connect(m_model, &CargoReportModel::reportChanged, this, &CargoReportWindow::refreshFromModel);
     connect(m_undo, &QUndoStack::cleanChanged, this, &CargoReportWindow::updateTitle);
+    // The autosave copy follows the clean state: undone back to what is saved, there is
+    // nothing to restore after a crash.
+    connect(m_undo, &QUndoStack::cleanChanged, this, [this](bool clean) {
+        if (clean) {
+            dropAutosave();
+            m_restoredOverFile = false;
+        }
+    });
     connect(tanks->selectionModel(), &QItemSelectionModel::currentChanged, this, &CargoReportWindow::refreshWorking);
     m_autosaveTimer.setInterval(kAutosaveMs);
     connect(&m_autosaveTimer, &QTimer::timeout, this, &CargoReportWindow::writeAutosave);
@@ -692,7 +700,8 @@ void CargoReportWindow::fillRecentMenu()
 void CargoReportWindow::closeEvent(QCloseEvent *event)
 {
     if (isModified()) {
-        switch (m_prompts.askSaveChanges(this, reportDisplayName(m_path))) {
+        const QString name = reportDisplayName(m_path);
+        switch (m_restoredOverFile ? m_prompts.askSaveRestored(this, name) : m_prompts.askSaveChanges(this, name)) {
         case ReportPrompts::Answer::Save:
             if (!save1_Click()) {
                 event->ignore();
@@ -793,6 +802,7 @@ void CargoReportWindow::offerRestore(ReportPrompts &prompts)
             w->m_model->setReport(*read.report);
             w->m_path = l.path;
             w->m_undo->resetClean();
+            w->m_restoredOverFile = !l.path.isEmpty();
             // The window carries the copy on as its own autosave.
             w->m_autosaveId = l.id;
             w->m_autosaveLock = std::move(l.lock);

@@ -110,6 +110,9 @@ private:
     QTimer m_autosaveTimer;
     QString m_autosaveId;
     std::unique_ptr<QLockFile> m_autosaveLock;
+    // Restored from an autosave copy over a saved file and not saved since: closing asks
+    // with an answer that keeps the file as the default.
+    bool m_restoredOverFile = false;
     bool m_refreshing = false;
 };
 

@@ -18,22 +18,42 @@ QString tr(const char *text)
 
 } // namespace
 
-ReportPrompts::Answer ReportPrompts::askSaveChanges(QWidget *parent, const QString &documentName)
+namespace {
+
+ReportPrompts::Answer saveChangesBox(QWidget *parent, const QString &text, const QString &question,
+                                     QMessageBox::StandardButton defaultButton)
 {
-    QMessageBox box(QMessageBox::Warning, tr("Cargo Report"),
-                    tr("The report %1 has changes that are not saved.").arg(documentName),
+    QMessageBox box(QMessageBox::Warning, tr("Cargo Report"), text,
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
     box.setTextFormat(Qt::PlainText);
-    box.setInformativeText(tr("Save them before closing?"));
-    box.setDefaultButton(QMessageBox::Save);
+    box.setInformativeText(question);
+    box.setDefaultButton(defaultButton);
+    box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {
     case QMessageBox::Save:
-        return Answer::Save;
+        return ReportPrompts::Answer::Save;
     case QMessageBox::Discard:
-        return Answer::Discard;
+        return ReportPrompts::Answer::Discard;
     default:
-        return Answer::Cancel;
+        return ReportPrompts::Answer::Cancel;
     }
+}
+
+} // namespace
+
+ReportPrompts::Answer ReportPrompts::askSaveChanges(QWidget *parent, const QString &documentName)
+{
+    return saveChangesBox(parent, tr("The report %1 has changes that are not saved.").arg(documentName),
+                          tr("Save them before closing?"), QMessageBox::Save);
+}
+
+ReportPrompts::Answer ReportPrompts::askSaveRestored(QWidget *parent, const QString &documentName)
+{
+    return saveChangesBox(parent,
+                          tr("The report %1 was restored from the copy kept when Dravex ended without saving it. "
+                             "Saving replaces the file %1 as it was last saved.")
+                              .arg(documentName),
+                          tr("Save the restored report over it before closing?"), QMessageBox::Cancel);
 }
 
 QString ReportPrompts::askOpenPath(QWidget *parent, const QString &directory)
@@ -61,6 +81,8 @@ bool ReportPrompts::askRestore(QWidget *parent, const QStringList &documentNames
                         .arg(documentNames.join(QLatin1Char('\n'))),
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setTextFormat(Qt::PlainText);
+    // Restoring opens windows and writes no file; their saved files change only when saved.
+    box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
 

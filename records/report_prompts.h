@@ -18,6 +18,9 @@ public:
 
     virtual ~ReportPrompts() = default;
     virtual Answer askSaveChanges(QWidget *parent, const QString &documentName);
+    // The same question for a report restored after a crash over a saved file: saving
+    // replaces that file, so the default answer is Cancel, which keeps both.
+    virtual Answer askSaveRestored(QWidget *parent, const QString &documentName);
     // An empty path: cancelled.
     virtual QString askOpenPath(QWidget *parent, const QString &directory);
     virtual QString askSavePath(QWidget *parent, const QString &suggested, const QString &filter);

@@ -1,16 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/form14_calculator.h"
 
+#include "core/conventions.h"
+
 #include <QClipboard>
 #include <QFont>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <string_view>
 #include <variant>
 #include <vector>
@@ -162,21 +164,29 @@ void Form14::copyDisplay()
 
 void Form14::pasteNumber()
 {
-    // A number on the clipboard is typed key by key, so it behaves as typing it would; text
-    // that is not a plain decimal number types nothing.
+    // A number on the clipboard is read as a field reads it ("1,250.75", " 7 ", "1.5E3"),
+    // then typed key by key in the form a field shows it, so it behaves as typing it would.
+    // Text that is not a number, or a number the display cannot hold, types nothing.
     const QString text = QGuiApplication::clipboard()->text().trimmed();
-    static const QRegularExpression plain(QStringLiteral("^-?(\\d+\\.?\\d*|\\.\\d+)$"));
-    if (!plain.match(text).hasMatch()) {
+    std::string typed;
+    try {
+        typed = FormatFieldNumber(ParseFieldNumber(text.toStdString()));
+    } catch (const CalcFault &) {
         showNotice(tr("Paste: '%1' is not a number; nothing was typed.").arg(text.left(40)));
         return;
     }
-    for (const QChar c : text) {
-        if (c == QLatin1Char('-'))
+    const auto digits = std::count_if(typed.begin(), typed.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (typed.find_first_not_of("-.0123456789") != std::string::npos || digits > DeskCalculator::kMaxDigits) {
+        showNotice(tr("Paste: '%1' has more digits than the display holds; nothing was typed.").arg(text.left(40)));
+        return;
+    }
+    for (const char c : typed) {
+        if (c == '-')
             Operator[3]->click();
-        else if (c == QLatin1Char('.'))
+        else if (c == DeskCalculator::kDecimalSeparator)
             Decimal->click();
         else
-            Number[c.digitValue()]->click();
+            Number[c - '0']->click();
     }
 }
 

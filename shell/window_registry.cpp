@@ -127,6 +127,9 @@ QWidget *WindowRegistry::showWindow(const QString &name)
         if (auto *screen = qobject_cast<Screen *>(w); screen && !recordsProblem().isEmpty())
             screen->showRecordsProblem(recordsProblemLine(recordsProblem()));
     }
+    // A minimized window is restored (keeping it maximized if it was) before it is raised.
+    if (w->isMinimized())
+        w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
     w->show();
     w->raise();
     w->activateWindow();

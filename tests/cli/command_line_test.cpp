@@ -10,6 +10,7 @@
 #include <nlohmann/json.hpp>
 
 #include <fstream>
+#include <set>
 #include <sstream>
 
 namespace dravex {
@@ -111,6 +112,13 @@ INSTANTIATE_TEST_SUITE_P(
              "",
              "table6a has no option --tmp (its inputs: --api, --temp, --gross)"},
         Case{"missing_input", {"table6a", "--api", "30", "--temp", "80"}, {}, 2, "", "--gross"},
+        // The next option is never taken as a value.
+        Case{"option_without_its_value",
+             {"table6a", "--api", "--temp=80", "--gross", "1"},
+             {},
+             2,
+             "",
+             "dravex-calc: table6a: --api lacks a value\n"},
         Case{"two_alternatives",
              {"temperature", "--celsius", "37", "--fahrenheit", "98.6"},
              {},
@@ -154,22 +162,67 @@ INSTANTIATE_TEST_SUITE_P(
                               "\"3\"\"0\",80,1,,,,,,line 5: field 1 has a double quote out of place (quote the "
                               "whole field and double the quotes in it)\r\n"
                               "30,80,10000,0.9911,9911,416262,0.13679,1355.73,\r\n"
-                              "\"30,80,1\n\",,,,,,,,line 7: field 1 opens a quote that is never closed\r\n",
+                              "\"30,80,1\n\",,,,,,,,line 7: field 1 opens a quote that is never closed: the line was "
+                              "read as that one field\r\n",
              {}},
         Case{"batch_without_header",
              {"batch", "table6b"},
              "30,80,10000\n31,80,10000\n",
-             0,
-             kTable6BHeader + "30,80,10000,,,,,,\"line 1: \"\"30\"\" names no input of table6b (api,temp,gross)\"\r\n"
-                              "31,80,10000,,,,,,\"line 2: not calculated: line 1: \"\"30\"\" names no input of table6b "
-                              "(api,temp,gross)\"\r\n",
-             {}},
+             1,
+             kTable6BHeader + "30,80,10000,,,,,,\"line 1: the first row names none of the inputs (api,temp,gross); a "
+                              "header row naming the columns, separated by commas, comes first\"\r\n"
+                              "31,80,10000,,,,,,\"line 2: not calculated: line 1: the first row names none of the "
+                              "inputs (api,temp,gross); a header row naming the columns, separated by commas, comes "
+                              "first\"\r\n",
+             "table6b: no row could be calculated (line 1: the first row names none"},
         Case{"batch_header_lacks_an_input",
              {"batch", "table6b"},
              "api,temp\n30,80\n",
-             0,
+             1,
              kTable6BHeader + "api,temp,,,,,,,line 1: no column for gross\r\n"
                               "30,80,,,,,,,line 2: not calculated: line 1: no column for gross\r\n",
+             "dravex-calc: table6b: no row could be calculated (line 1: no column for gross)\n"},
+        // Names in any case; a column of the user's own is ignored and said so; the output
+        // names only the inputs read.
+        Case{"batch_header_in_capitals_and_a_column_of_its_own",
+             {"batch", "table6b"},
+             "Tank,API,Temp,GROSS\n1P,30,80,10000\n",
+             0,
+             kTable6BHeader + "30,80,10000,0.9911,9911,416262,0.13679,1355.73,\r\n",
+             "dravex-calc: table6b: column 1 \"Tank\" names no input (api,temp,gross) and is ignored\n"},
+        Case{"batch_separated_by_semicolons",
+             {"batch", "table6b"},
+             "api;temp;gross\n",
+             1,
+             kTable6BHeader +
+                 "api;temp;gross,,,,,,,,\"line 1: the first row names none of the inputs (api,temp,gross); "
+                 "a header row naming the columns, separated by commas, comes first\"\r\n",
+             "(line 1: the first row names none of the inputs (api,temp,gross); a header row naming the columns, "
+             "separated by commas, comes first)"},
+        // A quote never closed takes in every later line: the notice says where it opened
+        // and which lines it took.
+        Case{"batch_quote_never_closed",
+             {"batch", "table6b"},
+             "api,temp,gross\n30,\"80,10000\n31,80,10000\n32,80,10000\n",
+             1,
+             kTable6BHeader + "30,\"80,10000\n31,80,10000\n32,80,10000\n\",,,,,,,line 2: field 2 opens a quote that "
+                              "is never closed: lines 2 to 4 were read as that one field\r\n",
+             "no row could be calculated"},
+        // Past the length limit the quote still names itself, not the length alone.
+        Case{"batch_quote_running_on",
+             {"batch", "table6b"},
+             "api,temp,gross\n30,\"80,10000\n" +
+                 [] {
+                     std::string rows;
+                     for (int i = 0; i < 1000; ++i)
+                         rows += "31,80,10000\n";
+                     return rows;
+                 }() +
+                 "\"\n30,80,10000\n",
+             0,
+             kTable6BHeader + "30,,,,,,,,\"line 2: field 2 opens a quote that runs on past 4096 characters, so its "
+                              "closing quote is most likely missing: lines 2 to 1003 were read as that one field\"\r\n"
+                              "30,80,10000,0.9911,9911,416262,0.13679,1355.73,\r\n",
              {}},
         Case{"batch_of_nothing", {"batch", "table6b"}, "", 0, kTable6BHeader, {}},
         Case{"table_csv",
@@ -204,14 +257,14 @@ INSTANTIATE_TEST_SUITE_P(
               "10000"},
              {},
              0,
-             "density_base\t793.5\ndensity60\t793.5\napi60\t46.6\nrd60\t0.7943\ngroup\tjet fuels\nctl\t0.98683\n"
+             "density_base\t793.5\ndensity60\t793.5\napi60\t46.6\nrd60\t0.7943\ngroup_name\tjet fuels\nctl\t0.98683\n"
              "fp\t0.665\ncpl\t1.00165\nctpl\t0.98846\nnet\t9884.6\n",
              {}},
         Case{"vcf2004_observed_crude",
              {"vcf2004", "--group", "crude", "--kgm3", "823.7", "--observed", "--temp", "80.3", "--pressure", "-5"},
              {},
              0,
-             "density_base\t832\ndensity60\t832\napi60\t38.4\nrd60\t0.8329\ngroup\tcrude oils\nctl\t0.98997\n"
+             "density_base\t832\ndensity60\t832\napi60\t38.4\nrd60\t0.8329\ngroup_name\tcrude oils\nctl\t0.98997\n"
              "fp\t0.567\ncpl\t1\nctpl\t0.98997\nnet\t\n",
              {}},
         Case{"vcf2004_limit_stops_with_no_results",
@@ -237,7 +290,8 @@ INSTANTIATE_TEST_SUITE_P(
              "group,kgm3,observed,temp,pressure\n"
              "crude,823.7,1,80.3,-5\ncrude,823.7,no,80.3,\ncrude,823.7,maybe,80.3,\n",
              0,
-             "group,kgm3,observed,temp,pressure,density_base,density60,api60,rd60,group,ctl,fp,cpl,ctpl,net,notice\r\n"
+             "group,kgm3,observed,temp,pressure,density_base,density60,api60,rd60,group_name,ctl,fp,cpl,ctpl,net,"
+             "notice\r\n"
              "crude,823.7,1,80.3,-5,832,832,38.4,0.8329,crude oils,0.98997,0.567,1,0.98997,,\r\n"
              "crude,823.7,no,80.3,,823.7,823.7,40.1,0.8245,crude oils,0.98976,0.584,1,0.98976,,\r\n"
              "crude,823.7,maybe,80.3,,,,,,,,,,,,"
@@ -301,6 +355,25 @@ TEST(List, ties_every_input_and_output_to_one_field_of_its_window)
         for (const auto &output : operation["outputs"])
             EXPECT_NE(output["caption"], "") << output["field"];
     }
+}
+
+// A batch's output header names each column once, whatever input columns it was given.
+TEST(Batch, names_every_column_once)
+{
+    for (const Operation &operation : allOperations()) {
+        if (!isAvailable(operation))
+            continue;
+        std::string header;
+        for (const OperationInput &input : operation.inputs)
+            header += (header.empty() ? "" : ",") + std::string(input.option);
+        const CalcRun run = calc({"batch", std::string(operation.name)}, header + "\n");
+        std::istringstream first(run.out.substr(0, run.out.find('\r')));
+        std::set<std::string> names;
+        for (std::string name; std::getline(first, name, ',');)
+            EXPECT_TRUE(names.insert(name).second) << operation.name << ": " << name << " in " << run.out;
+    }
+    EXPECT_EQ(calc({"batch", "temperature"}, "Celsius\n37\n").out,
+              "celsius,fahrenheit,celsius_result,notice\r\n37,98.6,,\r\n");
 }
 
 // The calculations are found by window and control name at run time; once a window's

@@ -124,7 +124,15 @@ private slots:
                       {" 7 ", "11.2", false},
                       {"abc", "4.2", true},
                       {"<b>1</b>", "4.2", true},
-                      {"1e5", "4.2", true}};
+                      // Read as every field reads them: thousands separators, an exponent.
+                      {"1,250.75", "1254.95", false},
+                      {"-1,000", "-995.8", false},
+                      {"1e5", "100004.2", false},
+                      {"12,5", "4.2", true},
+                      {"1E999", "4.2", true},
+                      // More digits than the display holds types none of them.
+                      {"1E20", "4.2", true},
+                      {"0.000123456789012345", "4.2", true}};
         for (const auto &p : pastes) {
             QTest::keyClick(w, Qt::Key_Escape);
             QTest::keyClicks(w, "4.2+");

@@ -12,12 +12,15 @@
 #include <QDir>
 #include <QFile>
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include <csignal>
@@ -36,6 +39,7 @@ struct ScriptedPrompts : ReportPrompts
     QStringList errors;
     bool restore = true;
     int asked = 0;
+    int askedRestored = 0;
 
     // Windows still open when a test ends are closed unsaved while the script exists.
     ~ScriptedPrompts() override
@@ -51,6 +55,11 @@ struct ScriptedPrompts : ReportPrompts
         if (!answers.empty())
             answers.pop_front();
         return a;
+    }
+    Answer askSaveRestored(QWidget *parent, const QString &name) override
+    {
+        ++askedRestored;
+        return askSaveChanges(parent, name);
     }
     QString askOpenPath(QWidget *, const QString &) override { return next(); }
     QString askSavePath(QWidget *, const QString &, const QString &) override { return next(); }
@@ -347,6 +356,11 @@ private slots:
                  qPrintable(prompts.errors[0]));
         QCOMPARE(again->model()->report(), w->model()->report());
         QCOMPARE(again->filePath(), path);
+        // A file that never ends is refused, not read until memory runs out.
+        QVERIFY(!again->openFile("/dev/zero"));
+        QVERIFY2(prompts.errors.size() == 2 && prompts.errors[1].contains("larger than 16 MiB"),
+                 qPrintable(prompts.errors.join('|')));
+        QCOMPARE(again->filePath(), path);
 
         // Close: Cancel keeps the window, Save writes and closes, Discard closes unsaved.
         pasteBlock(again, "9X\tArab Light\tA\t1\t\t60\t30\n", 5);
@@ -451,6 +465,66 @@ private slots:
         QVERIFY(w->close());
         QVERIFY(!QFile::exists(orphan));
         QVERIFY(!QFile::exists(copy));
+    }
+
+    // Undone back to the saved state, a report leaves no copy to restore; a copy restored
+    // over a saved file asks before closing with Cancel as the default, never Save.
+    void autosave_follows_undo_and_a_restored_copy_keeps_the_saved_file_by_default()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("voyage.json");
+        ScriptedPrompts prompts;
+        CargoReportWindow *w = showReport(prompts);
+        pasteBlock(w, QString::fromLatin1(kUsTanks));
+        prompts.paths = {path};
+        pressKey(Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(!w->isWindowModified());
+
+        pasteBlock(w, "9X\tArab Light\tA\t1\t\t60\t30\n", 5);
+        w->writeAutosave();
+        const QString copy = w->autosavePath();
+        QVERIFY(QFile::exists(copy));
+        tankTable(w)->setFocus();
+        pressKey(Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(!w->isWindowModified());
+        QVERIFY(!QFile::exists(copy));
+        w->writeAutosave();
+        QVERIFY(w->autosavePath().isEmpty());
+
+        // Modified again and then the program dies: its copy and the file it belongs to.
+        pressKey(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(w->isWindowModified());
+        w->writeAutosave();
+        const QString stem = w->autosavePath().chopped(5);
+        const QString orphan = CargoReportWindow::autosaveDirectory() + "/crashed";
+        QVERIFY(QFile::copy(stem + ".json", orphan + ".json"));
+        QVERIFY(QFile::copy(stem + ".path", orphan + ".path"));
+        prompts.answers = {ReportPrompts::Answer::Discard};
+        QVERIFY(w->close());
+        CargoReportWindow::offerRestore(prompts);
+        CargoReportWindow *restored = nullptr;
+        for (QWidget *t : QApplication::topLevelWidgets())
+            if (auto *r = qobject_cast<CargoReportWindow *>(t); r && r != w && r->isVisible())
+                restored = r;
+        QVERIFY(restored);
+        QCOMPARE(restored->filePath(), path);
+        QCOMPARE(restored->model()->report().rows.size(), std::size_t(6));
+        prompts.answers = {ReportPrompts::Answer::Discard};
+        QVERIFY(restored->close());
+        QCOMPARE(prompts.askedRestored, 1);
+        QCOMPARE(readReportFile(path).report->rows.size(), std::size_t(5));
+        QVERIFY(!QFile::exists(orphan + ".json"));
+
+        // The question itself: Enter takes the default, which keeps the saved file.
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box && box->defaultButton());
+            defaultButton = box->standardButton(box->defaultButton());
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QCOMPARE(ReportPrompts::standard().askSaveRestored(nullptr, "voyage.json"), ReportPrompts::Answer::Cancel);
+        QCOMPARE(defaultButton, QMessageBox::Cancel);
     }
 
     // Killed at random moments while saving, the file is always one whole document.

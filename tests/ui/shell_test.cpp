@@ -15,6 +15,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include <functional>
+#include <vector>
+
 using namespace dravex;
 using namespace dravex::test;
 
@@ -226,6 +229,43 @@ private slots:
             QVERIFY2(program.registry.window("Form14"), form);
             program.registry.window("Form14")->close();
             QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+    }
+
+    // A minimized window comes back from the menu, F1 and F2, and keeps being maximized
+    // if it was.
+    void showing_a_minimized_window_restores_it()
+    {
+        Program program;
+        QWidget *main = continueToMain(program);
+        struct Way
+        {
+            const char *window;
+            std::function<void()> show;
+        };
+        const std::vector<Way> ways = {
+            {"Form5", [&] { menuAction(main, "a6")->trigger(); }},
+            {"Form13", [&] { QTest::keyClick(main, Qt::Key_F1); }},
+            {"Form14", [&] { QTest::keyClick(main, Qt::Key_F2); }},
+        };
+        for (const Way &way : ways) {
+            for (const bool maximized : {false, true}) {
+                main->activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(main));
+                way.show();
+                QWidget *w = program.registry.window(way.window);
+                QVERIFY2(w, way.window);
+                w->setWindowState(maximized ? Qt::WindowMaximized | Qt::WindowMinimized : Qt::WindowMinimized);
+                QVERIFY(w->isMinimized());
+                main->activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(main));
+                way.show();
+                QCOMPARE(program.registry.window(way.window), w);
+                QVERIFY2(!w->isMinimized(), way.window);
+                QCOMPARE(w->isMaximized(), maximized);
+                QVERIFY(w->isVisible());
+                w->setWindowState(Qt::WindowNoState);
+            }
         }
     }
 
