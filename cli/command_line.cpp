@@ -24,8 +24,6 @@ namespace {
 
 constexpr std::string_view kProgram = "dravex-calc";
 constexpr std::int64_t kMaxColumns = 10000;
-// The largest report file read: thousands of tanks take a few megabytes.
-constexpr std::size_t kMaxReportBytes = 16 * 1024 * 1024;
 
 // One operation's options on one subcommand.
 struct OperationOptions
@@ -168,7 +166,7 @@ std::string checkNumbers(const Operation &operation, const InputValues &values)
     return {};
 }
 
-// Reads a report file whole into text, refusing a file over kMaxReportBytes (a device
+// Reads a report file whole into text, refusing a file over kMaxReportFileBytes (a device
 // such as /dev/zero would otherwise be read until memory runs out). Empty on success,
 // else the message: "cannot read FILE: Is a directory".
 std::string readReportFileText(const std::string &path, std::string &text)
@@ -180,8 +178,8 @@ std::string readReportFileText(const std::string &path, std::string &text)
     std::array<char, 64 * 1024> buffer;
     for (;;) {
         const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), file.get());
-        if (text.size() + got > kMaxReportBytes)
-            return "cannot read " + path + ": larger than " + std::to_string(kMaxReportBytes / (1024 * 1024)) +
+        if (text.size() + got > kMaxReportFileBytes)
+            return "cannot read " + path + ": larger than " + std::to_string(kMaxReportFileBytes / (1024 * 1024)) +
                    " MiB, the largest report file read";
         text.append(buffer.data(), got);
         if (got < buffer.size())

@@ -4,6 +4,7 @@
 #include "core/procedure.h"
 
 #include <array>
+#include <cstddef>
 #include <memory>
 #include <optional>
 #include <string>
@@ -224,6 +225,9 @@ struct ReportReadResult
 
 inline constexpr std::string_view kReportFormat = "dravex-cargo-report";
 inline constexpr int kReportVersion = 1;
+// The largest report file read: a report of hundreds of tanks is well under a megabyte, and
+// a device or a wrong file (/dev/zero, a disk image) is refused rather than read to the end.
+inline constexpr std::size_t kMaxReportFileBytes = 16 * 1024 * 1024;
 
 // The document as UTF-8 JSON: inputs as typed, no results.
 std::string WriteReportJson(const CargoReport &report);

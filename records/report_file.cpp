@@ -15,10 +15,6 @@ QString tr(const char *text)
     return QCoreApplication::translate("ReportFile", text);
 }
 
-// The largest report file read, as dravex-calc reads them: thousands of tanks take a few
-// megabytes.
-constexpr qint64 kMaxReportFileBytes = 16 * 1024 * 1024;
-
 } // namespace
 
 ReportFileRead readReportFile(const QString &path)
@@ -31,8 +27,8 @@ ReportFileRead readReportFile(const QString &path)
     }
     // One byte past the limit tells a file that is too large; a device such as /dev/zero
     // is never read to its end.
-    const QByteArray bytes = file.read(kMaxReportFileBytes + 1);
-    if (bytes.size() > kMaxReportFileBytes) {
+    const QByteArray bytes = file.read(qint64(kMaxReportFileBytes) + 1);
+    if (bytes.size() > qint64(kMaxReportFileBytes)) {
         read.error = tr("Cannot read %1: larger than %2 MiB, the largest report file read")
                          .arg(QFileInfo(path).fileName())
                          .arg(kMaxReportFileBytes / (1024 * 1024));
