@@ -5,6 +5,7 @@
 #include "cli/grid.h"
 #include "cli/operations.h"
 #include "cli/render.h"
+#include "cli/vef_command.h"
 
 #include "core/cargo_report.h"
 
@@ -327,6 +328,8 @@ int runCommandLine(const std::vector<std::string> &args, std::istream &in, std::
             break;
         if (k == 0 && word == "report")
             break;
+        if (k == 0 && word == "vef")
+            break;
         if (k == 0 && (word == "batch" || word == "table"))
             continue;
         if (!operationNamed(word))
@@ -405,6 +408,7 @@ int runCommandLine(const std::vector<std::string> &args, std::istream &in, std::
     report->add_option("FILE", reportFile, "The report (.json) as the Cargo Report window saves it")->required();
     report->add_flag("--csv", reportCsv, "RFC 4180 CSV: a row per tank, then the totals");
     report->add_flag("--json", reportJson, "JSON: the inputs, each tank's figures and notice, the totals");
+    const std::unique_ptr<VefCommand> vef = addVefCommand(app);
     for (const Operation &operation : allOperations()) {
         auto single = std::make_unique<OperationOptions>();
         single->operation = &operation;
@@ -451,6 +455,8 @@ int runCommandLine(const std::vector<std::string> &args, std::istream &in, std::
             return fail(err, "report: give --csv or --json, not both", kExitUsage);
         return runReport(reportFile, reportJson, out, err);
     }
+    if (vef->parsed())
+        return vef->run(out, err);
     for (const auto &single : singles)
         if (single->command->parsed())
             return runSingle(*single, out, err);
