@@ -362,7 +362,7 @@ std::unique_ptr<VefCommand> addVefCommand(CLI::App &app)
                                    "vessel_tcv, shore_tcv, unit, and optionally obq_rob, port, grade, usable")
                        ->type_name("FILE");
 
-    CLI::App *operation = vef->add_option_group("operation", "Exactly one of");
+    CLI::App *operation = vef->add_option_group("operation", "The operation:");
     CLI::Option *load = operation->add_flag("--load", o.load,
                                             "Loading voyages (VEFL); the comparison at loading: TCV less OBQ against "
                                             "the bill of lading");
