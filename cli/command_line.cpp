@@ -5,6 +5,7 @@
 #include "cli/grid.h"
 #include "cli/operations.h"
 #include "cli/render.h"
+#include "cli/vef_command.h"
 
 #include "core/cargo_report.h"
 
@@ -372,6 +373,8 @@ int run(const std::vector<std::string> &args, std::istream &in, std::ostream &ou
             break;
         if (k == 0 && word == "report")
             break;
+        if (k == 0 && word == "vef")
+            break;
         if (k == 0 && (word == "batch" || word == "table"))
             continue;
         if (!operationNamed(word))
@@ -454,6 +457,7 @@ int run(const std::vector<std::string> &args, std::istream &in, std::ostream &ou
     report->add_option("FILE", reportFile, "The report (.json) as the Cargo Report window saves it")->required();
     report->add_flag("--csv", reportCsv, "RFC 4180 CSV: a row per tank, then the totals");
     report->add_flag("--json", reportJson, "JSON: the inputs, each tank's figures and notice, the totals");
+    const std::unique_ptr<VefCommand> vef = addVefCommand(app);
     for (const Operation &operation : allOperations()) {
         auto single = std::make_unique<OperationOptions>();
         single->operation = &operation;
@@ -500,6 +504,8 @@ int run(const std::vector<std::string> &args, std::istream &in, std::ostream &ou
             return fail(err, "report: give --csv or --json, not both", kExitUsage);
         return runReport(reportFile, reportJson, out, err);
     }
+    if (vef->parsed())
+        return vef->run(out, err);
     for (const auto &single : singles)
         if (single->command->parsed())
             return runSingle(*single, out, err);
