@@ -345,10 +345,10 @@ VefResult computeGroup(const std::vector<VoyageEntry> &log, const std::vector<st
         r.mean = mean;
         r.lower = (mean * (1000 - kBandPerMille) + 500) / 1000;
         r.upper = (mean * (1000 + kBandPerMille) + 500) / 1000;
-        r.working.push_back(std::to_string(kept) + " voyages not rejected: vessel " + wholeText(r.sumVessel) +
-                            ", shore " + wholeText(r.sumShore) + ", mean ratio " + PlacesText(mean, 5) +
-                            "; qualifying from " + PlacesText(*r.lower, 5) + " to " + PlacesText(*r.upper, 5) +
-                            " (mean -/+ 0.30 %)");
+        r.working.push_back(std::to_string(kept) + (kept == 1 ? " voyage" : " voyages") + " not rejected: vessel " +
+                            wholeText(r.sumVessel) + ", shore " + wholeText(r.sumShore) + ", mean ratio " +
+                            PlacesText(mean, 5) + "; qualifying from " + PlacesText(*r.lower, 5) + " to " +
+                            PlacesText(*r.upper, 5) + " (mean -/+ 0.30 %)");
         for (std::size_t k = 0; k < onForm; ++k) {
             VefVoyage &v = candidates[dated[k]].voyage;
             if (v.status != VoyageStatus::SetAside)
