@@ -3,6 +3,7 @@
 
 #include "core/conventions.h"
 
+#include <charconv>
 #include <cmath>
 #include <string>
 
@@ -28,6 +29,11 @@ constexpr double kBarPerPsi = 0.06894757;
 constexpr double kMinF = -58;
 constexpr double kMaxF = 302;
 constexpr double kMaxPsig = 1500;
+// Full vacuum: one standard atmosphere (101.325 kPa) below the gauge's zero, in each unit
+// as a gauge reads it.
+constexpr double kFullVacuumPsig = -14.696;
+constexpr double kFullVacuumKpa = -101.325;
+constexpr double kFullVacuumBar = -1.01325;
 constexpr double kMinDensity = 610.6;
 constexpr double kMinLubricantDensity = 800.9;
 constexpr double kMaxDensity = 1163.5;
@@ -415,20 +421,21 @@ Vcf2004Input RoundVcf2004Inputs(const Vcf2004Input &input)
     Vcf2004Input r = input;
     switch (input.densityKind) {
     case Vcf2004DensityKind::Api:
-        r.density = roundTo(input.density, 10);
+        r.density = Vcf2004RoundDecimal(input.density, 1);
         break;
     case Vcf2004DensityKind::RelativeDensity:
-        r.density = roundTo(input.density, 10000);
+        r.density = Vcf2004RoundDecimal(input.density, 4);
         break;
     case Vcf2004DensityKind::KgPerM3:
-        r.density = roundTo(input.density, 10);
+        r.density = Vcf2004RoundDecimal(input.density, 1);
         break;
     }
-    r.temperature = input.temperatureUnit == Vcf2004TemperatureUnit::Celsius ? roundTo(input.temperature, 20)
-                                                                             : roundTo(input.temperature, 10);
+    r.temperature = input.temperatureUnit == Vcf2004TemperatureUnit::Celsius
+                        ? roundTo(input.temperature, 20)
+                        : Vcf2004RoundDecimal(input.temperature, 1);
     switch (input.pressureUnit) {
     case Vcf2004PressureUnit::Psig:
-        r.pressure = std::round(input.pressure);
+        r.pressure = Vcf2004RoundDecimal(input.pressure, 0);
         break;
     case Vcf2004PressureUnit::KPa:
         r.pressure = roundStep(input.pressure, 5);
@@ -456,27 +463,70 @@ void DescribeVcf2004InputRounding(const Vcf2004Input &entered, const Vcf2004Inpu
          pressureSteps[static_cast<int>(entered.pressureUnit)]);
 }
 
+double Vcf2004RoundDecimal(double x, int places)
+{
+    if (!std::isfinite(x))
+        return x;
+    // The shortest decimal that reads back as x: sign, digits d.ddd and a power of ten.
+    char text[64];
+    const auto written = std::to_chars(text, text + sizeof text, x, std::chars_format::scientific);
+    const std::string_view shortest(text, static_cast<std::size_t>(written.ptr - text));
+    const bool negative = shortest.front() == '-';
+    const std::size_t e = shortest.find('e');
+    std::string digits;
+    for (const char c : shortest.substr(0, e))
+        if (c >= '0' && c <= '9')
+            digits += c;
+    int exponent = 0;
+    const std::string_view power = shortest.substr(e + 1);
+    std::from_chars(power.data() + (power.front() == '+' ? 1 : 0), power.data() + power.size(), exponent);
+    // Digits kept: those before the decimal point and places after it.
+    const long kept = static_cast<long>(exponent) + 1 + places;
+    if (kept >= static_cast<long>(digits.size()))
+        return x;
+    std::string result;
+    if (kept >= 0) {
+        result = digits.substr(0, static_cast<std::size_t>(kept));
+        const bool up = digits[static_cast<std::size_t>(kept)] >= '5';
+        if (up) {
+            std::size_t i = result.size();
+            while (i > 0 && result[i - 1] == '9')
+                result[--i] = '0';
+            if (i == 0)
+                result.insert(result.begin(), '1');
+            else
+                ++result[i - 1];
+        }
+    }
+    if (result.empty())
+        return 0;
+    result = (negative ? "-" : "") + result + "e-" + std::to_string(places);
+    double rounded = 0;
+    std::from_chars(result.data(), result.data() + result.size(), rounded);
+    return rounded;
+}
+
 double Vcf2004RoundFactor(double factor)
 {
-    return roundTo(factor, 100000);
+    return Vcf2004RoundDecimal(factor, 5);
 }
 
 double Vcf2004RoundFp(double fp, Vcf2004PressureUnit unit)
 {
     switch (unit) {
     case Vcf2004PressureUnit::KPa:
-        return roundTo(fp, 10000);
+        return Vcf2004RoundDecimal(fp, 4);
     case Vcf2004PressureUnit::Bar:
-        return roundTo(fp, 100);
+        return Vcf2004RoundDecimal(fp, 2);
     case Vcf2004PressureUnit::Psig:
         break;
     }
-    return roundTo(fp, 1000);
+    return Vcf2004RoundDecimal(fp, 3);
 }
 
 double Vcf2004RoundDensity(double density, Vcf2004DensityKind kind)
 {
-    return roundTo(density, kind == Vcf2004DensityKind::RelativeDensity ? 10000 : 10);
+    return Vcf2004RoundDecimal(density, kind == Vcf2004DensityKind::RelativeDensity ? 4 : 1);
 }
 
 Vcf2004Result Vcf2004Correction(const Vcf2004Input &input)
@@ -509,14 +559,24 @@ Vcf2004Result Vcf2004Correction(const Vcf2004Input &input)
     if (r.stop)
         return r;
     r.psig = Vcf2004Psig(input.pressure, input.pressureUnit);
-    if (std::isnan(r.psig)) {
-        r.stop = outOfLimit("Pressure", input.pressure, 0, Vcf2004PressureUnitName(input.pressureUnit), true);
+    const char *pUnit = Vcf2004PressureUnitName(input.pressureUnit);
+    // Below full vacuum a gauge pressure is impossible: a stop, as beyond the upper limit.
+    const double vacuum = input.pressureUnit == Vcf2004PressureUnit::KPa   ? kFullVacuumKpa
+                          : input.pressureUnit == Vcf2004PressureUnit::Bar ? kFullVacuumBar
+                                                                           : kFullVacuumPsig;
+    if (!(input.pressure >= vacuum) || std::isnan(r.psig)) {
+        r.stop = outOfLimit("Pressure", input.pressure, vacuum, pUnit, true, "(full vacuum)");
         return r;
     }
     if (!(r.psig <= kMaxPsig)) {
         const double limit = kMaxPsig / Vcf2004Psig(1, input.pressureUnit);
-        r.stop = outOfLimit("Pressure", input.pressure, limit, Vcf2004PressureUnitName(input.pressureUnit), false);
+        r.stop = outOfLimit("Pressure", input.pressure, limit, pUnit, false);
         return r;
+    }
+    if (r.psig < 0) {
+        r.vacuumTakenAsZero = true;
+        r.vacuumNotice = "Pressure " + shown(input.pressure) + " " + pUnit +
+                         " is below 0: the 2004 edition takes a negative gauge pressure as 0 " + pUnit;
     }
     if ((input.densityKind != Vcf2004DensityKind::KgPerM3) && !input.observed && input.base != Vcf2004Base::F60) {
         Vcf2004Stop s;
