@@ -325,6 +325,20 @@ TEST(CargoReport, extrapolated_tanks_and_faults_say_so_in_the_row_and_the_totals
     EXPECT_TRUE(Recompute(clean).clean());
 }
 
+// A 2004 report looks the long-ton factor up with the API as typed, rounded once: 41.35
+// is 41.4, whose Table 11 factor is (141360.198 / 172.9 / 1000 - 0.0011) x 0.1564765 =
+// 0.1277605 -> 0.12776 (41.3 would give 0.12783).
+TEST(CargoReport, edition_2004_takes_the_typed_api_for_the_long_ton_factor)
+{
+    CargoReport report;
+    report.edition = Edition::Edition2004;
+    report.rows = {tank({"T", "G", "A", "10000", "", "60", "41.35", "", ""})};
+    const ReportResult r = Recompute(report);
+    ASSERT_FALSE(r.rows[0].stopped) << r.rows[0].notice;
+    EXPECT_EQ(r.rows[0].figure(ResultColumn::GravityUsed), "41.4");
+    EXPECT_EQ(r.rows[0].figure(ResultColumn::LongTonFactor), "0.12776");
+}
+
 TEST(CargoReport, marks_every_bad_cell_and_ignores_blank_rows)
 {
     CargoReport report;
