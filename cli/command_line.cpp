@@ -191,8 +191,9 @@ std::string readReportFileText(const std::string &path, std::string &text)
     return {};
 }
 
-// A cargo report file recomputed. Exit 1 when the file cannot be read or any tank
-// stopped (each named in the output); 0 when every tank was computed.
+// A cargo report file recomputed. Exit 1 when the file cannot be read or a tank is not
+// clean: stopped, or computed with a notice beside its figures (each named in the output);
+// 0 when every tank was computed cleanly.
 int runReport(const std::string &path, bool json, std::ostream &out, std::ostream &err)
 {
     std::string text;
@@ -203,7 +204,7 @@ int runReport(const std::string &path, bool json, std::ostream &out, std::ostrea
         return fail(err, path + ": " + read.error->message, kExitStopped);
     const ReportResult result = Recompute(*read.report);
     out << (json ? WriteReportResultsJson(*read.report, result) : WriteReportCsv(*read.report, result));
-    return result.overall.stoppedTanks.empty() ? kExitComputed : kExitStopped;
+    return result.clean() ? kExitComputed : kExitStopped;
 }
 
 int runSingle(const OperationOptions &o, std::ostream &out, std::ostream &err)

@@ -4,7 +4,6 @@
 #include "core/calculations.h"
 #include "core/conventions.h"
 #include "core/correction_model.h"
-#include "core/csv.h"
 #include "core/vcf2004_form.h"
 
 #include <cmath>
@@ -13,22 +12,6 @@
 namespace dravex {
 
 namespace {
-
-const ReportTables kTables1980Us{
-    {"Form5", "Form21"}, {"Form23", "Form24"}, {"Table 6A", "Table 6B"}, {"Table 5A", "Table 5B"}, "Table 11"};
-const ReportTables kTables1980Metric{
-    {"Form22", "Form6"}, {"Form25", "Form26"}, {"Table 54A", "Table 54B"}, {"Table 53A", "Table 53B"}, "Table 57"};
-// The 2004 edition window serves both product types and both steps of an observed pair.
-const ReportTables kEdition2004Us{{"Vcf2004", "Vcf2004"},
-                                  {"Vcf2004", "Vcf2004"},
-                                  {"2004 edition, crude oils", "2004 edition, refined products"},
-                                  {"2004 edition, crude oils", "2004 edition, refined products"},
-                                  "Table 11"};
-const ReportTables kEdition2004Metric{{"Vcf2004", "Vcf2004"},
-                                      {"Vcf2004", "Vcf2004"},
-                                      {"2004 edition, crude oils", "2004 edition, refined products"},
-                                      {"2004 edition, crude oils", "2004 edition, refined products"},
-                                      "Table 57"};
 
 // The texts of the 2004 edition window for one run: type A is crude oils, B refined
 // products; API to 60 F in degrees F (US) or kg/m3 to 15 C in degrees C (metric); the
@@ -214,9 +197,10 @@ public:
             const std::string *corrected = g.written("txtcg");
             if (!g.completed() || g.outOfRange || !corrected) {
                 stop(g.notice.empty() ? std::string(m_tables.gravityTable[t]) + ": observed gravity out of range"
-                                      : g.notice);
+                                      : windowNotice(m_tables.gravityTable[t], g, observedInputs()));
                 return;
             }
+            advise(g);
             gravityText = *corrected;
         }
         m_out.figures[static_cast<int>(ResultColumn::GravityUsed)] = gravityText;
@@ -238,10 +222,12 @@ public:
                                   grossText + (m_report.units == UnitSystem::US ? " bbl" : " L") + ":");
         m_trace.working.insert(m_trace.working.end(), v.working.begin(), v.working.end());
         if (!v.completed() || v.outOfRange) {
-            stop(v.notice.empty() ? std::string(m_tables.volumeTable[t]) + ": gravity out of the table's range"
-                                  : v.notice);
+            stop(v.notice.empty()
+                     ? std::string(m_tables.volumeTable[t]) + ": gravity out of the table's range"
+                     : windowNotice(m_tables.volumeTable[t], v, volumeInputs(gravityText, temperatureText)));
             return;
         }
+        advise(v);
         const char *standardField = m_report.units == UnitSystem::US ? "txtbbl" : "txtcm";
         const std::pair<ResultColumn, const char *> copies[] = {{ResultColumn::Vcf, "txtvcf"},
                                                                 {ResultColumn::GrossStandard, standardField},
@@ -290,9 +276,11 @@ public:
             m_trace.working.insert(m_trace.working.end(), g.working.begin(), g.working.end());
             const std::string *atBase = g.written(baseField);
             if (!g.completed() || !atBase) {
-                stop(g.notice.empty() ? std::string(m_tables.gravityTable[t]) + ": no density at the base" : g.notice);
+                stop(g.notice.empty() ? std::string(m_tables.gravityTable[t]) + ": no density at the base"
+                                      : windowNotice(m_tables.gravityTable[t], g, observedInputs()));
                 return;
             }
+            advise(g);
             gravityText = *atBase;
         }
 
@@ -306,9 +294,12 @@ public:
                                   ", pressure 0, gross " + in.grossObservedText + (us ? " bbl" : " m3") + ":");
         m_trace.working.insert(m_trace.working.end(), v.working.begin(), v.working.end());
         if (!v.completed() || v.outOfRange) {
-            stop(v.notice.empty() ? std::string(m_tables.volumeTable[t]) + ": no volume correction" : v.notice);
+            stop(v.notice.empty()
+                     ? std::string(m_tables.volumeTable[t]) + ": no volume correction"
+                     : windowNotice(m_tables.volumeTable[t], v, volumeInputs(gravityText, temperatureText)));
             return;
         }
+        advise(v);
         const std::string *base = v.written(baseField);
         const std::string *ctpl = v.written("txtctpl");
         const std::string *net = v.written("txtnet");
@@ -316,12 +307,18 @@ public:
             stop(std::string(m_tables.volumeTable[t]) + " wrote no volume correction");
             return;
         }
+        // The window shows its net volume unrounded; the report shows gross standard volumes
+        // to its units' places, as the totals and the 1980 windows do.
+        const int places = grossStandardPlaces(m_report.units);
+        const double standard = signedRound(ParseFieldNumber(*net), places);
+        const std::string standardText = FormatFieldNumber(standard);
+        m_trace.working.push_back("Gross standard volume: " + *net + (us ? " bbl" : " m3") + " rounded to " +
+                                  (us ? "0.01" : "0.001") + ": " + standardText);
         m_out.figures[static_cast<int>(ResultColumn::GravityUsed)] = *base;
         m_out.figures[static_cast<int>(ResultColumn::Vcf)] = *ctpl;
-        m_out.figures[static_cast<int>(ResultColumn::GrossStandard)] = *net;
+        m_out.figures[static_cast<int>(ResultColumn::GrossStandard)] = standardText;
 
         const double gravity = ParseFieldNumber(*base);
-        const double standard = ParseFieldNumber(*net);
         double ltFactor = 0;
         if (us) {
             const double f = Table11LongTonFactor(gravity);
@@ -336,12 +333,12 @@ public:
                                       " kg/m3, cut to 4 places): " + FormatFieldNumber(ltFactor) + " LT/m3");
         }
         const double tons = LongTons(ltFactor, standard);
-        m_trace.working.push_back("Long tons: " + FormatFieldNumber(ltFactor) + " x " + *net + " = " +
+        m_trace.working.push_back("Long tons: " + FormatFieldNumber(ltFactor) + " x " + standardText + " = " +
                                   FormatFieldNumber(tons) + " LT (rounded to 0.01)");
         const std::string tonsText = FormatFieldNumber(tons);
         m_out.figures[static_cast<int>(ResultColumn::LongTonFactor)] = FormatFieldNumber(ltFactor);
         m_out.figures[static_cast<int>(ResultColumn::LongTons)] = tonsText;
-        addMetricTons(tonsText, *net, *base);
+        addMetricTons(tonsText, standardText, *base);
     }
 
     // Metric tons in air: US from the long tons, metric from the cubic metres at 15 C and
@@ -373,6 +370,43 @@ public:
     }
 
 private:
+    // What a table window said beside the figures of a run that went on: kept as the
+    // row's notice, and the row is not clean.
+    void advise(const FormResult &r)
+    {
+        for (const std::string &advisory : r.advisories) {
+            m_out.advised = true;
+            m_out.notice += (m_out.notice.empty() ? "" : "; ") + advisory;
+        }
+    }
+
+    // The inputs of the tank a window was run with, as the row's cells hold them.
+    std::string cell(TankColumn c) const { return TankColumnHead(c, m_report.units) + " '" + m_row[c] + "'"; }
+    std::string observedInputs() const
+    {
+        return cell(TankColumn::ObservedGravity) + ", " + cell(TankColumn::ObservedGravityTemp);
+    }
+    std::string volumeInputs(const std::string &gravityText, const std::string &temperatureText) const
+    {
+        const bool us = m_report.units == UnitSystem::US;
+        std::string s = m_row[TankColumn::Gravity] == gravityText
+                            ? cell(TankColumn::Gravity)
+                            : std::string(us ? "API used '" : "density used '") + gravityText + "'";
+        s += m_row[TankColumn::Temperature] == temperatureText
+                 ? ", " + cell(TankColumn::Temperature)
+                 : std::string(", grade average temperature '") + temperatureText + "'";
+        return s;
+    }
+
+    // A window's notice for the row: a fault (a division by zero, an overflow) says which
+    // of the tank's inputs the window was run with, so the user sees what caused it.
+    static std::string windowNotice(const char *table, const FormResult &r, const std::string &inputs)
+    {
+        if (!r.fault)
+            return r.notice;
+        return std::string(table) + " with " + inputs + ": " + r.notice;
+    }
+
     double number(TankColumn c, bool emptyIsZero)
     {
         const std::string &text = m_row[c];
@@ -434,53 +468,6 @@ void finishTotal(ReportTotal &total, const Sums &sums, UnitSystem units)
 
 } // namespace
 
-const ReportTables &TablesFor(Edition edition, UnitSystem units)
-{
-    const bool us = units == UnitSystem::US;
-    switch (edition) {
-    case Edition::Tables1980:
-        break;
-    case Edition::Edition2004:
-        return us ? kEdition2004Us : kEdition2004Metric;
-    }
-    return us ? kTables1980Us : kTables1980Metric;
-}
-
-std::string_view EditionId(Edition edition)
-{
-    switch (edition) {
-    case Edition::Tables1980:
-        return "1980";
-    case Edition::Edition2004:
-        return "2004";
-    }
-    return "1980";
-}
-
-std::optional<Edition> EditionFromId(std::string_view id)
-{
-    if (id == "1980")
-        return Edition::Tables1980;
-    if (id == "2004")
-        return Edition::Edition2004;
-    return std::nullopt;
-}
-
-std::string TablesUsed(Edition edition, UnitSystem units)
-{
-    const ReportTables &t = TablesFor(edition, units);
-    const bool us = units == UnitSystem::US;
-    if (edition == Edition::Edition2004)
-        return std::string("2004 edition (API MPMS 11.1-2004): crude oils (A) and refined products (B) to ") +
-               (us ? "60 F" : "15 C") + " at pressure 0, observed " + (us ? "API gravities" : "densities") +
-               " corrected to the base by the same edition; " + t.longTonTable + " long-ton factor from the " +
-               (us ? "API at 60 F" : "density at 15 C") + "; metric tons in air " +
-               (us ? "from long tons" : "at density less 1.1 kg/m3");
-    return std::string(EditionId(edition)) + " tables: " + t.volumeTable[0] + ", " + t.volumeTable[1] + ", " +
-           t.gravityTable[0] + ", " + t.gravityTable[1] + ", " + t.longTonTable + "; metric tons in air " +
-           (units == UnitSystem::US ? "from long tons" : "at density less 1.1 kg/m3");
-}
-
 double MetricTonsFromLongTons(double longTons)
 {
     return RoundToPlaces(Finite(longTons * kMetricTonsPerLongTon), 3);
@@ -508,13 +495,14 @@ std::string RowName(const CargoReport &report, std::size_t row)
 
 namespace {
 
-// What a row's result depends on besides its texts: units, edition, the temperature used.
-std::string rowKey(const CargoReport &report, const TankRow &row, const std::string &temperatureUsed)
+// What a row's result depends on besides its texts: units, edition, how its temperature
+// was chosen and the temperature used.
+std::string rowKey(const CargoReport &report, const TankRow &row, VcfMethod method, const std::string &temperatureUsed)
 {
     std::string key;
     key += static_cast<char>('0' + static_cast<int>(report.units));
     key += static_cast<char>('0' + static_cast<int>(report.edition));
-    key += static_cast<char>('0' + static_cast<int>(report.vcfMethod));
+    key += static_cast<char>('0' + static_cast<int>(method));
     key += temperatureUsed;
     for (const std::string &cell : row.cells) {
         key += '\x1f';
@@ -545,8 +533,10 @@ ReportResult compute(const CargoReport &report, RowCache *cache)
         out.blank = false;
         const std::string grade = trimmed(row[TankColumn::Grade]);
         const auto [it, added] = gradeIndex.try_emplace(grade, result.grades.size());
-        if (added)
-            result.grades.push_back(ReportTotal{grade, 0, {}, {}, {}, {}, {}, {}, {}});
+        if (added) {
+            result.grades.emplace_back();
+            result.grades.back().grade = grade;
+        }
         gradeOf[i] = it->second;
         try {
             ready[i] = RowRunner(report, row, out).readInputs(inputs[i]);
@@ -558,61 +548,94 @@ ReportResult compute(const CargoReport &report, RowCache *cache)
             RowRunner::traceOf(out).working.push_back("Stopped: " + out.notice);
     }
 
-    // The average-temperature method: each grade's volume-weighted temperature over its
-    // tanks that can be computed.
-    std::vector<std::string> gradeTemperature(result.grades.size());
-    if (report.vcfMethod == VcfMethod::GradeAverageTemperature) {
-        std::vector<double> volume(result.grades.size(), 0), weighted(result.grades.size(), 0);
-        for (std::size_t i = 0; i < n; ++i) {
-            if (!ready[i])
-                continue;
-            volume[gradeOf[i]] += inputs[i].grossObserved;
-            weighted[gradeOf[i]] += inputs[i].grossObserved * inputs[i].temperature;
-        }
-        for (std::size_t g = 0; g < result.grades.size(); ++g) {
-            if (volume[g] > 0 && std::isfinite(weighted[g]) && std::isfinite(volume[g])) {
-                gradeTemperature[g] =
-                    FormatFieldNumber(signedRound(weighted[g] / volume[g], temperaturePlaces(report.units)));
-                result.grades[g].averageTemperature = gradeTemperature[g];
-            }
-        }
-    }
-
-    for (std::size_t i = 0; i < n; ++i) {
-        if (!ready[i])
-            continue;
-        RowResult &out = result.rows[i];
+    // One run of a ready row at a temperature, or the result of an earlier run with the
+    // same texts and temperature (this call's or the last call's).
+    const auto runRow = [&](std::size_t i, VcfMethod method, const std::string &temperature) {
         std::string key;
         if (cache) {
-            key = rowKey(report, report.rows[i],
-                         report.vcfMethod == VcfMethod::PerTank ? std::string() : gradeTemperature[gradeOf[i]]);
-            const auto found = cache->find(key);
-            if (found != cache->end()) {
-                out = found->second;
-                next.try_emplace(std::move(key), out);
-                continue;
+            key = rowKey(report, report.rows[i], method, method == VcfMethod::PerTank ? std::string() : temperature);
+            if (const auto found = next.find(key); found != next.end())
+                return found->second;
+            if (const auto found = cache->find(key); found != cache->end()) {
+                next.try_emplace(key, found->second);
+                return found->second;
             }
         }
+        RowResult out = result.rows[i]; // as read: gross observed, no trace yet
+        out.detail = std::make_shared<RowTrace>();
         RowRunner runner(report, report.rows[i], out);
         try {
-            if (report.vcfMethod == VcfMethod::PerTank) {
-                runner.run(inputs[i], report.rows[i][TankColumn::Temperature]);
-            } else if (gradeTemperature[gradeOf[i]].empty()) {
-                runner.stop("No volume to weight the grade's average temperature with");
-            } else {
-                RowRunner::traceOf(out).working.push_back("Grade average temperature (volume-weighted): " +
-                                                          gradeTemperature[gradeOf[i]]);
-                runner.run(inputs[i], gradeTemperature[gradeOf[i]]);
-            }
+            if (method == VcfMethod::GradeAverageTemperature)
+                out.detail->working.push_back("Grade average temperature (volume-weighted): " + temperature);
+            runner.run(inputs[i], temperature);
         } catch (const CalcFault &fault) {
             runner.stop(fault.message());
         }
         // A stopped row shows its notice in place of its figures, none half done.
-        if (out.stopped)
+        if (out.stopped) {
             out.figures = {};
+            out.advised = false;
+        }
         if (cache)
             next.try_emplace(std::move(key), out);
+        return out;
+    };
+
+    std::vector<RowResult> runs(n);
+    for (std::size_t i = 0; i < n; ++i)
+        if (ready[i])
+            runs[i] = runRow(i, VcfMethod::PerTank, report.rows[i][TankColumn::Temperature]);
+
+    // The average-temperature method: each grade's volume-weighted temperature over its
+    // tanks that are counted. A tank that stops at its own temperature is left out before
+    // the average; one that stops at the average is left out and the average taken again,
+    // until every tank left computes (each round leaves one out at least).
+    if (report.vcfMethod == VcfMethod::GradeAverageTemperature) {
+        std::vector<bool> counted(n);
+        for (std::size_t i = 0; i < n; ++i)
+            counted[i] = ready[i] && !runs[i].stopped;
+        std::vector<std::string> gradeTemperature(result.grades.size());
+        for (bool again = true; again;) {
+            again = false;
+            std::vector<double> volume(result.grades.size(), 0), weighted(result.grades.size(), 0);
+            for (std::size_t i = 0; i < n; ++i) {
+                if (!counted[i])
+                    continue;
+                volume[gradeOf[i]] += inputs[i].grossObserved;
+                weighted[gradeOf[i]] += inputs[i].grossObserved * inputs[i].temperature;
+            }
+            for (std::size_t g = 0; g < result.grades.size(); ++g) {
+                gradeTemperature[g].clear();
+                if (volume[g] > 0 && std::isfinite(weighted[g]) && std::isfinite(volume[g]))
+                    gradeTemperature[g] =
+                        FormatFieldNumber(signedRound(weighted[g] / volume[g], temperaturePlaces(report.units)));
+            }
+            for (std::size_t i = 0; i < n; ++i) {
+                if (!counted[i])
+                    continue;
+                const std::string &temperature = gradeTemperature[gradeOf[i]];
+                if (temperature.empty()) {
+                    RowResult out = result.rows[i];
+                    out.detail = std::make_shared<RowTrace>();
+                    RowRunner(report, report.rows[i], out)
+                        .stop("No volume to weight the grade's average temperature with");
+                    out.figures = {};
+                    runs[i] = out;
+                } else {
+                    runs[i] = runRow(i, VcfMethod::GradeAverageTemperature, temperature);
+                }
+                if (runs[i].stopped) {
+                    counted[i] = false;
+                    again = true;
+                }
+            }
+        }
+        for (std::size_t g = 0; g < result.grades.size(); ++g)
+            result.grades[g].averageTemperature = gradeTemperature[g];
     }
+    for (std::size_t i = 0; i < n; ++i)
+        if (ready[i])
+            result.rows[i] = std::move(runs[i]);
     if (cache)
         *cache = std::move(next);
 
@@ -627,6 +650,10 @@ ReportResult compute(const CargoReport &report, RowCache *cache)
             grade.stoppedTanks.push_back(RowName(report, i));
             result.overall.stoppedTanks.push_back(RowName(report, i));
             continue;
+        }
+        if (r.advised) {
+            grade.advisedTanks.push_back(RowName(report, i));
+            result.overall.advisedTanks.push_back(RowName(report, i));
         }
         gradeSums[gradeOf[i]].add(r);
         all.add(r);
@@ -655,143 +682,6 @@ ReportResult Recompute(const CargoReport &report)
 ReportResult ReportRecomputer::operator()(const CargoReport &report)
 {
     return compute(report, &m_rows);
-}
-
-std::string TankColumnHead(TankColumn c, UnitSystem units)
-{
-    const bool us = units == UnitSystem::US;
-    switch (c) {
-    case TankColumn::Tank:
-        return "Tank";
-    case TankColumn::Grade:
-        return "Grade";
-    case TankColumn::Type:
-        return "Type";
-    case TankColumn::TotalObserved:
-        return us ? "Total observed (bbl)" : "Total observed (m3)";
-    case TankColumn::FreeWater:
-        return us ? "Free water (bbl)" : "Free water (m3)";
-    case TankColumn::Temperature:
-        return us ? "Temperature (F)" : "Temperature (C)";
-    case TankColumn::Gravity:
-        return us ? "API at 60 F" : "Density at 15 C (kg/m3)";
-    case TankColumn::ObservedGravity:
-        return us ? "Observed API" : "Observed density (kg/m3)";
-    case TankColumn::ObservedGravityTemp:
-        return us ? "Observed at (F)" : "Observed at (C)";
-    }
-    return {};
-}
-
-std::string ResultColumnHead(ResultColumn c, UnitSystem units)
-{
-    const bool us = units == UnitSystem::US;
-    switch (c) {
-    case ResultColumn::GrossObserved:
-        return us ? "Gross observed (bbl)" : "Gross observed (m3)";
-    case ResultColumn::GravityUsed:
-        return us ? "API used" : "Density used";
-    case ResultColumn::Vcf:
-        return "VCF";
-    case ResultColumn::GrossStandard:
-        return us ? "Gross standard (bbl at 60 F)" : "Gross standard (m3 at 15 C)";
-    case ResultColumn::LongTonFactor:
-        return "LT factor";
-    case ResultColumn::LongTons:
-        return "Long tons";
-    case ResultColumn::MetricTons:
-        return "Metric tons in air";
-    }
-    return {};
-}
-
-std::string_view OperationId(ReportOperation op)
-{
-    switch (op) {
-    case ReportOperation::Loading:
-        return "loading";
-    case ReportOperation::Discharge:
-        return "discharge";
-    case ReportOperation::OnArrival:
-        return "on-arrival";
-    case ReportOperation::OnSailing:
-        return "on-sailing";
-    case ReportOperation::Other:
-        return "other";
-    }
-    return "other";
-}
-
-std::string_view OperationName(ReportOperation op)
-{
-    switch (op) {
-    case ReportOperation::Loading:
-        return "Loading";
-    case ReportOperation::Discharge:
-        return "Discharge";
-    case ReportOperation::OnArrival:
-        return "On arrival";
-    case ReportOperation::OnSailing:
-        return "On sailing";
-    case ReportOperation::Other:
-        return "Other";
-    }
-    return "Other";
-}
-
-namespace {
-
-void appendRecord(std::string &out, const std::vector<std::string> &fields)
-{
-    const std::vector<std::string_view> views(fields.begin(), fields.end());
-    AppendCsvRecord(out, views);
-}
-
-} // namespace
-
-std::string WriteReportCsv(const CargoReport &report, const ReportResult &result)
-{
-    std::string out;
-    std::vector<std::string> fields;
-    for (int c = 0; c < kTankColumns; ++c)
-        fields.push_back(TankColumnHead(static_cast<TankColumn>(c), report.units));
-    for (int c = 0; c < kResultColumns; ++c)
-        fields.push_back(ResultColumnHead(static_cast<ResultColumn>(c), report.units));
-    fields.push_back("Notice");
-    appendRecord(out, fields);
-    for (std::size_t i = 0; i < report.rows.size(); ++i) {
-        if (result.rows[i].blank)
-            continue;
-        fields.assign(report.rows[i].cells.begin(), report.rows[i].cells.end());
-        fields.insert(fields.end(), result.rows[i].figures.begin(), result.rows[i].figures.end());
-        fields.push_back(result.rows[i].notice);
-        appendRecord(out, fields);
-    }
-    const auto totalRow = [&](const ReportTotal &t, const std::string &label) {
-        fields.assign(kTankColumns + kResultColumns + 1, {});
-        fields[static_cast<int>(TankColumn::Tank)] = label;
-        fields[static_cast<int>(TankColumn::Grade)] = t.grade;
-        fields[static_cast<int>(TankColumn::Temperature)] = t.averageTemperature;
-        const auto at = [&](ResultColumn c) -> std::string & { return fields[kTankColumns + static_cast<int>(c)]; };
-        at(ResultColumn::GrossObserved) = t.grossObserved;
-        at(ResultColumn::GrossStandard) = t.grossStandard;
-        at(ResultColumn::LongTons) = t.longTons;
-        at(ResultColumn::MetricTons) = t.metricTons;
-        std::string notice = std::to_string(t.tanks) + (t.tanks == 1 ? " tank" : " tanks");
-        if (!t.stoppedTanks.empty()) {
-            notice += "; left out, stopped:";
-            for (std::size_t k = 0; k < t.stoppedTanks.size(); ++k)
-                notice += (k ? ", " : " ") + t.stoppedTanks[k];
-        }
-        if (!t.notice.empty())
-            notice += "; " + t.notice;
-        fields.back() = notice;
-        appendRecord(out, fields);
-    };
-    for (const ReportTotal &g : result.grades)
-        totalRow(g, "Total grade");
-    totalRow(result.overall, "Total");
-    return out;
 }
 
 } // namespace dravex

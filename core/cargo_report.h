@@ -30,7 +30,10 @@ enum class UnitSystem { US, Metric };
 enum class Edition { Tables1980, Edition2004 };
 
 // VCF tank by tank, or per grade at the volume-weighted average temperature of the grade's
-// tanks (the grade's average then stands in for each of its tanks' temperatures).
+// tanks (the grade's average then stands in for each of its tanks' temperatures). The
+// average is over the tanks that are counted: a tank that stops at its own temperature
+// (out of a table's range, beyond a limit of the 2004 edition) is left out of it, and so is
+// one that stops at the average, which is then taken again without it.
 enum class VcfMethod { PerTank, GradeAverageTemperature };
 
 enum class ReportOperation { Loading, Discharge, OnArrival, OnSailing, Other };
@@ -150,8 +153,12 @@ struct RowResult
 {
     bool blank = true;
     bool stopped = false;
-    // Why the row stopped; names the column or the window's field.
+    // Why the row stopped (names the column or the window's field); or, for a row that was
+    // computed, what its table windows said beside the figures (an input beyond the printed
+    // table: the figures are an extrapolation), the advisories joined by "; ".
     std::string notice;
+    // A row that was computed and counted, but not clean: its notice is the windows' word.
+    bool advised = false;
     // Typed cells that hold no usable value (bit per TankColumn).
     unsigned badCells = 0;
     // Empty when the row stopped.
@@ -169,6 +176,8 @@ struct ReportTotal
     std::string grade; // empty for the overall total
     int tanks = 0;     // rows counted
     std::vector<std::string> stoppedTanks;
+    // Rows counted whose table windows said something beside the figures (RowResult::advised).
+    std::vector<std::string> advisedTanks;
     // Per grade with the average-temperature method: the average, as the rows use it.
     std::string averageTemperature;
     std::string grossObserved, grossStandard, longTons, metricTons;
@@ -181,6 +190,12 @@ struct ReportResult
     std::vector<RowResult> rows;
     std::vector<ReportTotal> grades; // in order of first appearance
     ReportTotal overall;
+
+    // Every tank computed with nothing said beside its figures, and the sums good.
+    bool clean() const
+    {
+        return overall.stoppedTanks.empty() && overall.advisedTanks.empty() && overall.notice.empty();
+    }
 };
 
 // The name a row goes by in totals and notices: its tank text, else "row n" (1-based).

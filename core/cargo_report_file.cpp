@@ -4,6 +4,11 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <functional>
+#include <set>
+#include <vector>
 
 namespace dravex {
 
@@ -89,6 +94,7 @@ Json totalJson(const ReportTotal &t)
         j["grade"] = t.grade;
     j["tanks"] = t.tanks;
     j["stoppedTanks"] = t.stoppedTanks;
+    j["tanksWithNotice"] = t.advisedTanks;
     if (!t.averageTemperature.empty())
         j["averageTemperature"] = t.averageTemperature;
     j["grossObserved"] = t.grossObserved;
@@ -112,6 +118,7 @@ std::string WriteReportResultsJson(const CargoReport &report, const ReportResult
         for (int c = 0; c < kResultColumns; ++c)
             tank[kFigureKeys[c]] = r.figures[c];
         tank["stopped"] = r.stopped;
+        tank["clean"] = !r.blank && !r.stopped && !r.advised;
         tank["notice"] = r.notice;
     }
     Json grades = Json::array();
@@ -151,11 +158,86 @@ std::string WriteReportJson(const CargoReport &report)
     return j.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
+namespace {
+
+// Where the parser is, for the first key an object gives twice: the path of objects and
+// lists down to it ("tanks[2]") and the keys each open object has given so far.
+class DuplicateKeyWatch
+{
+public:
+    bool operator()(int, Json::parse_event_t event, Json &parsed)
+    {
+        switch (event) {
+        case Json::parse_event_t::object_start:
+            enter(true);
+            break;
+        case Json::parse_event_t::array_start:
+            enter(false);
+            break;
+        case Json::parse_event_t::object_end:
+        case Json::parse_event_t::array_end:
+            if (!m_open.empty())
+                m_open.pop_back();
+            break;
+        case Json::parse_event_t::key:
+            if (!m_open.empty()) {
+                Frame &frame = m_open.back();
+                frame.key = parsed.get<std::string>();
+                if (!frame.keys.insert(frame.key).second && m_found.empty())
+                    m_found = "the key \"" + frame.key + "\" is given twice in " + where();
+            }
+            break;
+        case Json::parse_event_t::value:
+            break;
+        }
+        return true;
+    }
+
+    // Empty when no object gave a key twice.
+    const std::string &found() const { return m_found; }
+
+private:
+    struct Frame
+    {
+        bool object;
+        std::set<std::string> keys;
+        std::string key;   // the object's current key
+        std::size_t items; // the list's items begun
+    };
+
+    void enter(bool object)
+    {
+        // A value begun inside a list is its next item.
+        if (!m_open.empty() && !m_open.back().object)
+            ++m_open.back().items;
+        m_open.push_back({object, {}, {}, 0});
+    }
+
+    std::string where() const
+    {
+        std::string path;
+        for (std::size_t i = 0; i + 1 < m_open.size(); ++i) {
+            const Frame &f = m_open[i];
+            if (f.object)
+                path += (path.empty() ? "" : ".") + f.key;
+            else
+                path += "[" + std::to_string(f.items) + "]";
+        }
+        return path.empty() ? "the report" : path;
+    }
+
+    std::vector<Frame> m_open;
+    std::string m_found;
+};
+
+} // namespace
+
 ReportReadResult ReadReportJson(std::string_view text)
 {
     Json j;
+    DuplicateKeyWatch duplicates;
     try {
-        j = Json::parse(text.begin(), text.end());
+        j = Json::parse(text.begin(), text.end(), std::ref(duplicates));
     } catch (const Json::parse_error &e) {
         int line = 0, column = 0;
         lineAndColumn(text, e.byte > 0 ? e.byte - 1 : 0, line, column);
@@ -170,14 +252,26 @@ ReportReadResult ReadReportJson(std::string_view text)
     const auto format = j.is_object() ? j.find("format") : j.end();
     if (!j.is_object() || format == j.end() || !format->is_string() || format->get<std::string>() != kReportFormat)
         return failure(ReportReadError::Kind::NotAReport, "The file is not a Dravex cargo report");
+    // A key given twice would leave one of its values unread: which one was meant cannot
+    // be told, so the file is damaged.
+    if (!duplicates.found().empty())
+        return failure(ReportReadError::Kind::Damaged, "The file is damaged: " + duplicates.found());
     const auto version = j.find("version");
-    if (version == j.end() || !version->is_number_integer())
+    if (version == j.end() || !version->is_number_integer()) {
+        // A whole number too large for an integer is read as a floating-point one.
+        if (version != j.end() && version->is_number_float() && version->get<double>() > kReportVersion &&
+            std::floor(version->get<double>()) == version->get<double>())
+            return failure(ReportReadError::Kind::NewerVersion,
+                           "The report was written by a newer version of Dravex (file version " + version->dump() +
+                               "; this version reads up to " + std::to_string(kReportVersion) + ")");
         return failure(ReportReadError::Kind::Damaged, "The file is damaged: it has no version number");
-    if (version->get<std::int64_t>() > kReportVersion)
+    }
+    // Above the largest signed integer the number is held unsigned: newer all the same.
+    if (version->is_number_unsigned() ? version->get<std::uint64_t>() > static_cast<std::uint64_t>(kReportVersion)
+                                      : version->get<std::int64_t>() > kReportVersion)
         return failure(ReportReadError::Kind::NewerVersion,
-                       "The report was written by a newer version of Dravex (file version " +
-                           std::to_string(version->get<std::int64_t>()) + "; this version reads up to " +
-                           std::to_string(kReportVersion) + ")");
+                       "The report was written by a newer version of Dravex (file version " + version->dump() +
+                           "; this version reads up to " + std::to_string(kReportVersion) + ")");
     if (version->get<std::int64_t>() < 1)
         return failure(ReportReadError::Kind::Damaged, "The file is damaged: version " +
                                                            std::to_string(version->get<std::int64_t>()) +

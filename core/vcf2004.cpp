@@ -28,6 +28,11 @@ constexpr double kBarPerPsi = 0.06894757;
 constexpr double kMinF = -58;
 constexpr double kMaxF = 302;
 constexpr double kMaxPsig = 1500;
+// Full vacuum: one standard atmosphere (101.325 kPa) below the gauge's zero, in each unit
+// as a gauge reads it.
+constexpr double kFullVacuumPsig = -14.696;
+constexpr double kFullVacuumKpa = -101.325;
+constexpr double kFullVacuumBar = -1.01325;
 constexpr double kMinDensity = 610.6;
 constexpr double kMinLubricantDensity = 800.9;
 constexpr double kMaxDensity = 1163.5;
@@ -60,18 +65,6 @@ ObservedLimits observedLimits(Vcf2004Commodity commodity)
 constexpr double kGasolineBorder = 770.3520;
 constexpr double kTransitionBorder = 787.5195;
 constexpr double kJetFuelBorder = 838.3127;
-
-// Nearest multiple of an increment given as its reciprocal (10 for 0.1, 20 for 0.05),
-// halves away from zero; roundStep for a whole increment (5 kPa).
-double roundTo(double x, double perUnit)
-{
-    return std::round(x * perUnit) / perUnit;
-}
-
-double roundStep(double x, double step)
-{
-    return std::round(x / step) * step;
-}
 
 Vcf2004Group fixedGroup(Vcf2004Commodity commodity)
 {
@@ -410,36 +403,6 @@ Vcf2004Search Vcf2004ObservedToBase(Vcf2004Commodity commodity, double observed,
     return s;
 }
 
-Vcf2004Input RoundVcf2004Inputs(const Vcf2004Input &input)
-{
-    Vcf2004Input r = input;
-    switch (input.densityKind) {
-    case Vcf2004DensityKind::Api:
-        r.density = roundTo(input.density, 10);
-        break;
-    case Vcf2004DensityKind::RelativeDensity:
-        r.density = roundTo(input.density, 10000);
-        break;
-    case Vcf2004DensityKind::KgPerM3:
-        r.density = roundTo(input.density, 10);
-        break;
-    }
-    r.temperature = input.temperatureUnit == Vcf2004TemperatureUnit::Celsius ? roundTo(input.temperature, 20)
-                                                                             : roundTo(input.temperature, 10);
-    switch (input.pressureUnit) {
-    case Vcf2004PressureUnit::Psig:
-        r.pressure = std::round(input.pressure);
-        break;
-    case Vcf2004PressureUnit::KPa:
-        r.pressure = roundStep(input.pressure, 5);
-        break;
-    case Vcf2004PressureUnit::Bar:
-        r.pressure = roundTo(input.pressure, 20);
-        break;
-    }
-    return r;
-}
-
 void DescribeVcf2004InputRounding(const Vcf2004Input &entered, const Vcf2004Input &rounded, Working &w)
 {
     const auto line = [&w](const char *name, double from, double to, const std::string &unit, const char *step) {
@@ -454,29 +417,6 @@ void DescribeVcf2004InputRounding(const Vcf2004Input &entered, const Vcf2004Inpu
     static const char *const pressureSteps[] = {"1", "5", "0.05"};
     line("Pressure used", entered.pressure, rounded.pressure, Vcf2004PressureUnitName(entered.pressureUnit),
          pressureSteps[static_cast<int>(entered.pressureUnit)]);
-}
-
-double Vcf2004RoundFactor(double factor)
-{
-    return roundTo(factor, 100000);
-}
-
-double Vcf2004RoundFp(double fp, Vcf2004PressureUnit unit)
-{
-    switch (unit) {
-    case Vcf2004PressureUnit::KPa:
-        return roundTo(fp, 10000);
-    case Vcf2004PressureUnit::Bar:
-        return roundTo(fp, 100);
-    case Vcf2004PressureUnit::Psig:
-        break;
-    }
-    return roundTo(fp, 1000);
-}
-
-double Vcf2004RoundDensity(double density, Vcf2004DensityKind kind)
-{
-    return roundTo(density, kind == Vcf2004DensityKind::RelativeDensity ? 10000 : 10);
 }
 
 Vcf2004Result Vcf2004Correction(const Vcf2004Input &input)
@@ -509,14 +449,24 @@ Vcf2004Result Vcf2004Correction(const Vcf2004Input &input)
     if (r.stop)
         return r;
     r.psig = Vcf2004Psig(input.pressure, input.pressureUnit);
-    if (std::isnan(r.psig)) {
-        r.stop = outOfLimit("Pressure", input.pressure, 0, Vcf2004PressureUnitName(input.pressureUnit), true);
+    const char *pUnit = Vcf2004PressureUnitName(input.pressureUnit);
+    // Below full vacuum a gauge pressure is impossible: a stop, as beyond the upper limit.
+    const double vacuum = input.pressureUnit == Vcf2004PressureUnit::KPa   ? kFullVacuumKpa
+                          : input.pressureUnit == Vcf2004PressureUnit::Bar ? kFullVacuumBar
+                                                                           : kFullVacuumPsig;
+    if (!(input.pressure >= vacuum) || std::isnan(r.psig)) {
+        r.stop = outOfLimit("Pressure", input.pressure, vacuum, pUnit, true, "(full vacuum)");
         return r;
     }
     if (!(r.psig <= kMaxPsig)) {
         const double limit = kMaxPsig / Vcf2004Psig(1, input.pressureUnit);
-        r.stop = outOfLimit("Pressure", input.pressure, limit, Vcf2004PressureUnitName(input.pressureUnit), false);
+        r.stop = outOfLimit("Pressure", input.pressure, limit, pUnit, false);
         return r;
+    }
+    if (r.psig < 0) {
+        r.vacuumTakenAsZero = true;
+        r.vacuumNotice = "Pressure " + shown(input.pressure) + " " + pUnit +
+                         " is below 0: the 2004 edition takes a negative gauge pressure as 0 " + pUnit;
     }
     if ((input.densityKind != Vcf2004DensityKind::KgPerM3) && !input.observed && input.base != Vcf2004Base::F60) {
         Vcf2004Stop s;

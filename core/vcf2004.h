@@ -216,8 +216,12 @@ struct Vcf2004Result
     Vcf2004Input input;
     std::optional<Vcf2004Stop> stop; // set: nothing below is a result
 
-    double tF = 0;     // the temperature in F
-    double psig = 0;   // the pressure in psig (before a negative one is taken as 0)
+    double tF = 0;   // the temperature in F
+    double psig = 0; // the pressure in psig (before a negative one is taken as 0)
+    // A negative gauge pressure (a partial vacuum) was taken as 0 psig; the notice says so.
+    bool vacuumTakenAsZero = false;
+    std::string vacuumNotice; // "Pressure -5 psig is below 0: the 2004 edition takes it as 0 psig"
+
     double baseF = 60; // the base temperature in F: 60, 59 or 68
     // Base density at the chosen base (kg/m3), and at 60 F.
     double densityBase = 0;
@@ -258,15 +262,28 @@ struct Vcf2004Result
 //   Vcf2004Correction({Crude, ..., 302.8 F}): stop "Temperature 302.8 F is above the
 //     limit 302 F"
 // Limits: temperature -58 to 302 F (-50 to 150 C, checked in the unit entered); pressure
-// up to 1500 psig (a negative gauge pressure is taken as 0); density at 60 F 610.6 to
+// from full vacuum (-14.696 psig, -101.325 kPa, -1.01325 bar: one standard atmosphere below
+// the gauge's zero, checked in the unit entered) up to 1500 psig; a negative gauge pressure
+// above full vacuum is taken as 0, as the standard's procedure prescribes, and the result
+// says so (vacuumTakenAsZero); density at 60 F 610.6 to
 // 1163.5 kg/m3 for every commodity (lubricating oils from 800.9); alpha60 of special
 // applications 230E-6 to 930E-6 per F. An observed density is checked through the density
 // at 60 F its search finds. API gravity and relative density are defined at 60 F: at a
 // 15 C or 20 C base the density is given in kg/m3 (an observed one may be in any kind).
 Vcf2004Result Vcf2004Correction(const Vcf2004Input &input);
 
-// Rounded as the standard prints them: CTL, CPL and CTPL to 5 places, Fp per psi to 3
-// places (per kPa to 4, per bar to 2), densities to 0.1 kg/m3, API to 0.1, RD to 0.0001.
+// A value as the window shows it: rounded once, in one step, from its decimal form (the
+// shortest decimal text that reads back as x, which for a typed number is the text typed)
+// to places decimals; a next digit of 5 or more raises the last place kept, so halves go
+// away from zero. Rounding the decimal form, not the binary number times a power of ten,
+// keeps a typed 41.35 at 41.4 however it is stored.
+//   Vcf2004RoundDecimal(41.35, 1) == 41.4, (41.349999999999994, 1) == 41.3,
+//   (-0.125, 2) == -0.13, (0.00049, 3) == 0, (99.96, 1) == 100
+double Vcf2004RoundDecimal(double x, int places);
+
+// Rounded as the standard prints them, each by Vcf2004RoundDecimal: CTL, CPL and CTPL to 5
+// places, Fp per psi to 3 places (per kPa to 4, per bar to 2), densities to 0.1 kg/m3, API
+// to 0.1, RD to 0.0001.
 //   Vcf2004RoundFactor(1.039224) == 1.03922
 double Vcf2004RoundFactor(double factor);
 double Vcf2004RoundFp(double fp, Vcf2004PressureUnit unit);

@@ -136,6 +136,8 @@ void vcf2004Volume(FormRun &run)
     if (e.noPressure)
         working.addText("Pressure", "none entered", "taken as 0");
     DescribeVcf2004Correction(r, working);
+    if (r.vacuumTakenAsZero)
+        run.advise(r.vacuumNotice);
 
     // Fp in the unit the pressure was given in, so that CPL = 1 / (1 - 1E-5 Fp P) holds
     // with the pressure as entered.
@@ -145,14 +147,26 @@ void vcf2004Volume(FormRun &run)
     if (in.pressureUnit != Vcf2004PressureUnit::Psig)
         working.add("Fp", fp, fpUnit, "unrounded");
     working.add("Fp shown", fpRounded, fpUnit, "rounded");
+    // A gravity typed at 60 F is shown as typed, rounded once from its text: not recomputed
+    // from the density it gave, which may read back a hair below a half (41.35 API gives
+    // 41.349999... API).
+    const bool typedAt60 = !in.observed && in.base == Vcf2004Base::F60;
+    const bool typedApi = typedAt60 && in.densityKind == Vcf2004DensityKind::Api;
+    const bool typedRd = typedAt60 && in.densityKind == Vcf2004DensityKind::RelativeDensity;
     const double densityBase = Vcf2004RoundDensity(r.densityBase, Vcf2004DensityKind::KgPerM3);
     const double density60 = Vcf2004RoundDensity(r.density60, Vcf2004DensityKind::KgPerM3);
-    const double api60 = Vcf2004RoundDensity(r.api60, Vcf2004DensityKind::Api);
-    const double rd60 = Vcf2004RoundDensity(r.rd60, Vcf2004DensityKind::RelativeDensity);
+    const double api60 = Vcf2004RoundDensity(typedApi ? in.density : r.api60, Vcf2004DensityKind::Api);
+    const double rd60 = Vcf2004RoundDensity(typedRd ? in.density : r.rd60, Vcf2004DensityKind::RelativeDensity);
     working.add("Density at base shown", densityBase, "kg/m3", "rounded to 0.1");
     working.add("Density at 60 F shown", density60, "kg/m3", "rounded to 0.1");
-    working.add("API at 60 F", r.api60, "API", "141.5 / (rho60 / 999.016) - 131.5, shown to 0.1");
-    working.add("Relative density at 60 F", r.rd60, {}, "rho60 / 999.016, shown to 0.0001");
+    if (typedApi)
+        working.add("API at 60 F", in.density, "API", "as entered, shown to 0.1");
+    else
+        working.add("API at 60 F", r.api60, "API", "141.5 / (rho60 / 999.016) - 131.5, shown to 0.1");
+    if (typedRd)
+        working.add("Relative density at 60 F", in.density, {}, "as entered, shown to 0.0001");
+    else
+        working.add("Relative density at 60 F", r.rd60, {}, "rho60 / 999.016, shown to 0.0001");
 
     run.Show("txtdensitybase", densityBase);
     run.Show("txtdensity60", density60);

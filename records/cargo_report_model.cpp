@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/cargo_report_model.h"
 
+#include "core/conventions.h"
+
 #include <QBrush>
 #include <QColor>
+#include <QLocale>
 #include <QUndoCommand>
 #include <QUndoStack>
 
@@ -88,6 +91,36 @@ QString headFor(int column, UnitSystem units)
     else
         return CargoReportModel::tr("Notice");
     return QString::fromStdString(head);
+}
+
+// Where the locale writes a decimal comma, "12.500" may be meant as twelve thousand five
+// hundred and "1,250" as one and a quarter; cells, like the windows' fields, always read a
+// point as the decimal separator. Says how such a text was read; empty for any other.
+QString separatorNote(const std::string &text)
+{
+    if (QLocale().decimalPoint() != QLatin1String(","))
+        return {};
+    const SeparatorShape shape = ThousandsShape(text);
+    if (shape == SeparatorShape::None)
+        return {};
+    double value = 0;
+    try {
+        value = ParseFieldNumber(text);
+    } catch (const CalcFault &) {
+        return {};
+    }
+    const QString typed = QString::fromStdString(text).trimmed();
+    const QString number = QString::fromStdString(FormatFieldNumber(value));
+    return shape == SeparatorShape::Point
+               ? CargoReportModel::tr("%1 was read as %2 (the decimal separator is a point)").arg(typed, number)
+               : CargoReportModel::tr(
+                     "%1 was read as %2 (a comma separates thousands; the decimal separator is a point)")
+                     .arg(typed, number);
+}
+
+bool isNumberColumn(int column)
+{
+    return column >= static_cast<int>(TankColumn::TotalObserved) && column < kTankColumns;
 }
 
 } // namespace
@@ -201,11 +234,18 @@ QVariant CargoReportModel::data(const QModelIndex &index, int role) const
             return QString::fromStdString(row.cells[c]);
         if (c < kNoticeColumn)
             return QString::fromStdString(r.figures[c - kTankColumns]);
-        return QString::fromStdString(r.notice);
-    case Qt::ToolTipRole:
-        if ((c < kTankColumns && r.bad(static_cast<TankColumn>(c))) || c == kNoticeColumn)
-            return QString::fromStdString(r.notice);
-        return {};
+        return rowNotice(index.row());
+    case Qt::ToolTipRole: {
+        if (c == kNoticeColumn)
+            return rowNotice(index.row());
+        QStringList lines;
+        if (c < kTankColumns && r.bad(static_cast<TankColumn>(c)))
+            lines << QString::fromStdString(r.notice);
+        if (isNumberColumn(c))
+            if (const QString note = separatorNote(row.cells[c]); !note.isEmpty())
+                lines << note;
+        return lines.isEmpty() ? QVariant() : QVariant(lines.join(QLatin1Char('\n')));
+    }
     case Qt::BackgroundRole:
         if (c < kTankColumns && r.bad(static_cast<TankColumn>(c)))
             return QBrush(QColor(255, 205, 205));
@@ -224,6 +264,17 @@ QVariant CargoReportModel::data(const QModelIndex &index, int role) const
     default:
         return {};
     }
+}
+
+QString CargoReportModel::rowNotice(int row) const
+{
+    QStringList parts;
+    if (!m_result.rows[row].notice.empty())
+        parts << QString::fromStdString(m_result.rows[row].notice);
+    for (int c = static_cast<int>(TankColumn::TotalObserved); c < kTankColumns; ++c)
+        if (const QString note = separatorNote(m_report.rows[row].cells[c]); !note.isEmpty())
+            parts << note;
+    return parts.join(QStringLiteral("; "));
 }
 
 QVariant CargoReportModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -47,6 +47,10 @@ public:
     void removeTankRows(int first, int count);
 
     static bool isInputColumn(int column) { return column >= 0 && column < kTankColumns; }
+    // The notice a row shows: why it stopped or what its table windows said, then, where
+    // the locale writes a decimal comma, how each number cell that a reader of that locale
+    // could take the other way was read ("12.500 was read as 12.5 ...").
+    QString rowNotice(int row) const;
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;

@@ -445,6 +445,12 @@ void CargoReportWindow::refreshTotals()
         for (const std::string &s : t.stoppedTanks)
             stopped << QString::fromStdString(s);
         QString notCounted = stopped.isEmpty() ? QString() : tr("stopped: %1").arg(stopped.join(QStringLiteral(", ")));
+        QStringList advised;
+        for (const std::string &s : t.advisedTanks)
+            advised << QString::fromStdString(s);
+        if (!advised.isEmpty())
+            notCounted += (notCounted.isEmpty() ? QString() : QStringLiteral("; ")) +
+                          tr("counted with a notice: %1").arg(advised.join(QStringLiteral(", ")));
         if (!t.notice.empty())
             notCounted += (notCounted.isEmpty() ? QString() : QStringLiteral("; ")) + QString::fromStdString(t.notice);
         const QString cells[] = {name,

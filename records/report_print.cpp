@@ -49,6 +49,12 @@ QString notCounted(const ReportTotal &t)
     for (const std::string &n : t.stoppedTanks)
         names << q(n);
     QString s = names.isEmpty() ? QString() : tr("left out, stopped: %1").arg(names.join(QStringLiteral(", ")));
+    QStringList advised;
+    for (const std::string &n : t.advisedTanks)
+        advised << q(n);
+    if (!advised.isEmpty())
+        s += (s.isEmpty() ? QString() : QStringLiteral("; ")) +
+             tr("counted with a notice: %1").arg(advised.join(QStringLiteral(", ")));
     if (!t.notice.empty())
         s += (s.isEmpty() ? QString() : QStringLiteral("; ")) + q(t.notice);
     return s;

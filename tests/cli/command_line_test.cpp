@@ -266,7 +266,7 @@ INSTANTIATE_TEST_SUITE_P(
              0,
              "density_base\t832\ndensity60\t832\napi60\t38.4\nrd60\t0.8329\ngroup_name\tcrude oils\nctl\t0.98997\n"
              "fp\t0.567\ncpl\t1\nctpl\t0.98997\nnet\t\n",
-             {}},
+             "vcf2004: Pressure -5 psig is below 0: the 2004 edition takes a negative gauge pressure as 0 psig\n"},
         Case{"vcf2004_limit_stops_with_no_results",
              {"vcf2004", "--group", "crude", "--kgm3", "850", "--temp", "302.8", "--gross", "1", "--json"},
              {},
@@ -292,7 +292,8 @@ INSTANTIATE_TEST_SUITE_P(
              0,
              "group,kgm3,observed,temp,pressure,density_base,density60,api60,rd60,group_name,ctl,fp,cpl,ctpl,net,"
              "notice\r\n"
-             "crude,823.7,1,80.3,-5,832,832,38.4,0.8329,crude oils,0.98997,0.567,1,0.98997,,\r\n"
+             "crude,823.7,1,80.3,-5,832,832,38.4,0.8329,crude oils,0.98997,0.567,1,0.98997,,Pressure -5 psig is "
+             "below 0: the 2004 edition takes a negative gauge pressure as 0 psig\r\n"
              "crude,823.7,no,80.3,,823.7,823.7,40.1,0.8245,crude oils,0.98976,0.584,1,0.98976,,\r\n"
              "crude,823.7,maybe,80.3,,,,,,,,,,,,"
              "\"line 4: observed: \"\"maybe\"\" is not one of yes, no (or 1, 0)\"\r\n",
@@ -427,6 +428,13 @@ TEST(Report, prints_the_recomputed_report_and_exits_by_its_tanks)
     EXPECT_NE(bad.err.find("not valid JSON at line 3, column 16"), std::string::npos) << bad.err;
     EXPECT_EQ(calc({"report", good, "--csv", "--json"}).status, kExitUsage);
     EXPECT_EQ(calc({"report", dir + "missing.json"}).status, kExitStopped);
+
+    // A tank computed beyond the printed table is counted with its notice: not clean.
+    const std::string extrapolated = write("extrapolated.json", R"({"format": "dravex-cargo-report", "version": 1,
+        "tanks": [{"tank": "4P", "type": "A", "total": "1000", "temperature": "60", "gravity": "1,250"}]})");
+    const CalcRun beyond = calc({"report", extrapolated});
+    EXPECT_EQ(beyond.status, kExitStopped);
+    EXPECT_NE(beyond.out.find("1 tank; counted with a notice: 4P"), std::string::npos) << beyond.out;
 }
 
 } // namespace

@@ -199,6 +199,146 @@ TEST(CargoReport, grade_average_temperature_weights_by_volume_and_skips_stopped_
                                                        .figure(ResultColumn::Vcf));
 }
 
+// The average temperature is over the tanks counted: a tank that stops at its own
+// temperature (no product group, beyond a 2004 limit) weighs nothing, and a grade whose
+// tanks all stopped has no average. Kept tanks read as at the average of the others:
+// Table 6A, API 30, 80 F: VCF 0.9911 (the window's worked example); the 2004 edition,
+// crude oils, API 30, 80 F: CTPL 0.99107 (as in the 2004 report above).
+TEST(CargoReport, grade_average_temperature_is_over_the_counted_tanks_only)
+{
+    const struct
+    {
+        const char *name;
+        Edition edition;
+        std::vector<TankRow> rows;
+        std::vector<std::string> averages; // per grade
+        std::vector<std::string> stopped;  // overall
+        std::string vcfOfFirst;
+    } cases[] = {
+        // API 0 is 141360.198 / 131.5 = 1075 kg/m3: no product group in Table 6B. Averaged in, 40 F would
+        // pull the grade to (30000 x 76 + 10000 x 92 + 50000 x 40) / 90000 = 57.8 F.
+        {"1980, no product group",
+         Edition::Tables1980,
+         {tank({"A", "Crude", "A", "30000", "", "76", "30", "", ""}),
+          tank({"B", "Crude", "A", "10000", "", "92", "30", "", ""}),
+          tank({"C", "Crude", "B", "50000", "", "40", "0", "", ""})},
+         {"80"},
+         {"C"},
+         "0.9911"},
+        {"1980, every tank of a grade stopped",
+         Edition::Tables1980,
+         {tank({"A", "Crude", "A", "10000", "", "80", "30", "", ""}),
+          tank({"H", "Heavy", "B", "10000", "", "80", "0", "", ""}),
+          tank({"I", "Heavy", "B", "10000", "", "70", "0.1", "", ""})},
+         {"80", ""},
+         {"H", "I"},
+         "0.9911"},
+        // 350 F is beyond the 2004 edition's 302 F: stopped before the average, which
+        // would otherwise be (10000 x 80 + 10000 x 350) / 20000 = 215 F.
+        {"2004, beyond a limit",
+         Edition::Edition2004,
+         {tank({"A", "Crude", "A", "10000", "", "80", "30", "", ""}),
+          tank({"X", "Crude", "A", "10000", "", "350", "30", "", ""})},
+         {"80"},
+         {"X"},
+         "0.99107"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        CargoReport report;
+        report.edition = c.edition;
+        report.vcfMethod = VcfMethod::GradeAverageTemperature;
+        report.rows = c.rows;
+        const ReportResult r = Recompute(report);
+        ASSERT_EQ(r.grades.size(), c.averages.size());
+        for (std::size_t g = 0; g < c.averages.size(); ++g)
+            EXPECT_EQ(r.grades[g].averageTemperature, c.averages[g]) << g;
+        EXPECT_EQ(r.overall.stoppedTanks, c.stopped);
+        EXPECT_EQ(r.rows[0].figure(ResultColumn::Vcf), c.vcfOfFirst);
+        EXPECT_EQ(ReportRecomputer()(report).grades[0].averageTemperature, c.averages[0]);
+    }
+}
+
+// A tank a table window computes beyond its printed table is counted with the window's
+// notice in its row and named under the totals, and the report is not clean; a fault in a
+// window names the tank's inputs it ran with.
+TEST(CargoReport, extrapolated_tanks_and_faults_say_so_in_the_row_and_the_totals)
+{
+    const struct
+    {
+        const char *name;
+        UnitSystem units;
+        TankRow row;
+        bool stopped;
+        std::vector<std::string> says; // in the row's notice
+    } cases[] = {
+        {"API read from 1,250",
+         UnitSystem::US,
+         tank({"T", "G", "A", "1000", "", "60", "1,250", "", ""}),
+         false,
+         {"API gravity 1250 API is beyond the printed Table 6A (0 to 100 API): the results are an extrapolation"}},
+        {"400 F",
+         UnitSystem::US,
+         tank({"T", "G", "A", "1000", "", "400", "30", "", ""}),
+         false,
+         {"Temperature 400 F is beyond the printed Table 6A", "extrapolation"}},
+        {"6B at 90 API",
+         UnitSystem::US,
+         tank({"T", "G", "B", "1000", "", "60", "90", "", ""}),
+         false,
+         {"beyond the printed Table 6B (0 to 85 API)"}},
+        {"metric 33.4 kg/m3",
+         UnitSystem::Metric,
+         tank({"T", "G", "A", "10", "", "15", "33.4", "", ""}),
+         false,
+         {"beyond the printed Table 54A", "extrapolation"}},
+        {"API -131.5 divides by zero",
+         UnitSystem::US,
+         tank({"T", "G", "A", "1000", "", "60", "-131.5", "", ""}),
+         true,
+         {"Table 6A with API at 60 F '-131.5', Temperature (F) '60': ", "ivision by zero"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        CargoReport report;
+        report.units = c.units;
+        const bool us = c.units == UnitSystem::US;
+        report.rows = {c.row, tank({"U", "G", "A", "1000", "", us ? "60" : "15", us ? "30" : "850", "", ""})};
+        const ReportResult r = Recompute(report);
+        const RowResult &row = r.rows[0];
+        EXPECT_EQ(row.stopped, c.stopped);
+        for (const std::string &part : c.says)
+            EXPECT_NE(row.notice.find(part), std::string::npos) << row.notice;
+        EXPECT_FALSE(r.clean());
+        EXPECT_TRUE(r.rows[1].notice.empty()) << r.rows[1].notice;
+        if (c.stopped)
+            continue;
+        EXPECT_TRUE(row.advised);
+        EXPECT_FALSE(row.figure(ResultColumn::Vcf).empty());
+        EXPECT_EQ(r.overall.tanks, 2);
+        EXPECT_EQ(r.overall.advisedTanks, std::vector<std::string>{"T"});
+        EXPECT_EQ(r.grades[0].advisedTanks, std::vector<std::string>{"T"});
+        EXPECT_NE(WriteReportCsv(report, r).find("2 tanks; counted with a notice: T"), std::string::npos);
+    }
+    CargoReport clean;
+    clean.rows = {tank({"U", "G", "A", "1000", "", "60", "30", "", ""})};
+    EXPECT_TRUE(Recompute(clean).clean());
+}
+
+// A 2004 report looks the long-ton factor up with the API as typed, rounded once: 41.35
+// is 41.4, whose Table 11 factor is (141360.198 / 172.9 / 1000 - 0.0011) x 0.1564765 =
+// 0.1277605 -> 0.12776 (41.3 would give 0.12783).
+TEST(CargoReport, edition_2004_takes_the_typed_api_for_the_long_ton_factor)
+{
+    CargoReport report;
+    report.edition = Edition::Edition2004;
+    report.rows = {tank({"T", "G", "A", "10000", "", "60", "41.35", "", ""})};
+    const ReportResult r = Recompute(report);
+    ASSERT_FALSE(r.rows[0].stopped) << r.rows[0].notice;
+    EXPECT_EQ(r.rows[0].figure(ResultColumn::GravityUsed), "41.4");
+    EXPECT_EQ(r.rows[0].figure(ResultColumn::LongTonFactor), "0.12776");
+}
+
 TEST(CargoReport, marks_every_bad_cell_and_ignores_blank_rows)
 {
     CargoReport report;
@@ -247,6 +387,18 @@ TEST(CargoReport, refuses_damaged_foreign_and_newer_files_saying_which_and_where
          Kind::Damaged, 0, 0, "tanks[2].total is not text"},
         {"bad units", R"({"format": "dravex-cargo-report", "version": 1, "units": "imperial"})", Kind::Damaged, 0, 0,
          "'imperial'"},
+        {"a key twice in a tank",
+         R"({"format": "dravex-cargo-report", "version": 1, "tanks": [{"total": "1"}, {"total": "5", "total": "6"}]})",
+         Kind::Damaged, 0, 0, "the key \"total\" is given twice in tanks[2]"},
+        {"a key twice in the header",
+         R"({"format": "dravex-cargo-report", "version": 1, "header": {"port": "A", "port": "B"}})", Kind::Damaged, 0,
+         0, "the key \"port\" is given twice in header"},
+        {"version twice", R"({"format": "dravex-cargo-report", "version": 1, "version": 1})", Kind::Damaged, 0, 0,
+         "the key \"version\" is given twice in the report"},
+        {"largest unsigned version", R"({"format": "dravex-cargo-report", "version": 18446744073709551615})",
+         Kind::NewerVersion, 0, 0, "newer version of Dravex (file version 18446744073709551615;"},
+        {"version beyond every integer", R"({"format": "dravex-cargo-report", "version": 1e30})", Kind::NewerVersion, 0,
+         0, "newer version"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -290,9 +442,10 @@ struct Worked2004
     const char *name;
     UnitSystem units;
     std::vector<TankRow> rows;
-    // Per row: the weights worked by hand (LT factor, long tons, metric tons), or the
-    // window's notice for a row beyond a limit of the 2004 edition.
-    std::vector<std::array<std::string, 3>> weights;
+    // Per row: the figures worked by hand (gross standard to the units' places, LT factor,
+    // long tons, metric tons), or the window's notice for a row beyond a limit of the 2004
+    // edition.
+    std::vector<std::array<std::string, 4>> weights;
     std::vector<TotalLine> grades;
     TotalLine overall;
 };
@@ -314,13 +467,16 @@ struct Worked2004
 // Metric: Table 57 from the window's density at 15 C, (density / 1000 - 0.0011) x
 //   0.984236 cut to 4 places; long tons = factor x m3; metric tons = m3 x (density - 1.1)
 //   / 1000 to 0.001.
-//   T1: 850 -> 0.8355; 0.99148 x 10 = 9.9148 m3; 8.28382 -> 8.28 LT; 8.41667 -> 8.417 t.
+//   T1: 850 -> 0.8355; 0.99148 x 10 = 9.9148 m3, shown 9.915; 0.8355 x 9.915 = 8.28398
+//     -> 8.28 LT; 9.915 x 0.8489 = 8.41684 -> 8.417 t.
 //   T2: 848.3 observed at 22 C is 853.3 at 15 C -> 0.8387659, cut 0.8387; 0.98709 x
-//     12.5 = 12.338625 m3; 10.34851 -> 10.35 LT; 12.338625 x 0.8522 = 10.51508 -> 10.515 t.
-//   T3: 780 -> 0.7666; 0.9895 x 5 = 4.9475 m3; 3.79275 -> 3.79 LT; 3.85361 -> 3.854 t.
+//     12.5 = 12.338625 m3, shown 12.339; 10.34872 -> 10.35 LT; 12.339 x 0.8522 = 10.51530
+//     -> 10.515 t.
+//   T3: 780 -> 0.7666; 0.9895 x 5 = 4.9475 m3, shown 4.948; 3.79314 -> 3.79 LT; 4.948 x
+//     0.7789 = 3.85400 -> 3.854 t.
 //   T4: 160 C is beyond the edition's 150 C.
-// Totals sum the shown figures: gross standard to 0.01 bbl or 0.001 m3 (9.9148 +
-// 12.338625 = 22.253425 -> 22.253; 4.9475 -> 4.948).
+// Gross standard volumes are shown to 0.01 bbl or 0.001 m3, and the totals sum what is
+// shown (9.915 + 12.339 = 22.254; 4.948).
 Worked2004 us2004()
 {
     return {"US",
@@ -329,10 +485,10 @@ Worked2004 us2004()
              tank({"2P", "Arab Light", "A", "8000", "", "85.5", "", "31.2", "70"}),
              tank({"3C", "Gasoline", "B", "5000", "", "75", "55", "", ""}),
              tank({"4C", "Gasoline", "B", "3000", "", "350", "55", "", ""})},
-            {{"0.13679", "1355.68", "1377.434"},
-             {"0.13637", "1078.46", "1095.766"},
-             {"0.11843", "586.3", "595.708"},
-             {"Temperature 350 F is above the limit 302 F", "", ""}},
+            {{"9910.7", "0.13679", "1355.68", "1377.434"},
+             {"7908.32", "0.13637", "1078.46", "1095.766"},
+             {"4950.6", "0.11843", "586.3", "595.708"},
+             {"Temperature 350 F is above the limit 302 F", "", "", ""}},
             {{"Arab Light", 2, {}, "18000", "17819.02", "2434.14", "2473.2"},
              {"Gasoline", 1, {"4C"}, "5000", "4950.6", "586.3", "595.708"}},
             {"", 3, {"4C"}, "23000", "22769.62", "3020.44", "3068.908"}};
@@ -347,12 +503,12 @@ Worked2004 metric2004()
          tank({"T2", "Crude", "A", "12.5", "", "30.25", "", "848.3", "22"}),
          tank({"T3", "Naphtha", "B", "5", "", "25", "780", "", ""}),
          tank({"T4", "Naphtha", "B", "5", "", "160", "780", "", ""})},
-        {{"0.8355", "8.28", "8.417"},
-         {"0.8387", "10.35", "10.515"},
-         {"0.7666", "3.79", "3.854"},
-         {"Temperature 160 C is above the limit 150 C", "", ""}},
-        {{"Crude", 2, {}, "22.5", "22.253", "18.63", "18.932"}, {"Naphtha", 1, {"T4"}, "5", "4.948", "3.79", "3.854"}},
-        {"", 3, {"T4"}, "27.5", "27.201", "22.42", "22.786"}};
+        {{"9.915", "0.8355", "8.28", "8.417"},
+         {"12.339", "0.8387", "10.35", "10.515"},
+         {"4.948", "0.7666", "3.79", "3.854"},
+         {"Temperature 160 C is above the limit 150 C", "", "", ""}},
+        {{"Crude", 2, {}, "22.5", "22.254", "18.63", "18.932"}, {"Naphtha", 1, {"T4"}, "5", "4.948", "3.79", "3.854"}},
+        {"", 3, {"T4"}, "27.5", "27.202", "22.42", "22.786"}};
 }
 
 class Edition2004Reports : public testing::TestWithParam<Worked2004 (*)()>
@@ -392,10 +548,10 @@ TEST_P(Edition2004Reports, every_tank_reads_as_the_2004_window_shows_it)
         EXPECT_FALSE(got.stopped) << got.notice;
         EXPECT_EQ(got.figure(ResultColumn::GravityUsed), written(window, us ? "txtapi60" : "txtdensitybase"));
         EXPECT_EQ(got.figure(ResultColumn::Vcf), written(window, "txtctpl"));
-        EXPECT_EQ(got.figure(ResultColumn::GrossStandard), written(window, "txtnet"));
-        EXPECT_EQ(got.figure(ResultColumn::LongTonFactor), w.weights[i][0]);
-        EXPECT_EQ(got.figure(ResultColumn::LongTons), w.weights[i][1]);
-        EXPECT_EQ(got.figure(ResultColumn::MetricTons), w.weights[i][2]);
+        EXPECT_EQ(got.figure(ResultColumn::GrossStandard), w.weights[i][0]);
+        EXPECT_EQ(got.figure(ResultColumn::LongTonFactor), w.weights[i][1]);
+        EXPECT_EQ(got.figure(ResultColumn::LongTons), w.weights[i][2]);
+        EXPECT_EQ(got.figure(ResultColumn::MetricTons), w.weights[i][3]);
         // The working carries the window's own lines.
         const std::vector<std::string> &working = got.trace().working;
         for (const std::string &line : window.working)

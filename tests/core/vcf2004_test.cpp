@@ -414,5 +414,100 @@ TEST(Vcf2004, WindowProcedureReadsEverythingBeforeWriting)
     }
 }
 
+// Every shown value is rounded once from its decimal form, a next digit of 5 or more
+// raising the last place kept. A gravity typed at 60 F is shown as typed: each API
+// x.y5 with y odd shows x.(y+1), never the x.y that the density it gives reads back as.
+TEST(Vcf2004, ShownValuesRoundOnceFromTheirDecimalForm)
+{
+    const struct
+    {
+        double x;
+        int places;
+        const char *shown;
+    } rounded[] = {
+        {41.35, 1, "41.4"},       {41.349999999999994, 1, "41.3"},
+        {-0.125, 2, "-0.13"},     {0.00049, 3, "0"},
+        {99.96, 1, "100"},        {1.039224, 5, "1.03922"},
+        {1.039225, 5, "1.03923"}, {0.145, 2, "0.15"},
+        {1234.5, 0, "1235"},      {5e-324, 3, "0"},
+        {1e300, 2, "1E+300"},
+    };
+    for (const auto &c : rounded)
+        EXPECT_EQ(FormatFieldNumber(Vcf2004RoundDecimal(c.x, c.places)), c.shown) << c.x << " to " << c.places;
+
+    const auto at60 = [](const char *kind, const std::string &density) {
+        return Vcf2004Volume({{"optCrude", "1"},
+                              {kind, "1"},
+                              {"optAtBase", "1"},
+                              {"optBase60F", "1"},
+                              {"optF", "1"},
+                              {"optPsig", "1"},
+                              {"txtdensity", density},
+                              {"txttemp", "60"}});
+    };
+    int checked = 0;
+    for (int whole = 0; whole < 60; ++whole)
+        for (int tenth = 1; tenth <= 9; tenth += 2) {
+            const std::string typed = std::to_string(whole) + "." + std::to_string(tenth) + "5";
+            const std::string shown =
+                tenth == 9 ? std::to_string(whole + 1) : std::to_string(whole) + "." + std::to_string(tenth + 1);
+            const FormResult r = at60("optApi", typed);
+            ASSERT_TRUE(r.completed()) << typed << ": " << r.notice;
+            EXPECT_EQ(*r.written("txtapi60"), shown) << typed;
+            ++checked;
+        }
+    EXPECT_EQ(checked, 300);
+    EXPECT_EQ(*at60("optApi", "41.349").written("txtapi60"), "41.3");
+    EXPECT_EQ(*at60("optRd", "0.78835").written("txtrd60"), "0.7884");
+    EXPECT_EQ(*at60("optRd", "0.78835").written("txtapi60"), "48");
+}
+
+// Below full vacuum a gauge pressure is impossible and stops, in each unit as entered; a
+// negative pressure above it is taken as 0 and the notice line says so.
+TEST(Vcf2004, NegativePressureStopsBelowFullVacuumAndIsSaidWhenTakenAsZero)
+{
+    const struct
+    {
+        const char *pressure;
+        const char *unit;
+        bool completed;
+        const char *notice;
+    } cases[] = {
+        {"-5", "optPsig", true,
+         "Pressure -5 psig is below 0: the 2004 edition takes a negative gauge pressure as 0 psig"},
+        {"-14.696", "optPsig", true,
+         "Pressure -14.696 psig is below 0: the 2004 edition takes a negative gauge pressure as 0 psig"},
+        {"-14.697", "optPsig", false, "Pressure -14.697 psig is below the limit -14.696 psig (full vacuum)"},
+        {"-150", "optPsig", false, "Pressure -150 psig is below the limit -14.696 psig (full vacuum)"},
+        {"-1e300", "optPsig", false, "Pressure -1E+300 psig is below the limit -14.696 psig (full vacuum)"},
+        {"-101.325", "optKpa", true,
+         "Pressure -101.325 kPa is below 0: the 2004 edition takes a negative gauge pressure as 0 kPa"},
+        {"-101.33", "optKpa", false, "Pressure -101.33 kPa is below the limit -101.325 kPa (full vacuum)"},
+        {"-1.01325", "optBar", true,
+         "Pressure -1.01325 bar is below 0: the 2004 edition takes a negative gauge pressure as 0 bar"},
+        {"-1.0133", "optBar", false, "Pressure -1.0133 bar is below the limit -1.01325 bar (full vacuum)"},
+        {"0", "optPsig", true, ""},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.pressure) + " " + c.unit);
+        const FormResult r = Vcf2004Volume({{"optCrude", "1"},
+                                            {"optKgm3", "1"},
+                                            {"optAtBase", "1"},
+                                            {"optBase60F", "1"},
+                                            {"optF", "1"},
+                                            {c.unit, "1"},
+                                            {"txtdensity", "850"},
+                                            {"txttemp", "80"},
+                                            {"txtpressure", c.pressure},
+                                            {"txtgross", "1000"}});
+        EXPECT_EQ(r.completed(), c.completed);
+        EXPECT_EQ(r.notice, c.notice);
+        if (c.completed)
+            EXPECT_EQ(*r.written("txtcpl"), "1");
+        else
+            EXPECT_TRUE(r.writes.empty());
+    }
+}
+
 } // namespace
 } // namespace dravex

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The report reader on any bytes: it answers with a report or an error, never a crash;
-// a report it reads recomputes, and writes back to the same document.
+// a report it reads recomputes, and writes back to the same document; that document with
+// a key given twice is refused.
 #include "core/cargo_report.h"
 
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -21,5 +23,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // The parser takes only UTF-8, so every text read writes back byte for byte.
     if (!again.report || !(*again.report == *read.report))
         std::abort();
+    // The same document with a key given twice, at the top or in the first tank, is
+    // refused as damaged, whichever value comes first.
+    const std::string written = dravex::WriteReportJson(*read.report);
+    const auto refused = [](const std::string &doubled) {
+        const dravex::ReportReadResult r = dravex::ReadReportJson(doubled);
+        return !r.report && r.error && r.error->kind == dravex::ReportReadError::Kind::Damaged &&
+               r.error->message.find("is given twice") != std::string::npos;
+    };
+    if (!refused("{\"units\": \"metric\"," + written.substr(1)))
+        std::abort();
+    if (const std::size_t firstTank = written.find("\"tank\": "); firstTank != std::string::npos) {
+        const std::string doubled = written.substr(0, firstTank) + "\"total\": \"1\", " + written.substr(firstTank);
+        if (!refused(doubled))
+            std::abort();
+    }
     return 0;
 }

@@ -19,6 +19,7 @@
 #include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -213,6 +214,42 @@ private slots:
             ++compared;
         }
         QCOMPARE(compared, 4);
+    }
+
+    // Under a decimal-comma locale a cell like "12.500" says how it was read; a tank a
+    // window computed beyond its printed table shows the window's notice in its row and
+    // is named under the totals.
+    void says_how_cells_were_read_and_what_the_windows_said()
+    {
+        Program program;
+        ScriptedPrompts prompts;
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        CargoReportWindow *w = showReport(prompts);
+        pasteBlock(w, QStringLiteral("1P\tG\tA\t12.500\t\t60\t30\t\t\n"
+                                     "2P\tG\tA\t1,000\t\t400\t30\t\t\n"
+                                     "3P\tG\tA\t1000\t\t60\t30\t\t\n"));
+        CargoReportModel *m = w->model();
+        const int total = static_cast<int>(TankColumn::TotalObserved);
+        const int notice = CargoReportModel::kNoticeColumn;
+        QCOMPARE(m->index(0, total).data(Qt::ToolTipRole).toString(),
+                 QString("12.500 was read as 12.5 (the decimal separator is a point)"));
+        QCOMPARE(cell(m, 0, notice), QString("12.500 was read as 12.5 (the decimal separator is a point)"));
+        QCOMPARE(m->index(1, total).data(Qt::ToolTipRole).toString(),
+                 QString("1,000 was read as 1000 (a comma separates thousands; the decimal separator is a point)"));
+        QVERIFY(cell(m, 1, notice).startsWith("Temperature 400 F is beyond the printed Table 6A"));
+        QVERIFY(cell(m, 1, notice).contains("; 1,000 was read as 1000"));
+        QCOMPARE(cell(m, 2, notice), QString());
+        QCOMPARE(figure(m, 1, ResultColumn::GrossObserved), QString("1000"));
+        auto *totals = control<QTableWidget>(w, "totals");
+        QCOMPARE(totals->item(1, 7)->text(), QString("counted with a notice: 2P"));
+        QCOMPARE(totals->item(1, 1)->text(), QString("3"));
+
+        // A locale with a decimal point reads the same texts without a word.
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QCOMPARE(m->index(0, total).data(Qt::ToolTipRole), QVariant());
+        QCOMPARE(cell(m, 0, notice), QString());
+        QLocale::setDefault(before);
     }
 
     void edits_like_a_spreadsheet_and_undoes_every_edit()

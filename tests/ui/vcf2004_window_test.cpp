@@ -81,6 +81,27 @@ private slots:
         QCOMPARE(results(w), before);
         QCOMPARE(program.warnings, QStringList());
     }
+
+    // A typed API at 60 F shows as typed, rounded once; a vacuum taken as 0 psig says so on
+    // the notice line beside the results, and below full vacuum the window stops.
+    void shows_typed_gravity_and_says_when_a_vacuum_is_taken_as_zero()
+    {
+        Program program;
+        auto *w = static_cast<Screen *>(program.show("Vcf2004"));
+        control<QAbstractButton>(w, "optAtBase")->click();
+        fillAndEnter(w, {{"txtdensity", "41.35"}, {"txttemp", "60"}, {"txtpressure", "-5"}, {"txtgross", "1000"}});
+        QCOMPARE(text(w, "txtapi60"), QString("41.4"));
+        QCOMPARE(text(w, "txtcpl"), QString("1"));
+        QCOMPARE(w->notice(),
+                 QString("Pressure -5 psig is below 0: the 2004 edition takes a negative gauge pressure as 0 psig"));
+
+        const QStringList before = results(w);
+        type(w, "txtpressure", "-150");
+        enter(w, "txtpressure");
+        QCOMPARE(w->notice(),
+                 withStaleResults(QString("Pressure -150 psig is below the limit -14.696 psig (full vacuum)")));
+        QCOMPARE(results(w), before);
+    }
 };
 
 QTEST_MAIN(Vcf2004WindowTest)
