@@ -15,12 +15,18 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QProcess>
+#include <QRadioButton>
 #include <QRandomGenerator>
 #include <QSet>
 #include <QSqlQuery>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTextDocument>
+
+#include <unistd.h>
 
 using namespace dravex;
 using namespace dravex::test;
@@ -69,6 +75,76 @@ CalcRecord sample()
     r.disclaimer = "Not responsible for errors as there are different tables and methods of calculations.";
     return r;
 }
+
+// A log of count entries written and closed, as an earlier run leaves it.
+void makeLog(const QString &path, int count, int workingLines = 1)
+{
+    LogStore store(QStringLiteral("make-log-%1").arg(QRandomGenerator::global()->generate()));
+    QVERIFY(store.open(path, true).ok());
+    QList<CalcRecord> records;
+    for (int i = 0; i < count; ++i) {
+        CalcRecord r = sample();
+        r.inputs[1].text = QString::number(1000 + i);
+        for (int line = 1; line < workingLines; ++line)
+            r.working << QString("step %1 of entry %2").arg(line).arg(i);
+        records << r;
+    }
+    QVERIFY(store.insertMany(records));
+}
+
+// Runs sql on the file through a connection of its own.
+void execute(const QString &path, const QStringList &sql)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "raw");
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        for (const QString &statement : sql)
+            QVERIFY2(q.exec(statement), qPrintable(statement));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("raw");
+}
+
+// The entries of a log file, counted without the program's checks.
+qint64 rawCount(const QString &path)
+{
+    qint64 count = -1;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "raw-count");
+        db.setDatabaseName(path);
+        QSqlQuery q(db);
+        if (db.open() && q.exec("SELECT count(*) FROM entries") && q.next())
+            count = q.value(0).toLongLong();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("raw-count");
+    return count;
+}
+
+// A folder that nobody, root included, can add a file to while it lives.
+struct ReadOnlyFolder
+{
+    QString path;
+    bool made = false;
+    bool immutable = false;
+    explicit ReadOnlyFolder(const QString &folder) : path(folder)
+    {
+        if (geteuid() == 0)
+            immutable = QProcess::execute("chattr", {"+i", path}) == 0;
+        else
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
+        QFile probe(path + "/probe");
+        made = !probe.open(QIODevice::WriteOnly);
+    }
+    ~ReadOnlyFolder()
+    {
+        if (immutable)
+            QProcess::execute("chattr", {"-i", path});
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+};
 
 QList<qint64> acknowledged(const QByteArray &output)
 {
@@ -406,6 +482,228 @@ private slots:
         QVERIFY(store.page(filter, 0, 10).isEmpty() ==
                 (QDateTime(QDate(2026, 1, 3), QTime(0, 0)).toMSecsSinceEpoch() >
                  QDateTime::fromString("2026-01-02T03:04:05-05:00", Qt::ISODate).toMSecsSinceEpoch()));
+    }
+
+    // Opening an entry puts back its inputs and its choices, and nothing of the window's
+    // own last calculation stays beside them: no result, no notice, nothing to copy.
+    void an_entry_opened_in_its_window_brings_back_its_choices_and_nothing_else()
+    {
+        struct Case
+        {
+            const char *window;
+            std::vector<std::pair<const char *, QString>> entries; // Enter in the last
+            QStringList chosen;                                    // before the first run
+            QStringList chosenLater;                               // before the second
+            const char *result;                                    // a result field
+            QStringList kept;                                      // the choices as copied
+        };
+        const Case cases[] = {
+            {"Vcf2004",
+             {{"txtdensity", "30"}, {"txttemp", "80"}, {"txtgross", "1000"}},
+             {"optCrude", "optApi", "optObserved", "optBase60F", "optF", "optPsig"},
+             {"optProducts", "optRd", "optAtBase", "optBase15C", "optC", "optKpa"},
+             "txtnet",
+             {"Commodity group\tCrude oil", "Density kind\tAPI", "Density is\tObserved at the temperature and pressure",
+              "Base\t60 F", "Temperature unit\tF", "Pressure unit\tpsig"}},
+            {"Form12",
+             {{"txtqpt", "1000"}, {"txtscg", ".95"}},
+             {"List1=HITEC 580", "Option2"},
+             {"List1=TOLAD 245", "Option3"},
+             "txtami",
+             {"Product\tHITEC 580", "Unit\tGallons"}},
+        };
+        auto choose = [](QWidget *w, const QStringList &choices) {
+            for (const QString &choice : choices) {
+                if (choice.contains('=')) {
+                    auto *list = control<QListWidget>(w, qPrintable(choice.section('=', 0, 0)));
+                    list->setCurrentItem(list->findItems(choice.section('=', 1), Qt::MatchExactly).value(0));
+                } else {
+                    control<QRadioButton>(w, qPrintable(choice))->setChecked(true);
+                }
+            }
+        };
+        auto isChosen = [](QWidget *w, const QString &choice) {
+            if (choice.contains('='))
+                return control<QListWidget>(w, qPrintable(choice.section('=', 0, 0)))->currentItem()->text() ==
+                       choice.section('=', 1);
+            return control<QRadioButton>(w, qPrintable(choice))->isChecked();
+        };
+        for (const Case &c : cases) {
+            QTemporaryDir dir;
+            LoggingProgram program(dir.filePath("log.sqlite"));
+            QWidget *w = program.show(c.window);
+            choose(w, c.chosen);
+            fillAndEnter(w, c.entries);
+            QVERIFY2(!text(w, c.result).isEmpty(), c.window);
+            QVERIFY(program.records.log().waitWritten(10000));
+            const CalcRecord first = Reader(dir.filePath("log.sqlite")).newest();
+            // Copied and printed with the choices.
+            const QStringList copied = CopyText(first).split('\n');
+            for (const QString &line : c.kept)
+                QVERIFY2(copied.contains(line), qPrintable(line + " not in:\n" + copied.join('\n')));
+            QTextDocument printed;
+            printed.setHtml(RecordsHtml({first}, QString()));
+            for (const QString &line : c.kept)
+                QVERIFY2(printed.toPlainText().contains(line.section('\t', 1)), qPrintable(line));
+
+            choose(w, c.chosenLater);
+            fillAndEnter(w, {c.entries.back()});
+            QVERIFY(program.records.log().waitWritten(10000));
+            auto *log = static_cast<LogWindow *>(program.show("LogWindow"));
+            QTRY_COMPARE(log->model()->rowCount(), 2);
+            control<QTableView>(log, "logTable")->selectRow(1);
+            control<QAction>(log, "logOpen")->trigger();
+            QCOMPARE(program.registry.window(c.window), w);
+            for (const QString &choice : c.chosen)
+                QVERIFY2(isChosen(w, choice), qPrintable(QString(c.window) + ' ' + choice));
+            for (const auto &[name, value] : c.entries)
+                QCOMPARE(text(w, name), value);
+            QCOMPARE(text(w, c.result), QString());
+            QCOMPARE(noticeText(w), QString());
+            QApplication::clipboard()->setText("before");
+            control<QAction>(w, "copyCalculation")->trigger();
+            QCOMPARE(QApplication::clipboard()->text(), QString("before"));
+            Program::closeAll();
+        }
+    }
+
+    // What is kept in the file and what it is decide whether it is written: a damaged page
+    // or a database of something else is set aside and a new log started; a newer log is
+    // read but never written, and the records wait.
+    void a_log_that_is_not_sound_or_not_ours_is_never_written_into()
+    {
+        struct Case
+        {
+            const char *what;
+            std::function<void(const QString &)> make;
+            const char *keptAs;  // the file set aside; null: none
+            qint64 keptEntries;  // entries in the file afterwards
+            const char *problem; // in the log's problem line
+        };
+        const Case cases[] = {
+            {"damaged page",
+             [](const QString &path) {
+                 makeLog(path, 53, 40);
+                 QFile file(path);
+                 QVERIFY(file.open(QIODevice::ReadWrite));
+                 const qint64 pages = file.size() / 4096;
+                 QVERIFY(pages > 8);
+                 file.seek(pages / 2 * 4096);
+                 file.write(QByteArray(4096, '\x5a'));
+             },
+             "log-damaged-*.sqlite", 1, "damaged"},
+            {"another program's entries table",
+             [](const QString &path) {
+                 execute(path, {"CREATE TABLE entries (id INTEGER PRIMARY KEY, name TEXT)",
+                                "INSERT INTO entries (name) VALUES ('not a calculation')"});
+             },
+             "log-other-*.sqlite", 1, "no calculation log"},
+            {"newer version",
+             [](const QString &path) {
+                 makeLog(path, 2);
+                 execute(path, {"PRAGMA user_version = 99"});
+             },
+             nullptr, 2, "version 99"},
+        };
+        for (const Case &c : cases) {
+            QTemporaryDir dir;
+            const QString path = dir.filePath("log.sqlite");
+            c.make(path);
+            LoggingProgram program(path);
+            QWidget *w = program.show("Form5");
+            fillAndEnter(w, {{"txtapi", "30"}, {"txtem", "80"}, {"txtgv", "10000"}});
+            QCOMPARE(text(w, "txtbbl"), QString("9911"));
+            QTRY_VERIFY2(program.records.log().problem().contains(c.problem),
+                         qPrintable(QString(c.what) + ": " + program.records.log().problem()));
+            const QStringList kept = c.keptAs ? QDir(dir.path()).entryList({c.keptAs}) : QStringList();
+            QCOMPARE(kept.size(), c.keptAs ? 1 : 0);
+            if (c.keptAs) {
+                QVERIFY(program.records.log().waitWritten(10000));
+                QVERIFY(program.records.log().problem().contains(kept.front()));
+                QCOMPARE(rawCount(path), c.keptEntries);
+                QCOMPARE(Reader(path).store.integrityCheck(), QString("ok"));
+            } else {
+                // Not written; the log window lists what is kept and says which version.
+                QVERIFY(!program.records.log().waitWritten(500));
+                QCOMPARE(rawCount(path), c.keptEntries);
+                auto *log = static_cast<LogWindow *>(program.show("LogWindow"));
+                QTRY_COMPARE(log->model()->rowCount(), int(c.keptEntries));
+                QVERIFY(control<QLabel>(log, "logNotice")->text().contains(c.problem));
+            }
+        }
+    }
+
+    // The folder cannot be written: the entries kept are listed all the same, and the window
+    // says only that new records cannot be written.
+    void a_read_only_folder_still_shows_the_log()
+    {
+        QTemporaryDir dir;
+        QDir(dir.path()).mkdir("data");
+        const QString path = dir.filePath("data/log.sqlite");
+        makeLog(path, 2);
+        ReadOnlyFolder folder(dir.filePath("data"));
+        if (!folder.made)
+            QSKIP("no folder can be made read-only here");
+        LoggingProgram program(path);
+        QWidget *w = program.show("Form5");
+        fillAndEnter(w, {{"txtapi", "30"}, {"txtem", "80"}, {"txtgv", "10000"}});
+        QCOMPARE(text(w, "txtbbl"), QString("9911"));
+        auto *log = static_cast<LogWindow *>(program.show("LogWindow"));
+        QTRY_COMPARE(log->model()->rowCount(), 2);
+        QTRY_VERIFY(control<QLabel>(log, "logNotice")->text().startsWith("New records cannot be written"));
+        QVERIFY(control<QLabel>(log, "logNotice")->text().contains("read-only"));
+    }
+
+    // Records that wait for a locked log when the program ends are written the next time.
+    void records_waiting_at_the_end_are_written_the_next_time()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("log.sqlite");
+        makeLog(path, 0);
+        {
+            QSqlDatabase locker = QSqlDatabase::addDatabase("QSQLITE", "locker");
+            locker.setDatabaseName(path);
+            QVERIFY(locker.open());
+            QSqlQuery q(locker);
+            QVERIFY(q.exec("BEGIN IMMEDIATE"));
+            QVERIFY(q.exec("INSERT INTO windows (name, title, disclaimer) VALUES ('x', 'x', '')"));
+            QProcess probe;
+            probe.start(LOG_WRITER_PROBE, {path, "40", "1000"});
+            QVERIFY(probe.waitForFinished(60000));
+            QCOMPARE(probe.exitCode(), 1);
+            QVERIFY(q.exec("ROLLBACK"));
+            locker.close();
+        }
+        QSqlDatabase::removeDatabase("locker");
+        QCOMPARE(rawCount(path), 0);
+        QProcess next;
+        next.start(LOG_WRITER_PROBE, {path, "1"});
+        QVERIFY(next.waitForFinished(60000));
+        QCOMPARE(next.exitCode(), 0);
+        QCOMPARE(rawCount(path), 41);
+        QCOMPARE(QDir(dir.path()).entryList({"*waiting*"}), QStringList());
+    }
+
+    // However many entries are selected, the pane shows the current one; actions take them all.
+    void the_detail_shows_the_current_entry_and_actions_take_the_selection()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("log.sqlite");
+        makeLog(path, 3);
+        LoggingProgram program(path);
+        auto *log = static_cast<LogWindow *>(program.show("LogWindow"));
+        QTRY_COMPARE(log->model()->rowCount(), 3);
+        auto *table = control<QTableView>(log, "logTable");
+        table->selectRow(1);
+        table->selectAll();
+        const QString detail = control<QPlainTextEdit>(log, "logDetail")->toPlainText();
+        QCOMPARE(detail.count("VOLUME CORRECTION (TABLE 6a)"), 1);
+        QVERIFY(detail.contains("Gross\t1001"));
+        control<QAction>(log, "logCopy")->trigger();
+        const QStringList lines = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 4);
+        QCOMPARE(lines.value(1).split('\t').value(7), QString("1000"));
+        QCOMPARE(lines.value(3).split('\t').value(7), QString("1002"));
     }
 
     void two_writers_lose_nothing()
