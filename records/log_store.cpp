@@ -602,16 +602,22 @@ QList<CalcRecord> LogStore::records(const QList<qint64> &ids) const
     return out;
 }
 
-void LogStore::forEachRecord(const QList<qint64> &ids, const std::function<void(const CalcRecord &)> &take) const
+void LogStore::forEachRecord(const QList<qint64> &ids, const std::function<void(const CalcRecord &)> &take,
+                             bool fieldsOnly) const
 {
     QSqlQuery q(db());
     q.setForwardOnly(true);
     // A file read where it cannot be brought up to date may have no choices yet.
     const QString options = schemaVersion() >= 3 ? QStringLiteral("e.options") : QStringLiteral("'[]'");
-    q.prepare(QStringLiteral("SELECT e.id, e.at, e.window, e.title, e.inputs, e.results, e.working, e.out_of_range,"
-                             " e.stopped, e.notice, coalesce(w.disclaimer, ''), %1 FROM entries e"
-                             " LEFT JOIN windows w ON w.name = e.window WHERE e.id = ?")
-                  .arg(options));
+    if (fieldsOnly)
+        q.prepare(QStringLiteral("SELECT e.id, '', e.window, '', e.inputs, e.results, '', 0, 0, '', '', %1"
+                                 " FROM entries e WHERE e.id = ?")
+                      .arg(options));
+    else
+        q.prepare(QStringLiteral("SELECT e.id, e.at, e.window, e.title, e.inputs, e.results, e.working,"
+                                 " e.out_of_range, e.stopped, e.notice, coalesce(w.disclaimer, ''), %1 FROM entries e"
+                                 " LEFT JOIN windows w ON w.name = e.window WHERE e.id = ?")
+                      .arg(options));
     for (qint64 id : ids) {
         q.addBindValue(id);
         if (!q.exec() || !q.next())

@@ -91,8 +91,10 @@ public:
     // the filter.
     QList<LogRow> page(const LogFilter &filter, qint64 beforeId, int limit) const;
     QList<CalcRecord> records(const QList<qint64> &ids) const;
-    // The records one at a time, in the order of ids, for selections of any size.
-    void forEachRecord(const QList<qint64> &ids, const std::function<void(const CalcRecord &)> &take) const;
+    // The records one at a time, in the order of ids, for selections of any size. With
+    // fieldsOnly, each comes with its window, inputs, choices and results alone.
+    void forEachRecord(const QList<qint64> &ids, const std::function<void(const CalcRecord &)> &take,
+                       bool fieldsOnly = false) const;
     bool remove(const QList<qint64> &ids, LogStatus &status);
     // Every window that has entries: objectName and title.
     QList<QPair<QString, QString>> windows() const;

@@ -427,7 +427,8 @@ void LogWindow::tabulateSelection(const std::function<void(const QStringList &)>
         return;
     // Twice through the entries, one at a time: the columns first, then the rows.
     RecordColumns columns;
-    m_store->forEachRecord(ids, [&columns](const CalcRecord &r) { columns.add(r); });
+    m_store->forEachRecord(
+        ids, [&columns](const CalcRecord &r) { columns.add(r); }, true);
     line(columns.header());
     m_store->forEachRecord(ids, [&](const CalcRecord &r) { line(columns.row(r)); });
 }
