@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QJsonArray>
+#include <QJsonDocument>
 
 #include <set>
 
@@ -64,6 +65,16 @@ QList<RecordField> fieldsOf(const QJsonValue &value)
 }
 
 } // namespace
+
+QString FieldsJson(const QList<RecordField> &fields)
+{
+    return QString::fromUtf8(QJsonDocument(fieldsArray(fields)).toJson(QJsonDocument::Compact));
+}
+
+QList<RecordField> FieldsFromJson(const QString &json)
+{
+    return fieldsOf(QJsonDocument::fromJson(json.toUtf8()).array());
+}
 
 QJsonObject RecordJson(const CalcRecord &r)
 {

@@ -49,6 +49,11 @@ struct CalcRecord
 // first written. Captions on one line without the trailing colon.
 CalcRecord MakeRecord(const FormSpec &form, const FormResult &result, const QDateTime &at);
 
+// Fields as a compact JSON array of [field, caption, text] arrays, as the log keeps them,
+// and back; what is no such array gives no fields.
+QString FieldsJson(const QList<RecordField> &fields);
+QList<RecordField> FieldsFromJson(const QString &json);
+
 // A record as one JSON object and back, every member kept (the file of records that
 // wait to be written). A record read from anything else has an invalid time.
 QJsonObject RecordJson(const CalcRecord &record);

@@ -5,8 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
@@ -74,24 +72,6 @@ bool folderWritable(const QString &folder)
 {
     QTemporaryFile probe(folder + QStringLiteral("/.dravex-write-test-XXXXXX"));
     return probe.open();
-}
-
-QString fieldsJson(const QList<RecordField> &fields)
-{
-    QJsonArray array;
-    for (const RecordField &f : fields)
-        array.append(QJsonArray{f.field, f.caption, f.text});
-    return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
-}
-
-QList<RecordField> fieldsFromJson(const QString &json)
-{
-    QList<RecordField> fields;
-    for (const QJsonValue &v : QJsonDocument::fromJson(json.toUtf8()).array()) {
-        const QJsonArray f = v.toArray();
-        fields.push_back({f.at(0).toString(), f.at(1).toString(), f.at(2).toString()});
-    }
-    return fields;
 }
 
 QString searchText(const QList<RecordField> &inputs, const QList<RecordField> &results, const QString &notice,
@@ -408,8 +388,8 @@ LogStatus LogStore::migrate(int from)
             setUtc.addBindValue(ParseStamp(rows.value(1).toString()).toMSecsSinceEpoch());
             setUtc.addBindValue(id);
             setText.addBindValue(id);
-            setText.addBindValue(bound(searchText(fieldsFromJson(rows.value(2).toString()),
-                                                  fieldsFromJson(rows.value(3).toString()), rows.value(4).toString())));
+            setText.addBindValue(bound(searchText(FieldsFromJson(rows.value(2).toString()),
+                                                  FieldsFromJson(rows.value(3).toString()), rows.value(4).toString())));
             if (!setUtc.exec() || !setText.exec())
                 return fail(tr("updating the entries"));
         }
@@ -454,13 +434,13 @@ bool LogStore::insertOne(const CalcRecord &r, qint64 &id, QSqlError &error)
     q.addBindValue(r.at.toMSecsSinceEpoch());
     q.addBindValue(bound(r.window));
     q.addBindValue(bound(r.title));
-    q.addBindValue(fieldsJson(r.inputs));
-    q.addBindValue(fieldsJson(r.results));
+    q.addBindValue(FieldsJson(r.inputs));
+    q.addBindValue(FieldsJson(r.results));
     q.addBindValue(bound(r.working.join(QLatin1Char('\n'))));
     q.addBindValue(int(r.outOfRange));
     q.addBindValue(int(r.stopped));
     q.addBindValue(bound(r.notice));
-    q.addBindValue(fieldsJson(r.options));
+    q.addBindValue(FieldsJson(r.options));
     if (!q.exec()) {
         error = q.lastError();
         return false;
@@ -587,8 +567,8 @@ QList<LogRow> LogStore::page(const LogFilter &filter, qint64 beforeId, int limit
         return rows;
     while (q.next()) {
         CalcRecord r;
-        r.inputs = fieldsFromJson(q.value(4).toString());
-        r.results = fieldsFromJson(q.value(5).toString());
+        r.inputs = FieldsFromJson(q.value(4).toString());
+        r.results = FieldsFromJson(q.value(5).toString());
         rows.push_back({q.value(0).toLongLong(), ParseStamp(q.value(1).toString()), q.value(2).toString(),
                         q.value(3).toString(), SummaryLine(r), q.value(6).toBool()});
     }
@@ -627,8 +607,8 @@ void LogStore::forEachRecord(const QList<qint64> &ids, const std::function<void(
         r.at = ParseStamp(q.value(1).toString());
         r.window = q.value(2).toString();
         r.title = q.value(3).toString();
-        r.inputs = fieldsFromJson(q.value(4).toString());
-        r.results = fieldsFromJson(q.value(5).toString());
+        r.inputs = FieldsFromJson(q.value(4).toString());
+        r.results = FieldsFromJson(q.value(5).toString());
         const QString working = q.value(6).toString();
         if (!working.isEmpty())
             r.working = working.split(QLatin1Char('\n'));
@@ -636,7 +616,7 @@ void LogStore::forEachRecord(const QList<qint64> &ids, const std::function<void(
         r.stopped = q.value(8).toBool();
         r.notice = q.value(9).toString();
         r.disclaimer = q.value(10).toString();
-        r.options = fieldsFromJson(q.value(11).toString());
+        r.options = FieldsFromJson(q.value(11).toString());
         take(r);
     }
 }
