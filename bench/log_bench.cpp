@@ -10,8 +10,11 @@
 #include "shell/application.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
+#include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QTableView>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -73,6 +76,15 @@ int main(int argc, char *argv[])
                     double(timer.elapsed()), QFileInfo(path).size() / 1e6);
     }
 
+    {
+        // The writer's open, which checks every page before it adds to the file.
+        timer.restart();
+        dravex::LogStore store(QStringLiteral("check"));
+        const bool sound = store.open(path, true).ok();
+        std::printf("writer's open with its page check: %.0f ms (%s)\n", double(timer.elapsed()),
+                    sound ? "sound" : "not sound");
+    }
+
     dravex::WindowRegistry registry(dravex::allScreens());
     dravex::Records records;
     registry.setRecords(&records);
@@ -117,6 +129,34 @@ int main(int argc, char *argv[])
         std::printf("text filter \"%s\" (%s, %d rows in first page): median %.1f ms, worst %.1f ms\n", text, what,
                     window->model()->rowCount(), median(times), *std::max_element(times.begin(), times.end()));
     }
+    search->clear();
+    QApplication::processEvents();
+
+    // Every entry listed, then all selected at once: the window answers again when the
+    // selection is shown.
+    while (window->model()->canFetchMore({}))
+        window->model()->fetchMore({});
+    auto *table = window->findChild<QTableView *>(QStringLiteral("logTable"));
+    std::vector<double> selects;
+    for (int run = 0; run < 7; ++run) {
+        table->clearSelection();
+        table->selectRow(0);
+        QApplication::processEvents();
+        timer.restart();
+        table->selectAll();
+        QApplication::processEvents();
+        selects.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::printf("select all %d entries: median %.1f ms, worst %.1f ms (7 runs)\n", window->model()->rowCount(),
+                median(selects), *std::max_element(selects.begin(), selects.end()));
+    timer.restart();
+    const qsizetype ids = window->selectedIds().size();
+    std::printf("the selection's %lld ids, as copy, export and delete take them: %.1f ms\n",
+                static_cast<long long>(ids), timer.nsecsElapsed() / 1e6);
+    timer.restart();
+    window->copySelection();
+    std::printf("copy of the whole selection as a table: %.0f ms (%.1f MB of text)\n", double(timer.elapsed()),
+                QApplication::clipboard()->text().size() * 2 / 1e6);
     delete window;
     return 0;
 }

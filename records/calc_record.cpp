@@ -3,6 +3,8 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
 
 #include <set>
 
@@ -44,7 +46,70 @@ QString joinFields(const QList<RecordField> &fields)
     return parts.join(QStringLiteral(", "));
 }
 
+QJsonArray fieldsArray(const QList<RecordField> &fields)
+{
+    QJsonArray array;
+    for (const RecordField &f : fields)
+        array.append(QJsonArray{f.field, f.caption, f.text});
+    return array;
+}
+
+QList<RecordField> fieldsOf(const QJsonValue &value)
+{
+    QList<RecordField> fields;
+    for (const QJsonValue &v : value.toArray()) {
+        const QJsonArray f = v.toArray();
+        fields.push_back({f.at(0).toString(), f.at(1).toString(), f.at(2).toString()});
+    }
+    return fields;
+}
+
 } // namespace
+
+QString FieldsJson(const QList<RecordField> &fields)
+{
+    return QString::fromUtf8(QJsonDocument(fieldsArray(fields)).toJson(QJsonDocument::Compact));
+}
+
+QList<RecordField> FieldsFromJson(const QString &json)
+{
+    return fieldsOf(QJsonDocument::fromJson(json.toUtf8()).array());
+}
+
+QJsonObject RecordJson(const CalcRecord &r)
+{
+    return QJsonObject{{QStringLiteral("at"), StampText(r.at)},
+                       {QStringLiteral("window"), r.window},
+                       {QStringLiteral("title"), r.title},
+                       {QStringLiteral("inputs"), fieldsArray(r.inputs)},
+                       {QStringLiteral("options"), fieldsArray(r.options)},
+                       {QStringLiteral("results"), fieldsArray(r.results)},
+                       {QStringLiteral("working"), QJsonArray::fromStringList(r.working)},
+                       {QStringLiteral("outOfRange"), r.outOfRange},
+                       {QStringLiteral("stopped"), r.stopped},
+                       {QStringLiteral("notice"), r.notice},
+                       {QStringLiteral("disclaimer"), r.disclaimer}};
+}
+
+CalcRecord RecordFromJson(const QJsonObject &o)
+{
+    CalcRecord r;
+    r.at = ParseStamp(o.value(QStringLiteral("at")).toString());
+    r.window = o.value(QStringLiteral("window")).toString();
+    r.title = o.value(QStringLiteral("title")).toString();
+    r.inputs = fieldsOf(o.value(QStringLiteral("inputs")));
+    r.options = fieldsOf(o.value(QStringLiteral("options")));
+    r.results = fieldsOf(o.value(QStringLiteral("results")));
+    for (const QJsonValue &line : o.value(QStringLiteral("working")).toArray())
+        r.working << line.toString();
+    r.outOfRange = o.value(QStringLiteral("outOfRange")).toBool();
+    r.stopped = o.value(QStringLiteral("stopped")).toBool();
+    r.notice = o.value(QStringLiteral("notice")).toString();
+    r.disclaimer = o.value(QStringLiteral("disclaimer")).toString();
+    if (r.window.isEmpty())
+        r.at = QDateTime();
+    return r;
+}
 
 CalcRecord MakeRecord(const FormSpec &form, const FormResult &result, const QDateTime &at)
 {
@@ -109,9 +174,10 @@ QString SummaryLine(const CalcRecord &record)
 QString CopyText(const CalcRecord &record)
 {
     QStringList lines{record.title, ShownStamp(record.at), QString()};
-    for (const RecordField &f : record.inputs)
-        lines << f.caption + QLatin1Char('\t') + f.text;
-    if (!record.inputs.isEmpty() && !record.results.isEmpty())
+    for (const auto *list : {&record.inputs, &record.options})
+        for (const RecordField &f : *list)
+            lines << f.caption + QLatin1Char('\t') + f.text;
+    if ((!record.inputs.isEmpty() || !record.options.isEmpty()) && !record.results.isEmpty())
         lines << QString();
     for (const RecordField &f : record.results)
         lines << f.caption + QLatin1Char('\t') + f.text;
@@ -124,78 +190,97 @@ QString CopyText(const CalcRecord &record)
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
+void RecordColumns::add(const CalcRecord &r)
+{
+    for (const auto *list : {&r.inputs, &r.options})
+        for (const RecordField &f : *list)
+            if (!m_inputs.contains(f.caption))
+                m_inputs << f.caption;
+    for (const RecordField &f : r.results)
+        if (!m_results.contains(f.caption))
+            m_results << f.caption;
+}
+
+QStringList RecordColumns::header() const
+{
+    return QStringList{tr("Date and time"), tr("Window"), tr("Title"), tr("Stopped"), tr("Notice"), tr("Out of range")}
+           << m_inputs << m_results << tr("Working");
+}
+
+QStringList RecordColumns::row(const CalcRecord &r) const
+{
+    const int fixed = 6;
+    QStringList row(fixed + m_inputs.size() + m_results.size() + 1);
+    row[0] = ShownStamp(r.at);
+    row[1] = r.window;
+    row[2] = r.title;
+    row[3] = r.stopped ? tr("yes") : tr("no");
+    row[4] = r.notice;
+    row[5] = r.outOfRange ? tr("yes") : tr("no");
+    for (const auto *list : {&r.inputs, &r.options})
+        for (const RecordField &f : *list)
+            if (const qsizetype at = m_inputs.indexOf(f.caption); at >= 0)
+                row[fixed + at] = f.text;
+    for (const RecordField &f : r.results)
+        if (const qsizetype at = m_results.indexOf(f.caption); at >= 0)
+            row[fixed + m_inputs.size() + at] = f.text;
+    row.back() = r.working.join(QLatin1Char('\n'));
+    return row;
+}
+
 RecordTable TabulateRecords(const QList<CalcRecord> &records)
 {
-    QStringList inputCaptions;
-    QStringList resultCaptions;
-    for (const CalcRecord &r : records) {
-        for (const RecordField &f : r.inputs)
-            if (!inputCaptions.contains(f.caption))
-                inputCaptions << f.caption;
-        for (const RecordField &f : r.results)
-            if (!resultCaptions.contains(f.caption))
-                resultCaptions << f.caption;
-    }
+    RecordColumns columns;
+    for (const CalcRecord &r : records)
+        columns.add(r);
     RecordTable table;
-    table.header << tr("Date and time") << tr("Window") << tr("Title") << tr("Stopped") << tr("Notice")
-                 << tr("Out of range") << inputCaptions << resultCaptions << tr("Working");
-    const int fixed = 6;
-    for (const CalcRecord &r : records) {
-        QStringList row(table.header.size());
-        row[0] = ShownStamp(r.at);
-        row[1] = r.window;
-        row[2] = r.title;
-        row[3] = r.stopped ? tr("yes") : tr("no");
-        row[4] = r.notice;
-        row[5] = r.outOfRange ? tr("yes") : tr("no");
-        for (const RecordField &f : r.inputs)
-            row[fixed + inputCaptions.indexOf(f.caption)] = f.text;
-        for (const RecordField &f : r.results)
-            row[fixed + inputCaptions.size() + resultCaptions.indexOf(f.caption)] = f.text;
-        row.back() = r.working.join(QLatin1Char('\n'));
-        table.rows << row;
-    }
+    table.header = columns.header();
+    for (const CalcRecord &r : records)
+        table.rows << columns.row(r);
     return table;
+}
+
+QByteArray CsvLine(const QStringList &cells)
+{
+    QByteArray out;
+    for (qsizetype i = 0; i < cells.size(); ++i) {
+        if (i)
+            out += ',';
+        QByteArray cell = cells[i].toUtf8();
+        if (cell.contains(',') || cell.contains('"') || cell.contains('\r') || cell.contains('\n')) {
+            cell.replace("\"", "\"\"");
+            cell = '"' + cell + '"';
+        }
+        out += cell;
+    }
+    return out + "\r\n";
 }
 
 QByteArray CsvText(const RecordTable &table)
 {
-    QByteArray out;
-    auto line = [&out](const QStringList &cells) {
-        for (qsizetype i = 0; i < cells.size(); ++i) {
-            if (i)
-                out += ',';
-            QByteArray cell = cells[i].toUtf8();
-            if (cell.contains(',') || cell.contains('"') || cell.contains('\r') || cell.contains('\n')) {
-                cell.replace("\"", "\"\"");
-                cell = '"' + cell + '"';
-            }
-            out += cell;
-        }
-        out += "\r\n";
-    };
-    line(table.header);
+    QByteArray out = CsvLine(table.header);
     for (const QStringList &row : table.rows)
-        line(row);
+        out += CsvLine(row);
     return out;
+}
+
+QString TsvLine(const QStringList &cells)
+{
+    QStringList clean;
+    for (QString cell : cells) {
+        for (QChar &c : cell)
+            if (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+                c = QLatin1Char(' ');
+        clean << cell;
+    }
+    return clean.join(QLatin1Char('\t')) + QLatin1Char('\n');
 }
 
 QString TsvText(const RecordTable &table)
 {
-    QString out;
-    auto line = [&out](const QStringList &cells) {
-        QStringList clean;
-        for (QString cell : cells) {
-            for (QChar &c : cell)
-                if (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
-                    c = QLatin1Char(' ');
-            clean << cell;
-        }
-        out += clean.join(QLatin1Char('\t')) + QLatin1Char('\n');
-    };
-    line(table.header);
+    QString out = TsvLine(table.header);
     for (const QStringList &row : table.rows)
-        line(row);
+        out += TsvLine(row);
     return out;
 }
 

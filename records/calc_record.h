@@ -4,6 +4,7 @@
 #include "core/procedure.h"
 
 #include <QDateTime>
+#include <QJsonObject>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -31,6 +32,9 @@ struct CalcRecord
     QString window;
     QString title;
     QList<RecordField> inputs;
+    // The choices the calculation used that are no typed text (commodity group, unit,
+    // product): the control chosen, the caption of the choice, and the choice as shown.
+    QList<RecordField> options;
     QList<RecordField> results;
     QStringList working;
     bool outOfRange = false;
@@ -45,6 +49,16 @@ struct CalcRecord
 // first written. Captions on one line without the trailing colon.
 CalcRecord MakeRecord(const FormSpec &form, const FormResult &result, const QDateTime &at);
 
+// Fields as a compact JSON array of [field, caption, text] arrays, as the log keeps them,
+// and back; what is no such array gives no fields.
+QString FieldsJson(const QList<RecordField> &fields);
+QList<RecordField> FieldsFromJson(const QString &json);
+
+// A record as one JSON object and back, every member kept (the file of records that
+// wait to be written). A record read from anything else has an invalid time.
+QJsonObject RecordJson(const CalcRecord &record);
+CalcRecord RecordFromJson(const QJsonObject &object);
+
 // The current local time, fixed to its offset from UTC so that it prints with it.
 QDateTime LocalNow();
 // "2026-12-07T10:11:12+01:00": ISO 8601 with the offset, also "+00:00" for UTC.
@@ -57,17 +71,35 @@ QDateTime ParseStamp(const QString &text);
 QString SummaryLine(const CalcRecord &record);
 
 // The calculation as plain text for the clipboard: title, date and time, one
-// "caption<TAB>text" line per input and per result, the stop and its notice, the working.
+// "caption<TAB>text" line per input, per choice and per result, the stop and its notice, the working.
 QString CopyText(const CalcRecord &record);
 
-// Records as a table: fixed columns, then one column per input caption and one per
-// result caption met in the records (in order of first appearance), then the working.
+// Records as a table: fixed columns, then one column per input and choice caption and
+// one per result caption met in the records (in order of first appearance), then the working.
 struct RecordTable
 {
     QStringList header;
     QList<QStringList> rows;
 };
 RecordTable TabulateRecords(const QList<CalcRecord> &records);
+
+// The same table a record at a time, for many records: every record is added to learn the
+// columns, then each is made a row.
+class RecordColumns
+{
+public:
+    void add(const CalcRecord &record);
+    QStringList header() const;
+    QStringList row(const CalcRecord &record) const;
+
+private:
+    QStringList m_inputs;
+    QStringList m_results;
+};
+
+// One line of CsvText and of TsvText.
+QByteArray CsvLine(const QStringList &cells);
+QString TsvLine(const QStringList &cells);
 
 // RFC 4180: CRLF line ends, a field with a comma, quote, CR or LF in double quotes with
 // its quotes doubled. UTF-8.

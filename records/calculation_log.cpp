@@ -76,6 +76,7 @@ LogWriter &CalculationLog::writer()
                         setProblem(event.status.message);
                         emit readyChanged();
                         break;
+                    case LogWriter::Event::Kind::Merged:
                     case LogWriter::Event::Kind::Written:
                         if (!m_problem.isEmpty() && m_problem.contains(tr("records wait")))
                             setProblem(QString());
@@ -123,7 +124,16 @@ void CalculationLog::record(QWidget *window, const FormSpec &form, const FormRes
         disclaimer = m_disclaimers.insert(r.window, line);
     }
     r.disclaimer = *disclaimer;
+    // The choices the window's calculation used: control, caption and text in turn.
+    const QStringList options = window ? window->property("calculatedOptions").toStringList() : QStringList();
+    for (qsizetype i = 0; i + 2 < options.size(); i += 3)
+        r.options.push_back({options[i], options[i + 1], options[i + 2]});
     record(std::move(r));
+}
+
+void CalculationLog::forget(const QString &window)
+{
+    m_last.remove(window);
 }
 
 void CalculationLog::record(CalcRecord r)

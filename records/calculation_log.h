@@ -44,6 +44,9 @@ public:
     void record(CalcRecord record);
     // The last calculation of a window in this run, or null.
     const CalcRecord *last(const QString &window) const;
+    // The window shows no calculation of this run any more (an entry of the log was put
+    // back into it): copy and print have nothing to take until it computes again.
+    void forget(const QString &window);
 
     // Opens the file on the writer's thread if not done yet.
     void start();

@@ -58,7 +58,7 @@ QString RecordsHtml(const QList<CalcRecord> &records, const QString &reference)
                                "<td width=\"50%\" valign=\"top\"><h3>%1</h3><table cellpadding=\"2\">%2</table></td>"
                                "<td width=\"50%\" valign=\"top\"><h3>%3</h3><table cellpadding=\"2\">%4</table></td>"
                                "</tr></table>")
-                    .arg(tr("Inputs").toHtmlEscaped(), fieldRows(r.inputs), tr("Results").toHtmlEscaped(),
+                    .arg(tr("Inputs").toHtmlEscaped(), fieldRows(r.inputs + r.options), tr("Results").toHtmlEscaped(),
                          fieldRows(r.results));
         if (r.stopped)
             html += QStringLiteral("<p><b>%1</b></p>").arg(tr("Stopped: %1").arg(r.notice).toHtmlEscaped());

@@ -15,8 +15,8 @@ namespace dravex {
 QPageSize LocalePageSize();
 
 // The printed form of records, each from a new page: program name and version, the
-// window's title, date and time, the reference line when given, inputs and results in
-// two labelled columns, the working, the window's disclaimer line. Every text escaped.
+// window's title, date and time, the reference line when given, inputs with the choices
+// and results in two labelled columns, the working, the window's disclaimer line. Every text escaped.
 QString RecordsHtml(const QList<CalcRecord> &records, const QString &reference);
 
 // Lays the records out on the device's pages with "page n of m" at each foot.

@@ -5,11 +5,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QTemporaryFile>
+#include <QUrl>
 #include <QVariant>
 
 namespace dravex {
@@ -47,28 +47,38 @@ const char *const kVersion2[] = {
     "CREATE INDEX entries_utc ON entries(utc_ms)",
 };
 
-QString fieldsJson(const QList<RecordField> &fields)
+// Version 3: the choices a calculation used beside its typed inputs.
+const char *const kVersion3[] = {
+    "ALTER TABLE entries ADD COLUMN options TEXT NOT NULL DEFAULT '[]'",
+};
+
+// The columns each version's tables have; a file that lacks one is no log of this program.
+struct Column
 {
-    QJsonArray array;
-    for (const RecordField &f : fields)
-        array.append(QJsonArray{f.field, f.caption, f.text});
-    return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
+    int since;
+    const char *table;
+    const char *name;
+};
+const Column kColumns[] = {
+    {1, "entries", "id"},      {1, "entries", "at"},      {1, "entries", "window"},  {1, "entries", "title"},
+    {1, "entries", "inputs"},  {1, "entries", "results"}, {1, "entries", "working"}, {1, "entries", "out_of_range"},
+    {1, "entries", "stopped"}, {1, "entries", "notice"},  {2, "entries", "utc_ms"},  {2, "entry_text", "id"},
+    {2, "entry_text", "text"}, {2, "windows", "name"},    {2, "windows", "title"},   {2, "windows", "disclaimer"},
+    {3, "entries", "options"},
+};
+
+// Whether a new file can be made in the folder.
+bool folderWritable(const QString &folder)
+{
+    QTemporaryFile probe(folder + QStringLiteral("/.dravex-write-test-XXXXXX"));
+    return probe.open();
 }
 
-QList<RecordField> fieldsFromJson(const QString &json)
-{
-    QList<RecordField> fields;
-    for (const QJsonValue &v : QJsonDocument::fromJson(json.toUtf8()).array()) {
-        const QJsonArray f = v.toArray();
-        fields.push_back({f.at(0).toString(), f.at(1).toString(), f.at(2).toString()});
-    }
-    return fields;
-}
-
-QString searchText(const QList<RecordField> &inputs, const QList<RecordField> &results, const QString &notice)
+QString searchText(const QList<RecordField> &inputs, const QList<RecordField> &results, const QString &notice,
+                   const QList<RecordField> &options = {})
 {
     QStringList parts;
-    for (const auto *list : {&inputs, &results})
+    for (const auto *list : {&inputs, &options, &results})
         for (const RecordField &f : *list)
             parts << f.caption << f.text;
     parts << notice;
@@ -120,6 +130,7 @@ void LogStore::close()
     }
     QSqlDatabase::removeDatabase(m_connection);
     m_windowsStored.clear();
+    m_readOnly = false;
 }
 
 LogStatus LogStore::statusOf(const QSqlError &error, const QString &doing)
@@ -157,28 +168,67 @@ LogStatus LogStore::statusOf(const QSqlError &error, const QString &doing)
 
 LogStatus LogStore::open(const QString &path, bool repair)
 {
-    LogStatus status = openFile(path);
-    if (status.problem == LogStatus::Problem::Damaged && repair) {
-        const QString kept = setAside();
+    LogStatus status = openFile(path, repair);
+    if (repair && (status.problem == LogStatus::Problem::Damaged || status.problem == LogStatus::Problem::NotALog)) {
+        const LogStatus::Problem problem = status.problem;
+        const QString kept =
+            setAside(problem == LogStatus::Problem::Damaged ? QStringLiteral("damaged") : QStringLiteral("other"));
         if (kept.isEmpty())
             return status;
-        status = openFile(path);
-        if (status.ok()) {
-            status.problem = LogStatus::Problem::Damaged;
-            status.keptAside = kept;
-            status.message = tr("The log file was damaged; it is kept as %1 and a new log was started.")
-                                 .arg(QDir::toNativeSeparators(kept));
+        return restart(kept, problem);
+    }
+    if (!repair && !isOpen() && QFile::exists(path) && status.problem != LogStatus::Problem::Damaged &&
+        status.problem != LogStatus::Problem::NotALog) {
+        // What was kept can still be read.
+        const LogStatus reading = openFile(path, false, true);
+        if (isOpen()) {
+            if (!folderWritable(QFileInfo(path).absolutePath()))
+                status.message = tr("New records cannot be written: the folder %1 is read-only.")
+                                     .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
+            return status;
         }
+        return reading.ok() ? status : reading;
     }
     return status;
 }
 
-LogStatus LogStore::openFile(const QString &path)
+LogStatus LogStore::repair()
+{
+    if (!isOpen())
+        return open(m_path, true);
+    const QString kept = setAside(QStringLiteral("damaged"));
+    if (kept.isEmpty()) {
+        LogStatus status;
+        status.problem = LogStatus::Problem::Damaged;
+        status.message =
+            tr("The log file %1 is damaged and cannot be set aside.").arg(QDir::toNativeSeparators(m_path));
+        return status;
+    }
+    return restart(kept, LogStatus::Problem::Damaged);
+}
+
+LogStatus LogStore::restart(const QString &kept, LogStatus::Problem problem)
+{
+    LogStatus status = openFile(m_path, true);
+    if (!status.ok())
+        return status;
+    status.problem = problem;
+    status.keptAside = kept;
+    status.message = problem == LogStatus::Problem::Damaged
+                         ? tr("The log file was damaged; it is kept as %1 and a new log was started.")
+                               .arg(QDir::toNativeSeparators(kept))
+                         : tr("The log file was no calculation log of Dravex; it is kept as %1 and a new log was "
+                              "started.")
+                               .arg(QDir::toNativeSeparators(kept));
+    return status;
+}
+
+LogStatus LogStore::openFile(const QString &path, bool check, bool readOnly)
 {
     close();
     m_path = path;
     const QString folder = QFileInfo(path).absolutePath();
-    if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir()) {
+    if (!readOnly && (!QDir().mkpath(folder) || !QFileInfo(folder).isDir())) {
         LogStatus status;
         status.problem = LogStatus::Problem::CannotOpen;
         status.message =
@@ -187,8 +237,17 @@ LogStatus LogStore::openFile(const QString &path)
     }
     {
         QSqlDatabase d = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
-        d.setDatabaseName(path);
-        d.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+        if (readOnly) {
+            // Nothing can write where the file is: read it as it stands, without the
+            // journal's side files that could not be made there.
+            QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+            url.setQuery(QStringLiteral("mode=ro&immutable=1"));
+            d.setDatabaseName(url.toString(QUrl::FullyEncoded));
+            d.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"));
+        } else {
+            d.setDatabaseName(path);
+            d.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+        }
         if (!d.open()) {
             LogStatus status = statusOf(d.lastError(), tr("opening %1").arg(QDir::toNativeSeparators(path)));
             if (status.problem == LogStatus::Problem::Other)
@@ -196,28 +255,95 @@ LogStatus LogStore::openFile(const QString &path)
             return status;
         }
     }
-    LogStatus status = prepare();
-    if (!status.ok())
+    m_readOnly = readOnly;
+    LogStatus status = prepare(check);
+    if (!status.ok() && !(readOnly && status.problem == LogStatus::Problem::Newer)) {
         close();
+        if (!readOnly)
+            status = sayReadOnly(status);
+    }
     return status;
 }
 
-LogStatus LogStore::prepare()
+LogStatus LogStore::sayReadOnly(LogStatus status) const
+{
+    // A folder that cannot be written, said in its own words: what is kept is still there.
+    const QString folder = QFileInfo(m_path).absolutePath();
+    if (status.problem == LogStatus::Problem::CannotOpen && QFile::exists(m_path) && !folderWritable(folder))
+        status.message =
+            tr("New records cannot be written: the folder %1 is read-only; they wait until it can be written.")
+                .arg(QDir::toNativeSeparators(folder));
+    return status;
+}
+
+LogStatus LogStore::prepare(bool check)
 {
     QSqlQuery q(db());
     // Reading the header first tells a file that is no database from one that is.
     if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
         return statusOf(q.lastError(), tr("reading %1").arg(QDir::toNativeSeparators(m_path)));
+    const int version = schemaVersion();
+    if (version < 0)
+        return statusOf(q.lastError(), tr("reading the schema version"));
+    if (version > kSchemaVersion) {
+        LogStatus status;
+        status.problem = LogStatus::Problem::Newer;
+        status.message = tr("The log file is of version %1, written by a newer Dravex; this one writes version %2 "
+                            "and does not write into it: records wait.")
+                             .arg(version)
+                             .arg(kSchemaVersion);
+        return status;
+    }
+    if (!isLog(version)) {
+        LogStatus status;
+        status.problem = LogStatus::Problem::NotALog;
+        status.message = tr("The file %1 is no calculation log of Dravex.").arg(QDir::toNativeSeparators(m_path));
+        return status;
+    }
+    if (check) {
+        // A damaged page shows only when read: look at them all before anything is added.
+        if (!q.exec(QStringLiteral("PRAGMA quick_check")))
+            return statusOf(q.lastError(), tr("checking %1").arg(QDir::toNativeSeparators(m_path)));
+        QStringList findings;
+        while (q.next())
+            findings << q.value(0).toString();
+        if (findings != QStringList{QStringLiteral("ok")}) {
+            LogStatus status;
+            status.problem = LogStatus::Problem::Damaged;
+            status.message = tr("The log file is damaged: %1.").arg(findings.value(0));
+            return status;
+        }
+    }
+    if (m_readOnly)
+        return {};
     if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")))
         return statusOf(q.lastError(), tr("setting the journal"));
     // A record reported written survives a crash of the program or of the machine.
     q.exec(QStringLiteral("PRAGMA synchronous=FULL"));
-    const int version = schemaVersion();
-    if (version < 0)
-        return statusOf(q.lastError(), tr("reading the schema version"));
     if (version < kSchemaVersion)
         return migrate(version);
     return {};
+}
+
+bool LogStore::isLog(int version) const
+{
+    QSqlQuery q(db());
+    if (version == 0) {
+        // A new file, or a database of something else.
+        return q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table'")) && q.next() &&
+               q.value(0).toInt() == 0;
+    }
+    QHash<QString, QStringList> columns;
+    for (const char *table : {"entries", "entry_text", "windows"}) {
+        if (!q.exec(QStringLiteral("PRAGMA table_info(%1)").arg(QLatin1String(table))))
+            return false;
+        while (q.next())
+            columns[QLatin1String(table)] << q.value(1).toString();
+    }
+    for (const Column &c : kColumns)
+        if (c.since <= version && !columns.value(QLatin1String(c.table)).contains(QLatin1String(c.name)))
+            return false;
+    return true;
 }
 
 int LogStore::schemaVersion() const
@@ -262,8 +388,8 @@ LogStatus LogStore::migrate(int from)
             setUtc.addBindValue(ParseStamp(rows.value(1).toString()).toMSecsSinceEpoch());
             setUtc.addBindValue(id);
             setText.addBindValue(id);
-            setText.addBindValue(bound(searchText(fieldsFromJson(rows.value(2).toString()),
-                                                  fieldsFromJson(rows.value(3).toString()), rows.value(4).toString())));
+            setText.addBindValue(bound(searchText(FieldsFromJson(rows.value(2).toString()),
+                                                  FieldsFromJson(rows.value(3).toString()), rows.value(4).toString())));
             if (!setUtc.exec() || !setText.exec())
                 return fail(tr("updating the entries"));
         }
@@ -271,21 +397,25 @@ LogStatus LogStore::migrate(int from)
                                    " SELECT window, max(title), '' FROM entries GROUP BY window")))
             return fail(tr("updating the windows"));
     }
+    if (from < 3)
+        for (const char *sql : kVersion3)
+            if (!q.exec(QString::fromLatin1(sql)))
+                return fail(tr("updating the tables"));
     if (!q.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion)) || !q.exec(QStringLiteral("COMMIT")))
         return fail(tr("updating the file"));
     return {};
 }
 
-QString LogStore::setAside()
+QString LogStore::setAside(const QString &why)
 {
     close();
     const QFileInfo info(m_path);
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
     QString kept =
-        info.absolutePath() + QStringLiteral("/%1-damaged-%2.%3").arg(info.completeBaseName(), stamp, info.suffix());
+        info.absolutePath() + QStringLiteral("/%1-%2-%3.%4").arg(info.completeBaseName(), why, stamp, info.suffix());
     for (int n = 2; QFile::exists(kept); ++n)
         kept = info.absolutePath() +
-               QStringLiteral("/%1-damaged-%2-%3.%4").arg(info.completeBaseName(), stamp).arg(n).arg(info.suffix());
+               QStringLiteral("/%1-%2-%3-%4.%5").arg(info.completeBaseName(), why, stamp).arg(n).arg(info.suffix());
     if (!QFile::rename(m_path, kept))
         return {};
     for (const char *side : {"-wal", "-shm"})
@@ -299,17 +429,18 @@ bool LogStore::insertOne(const CalcRecord &r, qint64 &id, QSqlError &error)
     QSqlDatabase d = db();
     QSqlQuery q(d);
     q.prepare(QStringLiteral("INSERT INTO entries (at, utc_ms, window, title, inputs, results, working,"
-                             " out_of_range, stopped, notice) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+                             " out_of_range, stopped, notice, options) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     q.addBindValue(StampText(r.at));
     q.addBindValue(r.at.toMSecsSinceEpoch());
     q.addBindValue(bound(r.window));
     q.addBindValue(bound(r.title));
-    q.addBindValue(fieldsJson(r.inputs));
-    q.addBindValue(fieldsJson(r.results));
+    q.addBindValue(FieldsJson(r.inputs));
+    q.addBindValue(FieldsJson(r.results));
     q.addBindValue(bound(r.working.join(QLatin1Char('\n'))));
     q.addBindValue(int(r.outOfRange));
     q.addBindValue(int(r.stopped));
     q.addBindValue(bound(r.notice));
+    q.addBindValue(FieldsJson(r.options));
     if (!q.exec()) {
         error = q.lastError();
         return false;
@@ -318,7 +449,7 @@ bool LogStore::insertOne(const CalcRecord &r, qint64 &id, QSqlError &error)
     QSqlQuery t(d);
     t.prepare(QStringLiteral("INSERT INTO entry_text (id, text) VALUES (?, ?)"));
     t.addBindValue(id);
-    t.addBindValue(bound(searchText(r.inputs, r.results, r.notice)));
+    t.addBindValue(bound(searchText(r.inputs, r.results, r.notice, r.options)));
     if (!t.exec()) {
         error = t.lastError();
         return false;
@@ -342,22 +473,22 @@ bool LogStore::insertOne(const CalcRecord &r, qint64 &id, QSqlError &error)
 
 std::optional<qint64> LogStore::insert(const CalcRecord &record, LogStatus &status)
 {
-    if (!isOpen()) {
+    if (!isOpen() || m_readOnly) {
         status.problem = LogStatus::Problem::CannotOpen;
-        status.message = tr("The log file is not open.");
+        status.message = tr("The log file is not open for writing.");
         return std::nullopt;
     }
     QSqlDatabase d = db();
     QSqlQuery q(d);
     if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
-        status = statusOf(q.lastError(), tr("starting a record"));
+        status = sayReadOnly(statusOf(q.lastError(), tr("starting a record")));
         return std::nullopt;
     }
     qint64 id = 0;
     QSqlError error;
     if (!insertOne(record, id, error)) {
         QSqlQuery(d).exec(QStringLiteral("ROLLBACK"));
-        status = statusOf(error, tr("writing a record"));
+        status = sayReadOnly(statusOf(error, tr("writing a record")));
         return std::nullopt;
     }
     if (!q.exec(QStringLiteral("COMMIT"))) {
@@ -436,8 +567,8 @@ QList<LogRow> LogStore::page(const LogFilter &filter, qint64 beforeId, int limit
         return rows;
     while (q.next()) {
         CalcRecord r;
-        r.inputs = fieldsFromJson(q.value(4).toString());
-        r.results = fieldsFromJson(q.value(5).toString());
+        r.inputs = FieldsFromJson(q.value(4).toString());
+        r.results = FieldsFromJson(q.value(5).toString());
         rows.push_back({q.value(0).toLongLong(), ParseStamp(q.value(1).toString()), q.value(2).toString(),
                         q.value(3).toString(), SummaryLine(r), q.value(6).toBool()});
     }
@@ -447,11 +578,26 @@ QList<LogRow> LogStore::page(const LogFilter &filter, qint64 beforeId, int limit
 QList<CalcRecord> LogStore::records(const QList<qint64> &ids) const
 {
     QList<CalcRecord> out;
+    forEachRecord(ids, [&out](const CalcRecord &r) { out.push_back(r); });
+    return out;
+}
+
+void LogStore::forEachRecord(const QList<qint64> &ids, const std::function<void(const CalcRecord &)> &take,
+                             bool fieldsOnly) const
+{
     QSqlQuery q(db());
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT e.id, e.at, e.window, e.title, e.inputs, e.results, e.working, e.out_of_range,"
-                             " e.stopped, e.notice, coalesce(w.disclaimer, '') FROM entries e"
-                             " LEFT JOIN windows w ON w.name = e.window WHERE e.id = ?"));
+    // A file read where it cannot be brought up to date may have no choices yet.
+    const QString options = schemaVersion() >= 3 ? QStringLiteral("e.options") : QStringLiteral("'[]'");
+    if (fieldsOnly)
+        q.prepare(QStringLiteral("SELECT e.id, '', e.window, '', e.inputs, e.results, '', 0, 0, '', '', %1"
+                                 " FROM entries e WHERE e.id = ?")
+                      .arg(options));
+    else
+        q.prepare(QStringLiteral("SELECT e.id, e.at, e.window, e.title, e.inputs, e.results, e.working,"
+                                 " e.out_of_range, e.stopped, e.notice, coalesce(w.disclaimer, ''), %1 FROM entries e"
+                                 " LEFT JOIN windows w ON w.name = e.window WHERE e.id = ?")
+                      .arg(options));
     for (qint64 id : ids) {
         q.addBindValue(id);
         if (!q.exec() || !q.next())
@@ -461,8 +607,8 @@ QList<CalcRecord> LogStore::records(const QList<qint64> &ids) const
         r.at = ParseStamp(q.value(1).toString());
         r.window = q.value(2).toString();
         r.title = q.value(3).toString();
-        r.inputs = fieldsFromJson(q.value(4).toString());
-        r.results = fieldsFromJson(q.value(5).toString());
+        r.inputs = FieldsFromJson(q.value(4).toString());
+        r.results = FieldsFromJson(q.value(5).toString());
         const QString working = q.value(6).toString();
         if (!working.isEmpty())
             r.working = working.split(QLatin1Char('\n'));
@@ -470,9 +616,9 @@ QList<CalcRecord> LogStore::records(const QList<qint64> &ids) const
         r.stopped = q.value(8).toBool();
         r.notice = q.value(9).toString();
         r.disclaimer = q.value(10).toString();
-        out.push_back(r);
+        r.options = FieldsFromJson(q.value(11).toString());
+        take(r);
     }
-    return out;
 }
 
 bool LogStore::remove(const QList<qint64> &ids, LogStatus &status)

@@ -10,6 +10,7 @@
 #include <QSqlDatabase>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QSqlError;
@@ -20,7 +21,7 @@ namespace dravex {
 // notice line. Calculating never depends on it.
 struct LogStatus
 {
-    enum class Problem { None, CannotOpen, DiskFull, Locked, Damaged, Other };
+    enum class Problem { None, CannotOpen, DiskFull, Locked, Damaged, Newer, NotALog, Other };
     Problem problem = Problem::None;
     QString message;
     // Where a damaged file was kept, when it was.
@@ -50,12 +51,12 @@ struct LogRow
 
 // The calculation log in one SQLite file: one connection, used on the thread that opened
 // it. Write-ahead journal, one transaction per record, every value a bound parameter.
-// Schema version 2 in PRAGMA user_version; a file of version 1 is brought up to date when
-// opened.
+// Schema version 3 in PRAGMA user_version; a file of an older version is brought up to
+// date when opened, one of a newer version is read but never written.
 class LogStore
 {
 public:
-    static constexpr int kSchemaVersion = 2;
+    static constexpr int kSchemaVersion = 3;
 
     // AppDataLocation/calculations.sqlite
     static QString defaultPath();
@@ -65,11 +66,19 @@ public:
     LogStore(const LogStore &) = delete;
     LogStore &operator=(const LogStore &) = delete;
 
-    // Opens the file, making its folder and tables as needed. With repair, a file that
-    // is no database or is damaged is renamed to "calculations-damaged-<date-time>.sqlite"
-    // beside it and a new log is started; the status names where the old one is.
+    // Opens the file, making its folder and tables as needed. With repair (the writer), the
+    // pages are checked first, and a file that is no database or is damaged is renamed to
+    // "calculations-damaged-<date-time>.sqlite" beside it, one that is a database but no
+    // log to "calculations-other-<date-time>.sqlite", and a new log is started; the status
+    // names where the old one is. A file of a newer version is not opened for writing.
+    // Without repair (a reader), a log that cannot be written (a read-only folder, a newer
+    // version) is opened read-only; the status says why, and isOpen() is true.
     LogStatus open(const QString &path, bool repair);
     bool isOpen() const;
+    bool readOnly() const { return m_readOnly; }
+    // Sets the open file aside as damaged and starts a new log (SQLite found damage while
+    // writing).
+    LogStatus repair();
     void close();
     QString path() const { return m_path; }
 
@@ -82,6 +91,10 @@ public:
     // the filter.
     QList<LogRow> page(const LogFilter &filter, qint64 beforeId, int limit) const;
     QList<CalcRecord> records(const QList<qint64> &ids) const;
+    // The records one at a time, in the order of ids, for selections of any size. With
+    // fieldsOnly, each comes with its window, inputs, choices and results alone.
+    void forEachRecord(const QList<qint64> &ids, const std::function<void(const CalcRecord &)> &take,
+                       bool fieldsOnly = false) const;
     bool remove(const QList<qint64> &ids, LogStatus &status);
     // Every window that has entries: objectName and title.
     QList<QPair<QString, QString>> windows() const;
@@ -96,14 +109,18 @@ public:
 private:
     QString m_connection;
     QString m_path;
+    bool m_readOnly = false;
     // Windows whose title and disclaimer the file already holds.
     QHash<QString, QString> m_windowsStored;
 
     QSqlDatabase db() const;
-    LogStatus openFile(const QString &path);
-    LogStatus prepare();
+    LogStatus openFile(const QString &path, bool check, bool readOnly = false);
+    LogStatus prepare(bool check);
     LogStatus migrate(int from);
-    QString setAside();
+    bool isLog(int version) const;
+    QString setAside(const QString &why);
+    LogStatus restart(const QString &kept, LogStatus::Problem problem);
+    LogStatus sayReadOnly(LogStatus status) const;
     bool insertOne(const CalcRecord &record, qint64 &id, QSqlError &error);
 };
 

@@ -133,17 +133,30 @@ bool OpenInItsWindow(ScreenHost &host, const CalcRecord &record)
     if (!window)
         return false;
     QStringList inputs;
-    for (const RecordField &f : record.inputs) {
-        inputs << f.field;
-        if (auto *field = window->findChild<QLineEdit *>(f.field)) {
-            field->setText(f.text);
-        } else if (auto *button = window->findChild<QAbstractButton *>(f.field); button && button->isCheckable()) {
-            if (f.text == QLatin1String(kChosen.data()))
-                button->setChecked(true);
-        } else if (auto *list = window->findChild<QListWidget *>(f.field)) {
-            const QList<QListWidgetItem *> items = list->findItems(f.text, Qt::MatchExactly);
-            if (!items.isEmpty())
-                list->setCurrentItem(items.front());
+    QStringList names;
+    QStringList texts;
+    for (const auto *list : {&record.inputs, &record.options})
+        for (const RecordField &f : *list) {
+            names << f.field;
+            texts << f.text;
+            if (list == &record.inputs)
+                inputs << f.field;
+        }
+    // A calculating window puts them back itself, clearing what it showed of others.
+    if (window->metaObject()->indexOfMethod("restoreEntry(QStringList,QStringList)") >= 0) {
+        QMetaObject::invokeMethod(window, "restoreEntry", Q_ARG(QStringList, names), Q_ARG(QStringList, texts));
+    } else {
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            if (auto *field = window->findChild<QLineEdit *>(names[i])) {
+                field->setText(texts[i]);
+            } else if (auto *button = window->findChild<QAbstractButton *>(names[i]); button && button->isCheckable()) {
+                if (!texts[i].isEmpty())
+                    button->setChecked(true);
+            } else if (auto *list = window->findChild<QListWidget *>(names[i])) {
+                const QList<QListWidgetItem *> items = list->findItems(texts[i], Qt::MatchExactly);
+                if (!items.isEmpty())
+                    list->setCurrentItem(items.front());
+            }
         }
     }
     // The control that computes: the window's calculation started from one of these inputs.
@@ -268,8 +281,18 @@ LogWindow::LogWindow(ScreenHost &host, CalculationLog &log, QWidget *parent)
             applyFilter();
     });
     connect(&m_log, &CalculationLog::written, this, [this] { m_refresh->start(); });
-    connect(&m_log, &CalculationLog::problemChanged, this, &LogWindow::showProblem);
-    connect(&m_log, &CalculationLog::readyChanged, this, &LogWindow::openStore);
+    connect(&m_log, &CalculationLog::problemChanged, this, [this](const QString &problem) {
+        showProblem(problem);
+        // The writer cannot open the file: what is kept in it is read all the same.
+        if (!m_store && !m_log.ready())
+            openStore();
+    });
+    // The writer opened the file, or set a damaged one aside and started anew: read that.
+    connect(&m_log, &CalculationLog::readyChanged, this, [this] {
+        m_model->setStore(nullptr);
+        m_store.reset();
+        openStore();
+    });
     connect(m_window, &QComboBox::currentIndexChanged, this, &LogWindow::applyFilter);
     connect(m_fromOn, &QCheckBox::toggled, m_from, &QWidget::setEnabled);
     connect(m_toOn, &QCheckBox::toggled, m_to, &QWidget::setEnabled);
@@ -278,7 +301,8 @@ LogWindow::LogWindow(ScreenHost &host, CalculationLog &log, QWidget *parent)
     connect(m_from, &QDateEdit::dateChanged, this, &LogWindow::applyFilter);
     connect(m_to, &QDateEdit::dateChanged, this, &LogWindow::applyFilter);
     connect(m_text, &QLineEdit::textChanged, this, &LogWindow::applyFilter);
-    connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this, &LogWindow::showDetail);
+    // The entry in full is the current one only, however many are selected.
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &LogWindow::showDetail);
     connect(m_table, &QTableView::activated, this, &LogWindow::openSelection);
 
     setTabOrder(m_window, m_fromOn);
@@ -289,7 +313,7 @@ LogWindow::LogWindow(ScreenHost &host, CalculationLog &log, QWidget *parent)
     setTabOrder(m_text, m_table);
 
     showProblem(m_log.problem());
-    if (m_log.ready())
+    if (m_log.ready() || !m_log.problem().isEmpty())
         openStore();
     else
         m_log.start();
@@ -331,6 +355,9 @@ void LogWindow::openStore()
         m_model->setStore(nullptr);
         return;
     }
+    // Read, but not written: say only that.
+    if (!status.ok())
+        showProblem(status.message);
     fillWindows();
     m_model->setStore(m_store.get());
 }
@@ -367,45 +394,69 @@ void LogWindow::showProblem(const QString &problem)
     m_notice->setVisible(!problem.isEmpty());
 }
 
+QList<qint64> LogWindow::selectedIds() const
+{
+    QList<qint64> ids;
+    if (!m_store)
+        return ids;
+    // By ranges: a selection of every row is one range, not a list of its rows.
+    for (const QItemSelectionRange &range : m_table->selectionModel()->selection())
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            ids << m_model->idAt(row);
+    std::sort(ids.begin(), ids.end());
+    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+    return ids;
+}
+
 QList<CalcRecord> LogWindow::selectedRecords() const
 {
-    if (!m_store)
-        return {};
-    QList<qint64> ids;
-    for (const QModelIndex &index : m_table->selectionModel()->selectedRows())
-        ids << m_model->idAt(index.row());
-    std::sort(ids.begin(), ids.end());
-    return m_store->records(ids);
+    return m_store ? m_store->records(selectedIds()) : QList<CalcRecord>();
 }
 
 void LogWindow::showDetail()
 {
-    const QList<CalcRecord> records = selectedRecords();
-    QStringList texts;
-    for (const CalcRecord &r : records)
-        texts << CopyText(r);
-    m_detail->setPlainText(texts.join(QLatin1Char('\n')));
+    const qint64 id = m_model->idAt(m_table->selectionModel()->currentIndex().row());
+    const QList<CalcRecord> records = m_store && id ? m_store->records({id}) : QList<CalcRecord>();
+    m_detail->setPlainText(records.isEmpty() ? QString() : CopyText(records.front()));
+}
+
+void LogWindow::tabulateSelection(const std::function<void(const QStringList &)> &line) const
+{
+    const QList<qint64> ids = selectedIds();
+    if (ids.isEmpty())
+        return;
+    // Twice through the entries, one at a time: the columns first, then the rows.
+    RecordColumns columns;
+    m_store->forEachRecord(
+        ids, [&columns](const CalcRecord &r) { columns.add(r); }, true);
+    line(columns.header());
+    m_store->forEachRecord(ids, [&](const CalcRecord &r) { line(columns.row(r)); });
 }
 
 void LogWindow::copySelection()
 {
-    const QList<CalcRecord> records = selectedRecords();
-    if (records.isEmpty())
-        return;
-    QApplication::clipboard()->setText(TsvText(TabulateRecords(records)));
+    QString text;
+    tabulateSelection([&text](const QStringList &cells) { text += TsvLine(cells); });
+    if (!text.isEmpty())
+        QApplication::clipboard()->setText(text);
 }
 
 void LogWindow::exportCsv()
 {
-    const QList<CalcRecord> records = selectedRecords();
-    if (records.isEmpty())
+    if (selectedIds().isEmpty())
         return;
     const QString file = m_log.dialogs().saveFileName(this, tr("Export CSV"), QStringLiteral("calculations.csv"),
                                                       tr("CSV files (*.csv)"));
     if (file.isEmpty())
         return;
     QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(CsvText(TabulateRecords(records))) < 0 || !out.commit())
+    bool written = out.open(QIODevice::WriteOnly);
+    if (written)
+        tabulateSelection([&](const QStringList &cells) {
+            if (written)
+                written = out.write(CsvLine(cells)) >= 0;
+        });
+    if (!written || !out.commit())
         m_log.dialogs().warn(this, tr("Export CSV"),
                              tr("The file %1 could not be written: %2").arg(file, out.errorString()));
 }
@@ -422,9 +473,7 @@ void LogWindow::exportPdfSelection()
 
 void LogWindow::deleteSelection()
 {
-    QList<qint64> ids;
-    for (const QModelIndex &index : m_table->selectionModel()->selectedRows())
-        ids << m_model->idAt(index.row());
+    const QList<qint64> ids = selectedIds();
     if (ids.isEmpty() || !m_store)
         return;
     if (!m_log.dialogs().confirm(
@@ -440,9 +489,18 @@ void LogWindow::deleteSelection()
 
 void LogWindow::openSelection()
 {
-    const QList<CalcRecord> records = selectedRecords();
-    if (!records.isEmpty())
-        OpenInItsWindow(m_host, records.back());
+    QModelIndex current = m_table->selectionModel()->currentIndex();
+    if (!m_table->selectionModel()->isRowSelected(current.row(), {})) {
+        const QModelIndexList rows = m_table->selectionModel()->selectedRows();
+        current = rows.isEmpty() ? QModelIndex() : rows.back();
+    }
+    const qint64 id = m_model->idAt(current.row());
+    const QList<CalcRecord> records = m_store && id ? m_store->records({id}) : QList<CalcRecord>();
+    if (records.isEmpty())
+        return;
+    // The window shows this entry's inputs now, not its own last calculation.
+    m_log.forget(records.front().window);
+    OpenInItsWindow(m_host, records.front());
 }
 
 } // namespace dravex

@@ -6,6 +6,7 @@
 #include <QAbstractTableModel>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class QComboBox;
@@ -55,12 +56,13 @@ private:
     bool m_atEnd = true;
 };
 
-// Fills a window's inputs with a record's texts, by objectName, and puts the focus in the
-// field that computes; computes nothing. False when the window cannot be shown.
+// Fills a window's inputs and choices with a record's texts, by objectName, clears what
+// the window showed of other calculations, and puts the focus in the field that computes;
+// computes nothing. False when the window cannot be shown.
 bool OpenInItsWindow(ScreenHost &host, const CalcRecord &record);
 
 // "Calculation Log": the entries newest first, filtered by window, dates and text, the
-// selected entry in full beside the list, and copy, export, print, delete and
+// current entry in full beside the list, and copy, export, print, delete and
 // open-in-its-window on the selection.
 class LogWindow : public QWidget
 {
@@ -72,6 +74,7 @@ public:
 
     LogModel *model() const { return m_model; }
     // The entries selected, oldest first.
+    QList<qint64> selectedIds() const;
     QList<CalcRecord> selectedRecords() const;
 
     void copySelection();
@@ -101,6 +104,8 @@ private:
     void fillWindows();
     void applyFilter();
     void showDetail();
+    // The selection as a table, one line at a time: the header, then a row per entry.
+    void tabulateSelection(const std::function<void(const QStringList &)> &line) const;
     void showProblem(const QString &problem);
     void addAction(const char *name, const QString &caption, const QKeySequence &shortcut, void (LogWindow::*handler)(),
                    QLayout *buttons);

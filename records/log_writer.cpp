@@ -1,10 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/log_writer.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
 #include <QString>
+#include <QUuid>
 
 #include <atomic>
 #include <chrono>
+#include <cstdio>
+
+#include <unistd.h>
 
 namespace dravex {
 
@@ -19,7 +28,61 @@ QString connectionName()
     return QStringLiteral("dravex-log-writer-%1").arg(next++);
 }
 
+// Writes the records that waited in an earlier run (or a merge that ended half way) into
+// the open log, each file in one transaction, and removes the files written; how many.
+qsizetype mergeWaiting(LogStore &store)
+{
+    const QString waiting = LogWriter::waitingPath(store.path());
+    const QFileInfo info(waiting);
+    // Moved out of the way first, so that another Dravex adding to it starts a new one.
+    if (QFile::exists(waiting))
+        QFile::rename(waiting,
+                      waiting + QStringLiteral(".merging-") + QUuid::createUuid().toString(QUuid::WithoutBraces));
+    qsizetype merged = 0;
+    const QStringList files = info.dir().entryList({info.fileName() + QStringLiteral(".merging-*")}, QDir::Files);
+    for (const QString &name : files) {
+        QFile file(info.dir().filePath(name));
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        QList<CalcRecord> records;
+        while (!file.atEnd()) {
+            const QByteArray line = file.readLine().trimmed();
+            if (line.isEmpty())
+                continue;
+            const CalcRecord r = RecordFromJson(QJsonDocument::fromJson(line).object());
+            // A line cut short by a crash while it was added is no record.
+            if (r.at.isValid())
+                records << r;
+        }
+        file.close();
+        if (records.isEmpty() || store.insertMany(records)) {
+            file.remove();
+            merged += records.size();
+        }
+    }
+    return merged;
+}
+
 } // namespace
+
+QString LogWriter::waitingPath(const QString &logPath)
+{
+    const QFileInfo info(logPath);
+    return info.absolutePath() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral("-waiting.jsonl");
+}
+
+bool LogWriter::keepWaiting(const QString &logPath, const std::deque<CalcRecord> &records)
+{
+    if (records.empty())
+        return true;
+    QFile file(waitingPath(logPath));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        return false;
+    QByteArray lines;
+    for (const CalcRecord &r : records)
+        lines += QJsonDocument(RecordJson(r)).toJson(QJsonDocument::Compact) + '\n';
+    return file.write(lines) == lines.size() && file.flush() && ::fsync(file.handle()) == 0;
+}
 
 LogWriter::LogWriter(QString path, Listener listener) : m_path(std::move(path)), m_listener(std::move(listener)) {}
 
@@ -32,6 +95,14 @@ LogWriter::~LogWriter()
     m_wake.notify_all();
     if (m_thread.joinable())
         m_thread.join();
+    // What could not be written waits for the next run, unless even that cannot be kept.
+    if (!m_queue.empty() && !keepWaiting(m_path, m_queue))
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QCoreApplication::translate("dravex::LogWriter",
+                                                            "%n calculation(s) could not be kept: neither the log "
+                                                            "nor %1 can be written.",
+                                                            "", int(m_queue.size()))
+                                    .arg(QDir::toNativeSeparators(waitingPath(m_path)))));
 }
 
 void LogWriter::start()
@@ -79,6 +150,8 @@ void LogWriter::run()
         if (store.isOpen()) {
             lastProblem = {};
             m_listener({Event::Kind::Opened, 0, status});
+            if (const qsizetype merged = mergeWaiting(store))
+                m_listener({Event::Kind::Merged, merged, {}});
         } else {
             report(status);
         }
@@ -114,10 +187,13 @@ void LogWriter::run()
             id = store.insert(record, status);
             if (!id && status.problem == LogStatus::Problem::Damaged) {
                 // Kept aside and started anew; the record goes into the new file.
-                store.close();
-                tryOpen();
-                if (store.isOpen())
+                const LogStatus repaired = store.repair();
+                if (store.isOpen()) {
+                    m_listener({Event::Kind::Opened, 0, repaired});
                     id = store.insert(record, status);
+                } else {
+                    report(repaired);
+                }
             }
         }
         if (id) {
@@ -127,8 +203,10 @@ void LogWriter::run()
         }
 
         // A record the file refuses for good (not for want of room, lock or folder) is
-        // reported and let go, so that the records after it are not held up.
-        const bool refused = !id && store.isOpen() && status.problem == LogStatus::Problem::Other;
+        // reported and set aside in the waiting file, so that the records after it are not
+        // held up.
+        const bool refused =
+            !id && store.isOpen() && status.problem == LogStatus::Problem::Other && keepWaiting(m_path, {record});
         lock.lock();
         m_busy = false;
         failing = !id && !refused;

@@ -13,14 +13,17 @@ namespace dravex {
 
 // Writes records to the log on a thread of its own, with its own connection, so that a
 // window shows its results first and never waits for the disk. Records queue in order;
-// one that cannot be written now (file in use, disk full, folder not writable) stays at
-// the head of the queue and is tried again later, so none is lost while the program runs.
+// one that cannot be written now (file in use, disk full, folder not writable, a newer
+// log) stays at the head of the queue and is tried again later. Records still waiting when
+// the writer ends, and any the file refuses, go to a file beside the log (waitingPath)
+// that is written into the log the next time it is opened.
 class LogWriter
 {
 public:
     struct Event
     {
-        enum class Kind { Opened, Written, Problem };
+        // Merged: records that waited from an earlier run were written (id: how many).
+        enum class Kind { Opened, Written, Problem, Merged };
         Kind kind;
         qint64 id = 0;
         LogStatus status;
@@ -38,6 +41,11 @@ public:
     // Waits until the queue is empty or ms have passed; true when empty.
     bool waitIdle(int ms);
     std::size_t pending() const;
+
+    // "<folder>/<log name>-waiting.jsonl": one record a line, as RecordJson writes it.
+    static QString waitingPath(const QString &logPath);
+    // Adds records to the waiting file, on disk when it returns true.
+    static bool keepWaiting(const QString &logPath, const std::deque<CalcRecord> &records);
 
 private:
     QString m_path;

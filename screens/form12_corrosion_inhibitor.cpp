@@ -102,6 +102,17 @@ void Form12::Form_Load()
     List1->setMinimumHeight(List1->sizeHintForRow(0) * List1->count() + 2 * List1->frameWidth());
 }
 
+std::vector<ChosenOption> Form12::chosenOptions() const
+{
+    std::vector<ChosenOption> chosen;
+    if (const QList<QListWidgetItem *> selected = List1->selectedItems(); !selected.isEmpty())
+        chosen.push_back({List1->objectName(), tr("Product"), selected.front()->text()});
+    for (const QRadioButton *unit : findChildren<QRadioButton *>())
+        if (unit->isChecked())
+            chosen.push_back({unit->objectName(), tr("Unit"), unit->text()});
+    return chosen;
+}
+
 void Form12::txtscg_KeyPress()
 {
     run(CorrosionInhibitorMix);

@@ -16,6 +16,10 @@ class Form12 : public Screen
 public:
     explicit Form12(ScreenHost &host, QWidget *parent = nullptr);
 
+protected:
+    // The product chosen in the list and the unit of the quantity.
+    std::vector<ChosenOption> chosenOptions() const override;
+
 private:
     QListWidget *List1;
 

@@ -126,7 +126,64 @@ void Screen::run(FormResult (*procedure)(const FieldTexts &))
     publishWorking(lines);
     if (result.outOfRange)
         showOutOfRange();
+    m_calculatedOptions = chosenOptions();
     m_host.calculationDone(*m_form, result);
+}
+
+std::vector<ChosenOption> Screen::chosenOptions() const
+{
+    std::vector<ChosenOption> options;
+    for (const QAbstractButton *button : findChildren<QAbstractButton *>())
+        if (button->isCheckable() && button->autoExclusive() && button->isChecked() &&
+            !button->objectName().isEmpty() && button != m_workingToggle)
+            options.push_back({button->objectName(), tr("Choice"), QString(button->text()).remove(QLatin1Char('&'))});
+    for (const QListWidget *list : findChildren<QListWidget *>())
+        if (const QList<QListWidgetItem *> selected = list->selectedItems(); !selected.isEmpty())
+            options.push_back({list->objectName(), list->accessibleName(), selected.front()->text()});
+    return options;
+}
+
+QStringList Screen::calculatedOptions() const
+{
+    QStringList texts;
+    for (const ChosenOption &option : m_calculatedOptions)
+        texts << option.control << option.caption << option.text;
+    return texts;
+}
+
+void Screen::restoreEntry(const QStringList &names, const QStringList &texts)
+{
+    bool choices = false;
+    std::set<QString> given;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const QString &name = names[i];
+        const QString text = texts.value(i);
+        given.insert(name);
+        if (auto *line = findChild<QLineEdit *>(name)) {
+            line->setText(text);
+        } else if (auto *button = findChild<QAbstractButton *>(name); button && button->isCheckable()) {
+            choices = true;
+            if (!text.isEmpty())
+                button->setChecked(true);
+        } else if (auto *list = findChild<QListWidget *>(name)) {
+            choices = true;
+            const QList<QListWidgetItem *> items = list->findItems(text, Qt::MatchExactly);
+            if (!items.isEmpty())
+                list->setCurrentItem(items.front());
+        }
+    }
+    // Nothing of another calculation stays beside these inputs.
+    for (const QString &name : m_results)
+        if (auto *line = findChild<QLineEdit *>(name); line && !given.count(name)) {
+            line->clear();
+            setStale(line, false);
+        }
+    m_readNotes.clear();
+    m_ownNotice = choices || chosenOptions().empty()
+                      ? QString()
+                      : tr("This entry was kept without its choices: check them before you compute.");
+    publishWorking({});
+    refreshNotice();
 }
 
 void Screen::watchInputs()

@@ -45,6 +45,15 @@ public:
     virtual void addCalculationActions(QWidget *window) { Q_UNUSED(window); }
 };
 
+// A choice a calculation used that is no typed text: the control chosen (an option button,
+// or a list), the caption of the choice, and the choice as the window shows it.
+struct ChosenOption
+{
+    QString control;
+    QString caption;
+    QString text;
+};
+
 // The input and result columns of a table screen.
 struct TwoColumns
 {
@@ -57,6 +66,7 @@ struct TwoColumns
 class Screen : public QWidget
 {
     Q_OBJECT
+    Q_PROPERTY(QStringList calculatedOptions READ calculatedOptions)
 
 public:
     Screen(ScreenHost &host, const QString &name, const QString &caption, QWidget *parent = nullptr);
@@ -77,6 +87,17 @@ public:
     // A line about the calculation log that cannot be written (why, and that calculating
     // goes on), under the window's own notice; empty when the log is written again.
     void showRecordsProblem(const QString &problem);
+
+    // The choices of the window's last calculation, as they were when it ran: control,
+    // caption and text of each in turn. The records module, which links no screen, reads
+    // it as the property "calculatedOptions".
+    QStringList calculatedOptions() const;
+    // Puts a kept calculation back, by objectName: a field gets its text, an option button
+    // is chosen, a list selects the item of that text. The results, notice and working of
+    // earlier calculations are cleared, so that nothing shown comes from other entries;
+    // nothing is computed. Where the window has choices and the entry names none (it was
+    // kept without them), the notice line says to check them. Invoked by name.
+    Q_INVOKABLE void restoreEntry(const QStringList &names, const QStringList &texts);
 
 protected:
     ScreenHost &host() const { return m_host; }
@@ -146,6 +167,11 @@ protected:
     // notice names the fault; a key that completes clears the notice.
     void calculate(const std::function<void()> &steps);
 
+    // The choices the window's calculations use as they stand now, in the window's order:
+    // by default each chosen option button, captioned "Choice", and each list's selected
+    // item under the list's name. A window with captions of its own for them says so.
+    virtual std::vector<ChosenOption> chosenOptions() const;
+
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
@@ -173,6 +199,7 @@ private:
     QString m_ownNotice;
     QString m_recordsProblem;
     QStringList m_readNotes;
+    std::vector<ChosenOption> m_calculatedOptions;
 
     // Shows the single out-of-range window, centred over this screen.
     void showOutOfRange();

@@ -22,6 +22,22 @@ const char *const kResults[] = {"txtdensitybase", "txtdensity60", "txtapi60", "t
 // oil in API at the temperature in F and a gauge pressure in psig, to 60 F.
 const char *const kDefaults[] = {"optCrude", "optApi", "optObserved", "optBase60F", "optF", "optPsig"};
 
+// Each choice of the window, its caption and its option buttons, in the window's order.
+struct Choice
+{
+    const char *caption;
+    std::initializer_list<const char *> options;
+};
+const Choice kChoices[] = {
+    {QT_TRANSLATE_NOOP("dravex::Vcf2004Window", "Commodity group"),
+     {"optCrude", "optProducts", "optLubricants", "optSpecial"}},
+    {QT_TRANSLATE_NOOP("dravex::Vcf2004Window", "Density kind"), {"optApi", "optRd", "optKgm3"}},
+    {QT_TRANSLATE_NOOP("dravex::Vcf2004Window", "Density is"), {"optObserved", "optAtBase"}},
+    {QT_TRANSLATE_NOOP("dravex::Vcf2004Window", "Base"), {"optBase60F", "optBase15C", "optBase20C"}},
+    {QT_TRANSLATE_NOOP("dravex::Vcf2004Window", "Temperature unit"), {"optF", "optC"}},
+    {QT_TRANSLATE_NOOP("dravex::Vcf2004Window", "Pressure unit"), {"optPsig", "optKpa", "optBar"}},
+};
+
 } // namespace
 
 Vcf2004Window::Vcf2004Window(ScreenHost &host, QWidget *parent) : Screen(host, kVcf2004Form, parent)
@@ -107,6 +123,19 @@ QLineEdit *Vcf2004Window::fieldWithOptions(QFormLayout *form, const char *name,
     line->addWidget(optionRow(options, chain));
     form->addRow(labelFor("", captionOf(name), field), row);
     return field;
+}
+
+std::vector<ChosenOption> Vcf2004Window::chosenOptions() const
+{
+    // Asked after every Enter: the buttons are looked up once, not by name.
+    const QList<QRadioButton *> buttons = findChildren<QRadioButton *>();
+    std::vector<ChosenOption> chosen;
+    for (const Choice &choice : kChoices)
+        for (const char *name : choice.options)
+            for (const QRadioButton *button : buttons)
+                if (button->isChecked() && button->objectName() == QLatin1String(name))
+                    chosen.push_back({button->objectName(), tr(choice.caption), button->text()});
+    return chosen;
 }
 
 void Vcf2004Window::optSpecial_Toggled(bool checked)

@@ -17,6 +17,11 @@ class Vcf2004Window : public Screen
 public:
     explicit Vcf2004Window(ScreenHost &host, QWidget *parent = nullptr);
 
+protected:
+    // Commodity group, density kind, observed or at the base, base, and the units of
+    // temperature and pressure, each under its caption.
+    std::vector<ChosenOption> chosenOptions() const override;
+
 private:
     // Option buttons of one choice, in a row of their own parent so they exclude each other.
     QWidget *optionRow(std::initializer_list<const char *> names, std::vector<QWidget *> &chain, int columns = 0);

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes records to a log as fast as it can through the program's writer thread and prints
 // the id of each record as soon as it is reported written, one per line.
-// Usage: log_writer_probe FILE COUNT (COUNT 0: until killed).
+// Usage: log_writer_probe FILE COUNT [WAIT_MS] (COUNT 0: until killed). It waits WAIT_MS
+// (two minutes unless given) for the records to be written, then ends: exit status 1 when
+// some were not.
 #include "records/log_writer.h"
 
 #include <QCoreApplication>
@@ -16,6 +18,7 @@ int main(int argc, char *argv[])
     if (argc < 3)
         return 2;
     const long count = std::atol(argv[2]);
+    const int waitMs = argc > 3 ? std::atoi(argv[3]) : 120000;
     dravex::LogWriter writer(QString::fromLocal8Bit(argv[1]), [](const dravex::LogWriter::Event &event) {
         if (event.kind == dravex::LogWriter::Event::Kind::Written) {
             std::printf("%lld\n", static_cast<long long>(event.id));
@@ -38,5 +41,5 @@ int main(int argc, char *argv[])
         r.working = {QStringLiteral("line one"), QStringLiteral("line two")};
         writer.add(r);
     }
-    return writer.waitIdle(120000) ? 0 : 1;
+    return writer.waitIdle(waitMs) ? 0 : 1;
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The calculation log, copy, print and PDF: what is kept of each calculation, exactly; the
-// file's faults; two writers and killed writers.
-#include "test_support.h"
+// The calculation log, copy, print and PDF: what is kept of each calculation, exactly, and
+// what the log window and Open in its window do with it.
+#include "log_test_support.h"
 
 #include "records/settings.h"
 #include "shell/records_loader.h"
@@ -15,71 +15,21 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QProcess>
+#include <QRadioButton>
 #include <QRandomGenerator>
 #include <QSet>
 #include <QSqlQuery>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTextDocument>
+
+#include <unistd.h>
 
 using namespace dravex;
 using namespace dravex::test;
-
-namespace {
-
-// A reader of the log file, as the log window opens it.
-struct Reader
-{
-    LogStore store{QStringLiteral("test-reader-%1").arg(QRandomGenerator::global()->generate())};
-    explicit Reader(const QString &path) { store.open(path, false); }
-    CalcRecord newest() const
-    {
-        const QList<LogRow> rows = store.page({}, 0, 1);
-        return rows.isEmpty() ? CalcRecord{} : store.records({rows.front().id}).value(0);
-    }
-};
-
-// A program whose log is on and kept in dir.
-struct LoggingProgram : Program
-{
-    explicit LoggingProgram(const QString &path)
-    {
-        records.log().setPath(path);
-        records.log().setKeepingForSession(true);
-    }
-};
-
-QStringList fieldLines(const QList<RecordField> &fields)
-{
-    QStringList lines;
-    for (const RecordField &f : fields)
-        lines << f.field + '=' + f.caption + '=' + f.text;
-    return lines;
-}
-
-CalcRecord sample()
-{
-    CalcRecord r;
-    r.at = QDateTime(QDate(2026, 12, 7), QTime(10, 11, 12), Qt::OffsetFromUTC, 3600);
-    r.window = "Form5";
-    r.title = "VOLUME CORRECTION (TABLE 6a)";
-    r.inputs = {{"txtapi", "Gravity", "30, \"light\""}, {"txtgv", "Gross", "a\nb"}};
-    r.results = {{"txtbbl", "Net", "9,800.5"}};
-    r.working = {"VCF\t0.98", "<b>not bold</b>"};
-    r.disclaimer = "Not responsible for errors as there are different tables and methods of calculations.";
-    return r;
-}
-
-QList<qint64> acknowledged(const QByteArray &output)
-{
-    QList<qint64> ids;
-    for (const QByteArray &line : output.split('\n'))
-        if (!line.trimmed().isEmpty())
-            ids << line.trimmed().toLongLong();
-    return ids;
-}
-
-} // namespace
 
 class RecordsTest : public QObject
 {
@@ -346,117 +296,109 @@ private slots:
         QVERIFY(QFile::exists(file));
     }
 
-    void a_damaged_file_is_kept_aside_and_a_new_log_started()
+    // Opening an entry puts back its inputs and its choices, and nothing of the window's
+    // own last calculation stays beside them: no result, no notice, nothing to copy.
+    void an_entry_opened_in_its_window_brings_back_its_choices_and_nothing_else()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("log.sqlite");
-        QFile damaged(path);
-        QVERIFY(damaged.open(QIODevice::WriteOnly));
-        damaged.write(QByteArray(8192, 'x'));
-        damaged.close();
-        LoggingProgram program(path);
-        QWidget *w = program.show("Form5");
-        fillAndEnter(w, {{"txtapi", "30"}, {"txtem", "80"}, {"txtgv", "10000"}});
-        QVERIFY(program.records.log().waitWritten(10000));
-        QTRY_VERIFY(program.records.log().problem().contains("damaged"));
-        const QStringList kept = QDir(dir.path()).entryList({"log-damaged-*.sqlite"});
-        QCOMPARE(kept.size(), 1);
-        QVERIFY(program.records.log().problem().contains(kept.front()));
-        QFile old(dir.filePath(kept.front()));
-        QVERIFY(old.open(QIODevice::ReadOnly));
-        QCOMPARE(old.readAll(), QByteArray(8192, 'x'));
-        Reader reader(path);
-        QCOMPARE(reader.store.count(), 1);
-        QCOMPARE(reader.store.integrityCheck(), QString("ok"));
-    }
-
-    void brings_a_version_1_file_up_to_date()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("log.sqlite");
+        struct Case
         {
-            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "v1");
-            db.setDatabaseName(path);
-            QVERIFY(db.open());
-            QSqlQuery q(db);
-            QVERIFY(q.exec("CREATE TABLE entries (id INTEGER PRIMARY KEY AUTOINCREMENT, at TEXT NOT NULL,"
-                           " window TEXT NOT NULL, title TEXT NOT NULL, inputs TEXT NOT NULL, results TEXT NOT NULL,"
-                           " working TEXT NOT NULL, out_of_range INTEGER NOT NULL, stopped INTEGER NOT NULL,"
-                           " notice TEXT NOT NULL)"));
-            QVERIFY(q.exec(
-                "INSERT INTO entries VALUES (7, '2026-01-02T03:04:05-05:00', 'Form3', 'TEMPERATURE',"
-                " '[[\"txtCels\",\"Celsius\",\"37\"]]', '[[\"txtFahr\",\"Fahrenheit\",\"98.6\"]]', '', 0, 0, '')"));
-            QVERIFY(q.exec("PRAGMA user_version = 1"));
-            db.close();
+            const char *window;
+            std::vector<std::pair<const char *, QString>> entries; // Enter in the last
+            QStringList chosen;                                    // before the first run
+            QStringList chosenLater;                               // before the second
+            const char *result;                                    // a result field
+            QStringList kept;                                      // the choices as copied
+        };
+        const Case cases[] = {
+            {"Vcf2004",
+             {{"txtdensity", "30"}, {"txttemp", "80"}, {"txtgross", "1000"}},
+             {"optCrude", "optApi", "optObserved", "optBase60F", "optF", "optPsig"},
+             {"optProducts", "optRd", "optAtBase", "optBase15C", "optC", "optKpa"},
+             "txtnet",
+             {"Commodity group\tCrude oil", "Density kind\tAPI", "Density is\tObserved at the temperature and pressure",
+              "Base\t60 F", "Temperature unit\tF", "Pressure unit\tpsig"}},
+            {"Form12",
+             {{"txtqpt", "1000"}, {"txtscg", ".95"}},
+             {"List1=HITEC 580", "Option2"},
+             {"List1=TOLAD 245", "Option3"},
+             "txtami",
+             {"Product\tHITEC 580", "Unit\tGallons"}},
+        };
+        auto choose = [](QWidget *w, const QStringList &choices) {
+            for (const QString &choice : choices) {
+                if (choice.contains('=')) {
+                    auto *list = control<QListWidget>(w, qPrintable(choice.section('=', 0, 0)));
+                    list->setCurrentItem(list->findItems(choice.section('=', 1), Qt::MatchExactly).value(0));
+                } else {
+                    control<QRadioButton>(w, qPrintable(choice))->setChecked(true);
+                }
+            }
+        };
+        auto isChosen = [](QWidget *w, const QString &choice) {
+            if (choice.contains('='))
+                return control<QListWidget>(w, qPrintable(choice.section('=', 0, 0)))->currentItem()->text() ==
+                       choice.section('=', 1);
+            return control<QRadioButton>(w, qPrintable(choice))->isChecked();
+        };
+        for (const Case &c : cases) {
+            QTemporaryDir dir;
+            LoggingProgram program(dir.filePath("log.sqlite"));
+            QWidget *w = program.show(c.window);
+            choose(w, c.chosen);
+            fillAndEnter(w, c.entries);
+            QVERIFY2(!text(w, c.result).isEmpty(), c.window);
+            QVERIFY(program.records.log().waitWritten(10000));
+            const CalcRecord first = Reader(dir.filePath("log.sqlite")).newest();
+            // Copied and printed with the choices.
+            const QStringList copied = CopyText(first).split('\n');
+            for (const QString &line : c.kept)
+                QVERIFY2(copied.contains(line), qPrintable(line + " not in:\n" + copied.join('\n')));
+            QTextDocument printed;
+            printed.setHtml(RecordsHtml({first}, QString()));
+            for (const QString &line : c.kept)
+                QVERIFY2(printed.toPlainText().contains(line.section('\t', 1)), qPrintable(line));
+
+            choose(w, c.chosenLater);
+            fillAndEnter(w, {c.entries.back()});
+            QVERIFY(program.records.log().waitWritten(10000));
+            auto *log = static_cast<LogWindow *>(program.show("LogWindow"));
+            QTRY_COMPARE(log->model()->rowCount(), 2);
+            control<QTableView>(log, "logTable")->selectRow(1);
+            control<QAction>(log, "logOpen")->trigger();
+            QCOMPARE(program.registry.window(c.window), w);
+            for (const QString &choice : c.chosen)
+                QVERIFY2(isChosen(w, choice), qPrintable(QString(c.window) + ' ' + choice));
+            for (const auto &[name, value] : c.entries)
+                QCOMPARE(text(w, name), value);
+            QCOMPARE(text(w, c.result), QString());
+            QCOMPARE(noticeText(w), QString());
+            QApplication::clipboard()->setText("before");
+            control<QAction>(w, "copyCalculation")->trigger();
+            QCOMPARE(QApplication::clipboard()->text(), QString("before"));
+            Program::closeAll();
         }
-        QSqlDatabase::removeDatabase("v1");
-        LogStore store("migrated");
-        QVERIFY(store.open(path, true).ok());
-        QCOMPARE(store.schemaVersion(), LogStore::kSchemaVersion);
-        LogFilter filter;
-        filter.text = "FAHRENHEIT";
-        filter.from = QDate(2026, 1, 2);
-        filter.to = QDate(2026, 1, 2);
-        const QList<LogRow> rows = store.page(filter, 0, 10);
-        QCOMPARE(rows.size(), 1);
-        QCOMPARE(rows.front().id, 7);
-        QCOMPARE(rows.front().summary, QString("Celsius 37 \u2192 Fahrenheit 98.6"));
-        QCOMPARE(store.windows().value(0).first, QString("Form3"));
-        filter.from = QDate(2026, 1, 3);
-        QVERIFY(store.page(filter, 0, 10).isEmpty() ==
-                (QDateTime(QDate(2026, 1, 3), QTime(0, 0)).toMSecsSinceEpoch() >
-                 QDateTime::fromString("2026-01-02T03:04:05-05:00", Qt::ISODate).toMSecsSinceEpoch()));
     }
 
-    void two_writers_lose_nothing()
+    // However many entries are selected, the pane shows the current one; actions take them all.
+    void the_detail_shows_the_current_entry_and_actions_take_the_selection()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("log.sqlite");
-        QProcess a, b;
-        a.start(LOG_WRITER_PROBE, {path, "300"});
-        b.start(LOG_WRITER_PROBE, {path, "300"});
-        QVERIFY(a.waitForFinished(120000) && b.waitForFinished(120000));
-        QCOMPARE(a.exitCode(), 0);
-        QCOMPARE(b.exitCode(), 0);
-        QSet<qint64> ids;
-        for (qint64 id : acknowledged(a.readAllStandardOutput()) + acknowledged(b.readAllStandardOutput()))
-            ids.insert(id);
-        QCOMPARE(ids.size(), 600);
-        LogStore store("two-writers");
-        QVERIFY(store.open(path, false).ok());
-        QCOMPARE(store.count(), 600);
-        QCOMPARE(store.integrityCheck(), QString("ok"));
-    }
-
-    void killing_a_writer_keeps_every_acknowledged_record()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("log.sqlite");
-        QRandomGenerator random(20261207);
-        qint64 total = 0;
-        for (int round = 0; round < 20; ++round) {
-            QProcess probe;
-            probe.start(LOG_WRITER_PROBE, {path, "0"});
-            QVERIFY(probe.waitForStarted());
-            // Some records in, then killed at a random moment.
-            const int wanted = 1 + random.bounded(40);
-            QByteArray output;
-            while (output.count('\n') < wanted && probe.waitForReadyRead(10000))
-                output += probe.readAllStandardOutput();
-            QTest::qSleep(random.bounded(5));
-            probe.kill();
-            QVERIFY(probe.waitForFinished(10000));
-            output += probe.readAllStandardOutput();
-            const QList<qint64> ids = acknowledged(output);
-            QVERIFY(ids.size() >= wanted);
-            total += ids.size();
-
-            LogStore store(QString("after-kill-%1").arg(round));
-            QVERIFY(store.open(path, false).ok());
-            QCOMPARE(store.integrityCheck(), QString("ok"));
-            QCOMPARE(store.records(ids).size(), ids.size());
-            QVERIFY(store.count() >= total);
-        }
+        makeLog(path, 3);
+        LoggingProgram program(path);
+        auto *log = static_cast<LogWindow *>(program.show("LogWindow"));
+        QTRY_COMPARE(log->model()->rowCount(), 3);
+        auto *table = control<QTableView>(log, "logTable");
+        table->selectRow(1);
+        table->selectAll();
+        const QString detail = control<QPlainTextEdit>(log, "logDetail")->toPlainText();
+        QCOMPARE(detail.count("VOLUME CORRECTION (TABLE 6a)"), 1);
+        QVERIFY(detail.contains("Gross\t1001"));
+        control<QAction>(log, "logCopy")->trigger();
+        const QStringList lines = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 4);
+        QCOMPARE(lines.value(1).split('\t').value(7), QString("1000"));
+        QCOMPARE(lines.value(3).split('\t').value(7), QString("1002"));
     }
 };
 
