@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QTableView>
@@ -20,6 +21,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <vector>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -42,6 +45,25 @@ dravex::CalcRecord entry(int i)
     for (int line = 0; line < 12; ++line)
         r.working << QStringLiteral("Step %1 of the working = %2").arg(line).arg(i * 0.001 + line);
     return r;
+}
+
+// Answers the file and reference questions; progress is the program's own dialog.
+struct BenchDialogs : dravex::RecordDialogs
+{
+    QString fileName;
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override { return fileName; }
+    bool askReference(QWidget *, QString &) override { return true; }
+    void warn(QWidget *, const QString &, const QString &text) override
+    {
+        std::printf("warning: %s\n", qPrintable(text));
+    }
+};
+
+double peakMegabytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024.0;
 }
 
 double median(std::vector<double> v)
@@ -153,10 +175,33 @@ int main(int argc, char *argv[])
     const qsizetype ids = window->selectedIds().size();
     std::printf("the selection's %lld ids, as copy, export and delete take them: %.1f ms\n",
                 static_cast<long long>(ids), timer.nsecsElapsed() / 1e6);
+    auto dialogs = std::make_unique<BenchDialogs>();
+    BenchDialogs *answers = dialogs.get();
+    records.log().setDialogs(std::move(dialogs));
     timer.restart();
     window->copySelection();
     std::printf("copy of the whole selection as a table: %.0f ms (%.1f MB of text)\n", double(timer.elapsed()),
                 QApplication::clipboard()->text().size() * 2 / 1e6);
+    answers->fileName = dir.filePath(QStringLiteral("all.csv"));
+    timer.restart();
+    window->exportCsv();
+    std::printf("CSV export of the whole selection: %.0f ms (%.1f MB)\n", double(timer.elapsed()),
+                QFileInfo(answers->fileName).size() / 1e6);
+
+    // PDF of the newest 1,000 entries, read one at a time from their ids.
+    table->clearSelection();
+    table->selectionModel()->select(
+        QItemSelection(window->model()->index(0, 0),
+                       window->model()->index(std::min(999, ids > 0 ? int(ids) - 1 : 0), 0)),
+        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    answers->fileName = dir.filePath(QStringLiteral("selection.pdf"));
+    const double peakBefore = peakMegabytes();
+    timer.restart();
+    window->exportPdfSelection();
+    std::printf("PDF export of %lld selected entries: %.0f ms (%.1f MB; peak memory of the process %.0f MB before, "
+                "%.0f MB after)\n",
+                static_cast<long long>(window->selectedIds().size()), double(timer.elapsed()),
+                QFileInfo(answers->fileName).size() / 1e6, peakBefore, peakMegabytes());
     delete window;
     return 0;
 }

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QRegularExpression>
 
 #include <set>
 
@@ -23,10 +24,10 @@ QString captionFor(const FormSpec &form, const std::string &field)
     return described ? fromStd(NoticeCaption(described->caption)) : QString::fromStdString(field);
 }
 
-QString tr(const char *text)
+struct Text
 {
-    return QCoreApplication::translate("dravex::CalcRecord", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(dravex::CalcRecord)
+};
 
 QString offsetText(int seconds)
 {
@@ -74,41 +75,6 @@ QString FieldsJson(const QList<RecordField> &fields)
 QList<RecordField> FieldsFromJson(const QString &json)
 {
     return fieldsOf(QJsonDocument::fromJson(json.toUtf8()).array());
-}
-
-QJsonObject RecordJson(const CalcRecord &r)
-{
-    return QJsonObject{{QStringLiteral("at"), StampText(r.at)},
-                       {QStringLiteral("window"), r.window},
-                       {QStringLiteral("title"), r.title},
-                       {QStringLiteral("inputs"), fieldsArray(r.inputs)},
-                       {QStringLiteral("options"), fieldsArray(r.options)},
-                       {QStringLiteral("results"), fieldsArray(r.results)},
-                       {QStringLiteral("working"), QJsonArray::fromStringList(r.working)},
-                       {QStringLiteral("outOfRange"), r.outOfRange},
-                       {QStringLiteral("stopped"), r.stopped},
-                       {QStringLiteral("notice"), r.notice},
-                       {QStringLiteral("disclaimer"), r.disclaimer}};
-}
-
-CalcRecord RecordFromJson(const QJsonObject &o)
-{
-    CalcRecord r;
-    r.at = ParseStamp(o.value(QStringLiteral("at")).toString());
-    r.window = o.value(QStringLiteral("window")).toString();
-    r.title = o.value(QStringLiteral("title")).toString();
-    r.inputs = fieldsOf(o.value(QStringLiteral("inputs")));
-    r.options = fieldsOf(o.value(QStringLiteral("options")));
-    r.results = fieldsOf(o.value(QStringLiteral("results")));
-    for (const QJsonValue &line : o.value(QStringLiteral("working")).toArray())
-        r.working << line.toString();
-    r.outOfRange = o.value(QStringLiteral("outOfRange")).toBool();
-    r.stopped = o.value(QStringLiteral("stopped")).toBool();
-    r.notice = o.value(QStringLiteral("notice")).toString();
-    r.disclaimer = o.value(QStringLiteral("disclaimer")).toString();
-    if (r.window.isEmpty())
-        r.at = QDateTime();
-    return r;
 }
 
 CalcRecord MakeRecord(const FormSpec &form, const FormResult &result, const QDateTime &at)
@@ -163,6 +129,17 @@ QDateTime ParseStamp(const QString &text)
     return at.toOffsetFromUtc(at.offsetFromUtc());
 }
 
+QString TableOf(const QString &title)
+{
+    static const QRegularExpression table(QStringLiteral("\\(TABLE ([0-9]+[A-Za-z]?)\\)"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    if (const QRegularExpressionMatch m = table.match(title); m.hasMatch())
+        return m.captured(1).toUpper();
+    if (title.contains(QLatin1String("2004 EDITION"), Qt::CaseInsensitive))
+        return QStringLiteral("2004");
+    return {};
+}
+
 QString SummaryLine(const CalcRecord &record)
 {
     QString line = joinFields(record.inputs);
@@ -182,11 +159,11 @@ QString CopyText(const CalcRecord &record)
     for (const RecordField &f : record.results)
         lines << f.caption + QLatin1Char('\t') + f.text;
     if (record.stopped)
-        lines << QString() << tr("Stopped: %1").arg(record.notice);
+        lines << QString() << Text::tr("Stopped: %1").arg(record.notice);
     if (record.outOfRange)
-        lines << tr("Outside the range of the tables");
+        lines << Text::tr("Outside the range of the tables");
     if (!record.working.isEmpty())
-        lines << QString() << tr("Working") << record.working;
+        lines << QString() << Text::tr("Working") << record.working;
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
@@ -203,8 +180,9 @@ void RecordColumns::add(const CalcRecord &r)
 
 QStringList RecordColumns::header() const
 {
-    return QStringList{tr("Date and time"), tr("Window"), tr("Title"), tr("Stopped"), tr("Notice"), tr("Out of range")}
-           << m_inputs << m_results << tr("Working");
+    return QStringList{Text::tr("Date and time"), Text::tr("Window"), Text::tr("Table"),
+                       Text::tr("Stopped"),       Text::tr("Notice"), Text::tr("Out of range")}
+           << m_inputs << m_results << Text::tr("Working");
 }
 
 QStringList RecordColumns::row(const CalcRecord &r) const
@@ -212,11 +190,11 @@ QStringList RecordColumns::row(const CalcRecord &r) const
     const int fixed = 6;
     QStringList row(fixed + m_inputs.size() + m_results.size() + 1);
     row[0] = ShownStamp(r.at);
-    row[1] = r.window;
-    row[2] = r.title;
-    row[3] = r.stopped ? tr("yes") : tr("no");
+    row[1] = r.title;
+    row[2] = TableOf(r.title);
+    row[3] = r.stopped ? Text::tr("yes") : Text::tr("no");
     row[4] = r.notice;
-    row[5] = r.outOfRange ? tr("yes") : tr("no");
+    row[5] = r.outOfRange ? Text::tr("yes") : Text::tr("no");
     for (const auto *list : {&r.inputs, &r.options})
         for (const RecordField &f : *list)
             if (const qsizetype at = m_inputs.indexOf(f.caption); at >= 0)

@@ -4,7 +4,6 @@
 #include "core/procedure.h"
 
 #include <QDateTime>
-#include <QJsonObject>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -27,6 +26,9 @@ struct RecordField
 struct CalcRecord
 {
     qint64 id = 0;
+    // Unique to the calculation, given when it is handed to the writer; empty in entries
+    // kept before there were such ids.
+    QString uid;
     // Local time with its offset from UTC.
     QDateTime at;
     QString window;
@@ -54,11 +56,6 @@ CalcRecord MakeRecord(const FormSpec &form, const FormResult &result, const QDat
 QString FieldsJson(const QList<RecordField> &fields);
 QList<RecordField> FieldsFromJson(const QString &json);
 
-// A record as one JSON object and back, every member kept (the file of records that
-// wait to be written). A record read from anything else has an invalid time.
-QJsonObject RecordJson(const CalcRecord &record);
-CalcRecord RecordFromJson(const QJsonObject &object);
-
 // The current local time, fixed to its offset from UTC so that it prints with it.
 QDateTime LocalNow();
 // "2026-12-07T10:11:12+01:00": ISO 8601 with the offset, also "+00:00" for UTC.
@@ -70,11 +67,16 @@ QDateTime ParseStamp(const QString &text);
 // The inputs and results in one line: "API 30, Temp 80 -> VCF 0.98, Net 9,800".
 QString SummaryLine(const CalcRecord &record);
 
+// The table a window's calculation reads, from its title: "6A" for "... (TABLE 6a)",
+// "2004" for the 2004 edition; empty for a window that reads none.
+QString TableOf(const QString &title);
+
 // The calculation as plain text for the clipboard: title, date and time, one
 // "caption<TAB>text" line per input, per choice and per result, the stop and its notice, the working.
 QString CopyText(const CalcRecord &record);
 
-// Records as a table: fixed columns, then one column per input and choice caption and
+// Records as a table: date and time, the window's title, its table, stopped, notice and
+// out of range (never a control's internal name), then one column per input and choice caption and
 // one per result caption met in the records (in order of first appearance), then the working.
 struct RecordTable
 {

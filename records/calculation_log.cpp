@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QPrinter>
+#include <QSaveFile>
 #include <QWidget>
 
 namespace dravex {
@@ -17,10 +18,30 @@ namespace {
 const char kKeepLogKey[] = "records/keepLog";
 const char kDisclaimerStart[] = "Not responsible for errors";
 
+// "table-6a-20261207-101112.pdf", from the window's title: never a control's internal name.
 QString pdfName(const CalcRecord &r)
 {
-    return QStringLiteral("%1-%2.pdf").arg(r.window, r.at.toString(QStringLiteral("yyyyMMdd-HHmmss")));
+    const QString table = TableOf(r.title);
+    QString name = table.isEmpty() ? r.title.toLower() : QStringLiteral("table-") + table.toLower();
+    for (QChar &c : name)
+        if (!c.isLetterOrNumber())
+            c = QLatin1Char('-');
+    name = name.split(QLatin1Char('-'), Qt::SkipEmptyParts).join(QLatin1Char('-'));
+    return QStringLiteral("%1-%2.pdf").arg(name, r.at.toString(QStringLiteral("yyyyMMdd-HHmmss")));
 }
+
+// Remembers whether the person cancelled.
+struct WatchedProgress : Progress
+{
+    explicit WatchedProgress(Progress &inner) : inner(inner) {}
+    bool step(qint64 done) override
+    {
+        cancelled = cancelled || !inner.step(done);
+        return !cancelled;
+    }
+    Progress &inner;
+    bool cancelled = false;
+};
 
 } // namespace
 
@@ -181,20 +202,37 @@ void CalculationLog::exportCalculationPdf(QWidget *window)
 
 void CalculationLog::printRecords(QWidget *parent, const QList<CalcRecord> &records)
 {
-    if (records.isEmpty())
-        return;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(LocalePageSize());
-    printer.setDocName(records.size() == 1 ? records.front().title : tr("Calculation log"));
-    QString reference;
-    if (!m_dialogs->printSetup(parent, printer, reference))
-        return;
-    PaintRecords(printer, records, reference);
+    if (!records.isEmpty())
+        printRecords(parent, records.size(), records.size() == 1 ? records.front().title : tr("Calculation log"),
+                     StreamOf(records));
 }
 
 void CalculationLog::exportPdf(QWidget *parent, const QList<CalcRecord> &records, const QString &suggestedName)
 {
-    if (records.isEmpty())
+    if (!records.isEmpty())
+        exportPdf(parent, records.size(), records.size() == 1 ? records.front().title : tr("Calculation log"),
+                  suggestedName, StreamOf(records));
+}
+
+void CalculationLog::printRecords(QWidget *parent, qsizetype count, const QString &title, const RecordStream &records)
+{
+    if (count == 0)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(LocalePageSize());
+    printer.setDocName(title);
+    QString reference;
+    if (!m_dialogs->printSetup(parent, printer, reference))
+        return;
+    const std::unique_ptr<Progress> progress =
+        m_dialogs->progress(parent, tr("Printing %n calculation(s)...", "", int(count)), count > 1 ? 2 * count : 1);
+    PaintRecords(printer, count, records, reference, progress.get());
+}
+
+void CalculationLog::exportPdf(QWidget *parent, qsizetype count, const QString &title, const QString &suggestedName,
+                               const RecordStream &records)
+{
+    if (count == 0)
         return;
     QString reference;
     if (!m_dialogs->askReference(parent, reference))
@@ -204,8 +242,29 @@ void CalculationLog::exportPdf(QWidget *parent, const QList<CalcRecord> &records
         return;
     if (!file.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         file += QLatin1String(".pdf");
-    if (!WritePdf(file, records, reference))
-        m_dialogs->warn(parent, tr("Export PDF"), tr("The file %1 could not be written.").arg(file));
+    // Written beside it and put in its place when complete: a cancelled or failed export
+    // leaves no file and keeps what was there.
+    QSaveFile out(file);
+    bool written = out.open(QIODevice::WriteOnly);
+    if (written) {
+        const std::unique_ptr<Progress> progress = m_dialogs->progress(
+            parent, tr("Exporting %n calculation(s)...", "", int(count)), count > 1 ? 2 * count : 1);
+        WatchedProgress watched(*progress);
+        written = WritePdf(out, count, records, title, reference, &watched);
+        if (!written)
+            out.cancelWriting();
+        if (watched.cancelled)
+            return;
+        written = written && out.commit();
+    }
+    if (!written)
+        m_dialogs->warn(parent, tr("Export PDF"),
+                        tr("The file %1 could not be written: %2").arg(file, out.errorString()));
+}
+
+void CalculationLog::reportDamage()
+{
+    writer().checkAgain();
 }
 
 } // namespace dravex

@@ -65,6 +65,15 @@ public:
     // Prints or exports records, asking as the program does.
     void printRecords(QWidget *parent, const QList<CalcRecord> &records);
     void exportPdf(QWidget *parent, const QList<CalcRecord> &records, const QString &suggestedName);
+    // The same for count records read one at a time, with progress and Cancel once it takes
+    // more than a second. A cancelled export leaves no file; a cancelled print is aborted.
+    void printRecords(QWidget *parent, qsizetype count, const QString &title, const RecordStream &records);
+    void exportPdf(QWidget *parent, qsizetype count, const QString &title, const QString &suggestedName,
+                   const RecordStream &records);
+
+    // The log window found the file damaged while reading it: the writer checks it and, if
+    // so, sets it aside and starts a new log, as when it finds damage itself.
+    void reportDamage();
 
     RecordDialogs &dialogs() { return *m_dialogs; }
     void setDialogs(std::unique_ptr<RecordDialogs> dialogs) { m_dialogs = std::move(dialogs); }

@@ -3,8 +3,10 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFont>
 #include <QFormLayout>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -14,15 +16,63 @@
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
+#include <QSaveFile>
 #include <QTextDocument>
+
+#include <algorithm>
+#include <climits>
 
 namespace dravex {
 
 namespace {
 
-QString tr(const char *text)
+struct Text
 {
-    return QCoreApplication::translate("dravex::CalculationPrint", text);
+    Q_DECLARE_TR_FUNCTIONS(dravex::CalculationPrint)
+};
+
+// A QProgressDialog that shows once the job looks to take more than a second, updated at
+// most every 50 ms.
+class DialogProgress : public Progress
+{
+public:
+    DialogProgress(QWidget *parent, const QString &label, qint64 total)
+        : m_dialog(label, Text::tr("Cancel"), 0, int(std::min<qint64>(total, INT_MAX)), parent), m_total(total)
+    {
+        m_dialog.setWindowModality(Qt::WindowModal);
+        m_dialog.setMinimumDuration(1000);
+        m_dialog.setAutoReset(false);
+        m_dialog.setValue(0);
+        m_since.start();
+    }
+
+    bool step(qint64 done) override
+    {
+        if (done >= m_total || m_since.elapsed() >= 50) {
+            // Modal: lets the Cancel button be pressed.
+            m_dialog.setValue(int(std::min<qint64>(done, m_dialog.maximum())));
+            m_since.restart();
+        }
+        return !m_dialog.wasCanceled();
+    }
+
+private:
+    QProgressDialog m_dialog;
+    qint64 m_total;
+    QElapsedTimer m_since;
+};
+
+// One record laid out for the device's page body.
+std::unique_ptr<QTextDocument> layOut(const CalcRecord &record, const QString &reference, QPagedPaintDevice &device,
+                                      const QFont &font, const QSizeF &body)
+{
+    auto doc = std::make_unique<QTextDocument>();
+    doc->documentLayout()->setPaintDevice(&device);
+    doc->setDefaultFont(font);
+    doc->setHtml(RecordsHtml({record}, reference));
+    doc->setPageSize(body);
+    return doc;
 }
 
 QString fieldRows(const QList<RecordField> &fields)
@@ -53,20 +103,21 @@ QString RecordsHtml(const QList<CalcRecord> &records, const QString &reference)
         html += QStringLiteral("<h2>%1</h2>").arg(r.title.toHtmlEscaped());
         html += QStringLiteral("<p>%1</p>").arg(ShownStamp(r.at).toHtmlEscaped());
         if (!reference.trimmed().isEmpty())
-            html += QStringLiteral("<p>%1 %2</p>").arg(tr("Reference:").toHtmlEscaped(), reference.toHtmlEscaped());
+            html +=
+                QStringLiteral("<p>%1 %2</p>").arg(Text::tr("Reference:").toHtmlEscaped(), reference.toHtmlEscaped());
         html += QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"4\"><tr>"
                                "<td width=\"50%\" valign=\"top\"><h3>%1</h3><table cellpadding=\"2\">%2</table></td>"
                                "<td width=\"50%\" valign=\"top\"><h3>%3</h3><table cellpadding=\"2\">%4</table></td>"
                                "</tr></table>")
-                    .arg(tr("Inputs").toHtmlEscaped(), fieldRows(r.inputs + r.options), tr("Results").toHtmlEscaped(),
-                         fieldRows(r.results));
+                    .arg(Text::tr("Inputs").toHtmlEscaped(), fieldRows(r.inputs + r.options),
+                         Text::tr("Results").toHtmlEscaped(), fieldRows(r.results));
         if (r.stopped)
-            html += QStringLiteral("<p><b>%1</b></p>").arg(tr("Stopped: %1").arg(r.notice).toHtmlEscaped());
+            html += QStringLiteral("<p><b>%1</b></p>").arg(Text::tr("Stopped: %1").arg(r.notice).toHtmlEscaped());
         if (r.outOfRange)
-            html += QStringLiteral("<p>%1</p>").arg(tr("Outside the range of the tables").toHtmlEscaped());
+            html += QStringLiteral("<p>%1</p>").arg(Text::tr("Outside the range of the tables").toHtmlEscaped());
         if (!r.working.isEmpty()) {
-            html +=
-                QStringLiteral("<h3>%1</h3><p style=\"font-family: monospace\">").arg(tr("Working").toHtmlEscaped());
+            html += QStringLiteral("<h3>%1</h3><p style=\"font-family: monospace\">")
+                        .arg(Text::tr("Working").toHtmlEscaped());
             QStringList lines;
             for (const QString &line : r.working)
                 lines << line.toHtmlEscaped();
@@ -79,52 +130,95 @@ QString RecordsHtml(const QList<CalcRecord> &records, const QString &reference)
     return html + QStringLiteral("</body></html>");
 }
 
-void PaintRecords(QPagedPaintDevice &device, const QList<CalcRecord> &records, const QString &reference)
+RecordStream StreamOf(const QList<CalcRecord> &records)
+{
+    return [&records](const std::function<bool(const CalcRecord &)> &take) {
+        for (const CalcRecord &r : records)
+            if (!take(r))
+                return false;
+        return true;
+    };
+}
+
+bool PaintRecords(QPagedPaintDevice &device, qsizetype count, const RecordStream &records, const QString &reference,
+                  Progress *progress)
 {
     QPainter painter(&device);
     if (!painter.isActive())
-        return;
-    QTextDocument doc;
-    doc.documentLayout()->setPaintDevice(&device);
-    QFont font = doc.defaultFont();
+        return false;
+    QFont font = QTextDocument().defaultFont();
     font.setPointSizeF(10);
-    doc.setDefaultFont(font);
-    doc.setHtml(RecordsHtml(records, reference));
-
     const QFontMetricsF metrics(font, &device);
     const qreal footer = metrics.lineSpacing() * 2;
     const QRectF page(0, 0, device.width(), device.height());
     const QSizeF body(page.width(), page.height() - footer);
-    doc.setPageSize(body);
-    const int pages = doc.pageCount();
-    for (int i = 0; i < pages; ++i) {
-        if (i > 0)
-            device.newPage();
-        painter.save();
-        painter.translate(0, -i * body.height());
-        const QRectF visible(0, i * body.height(), body.width(), body.height());
-        painter.setClipRect(visible);
-        QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = visible;
-        doc.documentLayout()->draw(&painter, context);
-        painter.restore();
-        painter.setFont(font);
-        painter.drawText(
-            QRectF(0, page.height() - metrics.lineSpacing() * 1.2, page.width(), metrics.lineSpacing() * 1.2),
-            Qt::AlignHCenter | Qt::AlignBottom, tr("page %1 of %2").arg(i + 1).arg(pages));
-    }
+    qint64 done = 0;
+    auto cancelled = [&] {
+        if (auto *printer = dynamic_cast<QPrinter *>(&device))
+            printer->abort();
+        return false;
+    };
+
+    // The pages of all, for "of m", before the first is painted.
+    int pages = 0;
+    if (count > 1 && !records([&](const CalcRecord &r) {
+            pages += layOut(r, reference, device, font, body)->pageCount();
+            return !progress || progress->step(++done);
+        }))
+        return cancelled();
+
+    int pageNo = 0;
+    const bool complete = records([&](const CalcRecord &r) {
+        const std::unique_ptr<QTextDocument> doc = layOut(r, reference, device, font, body);
+        if (count <= 1)
+            pages = doc->pageCount();
+        for (int i = 0; i < doc->pageCount(); ++i) {
+            if (pageNo > 0)
+                device.newPage();
+            ++pageNo;
+            painter.save();
+            painter.translate(0, -i * body.height());
+            const QRectF visible(0, i * body.height(), body.width(), body.height());
+            painter.setClipRect(visible);
+            QAbstractTextDocumentLayout::PaintContext context;
+            context.clip = visible;
+            doc->documentLayout()->draw(&painter, context);
+            painter.restore();
+            painter.setFont(font);
+            painter.drawText(
+                QRectF(0, page.height() - metrics.lineSpacing() * 1.2, page.width(), metrics.lineSpacing() * 1.2),
+                Qt::AlignHCenter | Qt::AlignBottom, Text::tr("page %1 of %2").arg(pageNo).arg(pages));
+        }
+        return !progress || progress->step(++done);
+    });
+    return complete || cancelled();
 }
 
-bool WritePdf(const QString &fileName, const QList<CalcRecord> &records, const QString &reference)
+void PaintRecords(QPagedPaintDevice &device, const QList<CalcRecord> &records, const QString &reference)
 {
-    QPdfWriter pdf(fileName);
+    PaintRecords(device, records.size(), StreamOf(records), reference);
+}
+
+bool WritePdf(QIODevice &out, qsizetype count, const RecordStream &records, const QString &title,
+              const QString &reference, Progress *progress)
+{
+    QPdfWriter pdf(&out);
     pdf.setPageSize(LocalePageSize());
     pdf.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter);
     pdf.setResolution(300);
     pdf.setCreator(QStringLiteral("Dravex " DRAVEX_VERSION));
-    pdf.setTitle(records.size() == 1 ? records.front().title : tr("Calculation log"));
-    PaintRecords(pdf, records, reference);
-    return QFileInfo::exists(fileName) && QFileInfo(fileName).size() > 0;
+    pdf.setTitle(title);
+    return PaintRecords(pdf, count, records, reference, progress);
+}
+
+bool WritePdf(const QString &fileName, const QList<CalcRecord> &records, const QString &reference)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    WritePdf(file, records.size(), StreamOf(records),
+             records.size() == 1 ? records.front().title : Text::tr("Calculation log"), reference);
+    return file.commit() && QFileInfo(fileName).size() > 0;
 }
 
 bool RecordDialogs::confirm(QWidget *parent, const QString &title, const QString &text)
@@ -143,12 +237,12 @@ bool RecordDialogs::printSetup(QWidget *parent, QPrinter &printer, QString &refe
 {
     QPrintDialog dialog(&printer, parent);
     auto *options = new QWidget;
-    options->setWindowTitle(tr("Reference"));
+    options->setWindowTitle(Text::tr("Reference"));
     auto *form = new QFormLayout(options);
     auto *line = new QLineEdit(reference, options);
     line->setObjectName(QStringLiteral("reference"));
-    line->setPlaceholderText(tr("Vessel, tank, voyage"));
-    form->addRow(tr("&Reference line:"), line);
+    line->setPlaceholderText(Text::tr("Vessel, tank, voyage"));
+    form->addRow(Text::tr("&Reference line:"), line);
     dialog.setOptionTabs({options});
     if (dialog.exec() != QDialog::Accepted)
         return false;
@@ -160,7 +254,7 @@ bool RecordDialogs::askReference(QWidget *parent, QString &reference)
 {
     bool ok = false;
     const QString text =
-        QInputDialog::getText(parent, tr("Export PDF"), tr("Reference line (vessel, tank), may be empty:"),
+        QInputDialog::getText(parent, Text::tr("Export PDF"), Text::tr("Reference line (vessel, tank), may be empty:"),
                               QLineEdit::Normal, reference, &ok);
     if (ok)
         reference = text;
@@ -172,6 +266,11 @@ void RecordDialogs::warn(QWidget *parent, const QString &title, const QString &t
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
+}
+
+std::unique_ptr<Progress> RecordDialogs::progress(QWidget *parent, const QString &label, qint64 total)
+{
+    return std::make_unique<DialogProgress>(parent, label, total);
 }
 
 } // namespace dravex

@@ -16,11 +16,6 @@ namespace dravex {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("dravex::LogStore", text);
-}
-
 // The first layout of the file. Later versions are reached by migrate().
 const char *const kVersion1[] = {
     "CREATE TABLE IF NOT EXISTS entries ("
@@ -52,6 +47,14 @@ const char *const kVersion3[] = {
     "ALTER TABLE entries ADD COLUMN options TEXT NOT NULL DEFAULT '[]'",
 };
 
+// Version 4: each calculation's unique id, so that records written again after a crash
+// (the waiting file merged, then the program ended before removing it) are added once.
+// Entries kept before have none.
+const char *const kVersion4[] = {
+    "ALTER TABLE entries ADD COLUMN uid TEXT",
+    "CREATE UNIQUE INDEX entries_uid ON entries(uid)",
+};
+
 // The columns each version's tables have; a file that lacks one is no log of this program.
 struct Column
 {
@@ -64,7 +67,7 @@ const Column kColumns[] = {
     {1, "entries", "inputs"},  {1, "entries", "results"}, {1, "entries", "working"}, {1, "entries", "out_of_range"},
     {1, "entries", "stopped"}, {1, "entries", "notice"},  {2, "entries", "utc_ms"},  {2, "entry_text", "id"},
     {2, "entry_text", "text"}, {2, "windows", "name"},    {2, "windows", "title"},   {2, "windows", "disclaimer"},
-    {3, "entries", "options"},
+    {3, "entries", "options"}, {4, "entries", "uid"},
 };
 
 // Whether a new file can be made in the folder.
@@ -401,6 +404,10 @@ LogStatus LogStore::migrate(int from)
         for (const char *sql : kVersion3)
             if (!q.exec(QString::fromLatin1(sql)))
                 return fail(tr("updating the tables"));
+    if (from < 4)
+        for (const char *sql : kVersion4)
+            if (!q.exec(QString::fromLatin1(sql)))
+                return fail(tr("updating the tables"));
     if (!q.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion)) || !q.exec(QStringLiteral("COMMIT")))
         return fail(tr("updating the file"));
     return {};
@@ -428,8 +435,22 @@ bool LogStore::insertOne(const CalcRecord &r, qint64 &id, QSqlError &error)
 {
     QSqlDatabase d = db();
     QSqlQuery q(d);
+    if (!r.uid.isEmpty()) {
+        // Already in the log: written once before, from the waiting file or a retry.
+        q.prepare(QStringLiteral("SELECT id FROM entries WHERE uid = ?"));
+        q.addBindValue(r.uid);
+        if (!q.exec()) {
+            error = q.lastError();
+            return false;
+        }
+        if (q.next()) {
+            id = q.value(0).toLongLong();
+            return true;
+        }
+    }
     q.prepare(QStringLiteral("INSERT INTO entries (at, utc_ms, window, title, inputs, results, working,"
-                             " out_of_range, stopped, notice, options) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+                             " out_of_range, stopped, notice, options, uid)"
+                             " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     q.addBindValue(StampText(r.at));
     q.addBindValue(r.at.toMSecsSinceEpoch());
     q.addBindValue(bound(r.window));
@@ -441,6 +462,7 @@ bool LogStore::insertOne(const CalcRecord &r, qint64 &id, QSqlError &error)
     q.addBindValue(int(r.stopped));
     q.addBindValue(bound(r.notice));
     q.addBindValue(FieldsJson(r.options));
+    q.addBindValue(r.uid.isEmpty() ? QVariant() : QVariant(r.uid));
     if (!q.exec()) {
         error = q.lastError();
         return false;
@@ -519,7 +541,7 @@ bool LogStore::insertMany(const QList<CalcRecord> &records)
     return d.commit();
 }
 
-QList<LogRow> LogStore::page(const LogFilter &filter, qint64 beforeId, int limit) const
+QList<LogRow> LogStore::page(const LogFilter &filter, qint64 beforeId, int limit, LogStatus *status) const
 {
     QStringList where;
     QVariantList binds;
@@ -558,13 +580,21 @@ QList<LogRow> LogStore::page(const LogFilter &filter, qint64 beforeId, int limit
     binds << limit;
 
     QList<LogRow> rows;
+    if (status)
+        *status = {};
     QSqlQuery q(db());
     q.setForwardOnly(true);
     q.prepare(sql);
     for (const QVariant &b : binds)
         q.addBindValue(b);
-    if (!q.exec())
+    auto failed = [&] {
+        if (status)
+            *status = statusOf(q.lastError(), tr("reading %1").arg(QDir::toNativeSeparators(m_path)));
+    };
+    if (!q.exec()) {
+        failed();
         return rows;
+    }
     while (q.next()) {
         CalcRecord r;
         r.inputs = FieldsFromJson(q.value(4).toString());
@@ -572,17 +602,23 @@ QList<LogRow> LogStore::page(const LogFilter &filter, qint64 beforeId, int limit
         rows.push_back({q.value(0).toLongLong(), ParseStamp(q.value(1).toString()), q.value(2).toString(),
                         q.value(3).toString(), SummaryLine(r), q.value(6).toBool()});
     }
+    // A damaged page shows while stepping through the rows.
+    if (q.lastError().isValid())
+        failed();
     return rows;
 }
 
 QList<CalcRecord> LogStore::records(const QList<qint64> &ids) const
 {
     QList<CalcRecord> out;
-    forEachRecord(ids, [&out](const CalcRecord &r) { out.push_back(r); });
+    forEachRecord(ids, [&out](const CalcRecord &r) {
+        out.push_back(r);
+        return true;
+    });
     return out;
 }
 
-void LogStore::forEachRecord(const QList<qint64> &ids, const std::function<void(const CalcRecord &)> &take,
+bool LogStore::forEachRecord(const QList<qint64> &ids, const std::function<bool(const CalcRecord &)> &take,
                              bool fieldsOnly) const
 {
     QSqlQuery q(db());
@@ -617,8 +653,10 @@ void LogStore::forEachRecord(const QList<qint64> &ids, const std::function<void(
         r.notice = q.value(9).toString();
         r.disclaimer = q.value(10).toString();
         r.options = FieldsFromJson(q.value(11).toString());
-        take(r);
+        if (!take(r))
+            return false;
     }
+    return true;
 }
 
 bool LogStore::remove(const QList<qint64> &ids, LogStatus &status)

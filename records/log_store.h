@@ -3,6 +3,7 @@
 
 #include "records/calc_record.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QHash>
 #include <QList>
@@ -51,12 +52,14 @@ struct LogRow
 
 // The calculation log in one SQLite file: one connection, used on the thread that opened
 // it. Write-ahead journal, one transaction per record, every value a bound parameter.
-// Schema version 3 in PRAGMA user_version; a file of an older version is brought up to
+// Schema version 4 in PRAGMA user_version; a file of an older version is brought up to
 // date when opened, one of a newer version is read but never written.
 class LogStore
 {
+    Q_DECLARE_TR_FUNCTIONS(dravex::LogStore)
+
 public:
-    static constexpr int kSchemaVersion = 3;
+    static constexpr int kSchemaVersion = 4;
 
     // AppDataLocation/calculations.sqlite
     static QString defaultPath();
@@ -82,18 +85,21 @@ public:
     void close();
     QString path() const { return m_path; }
 
-    // Writes one record in its own transaction; its id, or nothing with status set.
+    // Writes one record in its own transaction; its id, or nothing with status set. A record
+    // whose uid the log holds already is not added again: the id is that entry's.
     std::optional<qint64> insert(const CalcRecord &record, LogStatus &status);
     // Many records in one transaction, for filling a large log quickly.
     bool insertMany(const QList<CalcRecord> &records);
 
     // Newest first: up to limit rows older than beforeId (0: from the newest) that pass
-    // the filter.
-    QList<LogRow> page(const LogFilter &filter, qint64 beforeId, int limit) const;
+    // the filter. When reading fails, status (if given) says why; SQLite's finding of a
+    // damaged page is Problem::Damaged.
+    QList<LogRow> page(const LogFilter &filter, qint64 beforeId, int limit, LogStatus *status = nullptr) const;
     QList<CalcRecord> records(const QList<qint64> &ids) const;
-    // The records one at a time, in the order of ids, for selections of any size. With
-    // fieldsOnly, each comes with its window, inputs, choices and results alone.
-    void forEachRecord(const QList<qint64> &ids, const std::function<void(const CalcRecord &)> &take,
+    // The records one at a time, in the order of ids, for selections of any size, until
+    // take returns false; false then. With fieldsOnly, each comes with its window, inputs,
+    // choices and results alone.
+    bool forEachRecord(const QList<qint64> &ids, const std::function<bool(const CalcRecord &)> &take,
                        bool fieldsOnly = false) const;
     bool remove(const QList<qint64> &ids, LogStatus &status);
     // Every window that has entries: objectName and title.

@@ -45,16 +45,56 @@ void LogModel::setFilter(const LogFilter &filter)
     reload();
 }
 
+QList<LogRow> LogModel::read(qint64 beforeId, int limit)
+{
+    LogStatus status;
+    QList<LogRow> rows = m_store->page(m_filter, beforeId, limit, &status);
+    if (!status.ok())
+        emit readFailed(status);
+    return rows;
+}
+
 void LogModel::reload()
 {
     beginResetModel();
     m_rows.clear();
     m_atEnd = !m_store;
-    if (m_store) {
-        m_rows = m_store->page(m_filter, 0, kPageSize);
-        m_atEnd = m_rows.size() < kPageSize;
-    }
     endResetModel();
+    if (m_store) {
+        const QList<LogRow> rows = read(0, kPageSize);
+        // A failed read may have taken the store away.
+        if (!m_store)
+            return;
+        beginResetModel();
+        m_rows = rows;
+        m_atEnd = m_rows.size() < kPageSize;
+        endResetModel();
+    }
+}
+
+void LogModel::refresh()
+{
+    if (!m_store || m_rows.isEmpty()) {
+        reload();
+        return;
+    }
+    const QList<LogRow> newest = read(0, kPageSize);
+    if (!m_store)
+        return;
+    qsizetype added = 0;
+    while (added < newest.size() && newest[added].id > m_rows.front().id)
+        ++added;
+    // More new entries than a page: they no longer join up with those listed.
+    if (added == kPageSize) {
+        reload();
+        return;
+    }
+    if (added == 0)
+        return;
+    // Inserted above: the rows selected stay selected.
+    beginInsertRows({}, 0, int(added - 1));
+    m_rows = newest.first(added) + m_rows;
+    endInsertRows();
 }
 
 qint64 LogModel::idAt(int row) const
@@ -83,6 +123,8 @@ QVariant LogModel::data(const QModelIndex &index, int role) const
             return ShownStamp(row.at);
         case Window:
             return row.title;
+        case Table:
+            return TableOf(row.title);
         case Summary:
             return row.summary;
         case Stopped:
@@ -101,6 +143,8 @@ QVariant LogModel::headerData(int section, Qt::Orientation orientation, int role
         return tr("Date and time");
     case Window:
         return tr("Window");
+    case Table:
+        return tr("Table");
     case Summary:
         return tr("Inputs and results");
     case Stopped:
@@ -118,7 +162,9 @@ void LogModel::fetchMore(const QModelIndex &parent)
 {
     if (parent.isValid() || m_atEnd || !m_store)
         return;
-    const QList<LogRow> more = m_store->page(m_filter, m_rows.isEmpty() ? 0 : m_rows.back().id, kPageSize);
+    const QList<LogRow> more = read(m_rows.isEmpty() ? 0 : m_rows.back().id, kPageSize);
+    if (!m_store)
+        return;
     m_atEnd = more.size() < kPageSize;
     if (more.isEmpty())
         return;
@@ -224,7 +270,11 @@ LogWindow::LogWindow(ScreenHost &host, CalculationLog &log, QWidget *parent)
     m_notice->setObjectName(QStringLiteral("logNotice"));
     m_notice->setTextFormat(Qt::PlainText);
     m_notice->setWordWrap(true);
-    m_notice->setStyleSheet(QStringLiteral("QLabel { color: #a00000; font-weight: bold; }"));
+    // The palette's own colour for what stands out, so that a dark theme reads.
+    m_notice->setForegroundRole(QPalette::Highlight);
+    QFont bold = m_notice->font();
+    bold.setBold(true);
+    m_notice->setFont(bold);
     m_notice->hide();
 
     m_table = new QTableView(this);
@@ -241,6 +291,8 @@ LogWindow::LogWindow(ScreenHost &host, CalculationLog &log, QWidget *parent)
     m_table->setColumnWidth(LogModel::When,
                             m_table->fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00 00:00:00 +00:00  ")));
     m_table->setColumnWidth(LogModel::Window, m_table->fontMetrics().averageCharWidth() * 24);
+    m_table->setColumnWidth(LogModel::Table, m_table->fontMetrics().horizontalAdvance(tr("Table")) +
+                                                 m_table->fontMetrics().averageCharWidth() * 4);
     m_table->setWordWrap(false);
 
     m_detail = new QPlainTextEdit(this);
@@ -276,10 +328,8 @@ LogWindow::LogWindow(ScreenHost &host, CalculationLog &log, QWidget *parent)
     m_refresh = new QTimer(this);
     m_refresh->setSingleShot(true);
     m_refresh->setInterval(300);
-    connect(m_refresh, &QTimer::timeout, this, [this] {
-        if (!m_table->selectionModel()->hasSelection())
-            applyFilter();
-    });
+    connect(m_refresh, &QTimer::timeout, this, &LogWindow::refreshKeepingSelection);
+    connect(m_model, &LogModel::readFailed, this, &LogWindow::readFailed);
     connect(&m_log, &CalculationLog::written, this, [this] { m_refresh->start(); });
     connect(&m_log, &CalculationLog::problemChanged, this, [this](const QString &problem) {
         showProblem(problem);
@@ -347,7 +397,8 @@ void LogWindow::openStore()
     if (m_store && m_store->isOpen())
         return;
     static int next = 0;
-    m_store = std::make_unique<LogStore>(QStringLiteral("dravex-log-reader-%1").arg(next++));
+    m_store = std::make_shared<LogStore>(QStringLiteral("dravex-log-reader-%1").arg(next++));
+    m_damageReported = false;
     const LogStatus status = m_store->open(m_log.path(), false);
     if (!m_store->isOpen()) {
         showProblem(status.message);
@@ -388,6 +439,25 @@ void LogWindow::applyFilter()
     m_detail->clear();
 }
 
+void LogWindow::refreshKeepingSelection()
+{
+    if (!m_store)
+        return;
+    fillWindows();
+    m_model->refresh();
+}
+
+void LogWindow::readFailed(const LogStatus &status)
+{
+    showProblem(status.message);
+    if (status.problem != LogStatus::Problem::Damaged || m_damageReported)
+        return;
+    // Once for this file: the writer checks it and sets it aside if it is damaged; the
+    // window then reads the new log.
+    m_damageReported = true;
+    m_log.reportDamage();
+}
+
 void LogWindow::showProblem(const QString &problem)
 {
     m_notice->setText(problem);
@@ -420,42 +490,78 @@ void LogWindow::showDetail()
     m_detail->setPlainText(records.isEmpty() ? QString() : CopyText(records.front()));
 }
 
-void LogWindow::tabulateSelection(const std::function<void(const QStringList &)> &line) const
+bool LogWindow::needSelection(const QList<qint64> &ids, const QString &what)
 {
-    const QList<qint64> ids = selectedIds();
-    if (ids.isEmpty())
-        return;
+    if (!ids.isEmpty())
+        return true;
+    m_log.dialogs().warn(this, what, tr("No calculation is selected: select the entries first."));
+    return false;
+}
+
+bool LogWindow::tabulateSelection(const QList<qint64> &ids, const QString &doing,
+                                  const std::function<void(const QStringList &)> &line)
+{
+    // Kept while the job runs, whatever the window opens meanwhile.
+    const std::shared_ptr<LogStore> store = m_store;
+    if (ids.isEmpty() || !store)
+        return false;
+    const std::unique_ptr<Progress> progress = m_log.dialogs().progress(this, doing, 2 * ids.size());
+    qint64 done = 0;
     // Twice through the entries, one at a time: the columns first, then the rows.
     RecordColumns columns;
-    m_store->forEachRecord(
-        ids, [&columns](const CalcRecord &r) { columns.add(r); }, true);
+    if (!store->forEachRecord(
+            ids,
+            [&](const CalcRecord &r) {
+                columns.add(r);
+                return progress->step(++done);
+            },
+            true))
+        return false;
     line(columns.header());
-    m_store->forEachRecord(ids, [&](const CalcRecord &r) { line(columns.row(r)); });
+    return store->forEachRecord(ids, [&](const CalcRecord &r) {
+        line(columns.row(r));
+        return progress->step(++done);
+    });
+}
+
+RecordStream LogWindow::selectionStream(const QList<qint64> &ids) const
+{
+    return [store = m_store, ids](const std::function<bool(const CalcRecord &)> &take) {
+        return store && store->forEachRecord(ids, take);
+    };
 }
 
 void LogWindow::copySelection()
 {
+    const QList<qint64> ids = selectedIds();
     QString text;
-    tabulateSelection([&text](const QStringList &cells) { text += TsvLine(cells); });
-    if (!text.isEmpty())
+    // The clipboard takes the text only when it is complete.
+    if (tabulateSelection(ids, tr("Copying %n calculation(s)...", "", int(ids.size())),
+                          [&text](const QStringList &cells) { text += TsvLine(cells); }))
         QApplication::clipboard()->setText(text);
 }
 
 void LogWindow::exportCsv()
 {
-    if (selectedIds().isEmpty())
+    const QList<qint64> ids = selectedIds();
+    if (!needSelection(ids, tr("Export CSV")))
         return;
     const QString file = m_log.dialogs().saveFileName(this, tr("Export CSV"), QStringLiteral("calculations.csv"),
                                                       tr("CSV files (*.csv)"));
     if (file.isEmpty())
         return;
+    // Written beside it and put in its place when complete: a cancelled export leaves no file.
     QSaveFile out(file);
     bool written = out.open(QIODevice::WriteOnly);
-    if (written)
-        tabulateSelection([&](const QStringList &cells) {
-            if (written)
-                written = out.write(CsvLine(cells)) >= 0;
-        });
+    if (written) {
+        const bool complete =
+            tabulateSelection(ids, tr("Exporting %n calculation(s)...", "", int(ids.size())),
+                              [&](const QStringList &cells) { written = written && out.write(CsvLine(cells)) >= 0; });
+        if (!complete) {
+            out.cancelWriting();
+            return;
+        }
+    }
     if (!written || !out.commit())
         m_log.dialogs().warn(this, tr("Export CSV"),
                              tr("The file %1 could not be written: %2").arg(file, out.errorString()));
@@ -463,12 +569,17 @@ void LogWindow::exportCsv()
 
 void LogWindow::printSelection()
 {
-    m_log.printRecords(this, selectedRecords());
+    const QList<qint64> ids = selectedIds();
+    if (needSelection(ids, tr("Print")))
+        m_log.printRecords(this, ids.size(), tr("Calculation log"), selectionStream(ids));
 }
 
 void LogWindow::exportPdfSelection()
 {
-    m_log.exportPdf(this, selectedRecords(), QStringLiteral("calculations.pdf"));
+    const QList<qint64> ids = selectedIds();
+    if (needSelection(ids, tr("Export PDF")))
+        m_log.exportPdf(this, ids.size(), tr("Calculation log"), QStringLiteral("calculations.pdf"),
+                        selectionStream(ids));
 }
 
 void LogWindow::deleteSelection()

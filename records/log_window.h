@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "records/calculation_print.h"
 #include "records/log_store.h"
 
 #include <QAbstractTableModel>
@@ -29,7 +30,7 @@ class LogModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    enum Column { When, Window, Summary, Stopped, ColumnCount };
+    enum Column { When, Window, Table, Summary, Stopped, ColumnCount };
     static constexpr int kPageSize = 200;
 
     explicit LogModel(QObject *parent = nullptr);
@@ -40,6 +41,9 @@ public:
     const LogFilter &filter() const { return m_filter; }
     // Starts again from the newest entry.
     void reload();
+    // Adds the entries written since above those listed, which stay as they are (and stay
+    // selected).
+    void refresh();
     qint64 idAt(int row) const;
 
     int rowCount(const QModelIndex &parent = {}) const override;
@@ -49,11 +53,17 @@ public:
     bool canFetchMore(const QModelIndex &parent) const override;
     void fetchMore(const QModelIndex &parent) override;
 
+signals:
+    // Reading the file failed (SQLite found a damaged page, or another fault).
+    void readFailed(const LogStatus &status);
+
 private:
     LogStore *m_store = nullptr;
     LogFilter m_filter;
     QList<LogRow> m_rows;
     bool m_atEnd = true;
+
+    QList<LogRow> read(qint64 beforeId, int limit);
 };
 
 // Fills a window's inputs and choices with a record's texts, by objectName, clears what
@@ -87,7 +97,10 @@ public:
 private:
     ScreenHost &m_host;
     CalculationLog &m_log;
-    std::unique_ptr<LogStore> m_store;
+    // Shared with a copy, export or print under way, which goes on reading it while the
+    // window opens another file.
+    std::shared_ptr<LogStore> m_store;
+    bool m_damageReported = false;
     LogModel *m_model;
     QComboBox *m_window;
     QCheckBox *m_fromOn;
@@ -104,8 +117,16 @@ private:
     void fillWindows();
     void applyFilter();
     void showDetail();
-    // The selection as a table, one line at a time: the header, then a row per entry.
-    void tabulateSelection(const std::function<void(const QStringList &)> &line) const;
+    // The selection as a table, one line at a time: the header, then a row per entry;
+    // false when cancelled.
+    bool tabulateSelection(const QList<qint64> &ids, const QString &doing,
+                           const std::function<void(const QStringList &)> &line);
+    // The selection read an entry at a time, for print and PDF.
+    RecordStream selectionStream(const QList<qint64> &ids) const;
+    // True with a selection; else says that one is needed for what.
+    bool needSelection(const QList<qint64> &ids, const QString &what);
+    void refreshKeepingSelection();
+    void readFailed(const LogStatus &status);
     void showProblem(const QString &problem);
     void addAction(const char *name, const QString &caption, const QKeySequence &shortcut, void (LogWindow::*handler)(),
                    QLayout *buttons);

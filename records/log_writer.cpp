@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/log_writer.h"
 
+#include "records/log_waiting_line.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonDocument>
 #include <QString>
 #include <QUuid>
 
@@ -22,6 +23,66 @@ namespace {
 // How long a record that could not be written waits before the next try.
 constexpr auto kRetry = std::chrono::seconds(2);
 
+QString fromStd(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+std::vector<WaitingField> waitingFields(const QList<RecordField> &fields)
+{
+    std::vector<WaitingField> out;
+    for (const RecordField &f : fields)
+        out.push_back({f.field.toStdString(), f.caption.toStdString(), f.text.toStdString()});
+    return out;
+}
+
+QList<RecordField> recordFields(const std::vector<WaitingField> &fields)
+{
+    QList<RecordField> out;
+    for (const WaitingField &f : fields)
+        out.push_back({fromStd(f.field), fromStd(f.caption), fromStd(f.text)});
+    return out;
+}
+
+WaitingRecord toWaiting(const CalcRecord &r)
+{
+    WaitingRecord w;
+    w.uid = r.uid.toStdString();
+    w.at = StampText(r.at).toStdString();
+    w.window = r.window.toStdString();
+    w.title = r.title.toStdString();
+    w.inputs = waitingFields(r.inputs);
+    w.options = waitingFields(r.options);
+    w.results = waitingFields(r.results);
+    for (const QString &line : r.working)
+        w.working.push_back(line.toStdString());
+    w.outOfRange = r.outOfRange;
+    w.stopped = r.stopped;
+    w.notice = r.notice.toStdString();
+    w.disclaimer = r.disclaimer.toStdString();
+    return w;
+}
+
+// The record of a waiting line; one whose time cannot be read has an invalid time.
+CalcRecord fromWaiting(const WaitingRecord &w)
+{
+    CalcRecord r;
+    r.uid = fromStd(w.uid);
+    r.at = ParseStamp(fromStd(w.at));
+    r.window = fromStd(w.window);
+    r.title = fromStd(w.title);
+    r.inputs = recordFields(w.inputs);
+    r.options = recordFields(w.options);
+    r.results = recordFields(w.results);
+    for (const std::string &line : w.working)
+        r.working << fromStd(line);
+    r.outOfRange = w.outOfRange;
+    r.stopped = w.stopped;
+    r.notice = fromStd(w.notice);
+    r.disclaimer = fromStd(w.disclaimer);
+    return r;
+}
+
 QString connectionName()
 {
     static std::atomic<int> next{0};
@@ -30,6 +91,8 @@ QString connectionName()
 
 // Writes the records that waited in an earlier run (or a merge that ended half way) into
 // the open log, each file in one transaction, and removes the files written; how many.
+// A file written but not yet removed when the program ended is read again: its records
+// carry their unique ids, and the log skips those it holds already.
 qsizetype mergeWaiting(LogStore &store)
 {
     const QString waiting = LogWriter::waitingPath(store.path());
@@ -49,8 +112,12 @@ qsizetype mergeWaiting(LogStore &store)
             const QByteArray line = file.readLine().trimmed();
             if (line.isEmpty())
                 continue;
-            const CalcRecord r = RecordFromJson(QJsonDocument::fromJson(line).object());
             // A line cut short by a crash while it was added is no record.
+            const std::optional<WaitingRecord> read =
+                ParseWaitingLine(std::string_view(line.constData(), std::size_t(line.size())));
+            if (!read)
+                continue;
+            const CalcRecord r = fromWaiting(*read);
             if (r.at.isValid())
                 records << r;
         }
@@ -79,8 +146,13 @@ bool LogWriter::keepWaiting(const QString &logPath, const std::deque<CalcRecord>
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
         return false;
     QByteArray lines;
-    for (const CalcRecord &r : records)
-        lines += QJsonDocument(RecordJson(r)).toJson(QJsonDocument::Compact) + '\n';
+    for (const CalcRecord &r : records) {
+        WaitingRecord line = toWaiting(r);
+        // Every waiting record carries an id of its own, in case it is merged twice.
+        if (line.uid.empty())
+            line.uid = QUuid::createUuid().toString(QUuid::WithoutBraces).toStdString();
+        lines += QByteArray::fromStdString(WaitingLine(line)) + '\n';
+    }
     return file.write(lines) == lines.size() && file.flush() && ::fsync(file.handle()) == 0;
 }
 
@@ -98,10 +170,8 @@ LogWriter::~LogWriter()
     // What could not be written waits for the next run, unless even that cannot be kept.
     if (!m_queue.empty() && !keepWaiting(m_path, m_queue))
         std::fprintf(stderr, "%s\n",
-                     qPrintable(QCoreApplication::translate("dravex::LogWriter",
-                                                            "%n calculation(s) could not be kept: neither the log "
-                                                            "nor %1 can be written.",
-                                                            "", int(m_queue.size()))
+                     qPrintable(tr("%n calculation(s) could not be kept: neither the log nor %1 can be written.", "",
+                                   int(m_queue.size()))
                                     .arg(QDir::toNativeSeparators(waitingPath(m_path)))));
 }
 
@@ -114,11 +184,29 @@ void LogWriter::start()
 
 void LogWriter::add(CalcRecord record)
 {
+    // Written with the record: a record that reached the log before a crash is not added
+    // again from the waiting file.
+    if (record.uid.isEmpty())
+        record.uid = QUuid::createUuid().toString(QUuid::WithoutBraces);
     {
         std::lock_guard lock(m_mutex);
         m_queue.push_back(std::move(record));
         if (!m_thread.joinable())
             m_thread = std::thread([this] { run(); });
+    }
+    m_wake.notify_one();
+}
+
+void LogWriter::checkAgain()
+{
+    {
+        std::lock_guard lock(m_mutex);
+        // Not started yet: its first open checks the file anyway.
+        if (!m_thread.joinable()) {
+            m_thread = std::thread([this] { run(); });
+            return;
+        }
+        m_recheck = true;
     }
     m_wake.notify_one();
 }
@@ -163,11 +251,24 @@ void LogWriter::run()
     for (;;) {
         if (failing) {
             // Wait before the next try, unless the program is ending.
-            m_wake.wait_for(lock, kRetry, [this] { return m_stopping; });
+            m_wake.wait_for(lock, kRetry, [this] { return m_stopping || m_recheck; });
             if (m_stopping)
                 break;
         } else {
-            m_wake.wait(lock, [this] { return m_stopping || !m_queue.empty(); });
+            m_wake.wait(lock, [this] { return m_stopping || m_recheck || !m_queue.empty(); });
+        }
+        if (m_recheck && !m_stopping) {
+            m_recheck = false;
+            lock.unlock();
+            // Opened again with the writer's check of every page.
+            store.close();
+            const LogStatus status = store.open(m_path, true);
+            if (store.isOpen() && !status.ok())
+                m_listener({Event::Kind::Opened, 0, status});
+            else if (!store.isOpen())
+                report(status);
+            lock.lock();
+            continue;
         }
         if (m_queue.empty()) {
             failing = false;

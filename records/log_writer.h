@@ -19,6 +19,8 @@ namespace dravex {
 // that is written into the log the next time it is opened.
 class LogWriter
 {
+    Q_DECLARE_TR_FUNCTIONS(dravex::LogWriter)
+
 public:
     struct Event
     {
@@ -38,11 +40,15 @@ public:
     // Opens the file on the writer's thread, if not yet done.
     void start();
     void add(CalcRecord record);
+    // A reader found the file damaged: checks every page again and, if it is, sets the file
+    // aside and starts a new log (an Opened event says where it went). Nothing is reported
+    // when the file is sound.
+    void checkAgain();
     // Waits until the queue is empty or ms have passed; true when empty.
     bool waitIdle(int ms);
     std::size_t pending() const;
 
-    // "<folder>/<log name>-waiting.jsonl": one record a line, as RecordJson writes it.
+    // "<folder>/<log name>-waiting.jsonl": one record a line, as WaitingLine writes it.
     static QString waitingPath(const QString &logPath);
     // Adds records to the waiting file, on disk when it returns true.
     static bool keepWaiting(const QString &logPath, const std::deque<CalcRecord> &records);
@@ -56,6 +62,7 @@ private:
     std::deque<CalcRecord> m_queue;
     bool m_busy = false;
     bool m_stopping = false;
+    bool m_recheck = false;
     std::thread m_thread;
 
     void run();

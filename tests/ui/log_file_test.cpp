@@ -4,9 +4,11 @@
 #include "log_test_support.h"
 
 #include "records/log_window.h"
+#include "records/log_writer.h"
 
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSet>
 #include <QTemporaryDir>
 
@@ -199,6 +201,72 @@ private slots:
         QCOMPARE(next.exitCode(), 0);
         QCOMPARE(rawCount(path), 41);
         QCOMPARE(QDir(dir.path()).entryList({"*waiting*"}), QStringList());
+    }
+
+    // The program ended after the waiting records were written and before their file was
+    // removed: read again, they are not added twice. A line of the earlier form (no id)
+    // is still taken, a line cut short is not.
+    void a_waiting_file_merged_twice_adds_its_records_once()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("log.sqlite");
+        makeLog(path, 0);
+        std::deque<CalcRecord> waiting(3, sample());
+        for (int i = 0; i < 3; ++i)
+            waiting[i].inputs[1].text = QString::number(i);
+        QVERIFY(LogWriter::keepWaiting(path, waiting));
+        const QString file = LogWriter::waitingPath(path);
+        QVERIFY(QFile::copy(file, dir.filePath("kept.jsonl")));
+        QFile more(file);
+        QVERIFY(more.open(QIODevice::Append));
+        more.write("{\"at\":\"2026-12-07T10:11:12+01:00\",\"window\":\"Form5\",\"title\":\"T\","
+                   "\"inputs\":[[\"txtapi\",\"Gravity\",\"31\"]],\"results\":[]}\n"
+                   "{\"at\":\"2026-12-07T10:1");
+        more.close();
+
+        auto run = [&] {
+            QProcess probe;
+            probe.start(LOG_WRITER_PROBE, {path, "1"});
+            QVERIFY(probe.waitForFinished(60000));
+            QCOMPARE(probe.exitCode(), 0);
+        };
+        run();
+        QCOMPARE(rawCount(path), 3 + 1 + 1);
+        QVERIFY(QFile::rename(dir.filePath("kept.jsonl"), file + ".merging-crashed"));
+        run();
+        QCOMPARE(rawCount(path), 3 + 1 + 1 + 1);
+        QCOMPARE(QDir(dir.path()).entryList({"*waiting*"}), QStringList());
+        Reader reader(path);
+        QStringList grosses;
+        for (const CalcRecord &r : reader.store.records({1, 2, 3, 4}))
+            grosses << r.inputs.value(1).text;
+        QCOMPARE(grosses, QStringList({"0", "1", "2", ""}));
+    }
+
+    // SQLite finds a damaged page while the window lists the log: the window says so and
+    // the file is set aside as the writer does, and a new log is shown.
+    void damage_found_while_listing_sets_the_file_aside()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("log.sqlite");
+        makeLog(path, 3000, 4);
+        LoggingProgram program(path);
+        auto *log = static_cast<LogWindow *>(program.show("LogWindow"));
+        QTRY_COMPARE(log->model()->rowCount(), LogModel::kPageSize);
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            const qint64 size = file.size();
+            QVERIFY(file.seek(size / 3 / 4096 * 4096));
+            file.write(QByteArray(int(size / 3), char(0xab)));
+        }
+        control<QLineEdit>(log, "logSearch")->setText("no such text");
+        QTRY_COMPARE(QDir(dir.path()).entryList({"log-damaged-*.sqlite"}).size(), 1);
+        QTRY_VERIFY(control<QLabel>(log, "logNotice")->text().contains("damaged"));
+        QVERIFY(control<QLabel>(log, "logNotice")->isVisibleTo(log));
+        control<QLineEdit>(log, "logSearch")->clear();
+        QTRY_COMPARE(log->model()->rowCount(), 0);
+        QCOMPARE(Reader(path).store.integrityCheck(), QString("ok"));
     }
 
     void two_writers_lose_nothing()

@@ -15,6 +15,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -122,8 +123,8 @@ private slots:
     {
         const RecordTable table = TabulateRecords({sample()});
         const QByteArray csv = CsvText(table);
-        QCOMPARE(csv, QByteArray("Date and time,Window,Title,Stopped,Notice,Out of range,Gravity,Gross,Net,Working\r\n"
-                                 "2026-12-07 10:11:12 +01:00,Form5,VOLUME CORRECTION (TABLE 6a),no,,no,"
+        QCOMPARE(csv, QByteArray("Date and time,Window,Table,Stopped,Notice,Out of range,Gravity,Gross,Net,Working\r\n"
+                                 "2026-12-07 10:11:12 +01:00,VOLUME CORRECTION (TABLE 6a),6A,no,,no,"
                                  "\"30, \"\"light\"\"\",\"a\nb\",\"9,800.5\",\"VCF\t0.98\n<b>not bold</b>\"\r\n"));
         const QStringList tsv = TsvText(table).split('\n');
         QCOMPARE(tsv.value(1).split('\t').mid(6),
@@ -399,6 +400,99 @@ private slots:
         QCOMPARE(lines.size(), 4);
         QCOMPARE(lines.value(1).split('\t').value(7), QString("1000"));
         QCOMPARE(lines.value(3).split('\t').value(7), QString("1002"));
+    }
+
+    // 50 entries selected: copy, CSV and PDF go twice through them (100 steps); cancelled
+    // half way, the clipboard keeps what it had and no file is made.
+    void actions_on_a_selection_show_progress_and_cancel_leaves_nothing()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("log.sqlite");
+        makeLog(path, 50);
+        LoggingProgram program(path);
+        auto owned = std::make_unique<ProgressDialogs>();
+        ProgressDialogs *dialogs = owned.get();
+        program.records.log().setDialogs(std::move(owned));
+        auto *log = static_cast<LogWindow *>(program.show("LogWindow"));
+        QTRY_COMPARE(log->model()->rowCount(), 50);
+        auto *table = control<QTableView>(log, "logTable");
+
+        // Nothing selected: print and export say so.
+        table->clearSelection();
+        for (const char *action : {"logPrint", "logExportPdf", "logExportCsv"})
+            control<QAction>(log, action)->trigger();
+        QCOMPARE(dialogs->warnings.size(), 3);
+        for (const QString &warning : dialogs->warnings)
+            QVERIFY2(warning.contains("No calculation is selected"), qPrintable(warning));
+
+        table->selectAll();
+        QApplication::clipboard()->setText("kept");
+        dialogs->cancelAt = 60;
+        control<QAction>(log, "logCopy")->trigger();
+        QCOMPARE(dialogs->lastTotal, 100);
+        QCOMPARE(dialogs->lastStep, 60);
+        QCOMPARE(QApplication::clipboard()->text(), QString("kept"));
+
+        dialogs->fileName = dir.filePath("cancelled.csv");
+        control<QAction>(log, "logExportCsv")->trigger();
+        QCOMPARE(dialogs->lastStep, 60);
+        dialogs->fileName = dir.filePath("cancelled.pdf");
+        control<QAction>(log, "logExportPdf")->trigger();
+        QCOMPARE(dialogs->lastTotal, 100);
+        QCOMPARE(dialogs->lastStep, 60);
+        QCOMPARE(QDir(dir.path()).entryList({"cancelled*"}, QDir::Files | QDir::Hidden), QStringList());
+
+        dialogs->cancelAt = 0;
+        control<QAction>(log, "logCopy")->trigger();
+        QCOMPARE(dialogs->lastStep, 100);
+        QCOMPARE(QApplication::clipboard()->text().count('\n'), 51);
+        dialogs->fileName = dir.filePath("all.pdf");
+        control<QAction>(log, "logExportPdf")->trigger();
+        QCOMPARE(dialogs->lastStep, 100);
+        QVERIFY(QFileInfo(dir.filePath("all.pdf")).size() > 0);
+        QCOMPARE(dialogs->warnings.size(), 3);
+    }
+
+    // A new entry comes in above a selection, which stays; the columns name the table.
+    void the_list_refreshes_around_a_selection_and_names_the_table()
+    {
+        const std::pair<const char *, const char *> titles[] = {
+            {"VOLUME CORRECTION (TABLE 6a)", "6A"},
+            {"VOLUME CORRECTION (TABLE 6b)", "6B"},
+            {"GRAVITY CORRECTION (TABLE 53b)", "53B"},
+            {"VOLUME CORRECTION (2004 EDITION)", "2004"},
+            {"WEDGE CALCULATIONS", ""},
+        };
+        for (const auto &[title, table] : titles)
+            QCOMPARE(TableOf(title), QString(table));
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath("log.sqlite");
+        makeLog(path, 3);
+        LoggingProgram program(path);
+        auto *log = static_cast<LogWindow *>(program.show("LogWindow"));
+        QTRY_COMPARE(log->model()->rowCount(), 3);
+        QCOMPARE(log->model()->index(0, LogModel::Table).data().toString(), QString("6A"));
+        auto *table = control<QTableView>(log, "logTable");
+        table->selectRow(1);
+        const QList<qint64> selected = log->selectedIds();
+        QCOMPARE(selected, QList<qint64>{2});
+        QWidget *w = program.show("Form21");
+        fillAndEnter(w, {{"txtapi", "50"}, {"txtem", "80"}, {"txtgv", "10000"}});
+        QVERIFY(program.records.log().waitWritten(10000));
+        QTRY_COMPARE(log->model()->rowCount(), 4);
+        QCOMPARE(log->selectedIds(), selected);
+        QCOMPARE(table->selectionModel()->currentIndex().row(), 2);
+        QCOMPARE(log->model()->index(0, LogModel::Window).data().toString(), w->windowTitle());
+        QCOMPARE(log->model()->index(0, LogModel::Table).data().toString(), QString("6B"));
+        // No internal name in the list, the detail or a copy.
+        table->selectRow(0);
+        control<QAction>(log, "logCopy")->trigger();
+        const QString copied = QApplication::clipboard()->text();
+        const QString detail = control<QPlainTextEdit>(log, "logDetail")->toPlainText();
+        for (const QString &shown : {copied, detail, log->model()->index(0, LogModel::Summary).data().toString()})
+            for (const char *internal : {"Form21", "txtapi", "txtgv"})
+                QVERIFY2(!shown.contains(internal), qPrintable(internal + (" in: " + shown)));
     }
 };
 
