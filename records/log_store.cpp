@@ -659,7 +659,7 @@ bool LogStore::forEachRecord(const QList<qint64> &ids, const std::function<bool(
     return true;
 }
 
-bool LogStore::remove(const QList<qint64> &ids, LogStatus &status)
+bool LogStore::remove(const QList<qint64> &ids, LogStatus &status, const std::function<bool(qint64)> &step)
 {
     QSqlDatabase d = db();
     QSqlQuery q(d);
@@ -670,12 +670,18 @@ bool LogStore::remove(const QList<qint64> &ids, LogStatus &status)
     QSqlQuery e(d), t(d);
     e.prepare(QStringLiteral("DELETE FROM entries WHERE id = ?"));
     t.prepare(QStringLiteral("DELETE FROM entry_text WHERE id = ?"));
+    qint64 done = 0;
     for (qint64 id : ids) {
         e.addBindValue(id);
         t.addBindValue(id);
         if (!e.exec() || !t.exec()) {
             status = statusOf(e.lastError().isValid() ? e.lastError() : t.lastError(), tr("deleting entries"));
             QSqlQuery(d).exec(QStringLiteral("ROLLBACK"));
+            return false;
+        }
+        if (step && !step(++done)) {
+            QSqlQuery(d).exec(QStringLiteral("ROLLBACK"));
+            status = {};
             return false;
         }
     }

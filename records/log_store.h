@@ -101,7 +101,9 @@ public:
     // choices and results alone.
     bool forEachRecord(const QList<qint64> &ids, const std::function<bool(const CalcRecord &)> &take,
                        bool fieldsOnly = false) const;
-    bool remove(const QList<qint64> &ids, LogStatus &status);
+    // Deletes the entries in one transaction. step (if given) hears how many are done and
+    // cancels by returning false: nothing is deleted then, and false with status ok.
+    bool remove(const QList<qint64> &ids, LogStatus &status, const std::function<bool(qint64)> &step = {});
     // Every window that has entries: objectName and title.
     QList<QPair<QString, QString>> windows() const;
     qint64 count() const;

@@ -592,7 +592,10 @@ void LogWindow::deleteSelection()
             tr("Delete %n selected calculation(s) from the log? This cannot be undone.", "", int(ids.size()))))
         return;
     LogStatus status;
-    if (!m_store->remove(ids, status))
+    const std::unique_ptr<Progress> progress =
+        m_log.dialogs().progress(this, tr("Deleting %n calculation(s)...", "", int(ids.size())), ids.size());
+    // Cancelled: nothing is deleted.
+    if (!m_store->remove(ids, status, [&progress](qint64 done) { return progress->step(done); }) && !status.ok())
         showProblem(status.message);
     m_model->reload();
     m_detail->clear();

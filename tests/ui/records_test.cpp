@@ -451,6 +451,14 @@ private slots:
         QCOMPARE(dialogs->lastStep, 100);
         QVERIFY(QFileInfo(dir.filePath("all.pdf")).size() > 0);
         QCOMPARE(dialogs->warnings.size(), 3);
+
+        // A cancelled delete deletes nothing.
+        dialogs->confirmAnswer = true;
+        dialogs->cancelAt = 30;
+        control<QAction>(log, "logDelete")->trigger();
+        QCOMPARE(dialogs->lastTotal, 50);
+        QCOMPARE(rawCount(path), 50);
+        QCOMPARE(log->model()->rowCount(), 50);
     }
 
     // A new entry comes in above a selection, which stays; the columns name the table.
