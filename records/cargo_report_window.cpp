@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/cargo_report_window.h"
 
+#include "records/autosave.h"
 #include "records/cargo_report_model.h"
+#include "records/document_manager.h"
+#include "records/report/cargo_report_document.h"
 #include "records/report_file.h"
 #include "records/report_print.h"
 #include "records/settings.h"
@@ -24,11 +27,9 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QSplitter>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QTableWidget>
 #include <QUndoStack>
-#include <QUuid>
 #include <QVBoxLayout>
 
 #include <set>
@@ -37,7 +38,6 @@ namespace dravex {
 
 namespace {
 
-constexpr int kAutosaveMs = 30 * 1000;
 constexpr int kRecentFiles = 8;
 const char *const kRecentKey = "cargoReport/recentFiles";
 
@@ -122,29 +122,16 @@ QList<QStringList> parseTsv(QString text)
     return block;
 }
 
-QList<CargoReportWindow *> openReportWindows()
-{
-    QList<CargoReportWindow *> windows;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (auto *r = qobject_cast<CargoReportWindow *>(w))
-            windows << r;
-    return windows;
-}
-
-QString canonical(const QString &path)
-{
-    const QString c = QFileInfo(path).canonicalFilePath();
-    return c.isEmpty() ? QFileInfo(path).absoluteFilePath() : c;
-}
-
 } // namespace
 
-CargoReportWindow::CargoReportWindow(ReportPrompts &prompts, QWidget *parent)
-    : QMainWindow(parent), m_prompts(prompts), m_undo(new QUndoStack(this))
+CargoReportWindow::CargoReportWindow(ReportPrompts &prompts, CargoReportDocument *document, QWidget *parent)
+    : QMainWindow(parent), m_prompts(prompts), m_document(document ? document : new CargoReportDocument),
+      m_model(m_document->model())
 {
     setObjectName(QStringLiteral("CargoReport"));
     setAttribute(Qt::WA_DeleteOnClose);
-    m_model = new CargoReportModel(m_undo, this);
+    m_document->setParent(this);
+    DocumentManager::instance().add(m_document, this);
 
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
@@ -186,19 +173,9 @@ CargoReportWindow::CargoReportWindow(ReportPrompts &prompts, QWidget *parent)
 
     buildMenus();
     connect(m_model, &CargoReportModel::reportChanged, this, &CargoReportWindow::refreshFromModel);
-    connect(m_undo, &QUndoStack::cleanChanged, this, &CargoReportWindow::updateTitle);
-    // The autosave copy follows the clean state: undone back to what is saved, there is
-    // nothing to restore after a crash.
-    connect(m_undo, &QUndoStack::cleanChanged, this, [this](bool clean) {
-        if (clean) {
-            dropAutosave();
-            m_restoredOverFile = false;
-        }
-    });
+    connect(m_document, &Document::modifiedChanged, this, &CargoReportWindow::updateTitle);
+    connect(m_document, &Document::filePathChanged, this, &CargoReportWindow::updateTitle);
     connect(tanks->selectionModel(), &QItemSelectionModel::currentChanged, this, &CargoReportWindow::refreshWorking);
-    m_autosaveTimer.setInterval(kAutosaveMs);
-    connect(&m_autosaveTimer, &QTimer::timeout, this, &CargoReportWindow::writeAutosave);
-    m_autosaveTimer.start();
 
     refreshFromModel();
     updateTitle();
@@ -211,7 +188,7 @@ CargoReportWindow::~CargoReportWindow()
 {
     // The children go after this window's own part: the undo stack still signals as it
     // clears itself, and nothing here may hear it.
-    m_undo->disconnect(this);
+    m_document->disconnect(this);
     m_model->disconnect(this);
     tanks->selectionModel()->disconnect(this);
 }
@@ -358,10 +335,10 @@ void CargoReportWindow::buildMenus()
     connect(add(file, "close1", tr("&Close"), QKeySequence(QStringLiteral("Ctrl+W"))), &QAction::triggered, this,
             &QWidget::close);
 
-    QAction *undo = m_undo->createUndoAction(this, tr("&Undo"));
+    QAction *undo = m_document->undoStack()->createUndoAction(this, tr("&Undo"));
     undo->setObjectName(QStringLiteral("undo1"));
     undo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
-    QAction *redo = m_undo->createRedoAction(this, tr("&Redo"));
+    QAction *redo = m_document->undoStack()->createRedoAction(this, tr("&Redo"));
     redo->setObjectName(QStringLiteral("redo1"));
     redo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
     for (QAction *a : {undo, redo}) {
@@ -391,13 +368,23 @@ void CargoReportWindow::buildMenus()
 
 bool CargoReportWindow::isModified() const
 {
-    return !m_undo->isClean();
+    return m_document->isModified();
+}
+
+QString CargoReportWindow::filePath() const
+{
+    return m_document->filePath();
+}
+
+CargoReportModel *CargoReportWindow::model() const
+{
+    return m_model;
 }
 
 void CargoReportWindow::updateTitle()
 {
     // "[*]" in a file name is shown as typed, not taken for the modified mark.
-    QString name = reportDisplayName(m_path);
+    QString name = m_document->displayName();
     name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
     setWindowTitle(tr("%1[*] - Cargo Report").arg(name));
     setWindowModified(isModified());
@@ -493,21 +480,14 @@ void CargoReportWindow::refreshWorking()
     working->setPlainText(lines.join(QLatin1Char('\n')));
 }
 
-CargoReportWindow *CargoReportWindow::openNew(ReportPrompts &prompts)
-{
-    auto *w = new CargoReportWindow(prompts);
-    w->show();
-    return w;
-}
-
 void CargoReportWindow::new1_Click()
 {
-    openNew(m_prompts);
+    (new CargoReportWindow(m_prompts))->show();
 }
 
 void CargoReportWindow::open1_Click()
 {
-    const QString dir = m_path.isEmpty() ? QDir::homePath() : QFileInfo(m_path).absolutePath();
+    const QString dir = filePath().isEmpty() ? QDir::homePath() : QFileInfo(filePath()).absolutePath();
     const QString path = m_prompts.askOpenPath(this, dir);
     if (!path.isEmpty())
         openPath(path);
@@ -516,39 +496,34 @@ void CargoReportWindow::open1_Click()
 void CargoReportWindow::openPath(const QString &path)
 {
     // One window per document: an open one comes to the front.
-    for (CargoReportWindow *w : openReportWindows()) {
-        if (!w->m_path.isEmpty() && canonical(w->m_path) == canonical(path)) {
-            w->show();
-            w->raise();
-            w->activateWindow();
-            return;
-        }
-    }
+    if (DocumentManager::instance().raise(path))
+        return;
     // An untouched empty window takes the document; otherwise a new window does.
-    const bool useThis = m_path.isEmpty() && !isModified() && m_model->report().rows.empty();
-    CargoReportWindow *target = useThis ? this : new CargoReportWindow(m_prompts);
-    if (!target->openFile(path)) {
-        if (!useThis)
-            target->deleteLater();
+    if (m_document->isUntouched()) {
+        openFile(path);
         return;
     }
-    target->show();
-    target->raise();
-    target->activateWindow();
+    auto *document = new CargoReportDocument;
+    QString error;
+    if (!document->open(path, &error)) {
+        delete document;
+        m_prompts.showError(this, error);
+        return;
+    }
+    rememberRecent(path);
+    auto *window = new CargoReportWindow(m_prompts, document);
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 bool CargoReportWindow::openFile(const QString &path)
 {
-    ReportFileRead read = readReportFile(path);
-    if (!read.report) {
-        m_prompts.showError(this, read.error);
+    QString error;
+    if (!m_document->open(path, &error)) {
+        m_prompts.showError(this, error);
         return false;
     }
-    m_model->setReport(*read.report);
-    m_undo->clear();
-    m_undo->setClean();
-    m_path = path;
-    dropAutosave();
     rememberRecent(path);
     updateTitle();
     return true;
@@ -557,13 +532,10 @@ bool CargoReportWindow::openFile(const QString &path)
 bool CargoReportWindow::saveTo(const QString &path)
 {
     QString error;
-    if (!saveReportFile(path, m_model->report(), &error)) {
+    if (!m_document->save(path, &error)) {
         m_prompts.showError(this, error);
         return false;
     }
-    m_path = path;
-    m_undo->setClean();
-    dropAutosave();
     rememberRecent(path);
     updateTitle();
     return true;
@@ -571,12 +543,12 @@ bool CargoReportWindow::saveTo(const QString &path)
 
 bool CargoReportWindow::save1_Click()
 {
-    return m_path.isEmpty() ? saveas1_Click() : saveTo(m_path);
+    return filePath().isEmpty() ? saveas1_Click() : saveTo(filePath());
 }
 
 bool CargoReportWindow::saveas1_Click()
 {
-    const QString suggested = m_path.isEmpty() ? QDir::home().filePath(tr("cargo-report.json")) : m_path;
+    const QString suggested = filePath().isEmpty() ? QDir::home().filePath(tr("cargo-report.json")) : filePath();
     QString path = m_prompts.askSavePath(this, suggested, tr("Cargo reports (*.json)"));
     if (path.isEmpty())
         return false;
@@ -587,27 +559,27 @@ bool CargoReportWindow::saveas1_Click()
 
 void CargoReportWindow::exportcsv1_Click()
 {
-    const QString base = m_path.isEmpty() ? QDir::home().filePath(tr("cargo-report")) : m_path;
+    const QString base = filePath().isEmpty() ? QDir::home().filePath(tr("cargo-report")) : filePath();
     const QString path = m_prompts.askSavePath(
         this, QFileInfo(base).path() + QLatin1Char('/') + QFileInfo(base).completeBaseName() + QStringLiteral(".csv"),
         tr("CSV (*.csv)"));
     if (path.isEmpty())
         return;
     QString error;
-    if (!exportReportCsv(path, m_model->report(), m_model->result(), &error))
+    if (!m_document->exportCsv(path, &error))
         m_prompts.showError(this, error);
 }
 
 void CargoReportWindow::exportpdf1_Click()
 {
-    const QString base = m_path.isEmpty() ? QDir::home().filePath(tr("cargo-report")) : m_path;
+    const QString base = filePath().isEmpty() ? QDir::home().filePath(tr("cargo-report")) : filePath();
     const QString path = m_prompts.askSavePath(
         this, QFileInfo(base).path() + QLatin1Char('/') + QFileInfo(base).completeBaseName() + QStringLiteral(".pdf"),
         tr("PDF (*.pdf)"));
     if (path.isEmpty())
         return;
     QString error;
-    if (!exportReportPdf(path, m_model->report(), m_model->result(), reportDisplayName(m_path), &error))
+    if (!m_document->exportPdf(path, &error))
         m_prompts.showError(this, error);
 }
 
@@ -615,10 +587,10 @@ void CargoReportWindow::print1_Click()
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName(reportDisplayName(m_path));
+    printer.setDocName(m_document->displayName());
     if (!m_prompts.askPrinter(this, &printer))
         return;
-    printReport(&printer, m_model->report(), m_model->result(), reportDisplayName(m_path));
+    m_document->print(&printer);
 }
 
 void CargoReportWindow::copy1_Click()
@@ -706,8 +678,9 @@ void CargoReportWindow::fillRecentMenu()
 void CargoReportWindow::closeEvent(QCloseEvent *event)
 {
     if (isModified()) {
-        const QString name = reportDisplayName(m_path);
-        switch (m_restoredOverFile ? m_prompts.askSaveRestored(this, name) : m_prompts.askSaveChanges(this, name)) {
+        const QString name = m_document->displayName();
+        switch (m_document->isRestoredOverFile() ? m_prompts.askSaveRestored(this, name)
+                                                 : m_prompts.askSaveChanges(this, name)) {
         case ReportPrompts::Answer::Save:
             if (!save1_Click()) {
                 event->ignore();
@@ -721,104 +694,35 @@ void CargoReportWindow::closeEvent(QCloseEvent *event)
             return;
         }
     }
-    dropAutosave();
-    m_autosaveTimer.stop();
+    m_document->autosave().drop();
     event->accept();
-}
-
-QString CargoReportWindow::autosaveDirectory()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + QStringLiteral("/autosave");
-}
-
-QString CargoReportWindow::autosavePath() const
-{
-    return m_autosaveId.isEmpty() ? QString()
-                                  : autosaveDirectory() + QLatin1Char('/') + m_autosaveId + QStringLiteral(".json");
-}
-
-void CargoReportWindow::writeAutosave()
-{
-    if (!isModified())
-        return;
-    if (m_autosaveId.isEmpty()) {
-        QDir().mkpath(autosaveDirectory());
-        m_autosaveId = QUuid::createUuid().toString(QUuid::WithoutBraces);
-        m_autosaveLock = std::make_unique<QLockFile>(autosaveDirectory() + QLatin1Char('/') + m_autosaveId +
-                                                     QStringLiteral(".lock"));
-        // Held as long as this window lives; only a dead process's lock counts as stale.
-        m_autosaveLock->setStaleLockTime(0);
-        m_autosaveLock->tryLock(0);
-    }
-    QString error;
-    // A failed autosave is retried at the next tick; the document itself is untouched.
-    writeFileAtomically(autosaveDirectory() + QLatin1Char('/') + m_autosaveId + QStringLiteral(".path"),
-                        m_path.toUtf8(), &error);
-    saveReportFile(autosavePath(), m_model->report(), &error);
-}
-
-void CargoReportWindow::dropAutosave()
-{
-    if (m_autosaveId.isEmpty())
-        return;
-    const QString stem = autosaveDirectory() + QLatin1Char('/') + m_autosaveId;
-    QFile::remove(stem + QStringLiteral(".json"));
-    QFile::remove(stem + QStringLiteral(".path"));
-    m_autosaveLock.reset();
-    m_autosaveId.clear();
 }
 
 void CargoReportWindow::offerRestore(ReportPrompts &prompts)
 {
-    const QDir dir(autosaveDirectory());
-    struct Left
-    {
-        QString id;
-        QString path;
-        std::unique_ptr<QLockFile> lock;
-    };
-    std::vector<Left> left;
-    QStringList names;
-    for (const QFileInfo &info : dir.entryInfoList({QStringLiteral("*.json")}, QDir::Files, QDir::Time)) {
-        auto lock = std::make_unique<QLockFile>(dir.filePath(info.completeBaseName() + QStringLiteral(".lock")));
-        lock->setStaleLockTime(0);
-        // A window of a running Dravex holds its lock; a crashed one's lock is stale.
-        if (!lock->tryLock(0))
-            continue;
-        QFile pathFile(dir.filePath(info.completeBaseName() + QStringLiteral(".path")));
-        QString original;
-        if (pathFile.open(QIODevice::ReadOnly))
-            original = QString::fromUtf8(pathFile.readAll());
-        names << reportDisplayName(original) + QStringLiteral(" (") + info.lastModified().toString(Qt::ISODate) +
-                     QLatin1Char(')');
-        left.push_back({info.completeBaseName(), original, std::move(lock)});
-    }
+    std::vector<Autosave::Leftover> left = Autosave::leftovers();
     if (left.empty())
         return;
+    QStringList names;
+    for (const Autosave::Leftover &l : left)
+        names << reportDisplayName(l.originalPath) + QStringLiteral(" (") + l.written.toString(Qt::ISODate) +
+                     QLatin1Char(')');
     const bool restore = prompts.askRestore(nullptr, names);
-    for (Left &l : left) {
-        const QString stem = dir.filePath(l.id);
-        if (restore) {
-            ReportFileRead read = readReportFile(stem + QStringLiteral(".json"));
-            if (!read.report) {
-                prompts.showError(nullptr, read.error);
-                continue; // the copy stays for another try
-            }
-            auto *w = new CargoReportWindow(prompts);
-            w->m_model->setReport(*read.report);
-            w->m_path = l.path;
-            w->m_undo->resetClean();
-            w->m_restoredOverFile = !l.path.isEmpty();
-            // The window carries the copy on as its own autosave.
-            w->m_autosaveId = l.id;
-            w->m_autosaveLock = std::move(l.lock);
-            w->updateTitle();
-            w->show();
-        } else {
-            QFile::remove(stem + QStringLiteral(".json"));
-            QFile::remove(stem + QStringLiteral(".path"));
-            l.lock.reset();
+    for (Autosave::Leftover &l : left) {
+        if (!restore) {
+            Autosave::discard(l);
+            continue;
         }
+        ReportFileRead read = readReportFile(Autosave::directory() + QLatin1Char('/') + l.id + QStringLiteral(".json"));
+        if (!read.report) {
+            prompts.showError(nullptr, read.error);
+            continue; // the copy stays for another try
+        }
+        auto *document = new CargoReportDocument;
+        document->restore(*read.report, l.originalPath);
+        // The document carries the copy on as its own autosave.
+        document->autosave().adopt(std::move(l));
+        (new CargoReportWindow(prompts, document))->show();
     }
 }
 

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "test_support.h"
 
+#include "records/autosave.h"
 #include "records/cargo_report_model.h"
 #include "records/cargo_report_window.h"
+#include "records/document_manager.h"
+#include "records/report/cargo_report_document.h"
 #include "records/report_file.h"
 #include "screens/screen.h"
 
@@ -154,7 +157,7 @@ private slots:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
-        QDir(CargoReportWindow::autosaveDirectory()).removeRecursively();
+        QDir(Autosave::directory()).removeRecursively();
     }
 
     void cleanup() { Program::closeAll(); }
@@ -414,6 +417,32 @@ private slots:
         QCOMPARE(prompts.asked, 3);
     }
 
+    // A file open already, even by another path to it, comes to the front: one document
+    // and one window, never two copies edited apart.
+    void a_file_open_already_is_not_opened_twice()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("voyage.json");
+        const QString link = dir.filePath("link.json");
+        ScriptedPrompts prompts;
+        CargoReportWindow *w = showReport(prompts);
+        pasteBlock(w, QString::fromLatin1(kUsTanks));
+        prompts.paths = {path};
+        pressKey(Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(QFile::link(path, link));
+        CargoReportWindow *other = showReport(prompts);
+        pasteBlock(other, "9Z\n");
+        prompts.paths = {link};
+        other->findChild<QAction *>("open1")->trigger();
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        QCOMPARE(std::count_if(windows.begin(), windows.end(),
+                               [](QWidget *t) { return t->objectName() == "CargoReport" && t->isVisible(); }),
+                 2);
+        QCOMPARE(DocumentManager::instance().windowFor(link), w);
+        QCOMPARE(other->model()->report().rows.size(), std::size_t(1));
+        QVERIFY(prompts.errors.isEmpty());
+    }
+
     void menu_item_opens_a_new_report_each_time()
     {
         Program program;
@@ -477,8 +506,8 @@ private slots:
         ScriptedPrompts prompts;
         CargoReportWindow *w = showReport(prompts);
         pasteBlock(w, QString::fromLatin1(kUsTanks));
-        w->writeAutosave();
-        const QString copy = w->autosavePath();
+        w->document()->autosave().write();
+        const QString copy = w->document()->autosave().path();
         QVERIFY(QFile::exists(copy));
         // A running window's copy is not offered.
         CargoReportWindow::offerRestore(prompts);
@@ -487,7 +516,7 @@ private slots:
                                [](QWidget *t) { return t->objectName() == "CargoReport" && t->isVisible(); }),
                  1);
         // The copy of a program that died: no running window holds its lock.
-        const QString orphan = CargoReportWindow::autosaveDirectory() + "/orphan.json";
+        const QString orphan = Autosave::directory() + "/orphan.json";
         QVERIFY(QFile::copy(copy, orphan));
         CargoReportWindow::offerRestore(prompts);
         CargoReportWindow *restored = nullptr;
@@ -518,22 +547,22 @@ private slots:
         QVERIFY(!w->isWindowModified());
 
         pasteBlock(w, "9X\tArab Light\tA\t1\t\t60\t30\n", 5);
-        w->writeAutosave();
-        const QString copy = w->autosavePath();
+        w->document()->autosave().write();
+        const QString copy = w->document()->autosave().path();
         QVERIFY(QFile::exists(copy));
         tankTable(w)->setFocus();
         pressKey(Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(!w->isWindowModified());
         QVERIFY(!QFile::exists(copy));
-        w->writeAutosave();
-        QVERIFY(w->autosavePath().isEmpty());
+        w->document()->autosave().write();
+        QVERIFY(w->document()->autosave().path().isEmpty());
 
         // Modified again and then the program dies: its copy and the file it belongs to.
         pressKey(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(w->isWindowModified());
-        w->writeAutosave();
-        const QString stem = w->autosavePath().chopped(5);
-        const QString orphan = CargoReportWindow::autosaveDirectory() + "/crashed";
+        w->document()->autosave().write();
+        const QString stem = w->document()->autosave().path().chopped(5);
+        const QString orphan = Autosave::directory() + "/crashed";
         QVERIFY(QFile::copy(stem + ".json", orphan + ".json"));
         QVERIFY(QFile::copy(stem + ".path", orphan + ".path"));
         prompts.answers = {ReportPrompts::Answer::Discard};
