@@ -2,7 +2,7 @@
 #include "records/autosave.h"
 
 #include "records/document.h"
-#include "records/report_file.h"
+#include "records/report/report_file.h"
 
 #include <QDir>
 #include <QFile>

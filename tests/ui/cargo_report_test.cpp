@@ -2,11 +2,11 @@
 #include "test_support.h"
 
 #include "records/autosave.h"
-#include "records/cargo_report_model.h"
-#include "records/cargo_report_window.h"
 #include "records/document_manager.h"
 #include "records/report/cargo_report_document.h"
-#include "records/report_file.h"
+#include "records/report/cargo_report_model.h"
+#include "records/report/cargo_report_window.h"
+#include "records/report/report_file.h"
 #include "screens/screen.h"
 
 #include <QAction>

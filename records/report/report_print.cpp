@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "records/report_print.h"
+#include "records/report/report_print.h"
 
-#include "records/report_file.h"
+#include "records/report/report_file.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

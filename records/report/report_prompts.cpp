@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "records/report_prompts.h"
+#include "records/report/report_prompts.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>

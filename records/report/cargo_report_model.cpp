@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "records/cargo_report_model.h"
+#include "records/report/cargo_report_model.h"
 
 #include "core/conventions.h"
 
 #include <QBrush>
-#include <QColor>
+#include <QFont>
+#include <QGuiApplication>
 #include <QLocale>
+#include <QPalette>
 #include <QUndoCommand>
 #include <QUndoStack>
 
@@ -246,15 +248,24 @@ QVariant CargoReportModel::data(const QModelIndex &index, int role) const
                 lines << note;
         return lines.isEmpty() ? QVariant() : QVariant(lines.join(QLatin1Char('\n')));
     }
+    // From the palette, so a dark theme reads: a cell that stopped its row stands out as a
+    // tooltip does, computed cells are shaded as alternate rows are, a notice is bold.
     case Qt::BackgroundRole:
         if (c < kTankColumns && r.bad(static_cast<TankColumn>(c)))
-            return QBrush(QColor(255, 205, 205));
+            return QGuiApplication::palette().brush(QPalette::ToolTipBase);
         if (c >= kTankColumns)
-            return QBrush(QColor(240, 240, 240));
+            return QGuiApplication::palette().brush(QPalette::AlternateBase);
         return {};
     case Qt::ForegroundRole:
-        if (c == kNoticeColumn)
-            return QBrush(QColor(160, 0, 0));
+        if (c < kTankColumns && r.bad(static_cast<TankColumn>(c)))
+            return QGuiApplication::palette().brush(QPalette::ToolTipText);
+        return {};
+    case Qt::FontRole:
+        if (c == kNoticeColumn && !rowNotice(index.row()).isEmpty()) {
+            QFont bold;
+            bold.setBold(true);
+            return bold;
+        }
         return {};
     case Qt::TextAlignmentRole:
         if ((c >= static_cast<int>(TankColumn::TotalObserved) && c < kTankColumns) ||

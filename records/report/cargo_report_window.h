@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/cargo_report.h"
-#include "records/report_prompts.h"
+#include "records/report/report_prompts.h"
 
 #include <QMainWindow>
 

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "records/cargo_report_window.h"
+#include "records/report/cargo_report_window.h"
 
 #include "records/autosave.h"
-#include "records/cargo_report_model.h"
 #include "records/document_manager.h"
 #include "records/report/cargo_report_document.h"
-#include "records/report_file.h"
-#include "records/report_print.h"
+#include "records/report/cargo_report_model.h"
+#include "records/report/report_file.h"
+#include "records/report/report_print.h"
+#include "records/report/tank_table_view.h"
 #include "records/settings.h"
 
 #include <QAction>
@@ -20,7 +21,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -44,63 +44,17 @@ const char *const kRecentKey = "cargoReport/recentFiles";
 // Merge ids of the header fields: typing into one field is one undo step.
 enum HeaderField { kVessel, kVoyage, kPort, kDate, kSurveyor, kRemarks };
 
-// The tank table as a spreadsheet: Tab and Enter move across and down over the typed
-// columns, an edit ends by moving on, Del clears, typing replaces.
-class TankTableView : public QTableView
+// The platform's keys for a standard command, and the usual one where the platform has
+// none or leaves it out (Ctrl+Shift+Z beside Ctrl+Y for Redo): documents are saved and
+// closed with the same keys in every window.
+QList<QKeySequence> standardKeys(QKeySequence::StandardKey key, const char *usual)
 {
-public:
-    using QTableView::QTableView;
-
-protected:
-    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override
-    {
-        const QModelIndex current = currentIndex();
-        if (!current.isValid() || (action != MoveNext && action != MovePrevious))
-            return QTableView::moveCursor(action, modifiers);
-        int row = current.row();
-        int column = current.column();
-        const int last = kTankColumns - 1;
-        if (action == MoveNext) {
-            if (column >= last) {
-                column = 0;
-                row = std::min(row + 1, model()->rowCount() - 1);
-            } else {
-                ++column;
-            }
-        } else if (column == 0 || column > last) {
-            column = last;
-            row = std::max(row - 1, 0);
-        } else {
-            --column;
-        }
-        return model()->index(row, column);
-    }
-
-    void keyPressEvent(QKeyEvent *event) override
-    {
-        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && state() != EditingState) {
-            moveDown();
-            return;
-        }
-        QTableView::keyPressEvent(event);
-    }
-
-    void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override
-    {
-        QTableView::closeEditor(editor, hint);
-        // Enter ends an edit by moving down, as in a spreadsheet.
-        if (hint == QAbstractItemDelegate::SubmitModelCache)
-            moveDown();
-    }
-
-private:
-    void moveDown()
-    {
-        const QModelIndex current = currentIndex();
-        if (current.isValid() && current.row() + 1 < model()->rowCount())
-            setCurrentIndex(model()->index(current.row() + 1, current.column()));
-    }
-};
+    QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+    const QKeySequence fallback(QString::fromLatin1(usual));
+    if (!keys.contains(fallback))
+        keys << fallback;
+    return keys;
+}
 
 QString tsvCell(QString text)
 {
@@ -298,11 +252,11 @@ void CargoReportWindow::buildMenus()
     QMenu *view = menuBar()->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("view1"));
 
-    const auto add = [&](QMenu *menu, const char *name, const QString &caption, const QKeySequence &shortcut,
+    const auto add = [&](QMenu *menu, const char *name, const QString &caption, const QList<QKeySequence> &shortcuts,
                          bool tableOnly = false) {
         auto *a = new QAction(caption, this);
         a->setObjectName(QString::fromLatin1(name));
-        a->setShortcut(shortcut);
+        a->setShortcuts(shortcuts);
         if (tableOnly) {
             a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
             tanks->addAction(a);
@@ -312,53 +266,53 @@ void CargoReportWindow::buildMenus()
         menu->addAction(a);
         return a;
     };
-    connect(add(file, "new1", tr("&New"), QKeySequence::New), &QAction::triggered, this,
+    connect(add(file, "new1", tr("&New"), standardKeys(QKeySequence::New, "Ctrl+N")), &QAction::triggered, this,
             &CargoReportWindow::new1_Click);
-    connect(add(file, "open1", tr("&Open..."), QKeySequence::Open), &QAction::triggered, this,
+    connect(add(file, "open1", tr("&Open..."), standardKeys(QKeySequence::Open, "Ctrl+O")), &QAction::triggered, this,
             &CargoReportWindow::open1_Click);
     m_recentMenu = file->addMenu(tr("Open &Recent"));
     m_recentMenu->setObjectName(QStringLiteral("recent1"));
     connect(m_recentMenu, &QMenu::aboutToShow, this, &CargoReportWindow::fillRecentMenu);
     file->addSeparator();
-    connect(add(file, "save1", tr("&Save"), QKeySequence(QStringLiteral("Ctrl+S"))), &QAction::triggered, this,
+    connect(add(file, "save1", tr("&Save"), standardKeys(QKeySequence::Save, "Ctrl+S")), &QAction::triggered, this,
             &CargoReportWindow::save1_Click);
-    connect(add(file, "saveas1", tr("Save &As..."), QKeySequence(QStringLiteral("Ctrl+Shift+S"))), &QAction::triggered,
-            this, &CargoReportWindow::saveas1_Click);
+    connect(add(file, "saveas1", tr("Save &As..."), standardKeys(QKeySequence::SaveAs, "Ctrl+Shift+S")),
+            &QAction::triggered, this, &CargoReportWindow::saveas1_Click);
     file->addSeparator();
     connect(add(file, "exportcsv1", tr("Export &CSV..."), {}), &QAction::triggered, this,
             &CargoReportWindow::exportcsv1_Click);
     connect(add(file, "exportpdf1", tr("Export P&DF..."), {}), &QAction::triggered, this,
             &CargoReportWindow::exportpdf1_Click);
-    connect(add(file, "print1", tr("&Print..."), QKeySequence::Print), &QAction::triggered, this,
-            &CargoReportWindow::print1_Click);
+    connect(add(file, "print1", tr("&Print..."), standardKeys(QKeySequence::Print, "Ctrl+P")), &QAction::triggered,
+            this, &CargoReportWindow::print1_Click);
     file->addSeparator();
-    connect(add(file, "close1", tr("&Close"), QKeySequence(QStringLiteral("Ctrl+W"))), &QAction::triggered, this,
+    connect(add(file, "close1", tr("&Close"), standardKeys(QKeySequence::Close, "Ctrl+W")), &QAction::triggered, this,
             &QWidget::close);
 
     QAction *undo = m_document->undoStack()->createUndoAction(this, tr("&Undo"));
     undo->setObjectName(QStringLiteral("undo1"));
-    undo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
+    undo->setShortcuts(standardKeys(QKeySequence::Undo, "Ctrl+Z"));
     QAction *redo = m_document->undoStack()->createRedoAction(this, tr("&Redo"));
     redo->setObjectName(QStringLiteral("redo1"));
-    redo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
+    redo->setShortcuts(standardKeys(QKeySequence::Redo, "Ctrl+Shift+Z"));
     for (QAction *a : {undo, redo}) {
         addAction(a);
         edit->addAction(a);
     }
     edit->addSeparator();
-    connect(add(edit, "copy1", tr("&Copy"), QKeySequence::Copy, true), &QAction::triggered, this,
+    connect(add(edit, "copy1", tr("&Copy"), {QKeySequence(QKeySequence::Copy)}, true), &QAction::triggered, this,
             &CargoReportWindow::copy1_Click);
-    connect(add(edit, "paste1", tr("&Paste"), QKeySequence::Paste, true), &QAction::triggered, this,
+    connect(add(edit, "paste1", tr("&Paste"), {QKeySequence(QKeySequence::Paste)}, true), &QAction::triggered, this,
             &CargoReportWindow::paste1_Click);
-    connect(add(edit, "clear1", tr("C&lear"), QKeySequence::Delete, true), &QAction::triggered, this,
+    connect(add(edit, "clear1", tr("C&lear"), {QKeySequence(QKeySequence::Delete)}, true), &QAction::triggered, this,
             &CargoReportWindow::clear1_Click);
     edit->addSeparator();
-    connect(add(edit, "inserttank1", tr("&Insert Tank"), QKeySequence(QStringLiteral("Ctrl+Ins")), true),
+    connect(add(edit, "inserttank1", tr("&Insert Tank"), {QKeySequence(QStringLiteral("Ctrl+Ins"))}, true),
             &QAction::triggered, this, &CargoReportWindow::inserttank1_Click);
-    connect(add(edit, "deletetank1", tr("&Delete Tanks"), QKeySequence(QStringLiteral("Ctrl+Del")), true),
+    connect(add(edit, "deletetank1", tr("&Delete Tanks"), {QKeySequence(QStringLiteral("Ctrl+Del"))}, true),
             &QAction::triggered, this, &CargoReportWindow::deletetank1_Click);
 
-    QAction *showWorking = add(view, "working1", tr("&Working of This Tank"), QKeySequence(Qt::Key_F3));
+    QAction *showWorking = add(view, "working1", tr("&Working of This Tank"), {QKeySequence(Qt::Key_F3)});
     showWorking->setCheckable(true);
     connect(showWorking, &QAction::toggled, this, [this](bool on) {
         working->setVisible(on);
