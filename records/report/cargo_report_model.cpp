@@ -2,6 +2,7 @@
 #include "records/report/cargo_report_model.h"
 
 #include "core/conventions.h"
+#include "records/report/figure_delegate.h"
 
 #include <QBrush>
 #include <QFont>
@@ -130,6 +131,15 @@ bool isNumberColumn(int column)
 CargoReportModel::CargoReportModel(QUndoStack *undo, QObject *parent) : QAbstractTableModel(parent), m_undo(undo)
 {
     m_result = m_recompute(m_report);
+    measureDecimals();
+}
+
+void CargoReportModel::measureDecimals()
+{
+    m_decimals.fill(0);
+    for (const RowResult &row : m_result.rows)
+        for (int c = 0; c < kResultColumns; ++c)
+            m_decimals[c] = std::max(m_decimals[c], FigureDelegate::decimalsOf(QString::fromStdString(row.figures[c])));
 }
 
 void CargoReportModel::setReport(const CargoReport &report)
@@ -160,11 +170,13 @@ void CargoReportModel::assign(CargoReport report)
     const bool headsChange = report.units != m_report.units;
     m_report = std::move(report);
     m_result = m_recompute(m_report);
+    measureDecimals();
     if (after > before)
         endInsertRows();
     else if (after < before)
         endRemoveRows();
     emit dataChanged(index(0, 0), index(rowCount() - 1, kColumnCount - 1));
+    emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
     if (headsChange)
         emit headerDataChanged(Qt::Horizontal, 0, kColumnCount - 1);
     emit reportChanged();
@@ -237,6 +249,11 @@ QVariant CargoReportModel::data(const QModelIndex &index, int role) const
         if (c < kNoticeColumn)
             return QString::fromStdString(r.figures[c - kTankColumns]);
         return rowNotice(index.row());
+    case FigureDelegate::kAlignedTextRole:
+        if (c >= kTankColumns && c < kNoticeColumn)
+            return FigureDelegate::withDecimals(QString::fromStdString(r.figures[c - kTankColumns]),
+                                                m_decimals[c - kTankColumns]);
+        return {};
     case Qt::ToolTipRole: {
         if (c == kNoticeColumn)
             return rowNotice(index.row());
@@ -292,8 +309,16 @@ QVariant CargoReportModel::headerData(int section, Qt::Orientation orientation, 
 {
     if (role != Qt::DisplayRole)
         return {};
-    if (orientation == Qt::Vertical)
+    // A row's head names its tank, so the tank stays in view while the figures scroll
+    // sideways; a row without a name shows its number.
+    if (orientation == Qt::Vertical) {
+        if (section < static_cast<int>(m_report.rows.size())) {
+            const std::string &tank = m_report.rows[section].cells[static_cast<int>(TankColumn::Tank)];
+            if (!tank.empty())
+                return QString::fromStdString(tank);
+        }
         return section + 1;
+    }
     return headFor(section, m_report.units);
 }
 

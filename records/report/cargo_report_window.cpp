@@ -5,6 +5,7 @@
 #include "records/document_manager.h"
 #include "records/report/cargo_report_document.h"
 #include "records/report/cargo_report_model.h"
+#include "records/report/figure_delegate.h"
 #include "records/report/report_file.h"
 #include "records/report/report_print.h"
 #include "records/report/tank_table_view.h"
@@ -26,6 +27,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTableView>
 #include <QTableWidget>
@@ -39,6 +41,8 @@ namespace dravex {
 namespace {
 
 constexpr int kRecentFiles = 8;
+constexpr int kTotalsLinesShown = 6;
+constexpr int kChoiceLeastCharacters = 16;
 const char *const kRecentKey = "cargoReport/recentFiles";
 
 // Merge ids of the header fields: typing into one field is one undo step.
@@ -99,7 +103,12 @@ CargoReportWindow::CargoReportWindow(ReportPrompts &prompts, CargoReportDocument
                            QAbstractItemView::EditKeyPressed);
     tanks->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     fitColumns();
-    connect(m_model, &QAbstractItemModel::headerDataChanged, this, &CargoReportWindow::fitColumns);
+    tanks->setItemDelegate(new FigureDelegate(tanks));
+    tanks->verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    connect(m_model, &QAbstractItemModel::headerDataChanged, this, [this](Qt::Orientation orientation) {
+        if (orientation == Qt::Horizontal)
+            fitColumns();
+    });
     tanks->setAccessibleName(tr("Tanks"));
 
     totals = new QTableWidget(0, 8, central);
@@ -169,6 +178,10 @@ void CargoReportWindow::buildHeader(QWidget *host)
     row->addLayout(left);
     row->addLayout(middle);
     row->addLayout(right, 1);
+    // Narrow, a caption goes above its field, so the window fits a small screen at a large
+    // scale instead of growing wider than it.
+    for (QFormLayout *form : {left, middle, right})
+        form->setRowWrapPolicy(QFormLayout::WrapLongRows);
 
     vessel = addHeaderLine(left, "vessel", tr("&Vessel / terminal:"), kVessel, &ReportHeader::vessel);
     voyage = addHeaderLine(left, "voyage", tr("Vo&yage:"), kVoyage, &ReportHeader::voyage);
@@ -233,6 +246,9 @@ QComboBox *CargoReportWindow::addChoice(QFormLayout *form, const char *name, con
     auto *choice = new QComboBox;
     choice->setObjectName(QString::fromLatin1(name));
     choice->addItems(items);
+    // Long choices are cut short rather than widening the window; the list shows them whole.
+    choice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    choice->setMinimumContentsLength(kChoiceLeastCharacters);
     form->addRow(label, choice);
     return choice;
 }
@@ -414,7 +430,27 @@ void CargoReportWindow::refreshTotals()
         fill(static_cast<int>(g), result.grades[g],
              result.grades[g].grade.empty() ? tr("(no grade)") : QString::fromStdString(result.grades[g].grade));
     fill(static_cast<int>(result.grades.size()), result.overall, tr("All grades"));
+    // The figures of a column with one number of decimals.
+    for (int c = 2; c <= 6; ++c) {
+        QStringList texts;
+        for (int row = 0; row < totals->rowCount(); ++row)
+            texts << totals->item(row, c)->text();
+        texts = FigureDelegate::alignDecimals(texts);
+        for (int row = 0; row < totals->rowCount(); ++row)
+            totals->item(row, c)->setText(texts[row]);
+    }
     totals->resizeColumnsToContents();
+    // Room for every grade's line up to a few, and the "All grades" line, the last, always
+    // in view.
+    const int shown = std::min(totals->rowCount(), kTotalsLinesShown);
+    int height = totals->horizontalHeader()->sizeHint().height() + 2 * totals->frameWidth();
+    for (int row = 0; row < shown; ++row)
+        height += totals->rowHeight(row);
+    if (totals->horizontalScrollBar()->isVisible() ||
+        totals->horizontalHeader()->length() > totals->viewport()->width())
+        height += totals->horizontalScrollBar()->sizeHint().height();
+    totals->setMinimumHeight(height);
+    totals->scrollToBottom();
 }
 
 void CargoReportWindow::refreshWorking()

@@ -6,6 +6,7 @@
 #include "records/report/cargo_report_document.h"
 #include "records/report/cargo_report_model.h"
 #include "records/report/cargo_report_window.h"
+#include "records/report/figure_delegate.h"
 #include "records/report/report_file.h"
 #include "screens/screen.h"
 
@@ -14,12 +15,14 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTableWidget>
@@ -441,6 +444,58 @@ private slots:
         QCOMPARE(DocumentManager::instance().windowFor(link), w);
         QCOMPARE(other->model()->report().rows.size(), std::size_t(1));
         QVERIFY(prompts.errors.isEmpty());
+    }
+
+    // At 1280x720 the "All grades" line is in view and each tank is named beside its figures
+    // scrolled to the far right; at 200 % the window fits a 1600x1000 screen.
+    void fits_the_screen_with_tanks_and_totals_in_view()
+    {
+        ScriptedPrompts prompts;
+        CargoReportWindow *w = showReport(prompts);
+        QString tanks = QString::fromLatin1(kUsTanks);
+        for (int i = 0; i < 8; ++i)
+            tanks += QStringLiteral("G%1\tGrade %1\tB\t100\t\t60\t50\n").arg(i);
+        pasteBlock(w, tanks);
+        w->resize(1280, 720);
+        QApplication::processEvents();
+        auto *totals = control<QTableWidget>(w, "totals");
+        QTableWidgetItem *all = totals->item(totals->rowCount() - 1, 0);
+        QCOMPARE(all->text(), QString("All grades"));
+        QVERIFY(totals->isVisible());
+        QVERIFY(totals->viewport()->rect().contains(totals->visualItemRect(all)));
+
+        QTableView *view = tankTable(w);
+        view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->maximum());
+        QApplication::processEvents();
+        QVERIFY(view->verticalHeader()->isVisible());
+        QCOMPARE(view->model()->headerData(1, Qt::Vertical, Qt::DisplayRole).toString(), QString("1S"));
+        QCOMPARE(view->model()->headerData(13, Qt::Vertical, Qt::DisplayRole).toString(), QString("14"));
+
+        w->resize(1, 1);
+        QApplication::processEvents();
+        const qreal scale = qgetenv("QT_SCALE_FACTOR").isEmpty() ? 2.0 : 1.0;
+        const QSize least = w->size() * w->devicePixelRatioF() * scale;
+        QVERIFY2(least.width() <= 1600 && least.height() <= 1000,
+                 qPrintable(QStringLiteral("%1x%2").arg(least.width()).arg(least.height())));
+    }
+
+    // The figures of a column are shown with its most decimals; other texts stay.
+    void figures_share_their_columns_decimals_data()
+    {
+        QTest::addColumn<QStringList>("figures");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("whole and tenths") << QStringList{"4941", "4940.5", ""} << QStringList{"4941.0", "4940.5", ""};
+        QTest::newRow("a trailing zero dropped") << QStringList{"0.98", "0.9911"} << QStringList{"0.9800", "0.9911"};
+        QTest::newRow("negative") << QStringList{"-12", "3.25"} << QStringList{"-12.00", "3.25"};
+        QTest::newRow("not a plain number") << QStringList{"1E+15", "Division by zero", "2.5", "1,250", ".5"}
+                                            << QStringList{"1E+15", "Division by zero", "2.5", "1,250", ".5"};
+    }
+
+    void figures_share_their_columns_decimals()
+    {
+        QFETCH(QStringList, figures);
+        QFETCH(QStringList, shown);
+        QCOMPARE(FigureDelegate::alignDecimals(figures), shown);
     }
 
     void menu_item_opens_a_new_report_each_time()
