@@ -134,6 +134,11 @@ CargoReportWindow::CargoReportWindow(ReportPrompts &prompts, CargoReportDocument
     layout->addWidget(splitter, 1);
     setCentralWidget(central);
 
+    // Tab goes from the table to the totals, then down each column of the header in turn.
+    const QList<QWidget *> chain{tanks, totals,   vessel,    voyage,  port,      units,
+                                 date,  surveyor, operation, edition, vcfMethod, remarks};
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
     buildMenus();
     connect(m_model, &CargoReportModel::reportChanged, this, &CargoReportWindow::refreshFromModel);
     connect(m_document, &Document::modifiedChanged, this, &CargoReportWindow::updateTitle);
