@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A cargo report of 500 tanks: recompute after an edit, open and save, PDF export.
-#include "records/cargo_report_model.h"
-#include "records/report_file.h"
-#include "records/report_print.h"
+#include "records/report/cargo_report_model.h"
+#include "records/report/report_file.h"
+#include "records/report/report_print.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

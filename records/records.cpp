@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/records.h"
 
-#include "records/cargo_report_window.h"
 #include "records/log_window.h"
+#include "records/report/cargo_report_window.h"
 
 namespace dravex {
 

@@ -3,7 +3,7 @@
 
 #include "records/calculation_log.h"
 #include "records/records_module.h"
-#include "records/report_prompts.h"
+#include "records/report/report_prompts.h"
 
 #include <QObject>
 

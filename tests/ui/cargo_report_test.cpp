@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "test_support.h"
 
-#include "records/cargo_report_model.h"
-#include "records/cargo_report_window.h"
-#include "records/report_file.h"
+#include "records/autosave.h"
+#include "records/document_manager.h"
+#include "records/report/cargo_report_document.h"
+#include "records/report/cargo_report_model.h"
+#include "records/report/cargo_report_window.h"
+#include "records/report/figure_delegate.h"
+#include "records/report/report_file.h"
 #include "screens/screen.h"
 
 #include <QAction>
@@ -11,12 +15,14 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTableWidget>
@@ -154,7 +160,7 @@ private slots:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
-        QDir(CargoReportWindow::autosaveDirectory()).removeRecursively();
+        QDir(Autosave::directory()).removeRecursively();
     }
 
     void cleanup() { Program::closeAll(); }
@@ -414,6 +420,84 @@ private slots:
         QCOMPARE(prompts.asked, 3);
     }
 
+    // A file open already, even by another path to it, comes to the front: one document
+    // and one window, never two copies edited apart.
+    void a_file_open_already_is_not_opened_twice()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("voyage.json");
+        const QString link = dir.filePath("link.json");
+        ScriptedPrompts prompts;
+        CargoReportWindow *w = showReport(prompts);
+        pasteBlock(w, QString::fromLatin1(kUsTanks));
+        prompts.paths = {path};
+        pressKey(Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(QFile::link(path, link));
+        CargoReportWindow *other = showReport(prompts);
+        pasteBlock(other, "9Z\n");
+        prompts.paths = {link};
+        other->findChild<QAction *>("open1")->trigger();
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        QCOMPARE(std::count_if(windows.begin(), windows.end(),
+                               [](QWidget *t) { return t->objectName() == "CargoReport" && t->isVisible(); }),
+                 2);
+        QCOMPARE(DocumentManager::instance().windowFor(link), w);
+        QCOMPARE(other->model()->report().rows.size(), std::size_t(1));
+        QVERIFY(prompts.errors.isEmpty());
+    }
+
+    // At 1280x720 the "All grades" line is in view and each tank is named beside its figures
+    // scrolled to the far right; at 200 % the window fits a 1600x1000 screen.
+    void fits_the_screen_with_tanks_and_totals_in_view()
+    {
+        ScriptedPrompts prompts;
+        CargoReportWindow *w = showReport(prompts);
+        QString tanks = QString::fromLatin1(kUsTanks);
+        for (int i = 0; i < 8; ++i)
+            tanks += QStringLiteral("G%1\tGrade %1\tB\t100\t\t60\t50\n").arg(i);
+        pasteBlock(w, tanks);
+        w->resize(1280, 720);
+        QApplication::processEvents();
+        auto *totals = control<QTableWidget>(w, "totals");
+        QTableWidgetItem *all = totals->item(totals->rowCount() - 1, 0);
+        QCOMPARE(all->text(), QString("All grades"));
+        QVERIFY(totals->isVisible());
+        QVERIFY(totals->viewport()->rect().contains(totals->visualItemRect(all)));
+
+        QTableView *view = tankTable(w);
+        view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->maximum());
+        QApplication::processEvents();
+        QVERIFY(view->verticalHeader()->isVisible());
+        QCOMPARE(view->model()->headerData(1, Qt::Vertical, Qt::DisplayRole).toString(), QString("1S"));
+        QCOMPARE(view->model()->headerData(13, Qt::Vertical, Qt::DisplayRole).toString(), QString("14"));
+
+        w->resize(1, 1);
+        QApplication::processEvents();
+        const qreal scale = qgetenv("QT_SCALE_FACTOR").isEmpty() ? 2.0 : 1.0;
+        const QSize least = w->size() * w->devicePixelRatioF() * scale;
+        QVERIFY2(least.width() <= 1600 && least.height() <= 1000,
+                 qPrintable(QStringLiteral("%1x%2").arg(least.width()).arg(least.height())));
+    }
+
+    // The figures of a column are shown with its most decimals; other texts stay.
+    void figures_share_their_columns_decimals_data()
+    {
+        QTest::addColumn<QStringList>("figures");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("whole and tenths") << QStringList{"4941", "4940.5", ""} << QStringList{"4941.0", "4940.5", ""};
+        QTest::newRow("a trailing zero dropped") << QStringList{"0.98", "0.9911"} << QStringList{"0.9800", "0.9911"};
+        QTest::newRow("negative") << QStringList{"-12", "3.25"} << QStringList{"-12.00", "3.25"};
+        QTest::newRow("not a plain number") << QStringList{"1E+15", "Division by zero", "2.5", "1,250", ".5"}
+                                            << QStringList{"1E+15", "Division by zero", "2.5", "1,250", ".5"};
+    }
+
+    void figures_share_their_columns_decimals()
+    {
+        QFETCH(QStringList, figures);
+        QFETCH(QStringList, shown);
+        QCOMPARE(FigureDelegate::alignDecimals(figures), shown);
+    }
+
     void menu_item_opens_a_new_report_each_time()
     {
         Program program;
@@ -477,8 +561,8 @@ private slots:
         ScriptedPrompts prompts;
         CargoReportWindow *w = showReport(prompts);
         pasteBlock(w, QString::fromLatin1(kUsTanks));
-        w->writeAutosave();
-        const QString copy = w->autosavePath();
+        w->document()->autosave().write();
+        const QString copy = w->document()->autosave().path();
         QVERIFY(QFile::exists(copy));
         // A running window's copy is not offered.
         CargoReportWindow::offerRestore(prompts);
@@ -487,7 +571,7 @@ private slots:
                                [](QWidget *t) { return t->objectName() == "CargoReport" && t->isVisible(); }),
                  1);
         // The copy of a program that died: no running window holds its lock.
-        const QString orphan = CargoReportWindow::autosaveDirectory() + "/orphan.json";
+        const QString orphan = Autosave::directory() + "/orphan.json";
         QVERIFY(QFile::copy(copy, orphan));
         CargoReportWindow::offerRestore(prompts);
         CargoReportWindow *restored = nullptr;
@@ -518,22 +602,22 @@ private slots:
         QVERIFY(!w->isWindowModified());
 
         pasteBlock(w, "9X\tArab Light\tA\t1\t\t60\t30\n", 5);
-        w->writeAutosave();
-        const QString copy = w->autosavePath();
+        w->document()->autosave().write();
+        const QString copy = w->document()->autosave().path();
         QVERIFY(QFile::exists(copy));
         tankTable(w)->setFocus();
         pressKey(Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(!w->isWindowModified());
         QVERIFY(!QFile::exists(copy));
-        w->writeAutosave();
-        QVERIFY(w->autosavePath().isEmpty());
+        w->document()->autosave().write();
+        QVERIFY(w->document()->autosave().path().isEmpty());
 
         // Modified again and then the program dies: its copy and the file it belongs to.
         pressKey(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(w->isWindowModified());
-        w->writeAutosave();
-        const QString stem = w->autosavePath().chopped(5);
-        const QString orphan = CargoReportWindow::autosaveDirectory() + "/crashed";
+        w->document()->autosave().write();
+        const QString stem = w->document()->autosave().path().chopped(5);
+        const QString orphan = Autosave::directory() + "/crashed";
         QVERIFY(QFile::copy(stem + ".json", orphan + ".json"));
         QVERIFY(QFile::copy(stem + ".path", orphan + ".path"));
         prompts.answers = {ReportPrompts::Answer::Discard};

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Saves two reports in turn to one file until killed: the kill test's victim.
-#include "records/report_file.h"
+#include "records/report/report_file.h"
 
 #include <QCoreApplication>
 

@@ -98,6 +98,9 @@ private slots:
              "optF",           "optC",         "txtpressure",   "optPsig",    "optKpa",     "optBar",     "txtgross",
              "txtdensitybase", "txtdensity60", "txtapi60",      "txtrd60",    "txtctl",     "txtfp",      "txtcpl",
              "txtctpl",        "txtnet",       "txtgroupused",  "working",    "optCrude"});
+        row("CargoReport", "Untitled[*] - Cargo Report",
+            {"tanks", "totals", "vessel", "voyage", "port", "units", "date", "surveyor", "operation", "edition",
+             "vcfMethod", "remarks", "tanks"});
     }
 
     void caption_first_focus_and_tab_order()

@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "records/cargo_report_window.h"
+#include "records/report/cargo_report_window.h"
 
-#include "records/cargo_report_model.h"
-#include "records/report_file.h"
-#include "records/report_print.h"
+#include "records/autosave.h"
+#include "records/document_manager.h"
+#include "records/report/cargo_report_document.h"
+#include "records/report/cargo_report_model.h"
+#include "records/report/figure_delegate.h"
+#include "records/report/report_file.h"
+#include "records/report/report_print.h"
+#include "records/report/tank_table_view.h"
 #include "records/settings.h"
 
 #include <QAction>
@@ -17,18 +22,16 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QScrollBar>
 #include <QSplitter>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QTableWidget>
 #include <QUndoStack>
-#include <QUuid>
 #include <QVBoxLayout>
 
 #include <set>
@@ -37,70 +40,25 @@ namespace dravex {
 
 namespace {
 
-constexpr int kAutosaveMs = 30 * 1000;
 constexpr int kRecentFiles = 8;
+constexpr int kTotalsLinesShown = 6;
+constexpr int kChoiceLeastCharacters = 16;
 const char *const kRecentKey = "cargoReport/recentFiles";
 
 // Merge ids of the header fields: typing into one field is one undo step.
 enum HeaderField { kVessel, kVoyage, kPort, kDate, kSurveyor, kRemarks };
 
-// The tank table as a spreadsheet: Tab and Enter move across and down over the typed
-// columns, an edit ends by moving on, Del clears, typing replaces.
-class TankTableView : public QTableView
+// The platform's keys for a standard command, and the usual one where the platform has
+// none or leaves it out (Ctrl+Shift+Z beside Ctrl+Y for Redo): documents are saved and
+// closed with the same keys in every window.
+QList<QKeySequence> standardKeys(QKeySequence::StandardKey key, const char *usual)
 {
-public:
-    using QTableView::QTableView;
-
-protected:
-    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override
-    {
-        const QModelIndex current = currentIndex();
-        if (!current.isValid() || (action != MoveNext && action != MovePrevious))
-            return QTableView::moveCursor(action, modifiers);
-        int row = current.row();
-        int column = current.column();
-        const int last = kTankColumns - 1;
-        if (action == MoveNext) {
-            if (column >= last) {
-                column = 0;
-                row = std::min(row + 1, model()->rowCount() - 1);
-            } else {
-                ++column;
-            }
-        } else if (column == 0 || column > last) {
-            column = last;
-            row = std::max(row - 1, 0);
-        } else {
-            --column;
-        }
-        return model()->index(row, column);
-    }
-
-    void keyPressEvent(QKeyEvent *event) override
-    {
-        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && state() != EditingState) {
-            moveDown();
-            return;
-        }
-        QTableView::keyPressEvent(event);
-    }
-
-    void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override
-    {
-        QTableView::closeEditor(editor, hint);
-        // Enter ends an edit by moving down, as in a spreadsheet.
-        if (hint == QAbstractItemDelegate::SubmitModelCache)
-            moveDown();
-    }
-
-private:
-    void moveDown()
-    {
-        const QModelIndex current = currentIndex();
-        if (current.isValid() && current.row() + 1 < model()->rowCount())
-            setCurrentIndex(model()->index(current.row() + 1, current.column()));
-    }
-};
+    QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+    const QKeySequence fallback(QString::fromLatin1(usual));
+    if (!keys.contains(fallback))
+        keys << fallback;
+    return keys;
+}
 
 QString tsvCell(QString text)
 {
@@ -122,29 +80,16 @@ QList<QStringList> parseTsv(QString text)
     return block;
 }
 
-QList<CargoReportWindow *> openReportWindows()
-{
-    QList<CargoReportWindow *> windows;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (auto *r = qobject_cast<CargoReportWindow *>(w))
-            windows << r;
-    return windows;
-}
-
-QString canonical(const QString &path)
-{
-    const QString c = QFileInfo(path).canonicalFilePath();
-    return c.isEmpty() ? QFileInfo(path).absoluteFilePath() : c;
-}
-
 } // namespace
 
-CargoReportWindow::CargoReportWindow(ReportPrompts &prompts, QWidget *parent)
-    : QMainWindow(parent), m_prompts(prompts), m_undo(new QUndoStack(this))
+CargoReportWindow::CargoReportWindow(ReportPrompts &prompts, CargoReportDocument *document, QWidget *parent)
+    : QMainWindow(parent), m_prompts(prompts), m_document(document ? document : new CargoReportDocument),
+      m_model(m_document->model())
 {
     setObjectName(QStringLiteral("CargoReport"));
     setAttribute(Qt::WA_DeleteOnClose);
-    m_model = new CargoReportModel(m_undo, this);
+    m_document->setParent(this);
+    DocumentManager::instance().add(m_document, this);
 
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
@@ -158,7 +103,12 @@ CargoReportWindow::CargoReportWindow(ReportPrompts &prompts, QWidget *parent)
                            QAbstractItemView::EditKeyPressed);
     tanks->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     fitColumns();
-    connect(m_model, &QAbstractItemModel::headerDataChanged, this, &CargoReportWindow::fitColumns);
+    tanks->setItemDelegate(new FigureDelegate(tanks));
+    tanks->verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    connect(m_model, &QAbstractItemModel::headerDataChanged, this, [this](Qt::Orientation orientation) {
+        if (orientation == Qt::Horizontal)
+            fitColumns();
+    });
     tanks->setAccessibleName(tr("Tanks"));
 
     totals = new QTableWidget(0, 8, central);
@@ -184,21 +134,16 @@ CargoReportWindow::CargoReportWindow(ReportPrompts &prompts, QWidget *parent)
     layout->addWidget(splitter, 1);
     setCentralWidget(central);
 
+    // Tab goes from the table to the totals, then down each column of the header in turn.
+    const QList<QWidget *> chain{tanks, totals,   vessel,    voyage,  port,      units,
+                                 date,  surveyor, operation, edition, vcfMethod, remarks};
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
     buildMenus();
     connect(m_model, &CargoReportModel::reportChanged, this, &CargoReportWindow::refreshFromModel);
-    connect(m_undo, &QUndoStack::cleanChanged, this, &CargoReportWindow::updateTitle);
-    // The autosave copy follows the clean state: undone back to what is saved, there is
-    // nothing to restore after a crash.
-    connect(m_undo, &QUndoStack::cleanChanged, this, [this](bool clean) {
-        if (clean) {
-            dropAutosave();
-            m_restoredOverFile = false;
-        }
-    });
+    connect(m_document, &Document::modifiedChanged, this, &CargoReportWindow::updateTitle);
+    connect(m_document, &Document::filePathChanged, this, &CargoReportWindow::updateTitle);
     connect(tanks->selectionModel(), &QItemSelectionModel::currentChanged, this, &CargoReportWindow::refreshWorking);
-    m_autosaveTimer.setInterval(kAutosaveMs);
-    connect(&m_autosaveTimer, &QTimer::timeout, this, &CargoReportWindow::writeAutosave);
-    m_autosaveTimer.start();
 
     refreshFromModel();
     updateTitle();
@@ -211,7 +156,7 @@ CargoReportWindow::~CargoReportWindow()
 {
     // The children go after this window's own part: the undo stack still signals as it
     // clears itself, and nothing here may hear it.
-    m_undo->disconnect(this);
+    m_document->disconnect(this);
     m_model->disconnect(this);
     tanks->selectionModel()->disconnect(this);
 }
@@ -238,6 +183,10 @@ void CargoReportWindow::buildHeader(QWidget *host)
     row->addLayout(left);
     row->addLayout(middle);
     row->addLayout(right, 1);
+    // Narrow, a caption goes above its field, so the window fits a small screen at a large
+    // scale instead of growing wider than it.
+    for (QFormLayout *form : {left, middle, right})
+        form->setRowWrapPolicy(QFormLayout::WrapLongRows);
 
     vessel = addHeaderLine(left, "vessel", tr("&Vessel / terminal:"), kVessel, &ReportHeader::vessel);
     voyage = addHeaderLine(left, "voyage", tr("Vo&yage:"), kVoyage, &ReportHeader::voyage);
@@ -302,6 +251,9 @@ QComboBox *CargoReportWindow::addChoice(QFormLayout *form, const char *name, con
     auto *choice = new QComboBox;
     choice->setObjectName(QString::fromLatin1(name));
     choice->addItems(items);
+    // Long choices are cut short rather than widening the window; the list shows them whole.
+    choice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    choice->setMinimumContentsLength(kChoiceLeastCharacters);
     form->addRow(label, choice);
     return choice;
 }
@@ -321,11 +273,11 @@ void CargoReportWindow::buildMenus()
     QMenu *view = menuBar()->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("view1"));
 
-    const auto add = [&](QMenu *menu, const char *name, const QString &caption, const QKeySequence &shortcut,
+    const auto add = [&](QMenu *menu, const char *name, const QString &caption, const QList<QKeySequence> &shortcuts,
                          bool tableOnly = false) {
         auto *a = new QAction(caption, this);
         a->setObjectName(QString::fromLatin1(name));
-        a->setShortcut(shortcut);
+        a->setShortcuts(shortcuts);
         if (tableOnly) {
             a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
             tanks->addAction(a);
@@ -335,53 +287,53 @@ void CargoReportWindow::buildMenus()
         menu->addAction(a);
         return a;
     };
-    connect(add(file, "new1", tr("&New"), QKeySequence::New), &QAction::triggered, this,
+    connect(add(file, "new1", tr("&New"), standardKeys(QKeySequence::New, "Ctrl+N")), &QAction::triggered, this,
             &CargoReportWindow::new1_Click);
-    connect(add(file, "open1", tr("&Open..."), QKeySequence::Open), &QAction::triggered, this,
+    connect(add(file, "open1", tr("&Open..."), standardKeys(QKeySequence::Open, "Ctrl+O")), &QAction::triggered, this,
             &CargoReportWindow::open1_Click);
     m_recentMenu = file->addMenu(tr("Open &Recent"));
     m_recentMenu->setObjectName(QStringLiteral("recent1"));
     connect(m_recentMenu, &QMenu::aboutToShow, this, &CargoReportWindow::fillRecentMenu);
     file->addSeparator();
-    connect(add(file, "save1", tr("&Save"), QKeySequence(QStringLiteral("Ctrl+S"))), &QAction::triggered, this,
+    connect(add(file, "save1", tr("&Save"), standardKeys(QKeySequence::Save, "Ctrl+S")), &QAction::triggered, this,
             &CargoReportWindow::save1_Click);
-    connect(add(file, "saveas1", tr("Save &As..."), QKeySequence(QStringLiteral("Ctrl+Shift+S"))), &QAction::triggered,
-            this, &CargoReportWindow::saveas1_Click);
+    connect(add(file, "saveas1", tr("Save &As..."), standardKeys(QKeySequence::SaveAs, "Ctrl+Shift+S")),
+            &QAction::triggered, this, &CargoReportWindow::saveas1_Click);
     file->addSeparator();
     connect(add(file, "exportcsv1", tr("Export &CSV..."), {}), &QAction::triggered, this,
             &CargoReportWindow::exportcsv1_Click);
     connect(add(file, "exportpdf1", tr("Export P&DF..."), {}), &QAction::triggered, this,
             &CargoReportWindow::exportpdf1_Click);
-    connect(add(file, "print1", tr("&Print..."), QKeySequence::Print), &QAction::triggered, this,
-            &CargoReportWindow::print1_Click);
+    connect(add(file, "print1", tr("&Print..."), standardKeys(QKeySequence::Print, "Ctrl+P")), &QAction::triggered,
+            this, &CargoReportWindow::print1_Click);
     file->addSeparator();
-    connect(add(file, "close1", tr("&Close"), QKeySequence(QStringLiteral("Ctrl+W"))), &QAction::triggered, this,
+    connect(add(file, "close1", tr("&Close"), standardKeys(QKeySequence::Close, "Ctrl+W")), &QAction::triggered, this,
             &QWidget::close);
 
-    QAction *undo = m_undo->createUndoAction(this, tr("&Undo"));
+    QAction *undo = m_document->undoStack()->createUndoAction(this, tr("&Undo"));
     undo->setObjectName(QStringLiteral("undo1"));
-    undo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
-    QAction *redo = m_undo->createRedoAction(this, tr("&Redo"));
+    undo->setShortcuts(standardKeys(QKeySequence::Undo, "Ctrl+Z"));
+    QAction *redo = m_document->undoStack()->createRedoAction(this, tr("&Redo"));
     redo->setObjectName(QStringLiteral("redo1"));
-    redo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
+    redo->setShortcuts(standardKeys(QKeySequence::Redo, "Ctrl+Shift+Z"));
     for (QAction *a : {undo, redo}) {
         addAction(a);
         edit->addAction(a);
     }
     edit->addSeparator();
-    connect(add(edit, "copy1", tr("&Copy"), QKeySequence::Copy, true), &QAction::triggered, this,
+    connect(add(edit, "copy1", tr("&Copy"), {QKeySequence(QKeySequence::Copy)}, true), &QAction::triggered, this,
             &CargoReportWindow::copy1_Click);
-    connect(add(edit, "paste1", tr("&Paste"), QKeySequence::Paste, true), &QAction::triggered, this,
+    connect(add(edit, "paste1", tr("&Paste"), {QKeySequence(QKeySequence::Paste)}, true), &QAction::triggered, this,
             &CargoReportWindow::paste1_Click);
-    connect(add(edit, "clear1", tr("C&lear"), QKeySequence::Delete, true), &QAction::triggered, this,
+    connect(add(edit, "clear1", tr("C&lear"), {QKeySequence(QKeySequence::Delete)}, true), &QAction::triggered, this,
             &CargoReportWindow::clear1_Click);
     edit->addSeparator();
-    connect(add(edit, "inserttank1", tr("&Insert Tank"), QKeySequence(QStringLiteral("Ctrl+Ins")), true),
+    connect(add(edit, "inserttank1", tr("&Insert Tank"), {QKeySequence(QStringLiteral("Ctrl+Ins"))}, true),
             &QAction::triggered, this, &CargoReportWindow::inserttank1_Click);
-    connect(add(edit, "deletetank1", tr("&Delete Tanks"), QKeySequence(QStringLiteral("Ctrl+Del")), true),
+    connect(add(edit, "deletetank1", tr("&Delete Tanks"), {QKeySequence(QStringLiteral("Ctrl+Del"))}, true),
             &QAction::triggered, this, &CargoReportWindow::deletetank1_Click);
 
-    QAction *showWorking = add(view, "working1", tr("&Working of This Tank"), QKeySequence(Qt::Key_F3));
+    QAction *showWorking = add(view, "working1", tr("&Working of This Tank"), {QKeySequence(Qt::Key_F3)});
     showWorking->setCheckable(true);
     connect(showWorking, &QAction::toggled, this, [this](bool on) {
         working->setVisible(on);
@@ -391,13 +343,23 @@ void CargoReportWindow::buildMenus()
 
 bool CargoReportWindow::isModified() const
 {
-    return !m_undo->isClean();
+    return m_document->isModified();
+}
+
+QString CargoReportWindow::filePath() const
+{
+    return m_document->filePath();
+}
+
+CargoReportModel *CargoReportWindow::model() const
+{
+    return m_model;
 }
 
 void CargoReportWindow::updateTitle()
 {
     // "[*]" in a file name is shown as typed, not taken for the modified mark.
-    QString name = reportDisplayName(m_path);
+    QString name = m_document->displayName();
     name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
     setWindowTitle(tr("%1[*] - Cargo Report").arg(name));
     setWindowModified(isModified());
@@ -473,7 +435,27 @@ void CargoReportWindow::refreshTotals()
         fill(static_cast<int>(g), result.grades[g],
              result.grades[g].grade.empty() ? tr("(no grade)") : QString::fromStdString(result.grades[g].grade));
     fill(static_cast<int>(result.grades.size()), result.overall, tr("All grades"));
+    // The figures of a column with one number of decimals.
+    for (int c = 2; c <= 6; ++c) {
+        QStringList texts;
+        for (int row = 0; row < totals->rowCount(); ++row)
+            texts << totals->item(row, c)->text();
+        texts = FigureDelegate::alignDecimals(texts);
+        for (int row = 0; row < totals->rowCount(); ++row)
+            totals->item(row, c)->setText(texts[row]);
+    }
     totals->resizeColumnsToContents();
+    // Room for every grade's line up to a few, and the "All grades" line, the last, always
+    // in view.
+    const int shown = std::min(totals->rowCount(), kTotalsLinesShown);
+    int height = totals->horizontalHeader()->sizeHint().height() + 2 * totals->frameWidth();
+    for (int row = 0; row < shown; ++row)
+        height += totals->rowHeight(row);
+    if (totals->horizontalScrollBar()->isVisible() ||
+        totals->horizontalHeader()->length() > totals->viewport()->width())
+        height += totals->horizontalScrollBar()->sizeHint().height();
+    totals->setMinimumHeight(height);
+    totals->scrollToBottom();
 }
 
 void CargoReportWindow::refreshWorking()
@@ -493,21 +475,14 @@ void CargoReportWindow::refreshWorking()
     working->setPlainText(lines.join(QLatin1Char('\n')));
 }
 
-CargoReportWindow *CargoReportWindow::openNew(ReportPrompts &prompts)
-{
-    auto *w = new CargoReportWindow(prompts);
-    w->show();
-    return w;
-}
-
 void CargoReportWindow::new1_Click()
 {
-    openNew(m_prompts);
+    (new CargoReportWindow(m_prompts))->show();
 }
 
 void CargoReportWindow::open1_Click()
 {
-    const QString dir = m_path.isEmpty() ? QDir::homePath() : QFileInfo(m_path).absolutePath();
+    const QString dir = filePath().isEmpty() ? QDir::homePath() : QFileInfo(filePath()).absolutePath();
     const QString path = m_prompts.askOpenPath(this, dir);
     if (!path.isEmpty())
         openPath(path);
@@ -516,39 +491,34 @@ void CargoReportWindow::open1_Click()
 void CargoReportWindow::openPath(const QString &path)
 {
     // One window per document: an open one comes to the front.
-    for (CargoReportWindow *w : openReportWindows()) {
-        if (!w->m_path.isEmpty() && canonical(w->m_path) == canonical(path)) {
-            w->show();
-            w->raise();
-            w->activateWindow();
-            return;
-        }
-    }
+    if (DocumentManager::instance().raise(path))
+        return;
     // An untouched empty window takes the document; otherwise a new window does.
-    const bool useThis = m_path.isEmpty() && !isModified() && m_model->report().rows.empty();
-    CargoReportWindow *target = useThis ? this : new CargoReportWindow(m_prompts);
-    if (!target->openFile(path)) {
-        if (!useThis)
-            target->deleteLater();
+    if (m_document->isUntouched()) {
+        openFile(path);
         return;
     }
-    target->show();
-    target->raise();
-    target->activateWindow();
+    auto *document = new CargoReportDocument;
+    QString error;
+    if (!document->open(path, &error)) {
+        delete document;
+        m_prompts.showError(this, error);
+        return;
+    }
+    rememberRecent(path);
+    auto *window = new CargoReportWindow(m_prompts, document);
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 bool CargoReportWindow::openFile(const QString &path)
 {
-    ReportFileRead read = readReportFile(path);
-    if (!read.report) {
-        m_prompts.showError(this, read.error);
+    QString error;
+    if (!m_document->open(path, &error)) {
+        m_prompts.showError(this, error);
         return false;
     }
-    m_model->setReport(*read.report);
-    m_undo->clear();
-    m_undo->setClean();
-    m_path = path;
-    dropAutosave();
     rememberRecent(path);
     updateTitle();
     return true;
@@ -557,13 +527,10 @@ bool CargoReportWindow::openFile(const QString &path)
 bool CargoReportWindow::saveTo(const QString &path)
 {
     QString error;
-    if (!saveReportFile(path, m_model->report(), &error)) {
+    if (!m_document->save(path, &error)) {
         m_prompts.showError(this, error);
         return false;
     }
-    m_path = path;
-    m_undo->setClean();
-    dropAutosave();
     rememberRecent(path);
     updateTitle();
     return true;
@@ -571,12 +538,12 @@ bool CargoReportWindow::saveTo(const QString &path)
 
 bool CargoReportWindow::save1_Click()
 {
-    return m_path.isEmpty() ? saveas1_Click() : saveTo(m_path);
+    return filePath().isEmpty() ? saveas1_Click() : saveTo(filePath());
 }
 
 bool CargoReportWindow::saveas1_Click()
 {
-    const QString suggested = m_path.isEmpty() ? QDir::home().filePath(tr("cargo-report.json")) : m_path;
+    const QString suggested = filePath().isEmpty() ? QDir::home().filePath(tr("cargo-report.json")) : filePath();
     QString path = m_prompts.askSavePath(this, suggested, tr("Cargo reports (*.json)"));
     if (path.isEmpty())
         return false;
@@ -587,27 +554,27 @@ bool CargoReportWindow::saveas1_Click()
 
 void CargoReportWindow::exportcsv1_Click()
 {
-    const QString base = m_path.isEmpty() ? QDir::home().filePath(tr("cargo-report")) : m_path;
+    const QString base = filePath().isEmpty() ? QDir::home().filePath(tr("cargo-report")) : filePath();
     const QString path = m_prompts.askSavePath(
         this, QFileInfo(base).path() + QLatin1Char('/') + QFileInfo(base).completeBaseName() + QStringLiteral(".csv"),
         tr("CSV (*.csv)"));
     if (path.isEmpty())
         return;
     QString error;
-    if (!exportReportCsv(path, m_model->report(), m_model->result(), &error))
+    if (!m_document->exportCsv(path, &error))
         m_prompts.showError(this, error);
 }
 
 void CargoReportWindow::exportpdf1_Click()
 {
-    const QString base = m_path.isEmpty() ? QDir::home().filePath(tr("cargo-report")) : m_path;
+    const QString base = filePath().isEmpty() ? QDir::home().filePath(tr("cargo-report")) : filePath();
     const QString path = m_prompts.askSavePath(
         this, QFileInfo(base).path() + QLatin1Char('/') + QFileInfo(base).completeBaseName() + QStringLiteral(".pdf"),
         tr("PDF (*.pdf)"));
     if (path.isEmpty())
         return;
     QString error;
-    if (!exportReportPdf(path, m_model->report(), m_model->result(), reportDisplayName(m_path), &error))
+    if (!m_document->exportPdf(path, &error))
         m_prompts.showError(this, error);
 }
 
@@ -615,10 +582,10 @@ void CargoReportWindow::print1_Click()
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName(reportDisplayName(m_path));
+    printer.setDocName(m_document->displayName());
     if (!m_prompts.askPrinter(this, &printer))
         return;
-    printReport(&printer, m_model->report(), m_model->result(), reportDisplayName(m_path));
+    m_document->print(&printer);
 }
 
 void CargoReportWindow::copy1_Click()
@@ -706,8 +673,9 @@ void CargoReportWindow::fillRecentMenu()
 void CargoReportWindow::closeEvent(QCloseEvent *event)
 {
     if (isModified()) {
-        const QString name = reportDisplayName(m_path);
-        switch (m_restoredOverFile ? m_prompts.askSaveRestored(this, name) : m_prompts.askSaveChanges(this, name)) {
+        const QString name = m_document->displayName();
+        switch (m_document->isRestoredOverFile() ? m_prompts.askSaveRestored(this, name)
+                                                 : m_prompts.askSaveChanges(this, name)) {
         case ReportPrompts::Answer::Save:
             if (!save1_Click()) {
                 event->ignore();
@@ -721,104 +689,35 @@ void CargoReportWindow::closeEvent(QCloseEvent *event)
             return;
         }
     }
-    dropAutosave();
-    m_autosaveTimer.stop();
+    m_document->autosave().drop();
     event->accept();
-}
-
-QString CargoReportWindow::autosaveDirectory()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + QStringLiteral("/autosave");
-}
-
-QString CargoReportWindow::autosavePath() const
-{
-    return m_autosaveId.isEmpty() ? QString()
-                                  : autosaveDirectory() + QLatin1Char('/') + m_autosaveId + QStringLiteral(".json");
-}
-
-void CargoReportWindow::writeAutosave()
-{
-    if (!isModified())
-        return;
-    if (m_autosaveId.isEmpty()) {
-        QDir().mkpath(autosaveDirectory());
-        m_autosaveId = QUuid::createUuid().toString(QUuid::WithoutBraces);
-        m_autosaveLock = std::make_unique<QLockFile>(autosaveDirectory() + QLatin1Char('/') + m_autosaveId +
-                                                     QStringLiteral(".lock"));
-        // Held as long as this window lives; only a dead process's lock counts as stale.
-        m_autosaveLock->setStaleLockTime(0);
-        m_autosaveLock->tryLock(0);
-    }
-    QString error;
-    // A failed autosave is retried at the next tick; the document itself is untouched.
-    writeFileAtomically(autosaveDirectory() + QLatin1Char('/') + m_autosaveId + QStringLiteral(".path"),
-                        m_path.toUtf8(), &error);
-    saveReportFile(autosavePath(), m_model->report(), &error);
-}
-
-void CargoReportWindow::dropAutosave()
-{
-    if (m_autosaveId.isEmpty())
-        return;
-    const QString stem = autosaveDirectory() + QLatin1Char('/') + m_autosaveId;
-    QFile::remove(stem + QStringLiteral(".json"));
-    QFile::remove(stem + QStringLiteral(".path"));
-    m_autosaveLock.reset();
-    m_autosaveId.clear();
 }
 
 void CargoReportWindow::offerRestore(ReportPrompts &prompts)
 {
-    const QDir dir(autosaveDirectory());
-    struct Left
-    {
-        QString id;
-        QString path;
-        std::unique_ptr<QLockFile> lock;
-    };
-    std::vector<Left> left;
-    QStringList names;
-    for (const QFileInfo &info : dir.entryInfoList({QStringLiteral("*.json")}, QDir::Files, QDir::Time)) {
-        auto lock = std::make_unique<QLockFile>(dir.filePath(info.completeBaseName() + QStringLiteral(".lock")));
-        lock->setStaleLockTime(0);
-        // A window of a running Dravex holds its lock; a crashed one's lock is stale.
-        if (!lock->tryLock(0))
-            continue;
-        QFile pathFile(dir.filePath(info.completeBaseName() + QStringLiteral(".path")));
-        QString original;
-        if (pathFile.open(QIODevice::ReadOnly))
-            original = QString::fromUtf8(pathFile.readAll());
-        names << reportDisplayName(original) + QStringLiteral(" (") + info.lastModified().toString(Qt::ISODate) +
-                     QLatin1Char(')');
-        left.push_back({info.completeBaseName(), original, std::move(lock)});
-    }
+    std::vector<Autosave::Leftover> left = Autosave::leftovers();
     if (left.empty())
         return;
+    QStringList names;
+    for (const Autosave::Leftover &l : left)
+        names << reportDisplayName(l.originalPath) + QStringLiteral(" (") + l.written.toString(Qt::ISODate) +
+                     QLatin1Char(')');
     const bool restore = prompts.askRestore(nullptr, names);
-    for (Left &l : left) {
-        const QString stem = dir.filePath(l.id);
-        if (restore) {
-            ReportFileRead read = readReportFile(stem + QStringLiteral(".json"));
-            if (!read.report) {
-                prompts.showError(nullptr, read.error);
-                continue; // the copy stays for another try
-            }
-            auto *w = new CargoReportWindow(prompts);
-            w->m_model->setReport(*read.report);
-            w->m_path = l.path;
-            w->m_undo->resetClean();
-            w->m_restoredOverFile = !l.path.isEmpty();
-            // The window carries the copy on as its own autosave.
-            w->m_autosaveId = l.id;
-            w->m_autosaveLock = std::move(l.lock);
-            w->updateTitle();
-            w->show();
-        } else {
-            QFile::remove(stem + QStringLiteral(".json"));
-            QFile::remove(stem + QStringLiteral(".path"));
-            l.lock.reset();
+    for (Autosave::Leftover &l : left) {
+        if (!restore) {
+            Autosave::discard(l);
+            continue;
         }
+        ReportFileRead read = readReportFile(Autosave::directory() + QLatin1Char('/') + l.id + QStringLiteral(".json"));
+        if (!read.report) {
+            prompts.showError(nullptr, read.error);
+            continue; // the copy stays for another try
+        }
+        auto *document = new CargoReportDocument;
+        document->restore(*read.report, l.originalPath);
+        // The document carries the copy on as its own autosave.
+        document->autosave().adopt(std::move(l));
+        (new CargoReportWindow(prompts, document))->show();
     }
 }
 

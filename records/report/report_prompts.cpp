@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "records/report_prompts.h"
+#include "records/report/report_prompts.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -11,10 +11,11 @@ namespace dravex {
 
 namespace {
 
-QString tr(const char *text)
+// The context the texts of this file are translated in.
+struct ReportPromptsTexts
 {
-    return QCoreApplication::translate("ReportPrompts", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(ReportPrompts)
+};
 
 } // namespace
 
@@ -23,7 +24,7 @@ namespace {
 ReportPrompts::Answer saveChangesBox(QWidget *parent, const QString &text, const QString &question,
                                      QMessageBox::StandardButton defaultButton)
 {
-    QMessageBox box(QMessageBox::Warning, tr("Cargo Report"), text,
+    QMessageBox box(QMessageBox::Warning, ReportPromptsTexts::tr("Cargo Report"), text,
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
     box.setTextFormat(Qt::PlainText);
     box.setInformativeText(question);
@@ -43,41 +44,43 @@ ReportPrompts::Answer saveChangesBox(QWidget *parent, const QString &text, const
 
 ReportPrompts::Answer ReportPrompts::askSaveChanges(QWidget *parent, const QString &documentName)
 {
-    return saveChangesBox(parent, tr("The report %1 has changes that are not saved.").arg(documentName),
-                          tr("Save them before closing?"), QMessageBox::Save);
+    return saveChangesBox(parent,
+                          ReportPromptsTexts::tr("The report %1 has changes that are not saved.").arg(documentName),
+                          ReportPromptsTexts::tr("Save them before closing?"), QMessageBox::Save);
 }
 
 ReportPrompts::Answer ReportPrompts::askSaveRestored(QWidget *parent, const QString &documentName)
 {
-    return saveChangesBox(parent,
-                          tr("The report %1 was restored from the copy kept when Dravex ended without saving it. "
-                             "Saving replaces the file %1 as it was last saved.")
-                              .arg(documentName),
-                          tr("Save the restored report over it before closing?"), QMessageBox::Cancel);
+    return saveChangesBox(
+        parent,
+        ReportPromptsTexts::tr("The report %1 was restored from the copy kept when Dravex ended without saving it. "
+                               "Saving replaces the file %1 as it was last saved.")
+            .arg(documentName),
+        ReportPromptsTexts::tr("Save the restored report over it before closing?"), QMessageBox::Cancel);
 }
 
 QString ReportPrompts::askOpenPath(QWidget *parent, const QString &directory)
 {
-    return QFileDialog::getOpenFileName(parent, tr("Open Cargo Report"), directory,
-                                        tr("Cargo reports (*.json);;All files (*)"));
+    return QFileDialog::getOpenFileName(parent, ReportPromptsTexts::tr("Open Cargo Report"), directory,
+                                        ReportPromptsTexts::tr("Cargo reports (*.json);;All files (*)"));
 }
 
 QString ReportPrompts::askSavePath(QWidget *parent, const QString &suggested, const QString &filter)
 {
-    return QFileDialog::getSaveFileName(parent, tr("Save"), suggested, filter);
+    return QFileDialog::getSaveFileName(parent, ReportPromptsTexts::tr("Save"), suggested, filter);
 }
 
 void ReportPrompts::showError(QWidget *parent, const QString &text)
 {
-    QMessageBox box(QMessageBox::Warning, tr("Cargo Report"), text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Warning, ReportPromptsTexts::tr("Cargo Report"), text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
 bool ReportPrompts::askRestore(QWidget *parent, const QStringList &documentNames)
 {
-    QMessageBox box(QMessageBox::Question, tr("Cargo Report"),
-                    tr("Dravex ended without saving these cargo reports:\n%1\n\nRestore them?")
+    QMessageBox box(QMessageBox::Question, ReportPromptsTexts::tr("Cargo Report"),
+                    ReportPromptsTexts::tr("Dravex ended without saving these cargo reports:\n%1\n\nRestore them?")
                         .arg(documentNames.join(QLatin1Char('\n'))),
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setTextFormat(Qt::PlainText);

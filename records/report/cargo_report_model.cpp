@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "records/cargo_report_model.h"
+#include "records/report/cargo_report_model.h"
 
 #include "core/conventions.h"
+#include "records/report/figure_delegate.h"
 
 #include <QBrush>
-#include <QColor>
+#include <QFont>
+#include <QGuiApplication>
 #include <QLocale>
+#include <QPalette>
 #include <QUndoCommand>
 #include <QUndoStack>
 
@@ -128,6 +131,15 @@ bool isNumberColumn(int column)
 CargoReportModel::CargoReportModel(QUndoStack *undo, QObject *parent) : QAbstractTableModel(parent), m_undo(undo)
 {
     m_result = m_recompute(m_report);
+    measureDecimals();
+}
+
+void CargoReportModel::measureDecimals()
+{
+    m_decimals.fill(0);
+    for (const RowResult &row : m_result.rows)
+        for (int c = 0; c < kResultColumns; ++c)
+            m_decimals[c] = std::max(m_decimals[c], FigureDelegate::decimalsOf(QString::fromStdString(row.figures[c])));
 }
 
 void CargoReportModel::setReport(const CargoReport &report)
@@ -158,11 +170,13 @@ void CargoReportModel::assign(CargoReport report)
     const bool headsChange = report.units != m_report.units;
     m_report = std::move(report);
     m_result = m_recompute(m_report);
+    measureDecimals();
     if (after > before)
         endInsertRows();
     else if (after < before)
         endRemoveRows();
     emit dataChanged(index(0, 0), index(rowCount() - 1, kColumnCount - 1));
+    emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
     if (headsChange)
         emit headerDataChanged(Qt::Horizontal, 0, kColumnCount - 1);
     emit reportChanged();
@@ -235,6 +249,11 @@ QVariant CargoReportModel::data(const QModelIndex &index, int role) const
         if (c < kNoticeColumn)
             return QString::fromStdString(r.figures[c - kTankColumns]);
         return rowNotice(index.row());
+    case FigureDelegate::kAlignedTextRole:
+        if (c >= kTankColumns && c < kNoticeColumn)
+            return FigureDelegate::withDecimals(QString::fromStdString(r.figures[c - kTankColumns]),
+                                                m_decimals[c - kTankColumns]);
+        return {};
     case Qt::ToolTipRole: {
         if (c == kNoticeColumn)
             return rowNotice(index.row());
@@ -246,15 +265,24 @@ QVariant CargoReportModel::data(const QModelIndex &index, int role) const
                 lines << note;
         return lines.isEmpty() ? QVariant() : QVariant(lines.join(QLatin1Char('\n')));
     }
+    // From the palette, so a dark theme reads: a cell that stopped its row stands out as a
+    // tooltip does, computed cells are shaded as alternate rows are, a notice is bold.
     case Qt::BackgroundRole:
         if (c < kTankColumns && r.bad(static_cast<TankColumn>(c)))
-            return QBrush(QColor(255, 205, 205));
+            return QGuiApplication::palette().brush(QPalette::ToolTipBase);
         if (c >= kTankColumns)
-            return QBrush(QColor(240, 240, 240));
+            return QGuiApplication::palette().brush(QPalette::AlternateBase);
         return {};
     case Qt::ForegroundRole:
-        if (c == kNoticeColumn)
-            return QBrush(QColor(160, 0, 0));
+        if (c < kTankColumns && r.bad(static_cast<TankColumn>(c)))
+            return QGuiApplication::palette().brush(QPalette::ToolTipText);
+        return {};
+    case Qt::FontRole:
+        if (c == kNoticeColumn && !rowNotice(index.row()).isEmpty()) {
+            QFont bold;
+            bold.setBold(true);
+            return bold;
+        }
         return {};
     case Qt::TextAlignmentRole:
         if ((c >= static_cast<int>(TankColumn::TotalObserved) && c < kTankColumns) ||
@@ -281,8 +309,16 @@ QVariant CargoReportModel::headerData(int section, Qt::Orientation orientation, 
 {
     if (role != Qt::DisplayRole)
         return {};
-    if (orientation == Qt::Vertical)
+    // A row's head names its tank, so the tank stays in view while the figures scroll
+    // sideways; a row without a name shows its number.
+    if (orientation == Qt::Vertical) {
+        if (section < static_cast<int>(m_report.rows.size())) {
+            const std::string &tank = m_report.rows[section].cells[static_cast<int>(TankColumn::Tank)];
+            if (!tank.empty())
+                return QString::fromStdString(tank);
+        }
         return section + 1;
+    }
     return headFor(section, m_report.units);
 }
 

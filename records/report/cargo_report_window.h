@@ -2,13 +2,9 @@
 #pragma once
 
 #include "core/cargo_report.h"
-#include "records/report_prompts.h"
+#include "records/report/report_prompts.h"
 
-#include <QLockFile>
 #include <QMainWindow>
-#include <QTimer>
-
-#include <memory>
 
 class QComboBox;
 class QFormLayout;
@@ -16,21 +12,25 @@ class QLineEdit;
 class QPlainTextEdit;
 class QTableView;
 class QTableWidget;
-class QUndoStack;
 
 namespace dravex {
 
+class CargoReportDocument;
 class CargoReportModel;
 
-// "Cargo Report": one document, a ship's or terminal's tanks with totals per grade. A
-// header form above, the tank table as a spreadsheet, the totals and, one key away (F3),
-// the working of the tank under the cursor. Several may be open, one per document.
+// "Cargo Report": the window of one cargo report document, a ship's or terminal's tanks
+// with totals per grade. A header form above, the tank table as a spreadsheet, the totals
+// and, one key away (F3), the working of the tank under the cursor. Several may be open,
+// one per document; every report window is made here and listed with its document in the
+// DocumentManager.
 class CargoReportWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit CargoReportWindow(ReportPrompts &prompts = ReportPrompts::standard(), QWidget *parent = nullptr);
+    // Shows document, which the window takes over, or a new empty report.
+    explicit CargoReportWindow(ReportPrompts &prompts = ReportPrompts::standard(),
+                               CargoReportDocument *document = nullptr, QWidget *parent = nullptr);
     ~CargoReportWindow() override;
 
     // Opens path into this window; on any fault a message names the file and the fault,
@@ -38,21 +38,14 @@ public:
     bool openFile(const QString &path);
     // Saves to path atomically; the window then names that file.
     bool saveTo(const QString &path);
-    QString filePath() const { return m_path; }
+    QString filePath() const;
     bool isModified() const;
-    CargoReportModel *model() const { return m_model; }
+    CargoReportDocument *document() const { return m_document; }
+    CargoReportModel *model() const;
 
-    // The autosave copy of a modified document, written every 30 seconds; tests call it
-    // directly.
-    void writeAutosave();
-    QString autosavePath() const;
-    static QString autosaveDirectory();
     // Offers to restore the reports whose windows ended without saving or discarding
-    // (their autosave copies are left and no running window holds them).
+    // (their autosave copies are left and no running program holds them).
     static void offerRestore(ReportPrompts &prompts = ReportPrompts::standard());
-
-    // A new empty report window, shown.
-    static CargoReportWindow *openNew(ReportPrompts &prompts);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -85,13 +78,12 @@ private:
     void openPath(const QString &path);
     void rememberRecent(const QString &path);
     void fillRecentMenu();
-    void dropAutosave();
     // The header field edits as one undo step per field and run of typing.
     void editHeader(int field, const std::function<void(CargoReport &)> &edit);
 
     ReportPrompts &m_prompts;
-    QUndoStack *m_undo = nullptr;
-    CargoReportModel *m_model = nullptr;
+    CargoReportDocument *m_document;
+    CargoReportModel *m_model;
     QTableView *tanks = nullptr;
     QTableWidget *totals = nullptr;
     QPlainTextEdit *working = nullptr;
@@ -106,13 +98,6 @@ private:
     QComboBox *edition = nullptr;
     QComboBox *vcfMethod = nullptr;
     QMenu *m_recentMenu = nullptr;
-    QString m_path;
-    QTimer m_autosaveTimer;
-    QString m_autosaveId;
-    std::unique_ptr<QLockFile> m_autosaveLock;
-    // Restored from an autosave copy over a saved file and not saved since: closing asks
-    // with an answer that keeps the file as the default.
-    bool m_restoredOverFile = false;
     bool m_refreshing = false;
 };
 

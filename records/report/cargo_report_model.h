@@ -5,6 +5,8 @@
 
 #include <QAbstractTableModel>
 
+#include <array>
+
 #include <functional>
 
 class QUndoStack;
@@ -67,10 +69,13 @@ private:
     friend class ReportEditCommand;
     // Makes report the document: rows added or removed at the end, every cell refreshed.
     void assign(CargoReport report);
+    // The most decimals among each figure column's numbers, which every figure is shown with.
+    void measureDecimals();
 
     QUndoStack *m_undo;
     CargoReport m_report;
     ReportResult m_result;
+    std::array<int, kResultColumns> m_decimals{};
     ReportRecomputer m_recompute;
 };
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "records/report_file.h"
+#include "records/report/report_file.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -10,10 +10,11 @@ namespace dravex {
 
 namespace {
 
-QString tr(const char *text)
+// The context the texts of this file are translated in.
+struct ReportFile
 {
-    return QCoreApplication::translate("ReportFile", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(ReportFile)
+};
 
 } // namespace
 
@@ -22,27 +23,27 @@ ReportFileRead readReportFile(const QString &path)
     ReportFileRead read;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        read.error = tr("Cannot open %1: %2").arg(QFileInfo(path).fileName(), file.errorString());
+        read.error = ReportFile::tr("Cannot open %1: %2").arg(QFileInfo(path).fileName(), file.errorString());
         return read;
     }
     // One byte past the limit tells a file that is too large; a device such as /dev/zero
     // is never read to its end.
     const QByteArray bytes = file.read(qint64(kMaxReportFileBytes) + 1);
     if (bytes.size() > qint64(kMaxReportFileBytes)) {
-        read.error = tr("Cannot read %1: larger than %2 MiB, the largest report file read")
+        read.error = ReportFile::tr("Cannot read %1: larger than %2 MiB, the largest report file read")
                          .arg(QFileInfo(path).fileName())
                          .arg(kMaxReportFileBytes / (1024 * 1024));
         return read;
     }
     if (file.error() != QFileDevice::NoError) {
-        read.error = tr("Cannot read %1: %2").arg(QFileInfo(path).fileName(), file.errorString());
+        read.error = ReportFile::tr("Cannot read %1: %2").arg(QFileInfo(path).fileName(), file.errorString());
         return read;
     }
     ReportReadResult parsed =
         ReadReportJson(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (parsed.error) {
-        read.error =
-            tr("Cannot open %1: %2").arg(QFileInfo(path).fileName(), QString::fromStdString(parsed.error->message));
+        read.error = ReportFile::tr("Cannot open %1: %2")
+                         .arg(QFileInfo(path).fileName(), QString::fromStdString(parsed.error->message));
         return read;
     }
     read.report = std::move(parsed.report);
@@ -54,7 +55,7 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         if (error)
-            *error = tr("Cannot save %1: %2").arg(QFileInfo(path).fileName(), file.errorString());
+            *error = ReportFile::tr("Cannot save %1: %2").arg(QFileInfo(path).fileName(), file.errorString());
         return false; // the temporary file is dropped; the old file stays as it was
     }
     return true;
@@ -72,7 +73,7 @@ bool exportReportCsv(const QString &path, const CargoReport &report, const Repor
 
 QString reportDisplayName(const QString &path)
 {
-    return path.isEmpty() ? tr("Untitled") : QFileInfo(path).fileName();
+    return path.isEmpty() ? ReportFile::tr("Untitled") : QFileInfo(path).fileName();
 }
 
 } // namespace dravex

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "records/report_print.h"
+#include "records/report/report_print.h"
 
-#include "records/report_file.h"
+#include "records/report/report_file.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -16,10 +16,11 @@ namespace dravex {
 
 namespace {
 
-QString tr(const char *text)
+// The context the texts of this file are translated in.
+struct ReportPrint
 {
-    return QCoreApplication::translate("ReportPrint", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(ReportPrint)
+};
 
 QString q(const std::string &s)
 {
@@ -30,15 +31,15 @@ QString operationName(ReportOperation op)
 {
     switch (op) {
     case ReportOperation::Loading:
-        return tr("Loading");
+        return ReportPrint::tr("Loading");
     case ReportOperation::Discharge:
-        return tr("Discharge");
+        return ReportPrint::tr("Discharge");
     case ReportOperation::OnArrival:
-        return tr("On arrival");
+        return ReportPrint::tr("On arrival");
     case ReportOperation::OnSailing:
-        return tr("On sailing");
+        return ReportPrint::tr("On sailing");
     case ReportOperation::Other:
-        return tr("Other");
+        return ReportPrint::tr("Other");
     }
     return {};
 }
@@ -48,13 +49,14 @@ QString notCounted(const ReportTotal &t)
     QStringList names;
     for (const std::string &n : t.stoppedTanks)
         names << q(n);
-    QString s = names.isEmpty() ? QString() : tr("left out, stopped: %1").arg(names.join(QStringLiteral(", ")));
+    QString s =
+        names.isEmpty() ? QString() : ReportPrint::tr("left out, stopped: %1").arg(names.join(QStringLiteral(", ")));
     QStringList advised;
     for (const std::string &n : t.advisedTanks)
         advised << q(n);
     if (!advised.isEmpty())
         s += (s.isEmpty() ? QString() : QStringLiteral("; ")) +
-             tr("counted with a notice: %1").arg(advised.join(QStringLiteral(", ")));
+             ReportPrint::tr("counted with a notice: %1").arg(advised.join(QStringLiteral(", ")));
     if (!t.notice.empty())
         s += (s.isEmpty() ? QString() : QStringLiteral("; ")) + q(t.notice);
     return s;
@@ -267,7 +269,7 @@ private:
             return;
         m_painter->setFont(m_font);
         m_painter->drawText(QRectF(0, m_bottom, m_width, m_footer), Qt::AlignRight | Qt::AlignBottom,
-                            tr("Page %1 of %2").arg(m_page).arg(m_pageCount));
+                            ReportPrint::tr("Page %1 of %2").arg(m_page).arg(m_pageCount));
     }
 
     QPagedPaintDevice *m_device;
@@ -290,7 +292,7 @@ PrintTable tankTable(const CargoReport &report, const ReportResult &result)
         t.head << q(ResultColumnHead(static_cast<ResultColumn>(c), report.units));
         t.numeric.push_back(true);
     }
-    t.head << tr("Notice");
+    t.head << ReportPrint::tr("Notice");
     for (std::size_t i = 0; i < report.rows.size(); ++i) {
         const RowResult &r = result.rows[i];
         if (r.blank)
@@ -310,53 +312,55 @@ PrintTable totalsTable(const CargoReport &report, const ReportResult &result)
 {
     PrintTable t;
     t.numeric = {false, true, true, true, true, true, true, false};
-    t.head = QStringList{tr("Grade"),
-                         tr("Tanks"),
-                         tr("Average temperature"),
+    t.head = QStringList{ReportPrint::tr("Grade"),
+                         ReportPrint::tr("Tanks"),
+                         ReportPrint::tr("Average temperature"),
                          q(ResultColumnHead(ResultColumn::GrossObserved, report.units)),
                          q(ResultColumnHead(ResultColumn::GrossStandard, report.units)),
                          q(ResultColumnHead(ResultColumn::LongTons, report.units)),
                          q(ResultColumnHead(ResultColumn::MetricTons, report.units)),
-                         tr("Not counted")};
+                         ReportPrint::tr("Not counted")};
     const auto add = [&](const ReportTotal &total, const QString &name) {
         t.rows.push_back({name, QString::number(total.tanks), q(total.averageTemperature), q(total.grossObserved),
                           q(total.grossStandard), q(total.longTons), q(total.metricTons), notCounted(total)});
     };
     for (const ReportTotal &g : result.grades)
-        add(g, g.grade.empty() ? tr("(no grade)") : q(g.grade));
-    add(result.overall, tr("All grades"));
+        add(g, g.grade.empty() ? ReportPrint::tr("(no grade)") : q(g.grade));
+    add(result.overall, ReportPrint::tr("All grades"));
     return t;
 }
 
 void lay(Layout &l, const CargoReport &report, const PrintTable &tanks, const PrintTable &totals, const QString &title)
 {
     const ReportHeader &h = report.header;
-    l.text(tr("Cargo Report") + QStringLiteral(" \u2014 ") + title, l.titleFont());
+    l.text(ReportPrint::tr("Cargo Report") + QStringLiteral(" \u2014 ") + title, l.titleFont());
     l.gap(0.5);
-    l.pairs({{tr("Vessel / terminal"), q(h.vessel)},
-             {tr("Voyage"), q(h.voyage)},
-             {tr("Port"), q(h.port)},
-             {tr("Date"), q(h.date)},
-             {tr("Operation"), operationName(h.operation)},
-             {tr("Surveyor"), q(h.surveyor)},
-             {tr("Units"), report.units == UnitSystem::US ? tr("US (bbl, F, API)") : tr("Metric (m3, C, kg/m3)")},
-             {tr("Edition"),
-              report.edition == Edition::Tables1980 ? tr("1980 tables") : tr("2004 edition (API MPMS 11.1-2004)")},
-             {tr("VCF"), report.vcfMethod == VcfMethod::PerTank
-                             ? tr("tank by tank")
-                             : tr("per grade at the volume-weighted average temperature")}});
+    l.pairs({{ReportPrint::tr("Vessel / terminal"), q(h.vessel)},
+             {ReportPrint::tr("Voyage"), q(h.voyage)},
+             {ReportPrint::tr("Port"), q(h.port)},
+             {ReportPrint::tr("Date"), q(h.date)},
+             {ReportPrint::tr("Operation"), operationName(h.operation)},
+             {ReportPrint::tr("Surveyor"), q(h.surveyor)},
+             {ReportPrint::tr("Units"), report.units == UnitSystem::US ? ReportPrint::tr("US (bbl, F, API)")
+                                                                       : ReportPrint::tr("Metric (m3, C, kg/m3)")},
+             {ReportPrint::tr("Edition"), report.edition == Edition::Tables1980
+                                              ? ReportPrint::tr("1980 tables")
+                                              : ReportPrint::tr("2004 edition (API MPMS 11.1-2004)")},
+             {ReportPrint::tr("VCF"), report.vcfMethod == VcfMethod::PerTank
+                                          ? ReportPrint::tr("tank by tank")
+                                          : ReportPrint::tr("per grade at the volume-weighted average temperature")}});
     if (!h.remarks.empty())
-        l.pairs({{tr("Remarks"), q(h.remarks)}});
+        l.pairs({{ReportPrint::tr("Remarks"), q(h.remarks)}});
     l.gap(0.5);
     l.table(tanks);
     l.gap(1);
-    l.text(tr("Totals"), l.bold());
+    l.text(ReportPrint::tr("Totals"), l.bold());
     l.table(totals);
     l.gap(0.5);
     l.text(q(TablesUsed(report.edition, report.units)), l.font());
     l.gap(3);
-    l.signatures(tr("Surveyor: ______________________________"),
-                 tr("For the vessel / terminal: ______________________________"));
+    l.signatures(ReportPrint::tr("Surveyor: ______________________________"),
+                 ReportPrint::tr("For the vessel / terminal: ______________________________"));
 }
 
 } // namespace

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/cargo_report.h"
+#include "records/document.h"
+
+class QPrinter;
+
+namespace dravex {
+
+class CargoReportModel;
+
+// A cargo report as a document: the report, its results, its file, its undo history and
+// its autosave copy; it opens, saves, exports and prints itself. Its tank table model is
+// the one way to edit it, each edit one step of the undo stack.
+class CargoReportDocument : public Document
+{
+    Q_OBJECT
+
+public:
+    explicit CargoReportDocument(QObject *parent = nullptr);
+
+    CargoReportModel *model() const { return m_model; }
+    const CargoReport &report() const;
+    const ReportResult &result() const;
+    // No file, no history and no tanks: a fresh window may take another document instead.
+    bool isUntouched() const;
+
+    // Reads path into this document; on a fault error names the file and the fault and
+    // the document stays as it was.
+    bool open(const QString &path, QString *error);
+    // Takes report from an autosave copy, modified against the file at originalPath.
+    void restore(const CargoReport &report, const QString &originalPath);
+
+    bool writeCopy(const QString &path, QString *error) const override;
+    bool exportCsv(const QString &path, QString *error) const;
+    bool exportPdf(const QString &path, QString *error) const;
+    void print(QPrinter *printer) const;
+
+private:
+    CargoReportModel *m_model;
+};
+
+} // namespace dravex
