@@ -18,6 +18,12 @@ namespace {
 const char kKeepLogKey[] = "records/keepLog";
 const char kDisclaimerStart[] = "Not responsible for errors";
 
+// Problems under which records wait and that the next record written clears.
+bool waitsForRoom(LogStatus::Problem problem)
+{
+    return problem == LogStatus::Problem::DiskFull || problem == LogStatus::Problem::Locked;
+}
+
 // "table-6a-20261207-101112.pdf", from the window's title: never a control's internal name.
 QString pdfName(const CalcRecord &r)
 {
@@ -94,16 +100,21 @@ LogWriter &CalculationLog::writer()
                     switch (event.kind) {
                     case LogWriter::Event::Kind::Opened:
                         m_ready = true;
+                        m_recordsWaiting = waitsForRoom(event.status.problem);
                         setProblem(event.status.message);
                         emit readyChanged();
                         break;
                     case LogWriter::Event::Kind::Merged:
                     case LogWriter::Event::Kind::Written:
-                        if (!m_problem.isEmpty() && m_problem.contains(tr("records wait")))
+                        // A record written: the disk has room again, or the other program let go.
+                        if (m_recordsWaiting) {
+                            m_recordsWaiting = false;
                             setProblem(QString());
+                        }
                         emit written(event.id);
                         break;
                     case LogWriter::Event::Kind::Problem:
+                        m_recordsWaiting = waitsForRoom(event.status.problem);
                         setProblem(event.status.message);
                         break;
                     }

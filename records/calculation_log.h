@@ -93,6 +93,8 @@ private:
     QHash<QString, QString> m_disclaimers;
     bool m_ready = false;
     QString m_problem;
+    // The problem is one that a later write clears (a full disk, a log in use).
+    bool m_recordsWaiting = false;
 
     LogWriter &writer();
     void setProblem(const QString &problem);
