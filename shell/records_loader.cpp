@@ -7,7 +7,42 @@
 #include <QFileInfo>
 #include <QPluginLoader>
 
+#include <utility>
+
 namespace dravex {
+
+RecordsModuleLoader::RecordsModuleLoader(ProblemSink sink) : m_sink(std::move(sink)) {}
+
+RecordsModuleLoader::~RecordsModuleLoader() = default;
+
+RecordsModule *RecordsModuleLoader::records()
+{
+    if (!m_records && m_load) {
+        QString problem;
+        RecordsModule *loaded = std::exchange(m_load, nullptr)(problem);
+        if (loaded) {
+            m_loaded.reset(loaded);
+            setRecords(loaded);
+        } else {
+            m_loadProblem = problem;
+            m_sink(problem);
+        }
+    }
+    return m_records;
+}
+
+void RecordsModuleLoader::setRecords(RecordsModule *records)
+{
+    m_records = records;
+    m_loadProblem.clear();
+    if (records)
+        records->onProblemChanged(m_sink);
+}
+
+QString RecordsModuleLoader::problem() const
+{
+    return m_records ? m_records->problem() : m_loadProblem;
+}
 
 QString RecordsModulePath()
 {

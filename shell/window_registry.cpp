@@ -38,37 +38,6 @@ WindowRegistry::WindowRegistry(std::span<const ScreenEntry> screens)
 
 WindowRegistry::~WindowRegistry() = default;
 
-RecordsModule *WindowRegistry::records()
-{
-    if (!m_records && m_recordsLoader) {
-        QString problem;
-        RecordsModule *loaded = std::exchange(m_recordsLoader, nullptr)(problem);
-        if (loaded) {
-            m_loadedRecords.reset(loaded);
-            setRecords(loaded);
-        } else {
-            m_loadProblem = problem;
-            showRecordsProblem(problem);
-        }
-    }
-    return m_records;
-}
-
-void WindowRegistry::setRecords(RecordsModule *records)
-{
-    m_records = records;
-    m_loadProblem.clear();
-    // Every calculating window says, under its own notice, when the log cannot be
-    // written; the log window says it at length.
-    if (records)
-        records->onProblemChanged([this](const QString &problem) { showRecordsProblem(problem); });
-}
-
-QString WindowRegistry::recordsProblem() const
-{
-    return m_records ? m_records->problem() : m_loadProblem;
-}
-
 void WindowRegistry::showRecordsProblem(const QString &problem)
 {
     for (const auto &[name, w] : m_open)
