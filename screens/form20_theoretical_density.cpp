@@ -69,7 +69,7 @@ Form20::Form20(ScreenHost &host, QWidget *parent) : Screen(host, kForm20, parent
 void Form20::txtv2_KeyPress()
 {
     writeBack(field("txtv2"));
-    run(ShoreTankDensity);
+    run("txtv2");
 }
 
 QWidget *makeForm20(ScreenHost &host)

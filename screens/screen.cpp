@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/screen.h"
 
+#include "core/calculations.h"
 #include "core/conventions.h"
 #include "screens/stale_marks.h"
 #include "screens/working_panel.h"
@@ -91,10 +92,13 @@ FieldTexts Screen::fieldTexts() const
     return texts;
 }
 
-void Screen::run(FormResult (*procedure)(const FieldTexts &))
+void Screen::run(std::string_view trigger)
 {
+    const Calculation *calculation = m_form ? FindCalculation(m_form->name, trigger) : nullptr;
+    if (!calculation)
+        qFatal("%s has no calculation started by %.*s", qPrintable(objectName()), int(trigger.size()), trigger.data());
     m_stale->watch(m_working ? m_working->toggle() : nullptr);
-    const FormResult result = procedure(fieldTexts());
+    const FormResult result = calculation->run(fieldTexts());
     for (const FieldText &write : result.writes) {
         auto *field = findChild<QLineEdit *>(QString::fromStdString(write.field));
         if (!field)
@@ -340,6 +344,16 @@ QLineEdit *Screen::addField(QFormLayout *form, const QString &name, const QStrin
     if (caption)
         *caption = text;
     return field;
+}
+
+void Screen::addDisclaimer()
+{
+    const std::string_view text = m_form ? m_form->disclaimer : std::string_view();
+    if (text.empty())
+        return;
+    auto *line = makeLabel(QString(), QString::fromUtf8(text.data(), qsizetype(text.size())));
+    line->setWordWrap(true);
+    m_content->addWidget(line);
 }
 
 TwoColumns Screen::addTwoColumns()

@@ -13,6 +13,7 @@
 #include <initializer_list>
 #include <map>
 #include <set>
+#include <string_view>
 #include <vector>
 
 class QFormLayout;
@@ -127,6 +128,9 @@ protected:
     // field's entry pattern, say); width caps the field's width.
     QVBoxLayout *fieldUnderCaption(const char *name, int width, const QString &text = QString());
 
+    // The window's disclaimer line, as its form words it, under what is there so far.
+    void addDisclaimer();
+
     // "Your Data Entered on This Side" | "Results Displayed on This Side", split by a line.
     TwoColumns addTwoColumns();
 
@@ -145,9 +149,11 @@ protected:
     // chosen where its text is not empty (an option button), or selects the item of that
     // text (a list). Names the window does not have are passed over; nothing is computed.
     void setFieldTexts(const FieldTexts &texts);
-    // Runs a calculation of core on the window's texts and shows what it did: the texts
-    // it wrote, its notice, its working and, where due, the out-of-range window.
-    void run(FormResult (*procedure)(const FieldTexts &));
+    // Runs the calculation of core that the control trigger starts on the window's texts
+    // and shows what it did: the texts it wrote, its notice, its working and, where due,
+    // the out-of-range window. A trigger the calculations do not list is a programming
+    // error and stops the program at once.
+    void run(std::string_view trigger);
 
     // The window's field of that name; a name the window does not have is a programming
     // error and stops the program at once.
