@@ -7,6 +7,7 @@
 #include "screens/working_panel.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -20,6 +21,18 @@
 #include <algorithm>
 
 namespace dravex {
+
+namespace {
+
+// A text of a window's form in core (its title, a field's caption, the disclaimer) as the
+// window shows it, translated under one context for every form.
+QString formText(std::string_view text)
+{
+    // Core texts are NUL-terminated literals, but a view does not promise it.
+    return QCoreApplication::translate("dravex::FormSpec", std::string(text).c_str());
+}
+
+} // namespace
 
 Screen::Screen(ScreenHost &host, const QString &name, const QString &caption, QWidget *parent)
     : QWidget(parent, Qt::Window), m_host(host)
@@ -47,8 +60,7 @@ Screen::Screen(ScreenHost &host, const QString &name, const QString &caption, QW
 }
 
 Screen::Screen(ScreenHost &host, const FormSpec &form, QWidget *parent)
-    : Screen(host, QString::fromUtf8(form.name.data(), qsizetype(form.name.size())),
-             QString::fromUtf8(form.title.data(), qsizetype(form.title.size())), parent)
+    : Screen(host, QString::fromUtf8(form.name.data(), qsizetype(form.name.size())), formText(form.title), parent)
 {
     m_form = &form;
     host.addCalculationActions(this);
@@ -59,7 +71,7 @@ QString Screen::captionOf(const char *name) const
     const FieldSpec *described = m_form ? m_form->field(name) : nullptr;
     if (!described)
         qFatal("%s has no field %s in its form", qPrintable(objectName()), name);
-    return QString::fromUtf8(described->caption.data(), qsizetype(described->caption.size()));
+    return formText(described->caption);
 }
 
 QLineEdit *Screen::field(const char *name) const
@@ -351,7 +363,7 @@ void Screen::addDisclaimer()
     const std::string_view text = m_form ? m_form->disclaimer : std::string_view();
     if (text.empty())
         return;
-    auto *line = makeLabel(QString(), QString::fromUtf8(text.data(), qsizetype(text.size())));
+    auto *line = makeLabel(QString(), formText(text));
     line->setWordWrap(true);
     m_content->addWidget(line);
 }

@@ -11,6 +11,12 @@
 
 namespace dravex {
 
+// The loader's texts: it is no QObject.
+class RecordsModuleText
+{
+    Q_DECLARE_TR_FUNCTIONS(dravex::RecordsModuleLoader)
+};
+
 RecordsModuleLoader::RecordsModuleLoader(ProblemSink sink) : m_sink(std::move(sink)) {}
 
 RecordsModuleLoader::~RecordsModuleLoader() = default;
@@ -60,7 +66,7 @@ RecordsModule *LoadRecordsModule(const QString &path, QString &problem)
     QObject *root = loader.instance();
     auto *records = qobject_cast<RecordsModule *>(root);
     if (!records) {
-        problem = QCoreApplication::translate("dravex::WindowRegistry", "its module %1 could not be loaded (%2)")
+        problem = RecordsModuleText::tr("its module %1 could not be loaded (%2)")
                       .arg(path, root ? QStringLiteral("not a records module") : loader.errorString());
         if (root)
             loader.unload();

@@ -3,11 +3,18 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 
 #include <utility>
 
 namespace dravex {
+
+// The registry's own texts: it is no QObject.
+class WindowRegistryText
+{
+    Q_DECLARE_TR_FUNCTIONS(dravex::WindowRegistry)
+};
 
 namespace {
 
@@ -47,7 +54,8 @@ void WindowRegistry::showRecordsProblem(const QString &problem)
 
 QString WindowRegistry::recordsProblemLine(const QString &problem)
 {
-    return problem.isEmpty() ? QString() : QObject::tr("The calculation log is not being written: %1").arg(problem);
+    return problem.isEmpty() ? QString()
+                             : WindowRegistryText::tr("The calculation log is not being written: %1").arg(problem);
 }
 
 void WindowRegistry::add(const QString &name, ScreenFactory factory)
@@ -134,7 +142,7 @@ void WindowRegistry::calculationDone(const FormSpec &form, const FormResult &res
 void WindowRegistry::addCalculationActions(QWidget *window)
 {
     for (const CalculationActionEntry &entry : kCalculationActions) {
-        const QString caption = QCoreApplication::translate("dravex::WindowRegistry", entry.caption);
+        const QString caption = WindowRegistryText::tr(entry.caption);
         auto *action = new QAction(caption, window);
         action->setObjectName(QLatin1String(entry.name));
         action->setShortcut(QKeySequence(QLatin1String(entry.shortcut)));
