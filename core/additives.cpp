@@ -293,7 +293,7 @@ FormResult CorrosionInhibitorMix(const FieldTexts &texts)
         // Without a product there is no dose to work out.
         const std::optional<int> doseNumber = CorrosionInhibitorDoseNumber(run.text("List1"));
         if (!doseNumber)
-            run.stop("Select your CI Type in the list first.", "no CI type selected");
+            run.stopForChoice("Select your CI Type in the list first.", "no CI type selected");
         const CorrosionInhibitorRate rate = CorrosionInhibitorRateFor(*doseNumber, run.Read("txtscg"));
         static constexpr struct
         {
@@ -305,7 +305,7 @@ FormResult CorrosionInhibitorMix(const FieldTexts &texts)
             std::find_if(std::begin(kUnits), std::end(kUnits), [&](const auto &u) { return run.chosen(u.option); });
         // Nothing to write without a unit.
         if (chosen == std::end(kUnits))
-            run.stop("Choose Barrels, Gallons or Liters, then press Enter again.", "no unit chosen");
+            run.stopForChoice("Choose Barrels, Gallons or Liters, then press Enter again.", "no unit chosen");
         const CorrosionInhibitorAmount amount =
             CorrosionInhibitorAmountFor(rate.rounded, run.Read("txtqpt"), chosen->unit);
         run.Show("txtami", amount.amount);

@@ -323,7 +323,7 @@ public:
         if (us) {
             const double f = Table11LongTonFactor(gravity);
             const bool crude = *in.type == ProductType::Crude;
-            ltFactor = crude ? RoundToPlaces(f, 5) : TruncateToPlaces(f, 5);
+            ltFactor = Table11FactorToFivePlaces(f, crude ? FactorTable::Table6A : FactorTable::Table6B);
             m_trace.working.push_back("Long-ton factor (Table 11, API at 60 F " + *base + "): " + FormatFieldNumber(f) +
                                       (crude ? ", rounded to 5 places: " : ", cut to 5 places: ") +
                                       FormatFieldNumber(ltFactor) + " LT/bbl");

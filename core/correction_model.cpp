@@ -302,6 +302,11 @@ double Table11LongTonFactor(double api)
     return Finite((rho / 1000 - 0.0011) * 0.1564765);
 }
 
+double Table11FactorToFivePlaces(double factor, FactorTable table)
+{
+    return table == FactorTable::Table6A ? RoundToPlaces(factor, 5) : TruncateToPlaces(factor, 5);
+}
+
 double Table57LongTonFactor(double rho)
 {
     return TruncateToPlaces(Finite((rho / 1000 - 0.0011) * 0.984236), 4);

@@ -80,6 +80,12 @@ VolumeFactor Table54BFactor(double rho, double t);
 //   Table11LongTonFactor(30) == 0.136791...
 double Table11LongTonFactor(double api);
 
+// The long-ton factor a barrel window and a US report show: Table 11's factor rounded to
+// 5 places with Table 6A (crude oils), cut to 5 places with Table 6B (products).
+//   Table11FactorToFivePlaces(Table11LongTonFactor(50), FactorTable::Table6A) == 0.1217
+//   Table11FactorToFivePlaces(Table11LongTonFactor(50), FactorTable::Table6B) == 0.12169
+double Table11FactorToFivePlaces(double factor, FactorTable table);
+
 // Long tons per cubic metre, cut to 4 places: (rho / 1000 - 0.0011) * 0.984236.
 //   Table57LongTonFactor(850) == 0.8355
 double Table57LongTonFactor(double rho);

@@ -208,7 +208,7 @@ void wedgeQuantityRemaining(FormRun &run)
     // Without a unit system there is no quantity to give: ask for one instead of
     // answering 0.
     if (!run.chosen("Option1") && !run.chosen("Option2"))
-        run.stop("Choose English or Metric units, then press Enter in Innage again.", "no unit system chosen");
+        run.stopForChoice("Choose English or Metric units, then press Enter in Innage again.", "no unit system chosen");
     const WedgeUnits units = run.chosen("Option1") ? WedgeUnits::English : WedgeUnits::Metric;
     const WedgeUnitNames u = unitNames(units);
     const double aftDraft = run.Read("txtadt");

@@ -129,7 +129,12 @@ std::string BeyondPrintedTable(const PrintedRange &range, double value)
 
 void FormRun::stop(std::string notice, std::string reason, bool outOfRange)
 {
-    throw StopSignal{CalcStop{std::move(notice), std::move(reason), outOfRange}};
+    throw StopSignal{CalcStop{std::move(notice), std::move(reason), outOfRange, StopReason::OutOfRange}};
+}
+
+void FormRun::stopForChoice(std::string notice, std::string reason)
+{
+    throw StopSignal{CalcStop{std::move(notice), std::move(reason), false, StopReason::MissingChoice}};
 }
 
 FormResult RunForm(const FormSpec &form, const FieldTexts &texts, const std::function<void(FormRun &)> &steps)
@@ -147,6 +152,7 @@ FormResult RunForm(const FormSpec &form, const FieldTexts &texts, const std::fun
         result.working = {"Stopped: " + result.notice};
     } catch (const StopSignal &signal) {
         result.outcome = FormOutcome::Stopped;
+        result.stop = signal.stop.why;
         result.notice = signal.stop.notice;
         result.outOfRange = result.outOfRange || signal.stop.outOfRange;
         result.working = {"Stopped: " + signal.stop.reason};

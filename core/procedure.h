@@ -35,6 +35,9 @@ struct FormSpec
     std::string_view name;
     std::string_view title;
     std::span<const FieldSpec> fields;
+    // The line the window shows under its results, and its printouts with them; empty
+    // where the window has none.
+    std::string_view disclaimer = {};
 
     // The field of that name, or null.
     const FieldSpec *field(std::string_view fieldName) const;
@@ -52,6 +55,15 @@ using FieldTexts = std::map<std::string, std::string, std::less<>>;
 // The text an option button holds when it is chosen.
 inline constexpr std::string_view kChosen = "1";
 
+// Why a calculation ended early without a fault.
+enum class StopReason {
+    // An input, or a value computed from the inputs, that the calculation's tables do not
+    // cover (a density above 1074 kg/m3, a temperature beyond the 2004 tables).
+    OutOfRange,
+    // A choice the calculation needs (a unit, a product, a list item) is not made.
+    MissingChoice,
+};
+
 // An early end that is not a fault: an input out of range, a missing choice. The notice
 // goes on the window's notice line (empty: none); the reason is the working's last line;
 // outOfRange asks for the out-of-range window.
@@ -60,6 +72,7 @@ struct CalcStop
     std::string notice;
     std::string reason;
     bool outOfRange = false;
+    StopReason why = StopReason::OutOfRange;
 };
 
 struct FieldText
@@ -80,6 +93,8 @@ struct FormResult
     // The notice for the window's notice line: the fault's message or the stop's notice.
     std::string notice;
     std::optional<CalcFault::Kind> fault;
+    // Why it stopped, when outcome is Stopped.
+    std::optional<StopReason> stop;
     // The out-of-range window is due (with a stop, or as a warning beside the results).
     bool outOfRange = false;
     // Said beside the results of a calculation, in the order found: an out-of-range warning
@@ -117,6 +132,8 @@ public:
 
     // Ends the run early without a fault; see CalcStop.
     [[noreturn]] void stop(std::string notice, std::string reason, bool outOfRange = false);
+    // Ends the run early because a choice it needs is not made.
+    [[noreturn]] void stopForChoice(std::string notice, std::string reason);
     // The out-of-range window is due, and the calculation goes on; warning says what is
     // out of range, naming the input, its value and the limit.
     void warnOutOfRange(std::string warning);

@@ -58,7 +58,7 @@ template <typename T, std::size_t N> T choice(FormRun &run, const Option<T> (&op
     for (const Option<T> &option : options)
         if (run.chosen(option.name))
             return option.value;
-    run.stop(notice, notice);
+    run.stopForChoice(notice, notice);
 }
 
 bool blank(const std::string &text)

@@ -81,6 +81,10 @@ const FieldSpec kTable6BFields[] = {
     {"txtltn", "Long Tons Table 11"},
 };
 
+// Under the results of every volume-correction window.
+constexpr std::string_view kVolumeDisclaimer =
+    "Not responsible for errors as there are different tables and methods of calculations.";
+
 void table6NetVolume(FormRun &run, FactorTable table)
 {
     const bool a = table == FactorTable::Table6A;
@@ -107,7 +111,7 @@ void table6NetVolume(FormRun &run, FactorTable table)
     working.add("Net gallons", gallons, "gal", "net x 42, cut to whole gallons");
     const double longTonApi = run.Read("txtapi");
     const double f = Table11LongTonFactor(longTonApi);
-    const double ltFactor = a ? RoundToPlaces(f, 5) : TruncateToPlaces(f, 5);
+    const double ltFactor = Table11FactorToFivePlaces(f, table);
     const double tons = LongTons(ltFactor, net);
     working.add("Long-ton factor before rounding", f, "LT/bbl", "gravity as entered");
     working.add("Long-ton factor", ltFactor, "LT/bbl", a ? "rounded to 5 places" : "cut to 5 places");
@@ -192,8 +196,8 @@ void table54NetVolume(FormRun &run, FactorTable table, VolumeFactor (*factorOf)(
 
 } // namespace
 
-const FormSpec kForm5{"Form5", "VOLUME CORRECTION (TABLE 6a)", kTable6AFields};
-const FormSpec kForm21{"Form21", "VOLUME CORRECTION (TABLE 6b)", kTable6BFields};
+const FormSpec kForm5{"Form5", "VOLUME CORRECTION (TABLE 6a)", kTable6AFields, kVolumeDisclaimer};
+const FormSpec kForm21{"Form21", "VOLUME CORRECTION (TABLE 6b)", kTable6BFields, kVolumeDisclaimer};
 
 FormResult Table6ANetVolume(const FieldTexts &texts)
 {
@@ -205,8 +209,8 @@ FormResult Table6BNetVolume(const FieldTexts &texts)
     return RunForm(kForm21, texts, [](FormRun &run) { table6NetVolume(run, FactorTable::Table6B); });
 }
 
-const FormSpec kForm22{"Form22", "VOLUME CORRECTION (TABLE 54a)", kTable54AFields};
-const FormSpec kForm6{"Form6", "VOLUME CORRECTION (TABLE 54b)", kTable54BFields};
+const FormSpec kForm22{"Form22", "VOLUME CORRECTION (TABLE 54a)", kTable54AFields, kVolumeDisclaimer};
+const FormSpec kForm6{"Form6", "VOLUME CORRECTION (TABLE 54b)", kTable54BFields, kVolumeDisclaimer};
 
 FormResult Table54ANetVolume(const FieldTexts &texts)
 {

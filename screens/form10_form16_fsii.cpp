@@ -31,7 +31,6 @@ struct FsiiLabels
 struct FsiiLayout
 {
     const FormSpec &form;
-    FormResult (*calculation)(const FieldTexts &texts);
     const char *headingText;
     const char *fields[4];
     FsiiLabels labels;
@@ -51,7 +50,6 @@ const char *const kFsiiAdvice = QT_TRANSLATE_NOOP(
 
 const FsiiLayout kForm10Layout{
     kForm10,
-    FsiiInjectionBarrels,
     QT_TRANSLATE_NOOP("dravex::FsiiScreen", "BARRELS"),
     {"txtqtb", "txtflt", "txtfis", "txtgfs"},
     {"Label8", "Label6", "Label1", "Label2", "Label9", "Label3", "Label4", "Label7", "Label5"},
@@ -63,7 +61,6 @@ const FsiiLayout kForm10Layout{
 // Enter in End results desired leaves it as typed; typing in the quantity computes nothing.
 const FsiiLayout kForm16Layout{
     kForm16,
-    FsiiInjectionGallons,
     QT_TRANSLATE_NOOP("dravex::FsiiScreen", "GALLONS"),
     {"txtqfi", "txtpir", "txtfsi", nullptr},
     {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", nullptr, "Label8"},
@@ -150,7 +147,7 @@ FsiiScreen::FsiiScreen(ScreenHost &host, const FsiiLayout &layout, QWidget *pare
 // txtflt_KeyPress on Form10, txtpir_KeyPress on Form16.
 void FsiiScreen::labResult_KeyPress()
 {
-    run(m_layout.calculation);
+    run(m_layout.fields[1]);
 }
 
 void FsiiScreen::Command1_Click()

@@ -30,7 +30,6 @@ struct SdaLabels
 struct SdaLayout
 {
     const FormSpec &form;
-    FormResult (*calculation)(const FieldTexts &texts);
     const char *headingText;
     const char *mixUnitText;
     SdaLabels labels;
@@ -49,7 +48,6 @@ const char *const kSdaAdvice = QT_TRANSLATE_NOOP(
 
 const SdaLayout kForm11Layout{
     kForm11,
-    SdaInjectionBarrels,
     QT_TRANSLATE_NOOP("dravex::SdaScreen", "Barrels"),
     QT_TRANSLATE_NOOP("dravex::SdaScreen", "Gals of SDA with "),
     {"Label8", "Label1", "Label2", "Label9", "Label6", "Label3", "Label4", "Label10", "Label7", "Label5"},
@@ -60,7 +58,6 @@ const SdaLayout kForm11Layout{
 // On the gallons window the quantity field has no handler: typing in it computes nothing.
 const SdaLayout kForm18Layout{
     kForm18,
-    SdaInjectionGallons,
     QT_TRANSLATE_NOOP("dravex::SdaScreen", "Gallons"),
     QT_TRANSLATE_NOOP("dravex::SdaScreen", "mls of SDA with"),
     {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label8", "Label9", "Label10"},
@@ -135,7 +132,7 @@ SdaScreen::SdaScreen(ScreenHost &host, const SdaLayout &layout, QWidget *parent)
 
 void SdaScreen::txterw_KeyPress()
 {
-    run(m_layout.calculation);
+    run("txterw");
 }
 
 QWidget *makeForm11(ScreenHost &host)

@@ -115,7 +115,7 @@ std::vector<ChosenOption> Form12::chosenOptions() const
 
 void Form12::txtscg_KeyPress()
 {
-    run(CorrosionInhibitorMix);
+    run("txtscg");
 }
 
 QWidget *makeForm12(ScreenHost &host)

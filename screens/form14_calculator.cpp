@@ -69,8 +69,7 @@ protected:
 
 } // namespace
 
-Form14::Form14(ScreenHost &host, QWidget *parent)
-    : Screen(host, QStringLiteral("Form14"), QStringLiteral("CALCULATOR"), parent)
+Form14::Form14(ScreenHost &host, QWidget *parent) : Screen(host, QStringLiteral("Form14"), tr("CALCULATOR"), parent)
 {
     Readout = new ReadoutLabel(QStringLiteral("0."), this);
     Readout->setObjectName(QStringLiteral("Readout"));
@@ -97,8 +96,8 @@ Form14::Form14(ScreenHost &host, QWidget *parent)
         Operator[i] = makeKey(QStringLiteral("Operator"), QString(QLatin1Char(kOperatorCodes[i])), i);
     Decimal = makeKey(QStringLiteral("Decimal"), QStringLiteral("."));
     Percent = makeKey(QStringLiteral("Percent"), QStringLiteral("%"));
-    CancelEntry = makeKey(QStringLiteral("CancelEntry"), QStringLiteral("CE"));
-    Cancel = makeKey(QStringLiteral("Cancel"), QStringLiteral("C"));
+    CancelEntry = makeKey(QStringLiteral("CancelEntry"), tr("CE"));
+    Cancel = makeKey(QStringLiteral("Cancel"), tr("C"));
 
     // Digits on the left, functions in the two right columns; 0 is two columns wide.
     auto *grid = new QGridLayout;
@@ -251,7 +250,7 @@ void Form14::Operator_Click(int index)
     press([&] {
         m_calc.Operator(op, [this, &equals] {
             showReadout();
-            host().showWarning(this, QStringLiteral("Calculator"), QStringLiteral("Can't divide by zero"));
+            host().showWarning(this, tr("Calculator"), tr("Can't divide by zero"));
             equals.outcome = FormOutcome::Fault;
             equals.fault = CalcFault::Kind::DivisionByZero;
             equals.notice = "Can't divide by zero";

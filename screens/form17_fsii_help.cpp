@@ -18,13 +18,13 @@ constexpr int kHelpColumns = 50;
 Form17::Form17(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("Form17"));
-    setWindowTitle(QStringLiteral("FSII HELP"));
+    setWindowTitle(tr("FSII HELP"));
     const QString texts[] = {
-        QStringLiteral(" > Place currser in the End results desired box     and enter the results you desire ( .12)"),
-        QStringLiteral(" > Place the curser in the Quantity to be               Injected box and enter the quantity "
-                       "of fuel        you are going to additize ( 1234.56 )"),
-        QStringLiteral(" > Place the currser in the Pre Injection Lab         Results box and enter the FSII results "
-                       "of          the product you are additizing ( .09 ) then         Press Enter"),
+        tr(" > Place currser in the End results desired box     and enter the results you desire ( .12)"),
+        tr(" > Place the curser in the Quantity to be               Injected box and enter the quantity "
+           "of fuel        you are going to additize ( 1234.56 )"),
+        tr(" > Place the currser in the Pre Injection Lab         Results box and enter the FSII results "
+           "of          the product you are additizing ( .09 ) then         Press Enter"),
     };
     auto *layout = new QVBoxLayout(this);
     int number = 1;

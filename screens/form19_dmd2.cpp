@@ -36,7 +36,7 @@ Form19::Form19(ScreenHost &host, QWidget *parent) : Screen(host, kForm19, parent
 
 void Form19::txtbbl_KeyPress()
 {
-    run(Dmd2Injection);
+    run("txtbbl");
 }
 
 QWidget *makeForm19(ScreenHost &host)

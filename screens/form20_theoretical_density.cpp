@@ -26,7 +26,7 @@ Form20::Form20(ScreenHost &host, QWidget *parent) : Screen(host, kForm20, parent
     grid->addLayout(fieldUnderCaption("txtd1", kFieldWidth, tr("Density     xxx.x")), 0, 1, 2, 1, Qt::AlignBottom);
     grid->addLayout(fieldUnderCaption("txtv1", kFieldWidth), 0, 2, 2, 1, Qt::AlignBottom);
     QVBoxLayout *vessel = fieldUnderCaption("txtd2", kFieldWidth);
-    auto *pattern = new QPushButton(QStringLiteral("xxx,x"), this);
+    auto *pattern = new QPushButton(tr("xxx,x"), this);
     pattern->setObjectName(QStringLiteral("Command1"));
     pattern->setMaximumWidth(kFieldWidth);
     vessel->insertWidget(1, pattern);
@@ -69,7 +69,7 @@ Form20::Form20(ScreenHost &host, QWidget *parent) : Screen(host, kForm20, parent
 void Form20::txtv2_KeyPress()
 {
     writeBack(field("txtv2"));
-    run(ShoreTankDensity);
+    run("txtv2");
 }
 
 QWidget *makeForm20(ScreenHost &host)

@@ -13,8 +13,8 @@ constexpr const char *kForm22TabOrder[] = {"txtlf", "txtltn", "txtgal", "txtlts"
 constexpr const char *kForm6TabOrder[] = {"txtbbl", "txtapi", "txtem",  "txtgv", "txtvcf",
                                           "txtlts", "txtgal", "txtltn", "txtlf", "txtcm"};
 
-const VolumeLayout kForm22Layout{kForm22, Table54ANetVolume, kTable54Results, kForm22TabOrder};
-const VolumeLayout kForm6Layout{kForm6, Table54BNetVolume, kTable54Results, kForm6TabOrder};
+const VolumeLayout kForm22Layout{kForm22, kTable54Results, kForm22TabOrder};
+const VolumeLayout kForm6Layout{kForm6, kTable54Results, kForm6TabOrder};
 
 } // namespace
 

@@ -19,8 +19,8 @@ constexpr const char *kTable5BHelp =
     QT_TRANSLATE_NOOP("dravex::GravityScreen", "Place curser in box to enter your data.  Press Enter after you have "
                                                "entered your data.  Enter Temp. to 0.5 Deg. F");
 
-const GravityLayout kForm23Layout{kForm23, Table5AGravity, kTable5AHelp, {"txtobg", "txtobt", "txtcg"}, true};
-const GravityLayout kForm24Layout{kForm24, Table5BGravity, kTable5BHelp, {"txtcg", "txtobt", "txtobg"}, false};
+const GravityLayout kForm23Layout{kForm23, kTable5AHelp, {"txtobg", "txtobt", "txtcg"}, true};
+const GravityLayout kForm24Layout{kForm24, kTable5BHelp, {"txtcg", "txtobt", "txtobg"}, false};
 
 } // namespace
 
@@ -59,7 +59,7 @@ void GravityScreen::txtobg_KeyPress()
 
 void GravityScreen::txtobt_KeyPress()
 {
-    run(m_layout.calculation);
+    run("txtobt");
 }
 
 QWidget *makeForm23(ScreenHost &host)

@@ -11,7 +11,6 @@ namespace dravex {
 struct GravityLayout
 {
     const FormSpec &form;
-    FormResult (*calculation)(const FieldTexts &texts);
     const char *help; // translated when shown
     const char *tabOrder[3];
     bool enterRewritesGravity;

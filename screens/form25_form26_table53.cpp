@@ -11,8 +11,8 @@ constexpr const char *kTable53Help =
     QT_TRANSLATE_NOOP("dravex::GravityScreen", "Place curser in box to enter your data.  Press Enter after you have "
                                                "entered your data.  Enter Temp. to 0.25 Deg. C");
 
-const GravityLayout kForm25Layout{kForm25, Table53ADensity, kTable53Help, {"txtcg", "txtobt", "txtobg"}, false};
-const GravityLayout kForm26Layout{kForm26, Table53BDensity, kTable53Help, {"txtcg", "txtobt", "txtobg"}, false};
+const GravityLayout kForm25Layout{kForm25, kTable53Help, {"txtcg", "txtobt", "txtobg"}, false};
+const GravityLayout kForm26Layout{kForm26, kTable53Help, {"txtcg", "txtobt", "txtobg"}, false};
 
 } // namespace
 

@@ -30,12 +30,12 @@ Form3::Form3(ScreenHost &host, QWidget *parent) : Screen(host, kForm3, parent)
 
 void Form3::txtCels_KeyPress()
 {
-    run(TemperatureFromCelsius);
+    run("txtCels");
 }
 
 void Form3::txtFah_KeyPress()
 {
-    run(TemperatureFromFahrenheit);
+    run("txtFah");
 }
 
 QWidget *makeForm3(ScreenHost &host)

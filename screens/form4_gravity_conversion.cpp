@@ -34,17 +34,17 @@ Form4::Form4(ScreenHost &host, QWidget *parent) : Screen(host, kForm4, parent)
 
 void Form4::txtapi_KeyPress()
 {
-    run(GravityFromApi);
+    run("txtapi");
 }
 
 void Form4::txtden_KeyPress()
 {
-    run(GravityFromDensity);
+    run("txtden");
 }
 
 void Form4::txtspe_KeyPress()
 {
-    run(GravityFromSpecificGravity);
+    run("txtspe");
 }
 
 QWidget *makeForm4(ScreenHost &host)

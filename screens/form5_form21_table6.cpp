@@ -14,8 +14,8 @@ constexpr const char *kTable6Results[] = {"txtvcf", "txtbbl", "txtgal", "txtlf",
 constexpr const char *kForm5TabOrder[] = {"txtapi", "txtem", "txtgv", "txtvcf", "txtbbl", "txtgal", "txtltn", "txtlf"};
 constexpr const char *kForm21TabOrder[] = {"txtlf", "txtltn", "txtgal", "txtbbl", "txtvcf", "txtgv", "txtem", "txtapi"};
 
-const VolumeLayout kForm5Layout{kForm5, Table6ANetVolume, kTable6Results, kForm5TabOrder};
-const VolumeLayout kForm21Layout{kForm21, Table6BNetVolume, kTable6Results, kForm21TabOrder};
+const VolumeLayout kForm5Layout{kForm5, kTable6Results, kForm5TabOrder};
+const VolumeLayout kForm21Layout{kForm21, kTable6Results, kForm21TabOrder};
 
 } // namespace
 
@@ -29,10 +29,7 @@ VolumeCorrectionScreen::VolumeCorrectionScreen(ScreenHost &host, const VolumeLay
         addField(columns.results, name);
     field("txtlf")->setMaximumWidth(100);
 
-    auto *disclaimer = makeLabel(
-        QString(), tr("Not responsible for errors as there are different tables and methods of calculations."));
-    disclaimer->setWordWrap(true);
-    content()->addWidget(disclaimer);
+    addDisclaimer();
 
     std::vector<QWidget *> chain;
     for (const char *name : m_layout.tabOrder)
@@ -48,7 +45,7 @@ VolumeCorrectionScreen::VolumeCorrectionScreen(ScreenHost &host, const VolumeLay
 
 void VolumeCorrectionScreen::txtgv_KeyPress()
 {
-    run(m_layout.calculation);
+    run("txtgv");
 }
 
 QWidget *makeForm5(ScreenHost &host)

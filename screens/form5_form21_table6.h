@@ -13,7 +13,6 @@ namespace dravex {
 struct VolumeLayout
 {
     const FormSpec &form;
-    FormResult (*calculation)(const FieldTexts &texts);
     std::span<const char *const> results;
     std::span<const char *const> tabOrder;
 };

@@ -87,7 +87,7 @@ Form7::Form7(ScreenHost &host, QWidget *parent) : Screen(host, kForm7, parent)
 void Form7::txtinn_KeyPress()
 {
     writeBack(field("txtinn"));
-    run(WedgeQuantityRemaining);
+    run("txtinn");
 }
 
 QWidget *makeForm7(ScreenHost &host)

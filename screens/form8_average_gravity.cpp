@@ -67,7 +67,7 @@ Form8::Form8(ScreenHost &host, QWidget *parent) : Screen(host, kForm8, parent)
 void Form8::txtv4_KeyPress()
 {
     writeBack(field("txtv4"));
-    run(ReceivingTankGravity);
+    run("txtv4");
 }
 
 QWidget *makeForm8(ScreenHost &host)

@@ -94,13 +94,13 @@ bool Form9::eventFilter(QObject *watched, QEvent *event)
 void Form9::Option1_KeyPress()
 {
     if (Option1->isChecked())
-        run(StopGaugeTable6A);
+        run("Option1");
 }
 
 void Form9::Option2_KeyPress()
 {
     if (Option2->isChecked())
-        run(StopGaugeTable6B);
+        run("Option2");
 }
 
 void Form9::txtgv_KeyPress()

@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/screen.h"
 
+#include "core/calculations.h"
 #include "core/conventions.h"
+#include "screens/stale_marks.h"
+#include "screens/working_panel.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QLocale>
-#include <QPlainTextEdit>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -18,6 +21,18 @@
 #include <algorithm>
 
 namespace dravex {
+
+namespace {
+
+// A text of a window's form in core (its title, a field's caption, the disclaimer) as the
+// window shows it, translated under one context for every form.
+QString formText(std::string_view text)
+{
+    // Core texts are NUL-terminated literals, but a view does not promise it.
+    return QCoreApplication::translate("dravex::FormSpec", std::string(text).c_str());
+}
+
+} // namespace
 
 Screen::Screen(ScreenHost &host, const QString &name, const QString &caption, QWidget *parent)
     : QWidget(parent, Qt::Window), m_host(host)
@@ -40,11 +55,12 @@ Screen::Screen(ScreenHost &host, const QString &name, const QString &caption, QW
     m_notice->setAccessibleName(tr("Notice"));
     m_notice->hide();
     root->addWidget(m_notice);
+    m_stale = new StaleMarks(this);
+    connect(m_stale, &StaleMarks::changed, this, &Screen::refreshNotice);
 }
 
 Screen::Screen(ScreenHost &host, const FormSpec &form, QWidget *parent)
-    : Screen(host, QString::fromUtf8(form.name.data(), qsizetype(form.name.size())),
-             QString::fromUtf8(form.title.data(), qsizetype(form.title.size())), parent)
+    : Screen(host, QString::fromUtf8(form.name.data(), qsizetype(form.name.size())), formText(form.title), parent)
 {
     m_form = &form;
     host.addCalculationActions(this);
@@ -55,7 +71,7 @@ QString Screen::captionOf(const char *name) const
     const FieldSpec *described = m_form ? m_form->field(name) : nullptr;
     if (!described)
         qFatal("%s has no field %s in its form", qPrintable(objectName()), name);
-    return QString::fromUtf8(described->caption.data(), qsizetype(described->caption.size()));
+    return formText(described->caption);
 }
 
 QLineEdit *Screen::field(const char *name) const
@@ -88,35 +104,20 @@ FieldTexts Screen::fieldTexts() const
     return texts;
 }
 
-void Screen::run(FormResult (*procedure)(const FieldTexts &))
+void Screen::run(std::string_view trigger)
 {
-    watchInputs();
-    const FormResult result = procedure(fieldTexts());
+    const Calculation *calculation = m_form ? FindCalculation(m_form->name, trigger) : nullptr;
+    if (!calculation)
+        qFatal("%s has no calculation started by %.*s", qPrintable(objectName()), int(trigger.size()), trigger.data());
+    m_stale->watch(m_working ? m_working->toggle() : nullptr);
+    const FormResult result = calculation->run(fieldTexts());
     for (const FieldText &write : result.writes) {
         auto *field = findChild<QLineEdit *>(QString::fromStdString(write.field));
         if (!field)
             qFatal("%s has no field %s to write", qPrintable(objectName()), write.field.c_str());
         field->setText(QString::fromStdString(write.text));
     }
-    // What was read is an input now; what was written is a result of these inputs.
-    for (const FieldText &read : result.reads) {
-        const QString name = QString::fromStdString(read.field);
-        m_inputs.insert(name);
-        m_results.erase(name);
-        if (auto *field = findChild<QLineEdit *>(name))
-            setStale(field, false);
-    }
-    std::set<QString> written;
-    for (const FieldText &write : result.writes) {
-        const QString name = QString::fromStdString(write.field);
-        written.insert(name);
-        m_results.insert(name);
-        setStale(findChild<QLineEdit *>(name), false);
-    }
-    // A calculation that stopped leaves the results of earlier entries beside its own.
-    for (const QString &name : m_results)
-        if (auto *field = findChild<QLineEdit *>(name); field && !written.count(name))
-            setStale(field, !result.completed() && !field->text().isEmpty());
+    m_stale->calculated(result);
     noteSeparators(result);
     m_ownNotice = QString::fromStdString(result.notice);
     refreshNotice();
@@ -135,7 +136,7 @@ std::vector<ChosenOption> Screen::chosenOptions() const
     std::vector<ChosenOption> options;
     for (const QAbstractButton *button : findChildren<QAbstractButton *>())
         if (button->isCheckable() && button->autoExclusive() && button->isChecked() &&
-            !button->objectName().isEmpty() && button != m_workingToggle)
+            !button->objectName().isEmpty() && (!m_working || button != m_working->toggle()))
             options.push_back({button->objectName(), tr("Choice"), QString(button->text()).remove(QLatin1Char('&'))});
     for (const QListWidget *list : findChildren<QListWidget *>())
         if (const QList<QListWidgetItem *> selected = list->selectedItems(); !selected.isEmpty())
@@ -151,98 +152,47 @@ QStringList Screen::calculatedOptions() const
     return texts;
 }
 
-void Screen::restoreEntry(const QStringList &names, const QStringList &texts)
+void Screen::setFieldTexts(const FieldTexts &texts)
 {
-    bool choices = false;
-    std::set<QString> given;
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        const QString &name = names[i];
-        const QString text = texts.value(i);
-        given.insert(name);
+    for (const auto &[key, value] : texts) {
+        const QString name = QString::fromStdString(key);
+        const QString text = QString::fromStdString(value);
         if (auto *line = findChild<QLineEdit *>(name)) {
             line->setText(text);
         } else if (auto *button = findChild<QAbstractButton *>(name); button && button->isCheckable()) {
-            choices = true;
             if (!text.isEmpty())
                 button->setChecked(true);
         } else if (auto *list = findChild<QListWidget *>(name)) {
-            choices = true;
             const QList<QListWidgetItem *> items = list->findItems(text, Qt::MatchExactly);
             if (!items.isEmpty())
                 list->setCurrentItem(items.front());
         }
     }
-    // Nothing of another calculation stays beside these inputs.
-    for (const QString &name : m_results)
-        if (auto *line = findChild<QLineEdit *>(name); line && !given.count(name)) {
-            line->clear();
-            setStale(line, false);
+}
+
+void Screen::restoreEntry(const QStringList &names, const QStringList &texts)
+{
+    FieldTexts entry;
+    bool choices = false;
+    std::set<QString> given;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const QString &name = names[i];
+        entry[name.toStdString()] = texts.value(i).toStdString();
+        given.insert(name);
+        if (!findChild<QLineEdit *>(name)) {
+            const auto *button = findChild<QAbstractButton *>(name);
+            choices = choices || (button && button->isCheckable()) || findChild<QListWidget *>(name);
         }
+    }
+    setFieldTexts(entry);
+    // Nothing of another calculation stays beside these inputs.
+    m_stale->clearResultsExcept(given);
     m_readNotes.clear();
     m_ownNotice = choices || chosenOptions().empty()
                       ? QString()
                       : tr("This entry was kept without its choices: check them before you compute.");
     publishWorking({});
     refreshNotice();
-}
-
-void Screen::watchInputs()
-{
-    if (m_watchingInputs)
-        return;
-    m_watchingInputs = true;
-    for (QLineEdit *field : findChildren<QLineEdit *>())
-        if (!field->objectName().isEmpty())
-            connect(field, &QLineEdit::textEdited, this, [this, field] { inputChanged(field); });
-    for (QAbstractButton *button : findChildren<QAbstractButton *>())
-        if (button->isCheckable() && !button->objectName().isEmpty() && button != m_workingToggle)
-            connect(button, &QAbstractButton::toggled, this, [this, button](bool on) {
-                if (on)
-                    inputChanged(button);
-            });
-    for (QListWidget *list : findChildren<QListWidget *>())
-        connect(list, &QListWidget::itemSelectionChanged, this, [this, list] { inputChanged(list); });
-}
-
-void Screen::inputChanged(QObject *control)
-{
-    const QString name = control->objectName();
-    const bool result = m_results.count(name) != 0;
-    if (auto *field = qobject_cast<QLineEdit *>(control)) {
-        // The user's own text now: neither a result nor stale.
-        m_results.erase(name);
-        setStale(field, false);
-        // Typing over a result that no calculation reads changes no input.
-        if (result && !m_inputs.count(name)) {
-            refreshNotice();
-            return;
-        }
-    }
-    markResultsStale(name);
-}
-
-void Screen::markResultsStale(const QString &except)
-{
-    for (const QString &name : m_results)
-        if (auto *field = findChild<QLineEdit *>(name); field && name != except && !field->text().isEmpty())
-            setStale(field, true);
-    refreshNotice();
-}
-
-void Screen::setStale(QLineEdit *field, bool stale)
-{
-    if (!field || field->property("stale").toBool() == stale)
-        return;
-    field->setProperty("stale", stale);
-    if (stale) {
-        QPalette grey = field->palette();
-        grey.setColor(QPalette::Text, grey.color(QPalette::Disabled, QPalette::Text));
-        field->setPalette(grey);
-    } else {
-        // Back to the palette the field inherits.
-        field->setPalette(QPalette());
-    }
-    field->setAccessibleDescription(stale ? tr("Result of the previous entries") : QString());
 }
 
 void Screen::noteSeparators(const FormResult &result)
@@ -285,11 +235,8 @@ void Screen::refreshNotice()
     lines << m_readNotes;
     if (!m_recordsProblem.isEmpty())
         lines << m_recordsProblem;
-    for (const QString &name : m_results)
-        if (auto *field = findChild<QLineEdit *>(name); field && field->property("stale").toBool()) {
-            lines << tr("Results are from the previous entries");
-            break;
-        }
+    if (m_stale->anyStale())
+        lines << tr("Results are from the previous entries");
     const QString text = lines.join(QLatin1Char('\n'));
     m_notice->setText(text);
     m_notice->setVisible(!text.isEmpty());
@@ -304,74 +251,19 @@ void Screen::refreshNotice()
 
 void Screen::addWorkingPanel()
 {
-    m_workingToggle = new QToolButton(this);
-    m_workingToggle->setObjectName(QStringLiteral("working"));
-    m_workingToggle->setText(tr("Working"));
-    m_workingToggle->setCheckable(true);
-    m_workingToggle->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    m_workingToggle->setArrowType(Qt::RightArrow);
-    m_workingToggle->setFocusPolicy(Qt::StrongFocus);
-    m_workingToggle->setAccessibleName(tr("Working"));
-    m_workingToggle->setToolTip(tr("Show the intermediate values of the last calculation"));
-
-    m_workingText = new QPlainTextEdit(this);
-    m_workingText->setObjectName(QStringLiteral("workingText"));
-    m_workingText->setReadOnly(true);
-    m_workingText->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    // Once open, Tab goes from the toggle into the text, whose lines the arrow keys select
-    // and Ctrl+C copies; Tab leaves it again.
-    m_workingText->setFocusPolicy(Qt::StrongFocus);
-    m_workingText->setTabChangesFocus(true);
-    m_workingText->setAccessibleName(tr("Working"));
-    m_workingText->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    m_workingText->setMinimumWidth(fontMetrics().averageCharWidth() * 60);
-    m_workingText->hide();
-
-    auto *row = new QHBoxLayout;
-    row->addWidget(m_workingToggle);
-    row->addStretch();
-    m_content->addLayout(row);
-    m_content->addWidget(m_workingText);
-
-    connect(m_workingToggle, &QToolButton::toggled, this, [this](bool open) {
-        m_workingToggle->setArrowType(open ? Qt::DownArrow : Qt::RightArrow);
-        if (open)
-            m_workingText->setPlainText(m_working.join(QLatin1Char('\n')));
-        m_workingText->setVisible(open);
-        // Grow to show the panel, shrink back when it closes.
-        layout()->activate();
-        resize(width(), sizeHint().height());
-    });
-    if (m_last)
-        QWidget::setTabOrder(m_last, m_workingToggle);
-    QWidget::setTabOrder(m_workingToggle, m_workingText);
+    m_working = new WorkingPanel(this, m_content);
+    m_working->placeAfter(m_last);
 }
 
 QStringList Screen::workingLines() const
 {
-    return m_working;
+    return m_working ? m_working->lines() : QStringList();
 }
 
 void Screen::publishWorking(const QStringList &lines)
 {
-    if (!m_workingText)
-        return;
-    m_working = lines;
-    // Laying out text costs more than the calculation: a closed panel is filled when opened.
-    if (m_workingToggle->isChecked())
-        m_workingText->setPlainText(lines.join(QLatin1Char('\n')));
-    // Tall enough for the usual working without scrolling, never taller than a small
-    // screen allows; an open panel grows the window with it.
-    const int shown = std::clamp(int(lines.size()), 8, 20);
-    const int height = m_workingText->fontMetrics().lineSpacing() * (shown + 1) + 2 * m_workingText->frameWidth() +
-                       int(m_workingText->document()->documentMargin() * 2);
-    if (m_workingText->minimumHeight() != height) {
-        m_workingText->setMinimumHeight(height);
-        if (m_workingText->isVisible()) {
-            layout()->activate();
-            resize(width(), sizeHint().height());
-        }
-    }
+    if (m_working)
+        m_working->setLines(lines);
 }
 
 QString Screen::notice() const
@@ -464,6 +356,16 @@ QLineEdit *Screen::addField(QFormLayout *form, const QString &name, const QStrin
     if (caption)
         *caption = text;
     return field;
+}
+
+void Screen::addDisclaimer()
+{
+    const std::string_view text = m_form ? m_form->disclaimer : std::string_view();
+    if (text.empty())
+        return;
+    auto *line = makeLabel(QString(), formText(text));
+    line->setWordWrap(true);
+    m_content->addWidget(line);
 }
 
 TwoColumns Screen::addTwoColumns()

@@ -13,14 +13,16 @@
 #include <initializer_list>
 #include <map>
 #include <set>
+#include <string_view>
 #include <vector>
 
 class QFormLayout;
-class QPlainTextEdit;
-class QToolButton;
 class QVBoxLayout;
 
 namespace dravex {
+
+class StaleMarks;
+class WorkingPanel;
 
 // What a screen asks of the program around it: other windows by name (the out-of-range
 // window, the FSII help) and the one modal message box. The shell provides it; tests can
@@ -126,6 +128,9 @@ protected:
     // field's entry pattern, say); width caps the field's width.
     QVBoxLayout *fieldUnderCaption(const char *name, int width, const QString &text = QString());
 
+    // The window's disclaimer line, as its form words it, under what is there so far.
+    void addDisclaimer();
+
     // "Your Data Entered on This Side" | "Results Displayed on This Side", split by a line.
     TwoColumns addTwoColumns();
 
@@ -140,9 +145,15 @@ protected:
     // The texts of the window's named controls as calculations read them: each field's
     // text, "1" for a chosen option button ("" otherwise), a list's selected item.
     FieldTexts fieldTexts() const;
-    // Runs a calculation of core on the window's texts and shows what it did: the texts
-    // it wrote, its notice, its working and, where due, the out-of-range window.
-    void run(FormResult (*procedure)(const FieldTexts &));
+    // The inverse of fieldTexts: each named control of texts gets its text (a field), is
+    // chosen where its text is not empty (an option button), or selects the item of that
+    // text (a list). Names the window does not have are passed over; nothing is computed.
+    void setFieldTexts(const FieldTexts &texts);
+    // Runs the calculation of core that the control trigger starts on the window's texts
+    // and shows what it did: the texts it wrote, its notice, its working and, where due,
+    // the out-of-range window. A trigger the calculations do not list is a programming
+    // error and stops the program at once.
+    void run(std::string_view trigger);
 
     // The window's field of that name; a name the window does not have is a programming
     // error and stops the program at once.
@@ -184,18 +195,9 @@ private:
     QPointer<QWidget> m_first;
     QPointer<QWidget> m_last;
     bool m_focusPlaced = false;
-    QToolButton *m_workingToggle = nullptr;
-    QPlainTextEdit *m_workingText = nullptr;
-    // The working of the last calculation; the panel is filled from it while it is open.
-    QStringList m_working;
-
-    // Results shown that do not come from the fields as they are now: after a calculation,
-    // an edited input or another choice marks them stale (greyed, and said on the notice
-    // line) until a calculation completes. A field the calculations read is an input; one
-    // they wrote and never read, a result.
-    std::set<QString> m_results;
-    std::set<QString> m_inputs;
-    bool m_watchingInputs = false;
+    // The working panel, on windows that have one.
+    WorkingPanel *m_working = nullptr;
+    StaleMarks *m_stale = nullptr;
     QString m_ownNotice;
     QString m_recordsProblem;
     QStringList m_readNotes;
@@ -204,10 +206,6 @@ private:
     // Shows the single out-of-range window, centred over this screen.
     void showOutOfRange();
     void publishWorking(const QStringList &lines);
-    void watchInputs();
-    void inputChanged(QObject *control);
-    void setStale(QLineEdit *field, bool stale);
-    void markResultsStale(const QString &except = QString());
     void noteSeparators(const FormResult &result);
     void refreshNotice();
     void sizeNumberFields();

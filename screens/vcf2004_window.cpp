@@ -146,7 +146,7 @@ void Vcf2004Window::optSpecial_Toggled(bool checked)
 
 void Vcf2004Window::txtgross_KeyPress()
 {
-    run(Vcf2004Volume);
+    run("txtgross");
 }
 
 QWidget *makeVcf2004(ScreenHost &host)

@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev libqt6sql6-sqlite poppler-utils
+  qt6-tools-dev qt6-l10n-tools
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev poppler-utils fonts-dejavu-core
   libssl-dev

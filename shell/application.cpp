@@ -7,11 +7,18 @@
 #include "shell/records_loader.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QIcon>
 #include <QTimer>
 
 namespace dravex {
+
+// The texts of the program around the windows that belong to no window.
+class ApplicationText
+{
+    Q_DECLARE_TR_FUNCTIONS(dravex::Application)
+};
 
 namespace {
 
@@ -20,8 +27,8 @@ QWidget *recordsWindow(WindowRegistry &registry, const std::function<QWidget *(R
 {
     if (RecordsModule *records = registry.records())
         return make(*records);
-    registry.showWarning(nullptr, QObject::tr("Records"),
-                         QObject::tr("The records cannot be opened: %1").arg(registry.recordsProblem()));
+    registry.showWarning(nullptr, ApplicationText::tr("Records"),
+                         ApplicationText::tr("The records cannot be opened: %1").arg(registry.recordsProblem()));
     return nullptr;
 }
 

@@ -38,7 +38,7 @@ public:
 HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("Form13"));
-    setWindowTitle(QStringLiteral("HELP"));
+    setWindowTitle(tr("HELP"));
 
     helpText = new GuideBrowser(this);
     helpText->setObjectName(QStringLiteral("helpText"));

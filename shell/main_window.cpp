@@ -10,6 +10,8 @@
 
 #include <vector>
 
+#include <cstring>
+
 namespace dravex {
 
 namespace {
@@ -29,66 +31,67 @@ struct MenuEntry
 };
 
 const MenuEntry kMenu[] = {
-    {0, "exit1", "E&xit", nullptr, nullptr},
-    {0, "tables1", "&Tables", nullptr, nullptr},
-    {1, "gct1", "G&ravity Correction", nullptr, nullptr},
-    {2, "en2", "English", nullptr, nullptr},
-    {3, "tb5", "Table 5a", nullptr, "Form23"},
+    {0, "exit1", QT_TRANSLATE_NOOP("dravex::MainWindow", "E&xit"), nullptr, nullptr},
+    {0, "tables1", QT_TRANSLATE_NOOP("dravex::MainWindow", "&Tables"), nullptr, nullptr},
+    {1, "gct1", QT_TRANSLATE_NOOP("dravex::MainWindow", "G&ravity Correction"), nullptr, nullptr},
+    {2, "en2", QT_TRANSLATE_NOOP("dravex::MainWindow", "English"), nullptr, nullptr},
+    {3, "tb5", QT_TRANSLATE_NOOP("dravex::MainWindow", "Table 5a"), nullptr, "Form23"},
     {3, "ln9", "-", nullptr, nullptr},
-    {3, "b5", "Table 5b", nullptr, "Form24"},
+    {3, "b5", QT_TRANSLATE_NOOP("dravex::MainWindow", "Table 5b"), nullptr, "Form24"},
     {2, "ln7", "-", nullptr, nullptr},
-    {2, "me2", "Metric", nullptr, nullptr},
-    {3, "a53", "Table 53a", nullptr, "Form25"},
+    {2, "me2", QT_TRANSLATE_NOOP("dravex::MainWindow", "Metric"), nullptr, nullptr},
+    {3, "a53", QT_TRANSLATE_NOOP("dravex::MainWindow", "Table 53a"), nullptr, "Form25"},
     {3, "ln8", "-", nullptr, nullptr},
-    {3, "b53", "Table 53b", nullptr, "Form26"},
+    {3, "b53", QT_TRANSLATE_NOOP("dravex::MainWindow", "Table 53b"), nullptr, "Form26"},
     {1, "lin3", "-", nullptr, nullptr},
-    {1, "volc1", "V&olume Correction", nullptr, nullptr},
-    {2, "En1", "English", nullptr, nullptr},
-    {3, "a6", "Table 6a", nullptr, "Form5"},
+    {1, "volc1", QT_TRANSLATE_NOOP("dravex::MainWindow", "V&olume Correction"), nullptr, nullptr},
+    {2, "En1", QT_TRANSLATE_NOOP("dravex::MainWindow", "English"), nullptr, nullptr},
+    {3, "a6", QT_TRANSLATE_NOOP("dravex::MainWindow", "Table 6a"), nullptr, "Form5"},
     {3, "ln5", "-", nullptr, nullptr},
-    {3, "b6", "Table 6b", nullptr, "Form21"},
+    {3, "b6", QT_TRANSLATE_NOOP("dravex::MainWindow", "Table 6b"), nullptr, "Form21"},
     {2, "len1", "-", nullptr, nullptr},
-    {2, "Met1", "Metric", nullptr, nullptr},
-    {3, "a54", "Table 54a", nullptr, "Form22"},
+    {2, "Met1", QT_TRANSLATE_NOOP("dravex::MainWindow", "Metric"), nullptr, nullptr},
+    {3, "a54", QT_TRANSLATE_NOOP("dravex::MainWindow", "Table 54a"), nullptr, "Form22"},
     {3, "ln6", "-", nullptr, nullptr},
-    {3, "b54", "Table 54b", nullptr, "Form6"},
-    {1, "t2004", "2004 &Edition (Temperature and Pressure)", nullptr, "Vcf2004"},
-    {0, "conv1", "&Conversion", nullptr, nullptr},
-    {1, "temp1", "T&emperature", nullptr, "Form3"},
+    {3, "b54", QT_TRANSLATE_NOOP("dravex::MainWindow", "Table 54b"), nullptr, "Form6"},
+    {1, "t2004", QT_TRANSLATE_NOOP("dravex::MainWindow", "2004 &Edition (Temperature and Pressure)"), nullptr,
+     "Vcf2004"},
+    {0, "conv1", QT_TRANSLATE_NOOP("dravex::MainWindow", "&Conversion"), nullptr, nullptr},
+    {1, "temp1", QT_TRANSLATE_NOOP("dravex::MainWindow", "T&emperature"), nullptr, "Form3"},
     {1, "lin5", "-", nullptr, nullptr},
-    {1, "gra1", "G&ravity", nullptr, "Form4"},
-    {0, "gag1", "&Gauging", nullptr, nullptr},
-    {1, "wedge1", "W&edge", nullptr, "Form7"},
+    {1, "gra1", QT_TRANSLATE_NOOP("dravex::MainWindow", "G&ravity"), nullptr, "Form4"},
+    {0, "gag1", QT_TRANSLATE_NOOP("dravex::MainWindow", "&Gauging"), nullptr, nullptr},
+    {1, "wedge1", QT_TRANSLATE_NOOP("dravex::MainWindow", "W&edge"), nullptr, "Form7"},
     {1, "lin6", "-", nullptr, nullptr},
-    {1, "stpg", "S&top Gauges", nullptr, "Form9"},
+    {1, "stpg", QT_TRANSLATE_NOOP("dravex::MainWindow", "S&top Gauges"), nullptr, "Form9"},
     {1, "ln3", "-", nullptr, nullptr},
-    {1, "agc", "A&verage Gravity", nullptr, "Form8"},
+    {1, "agc", QT_TRANSLATE_NOOP("dravex::MainWindow", "A&verage Gravity"), nullptr, "Form8"},
     {1, "ln4", "-", nullptr, nullptr},
-    {1, "theo1", "T&heoretical", nullptr, "Form20"},
-    {0, "adit1", "&Additives", nullptr, nullptr},
-    {1, "fsii1", "F&SII", nullptr, nullptr},
-    {2, "bar", "Barrels", nullptr, "Form10"},
+    {1, "theo1", QT_TRANSLATE_NOOP("dravex::MainWindow", "T&heoretical"), nullptr, "Form20"},
+    {0, "adit1", QT_TRANSLATE_NOOP("dravex::MainWindow", "&Additives"), nullptr, nullptr},
+    {1, "fsii1", QT_TRANSLATE_NOOP("dravex::MainWindow", "F&SII"), nullptr, nullptr},
+    {2, "bar", QT_TRANSLATE_NOOP("dravex::MainWindow", "Barrels"), nullptr, "Form10"},
     {2, "lin1", "-", nullptr, nullptr},
-    {2, "gall", "Gallons", nullptr, "Form16"},
+    {2, "gall", QT_TRANSLATE_NOOP("dravex::MainWindow", "Gallons"), nullptr, "Form16"},
     {1, "lin2", "-", nullptr, nullptr},
-    {1, "sda1", "S&DA", nullptr, nullptr},
-    {2, "bars", "Barrels", nullptr, "Form11"},
+    {1, "sda1", QT_TRANSLATE_NOOP("dravex::MainWindow", "S&DA"), nullptr, nullptr},
+    {2, "bars", QT_TRANSLATE_NOOP("dravex::MainWindow", "Barrels"), nullptr, "Form11"},
     {2, "lin9", "-", nullptr, nullptr},
-    {2, "Galo", "Gallons", nullptr, "Form18"},
+    {2, "Galo", QT_TRANSLATE_NOOP("dravex::MainWindow", "Gallons"), nullptr, "Form18"},
     {1, "lin", "-", nullptr, nullptr},
-    {1, "cori1", "C&I", nullptr, "Form12"},
+    {1, "cori1", QT_TRANSLATE_NOOP("dravex::MainWindow", "C&I"), nullptr, "Form12"},
     {1, "lne1", "-", nullptr, nullptr},
-    {1, "dmd", "DMD-2", nullptr, "Form19"},
-    {0, "Calculator", "&Calculator", nullptr, nullptr},
-    {1, "Calc", "C&alc", "F2", "Form14"},
-    {0, "records1", "&Records", nullptr, nullptr},
-    {1, "log1", "Calculation &log", "Ctrl+L", "LogWindow"},
-    {1, "keeplog1", "&Keep a log", nullptr, nullptr, true},
-    {1, "report1", "Cargo &report", "Ctrl+R", "CargoReport"},
-    {0, "help1", "&Help", nullptr, nullptr},
-    {1, "help2", "Help", "F1", "Form13"},
+    {1, "dmd", QT_TRANSLATE_NOOP("dravex::MainWindow", "DMD-2"), nullptr, "Form19"},
+    {0, "Calculator", QT_TRANSLATE_NOOP("dravex::MainWindow", "&Calculator"), nullptr, nullptr},
+    {1, "Calc", QT_TRANSLATE_NOOP("dravex::MainWindow", "C&alc"), "F2", "Form14"},
+    {0, "records1", QT_TRANSLATE_NOOP("dravex::MainWindow", "&Records"), nullptr, nullptr},
+    {1, "log1", QT_TRANSLATE_NOOP("dravex::MainWindow", "Calculation &log"), "Ctrl+L", "LogWindow"},
+    {1, "keeplog1", QT_TRANSLATE_NOOP("dravex::MainWindow", "&Keep a log"), nullptr, nullptr, true},
+    {1, "report1", QT_TRANSLATE_NOOP("dravex::MainWindow", "Cargo &report"), "Ctrl+R", "CargoReport"},
+    {0, "help1", QT_TRANSLATE_NOOP("dravex::MainWindow", "&Help"), nullptr, nullptr},
+    {1, "help2", QT_TRANSLATE_NOOP("dravex::MainWindow", "Help"), "F1", "Form13"},
     {1, "lin8", "-", nullptr, nullptr},
-    {1, "Intro1", "Introduction", nullptr, "Form2"},
+    {1, "Intro1", QT_TRANSLATE_NOOP("dravex::MainWindow", "Introduction"), nullptr, "Form2"},
     {1, "lin7", "-", nullptr, nullptr},
 };
 
@@ -97,7 +100,7 @@ const MenuEntry kMenu[] = {
 MainWindow::MainWindow(WindowRegistry &registry, QWidget *parent) : QMainWindow(parent), m_registry(registry)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("DRAVEX"));
+    setWindowTitle(tr("DRAVEX"));
     auto *picture = new SvgPicture(QStringLiteral("Picture1"), QStringLiteral(":/sky.svg"), QSize(641, 417), this);
     setCentralWidget(picture);
     buildMenu();
@@ -114,7 +117,8 @@ void MainWindow::buildMenu()
         parents.resize(e.level + 1);
         QWidget *parent = parents.back();
         const QString name = QString::fromLatin1(e.name);
-        const QString caption = QString::fromLatin1(e.caption);
+        const bool separator = std::strcmp(e.caption, "-") == 0;
+        const QString caption = separator ? QString() : tr(e.caption);
         const bool opensSubmenu = i + 1 < count && kMenu[i + 1].level > e.level;
 
         if (opensSubmenu) {
@@ -130,7 +134,7 @@ void MainWindow::buildMenu()
         }
 
         QAction *action = nullptr;
-        if (caption == QLatin1String("-")) {
+        if (separator) {
             action = static_cast<QMenu *>(parent)->addSeparator();
         } else {
             action = new QAction(caption, parent);

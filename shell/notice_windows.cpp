@@ -14,9 +14,9 @@ namespace dravex {
 IntroWindow::IntroWindow(WindowRegistry &registry, QWidget *parent) : QWidget(parent, Qt::Window), m_registry(registry)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Introduction"));
+    setWindowTitle(tr("Introduction"));
 
-    auto *title = new QLabel(QStringLiteral("DRAVEX"), this);
+    auto *title = new QLabel(tr("DRAVEX"), this);
     title->setObjectName(QStringLiteral("Label1"));
     QFont titleFont = title->font();
     titleFont.setPointSize(24);
@@ -25,24 +25,23 @@ IntroWindow::IntroWindow(WindowRegistry &registry, QWidget *parent) : QWidget(pa
 
     auto *picture = new SvgPicture(QStringLiteral("Picture1"), QStringLiteral(":/harbour.svg"), QSize(192, 96), this);
 
-    auto *description =
-        new QLabel(QStringLiteral("A calculations program for oil products: measurement tables, conversions, "
-                                  "tank gauging and fuel additives."),
-                   this);
+    auto *description = new QLabel(tr("A calculations program for oil products: measurement tables, conversions, "
+                                      "tank gauging and fuel additives."),
+                                   this);
     description->setObjectName(QStringLiteral("Label2"));
     description->setWordWrap(true);
     description->setMaximumWidth(200);
 
-    auto *disclaimer = new QLabel(
-        QStringLiteral("Not responsible for errors due to the many methods of calculations and tables."), this);
+    auto *disclaimer =
+        new QLabel(tr("Not responsible for errors due to the many methods of calculations and tables."), this);
     disclaimer->setObjectName(QStringLiteral("Label3"));
     disclaimer->setWordWrap(true);
 
-    auto *contact = new QLabel(QStringLiteral("Dravex cargo calculations\nQuestions and reports: see README"), this);
+    auto *contact = new QLabel(tr("Dravex cargo calculations\nQuestions and reports: see README"), this);
     contact->setObjectName(QStringLiteral("Label4"));
     contact->setAlignment(Qt::AlignRight | Qt::AlignBottom);
 
-    auto *next = new QPushButton(QStringLiteral("Continue"), this);
+    auto *next = new QPushButton(tr("Continue"), this);
     next->setObjectName(QStringLiteral("Command1"));
     next->setDefault(true);
     connect(next, &QPushButton::clicked, this, &IntroWindow::Command1_Click);
@@ -68,11 +67,11 @@ void IntroWindow::Command1_Click()
 OutOfRangeWindow::OutOfRangeWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("Form15"));
-    setWindowTitle(QStringLiteral("ERROR"));
+    setWindowTitle(tr("ERROR"));
     // The blanks in the caption break it into "SORRY OUT OF RANGE FOR", "THE PROGRAM.
     // PLEASE" and "REFER TO TABLES." on a label 28 characters wide.
-    auto *label = new ColumnWrappedLabel(
-        QStringLiteral(" SORRY OUT OF RANGE FOR    THE PROGRAM.  PLEASE         REFER TO TABLES."), 28, this);
+    auto *label = new ColumnWrappedLabel(tr(" SORRY OUT OF RANGE FOR    THE PROGRAM.  PLEASE         REFER TO TABLES."),
+                                         28, this);
     label->setObjectName(QStringLiteral("Label1"));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(label);

@@ -7,7 +7,48 @@
 #include <QFileInfo>
 #include <QPluginLoader>
 
+#include <utility>
+
 namespace dravex {
+
+// The loader's texts: it is no QObject.
+class RecordsModuleText
+{
+    Q_DECLARE_TR_FUNCTIONS(dravex::RecordsModuleLoader)
+};
+
+RecordsModuleLoader::RecordsModuleLoader(ProblemSink sink) : m_sink(std::move(sink)) {}
+
+RecordsModuleLoader::~RecordsModuleLoader() = default;
+
+RecordsModule *RecordsModuleLoader::records()
+{
+    if (!m_records && m_load) {
+        QString problem;
+        RecordsModule *loaded = std::exchange(m_load, nullptr)(problem);
+        if (loaded) {
+            m_loaded.reset(loaded);
+            setRecords(loaded);
+        } else {
+            m_loadProblem = problem;
+            m_sink(problem);
+        }
+    }
+    return m_records;
+}
+
+void RecordsModuleLoader::setRecords(RecordsModule *records)
+{
+    m_records = records;
+    m_loadProblem.clear();
+    if (records)
+        records->onProblemChanged(m_sink);
+}
+
+QString RecordsModuleLoader::problem() const
+{
+    return m_records ? m_records->problem() : m_loadProblem;
+}
 
 QString RecordsModulePath()
 {
@@ -25,7 +66,7 @@ RecordsModule *LoadRecordsModule(const QString &path, QString &problem)
     QObject *root = loader.instance();
     auto *records = qobject_cast<RecordsModule *>(root);
     if (!records) {
-        problem = QCoreApplication::translate("dravex::WindowRegistry", "its module %1 could not be loaded (%2)")
+        problem = RecordsModuleText::tr("its module %1 could not be loaded (%2)")
                       .arg(path, root ? QStringLiteral("not a records module") : loader.errorString());
         if (root)
             loader.unload();

@@ -3,9 +3,43 @@
 
 #include <QString>
 
+#include <functional>
+#include <memory>
+
 namespace dravex {
 
 class RecordsModule;
+
+// The records every window's calculations go to: loaded on first use, or made by the
+// caller (tests, benchmarks). It says when the calculation log cannot be written, at
+// loading or later, and finishes records it loaded when it goes.
+class RecordsModuleLoader
+{
+public:
+    // Loads the records; null with the reason in problem when they cannot be had.
+    using Load = std::function<RecordsModule *(QString &problem)>;
+    // Told why the calculation log is not being written, or an empty text when it is again.
+    using ProblemSink = std::function<void(const QString &problem)>;
+
+    explicit RecordsModuleLoader(ProblemSink sink);
+    ~RecordsModuleLoader();
+
+    // The records, loaded on the first call; null when they could not be loaded
+    // (problem() says why).
+    RecordsModule *records();
+    // Records made by the caller, used instead of loading them.
+    void setRecords(RecordsModule *records);
+    void setLoad(Load load) { m_load = std::move(load); }
+    // Why the calculation log is not being written, in one line; empty while it is.
+    QString problem() const;
+
+private:
+    ProblemSink m_sink;
+    Load m_load;
+    RecordsModule *m_records = nullptr;
+    std::unique_ptr<RecordsModule> m_loaded;
+    QString m_loadProblem;
+};
 
 // Where the records module is looked for: installed beside the program's libraries, or
 // in the program's own folder (a build that is not installed). The first that exists.

@@ -3,11 +3,18 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 
 #include <utility>
 
 namespace dravex {
+
+// The registry's own texts: it is no QObject.
+class WindowRegistryText
+{
+    Q_DECLARE_TR_FUNCTIONS(dravex::WindowRegistry)
+};
 
 namespace {
 
@@ -38,37 +45,6 @@ WindowRegistry::WindowRegistry(std::span<const ScreenEntry> screens)
 
 WindowRegistry::~WindowRegistry() = default;
 
-RecordsModule *WindowRegistry::records()
-{
-    if (!m_records && m_recordsLoader) {
-        QString problem;
-        RecordsModule *loaded = std::exchange(m_recordsLoader, nullptr)(problem);
-        if (loaded) {
-            m_loadedRecords.reset(loaded);
-            setRecords(loaded);
-        } else {
-            m_loadProblem = problem;
-            showRecordsProblem(problem);
-        }
-    }
-    return m_records;
-}
-
-void WindowRegistry::setRecords(RecordsModule *records)
-{
-    m_records = records;
-    m_loadProblem.clear();
-    // Every calculating window says, under its own notice, when the log cannot be
-    // written; the log window says it at length.
-    if (records)
-        records->onProblemChanged([this](const QString &problem) { showRecordsProblem(problem); });
-}
-
-QString WindowRegistry::recordsProblem() const
-{
-    return m_records ? m_records->problem() : m_loadProblem;
-}
-
 void WindowRegistry::showRecordsProblem(const QString &problem)
 {
     for (const auto &[name, w] : m_open)
@@ -78,7 +54,8 @@ void WindowRegistry::showRecordsProblem(const QString &problem)
 
 QString WindowRegistry::recordsProblemLine(const QString &problem)
 {
-    return problem.isEmpty() ? QString() : QObject::tr("The calculation log is not being written: %1").arg(problem);
+    return problem.isEmpty() ? QString()
+                             : WindowRegistryText::tr("The calculation log is not being written: %1").arg(problem);
 }
 
 void WindowRegistry::add(const QString &name, ScreenFactory factory)
@@ -165,7 +142,7 @@ void WindowRegistry::calculationDone(const FormSpec &form, const FormResult &res
 void WindowRegistry::addCalculationActions(QWidget *window)
 {
     for (const CalculationActionEntry &entry : kCalculationActions) {
-        const QString caption = QCoreApplication::translate("dravex::WindowRegistry", entry.caption);
+        const QString caption = WindowRegistryText::tr(entry.caption);
         auto *action = new QAction(caption, window);
         action->setObjectName(QLatin1String(entry.name));
         action->setShortcut(QKeySequence(QLatin1String(entry.shortcut)));

@@ -4,14 +4,13 @@
 #include "records/records_module.h"
 #include "screens/catalog.h"
 #include "screens/screen.h"
+#include "shell/records_loader.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
 #include <map>
-#include <memory>
-
 #include <set>
 
 namespace dravex {
@@ -25,7 +24,7 @@ class WindowRegistry : public ScreenHost
 public:
     using WarningSink = std::function<void(QWidget *, const QString &, const QString &)>;
     // Loads the records; null with the reason in problem when they cannot be had.
-    using RecordsLoader = std::function<RecordsModule *(QString &problem)>;
+    using RecordsLoader = RecordsModuleLoader::Load;
 
     explicit WindowRegistry(std::span<const ScreenEntry> screens);
     // Records it loaded are finished here, while the application still runs: what they
@@ -47,12 +46,12 @@ public:
 
     // The records every window's calculations go to, loaded on first use; null when they
     // could not be loaded (recordsProblem() says why).
-    RecordsModule *records();
+    RecordsModule *records() { return m_records.records(); }
     // Records made by the caller (tests, benchmarks), used instead of loading them.
-    void setRecords(RecordsModule *records);
-    void setRecordsLoader(RecordsLoader loader) { m_recordsLoader = std::move(loader); }
+    void setRecords(RecordsModule *records) { m_records.setRecords(records); }
+    void setRecordsLoader(RecordsLoader loader) { m_records.setLoad(std::move(loader)); }
     // Why the calculation log is not being written, in one line; empty while it is.
-    QString recordsProblem() const;
+    QString recordsProblem() const { return m_records.problem(); }
 
     // Tests record message boxes instead of blocking on them.
     void setWarningSink(WarningSink sink) { m_warningSink = std::move(sink); }
@@ -62,10 +61,9 @@ private:
     std::map<QString, QPointer<QWidget>> m_open;
     std::set<QString> m_many;
     WarningSink m_warningSink;
-    RecordsModule *m_records = nullptr;
-    std::unique_ptr<RecordsModule> m_loadedRecords;
-    RecordsLoader m_recordsLoader;
-    QString m_loadProblem;
+    // Every calculating window says, under its own notice, when the log cannot be
+    // written; the log window says it at length.
+    RecordsModuleLoader m_records{[this](const QString &problem) { showRecordsProblem(problem); }};
     // The context of calls queued to the records: none run after the registry is gone.
     QObject m_queue;
 

@@ -109,6 +109,9 @@ TEST(LongTonFactors, Tables11And57)
     EXPECT_EQ(TruncateToPlaces(f30, 5), 0.13679);
     EXPECT_EQ(TruncateToPlaces(Table11LongTonFactor(50), 5), 0.12169);
     EXPECT_EQ(RoundToPlaces(Table11LongTonFactor(50), 5), 0.1217);
+    // The windows' rule: Table 6A rounds, Table 6B cuts.
+    EXPECT_EQ(Table11FactorToFivePlaces(Table11LongTonFactor(50), FactorTable::Table6A), 0.1217);
+    EXPECT_EQ(Table11FactorToFivePlaces(Table11LongTonFactor(50), FactorTable::Table6B), 0.12169);
     // The long-ton factor takes the gravity with its sign.
     EXPECT_EQ(Table11LongTonFactor(-30), (141360.198 / 101.5 / 1000 - 0.0011) * 0.1564765);
     EXPECT_THROW(Table11LongTonFactor(-131.5), CalcFault);

@@ -101,6 +101,11 @@ TEST(WindowRuns, NoticesNameTheInputItsValueAndTheLimit)
     const FormResult absurd = Table6ANetVolume(volume("-1e6", "80"));
     EXPECT_EQ(*absurd.written("txtvcf"), "0");
     EXPECT_EQ(*absurd.written("txtbbl"), "0");
+
+    // Why a run stopped is data, not only its notice: beyond the tables, or a choice not made.
+    EXPECT_EQ(Table6BNetVolume(volume("0", "80")).stop, StopReason::OutOfRange);
+    EXPECT_EQ(WedgeQuantityRemaining(FieldTexts{{"txtinn", "6"}}).stop, StopReason::MissingChoice);
+    EXPECT_EQ(Table6ANetVolume(volume("30", "x")).stop, std::nullopt);
 }
 
 TEST(WindowRuns, Gauging)

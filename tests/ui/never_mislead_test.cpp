@@ -4,6 +4,7 @@
 // out-of-range window over the window that raised it, the working reached and copied by
 // keyboard, and no window shrunk until a number is cut or a field covers a picture. The
 // size test runs at 100 % and again at 200 % (QT_SCALE_FACTOR=2).
+#include "pseudo_translation.h"
 #include "test_support.h"
 
 #include "screens/screen.h"
@@ -196,6 +197,8 @@ private slots:
     // and clear of the pictures.
     void windows_cannot_be_shrunk_over_their_numbers_or_pictures()
     {
+        // One run of this test is under the pseudo-translation: texts a third longer.
+        installPseudoTranslationIfAsked();
         Program program;
         for (const ScreenEntry &entry : allScreens()) {
             QWidget *w = program.show(QString::fromLatin1(entry.name));

@@ -1,7 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What every window shares, in one table: its objectName, caption, the control that has
 // the focus when it opens and the order Tab visits its controls in.
+#include "pseudo_translation.h"
 #include "test_support.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QGroupBox>
+
+#include <algorithm>
 
 using namespace dravex::test;
 
@@ -34,6 +41,45 @@ QStringList tabCycle(QWidget *window)
         }
     }
     return names;
+}
+
+// Every window of the program by its registered name.
+QStringList allWindowNames()
+{
+    QStringList names{"Form1", "Form2", "Form13", "Form15"};
+    for (const dravex::ScreenEntry &entry : dravex::allScreens())
+        names << QString::fromLatin1(entry.name);
+    return names;
+}
+
+// What a window shows in words when it opens: its title, captions, button and menu texts,
+// placeholders and tool tips, each with what shows it. Texts without a letter (digits)
+// and the calculator's one-character keys (X for times) are no words to translate.
+QList<std::pair<QString, QString>> shownTexts(QWidget *w)
+{
+    QList<std::pair<QString, QString>> texts{{QStringLiteral("title"), w->windowTitle()}};
+    const auto add = [&texts](const QObject *o, const QString &text) { texts.push_back({o->objectName(), text}); };
+    for (const QLabel *label : w->findChildren<QLabel *>())
+        if (label->isVisibleTo(w) && label->objectName() != QLatin1String("notice"))
+            add(label, label->text());
+    for (const QAbstractButton *button : w->findChildren<QAbstractButton *>())
+        if (button->isVisibleTo(w))
+            add(button, button->text());
+    for (const QGroupBox *box : w->findChildren<QGroupBox *>())
+        add(box, box->title());
+    for (const QAction *action : w->findChildren<QAction *>())
+        if (!action->isSeparator())
+            add(action, action->text());
+    for (const QLineEdit *field : w->findChildren<QLineEdit *>())
+        add(field, field->placeholderText());
+    for (const QWidget *c : w->findChildren<QWidget *>())
+        add(c, c->toolTip());
+    QList<std::pair<QString, QString>> words;
+    for (const auto &text : texts)
+        if (text.second.size() > 1 &&
+            std::any_of(text.second.begin(), text.second.end(), [](QChar c) { return c.isLetter(); }))
+            words << text;
+    return words;
 }
 
 } // namespace
@@ -118,12 +164,45 @@ private slots:
         QVERIFY(w->sizeHint().width() <= 1366 && w->sizeHint().height() <= 768);
     }
 
+    // Under a pseudo-translation every word a window shows comes out wrapped (so it went
+    // through tr()), and a third longer, no caption or button is cut off.
+    void every_text_is_translated_and_none_is_cut_off()
+    {
+        dravex::test::PseudoTranslator pseudo;
+        QCoreApplication::installTranslator(&pseudo);
+        QStringList faults;
+        {
+            Program program;
+            for (const QString &name : allWindowNames()) {
+                QWidget *w = program.show(name);
+                QVERIFY2(w, qPrintable(name));
+                QApplication::processEvents();
+                for (const auto &[control, text] : shownTexts(w))
+                    if (!text.contains(dravex::test::PseudoTranslator::kStart))
+                        faults << name + ' ' + control + " untranslated: " + text;
+                for (const QLabel *label : w->findChildren<QLabel *>()) {
+                    if (!label->isVisibleTo(w) || label->text().isEmpty() || !label->pixmap().isNull())
+                        continue;
+                    const bool cut = label->wordWrap() ? label->height() < label->heightForWidth(label->width())
+                                                       : label->width() < label->minimumSizeHint().width();
+                    if (cut)
+                        faults << name + ' ' + label->objectName() + " cut off: " + label->text();
+                }
+                for (const QAbstractButton *button : w->findChildren<QAbstractButton *>())
+                    if (button->isVisibleTo(w) && button->width() < button->minimumSizeHint().width())
+                        faults << name + ' ' + button->objectName() + " cut off: " + button->text();
+                w->close();
+                QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            }
+        }
+        QCoreApplication::removeTranslator(&pseudo);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    }
+
     // Each row above is a window of the program, and every window has a row.
     void covers_every_window()
     {
-        QStringList names{"Form1", "Form2", "Form13", "Form15"};
-        for (const dravex::ScreenEntry &entry : dravex::allScreens())
-            names << QString::fromLatin1(entry.name);
+        QStringList names = allWindowNames();
         names.sort();
         QStringList expected;
         for (int i = 1; i <= 26; ++i)
