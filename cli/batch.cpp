@@ -2,6 +2,7 @@
 #include "cli/batch.h"
 
 #include "core/csv.h"
+#include "core/working.h"
 
 #include <algorithm>
 
@@ -181,6 +182,7 @@ void BatchRun::row(const CsvRecord &r)
         writeRow(r, {}, "line " + std::to_string(r.line) + ": " + prepared.problem);
         return;
     }
+    const WithoutWorking noWorking; // a row shows its results and notice only
     const FormResult result = prepared.calculation->run(prepared.texts);
     std::string notice = stopNotice(result);
     if (result.completed())
