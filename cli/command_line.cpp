@@ -436,6 +436,8 @@ std::string usageMessage(const CLI::ParseError &error, CLI::App &app, const Pars
         }
     if (!parse.usage.empty())
         return name + ": " + parse.usage;
+    if (const std::string what = error.what(); error.get_name() == "ArgumentMismatch" && what.starts_with("--"))
+        return name + ": " + what.substr(0, what.find(':')) + " lacks a value"; // the last argument
     if (error.get_name() == "ExcludesError") {
         std::vector<std::string> given;
         for (std::size_t i = 0; i < operation.inputs.size(); ++i)
