@@ -2,6 +2,7 @@
 #include "cli/batch.h"
 
 #include "core/csv.h"
+#include "core/working.h"
 
 #include <algorithm>
 
@@ -143,7 +144,7 @@ void BatchRun::header(const CsvRecord &r)
     AppendCsvRecord(m_out, m_cells);
     if (!m_headerProblem.empty() && !r.fields.empty()) {
         ++m_rows;
-        writeRow(r, {}, m_headerProblem);
+        writeRow(r, nullptr, m_headerProblem);
     }
 }
 
@@ -151,15 +152,15 @@ void BatchRun::row(const CsvRecord &r)
 {
     ++m_rows;
     if (!m_headerProblem.empty()) {
-        writeRow(r, {}, "line " + std::to_string(r.line) + ": not calculated: " + m_headerProblem);
+        writeRow(r, nullptr, "line " + std::to_string(r.line) + ": not calculated: " + m_headerProblem);
         return;
     }
     if (r.problem != CsvProblem::None) {
-        writeRow(r, {}, csvProblemNotice(r, m_reader.maxFieldLength(), m_reader.maxFields()));
+        writeRow(r, nullptr, csvProblemNotice(r, m_reader.maxFieldLength(), m_reader.maxFields()));
         return;
     }
     if (r.fields.size() != m_columns.size()) {
-        writeRow(r, {},
+        writeRow(r, nullptr,
                  "line " + std::to_string(r.line) + ": " + fieldCount(r.fields.size()) + ", the header has " +
                      std::to_string(m_columns.size()));
         return;
@@ -178,20 +179,20 @@ void BatchRun::row(const CsvRecord &r)
     }
     const PreparedRun prepared = prepareRun(m_operation, m_values, {});
     if (!prepared.calculation) {
-        writeRow(r, {}, "line " + std::to_string(r.line) + ": " + prepared.problem);
+        writeRow(r, nullptr, "line " + std::to_string(r.line) + ": " + prepared.problem);
         return;
     }
+    const WithoutWorking noWorking; // a row shows its results and notice only
     const FormResult result = prepared.calculation->run(prepared.texts);
     std::string notice = stopNotice(result);
     if (result.completed())
         ++m_rowsComputed;
     if (notice.empty() && result.outOfRange)
         notice = "out of range";
-    writeRow(r, outputTexts(m_operation, result), notice);
+    writeRow(r, &result, notice);
 }
 
-void BatchRun::writeRow(const CsvRecord &r, const std::vector<std::optional<std::string>> &outputs,
-                        const std::string &notice)
+void BatchRun::writeRow(const CsvRecord &r, const FormResult *result, const std::string &notice)
 {
     if (!notice.empty())
         ++m_rowsWithNotice;
@@ -206,8 +207,10 @@ void BatchRun::writeRow(const CsvRecord &r, const std::vector<std::optional<std:
             cell = r.fields[i];
         m_cells.push_back(cell);
     }
-    for (std::size_t i = 0; i < m_operation.outputs.size(); ++i)
-        m_cells.push_back(i < outputs.size() && outputs[i] ? std::string_view(*outputs[i]) : std::string_view());
+    for (const OperationOutput &output : m_operation.outputs) {
+        const std::string *written = result ? result->written(output.field) : nullptr;
+        m_cells.push_back(written ? std::string_view(*written) : std::string_view());
+    }
     m_cells.push_back(notice);
     AppendCsvRecord(m_out, m_cells);
 }

@@ -59,8 +59,8 @@ private:
     void record(const CsvRecord &record);
     void header(const CsvRecord &record);
     void row(const CsvRecord &record);
-    void writeRow(const CsvRecord &record, const std::vector<std::optional<std::string>> &outputs,
-                  const std::string &notice);
+    // The row's input fields, the texts the run wrote (none without a run) and the notice.
+    void writeRow(const CsvRecord &record, const FormResult *result, const std::string &notice);
     void flush(bool force);
 };
 

@@ -50,27 +50,34 @@ struct OperationOptions
     }
 };
 
+// An input for --help, in the window's words: its caption and unit, never the control's name.
 std::string inputDescription(const Operation &operation, const OperationInput &input)
 {
     if (input.flag) {
         const ChoiceWord &on = input.choices.front();
-        return NoticeCaption(fieldCaption(operation, on.field)) + " (" + std::string(on.field) + "); without it " +
-               NoticeCaption(fieldCaption(operation, input.choices.back().field)) + " (" +
-               std::string(input.choices.back().field) + ")";
+        const ChoiceWord &off = input.choices.back();
+        return NoticeCaption(fieldCaption(operation, on.field)) + "; without it " +
+               NoticeCaption(fieldCaption(operation, off.field));
     }
     if (input.isChoice()) {
         std::string words;
-        for (const ChoiceWord &choice : input.choices)
+        for (const ChoiceWord &choice : input.choices) {
+            const std::string caption = NoticeCaption(fieldCaption(operation, choice.field));
             words += (words.empty() ? "" : " | ") + std::string(choice.word);
+            if (!caption.empty() && caption != choice.word && choice.text == kChosen)
+                words += " (" + caption + ")";
+        }
         return "one of: " + words +
                (input.presence == Presence::Optional ? " (default " + std::string(input.defaultWord) + ")" : "");
     }
-    std::string caption = NoticeCaption(fieldCaption(operation, input.field));
-    std::string text = caption.empty() ? std::string() : caption + " ";
-    text += "(" + std::string(input.field) + (input.unit.empty() ? "" : ", " + std::string(input.unit));
-    if (!input.chooses.empty())
-        text += "; chooses " + std::string(input.chooses);
-    text += ")";
+    std::string text = NoticeCaption(fieldCaption(operation, input.field));
+    if (!input.unit.empty())
+        text += (text.empty() ? "" : " ") + ("(" + std::string(input.unit) + ")");
+    if (!input.chooses.empty()) {
+        const std::string chosen = NoticeCaption(fieldCaption(operation, input.chooses));
+        if (!chosen.empty())
+            text += "; chooses " + chosen;
+    }
     if (operation.isAlternative(input))
         text += ", give one of these";
     else if (input.presence == Presence::Optional)
@@ -80,27 +87,43 @@ std::string inputDescription(const Operation &operation, const OperationInput &i
 
 std::string outputsFooter(const Operation &operation)
 {
+    const auto keyColumn = [](std::string_view key) {
+        std::string text(key);
+        text.resize(std::max<std::size_t>(text.size() + 2, 16), ' ');
+        return "  " + text;
+    };
     std::string text = "Outputs:\n";
     for (const OperationOutput &output : operation.outputs) {
-        std::string key(output.key);
-        key.resize(std::max<std::size_t>(key.size() + 2, 16), ' ');
         const std::string caption = NoticeCaption(fieldCaption(operation, output.field));
-        text += "  " + key + (caption.empty() ? "" : caption + " ") + "(" + std::string(output.field) +
-                (output.unit.empty() ? "" : ", " + std::string(output.unit)) + ")\n";
+        text += keyColumn(output.key) + caption +
+                (output.unit.empty() ? "" : (caption.empty() ? "(" : " (") + std::string(output.unit) + ")") + "\n";
     }
-    text += "  out_of_range    true where the window shows its out-of-range window\n";
+    text += keyColumn("out_of_range") + "true where the window shows its out-of-range window\n";
     if (!operation.exactOutputs.empty()) {
         text += "With --json also, unrounded as full-precision numbers:\n";
-        for (const ExactOutput &output : operation.exactOutputs) {
-            std::string key(output.key);
-            key.resize(std::max<std::size_t>(key.size() + 2, 16), ' ');
-            text += "  " + key + "the value behind " + std::string(output.field) + "\n";
+        for (const ExactOutput &exact : operation.exactOutputs) {
+            const auto shown = std::find_if(operation.outputs.begin(), operation.outputs.end(),
+                                            [&](const OperationOutput &o) { return o.field == exact.field; });
+            const std::string behind = shown != operation.outputs.end()
+                                           ? std::string(shown->key)
+                                           : NoticeCaption(fieldCaption(operation, exact.field));
+            text += keyColumn(exact.key) + "the value behind " + behind + "\n";
         }
     }
     return text;
 }
 
-void addInputOptions(OperationOptions &o, bool ranges)
+std::string batchInputNames(const Operation &operation)
+{
+    std::string names;
+    for (const OperationInput &input : operation.inputs)
+        names += (names.empty() ? "" : ",") + std::string(input.option);
+    return names;
+}
+
+// One option per input. Alternatives exclude each other; a value option never takes the
+// next option as its value: that is noted in usage and reported as the value missing.
+void addInputOptions(OperationOptions &o, bool ranges, std::string &usage)
 {
     const Operation &operation = *o.operation;
     o.values.resize(operation.inputs.size());
@@ -113,18 +136,25 @@ void addInputOptions(OperationOptions &o, bool ranges)
             continue;
         }
         CLI::Option *option = o.command->add_option(name, o.values[i], inputDescription(operation, input));
-        if (input.isChoice())
-            option->type_name("WORD");
-        else
-            option->type_name(ranges ? "VALUE|FROM:TO:STEP" : "VALUE");
+        option->type_name(input.isChoice() ? "WORD" : ranges ? "VALUE|FROM:TO:STEP" : "VALUE");
+        option->check(CLI::Validator(
+            [&usage, name](std::string &value) {
+                if (!value.starts_with("--"))
+                    return std::string();
+                if (usage.empty())
+                    usage = name + " lacks a value";
+                return std::string("lacks a value");
+            },
+            std::string()));
         if (operation.isRequired(input))
             option->required();
         o.options.push_back(option);
     }
-    o.command->footer(outputsFooter(operation) + (isAvailable(operation)
-                                                      ? ""
-                                                      : "\nNot available in this build: the window's calculation is "
-                                                        "not registered.\n"));
+    for (std::size_t i = 0; i < operation.inputs.size(); ++i)
+        for (std::size_t k = i + 1; k < operation.inputs.size(); ++k)
+            if (operation.isAlternative(operation.inputs[i]) && operation.isAlternative(operation.inputs[k]))
+                o.options[i]->excludes(o.options[k]);
+    o.command->footer(outputsFooter(operation));
 }
 
 class Output
@@ -237,11 +267,6 @@ int runSingle(const OperationOptions &o, std::ostream &out, std::ostream &err)
 
 int runBatch(const Operation &operation, std::istream &in, std::ostream &out, std::ostream &err)
 {
-    if (!isAvailable(operation))
-        return fail(err,
-                    std::string(operation.name) + " is not available in this build (no calculation for " +
-                        std::string(operation.form) + ")",
-                    kExitStopped);
     BatchRun batch(operation, Output(out));
     std::array<char, 64 * 1024> buffer;
     errno = 0;
@@ -284,10 +309,6 @@ int runTable(const OperationOptions &o, const std::vector<CLI::Option *> &order,
 {
     const Operation &operation = *o.operation;
     const std::string name(operation.name);
-    if (!isAvailable(operation))
-        return fail(err,
-                    name + " is not available in this build (no calculation for " + std::string(operation.form) + ")",
-                    kExitStopped);
     GridRequest request;
     request.operation = &operation;
     request.aligned = o.text;
@@ -360,90 +381,110 @@ int runTable(const OperationOptions &o, const std::vector<CLI::Option *> &order,
     return kExitComputed;
 }
 
-const Operation *operationNamed(const std::string &word)
+// Everything one parse reads, and the status the subcommand that ran returned.
+struct Parse
 {
-    return findOperation(word);
+    std::vector<std::unique_ptr<OperationOptions>> operations; // single, batch and table commands
+    std::string usage; // a command-line fault found while reading a value ("--api lacks a value")
+    int status = -1;   // set by the callback of the command that ran
+};
+
+// The operation command the parse reached, if any: the last subcommand given.
+CLI::App *deepestCommand(CLI::App &app)
+{
+    CLI::App *command = &app;
+    while (!command->get_subcommands().empty())
+        command = command->get_subcommands().back();
+    return command;
+}
+
+const OperationOptions *operationOf(const Parse &parse, const CLI::App *command)
+{
+    for (const auto &o : parse.operations)
+        if (o->command == command)
+            return o.get();
+    return nullptr;
+}
+
+std::string inputList(const Operation &operation)
+{
+    std::string inputs;
+    for (const OperationInput &input : operation.inputs)
+        inputs += (inputs.empty() ? "--" : ", --") + std::string(input.option);
+    return inputs;
+}
+
+// The parser's fault in the program's words: an unknown operation or option named as
+// such, two alternatives given, a value missing.
+std::string usageMessage(const CLI::ParseError &error, CLI::App &app, const Parse &parse)
+{
+    CLI::App *command = deepestCommand(app);
+    const std::vector<std::string> rest = command->remaining();
+    const OperationOptions *o = operationOf(parse, command);
+    if (!o) {
+        // The top level, batch or table: a word that names no command is an unknown operation.
+        if (!rest.empty() && !rest.front().empty() && rest.front()[0] != '-')
+            return "unknown operation \"" + rest.front() + "\" (dravex-calc --list shows them)";
+        return error.what();
+    }
+    const Operation &operation = *o->operation;
+    const std::string name(operation.name);
+    for (const std::string &arg : rest)
+        if (arg.starts_with("--")) {
+            const bool batch = command->get_parent()->get_name() == "batch";
+            return name + " has no option " + arg.substr(0, arg.find('=')) +
+                   (batch ? "" : " (its inputs: " + inputList(operation) + ")");
+        }
+    if (!parse.usage.empty())
+        return name + ": " + parse.usage;
+    if (const std::string what = error.what(); error.get_name() == "ArgumentMismatch" && what.starts_with("--"))
+        return name + ": " + what.substr(0, what.find(':')) + " lacks a value"; // the last argument
+    if (error.get_name() == "ExcludesError") {
+        std::vector<std::string> given;
+        for (std::size_t i = 0; i < operation.inputs.size(); ++i)
+            if (operation.isAlternative(operation.inputs[i]) && o->options[i]->count() > 0)
+                given.push_back("--" + std::string(operation.inputs[i].option));
+        if (given.size() >= 2)
+            return name + ": give only one of " + given[0] + " and " + given[1];
+    }
+    return name + ": " + error.what();
+}
+
+OperationOptions &addOperation(Parse &parse, CLI::App *parent, const Operation &operation)
+{
+    auto o = std::make_unique<OperationOptions>();
+    o->operation = &operation;
+    o->command = parent->add_subcommand(std::string(operation.name), std::string(operation.summary));
+    if (parent->get_parent() == nullptr)
+        o->command->group("Operations");
+    parse.operations.push_back(std::move(o));
+    return *parse.operations.back();
 }
 
 int run(const std::vector<std::string> &args, std::istream &in, std::ostream &out, std::ostream &err)
 {
-    // Say plainly when the operation itself is unknown, before the parser's general words.
-    for (std::size_t k = 0; k < args.size() && k < 2; ++k) {
-        const std::string &word = args[k];
-        if (word.empty() || word[0] == '-')
-            break;
-        if (k == 0 && word == "report")
-            break;
-        if (k == 0 && word == "vef")
-            break;
-        if (k == 0 && (word == "batch" || word == "table"))
-            continue;
-        if (!operationNamed(word))
-            return fail(err, "unknown operation \"" + word + "\" (dravex-calc --list shows them)", kExitUsage);
-        break;
-    }
-
-    // An option the operation does not have is named as such, before any missing one.
-    {
-        std::size_t k = !args.empty() && (args[0] == "batch" || args[0] == "table") ? 1 : 0;
-        const bool paging = k == 1 && args[0] == "table";
-        if (k < args.size())
-            if (const Operation *operation = operationNamed(args[k])) {
-                for (std::size_t a = k + 1; a < args.size(); ++a) {
-                    const std::string &arg = args[a];
-                    if (!arg.starts_with("--"))
-                        continue;
-                    const std::string option =
-                        arg.substr(2, arg.find('=') == std::string::npos ? std::string::npos : arg.find('=') - 2);
-                    const bool single = k == 0;
-                    const OperationInput *input = operation->input(option);
-                    const bool takesValue =
-                        (single || paging) && ((input && !input->flag) || (paging && option == "show"));
-                    const bool isFlag = (single || paging) && input && input->flag;
-                    const bool known = takesValue || isFlag || option == "help" ||
-                                       (single && (option == "json" || option == "working")) ||
-                                       (paging && option == "text");
-                    if (!known) {
-                        std::string inputs;
-                        for (const OperationInput &input : operation->inputs)
-                            inputs += (inputs.empty() ? "--" : ", --") + std::string(input.option);
-                        return fail(err,
-                                    std::string(operation->name) + " has no option " +
-                                        arg.substr(0, option.size() + 2) +
-                                        (k == 0 || paging ? " (its inputs: " + inputs + ")" : ""),
-                                    kExitUsage);
-                    }
-                    if (takesValue && arg.find('=') == std::string::npos) {
-                        // An option never takes the next option as its value.
-                        if (a + 1 == args.size() || args[a + 1].starts_with("--"))
-                            return fail(err, std::string(operation->name) + ": " + arg + " lacks a value", kExitUsage);
-                        ++a; // its value
-                    }
-                }
-            }
-    }
-
     CLI::App app("Dravex calculations from the command line: one at a time, in batches of CSV rows, or as "
                  "whole table pages.",
                  std::string(kProgram));
     app.require_subcommand(0, 1);
+    app.set_version_flag("--version", std::string(kProgram) + " " + DRAVEX_VERSION, "Print the program's version");
     bool list = false;
     bool listJson = false;
-    app.add_flag("--list", list, "List the operations (with --json: inputs, outputs and their window fields)");
-    app.add_flag("--json", listJson, "With --list: machine-readable JSON");
-    app.footer("Operations (dravex-calc OPERATION --help for each):\n" + operationsText() +
-               "\nModes:\n"
+    CLI::Option *listOption =
+        app.add_flag("--list", list, "List the operations (with --json: inputs, outputs and their window fields)");
+    app.add_flag("--json", listJson, "With --list: machine-readable JSON")->needs(listOption);
+    app.footer("Modes:\n"
                "  dravex-calc OPERATION --INPUT VALUE ... [--json] [--working]\n"
                "  dravex-calc batch OPERATION < rows.csv > results.csv\n"
                "  dravex-calc report FILE [--csv | --json]\n"
                "  dravex-calc table OPERATION --INPUT FROM:TO:STEP [--INPUT FROM:TO:STEP] [--INPUT VALUE ...] "
                "--show KEY [--text]\n"
+               "  dravex-calc vef VOYAGES.csv --load|--discharge [--json]\n"
+               "\nOPERATION --help describes an operation's inputs and outputs.\n"
                "\nExit status: 0 computed, 1 the calculation stopped (the notice on standard error), 2 the "
                "command line is wrong.");
 
-    std::vector<std::unique_ptr<OperationOptions>> singles;
-    std::vector<std::unique_ptr<OperationOptions>> batches;
-    std::vector<std::unique_ptr<OperationOptions>> tables;
+    Parse parse;
     CLI::App *batch = app.add_subcommand("batch", "Calculate CSV rows from standard input: a header naming the "
                                                   "inputs, one calculation per row");
     batch->require_subcommand(1);
@@ -456,73 +497,57 @@ int run(const std::vector<std::string> &args, std::istream &in, std::ostream &ou
     bool reportCsv = false;
     bool reportJson = false;
     report->add_option("FILE", reportFile, "The report (.json) as the Cargo Report window saves it")->required();
-    report->add_flag("--csv", reportCsv, "RFC 4180 CSV: a row per tank, then the totals");
-    report->add_flag("--json", reportJson, "JSON: the inputs, each tank's figures and notice, the totals");
+    CLI::Option *reportCsvOption =
+        report->add_flag("--csv", reportCsv, "RFC 4180 CSV: a row per tank, then the totals");
+    report->add_flag("--json", reportJson, "JSON: the inputs, each tank's figures and notice, the totals")
+        ->excludes(reportCsvOption);
+    report->callback([&] { parse.status = runReport(reportFile, reportJson, out, err); });
     const std::unique_ptr<VefCommand> vef = addVefCommand(app);
+    app.get_subcommand("vef")->callback([&] { parse.status = vef->run(out, err); });
+
     for (const Operation &operation : allOperations()) {
-        auto single = std::make_unique<OperationOptions>();
-        single->operation = &operation;
-        single->command = app.add_subcommand(std::string(operation.name), std::string(operation.summary));
-        addInputOptions(*single, false);
+        OperationOptions *single = &addOperation(parse, &app, operation);
+        addInputOptions(*single, false, parse.usage);
         single->command->add_flag("--json", single->json, "Print one JSON object");
         single->command->add_flag("--working", single->working, "Add the working: each intermediate value");
-        singles.push_back(std::move(single));
+        single->command->callback([&parse, &out, &err, single] { parse.status = runSingle(*single, out, err); });
 
-        auto rows = std::make_unique<OperationOptions>();
-        rows->operation = &operation;
-        rows->command = batch->add_subcommand(std::string(operation.name), std::string(operation.summary));
-        rows->command->footer("Columns in: the header names the inputs (" + [&] {
-            std::string names;
-            for (const OperationInput &input : operation.inputs)
-                names += (names.empty() ? "" : ",") + std::string(input.option);
-            return names;
-        }() + ").\nColumns out: the inputs, then each output, then notice.");
-        batches.push_back(std::move(rows));
+        OperationOptions *rows = &addOperation(parse, batch, operation);
+        rows->command->footer("Columns in: the header names the inputs (" + batchInputNames(operation) +
+                              ").\nColumns out: the inputs, then each output, then notice.");
+        rows->command->callback(
+            [&parse, &in, &out, &err, rows] { parse.status = runBatch(*rows->operation, in, out, err); });
 
-        auto page = std::make_unique<OperationOptions>();
-        page->operation = &operation;
-        page->command = table->add_subcommand(std::string(operation.name), std::string(operation.summary));
-        addInputOptions(*page, true);
+        OperationOptions *page = &addOperation(parse, table, operation);
+        addInputOptions(*page, true, parse.usage);
         page->command->add_option("--show", page->show, "The output shown in the cells")->required()->type_name("KEY");
         page->command->add_flag("--text", page->text, "Aligned columns for a terminal instead of CSV");
-        tables.push_back(std::move(page));
+        page->command->callback(
+            [&parse, &out, &err, page] { parse.status = runTable(*page, page->command->parse_order(), out, err); });
     }
+    app.callback([&] {
+        if (parse.status >= 0)
+            return;
+        if (list) {
+            if (listJson)
+                out << operationsJson().dump(2) << '\n';
+            else
+                out << "Operations:\n" << operationsText();
+            parse.status = kExitComputed;
+        }
+    });
 
     try {
         std::vector<std::string> reversed(args.rbegin(), args.rend());
         app.parse(reversed);
-    } catch (const CLI::CallForHelp &e) {
-        return app.exit(e, out, err);
-    } catch (const CLI::CallForAllHelp &e) {
+    } catch (const CLI::Success &e) {
         return app.exit(e, out, err);
     } catch (const CLI::ParseError &e) {
-        err << kProgram << ": " << e.what() << "\nRun with --help for more information.\n";
+        err << kProgram << ": " << usageMessage(e, app, parse) << "\nRun with --help for more information.\n";
         return kExitUsage;
     }
-
-    if (report->parsed()) {
-        if (reportCsv && reportJson)
-            return fail(err, "report: give --csv or --json, not both", kExitUsage);
-        return runReport(reportFile, reportJson, out, err);
-    }
-    if (vef->parsed())
-        return vef->run(out, err);
-    for (const auto &single : singles)
-        if (single->command->parsed())
-            return runSingle(*single, out, err);
-    for (const auto &rows : batches)
-        if (rows->command->parsed())
-            return runBatch(*rows->operation, in, out, err);
-    for (const auto &page : tables)
-        if (page->command->parsed())
-            return runTable(*page, page->command->parse_order(), out, err);
-    if (list) {
-        if (listJson)
-            out << operationsJson().dump(2) << '\n';
-        else
-            out << "Operations:\n" << operationsText();
-        return kExitComputed;
-    }
+    if (parse.status >= 0)
+        return parse.status;
     err << app.help();
     return kExitUsage;
 }

@@ -9,7 +9,7 @@ namespace dravex {
 
 // Exit statuses of dravex-calc.
 inline constexpr int kExitComputed = 0; // everything asked for was computed
-inline constexpr int kExitStopped = 1;  // the calculation stopped (single mode), or is not in this build
+inline constexpr int kExitStopped = 1;  // the calculation stopped, or a file could not be read or written
 inline constexpr int kExitUsage = 2;    // the command line is wrong
 
 // Runs dravex-calc on its arguments (without the program's name): reads standard input

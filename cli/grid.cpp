@@ -130,11 +130,35 @@ std::string DecimalSteps::text(std::int64_t i) const
     return value < 0 ? "-" + digits : digits;
 }
 
+namespace {
+
+// A cell with the output's fixed decimals, as a printed table page shows it: 1 -> 1.0000
+// for a factor to 4 places. Text that is not a plain decimal number is left as it is.
+std::string withPlaces(const std::string &text, int places)
+{
+    if (places < 0 || text.empty())
+        return text;
+    const std::size_t start = text[0] == '-' ? 1 : 0;
+    const std::size_t point = text.find('.');
+    for (std::size_t i = start; i < text.size(); ++i)
+        if (i != point && (text[i] < '0' || text[i] > '9'))
+            return text;
+    const std::size_t have = point == std::string::npos ? 0 : text.size() - point - 1;
+    if (have >= static_cast<std::size_t>(places))
+        return text;
+    std::string fixed = text;
+    if (point == std::string::npos)
+        fixed += '.';
+    fixed.append(static_cast<std::size_t>(places) - have, '0');
+    return fixed;
+}
+
+} // namespace
+
 GridSummary writeGrid(const GridRequest &request, const std::function<void(std::string_view)> &write)
 {
     const Operation &operation = *request.operation;
-    GridSummary summary;
-    std::string out;
+    const OperationOutput &shownOutput = operation.outputs[request.shownOutput];
     const std::string_view rowName = operation.inputs[request.rowInput].option;
     const std::int64_t columnCount = request.columnInput ? request.columns.count() : 1;
 
@@ -145,15 +169,14 @@ GridSummary writeGrid(const GridRequest &request, const std::function<void(std::
             header.push_back(request.columns.text(c));
     } else {
         header.push_back(std::string(rowName));
-        header.push_back(std::string(operation.outputs[request.shownOutput].key));
+        header.push_back(std::string(shownOutput.key));
     }
 
     InputValues values = request.fixed;
     std::vector<std::string> cells(static_cast<std::size_t>(columnCount) + 1);
-    std::vector<std::string_view> views;
-    std::vector<std::size_t> widths;
-
-    for (std::int64_t r = 0; r < request.rows.count(); ++r) {
+    // One row of the page: its label, then each cell as the window shows it (empty where
+    // the calculation stopped).
+    const auto computeRow = [&](std::int64_t r, GridSummary &summary) {
         cells[0] = request.rows.text(r);
         values[request.rowInput] = cells[0];
         for (std::int64_t c = 0; c < columnCount; ++c) {
@@ -175,9 +198,9 @@ GridSummary writeGrid(const GridRequest &request, const std::function<void(std::
             const FormResult result = prepared.calculation->run(prepared.texts);
             if (result.outOfRange)
                 ++summary.outOfRange;
-            const std::string *shown = result.written(operation.outputs[request.shownOutput].field);
+            const std::string *shown = result.written(shownOutput.field);
             if (shown) {
-                cell = *shown;
+                cell = request.aligned ? withPlaces(*shown, shownOutput.places) : *shown;
             } else {
                 ++summary.stopped;
                 if (summary.firstStop.empty())
@@ -189,30 +212,43 @@ GridSummary writeGrid(const GridRequest &request, const std::function<void(std::
                         ": " + stopNotice(result);
             }
         }
+    };
+
+    GridSummary summary;
+    std::string out;
+    std::vector<std::size_t> widths;
+    if (request.aligned) {
+        // Each column as wide as its widest cell, the page computed once to measure it and
+        // once to print it, so memory does not grow with the rows.
+        widths.assign(cells.size(), 0);
+        for (std::size_t k = 0; k < header.size(); ++k)
+            widths[k] = header[k].size();
+        GridSummary measuring;
+        for (std::int64_t r = 0; r < request.rows.count(); ++r) {
+            computeRow(r, measuring);
+            for (std::size_t k = 0; k < cells.size(); ++k)
+                widths[k] = std::max(widths[k], cells[k].empty() ? 1 : cells[k].size());
+        }
+        for (std::size_t k = 1; k < widths.size(); ++k)
+            widths[k] += 2;
+        std::string line = header[0] + std::string(widths[0] - header[0].size(), ' ');
+        for (std::size_t k = 1; k < header.size(); ++k)
+            line += padLeft(header[k], widths[k]);
+        out += line + '\n';
+    } else {
+        std::vector<std::string_view> views(header.begin(), header.end());
+        AppendCsvRecord(out, views);
+    }
+    std::vector<std::string_view> views;
+    for (std::int64_t r = 0; r < request.rows.count(); ++r) {
+        computeRow(r, summary);
         if (request.aligned) {
-            if (r == 0) {
-                // Column widths from the header and the first row; a wider cell later
-                // pushes its row out rather than holding the page back.
-                const std::string last = request.rows.text(request.rows.count() - 1);
-                widths.assign(cells.size(), 0);
-                widths[0] = std::max({header[0].size(), cells[0].size(), last.size()});
-                for (std::size_t k = 1; k < cells.size(); ++k)
-                    widths[k] = std::max(header[k].size(), cells[k].size()) + 2;
-                std::string line = header[0] + std::string(widths[0] - header[0].size(), ' ');
-                for (std::size_t k = 1; k < header.size(); ++k)
-                    line += padLeft(header[k], widths[k]);
-                out += line + '\n';
-            }
-            std::string line = cells[0] + std::string(widths[0] - std::min(widths[0], cells[0].size()), ' ');
+            std::string line = cells[0] + std::string(widths[0] - cells[0].size(), ' ');
             for (std::size_t k = 1; k < cells.size(); ++k)
                 line += padLeft(cells[k].empty() ? "-" : cells[k], widths[k]);
             out += line;
             out += '\n';
         } else {
-            if (r == 0) {
-                views.assign(header.begin(), header.end());
-                AppendCsvRecord(out, views);
-            }
             views.assign(cells.begin(), cells.end());
             AppendCsvRecord(out, views);
         }

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/operations.h"
 
+#include "core/additives.h"
 #include "core/calculations.h"
 #include "core/vcf2004_form.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
+#include <type_traits>
 
 namespace dravex {
 
@@ -20,46 +23,41 @@ constexpr ChoiceWord kWedgeUnits[] = {{"english", "Option1", kChosen}, {"metric"
 constexpr ChoiceWord kStopGaugeTables[] = {{"6a", "Option1", kChosen}, {"6b", "Option2", kChosen}};
 constexpr ChoiceWord kInhibitorUnits[] = {
     {"barrels", "Option1", kChosen}, {"gallons", "Option2", kChosen}, {"litres", "Option3", kChosen}};
-// The corrosion inhibitor list, each product chosen by its name as the list shows it.
-constexpr ChoiceWord kInhibitorProducts[] = {
-    {"APOLLO PRI-19", "List1", "APOLLO PRI-19"},
-    {"DUPONT DCI-4A", "List1", "DUPONT DCI-4A"},
-    {"DUPONT DCI-6A", "List1", "DUPONT DCI-6A"},
-    {"HITEC 580", "List1", "HITEC 580"},
-    {"NALCO 5403", "List1", "NALCO 5403"},
-    {"TOLAD 245", "List1", "TOLAD 245"},
-    {"UNICOR J", "List1", "UNICOR J"},
-    {"CHEMLINK IPC 4410", "List1", "CHEMLINK IPC 4410"},
-    {"CHEMLINK IPC 4445", "List1", "CHEMLINK IPC 4445"},
-    {"MOBILAD F800", "List1", "MOBILAD F800"},
-    {"NALCO 5405", "List1", "NALCO 5405"},
-    {"WELCHEM 91120", "List1", "WELCHEM 91120"},
-    {"SPEC-AID 8021", "List1", "SPEC-AID 8021"},
-};
+// The corrosion inhibitor list as the core keeps it, each product chosen by its name as
+// the list shows it.
+using InhibitorWords = std::array<ChoiceWord, std::tuple_size_v<std::decay_t<decltype(CorrosionInhibitors())>>>;
+const InhibitorWords kInhibitorProducts = [] {
+    InhibitorWords words;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string_view name = CorrosionInhibitors()[i].name;
+        words[i] = {name, "List1", name};
+    }
+    return words;
+}();
 
 constexpr Trigger kGrossTrigger[] = {{"txtgv", {}, {}}};
 constexpr Trigger kObservedTempTrigger[] = {{"txtobt", {}, {}}};
 
 constexpr In kTable6Inputs[] = {
     {"api", "txtapi", "API", {}}, {"temp", "txtem", "F", {}}, {"gross", "txtgv", "bbl", {}}};
-constexpr Out kTable6Outputs[] = {{"vcf", "txtvcf", ""},
-                                  {"net_bbl", "txtbbl", "bbl"},
-                                  {"net_gal", "txtgal", "gal"},
-                                  {"lt_factor", "txtlf", "LT/bbl"},
-                                  {"long_tons", "txtltn", "LT"}};
+constexpr Out kTable6Outputs[] = {{"vcf", "txtvcf", "", 4},
+                                  {"net_bbl", "txtbbl", "bbl", 2},
+                                  {"net_gal", "txtgal", "gal", 0},
+                                  {"lt_factor", "txtlf", "LT/bbl", 5},
+                                  {"long_tons", "txtltn", "LT", 2}};
 
 constexpr In kTable54Inputs[] = {
     {"density", "txtapi", "kg/m3", {}}, {"temp", "txtem", "C", {}}, {"gross", "txtgv", "L", {}}};
-constexpr Out kTable54Outputs[] = {{"vcf", "txtvcf", ""},           {"net_litres", "txtlts", "L"},
-                                   {"net_bbl", "txtbbl", "bbl"},    {"net_gal", "txtgal", "gal"},
-                                   {"cubic_metres", "txtcm", "m3"}, {"lt_factor", "txtlf", "LT/m3"},
-                                   {"long_tons", "txtltn", "LT"}};
+constexpr Out kTable54Outputs[] = {{"vcf", "txtvcf", "", 4},           {"net_litres", "txtlts", "L", 0},
+                                   {"net_bbl", "txtbbl", "bbl", 2},    {"net_gal", "txtgal", "gal", 0},
+                                   {"cubic_metres", "txtcm", "m3", 3}, {"lt_factor", "txtlf", "LT/m3", 4},
+                                   {"long_tons", "txtltn", "LT", 2}};
 
 constexpr In kTable5Inputs[] = {{"api", "txtobg", "API", {}}, {"temp", "txtobt", "F", {}}};
-constexpr Out kTable5Outputs[] = {{"api60", "txtcg", "API"}};
+constexpr Out kTable5Outputs[] = {{"api60", "txtcg", "API", 1}};
 
 constexpr In kTable53Inputs[] = {{"density", "txtobg", "kg/m3", {}}, {"temp", "txtobt", "C", {}}};
-constexpr Out kTable53Outputs[] = {{"density15", "txtcg", "kg/m3"}};
+constexpr Out kTable53Outputs[] = {{"density15", "txtcg", "kg/m3", 1}};
 
 constexpr In kTemperatureInputs[] = {{"celsius", "txtCels", "C", {}}, {"fahrenheit", "txtFah", "F", {}}};
 constexpr Out kTemperatureOutputs[] = {{"fahrenheit", "txtFah", "F"}, {"celsius", "txtCels", "C"}};
@@ -167,15 +165,15 @@ constexpr In kVcf2004Inputs[] = {
     {"pressure-unit", {}, "", kVcf2004PressureUnits, Presence::Optional, "psig"},
     {"gross", "txtgross", "", {}, Presence::Optional},
 };
-constexpr Out kVcf2004Outputs[] = {{"density_base", "txtdensitybase", "kg/m3"},
-                                   {"density60", "txtdensity60", "kg/m3"},
-                                   {"api60", "txtapi60", "API"},
-                                   {"rd60", "txtrd60", ""},
+constexpr Out kVcf2004Outputs[] = {{"density_base", "txtdensitybase", "kg/m3", 1},
+                                   {"density60", "txtdensity60", "kg/m3", 1},
+                                   {"api60", "txtapi60", "API", 1},
+                                   {"rd60", "txtrd60", "", 4},
                                    {"group_name", "txtgroupused", ""},
-                                   {"ctl", "txtctl", ""},
+                                   {"ctl", "txtctl", "", 5},
                                    {"fp", "txtfp", "per psig|kPa|bar"},
-                                   {"cpl", "txtcpl", ""},
-                                   {"ctpl", "txtctpl", ""},
+                                   {"cpl", "txtcpl", "", 5},
+                                   {"ctpl", "txtctpl", "", 5},
                                    {"net", "txtnet", ""}};
 constexpr ExactOutput kVcf2004Exact[] = {{"ctl_exact", "txtctl"},
                                          {"fp_exact", "txtfp"},

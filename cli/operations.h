@@ -54,6 +54,10 @@ struct OperationOutput
     std::string_view key;
     std::string_view field;
     std::string_view unit;
+    // The decimals the calculation rounds the value to (a factor to 4 places), as a
+    // printed table page shows every cell; -1 where the places vary with the value or a
+    // choice.
+    int places = -1;
 };
 
 // Which control starts the calculation. An operation with more than one trigger picks it

@@ -127,53 +127,8 @@ std::string operationsText()
         std::string name(operation.name);
         name.resize(std::max<std::size_t>(name.size() + 2, 21), ' ');
         text += "  " + name + std::string(operation.summary);
-        if (!isAvailable(operation))
-            text += " (not in this build)";
         text += '\n';
     }
-    return text;
-}
-
-std::string operationHelp(const Operation &operation)
-{
-    const auto pad = [](std::string s, std::size_t width) {
-        s.resize(std::max(s.size() + 2, width), ' ');
-        return s;
-    };
-    std::string text = std::string(operation.name) + ": " + std::string(operation.summary) + " (window " +
-                       std::string(operation.form) + ")\n";
-    if (!isAvailable(operation))
-        text += "Not available in this build: the window's calculation is not registered.\n";
-    text += "\nInputs:\n";
-    for (const OperationInput &input : operation.inputs) {
-        std::string line = "  " + pad("--" + std::string(input.option), 22);
-        if (input.isChoice()) {
-            std::string words;
-            for (const ChoiceWord &choice : input.choices) {
-                const std::string caption = oneLine(fieldCaption(operation, choice.field));
-                words += "\n" + std::string(26, ' ') + pad(std::string(choice.word), 20) + std::string(choice.field);
-                if (!caption.empty() && choice.field != input.field)
-                    words += " \"" + caption + "\"";
-            }
-            line += "one of:";
-            if (!input.field.empty())
-                line += " (" + std::string(input.field) + ")";
-            line += words;
-        } else {
-            line += oneLine(fieldCaption(operation, input.field)) + " (" + std::string(input.field) +
-                    (input.unit.empty() ? "" : ", " + std::string(input.unit)) + ")";
-        }
-        if (operation.isAlternative(input))
-            line += " [give one of these]";
-        else if (input.presence == Presence::Optional)
-            line += input.isChoice() ? " [default " + std::string(input.defaultWord) + "]" : " [optional]";
-        text += line + '\n';
-    }
-    text += "\nOutputs:\n";
-    for (const OperationOutput &output : operation.outputs)
-        text += "  " + pad(std::string(output.key), 22) + oneLine(fieldCaption(operation, output.field)) + " (" +
-                std::string(output.field) + (output.unit.empty() ? "" : ", " + std::string(output.unit)) + ")\n";
-    text += "  " + pad("out_of_range", 22) + "true where the window shows its out-of-range window\n";
     return text;
 }
 

@@ -30,7 +30,4 @@ nlohmann::ordered_json operationsJson();
 // The same for people, one operation per line.
 std::string operationsText();
 
-// An operation's inputs and outputs for its --help: option, caption, control and unit.
-std::string operationHelp(const Operation &operation);
-
 } // namespace dravex

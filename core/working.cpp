@@ -7,8 +7,26 @@
 
 namespace dravex {
 
+namespace {
+
+thread_local int t_withoutWorking = 0;
+
+} // namespace
+
+WithoutWorking::WithoutWorking()
+{
+    ++t_withoutWorking;
+}
+
+WithoutWorking::~WithoutWorking()
+{
+    --t_withoutWorking;
+}
+
 void Working::add(std::string_view name, double value, std::string_view unit, std::string_view note)
 {
+    if (t_withoutWorking > 0)
+        return;
     // Working lines are written only for values that a calculation went on with; a value
     // that is not finite would already have stopped it.
     if (!std::isfinite(value)) {
@@ -25,6 +43,8 @@ void Working::add(std::string_view name, double value, std::string_view unit, st
 
 void Working::addText(std::string_view name, std::string_view text, std::string_view note)
 {
+    if (t_withoutWorking > 0)
+        return;
     std::string line;
     line.reserve(name.size() + text.size() + note.size() + 5);
     line += name;

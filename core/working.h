@@ -29,4 +29,17 @@ private:
     std::vector<std::string> m_lines;
 };
 
+// While one lives, calculations on its thread keep no working: add and addText record
+// nothing. For callers that show only the results (a batch of a million rows, a table
+// page), where writing out the working would be most of the time spent. The notice of a
+// run that stops is kept as always.
+class WithoutWorking
+{
+public:
+    WithoutWorking();
+    ~WithoutWorking();
+    WithoutWorking(const WithoutWorking &) = delete;
+    WithoutWorking &operator=(const WithoutWorking &) = delete;
+};
+
 } // namespace dravex

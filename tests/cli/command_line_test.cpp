@@ -119,6 +119,12 @@ INSTANTIATE_TEST_SUITE_P(
              2,
              "",
              "dravex-calc: table6a: --api lacks a value\n"},
+        Case{"last_option_without_its_value",
+             {"table6a", "--api", "30", "--temp", "80", "--gross"},
+             {},
+             2,
+             "",
+             "dravex-calc: table6a: --gross lacks a value\n"},
         Case{"two_alternatives",
              {"temperature", "--celsius", "37", "--fahrenheit", "98.6"},
              {},
@@ -236,7 +242,16 @@ INSTANTIATE_TEST_SUITE_P(
               "--text"},
              {},
              0,
-             "temp  long_tons\n-1.0     1404.7\n-0.5    1404.42\n0.0     1404.15\n0.5     1403.88\n1.0     1403.47\n",
+             "temp  long_tons\n-1.0    1404.70\n-0.5    1404.42\n0.0     1404.15\n0.5     1403.88\n1.0     1403.47\n",
+             {}},
+        // Each column as wide as its widest cell, each cell with the output's decimals.
+        Case{"table_text_sized_from_every_row",
+             {"table", "table6a", "--gross", "1:100001:100000", "--api", "30:31:1", "--temp", "60", "--show", "net_bbl",
+              "--text"},
+             {},
+             0,
+             "gross\\api         30         31\n1               1.00       1.00\n"
+             "100001     100001.00  100001.00\n",
              {}},
         Case{"table_cells_that_stop",
              {"table", "table6b", "--api", "0:0.2:0.1", "--temp", "80", "--gross", "1", "--show", "vcf"},
@@ -355,6 +370,37 @@ TEST(List, ties_every_input_and_output_to_one_field_of_its_window)
         }
         for (const auto &output : operation["outputs"])
             EXPECT_NE(output["caption"], "") << output["field"];
+    }
+}
+
+// --help names each operation once, and no help names a window's control: the user
+// sees captions.
+TEST(Help, lists_each_operation_once_in_captions)
+{
+    const CalcRun top = calc({"--help"});
+    ASSERT_EQ(top.status, 0);
+    for (const Operation &operation : allOperations()) {
+        const std::string line = "\n  " + std::string(operation.name) + " ";
+        const std::size_t first = top.out.find(line);
+        EXPECT_NE(first, std::string::npos) << operation.name;
+        EXPECT_EQ(top.out.find(line, first + 1), std::string::npos) << operation.name;
+        for (const std::vector<std::string> &args :
+             {std::vector<std::string>{std::string(operation.name), "--help"},
+              std::vector<std::string>{"table", std::string(operation.name), "--help"}}) {
+            const CalcRun help = calc(args);
+            EXPECT_EQ(help.status, 0);
+            for (const OperationInput &input : operation.inputs) {
+                std::vector<std::string_view> fields{input.field, input.chooses};
+                for (const ChoiceWord &choice : input.choices)
+                    fields.push_back(choice.field);
+                for (const std::string_view field : fields)
+                    EXPECT_TRUE(field.empty() || help.out.find(std::string(field)) == std::string::npos)
+                        << field << help.out;
+            }
+            for (const OperationOutput &output : operation.outputs)
+                EXPECT_EQ(help.out.find(output.field), std::string::npos) << output.field << help.out;
+            EXPECT_EQ(help.out.find(operation.form), std::string::npos) << help.out;
+        }
     }
 }
 
