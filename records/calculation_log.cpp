@@ -16,7 +16,6 @@ namespace dravex {
 namespace {
 
 const char kKeepLogKey[] = "records/keepLog";
-const char kDisclaimerStart[] = "Not responsible for errors";
 
 // Problems under which records wait and that the next record written clears.
 bool waitsForRoom(LogStatus::Problem problem)
@@ -146,16 +145,10 @@ void CalculationLog::setProblem(const QString &problem)
 void CalculationLog::record(QWidget *window, const FormSpec &form, const FormResult &result)
 {
     CalcRecord r = MakeRecord(form, result, LocalNow());
-    auto disclaimer = m_disclaimers.find(r.window);
-    if (disclaimer == m_disclaimers.end()) {
-        QString line;
-        if (window)
-            for (const QLabel *label : window->findChildren<QLabel *>())
-                if (label->text().startsWith(QLatin1String(kDisclaimerStart)))
-                    line = label->text();
-        disclaimer = m_disclaimers.insert(r.window, line);
-    }
-    r.disclaimer = *disclaimer;
+    // The window's disclaimer line as the window shows it (translated under the context of
+    // the window descriptions).
+    if (!form.disclaimer.empty())
+        r.disclaimer = QCoreApplication::translate("dravex::FormSpec", std::string(form.disclaimer).c_str());
     // The choices the window's calculation used: control, caption and text in turn.
     const QStringList options = window ? window->property("calculatedOptions").toStringList() : QStringList();
     for (qsizetype i = 0; i + 2 < options.size(); i += 3)

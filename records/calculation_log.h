@@ -90,7 +90,6 @@ private:
     std::optional<bool> m_keeping;
     std::optional<bool> m_sessionKeeping;
     QHash<QString, CalcRecord> m_last;
-    QHash<QString, QString> m_disclaimers;
     bool m_ready = false;
     QString m_problem;
     // The problem is one that a later write clears (a full disk, a log in use).
