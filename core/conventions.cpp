@@ -7,6 +7,8 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <string>
+#include <string_view>
 #include <system_error>
 
 namespace dravex {
@@ -300,6 +302,49 @@ double RoundToPlaces(double x, int n)
     const double shifted = scaled + 0.5;
     const double whole = std::floor(shifted);
     return Finite(whole / scale);
+}
+
+double RoundDecimalForm(double x, int places)
+{
+    if (!std::isfinite(x))
+        return x;
+    // The shortest decimal that reads back as x: sign, digits d.ddd and a power of ten.
+    char text[64];
+    const auto written = std::to_chars(text, text + sizeof text, x, std::chars_format::scientific);
+    const std::string_view shortest(text, static_cast<std::size_t>(written.ptr - text));
+    const bool negative = shortest.front() == '-';
+    const std::size_t e = shortest.find('e');
+    std::string digits;
+    for (const char c : shortest.substr(0, e))
+        if (c >= '0' && c <= '9')
+            digits += c;
+    int exponent = 0;
+    const std::string_view power = shortest.substr(e + 1);
+    std::from_chars(power.data() + (power.front() == '+' ? 1 : 0), power.data() + power.size(), exponent);
+    // Digits kept: those before the decimal point and places after it.
+    const long kept = static_cast<long>(exponent) + 1 + places;
+    if (kept >= static_cast<long>(digits.size()))
+        return x;
+    std::string result;
+    if (kept >= 0) {
+        result = digits.substr(0, static_cast<std::size_t>(kept));
+        const bool up = digits[static_cast<std::size_t>(kept)] >= '5';
+        if (up) {
+            std::size_t i = result.size();
+            while (i > 0 && result[i - 1] == '9')
+                result[--i] = '0';
+            if (i == 0)
+                result.insert(result.begin(), '1');
+            else
+                ++result[i - 1];
+        }
+    }
+    if (result.empty())
+        return 0;
+    result = (negative ? "-" : "") + result + "e-" + std::to_string(places);
+    double rounded = 0;
+    std::from_chars(result.data(), result.data() + result.size(), rounded);
+    return rounded;
 }
 
 double TruncateToPlaces(double x, int n)

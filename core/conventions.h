@@ -59,6 +59,16 @@ std::string FormatFieldNumber(double x);
 //   RoundToPlaces(-1.25, 1) == 1.3, RoundToPlaces(0.00005, 4) == 0.0001
 double RoundToPlaces(double x, int n);
 
+// x rounded once, in one step, from its decimal form (the shortest decimal text that reads
+// back as x, which for a typed number is the text typed) to places decimals; a next digit
+// of 5 or more raises the last place kept, so halves go away from zero. Rounding the
+// decimal form, not the binary number times a power of ten, keeps a typed 41.35 at 41.4
+// however it is stored. Infinity and NaN come back as they are.
+//   RoundDecimalForm(41.35, 1) == 41.4, RoundDecimalForm(41.349999999999994, 1) == 41.3,
+//   RoundDecimalForm(-0.125, 2) == -0.13, RoundDecimalForm(0.00049, 3) == 0,
+//   RoundDecimalForm(99.96, 1) == 100
+double RoundDecimalForm(double x, int places);
+
 // Cut magnitude: Int(|x| * 10^n) / 10^n. The sign is dropped.
 //   TruncateToPlaces(-0.98769, 4) == 0.9876
 double TruncateToPlaces(double x, int n);

@@ -261,37 +261,7 @@ int VolumeDecimals(VolumeUnit unit)
 double RoundHalfUp(double x, int n)
 {
     Finite(x);
-    if (x == 0)
-        return 0;
-    // The shortest decimal that reads back as x, as digits and an exponent.
-    char buf[64];
-    const auto written = std::to_chars(buf, buf + sizeof buf, std::fabs(x), std::chars_format::scientific);
-    const std::string_view sci(buf, static_cast<std::size_t>(written.ptr - buf));
-    const std::size_t e = sci.find('e');
-    std::string digits;
-    for (char c : sci.substr(0, e))
-        if (c != '.')
-            digits += c;
-    int exponent = 0;
-    std::from_chars(sci.data() + e + 1 + (sci[e + 1] == '+' ? 1 : 0), sci.data() + sci.size(), exponent);
-    // Digits kept: those worth at least 10^-n.
-    const long kept = static_cast<long>(exponent) + n + 1;
-    if (kept >= static_cast<long>(digits.size()))
-        return x;
-    std::string whole = kept > 0 ? digits.substr(0, static_cast<std::size_t>(kept)) : std::string("0");
-    if (kept >= 0 && digits[static_cast<std::size_t>(kept)] >= '5') {
-        int i = static_cast<int>(whole.size()) - 1;
-        while (i >= 0 && whole[static_cast<std::size_t>(i)] == '9')
-            whole[static_cast<std::size_t>(i--)] = '0';
-        if (i < 0)
-            whole.insert(whole.begin(), '1');
-        else
-            ++whole[static_cast<std::size_t>(i)];
-    }
-    const std::string text = whole + "e" + std::to_string(-n);
-    double magnitude = 0;
-    std::from_chars(text.data(), text.data() + text.size(), magnitude);
-    return x < 0 && magnitude != 0 ? -magnitude : magnitude;
+    return x == 0 ? 0 : RoundDecimalForm(x, n);
 }
 
 double RoundLevelCorrection(double correction, LevelUnit unit)

@@ -131,9 +131,9 @@ std::string FormatLevel(double level, LevelUnit unit);
 // Places a volume is recorded to: bbl and US gal 2, m3 3, litres 0.
 int VolumeDecimals(VolumeUnit unit);
 
-// Rounded half up on the decimal value, to n places, keeping the sign: the shortest decimal
-// that reads back as x is rounded, so a value recorded as 1.005 rounds to 1.01 as written
-// (RoundToPlaces works on the binary value, a hair below 1.005, and drops the sign).
+// Rounded half up on the decimal value, to n places, keeping the sign (RoundDecimalForm),
+// so a value recorded as 1.005 rounds to 1.01 as written (RoundToPlaces works on the
+// binary value, a hair below 1.005, and drops the sign).
 //   RoundHalfUp(1.005, 2) == 1.01, RoundHalfUp(-2.5, 0) == -3, RoundHalfUp(1.0008558, 5) == 1.00086
 // A value that is not finite is an Overflow fault (CalcFault).
 double RoundHalfUp(double x, int n);

@@ -272,11 +272,8 @@ struct Vcf2004Result
 // 15 C or 20 C base the density is given in kg/m3 (an observed one may be in any kind).
 Vcf2004Result Vcf2004Correction(const Vcf2004Input &input);
 
-// A value as the window shows it: rounded once, in one step, from its decimal form (the
-// shortest decimal text that reads back as x, which for a typed number is the text typed)
-// to places decimals; a next digit of 5 or more raises the last place kept, so halves go
-// away from zero. Rounding the decimal form, not the binary number times a power of ten,
-// keeps a typed 41.35 at 41.4 however it is stored.
+// A value as the window shows it: RoundDecimalForm (core/conventions), rounded once from
+// its decimal form, halves away from zero.
 //   Vcf2004RoundDecimal(41.35, 1) == 41.4, (41.349999999999994, 1) == 41.3,
 //   (-0.125, 2) == -0.13, (0.00049, 3) == 0, (99.96, 1) == 100
 double Vcf2004RoundDecimal(double x, int places);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -25,14 +26,21 @@ struct Exit
     std::string err;
 };
 
+// A path in the test's temporary folder, of this process alone: ctest runs each test of
+// this file as a process of its own, side by side.
+std::string ownTempPath(const std::string &name)
+{
+    return testing::TempDir() + "dravex_" + std::to_string(::getpid()) + "_" + name;
+}
+
 // Runs the shell command line given after "dravex-calc", with standard error kept; input,
 // if any, on standard input.
 Exit run(const std::string &arguments, const std::string &input = {})
 {
-    const std::string errFile = testing::TempDir() + "dravex_calc_stderr.txt";
+    const std::string errFile = ownTempPath("calc_stderr.txt");
     std::string redirect;
     if (!input.empty()) {
-        const std::string inFile = testing::TempDir() + "dravex_calc_stdin.txt";
+        const std::string inFile = ownTempPath("calc_stdin.txt");
         std::ofstream(inFile, std::ios::binary) << input;
         redirect = " <" + inFile;
     }
@@ -56,7 +64,7 @@ std::string quoted(const fs::path &p)
 // error for each refusal, never an abort, never memory without bound.
 TEST(HostileReports, every_file_exits_0_1_or_2_and_says_why_it_was_refused)
 {
-    const fs::path dir = fs::path(testing::TempDir()) / "hostile_reports";
+    const fs::path dir = fs::path(ownTempPath("hostile_reports"));
     fs::remove_all(dir);
     fs::create_directories(dir / "a folder.json");
     const auto write = [&](const std::string &name, const std::string &bytes) {
@@ -103,6 +111,7 @@ TEST(HostileReports, every_file_exits_0_1_or_2_and_says_why_it_was_refused)
     const Exit zero = run("report " + quoted(dir / "zero.json"));
     EXPECT_EQ(zero.status, 1);
     EXPECT_NE(zero.err.find("larger than 16 MiB"), std::string::npos) << zero.err;
+    fs::remove_all(dir);
 }
 
 // Output that cannot be written is a failure in every mode, said on standard error: a
