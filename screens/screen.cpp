@@ -3,6 +3,8 @@
 
 #include "core/calculations.h"
 #include "core/conventions.h"
+#include "screens/fitting_scroll_area.h"
+#include "screens/notice_label.h"
 #include "screens/stale_marks.h"
 #include "screens/working_panel.h"
 
@@ -43,15 +45,20 @@ Screen::Screen(ScreenHost &host, const QString &name, const QString &caption, QW
     // The window never shrinks below what its layout needs: no number or caption is cut
     // and nothing slides over a picture.
     root->setSizeConstraint(QLayout::SetMinimumSize);
-    m_content = new QVBoxLayout;
-    root->addLayout(m_content);
-    m_notice = new QLabel(this);
+    // Fields and pictures sit in a body that scrolls only on a screen too small for them.
+    auto *scroll = new FittingScrollArea(this);
+    scroll->setObjectName(QStringLiteral("body"));
+    auto *body = new QWidget;
+    m_content = new QVBoxLayout(body);
+    m_content->setContentsMargins(0, 0, 0, 0);
+    scroll->setWidget(body);
+    root->addWidget(scroll, 1);
+    m_notice = new NoticeLabel(this);
     m_notice->setObjectName(QStringLiteral("notice"));
     // Notices quote what was typed: shown as typed, never read as markup.
     m_notice->setTextFormat(Qt::PlainText);
     m_notice->setWordWrap(true);
     m_notice->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_notice->setStyleSheet(QStringLiteral("QLabel { color: #a00000; font-weight: bold; }"));
     m_notice->setAccessibleName(tr("Notice"));
     m_notice->hide();
     root->addWidget(m_notice);

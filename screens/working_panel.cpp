@@ -62,6 +62,13 @@ void WorkingPanel::toggled(bool open)
 
 void WorkingPanel::fitWindow()
 {
+    // The panel sits in the window's body, which lays itself out apart from the window:
+    // each widget between them is asked its size again before the window is.
+    for (QWidget *w = m_text->parentWidget(); w && w != m_window; w = w->parentWidget()) {
+        if (w->layout())
+            w->layout()->activate();
+        w->updateGeometry();
+    }
     m_window->layout()->activate();
     m_window->resize(m_window->width(), m_window->sizeHint().height());
 }

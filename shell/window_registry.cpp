@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/window_registry.h"
 
+#include "screens/fitting_scroll_area.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
@@ -81,6 +83,15 @@ QWidget *WindowRegistry::window(const QString &name) const
     return open == m_open.end() ? nullptr : open->second.data();
 }
 
+void WindowRegistry::fitToScreen(QWidget *w)
+{
+    // A window opens no larger than the screen's free area less its frame; a report or
+    // log window shrinks its table, which scrolls, and a calculation window its body.
+    const QSize free = WindowRoom(w);
+    if (w->width() > free.width() || w->height() > free.height())
+        w->resize(w->size().boundedTo(free).expandedTo(w->minimumSize()));
+}
+
 QWidget *WindowRegistry::showWindow(const QString &name)
 {
     const bool many = m_many.count(name) != 0;
@@ -103,6 +114,7 @@ QWidget *WindowRegistry::showWindow(const QString &name)
             m_open[name] = w;
         if (auto *screen = qobject_cast<Screen *>(w); screen && !recordsProblem().isEmpty())
             screen->showRecordsProblem(recordsProblemLine(recordsProblem()));
+        fitToScreen(w);
     }
     // A minimized window is restored (keeping it maximized if it was) before it is raised.
     if (w->isMinimized())

@@ -57,6 +57,7 @@ public:
     void setWarningSink(WarningSink sink) { m_warningSink = std::move(sink); }
 
 private:
+    static void fitToScreen(QWidget *w);
     std::map<QString, ScreenFactory> m_factories;
     std::map<QString, QPointer<QWidget>> m_open;
     std::set<QString> m_many;

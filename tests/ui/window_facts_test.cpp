@@ -147,6 +147,9 @@ private slots:
         row("CargoReport", "Untitled[*] - Cargo Report",
             {"tanks", "totals", "vessel", "voyage", "port", "units", "date", "surveyor", "operation", "edition",
              "vcfMethod", "remarks", "tanks"});
+        row("LogWindow", "Calculation Log",
+            {"logTable", "logDetail", "logCopyButton", "logExportCsvButton", "logPrintButton", "logExportPdfButton",
+             "logDeleteButton", "logOpenButton", "logWindowFilter", "logFromOn", "logToOn", "logSearch", "logTable"});
     }
 
     void caption_first_focus_and_tab_order()
@@ -196,6 +199,30 @@ private slots:
             }
         }
         QCoreApplication::removeTranslator(&pseudo);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    }
+
+    // A 1600 by 1000 screen at 200 % is 800 by 500 points, the size of the offscreen
+    // screen: no window opens wider than it, nor needs to be.
+    void no_window_is_wider_than_the_screen()
+    {
+        QStringList faults;
+        Program program;
+        for (const QString &name : allWindowNames() + QStringList{"LogWindow", "CargoReport"}) {
+            QWidget *w = program.show(name);
+            QVERIFY2(w, qPrintable(name));
+            QApplication::processEvents();
+            const int screen = w->screen()->availableGeometry().width();
+            const int least = std::max(w->minimumWidth(), w->minimumSizeHint().width());
+            if (w->frameGeometry().width() > screen || least > screen)
+                faults << QStringLiteral("%1: %2 points wide, at least %3, on a screen of %4")
+                              .arg(name)
+                              .arg(w->frameGeometry().width())
+                              .arg(least)
+                              .arg(screen);
+            w->close();
+            QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
 
