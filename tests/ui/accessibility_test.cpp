@@ -9,6 +9,9 @@
 #include <QPainter>
 #include <QSet>
 
+#include <cmath>
+
+#include "screens/notice_label.h"
 #include "screens/svg_picture.h"
 
 using namespace dravex;
@@ -92,6 +95,28 @@ private slots:
             w->close();
         }
         QVERIFY(pictures >= 3);
+    }
+
+    // A notice reads on a light window and on a dark one: its red against the window's
+    // background has the contrast of body text (4.5 to 1) either way.
+    void notices_read_on_light_and_dark_windows()
+    {
+        const auto luminance = [](const QColor &c) {
+            const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+            return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+        };
+        for (const QColor background :
+             {QColor(Qt::white), QColor(0xef, 0xef, 0xef), QColor(0x2b, 0x2b, 0x2b), QColor(Qt::black)}) {
+            QPalette palette;
+            palette.setColor(QPalette::Window, background);
+            QWidget window;
+            window.setPalette(palette);
+            dravex::NoticeLabel notice(&window);
+            const double a = luminance(notice.palette().color(QPalette::WindowText));
+            const double b = luminance(background);
+            const double contrast = (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+            QVERIFY2(contrast >= 4.5, qPrintable(background.name() + QStringLiteral(": %1").arg(contrast)));
+        }
     }
 };
 
