@@ -138,7 +138,8 @@ std::string rowKey(const CargoReport &report, const TankRow &row, VcfMethod meth
 
 // Each table's hash once per table content: a table equal to the one last hashed keeps its
 // hash, so recomputing after an edit does not hash every table again.
-using HashCache = std::unordered_map<std::string, std::pair<TankTable, std::string>>;
+using TableSeen = ReportRecomputer::TableSeen;
+using HashCache = std::unordered_map<std::string, TableSeen>;
 
 GaugeContext gaugeContext(const CargoReport &report, const TankTableDocument *tables, HashCache *hashes)
 {
@@ -158,19 +159,24 @@ GaugeContext gaugeContext(const CargoReport &report, const TankTableDocument *ta
             if (t.name != name)
                 continue;
             std::string hash;
+            std::string fault;
             if (hashes) {
                 // The table as last hashed moves on to the next call when it is unchanged.
                 const auto found = hashes->find(name);
-                if (found != hashes->end() && found->second.first == t) {
-                    hash = found->second.second;
+                if (found != hashes->end() && found->second.table == t) {
+                    hash = found->second.hash;
+                    fault = found->second.fault;
                     next.emplace(name, std::move(found->second));
                 } else {
                     hash = TankTableSha256(t);
-                    next.try_emplace(name, t, hash);
+                    fault = CheckTankTable(t);
+                    next.try_emplace(name, TableSeen{t, hash, fault});
                 }
             } else {
                 hash = TankTableSha256(t);
+                fault = CheckTankTable(t);
             }
+            c.faults.emplace(name, std::move(fault));
             c.hashes.emplace(name, std::move(hash));
             break;
         }

@@ -285,10 +285,18 @@ class ReportRecomputer
 public:
     ReportResult operator()(const CargoReport &report, const TankTableDocument *tables = nullptr);
 
+    // A table as it was hashed and checked: an equal table keeps its hash and its check.
+    struct TableSeen
+    {
+        TankTable table;
+        std::string hash;
+        std::string fault; // CheckTankTable's word, "" when sound
+    };
+
 private:
     std::unordered_map<std::string, RowResult> m_rows;
-    // Tables hashed at the last call, by name: the table as hashed and its hash.
-    std::unordered_map<std::string, std::pair<TankTable, std::string>> m_hashes;
+    // Tables seen at the last call, by name.
+    std::unordered_map<std::string, TableSeen> m_hashes;
 };
 
 // Column heads as files and printouts show them, with the unit of the report:

@@ -122,6 +122,7 @@ struct GaugeContext
 {
     const TankTableDocument *tables = nullptr;
     std::unordered_map<std::string, std::string> hashes; // by table name
+    std::unordered_map<std::string, std::string> faults; // by table name: CheckTankTable's word
     ShipCondition condition;
 };
 
@@ -197,6 +198,7 @@ public:
         const std::string tableName = m_row.gauge->table.empty() ? name : m_row.gauge->table;
         const TankTable *table = nullptr;
         std::string hash;
+        const std::string *fault = nullptr;
         if (context.tables) {
             for (const TankTable &t : context.tables->tables)
                 if (t.name == tableName) {
@@ -205,9 +207,11 @@ public:
                 }
             if (const auto found = context.hashes.find(tableName); found != context.hashes.end())
                 hash = found->second;
+            if (const auto found = context.faults.find(tableName); found != context.faults.end())
+                fault = &found->second;
         }
         in.gauged = GaugeTank(*m_row.gauge, name.empty() ? "row" : name, context.condition, m_report.units,
-                              context.tables, table, hash, in.temperature);
+                              context.tables, table, hash, fault, in.temperature);
         const GaugedVolumes &g = *in.gauged;
         if (g.stop) {
             m_trace.working.insert(m_trace.working.end(), g.working.begin(), g.working.end() - 1);

@@ -107,7 +107,7 @@ ShipCondition ConditionFromHeader(const ShipConditionText &h, UnitSystem units)
 
 GaugedVolumes GaugeTank(const TankGauge &g, const std::string &tankName, const ShipCondition &condition,
                         UnitSystem units, const TankTableDocument *tables, const TankTable *found,
-                        const std::string &tableSha256, double liquidTemperature)
+                        const std::string &tableSha256, const std::string *tableFault, double liquidTemperature)
 {
     GaugedVolumes r;
     auto &w = r.working;
@@ -148,6 +148,9 @@ GaugedVolumes GaugeTank(const TankGauge &g, const std::string &tankName, const S
                                            std::string(VolumeUnitName(ReportVolumeUnit(units))));
     if (!condition.notice.empty())
         return stop(GaugeField::Condition, condition.notice);
+    const std::string fault = tableFault ? *tableFault : CheckTankTable(table);
+    if (!fault.empty())
+        return stop(GaugeField::Table, "Tank " + tankName + ": the table '" + name + "' cannot be used: " + fault);
 
     ShipGaugeInput in;
     const std::string unit(LevelUnitName(table.levelUnit));
@@ -178,8 +181,10 @@ GaugedVolumes GaugeTank(const TankGauge &g, const std::string &tankName, const S
     }
     const bool shore = table.kind == TankKind::Shore;
     // A shore tank stands upright: no trim or list.
+    in.conditions.tableChecked = true;
     if (!shore) {
         in.conditions = condition.conditions;
+        in.conditions.tableChecked = true;
         const std::string lengthUnit = condition.conditions.lengthUnit == LengthUnit::Feet ? "ft" : "m";
         w.push_back("Trim: " + TrimInWords(in.conditions.trim, lengthUnit) +
                     "; list: " + ListInWords(in.conditions.list));

@@ -61,10 +61,11 @@ ShipCondition ConditionFromHeader(const ShipConditionText &condition, UnitSystem
 // notice naming the fault, for: no document or no table of that name, a table changed since
 // the report used it (both hashes shown), a table in another level unit than the readings
 // or another volume unit than the report, a reading or trim outside the table.
-// table is the document's table of the gauge's name (nullptr: none) and tableSha256 its hash.
+// table is the document's table of the gauge's name (nullptr: none), tableSha256 its hash
+// (empty: found here) and tableFault what CheckTankTable said of it (nullptr: checked here).
 GaugedVolumes GaugeTank(const TankGauge &gauge, const std::string &tankName, const ShipCondition &condition,
                         UnitSystem units, const TankTableDocument *tables, const TankTable *table,
-                        const std::string &tableSha256, double liquidTemperature);
+                        const std::string &tableSha256, const std::string *tableFault, double liquidTemperature);
 
 // S&W and the volumes after the VCF, each recorded once, every step from the recorded value
 // before it: CSW = 1 - S&W / 100 (5 places, S&W to 3), NSV = GSV x CSW, TCV = GSV + FW.
