@@ -5,9 +5,11 @@
 #include "cli/grid.h"
 #include "cli/operations.h"
 #include "cli/render.h"
+#include "cli/tank_commands.h"
 #include "cli/vef_command.h"
 
 #include "core/cargo_report.h"
+#include "core/tank_table_file.h"
 
 #include <CLI/CLI.hpp>
 
@@ -16,6 +18,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 
@@ -223,8 +226,9 @@ std::string readReportFileText(const std::string &path, std::string &text)
 
 // A cargo report file recomputed. Exit 1 when the file cannot be read or a tank is not
 // clean: stopped, or computed with a notice beside its figures (each named in the output);
-// 0 when every tank was computed cleanly.
-int runReport(const std::string &path, bool json, std::ostream &out, std::ostream &err)
+// 0 when every tank was computed cleanly. Gauged tanks take their tables from tablesPath,
+// else from the document the report names (relative to the report's folder).
+int runReport(const std::string &path, const std::string &tablesPath, bool json, std::ostream &out, std::ostream &err)
 {
     std::string text;
     if (const std::string problem = readReportFileText(path, text); !problem.empty())
@@ -232,7 +236,18 @@ int runReport(const std::string &path, bool json, std::ostream &out, std::ostrea
     const ReportReadResult read = ReadReportJson(text);
     if (!read.report)
         return fail(err, path + ": " + read.error->message, kExitStopped);
-    const ReportResult result = Recompute(*read.report);
+    std::optional<TankTableDocument> tables;
+    std::string tablesFile = tablesPath;
+    if (tablesFile.empty() && !read.report->tankTables.empty()) {
+        const std::filesystem::path named(read.report->tankTables);
+        tablesFile = named.is_absolute()
+                         ? named.string()
+                         : (std::filesystem::path(path).parent_path() / named).lexically_normal().string();
+    }
+    if (!tablesFile.empty())
+        if (const std::string problem = ReadTankTableFile(tablesFile, tables); !problem.empty())
+            return fail(err, "report: " + problem, kExitStopped);
+    const ReportResult result = Recompute(*read.report, tables ? &*tables : nullptr);
     out << (json ? WriteReportResultsJson(*read.report, result) : WriteReportCsv(*read.report, result));
     return result.clean() ? kExitComputed : kExitStopped;
 }
@@ -476,7 +491,10 @@ int run(const std::vector<std::string> &args, std::istream &in, std::ostream &ou
     app.footer("Modes:\n"
                "  dravex-calc OPERATION --INPUT VALUE ... [--json] [--working]\n"
                "  dravex-calc batch OPERATION < rows.csv > results.csv\n"
-               "  dravex-calc report FILE [--csv | --json]\n"
+               "  dravex-calc report FILE [--tables DOC.json] [--csv | --json]\n"
+               "  dravex-calc tank-table import|check|lookup|reverse ... [--json]\n"
+               "  dravex-calc ctsh --liquid T --ambient T [--material M | --alpha A] [--reference T] [--json]\n"
+               "  dravex-calc roof (--deducted ... | --weight W --density D) --unit UNIT [--json]\n"
                "  dravex-calc table OPERATION --INPUT FROM:TO:STEP [--INPUT FROM:TO:STEP] [--INPUT VALUE ...] "
                "--show KEY [--text]\n"
                "  dravex-calc vef VOYAGES.csv --load|--discharge [--json]\n"
@@ -497,11 +515,15 @@ int run(const std::vector<std::string> &args, std::istream &in, std::ostream &ou
     bool reportCsv = false;
     bool reportJson = false;
     report->add_option("FILE", reportFile, "The report (.json) as the Cargo Report window saves it")->required();
+    std::string reportTables;
+    report->add_option("--tables", reportTables,
+                       "The tank table document for gauged tanks (default: the one the report names)");
     CLI::Option *reportCsvOption =
         report->add_flag("--csv", reportCsv, "RFC 4180 CSV: a row per tank, then the totals");
     report->add_flag("--json", reportJson, "JSON: the inputs, each tank's figures and notice, the totals")
         ->excludes(reportCsvOption);
-    report->callback([&] { parse.status = runReport(reportFile, reportJson, out, err); });
+    report->callback([&] { parse.status = runReport(reportFile, reportTables, reportJson, out, err); });
+    const std::unique_ptr<TankCommands> tankCommands = addTankCommands(app, out, err, parse.status);
     const std::unique_ptr<VefCommand> vef = addVefCommand(app);
     app.get_subcommand("vef")->callback([&] { parse.status = vef->run(out, err); });
 

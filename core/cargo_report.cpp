@@ -1,448 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/cargo_report.h"
 
-#include "core/calculations.h"
-#include "core/conventions.h"
-#include "core/correction_model.h"
-#include "core/vcf2004_form.h"
+#include "core/cargo_report_row.h"
+#include "core/tank_table_file.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 
 namespace dravex {
 
+using namespace report_rows;
+
 namespace {
-
-// The texts of the 2004 edition window for one run: type A is crude oils, B refined
-// products; API to 60 F in degrees F (US) or kg/m3 to 15 C in degrees C (metric); the
-// pressure left empty (0 psig); an empty gross leaves the net volume out.
-FieldTexts vcf2004Texts(UnitSystem units, ProductType type, const std::string &density, bool observed,
-                        const std::string &temperature, const std::string &gross)
-{
-    const bool us = units == UnitSystem::US;
-    const bool crude = type == ProductType::Crude;
-    const auto option = [](bool on) { return on ? std::string(kChosen) : std::string(); };
-    return {{"optCrude", option(crude)},
-            {"optProducts", option(!crude)},
-            {"optLubricants", {}},
-            {"optSpecial", {}},
-            {"txtalpha", {}},
-            {"txtdensity", density},
-            {"optApi", option(us)},
-            {"optRd", {}},
-            {"optKgm3", option(!us)},
-            {"optObserved", option(observed)},
-            {"optAtBase", option(!observed)},
-            {"optBase60F", option(us)},
-            {"optBase15C", option(!us)},
-            {"optBase20C", {}},
-            {"txttemp", temperature},
-            {"optF", option(us)},
-            {"optC", option(!us)},
-            {"txtpressure", {}},
-            {"optPsig", option(true)},
-            {"optKpa", {}},
-            {"optBar", {}},
-            {"txtgross", gross}};
-}
-
-// Places the totals of each computed column are rounded to, as the rows are: barrels to
-// 0.01, cubic metres from whole litres, long tons to 0.01, metric tons to 0.001. Gross
-// observed volumes are typed; six places clear the sum's binary noise.
-constexpr int kGrossObservedPlaces = 6;
-constexpr int kLongTonPlaces = 2;
-constexpr int kMetricTonPlaces = 3;
-int grossStandardPlaces(UnitSystem units)
-{
-    return units == UnitSystem::US ? 2 : 3;
-}
-
-bool isBlankText(std::string_view s)
-{
-    for (const char c : s)
-        if (c != ' ' && c != '\t' && c != '\r' && c != '\n')
-            return false;
-    return true;
-}
-
-std::string trimmed(std::string_view s)
-{
-    std::size_t b = 0, e = s.size();
-    while (b < e && (s[b] == ' ' || s[b] == '\t'))
-        ++b;
-    while (e > b && (s[e - 1] == ' ' || s[e - 1] == '\t'))
-        --e;
-    return std::string(s.substr(b, e - b));
-}
-
-std::optional<ProductType> productType(std::string_view text)
-{
-    const std::string t = trimmed(text);
-    if (t == "A" || t == "a")
-        return ProductType::Crude;
-    if (t == "B" || t == "b")
-        return ProductType::Products;
-    return std::nullopt;
-}
-
-// Rounded to n places keeping the sign (RoundToPlaces gives a magnitude).
-double signedRound(double x, int n)
-{
-    const double r = RoundToPlaces(x, n);
-    return x < 0 ? -r : r;
-}
-
-int temperaturePlaces(UnitSystem units)
-{
-    // The table windows ask for temperatures to 0.5 F and 0.25 C.
-    return units == UnitSystem::US ? 1 : 2;
-}
-
-// A row's typed numbers, read once; a cell that is not a number is marked and named.
-struct RowInputs
-{
-    std::optional<ProductType> type;
-    double total = 0, freeWater = 0, temperature = 0;
-    bool haveGravity = false, haveObserved = false;
-    double grossObserved = 0;
-    std::string grossObservedText;
-};
-
-class RowRunner
-{
-public:
-    RowRunner(const CargoReport &report, const TankRow &row, RowResult &out)
-        : m_report(report), m_row(row), m_out(out), m_trace(traceOf(out)),
-          m_tables(TablesFor(report.edition, report.units))
-    {
-    }
-
-    static RowTrace &traceOf(RowResult &out)
-    {
-        if (!out.detail)
-            out.detail = std::make_shared<RowTrace>();
-        return *out.detail;
-    }
-
-    // Reads and checks the typed cells; false when the row cannot be computed.
-    bool readInputs(RowInputs &in)
-    {
-        in.type = productType(m_row[TankColumn::Type]);
-        if (!in.type)
-            fail(TankColumn::Type, TankColumnHead(TankColumn::Type, m_report.units) + ": '" + m_row[TankColumn::Type] +
-                                       "' is neither A (crude oils) nor B (products)");
-        in.total = number(TankColumn::TotalObserved, false);
-        in.freeWater = number(TankColumn::FreeWater, true);
-        in.temperature = number(TankColumn::Temperature, false);
-        in.haveGravity = !isBlankText(m_row[TankColumn::Gravity]);
-        in.haveObserved =
-            !isBlankText(m_row[TankColumn::ObservedGravity]) || !isBlankText(m_row[TankColumn::ObservedGravityTemp]);
-        if (in.haveGravity && in.haveObserved) {
-            mark(TankColumn::Gravity);
-            mark(TankColumn::ObservedGravity);
-            note("Give either the gravity at base or the observed gravity and its temperature, not both");
-        } else if (in.haveObserved) {
-            number(TankColumn::ObservedGravity, false);
-            number(TankColumn::ObservedGravityTemp, false);
-        } else {
-            number(TankColumn::Gravity, false);
-        }
-        if (m_out.badCells)
-            return false;
-        if (in.total < 0) {
-            fail(TankColumn::TotalObserved, TankColumnHead(TankColumn::TotalObserved, m_report.units) + " is negative");
-            return false;
-        }
-        if (in.freeWater < 0 || in.freeWater > in.total) {
-            fail(TankColumn::FreeWater, TankColumnHead(TankColumn::FreeWater, m_report.units) +
-                                            (in.freeWater < 0 ? " is negative" : " exceeds the total observed volume"));
-            return false;
-        }
-        // Differences of typed decimals carry binary noise; the shown form of 15 digits
-        // is the volume the tank holds.
-        in.grossObservedText = FormatFieldNumber(in.total - in.freeWater);
-        in.grossObserved = ParseFieldNumber(in.grossObservedText);
-        m_out.figures[static_cast<int>(ResultColumn::GrossObserved)] = in.grossObservedText;
-        return true;
-    }
-
-    // Runs the gravity and volume windows with the row's texts (temperature as given).
-    void run(const RowInputs &in, const std::string &temperatureText)
-    {
-        const std::string unit = m_report.units == UnitSystem::US ? "bbl" : "m3";
-        const int t = static_cast<int>(*in.type);
-        m_trace.working.push_back("Gross observed volume: " + FormatFieldNumber(in.total) + " " + unit + " - " +
-                                  FormatFieldNumber(in.freeWater) + " " + unit +
-                                  " free water = " + in.grossObservedText + " " + unit);
-        if (m_report.edition == Edition::Edition2004) {
-            run2004(in, temperatureText);
-            return;
-        }
-
-        std::string gravityText = m_row[TankColumn::Gravity];
-        if (in.haveObserved) {
-            const Calculation *calc = FindCalculation(m_tables.gravityForm[t], "txtobt");
-            if (!calc) {
-                stop(std::string(m_tables.gravityTable[t]) + " is not available in this version");
-                return;
-            }
-            m_trace.gravityForm = calc->form;
-            m_trace.gravityInputs = {{"txtobg", m_row[TankColumn::ObservedGravity]},
-                                     {"txtobt", m_row[TankColumn::ObservedGravityTemp]}};
-            m_trace.gravity = calc->run(m_trace.gravityInputs);
-            const FormResult &g = *m_trace.gravity;
-            m_trace.working.push_back(std::string(m_tables.gravityTable[t]) + " (" + std::string(calc->form->name) +
-                                      "):");
-            m_trace.working.insert(m_trace.working.end(), g.working.begin(), g.working.end());
-            const std::string *corrected = g.written("txtcg");
-            if (!g.completed() || g.outOfRange || !corrected) {
-                stop(g.notice.empty() ? std::string(m_tables.gravityTable[t]) + ": observed gravity out of range"
-                                      : windowNotice(m_tables.gravityTable[t], g, observedInputs()));
-                return;
-            }
-            advise(g);
-            gravityText = *corrected;
-        }
-        m_out.figures[static_cast<int>(ResultColumn::GravityUsed)] = gravityText;
-
-        const Calculation *calc = FindCalculation(m_tables.volumeForm[t], "txtgv");
-        if (!calc) {
-            stop(std::string(m_tables.volumeTable[t]) + " is not available in this version");
-            return;
-        }
-        m_trace.volumeForm = calc->form;
-        const std::string grossText = m_report.units == UnitSystem::US
-                                          ? in.grossObservedText
-                                          : FormatFieldNumber(in.grossObserved * 1000); // litres
-        m_trace.volumeInputs = {{"txtapi", gravityText}, {"txtem", temperatureText}, {"txtgv", grossText}};
-        m_trace.volume = calc->run(m_trace.volumeInputs);
-        const FormResult &v = m_trace.volume;
-        m_trace.working.push_back(std::string(m_tables.volumeTable[t]) + " (" + std::string(calc->form->name) +
-                                  "), gravity " + gravityText + ", temperature " + temperatureText + ", gross " +
-                                  grossText + (m_report.units == UnitSystem::US ? " bbl" : " L") + ":");
-        m_trace.working.insert(m_trace.working.end(), v.working.begin(), v.working.end());
-        if (!v.completed() || v.outOfRange) {
-            stop(v.notice.empty()
-                     ? std::string(m_tables.volumeTable[t]) + ": gravity out of the table's range"
-                     : windowNotice(m_tables.volumeTable[t], v, volumeInputs(gravityText, temperatureText)));
-            return;
-        }
-        advise(v);
-        const char *standardField = m_report.units == UnitSystem::US ? "txtbbl" : "txtcm";
-        const std::pair<ResultColumn, const char *> copies[] = {{ResultColumn::Vcf, "txtvcf"},
-                                                                {ResultColumn::GrossStandard, standardField},
-                                                                {ResultColumn::LongTonFactor, "txtlf"},
-                                                                {ResultColumn::LongTons, "txtltn"}};
-        for (const auto &[column, field] : copies) {
-            const std::string *text = v.written(field);
-            if (!text) {
-                stop(std::string(m_tables.volumeTable[t]) + " wrote no " + field);
-                return;
-            }
-            m_out.figures[static_cast<int>(column)] = *text;
-        }
-        try {
-            // The metric windows write cubic metres; the US ones have no such field.
-            const std::string *cubicMetres = v.written("txtcm");
-            addMetricTons(*v.written("txtltn"), cubicMetres ? *cubicMetres : std::string(), gravityText);
-        } catch (const CalcFault &fault) {
-            stop(fault.message());
-        }
-    }
-
-    // The 2004 edition: an observed pair first through the 2004 window to the density at
-    // the base (as the window shows it), then the tank through the same window at that
-    // density, its temperature, pressure 0 and the gross observed volume. The gross
-    // standard volume is the window's net volume (gross x CTPL) and the VCF its CTPL.
-    // The 2004 edition has no weight tables, so the long-ton factor keeps the report's
-    // tables, looked up with the window's API at 60 F (Table 11: rounded to 5 places for
-    // crude oils, cut for products, as Tables 6A and 6B do) or its density at 15 C
-    // (Table 57, cut to 4 places); long tons are factor x gross standard volume.
-    void run2004(const RowInputs &in, const std::string &temperatureText)
-    {
-        const bool us = m_report.units == UnitSystem::US;
-        const int t = static_cast<int>(*in.type);
-        const char *baseField = us ? "txtapi60" : "txtdensitybase";
-        std::string gravityText = m_row[TankColumn::Gravity];
-        if (in.haveObserved) {
-            m_trace.gravityForm = &kVcf2004Form;
-            m_trace.gravityInputs = vcf2004Texts(m_report.units, *in.type, m_row[TankColumn::ObservedGravity], true,
-                                                 m_row[TankColumn::ObservedGravityTemp], {});
-            m_trace.gravity = Vcf2004Volume(m_trace.gravityInputs);
-            const FormResult &g = *m_trace.gravity;
-            m_trace.working.push_back(std::string(m_tables.gravityTable[t]) + " (Vcf2004), observed " +
-                                      m_row[TankColumn::ObservedGravity] + (us ? " API at " : " kg/m3 at ") +
-                                      m_row[TankColumn::ObservedGravityTemp] + (us ? " F" : " C") + ":");
-            m_trace.working.insert(m_trace.working.end(), g.working.begin(), g.working.end());
-            const std::string *atBase = g.written(baseField);
-            if (!g.completed() || !atBase) {
-                stop(g.notice.empty() ? std::string(m_tables.gravityTable[t]) + ": no density at the base"
-                                      : windowNotice(m_tables.gravityTable[t], g, observedInputs()));
-                return;
-            }
-            advise(g);
-            gravityText = *atBase;
-        }
-
-        m_trace.volumeForm = &kVcf2004Form;
-        m_trace.volumeInputs =
-            vcf2004Texts(m_report.units, *in.type, gravityText, false, temperatureText, in.grossObservedText);
-        m_trace.volume = Vcf2004Volume(m_trace.volumeInputs);
-        const FormResult &v = m_trace.volume;
-        m_trace.working.push_back(std::string(m_tables.volumeTable[t]) + " (Vcf2004), " + (us ? "API " : "density ") +
-                                  gravityText + ", temperature " + temperatureText + (us ? " F" : " C") +
-                                  ", pressure 0, gross " + in.grossObservedText + (us ? " bbl" : " m3") + ":");
-        m_trace.working.insert(m_trace.working.end(), v.working.begin(), v.working.end());
-        if (!v.completed() || v.outOfRange) {
-            stop(v.notice.empty()
-                     ? std::string(m_tables.volumeTable[t]) + ": no volume correction"
-                     : windowNotice(m_tables.volumeTable[t], v, volumeInputs(gravityText, temperatureText)));
-            return;
-        }
-        advise(v);
-        const std::string *base = v.written(baseField);
-        const std::string *ctpl = v.written("txtctpl");
-        const std::string *net = v.written("txtnet");
-        if (!base || !ctpl || !net) {
-            stop(std::string(m_tables.volumeTable[t]) + " wrote no volume correction");
-            return;
-        }
-        // The window shows its net volume unrounded; the report shows gross standard volumes
-        // to its units' places, as the totals and the 1980 windows do.
-        const int places = grossStandardPlaces(m_report.units);
-        const double standard = signedRound(ParseFieldNumber(*net), places);
-        const std::string standardText = FormatFieldNumber(standard);
-        m_trace.working.push_back("Gross standard volume: " + *net + (us ? " bbl" : " m3") + " rounded to " +
-                                  (us ? "0.01" : "0.001") + ": " + standardText);
-        m_out.figures[static_cast<int>(ResultColumn::GravityUsed)] = *base;
-        m_out.figures[static_cast<int>(ResultColumn::Vcf)] = *ctpl;
-        m_out.figures[static_cast<int>(ResultColumn::GrossStandard)] = standardText;
-
-        const double gravity = ParseFieldNumber(*base);
-        double ltFactor = 0;
-        if (us) {
-            const double f = Table11LongTonFactor(gravity);
-            const bool crude = *in.type == ProductType::Crude;
-            ltFactor = Table11FactorToFivePlaces(f, crude ? FactorTable::Table6A : FactorTable::Table6B);
-            m_trace.working.push_back("Long-ton factor (Table 11, API at 60 F " + *base + "): " + FormatFieldNumber(f) +
-                                      (crude ? ", rounded to 5 places: " : ", cut to 5 places: ") +
-                                      FormatFieldNumber(ltFactor) + " LT/bbl");
-        } else {
-            ltFactor = Table57LongTonFactor(gravity);
-            m_trace.working.push_back("Long-ton factor (Table 57, density at 15 C " + *base +
-                                      " kg/m3, cut to 4 places): " + FormatFieldNumber(ltFactor) + " LT/m3");
-        }
-        const double tons = LongTons(ltFactor, standard);
-        m_trace.working.push_back("Long tons: " + FormatFieldNumber(ltFactor) + " x " + standardText + " = " +
-                                  FormatFieldNumber(tons) + " LT (rounded to 0.01)");
-        const std::string tonsText = FormatFieldNumber(tons);
-        m_out.figures[static_cast<int>(ResultColumn::LongTonFactor)] = FormatFieldNumber(ltFactor);
-        m_out.figures[static_cast<int>(ResultColumn::LongTons)] = tonsText;
-        addMetricTons(tonsText, standardText, *base);
-    }
-
-    // Metric tons in air: US from the long tons, metric from the cubic metres at 15 C and
-    // the density at 15 C.
-    void addMetricTons(const std::string &longTonsText, const std::string &cubicText, const std::string &densityText)
-    {
-        double tons = 0;
-        if (m_report.units == UnitSystem::US) {
-            const double longTons = ParseFieldNumber(longTonsText);
-            tons = MetricTonsFromLongTons(longTons);
-            m_trace.working.push_back("Metric tons in air: " + FormatFieldNumber(longTons) + " LT x " +
-                                      FormatFieldNumber(kMetricTonsPerLongTon) + " = " + FormatFieldNumber(tons) +
-                                      " t (rounded to 0.001)");
-        } else {
-            const double cubic = ParseFieldNumber(cubicText);
-            const double density = ParseFieldNumber(densityText);
-            tons = MetricTonsInAir(cubic, density);
-            m_trace.working.push_back("Metric tons in air: " + FormatFieldNumber(cubic) + " m3 x (" +
-                                      FormatFieldNumber(density) + " - 1.1) kg/m3 / 1000 = " + FormatFieldNumber(tons) +
-                                      " t (rounded to 0.001)");
-        }
-        m_out.figures[static_cast<int>(ResultColumn::MetricTons)] = FormatFieldNumber(tons);
-    }
-
-    void stop(const std::string &notice)
-    {
-        note(notice);
-        m_trace.working.push_back("Stopped: " + notice);
-    }
-
-private:
-    // What a table window said beside the figures of a run that went on: kept as the
-    // row's notice, and the row is not clean.
-    void advise(const FormResult &r)
-    {
-        for (const std::string &advisory : r.advisories) {
-            m_out.advised = true;
-            m_out.notice += (m_out.notice.empty() ? "" : "; ") + advisory;
-        }
-    }
-
-    // The inputs of the tank a window was run with, as the row's cells hold them.
-    std::string cell(TankColumn c) const { return TankColumnHead(c, m_report.units) + " '" + m_row[c] + "'"; }
-    std::string observedInputs() const
-    {
-        return cell(TankColumn::ObservedGravity) + ", " + cell(TankColumn::ObservedGravityTemp);
-    }
-    std::string volumeInputs(const std::string &gravityText, const std::string &temperatureText) const
-    {
-        const bool us = m_report.units == UnitSystem::US;
-        std::string s = m_row[TankColumn::Gravity] == gravityText
-                            ? cell(TankColumn::Gravity)
-                            : std::string(us ? "API used '" : "density used '") + gravityText + "'";
-        s += m_row[TankColumn::Temperature] == temperatureText
-                 ? ", " + cell(TankColumn::Temperature)
-                 : std::string(", grade average temperature '") + temperatureText + "'";
-        return s;
-    }
-
-    // A window's notice for the row: a fault (a division by zero, an overflow) says which
-    // of the tank's inputs the window was run with, so the user sees what caused it.
-    static std::string windowNotice(const char *table, const FormResult &r, const std::string &inputs)
-    {
-        if (!r.fault)
-            return r.notice;
-        return std::string(table) + " with " + inputs + ": " + r.notice;
-    }
-
-    double number(TankColumn c, bool emptyIsZero)
-    {
-        const std::string &text = m_row[c];
-        if (emptyIsZero && isBlankText(text))
-            return 0;
-        try {
-            return ParseFieldNumber(text, TankColumnHead(c, m_report.units));
-        } catch (const CalcFault &fault) {
-            fail(c, fault.message());
-            return 0;
-        }
-    }
-
-    void mark(TankColumn c) { m_out.badCells |= 1u << static_cast<int>(c); }
-    void note(const std::string &notice)
-    {
-        m_out.stopped = true;
-        if (m_out.notice.empty())
-            m_out.notice = notice;
-    }
-    void fail(TankColumn c, const std::string &notice)
-    {
-        mark(c);
-        note(notice);
-    }
-
-    const CargoReport &m_report;
-    const TankRow &m_row;
-    RowResult &m_out;
-    RowTrace &m_trace;
-    const ReportTables &m_tables;
-};
 
 struct Sums
 {
     double grossObserved = 0, grossStandard = 0, longTons = 0, metricTons = 0;
+    double tov = 0, freeWater = 0, nsv = 0, tcv = 0;
     void add(const RowResult &r)
     {
         const auto value = [&](ResultColumn c) { return ParseFieldNumber(r.figure(c)); };
@@ -450,6 +25,10 @@ struct Sums
         grossStandard += value(ResultColumn::GrossStandard);
         longTons += value(ResultColumn::LongTons);
         metricTons += value(ResultColumn::MetricTons);
+        tov += ParseFieldNumber(r.volumes.tov);
+        freeWater += ParseFieldNumber(r.volumes.freeWater);
+        nsv += ParseFieldNumber(r.volumes.nsv);
+        tcv += ParseFieldNumber(r.volumes.tcv);
     }
 };
 
@@ -460,8 +39,13 @@ void finishTotal(ReportTotal &total, const Sums &sums, UnitSystem units)
         total.grossStandard = FormatFieldNumber(RoundToPlaces(sums.grossStandard, grossStandardPlaces(units)));
         total.longTons = FormatFieldNumber(RoundToPlaces(sums.longTons, kLongTonPlaces));
         total.metricTons = FormatFieldNumber(RoundToPlaces(sums.metricTons, kMetricTonPlaces));
+        total.tov = FormatFieldNumber(signedRound(Finite(sums.tov), kGrossObservedPlaces));
+        total.freeWater = FormatFieldNumber(signedRound(Finite(sums.freeWater), kGrossObservedPlaces));
+        total.nsv = FormatFieldNumber(signedRound(Finite(sums.nsv), grossStandardPlaces(units)));
+        total.tcv = FormatFieldNumber(signedRound(Finite(sums.tcv), grossStandardPlaces(units)));
     } catch (const CalcFault &fault) {
         total.grossObserved = total.grossStandard = total.longTons = total.metricTons = {};
+        total.tov = total.freeWater = total.nsv = total.tcv = {};
         total.notice = "Totals: " + fault.message();
     }
 }
@@ -481,10 +65,32 @@ double MetricTonsInAir(double cubicMetres, double density15)
 
 bool TankRow::blank() const
 {
+    if (gauge)
+        return false;
     for (const std::string &c : cells)
         if (!isBlankText(c))
             return false;
     return true;
+}
+
+bool CargoReport::gauged() const
+{
+    return !tankTables.empty() || condition.typed() ||
+           std::any_of(rows.begin(), rows.end(), [](const TankRow &r) { return r.gauge.has_value(); });
+}
+
+void RecordTableHashes(CargoReport &report, const TankTableDocument &tables)
+{
+    for (TankRow &row : report.rows) {
+        if (!row.gauge || !row.gauge->tableSha256.empty())
+            continue;
+        const std::string name = row.gauge->table.empty() ? trimmed(row[TankColumn::Tank]) : row.gauge->table;
+        for (const TankTable &t : tables.tables)
+            if (t.name == name) {
+                row.gauge->tableSha256 = TankTableSha256(t);
+                break;
+            }
+    }
 }
 
 std::string RowName(const CargoReport &report, std::size_t row)
@@ -497,7 +103,8 @@ namespace {
 
 // What a row's result depends on besides its texts: units, edition, how its temperature
 // was chosen and the temperature used.
-std::string rowKey(const CargoReport &report, const TankRow &row, VcfMethod method, const std::string &temperatureUsed)
+std::string rowKey(const CargoReport &report, const TankRow &row, VcfMethod method, const std::string &temperatureUsed,
+                   const GaugeContext &gauge)
 {
     std::string key;
     key += static_cast<char>('0' + static_cast<int>(report.units));
@@ -508,13 +115,82 @@ std::string rowKey(const CargoReport &report, const TankRow &row, VcfMethod meth
         key += '\x1f';
         key += cell;
     }
+    if (const std::optional<TankGauge> &g = row.gauge) {
+        // A gauged row depends also on its gauge, its table and the ship's condition.
+        const ShipConditionText &h = report.condition;
+        for (const std::string *text : {&g->table, &g->tableSha256, &g->levelUnit, &g->referenceHeight, &g->waterCut,
+                                        &g->sedimentWater, &g->ambientTemperature, &g->roofGravity, &g->roofDensity,
+                                        &h.draftForward, &h.draftAft, &h.lbp, &h.list, &h.listSide}) {
+            key += '\x1e';
+            key += *text;
+        }
+        for (const std::string &reading : g->readings) {
+            key += '\x1e';
+            key += reading;
+        }
+        const auto hash = gauge.hashes.find(g->table.empty() ? trimmed(row[TankColumn::Tank]) : g->table);
+        key += '\x1d';
+        key += hash == gauge.hashes.end() ? std::string() : hash->second;
+        key += gauge.tables ? gauge.tables->owner : std::string("\x1c");
+    }
     return key;
+}
+
+// Each table's hash once per table content: a table equal to the one last hashed keeps its
+// hash, so recomputing after an edit does not hash every table again.
+using TableSeen = ReportRecomputer::TableSeen;
+using HashCache = std::unordered_map<std::string, TableSeen>;
+
+GaugeContext gaugeContext(const CargoReport &report, const TankTableDocument *tables, HashCache *hashes)
+{
+    GaugeContext c;
+    c.tables = tables;
+    c.condition = ConditionFromHeader(report.condition, report.units);
+    if (!tables)
+        return c;
+    HashCache next;
+    for (const TankRow &row : report.rows) {
+        if (!row.gauge)
+            continue;
+        const std::string name = row.gauge->table.empty() ? trimmed(row[TankColumn::Tank]) : row.gauge->table;
+        if (c.hashes.contains(name))
+            continue;
+        for (const TankTable &t : tables->tables) {
+            if (t.name != name)
+                continue;
+            std::string hash;
+            std::string fault;
+            if (hashes) {
+                // The table as last hashed moves on to the next call when it is unchanged.
+                const auto found = hashes->find(name);
+                if (found != hashes->end() && found->second.table == t) {
+                    hash = found->second.hash;
+                    fault = found->second.fault;
+                    next.emplace(name, std::move(found->second));
+                } else {
+                    hash = TankTableSha256(t);
+                    fault = CheckTankTable(t);
+                    next.try_emplace(name, TableSeen{t, hash, fault});
+                }
+            } else {
+                hash = TankTableSha256(t);
+                fault = CheckTankTable(t);
+            }
+            c.faults.emplace(name, std::move(fault));
+            c.hashes.emplace(name, std::move(hash));
+            break;
+        }
+    }
+    if (hashes)
+        *hashes = std::move(next);
+    return c;
 }
 
 using RowCache = std::unordered_map<std::string, RowResult>;
 
-ReportResult compute(const CargoReport &report, RowCache *cache)
+ReportResult compute(const CargoReport &report, const TankTableDocument *tables, RowCache *cache, HashCache *hashes)
 {
+    const GaugeContext gauge = gaugeContext(report, tables, hashes);
     RowCache next;
     ReportResult result;
     const std::size_t n = report.rows.size();
@@ -539,7 +215,7 @@ ReportResult compute(const CargoReport &report, RowCache *cache)
         }
         gradeOf[i] = it->second;
         try {
-            ready[i] = RowRunner(report, row, out).readInputs(inputs[i]);
+            ready[i] = RowRunner(report, row, out, &gauge).readInputs(inputs[i]);
         } catch (const CalcFault &fault) {
             out.stopped = true;
             out.notice = fault.message();
@@ -553,7 +229,8 @@ ReportResult compute(const CargoReport &report, RowCache *cache)
     const auto runRow = [&](std::size_t i, VcfMethod method, const std::string &temperature) {
         std::string key;
         if (cache) {
-            key = rowKey(report, report.rows[i], method, method == VcfMethod::PerTank ? std::string() : temperature);
+            key = rowKey(report, report.rows[i], method, method == VcfMethod::PerTank ? std::string() : temperature,
+                         gauge);
             if (const auto found = next.find(key); found != next.end())
                 return found->second;
             if (const auto found = cache->find(key); found != cache->end()) {
@@ -563,17 +240,20 @@ ReportResult compute(const CargoReport &report, RowCache *cache)
         }
         RowResult out = result.rows[i]; // as read: gross observed, no trace yet
         out.detail = std::make_shared<RowTrace>();
-        RowRunner runner(report, report.rows[i], out);
+        RowRunner runner(report, report.rows[i], out, &gauge);
         try {
             if (method == VcfMethod::GradeAverageTemperature)
                 out.detail->working.push_back("Grade average temperature (volume-weighted): " + temperature);
             runner.run(inputs[i], temperature);
+            if (!out.stopped)
+                runner.finishVolumes(inputs[i]);
         } catch (const CalcFault &fault) {
             runner.stop(fault.message());
         }
         // A stopped row shows its notice in place of its figures, none half done.
         if (out.stopped) {
             out.figures = {};
+            out.volumes = {};
             out.advised = false;
         }
         if (cache)
@@ -674,14 +354,14 @@ const RowTrace &RowResult::trace() const
     return detail ? *detail : kNone;
 }
 
-ReportResult Recompute(const CargoReport &report)
+ReportResult Recompute(const CargoReport &report, const TankTableDocument *tables)
 {
-    return compute(report, nullptr);
+    return compute(report, tables, nullptr, nullptr);
 }
 
-ReportResult ReportRecomputer::operator()(const CargoReport &report)
+ReportResult ReportRecomputer::operator()(const CargoReport &report, const TankTableDocument *tables)
 {
-    return compute(report, &m_rows);
+    return compute(report, tables, &m_rows, &m_hashes);
 }
 
 } // namespace dravex

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/procedure.h"
+#include "core/tank_table.h"
 
 #include <array>
 #include <cstddef>
@@ -51,6 +52,25 @@ struct ReportHeader
     bool operator==(const ReportHeader &) const = default;
 };
 
+// The ship's condition the gauged tanks are corrected for, as typed, shown and kept with the
+// header: drafts forward and aft and the length between perpendiculars in metres (metric
+// report) or feet (US), the list in degrees and its side ("port" or "starboard").
+// Trim = aft - forward.
+struct ShipConditionText
+{
+    std::string draftForward;
+    std::string draftAft;
+    std::string lbp;
+    std::string list;
+    std::string listSide;
+
+    bool typed() const
+    {
+        return !draftForward.empty() || !draftAft.empty() || !lbp.empty() || !list.empty() || !listSide.empty();
+    }
+    bool operator==(const ShipConditionText &) const = default;
+};
+
 // The typed columns of a tank row, in the order a row is shown and pasted.
 enum class TankColumn {
     Tank,
@@ -65,9 +85,36 @@ enum class TankColumn {
 };
 inline constexpr int kTankColumns = 9;
 
+// A tank gauged against its calibration table, in place of a typed total observed volume
+// and free water ("manual"). Every entry is kept as typed. The table is found by name in the
+// report's tank table document; tableSha256 is the hash of the table the report was worked
+// with, and a table whose hash has changed since is refused.
+inline constexpr std::size_t kGaugeReadings = 5;
+struct TankGauge
+{
+    std::string table;
+    std::string tableSha256;                          // empty until the report is first worked with the table
+    std::string levelUnit;                            // the readings' unit: "mm", "cm", "m", "ft-in-8"
+    std::array<std::string, kGaugeReadings> readings; // ullages or innages as the table reads them
+    std::string referenceHeight;                      // observed, optional
+    std::string waterCut;                             // innage of the free water, empty: none
+    std::string sedimentWater;                        // S&W in per cent, empty: none
+    // Shore tanks: the ambient temperature, and for a floating roof the liquid's gravity at
+    // tank temperature (table that deducted the roof) or its density in air at tank
+    // temperature (table that did not).
+    std::string ambientTemperature;
+    std::string roofGravity;
+    std::string roofDensity;
+
+    bool operator==(const TankGauge &) const = default;
+};
+
 struct TankRow
 {
     std::array<std::string, kTankColumns> cells;
+    // A gauged row: its total observed volume and free water come from the table, and the
+    // cells TotalObserved and FreeWater are not read.
+    std::optional<TankGauge> gauge = std::nullopt;
 
     std::string &operator[](TankColumn c) { return cells[static_cast<int>(c)]; }
     const std::string &operator[](TankColumn c) const { return cells[static_cast<int>(c)]; }
@@ -76,6 +123,8 @@ struct TankRow
     bool operator==(const TankRow &) const = default;
 };
 
+struct TankTableDocument;
+
 struct CargoReport
 {
     ReportHeader header;
@@ -83,7 +132,14 @@ struct CargoReport
     Edition edition = Edition::Tables1980;
     VcfMethod vcfMethod = VcfMethod::PerTank;
     std::vector<TankRow> rows;
+    ShipConditionText condition;
+    // The tank table document the gauged rows' tables come from: a path as typed, taken
+    // from the report file's folder when relative.
+    std::string tankTables;
 
+    // Any row gauged, a tank table document named or the ship's condition typed: such a
+    // report is written as format version 2.
+    bool gauged() const;
     bool operator==(const CargoReport &) const = default;
 };
 
@@ -163,6 +219,14 @@ struct RowResult
     unsigned badCells = 0;
     // Empty when the row stopped.
     std::array<std::string, kResultColumns> figures;
+    // The volumes from the total observed to the total calculated, recorded in the report's
+    // unit, for every row that completed. A typed row has no S&W: its NSV is its GSV.
+    struct Volumes
+    {
+        std::string tov, freeWater, gov, gsv, swPercent, csw, nsv, tcv;
+        std::string tableSha256; // a gauged row: the hash of the table it was worked with
+    };
+    Volumes volumes;
     std::shared_ptr<RowTrace> detail;
 
     const std::string &figure(ResultColumn c) const { return figures[static_cast<int>(c)]; }
@@ -181,6 +245,9 @@ struct ReportTotal
     // Per grade with the average-temperature method: the average, as the rows use it.
     std::string averageTemperature;
     std::string grossObserved, grossStandard, longTons, metricTons;
+    // Total observed, free water, net standard and total calculated volumes (the gross ones
+    // are above).
+    std::string tov, freeWater, nsv, tcv;
     // A sum beyond the double range.
     std::string notice;
 };
@@ -201,8 +268,14 @@ struct ReportResult
 // The name a row goes by in totals and notices: its tank text, else "row n" (1-based).
 std::string RowName(const CargoReport &report, std::size_t row);
 
-// Every row, grade and overall total from the typed texts. Never throws for any input.
-ReportResult Recompute(const CargoReport &report);
+// Every row, grade and overall total from the typed texts; gauged rows take their tables
+// from tables (none: each gauged row stops, naming the missing document). Never throws for
+// any input.
+ReportResult Recompute(const CargoReport &report, const TankTableDocument *tables = nullptr);
+
+// Fills in the hash of each gauged row's table that has none yet, from tables, so that a
+// later change of the table is noticed. Rows whose table is missing are left as they are.
+void RecordTableHashes(CargoReport &report, const TankTableDocument &tables);
 
 // Recomputation after edits: a row whose texts, units, edition and temperature used are
 // as at the last call keeps its result, so an edited cell reruns its row (or its grade's
@@ -210,10 +283,20 @@ ReportResult Recompute(const CargoReport &report);
 class ReportRecomputer
 {
 public:
-    ReportResult operator()(const CargoReport &report);
+    ReportResult operator()(const CargoReport &report, const TankTableDocument *tables = nullptr);
+
+    // A table as it was hashed and checked: an equal table keeps its hash and its check.
+    struct TableSeen
+    {
+        TankTable table;
+        std::string hash;
+        std::string fault; // CheckTankTable's word, "" when sound
+    };
 
 private:
     std::unordered_map<std::string, RowResult> m_rows;
+    // Tables seen at the last call, by name.
+    std::unordered_map<std::string, TableSeen> m_hashes;
 };
 
 // Column heads as files and printouts show them, with the unit of the report:
@@ -239,7 +322,9 @@ struct ReportReadResult
 };
 
 inline constexpr std::string_view kReportFormat = "dravex-cargo-report";
-inline constexpr int kReportVersion = 1;
+// Version 2 adds gauged rows, the ship's condition and the tank table document; a report
+// without them is written as version 1, which every version reads.
+inline constexpr int kReportVersion = 2;
 // The largest report file read: a report of hundreds of tanks is well under a megabyte, and
 // a device or a wrong file (/dev/zero, a disk image) is refused rather than read to the end.
 inline constexpr std::size_t kMaxReportFileBytes = 16 * 1024 * 1024;

@@ -170,10 +170,19 @@ std::string WriteReportCsv(const CargoReport &report, const ReportResult &result
 {
     std::string out;
     std::vector<std::string> fields;
+    // A gauged report (version 2) adds the volumes from TOV to TCV and the table's hash
+    // before the notice.
+    const bool gauged = report.gauged();
+    const std::string unit = report.units == UnitSystem::US ? " (bbl)" : " (m3)";
+    const std::vector<std::string> volumeHeads = {"TOV" + unit, "FW" + unit,  "GOV" + unit, "GSV" + unit,   "S&W %",
+                                                  "CSW",        "NSV" + unit, "TCV" + unit, "Table SHA-256"};
+    const std::size_t extra = gauged ? volumeHeads.size() : 0;
     for (int c = 0; c < kTankColumns; ++c)
         fields.push_back(TankColumnHead(static_cast<TankColumn>(c), report.units));
     for (int c = 0; c < kResultColumns; ++c)
         fields.push_back(ResultColumnHead(static_cast<ResultColumn>(c), report.units));
+    if (gauged)
+        fields.insert(fields.end(), volumeHeads.begin(), volumeHeads.end());
     fields.push_back("Notice");
     appendRecord(out, fields);
     for (std::size_t i = 0; i < report.rows.size(); ++i) {
@@ -181,11 +190,32 @@ std::string WriteReportCsv(const CargoReport &report, const ReportResult &result
             continue;
         fields.assign(report.rows[i].cells.begin(), report.rows[i].cells.end());
         fields.insert(fields.end(), result.rows[i].figures.begin(), result.rows[i].figures.end());
+        if (gauged) {
+            const RowResult::Volumes &v = result.rows[i].volumes;
+            fields.insert(fields.end(),
+                          {v.tov, v.freeWater, v.gov, v.gsv, v.swPercent, v.csw, v.nsv, v.tcv, v.tableSha256});
+            if (report.rows[i].gauge) {
+                // The typed total and free water are not used: the gauge gives them.
+                fields[static_cast<int>(TankColumn::TotalObserved)] = "gauged";
+                fields[static_cast<int>(TankColumn::FreeWater)] = {};
+            } else {
+                fields[static_cast<int>(TankColumn::TotalObserved)] += " (manual)";
+            }
+        }
         fields.push_back(result.rows[i].notice);
         appendRecord(out, fields);
     }
     const auto totalRow = [&](const ReportTotal &t, const std::string &label) {
-        fields.assign(kTankColumns + kResultColumns + 1, {});
+        fields.assign(kTankColumns + kResultColumns + extra + 1, {});
+        if (gauged) {
+            const std::size_t v = kTankColumns + kResultColumns;
+            fields[v] = t.tov;
+            fields[v + 1] = t.freeWater;
+            fields[v + 2] = t.grossObserved;
+            fields[v + 3] = t.grossStandard;
+            fields[v + 6] = t.nsv;
+            fields[v + 7] = t.tcv;
+        }
         fields[static_cast<int>(TankColumn::Tank)] = label;
         fields[static_cast<int>(TankColumn::Grade)] = t.grade;
         fields[static_cast<int>(TankColumn::Temperature)] = t.averageTemperature;

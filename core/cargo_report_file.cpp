@@ -20,6 +20,8 @@ using Json = nlohmann::ordered_json;
 constexpr const char *kTankKeys[kTankColumns] = {
     "tank", "grade", "type", "total", "freeWater", "temperature", "gravity", "observedGravity", "observedTemperature"};
 constexpr const char *kHeaderKeys[] = {"vessel", "voyage", "port", "date", "surveyor", "remarks"};
+// Version 2: the ship's condition.
+constexpr const char *kConditionKeys[] = {"draftForward", "draftAft", "lbp", "list", "listSide"};
 constexpr ReportOperation kOperations[] = {ReportOperation::Loading, ReportOperation::Discharge,
                                            ReportOperation::OnArrival, ReportOperation::OnSailing,
                                            ReportOperation::Other};
@@ -38,6 +40,21 @@ std::string *headerField(ReportHeader &h, std::string_view key)
         return &h.surveyor;
     if (key == "remarks")
         return &h.remarks;
+    return nullptr;
+}
+
+std::string *conditionField(ShipConditionText &c, std::string_view key)
+{
+    if (key == "draftForward")
+        return &c.draftForward;
+    if (key == "draftAft")
+        return &c.draftAft;
+    if (key == "lbp")
+        return &c.lbp;
+    if (key == "list")
+        return &c.list;
+    if (key == "listSide")
+        return &c.listSide;
     return nullptr;
 }
 
@@ -73,6 +90,41 @@ void lineAndColumn(std::string_view text, std::size_t offset, int &line, int &co
     }
 }
 
+// The texts of a gauge, by their keys in a tank's "gauge" object.
+struct GaugeKey
+{
+    const char *key;
+    std::string TankGauge::*text;
+};
+constexpr GaugeKey kGaugeKeys[] = {{"table", &TankGauge::table},
+                                   {"tableSha256", &TankGauge::tableSha256},
+                                   {"levelUnit", &TankGauge::levelUnit},
+                                   {"referenceHeight", &TankGauge::referenceHeight},
+                                   {"waterCut", &TankGauge::waterCut},
+                                   {"sedimentWater", &TankGauge::sedimentWater},
+                                   {"ambientTemperature", &TankGauge::ambientTemperature},
+                                   {"roofGravity", &TankGauge::roofGravity},
+                                   {"roofDensity", &TankGauge::roofDensity}};
+
+Json gaugeJson(const TankGauge &g)
+{
+    Json j = Json::object();
+    j["table"] = g.table;
+    j["tableSha256"] = g.tableSha256;
+    j["levelUnit"] = g.levelUnit;
+    Json readings = Json::array();
+    std::size_t last = g.readings.size();
+    while (last > 0 && g.readings[last - 1].empty())
+        --last;
+    for (std::size_t i = 0; i < last; ++i)
+        readings.push_back(g.readings[i]);
+    j["readings"] = std::move(readings);
+    for (const GaugeKey &k : kGaugeKeys)
+        if (!j.contains(k.key))
+            j[k.key] = g.*k.text;
+    return j;
+}
+
 ReportReadResult failure(ReportReadError::Kind kind, std::string message, int line = 0, int column = 0)
 {
     ReportReadResult r;
@@ -87,7 +139,7 @@ namespace {
 constexpr const char *kFigureKeys[kResultColumns] = {"grossObserved", "gravityUsed", "vcf",       "grossStandard",
                                                      "longTonFactor", "longTons",    "metricTons"};
 
-Json totalJson(const ReportTotal &t)
+Json totalJson(const ReportTotal &t, bool gauged)
 {
     Json j;
     if (!t.grade.empty() || !t.averageTemperature.empty())
@@ -101,6 +153,12 @@ Json totalJson(const ReportTotal &t)
     j["grossStandard"] = t.grossStandard;
     j["longTons"] = t.longTons;
     j["metricTons"] = t.metricTons;
+    if (gauged) {
+        j["tov"] = t.tov;
+        j["freeWater"] = t.freeWater;
+        j["nsv"] = t.nsv;
+        j["tcv"] = t.tcv;
+    }
     j["notice"] = t.notice;
     return j;
 }
@@ -117,26 +175,42 @@ std::string WriteReportResultsJson(const CargoReport &report, const ReportResult
         Json &tank = tanks[i];
         for (int c = 0; c < kResultColumns; ++c)
             tank[kFigureKeys[c]] = r.figures[c];
+        if (report.gauged()) {
+            // The volumes of version 2 reports: every tank's chain to NSV and TCV.
+            const RowResult::Volumes &v = r.volumes;
+            tank["volumes"] = {{"tov", v.tov},
+                               {"freeWater", v.freeWater},
+                               {"gov", v.gov},
+                               {"gsv", v.gsv},
+                               {"sw", v.swPercent},
+                               {"csw", v.csw},
+                               {"nsv", v.nsv},
+                               {"tcv", v.tcv},
+                               {"tableSha256", v.tableSha256}};
+        }
         tank["stopped"] = r.stopped;
         tank["clean"] = !r.blank && !r.stopped && !r.advised;
         tank["notice"] = r.notice;
     }
     Json grades = Json::array();
     for (const ReportTotal &g : result.grades) {
-        Json t = totalJson(g);
+        Json t = totalJson(g, report.gauged());
         t["grade"] = g.grade;
         grades.push_back(std::move(t));
     }
     j["grades"] = std::move(grades);
-    j["total"] = totalJson(result.overall);
+    j["total"] = totalJson(result.overall, report.gauged());
     return j.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
 std::string WriteReportJson(const CargoReport &report)
 {
     Json j;
+    // A report that needs nothing of version 2 stays version 1, so earlier versions of
+    // Dravex open it.
+    const bool gauged = report.gauged();
     j["format"] = kReportFormat;
-    j["version"] = kReportVersion;
+    j["version"] = gauged ? kReportVersion : 1;
     j["edition"] = EditionId(report.edition);
     j["units"] = report.units == UnitSystem::US ? "us" : "metric";
     j["vcf"] = report.vcfMethod == VcfMethod::PerTank ? "per-tank" : "grade-average-temperature";
@@ -145,12 +219,21 @@ std::string WriteReportJson(const CargoReport &report)
     for (const char *key : kHeaderKeys)
         header[key] = *headerField(h, key);
     header["operation"] = OperationId(report.header.operation);
+    if (gauged) {
+        ShipConditionText c = report.condition;
+        for (const char *key : kConditionKeys)
+            header[key] = *conditionField(c, key);
+    }
     j["header"] = std::move(header);
+    if (gauged)
+        j["tankTables"] = report.tankTables;
     Json tanks = Json::array();
     for (const TankRow &row : report.rows) {
         Json tank = Json::object();
         for (int c = 0; c < kTankColumns; ++c)
             tank[kTankKeys[c]] = row.cells[c];
+        if (row.gauge)
+            tank["gauge"] = gaugeJson(*row.gauge);
         tanks.push_back(std::move(tank));
     }
     j["tanks"] = std::move(tanks);
@@ -230,6 +313,28 @@ private:
     std::string m_found;
 };
 
+TankGauge readGauge(const Json &j, const std::string &where)
+{
+    if (!j.is_object())
+        throw Damaged{where + " is not an object"};
+    TankGauge g;
+    for (const GaugeKey &k : kGaugeKeys)
+        g.*k.text = textAt(j, k.key, where);
+    if (const auto readings = j.find("readings"); readings != j.end() && !readings->is_null()) {
+        if (!readings->is_array())
+            throw Damaged{where + ".readings is not a list"};
+        if (readings->size() > kGaugeReadings)
+            throw Damaged{where + ".readings holds " + std::to_string(readings->size()) + " readings, more than " +
+                          std::to_string(kGaugeReadings)};
+        for (std::size_t i = 0; i < readings->size(); ++i) {
+            if (!(*readings)[i].is_string())
+                throw Damaged{where + ".readings[" + std::to_string(i + 1) + "] is not text"};
+            g.readings[i] = (*readings)[i].get<std::string>();
+        }
+    }
+    return g;
+}
+
 } // namespace
 
 ReportReadResult ReadReportJson(std::string_view text)
@@ -293,6 +398,7 @@ ReportReadResult ReadReportJson(std::string_view text)
             report.units = UnitSystem::Metric;
         else
             throw Damaged{"report.units is '" + units + "', not us or metric"};
+        report.tankTables = textAt(j, "tankTables", "report");
         const std::string vcf = textAt(j, "vcf", "report");
         if (vcf == "per-tank" || vcf.empty())
             report.vcfMethod = VcfMethod::PerTank;
@@ -306,6 +412,8 @@ ReportReadResult ReadReportJson(std::string_view text)
                 throw Damaged{"report.header is not an object"};
             for (const char *key : kHeaderKeys)
                 *headerField(report.header, key) = textAt(*header, key, "header");
+            for (const char *key : kConditionKeys)
+                *conditionField(report.condition, key) = textAt(*header, key, "header");
             const std::string op = textAt(*header, "operation", "header");
             const auto found = std::find_if(std::begin(kOperations), std::end(kOperations),
                                             [&](ReportOperation o) { return OperationId(o) == op; });
@@ -328,6 +436,8 @@ ReportReadResult ReadReportJson(std::string_view text)
                 TankRow row;
                 for (int c = 0; c < kTankColumns; ++c)
                     row.cells[c] = textAt(tank, kTankKeys[c], where);
+                if (const auto gauge = tank.find("gauge"); gauge != tank.end() && !gauge->is_null())
+                    row.gauge = readGauge(*gauge, where + ".gauge");
                 report.rows.push_back(std::move(row));
             }
         }

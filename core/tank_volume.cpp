@@ -96,7 +96,7 @@ static TableValue observedVolume(const TankTable &t, double level, const GaugeCo
     auto &w = r.working;
     const std::string_view unit = LevelUnitName(t.levelUnit);
     const std::string kindWord = t.levelKind == LevelKind::Ullage ? "ullage" : "innage";
-    const std::string fault = CheckTankTable(t);
+    const std::string fault = g.tableChecked ? std::string() : CheckTankTable(t);
     if (!fault.empty())
         return refused(fault, fault);
     if (!std::isfinite(level) || !std::isfinite(g.trim) || !std::isfinite(g.list))

@@ -34,6 +34,9 @@ struct GaugeConditions
     std::optional<double> longitudinalOffset; // d
     std::optional<double> transverseOffset;   // e, positive on the low side
     LengthUnit lengthUnit = LengthUnit::Metres;
+    // The caller has found the table sound (CheckTankTable) already: a report checks each
+    // table once, not at every lookup.
+    bool tableChecked = false;
 };
 
 // The volume at an observed level in the table's unit: level corrections (rounded to 1 mm,

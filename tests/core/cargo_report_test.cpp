@@ -378,7 +378,7 @@ TEST(CargoReport, refuses_damaged_foreign_and_newer_files_saying_which_and_where
         {"a list", "[1, 2]", Kind::NotAReport, 0, 0, "not a Dravex cargo report"},
         {"another format", R"({"format": "something-else", "version": 1})", Kind::NotAReport, 0, 0, "not a Dravex"},
         {"no version", R"({"format": "dravex-cargo-report"})", Kind::Damaged, 0, 0, "no version"},
-        {"newer", R"({"format": "dravex-cargo-report", "version": 2})", Kind::NewerVersion, 0, 0, "newer version"},
+        {"newer", R"({"format": "dravex-cargo-report", "version": 3})", Kind::NewerVersion, 0, 0, "newer version"},
         {"unknown edition", R"({"format": "dravex-cargo-report", "version": 1, "edition": "2031"})", Kind::NewerVersion,
          0, 0, "edition '2031', which this version does not know: it was written by a newer version"},
         {"tanks not a list", R"({"format": "dravex-cargo-report", "version": 1, "tanks": {}})", Kind::Damaged, 0, 0,
