@@ -96,6 +96,9 @@ private:
     bool m_recordsWaiting = false;
 
     LogWriter &writer();
+    // The records as a PDF file, whole or not at all; a failure is told under caption.
+    void writePdfFile(QWidget *parent, const QString &caption, const QString &file, qsizetype count,
+                      const QString &title, const QString &reference, const RecordStream &records);
     void setProblem(const QString &problem);
 };
 

@@ -3,7 +3,7 @@
 
 #include "records/calc_record.h"
 
-#include <QPageSize>
+#include "records/paper/page_frame.h"
 
 #include <functional>
 #include <memory>
@@ -15,13 +15,11 @@ class QWidget;
 
 namespace dravex {
 
-// A4, or Letter where the locale measures in US units.
-QPageSize LocalePageSize();
-
-// The printed form of records, each from a new page: program name and version, the
-// window's title, date and time, the reference line when given, inputs with the choices
-// and results in two labelled columns, the working, the window's disclaimer line. Every text escaped.
-QString RecordsHtml(const QList<CalcRecord> &records, const QString &reference);
+// The printed form of records, each from a new page: the window's title, the date and time
+// of the calculation, inputs in the window's order with the choices and results in two
+// labelled columns, the working, the window's disclaimer line. Every text escaped. The
+// program, the reference line and the page numbers are the page frame's.
+QString RecordsHtml(const QList<CalcRecord> &records);
 
 // How far a long job has come; step returns false once the person has cancelled it.
 class Progress
@@ -36,18 +34,20 @@ public:
 using RecordStream = std::function<bool(const std::function<bool(const CalcRecord &)> &take)>;
 RecordStream StreamOf(const QList<CalcRecord> &records);
 
-// Lays the records out on the device's pages with "page n of m" at each foot, one record
-// laid out at a time: the pages are counted first, then painted, so progress goes to
-// twice count. False when cancelled (a printer's run is then aborted).
-bool PaintRecords(QPagedPaintDevice &device, qsizetype count, const RecordStream &records, const QString &reference,
+// Lays the records out on the device's pages inside frame, which paints each page's head
+// and "page n of m", one record laid out at a time: the pages are counted first, then
+// painted, so progress goes to twice count. False when cancelled (a printer's run is then
+// aborted) or when nothing could be painted.
+bool PaintRecords(QPagedPaintDevice &device, qsizetype count, const RecordStream &records, PageFrame &frame,
                   Progress *progress = nullptr);
-void PaintRecords(QPagedPaintDevice &device, const QList<CalcRecord> &records, const QString &reference);
 
-// Writes the records to a PDF file; false when the file cannot be written.
+// Writes the records to a PDF file whole or not at all; false when the file cannot be
+// written.
 bool WritePdf(const QString &fileName, const QList<CalcRecord> &records, const QString &reference);
-// The same into out; false when cancelled.
-bool WritePdf(QIODevice &out, qsizetype count, const RecordStream &records, const QString &title,
-              const QString &reference, Progress *progress = nullptr);
+// The same into out, on the locale's paper, titled with the frame's title; false when
+// cancelled or failed.
+bool WritePdf(QIODevice &out, qsizetype count, const RecordStream &records, PageFrame &frame,
+              Progress *progress = nullptr);
 
 // The questions that printing, export and delete ask. The program asks them with Qt's
 // dialogs; tests answer them instead.

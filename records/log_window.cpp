@@ -3,6 +3,7 @@
 
 #include "core/calculations.h"
 #include "records/calculation_log.h"
+#include "records/paper/atomic_file.h"
 #include "screens/screen.h"
 
 #include <QAbstractButton>
@@ -21,7 +22,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSplitter>
 #include <QTableView>
 #include <QTimer>
@@ -550,21 +550,20 @@ void LogWindow::exportCsv()
                                                       tr("CSV files (*.csv)"));
     if (file.isEmpty())
         return;
-    // Written beside it and put in its place when complete: a cancelled export leaves no file.
-    QSaveFile out(file);
-    bool written = out.open(QIODevice::WriteOnly);
-    if (written) {
-        const bool complete =
-            tabulateSelection(ids, tr("Exporting %n calculation(s)...", "", int(ids.size())),
-                              [&](const QStringList &cells) { written = written && out.write(CsvLine(cells)) >= 0; });
+    // A cancelled export leaves no file.
+    AtomicFile out(file);
+    if (out.open()) {
+        const bool complete = tabulateSelection(ids, tr("Exporting %n calculation(s)...", "", int(ids.size())),
+                                                [&](const QStringList &cells) { out.write(CsvLine(cells)); });
         if (!complete) {
-            out.cancelWriting();
+            out.cancel();
+            if (out.reason().isEmpty())
+                return;
+        } else if (out.commit()) {
             return;
         }
     }
-    if (!written || !out.commit())
-        m_log.dialogs().warn(this, tr("Export CSV"),
-                             tr("The file %1 could not be written: %2").arg(file, out.errorString()));
+    m_log.dialogs().warn(this, tr("Export CSV"), out.failure());
 }
 
 void LogWindow::printSelection()

@@ -2,6 +2,7 @@
 #include "records/report/cargo_report_window.h"
 
 #include "records/autosave.h"
+#include "records/calc_record.h"
 #include "records/document_manager.h"
 #include "records/report/cargo_report_document.h"
 #include "records/report/cargo_report_model.h"
@@ -58,15 +59,6 @@ QList<QKeySequence> standardKeys(QKeySequence::StandardKey key, const char *usua
     if (!keys.contains(fallback))
         keys << fallback;
     return keys;
-}
-
-QString tsvCell(QString text)
-{
-    // Tabs and line ends would break the block apart; a cell carries neither.
-    text.replace(QLatin1Char('\t'), QLatin1Char(' '));
-    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    text.remove(QLatin1Char('\r'));
-    return text;
 }
 
 QList<QStringList> parseTsv(QString text)
@@ -585,7 +577,9 @@ void CargoReportWindow::print1_Click()
     printer.setDocName(m_document->displayName());
     if (!m_prompts.askPrinter(this, &printer))
         return;
-    m_document->print(&printer);
+    QString error;
+    if (!m_document->print(&printer, reportReference(m_model->report()), &error))
+        m_prompts.showError(this, error);
 }
 
 void CargoReportWindow::copy1_Click()
@@ -600,14 +594,14 @@ void CargoReportWindow::copy1_Click()
         left = std::min(left, i.column());
         right = std::max(right, i.column());
     }
-    QStringList lines;
+    QString text;
     for (int r = top; r <= bottom; ++r) {
         QStringList cells;
         for (int c = left; c <= right; ++c)
-            cells << tsvCell(m_model->index(r, c).data().toString());
-        lines << cells.join(QLatin1Char('\t'));
+            cells << m_model->index(r, c).data().toString();
+        text += TsvLine(cells);
     }
-    QApplication::clipboard()->setText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    QApplication::clipboard()->setText(text);
 }
 
 void CargoReportWindow::paste1_Click()
@@ -691,34 +685,6 @@ void CargoReportWindow::closeEvent(QCloseEvent *event)
     }
     m_document->autosave().drop();
     event->accept();
-}
-
-void CargoReportWindow::offerRestore(ReportPrompts &prompts)
-{
-    std::vector<Autosave::Leftover> left = Autosave::leftovers();
-    if (left.empty())
-        return;
-    QStringList names;
-    for (const Autosave::Leftover &l : left)
-        names << reportDisplayName(l.originalPath) + QStringLiteral(" (") + l.written.toString(Qt::ISODate) +
-                     QLatin1Char(')');
-    const bool restore = prompts.askRestore(nullptr, names);
-    for (Autosave::Leftover &l : left) {
-        if (!restore) {
-            Autosave::discard(l);
-            continue;
-        }
-        ReportFileRead read = readReportFile(Autosave::directory() + QLatin1Char('/') + l.id + QStringLiteral(".json"));
-        if (!read.report) {
-            prompts.showError(nullptr, read.error);
-            continue; // the copy stays for another try
-        }
-        auto *document = new CargoReportDocument;
-        document->restore(*read.report, l.originalPath);
-        // The document carries the copy on as its own autosave.
-        document->autosave().adopt(std::move(l));
-        (new CargoReportWindow(prompts, document))->show();
-    }
 }
 
 } // namespace dravex

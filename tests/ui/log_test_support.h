@@ -9,6 +9,7 @@
 #include "records/log_store.h"
 
 #include <QFile>
+#include <QPrinter>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSqlDatabase>
@@ -157,6 +158,14 @@ struct ProgressDialogs : ScriptedDialogs
         return std::make_unique<Counted>(*this);
     }
     void warn(QWidget *, const QString &title, const QString &text) override { warnings << title + '|' + text; }
+    // Print set-up answers "print to this PDF file" when printFile is given.
+    QString printFile;
+    bool printSetup(QWidget *, QPrinter &printer, QString &) override
+    {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printFile);
+        return !printFile.isEmpty();
+    }
 };
 
 inline QList<qint64> acknowledged(const QByteArray &output)
