@@ -51,7 +51,7 @@ struct WatchedProgress : Progress
 
 } // namespace
 
-CalculationLog::CalculationLog(QObject *parent) : QObject(parent), m_dialogs(std::make_unique<RecordDialogs>()) {}
+CalculationLog::CalculationLog(QObject *parent) : QObject(parent) {}
 
 CalculationLog::~CalculationLog()
 {
@@ -227,19 +227,25 @@ void CalculationLog::printRecords(QWidget *parent, qsizetype count, const QStrin
     printer.setPageSize(LocalePageSize());
     printer.setDocName(title);
     QString reference;
-    if (!m_dialogs->printSetup(parent, printer, reference))
+    if (!m_prompts->printSetup(parent, printer, reference))
         return;
     // Printed to a file: the file is written as an export is, whole or not at all.
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
         writePdfFile(parent, tr("Print"), printer.outputFileName(), count, title, reference, records);
         return;
     }
+    // The pages are shown before they are printed.
+    if (!m_prompts->previewPrint(parent, printer, [&](QPrinter &preview) {
+            PageFrame frame(title, reference);
+            PaintRecords(preview, count, records, frame);
+        }))
+        return;
     const std::unique_ptr<Progress> progress =
-        m_dialogs->progress(parent, tr("Printing %n calculation(s)...", "", int(count)), count > 1 ? 2 * count : 1);
+        m_prompts->progress(parent, tr("Printing %n calculation(s)...", "", int(count)), count > 1 ? 2 * count : 1);
     WatchedProgress watched(*progress);
     PageFrame frame(title, reference);
     if (!PaintRecords(printer, count, records, frame, &watched) && !watched.cancelled)
-        m_dialogs->warn(parent, tr("Print"),
+        m_prompts->warn(parent, tr("Print"),
                         tr("The calculations could not be printed on %1.").arg(printer.printerName()));
 }
 
@@ -249,9 +255,9 @@ void CalculationLog::exportPdf(QWidget *parent, qsizetype count, const QString &
     if (count == 0)
         return;
     QString reference;
-    if (!m_dialogs->askReference(parent, reference))
+    if (!m_prompts->askReference(parent, tr("Export PDF"), reference))
         return;
-    QString file = m_dialogs->saveFileName(parent, tr("Export PDF"), suggestedName, tr("PDF files (*.pdf)"));
+    QString file = m_prompts->savePath(parent, tr("Export PDF"), suggestedName, tr("PDF files (*.pdf)"));
     if (file.isEmpty())
         return;
     if (!file.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
@@ -265,7 +271,7 @@ void CalculationLog::writePdfFile(QWidget *parent, const QString &caption, const
     // A cancelled or failed export leaves no file and keeps what was there.
     AtomicFile out(file);
     if (out.open()) {
-        const std::unique_ptr<Progress> progress = m_dialogs->progress(
+        const std::unique_ptr<Progress> progress = m_prompts->progress(
             parent, tr("Exporting %n calculation(s)...", "", int(count)), count > 1 ? 2 * count : 1);
         WatchedProgress watched(*progress);
         PageFrame frame(title, reference);
@@ -280,14 +286,14 @@ void CalculationLog::writePdfFile(QWidget *parent, const QString &caption, const
             out.cancel();
             // Nothing failed on the disk: the entries could not be read or laid out.
             if (out.reason().isEmpty()) {
-                m_dialogs->warn(parent, caption,
+                m_prompts->warn(parent, caption,
                                 tr("The file %1 could not be written: the calculations could not be read.")
                                     .arg(QDir::toNativeSeparators(file)));
                 return;
             }
         }
     }
-    m_dialogs->warn(parent, caption, out.failure());
+    m_prompts->warn(parent, caption, out.failure());
 }
 
 void CalculationLog::reportDamage()

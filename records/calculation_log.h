@@ -75,8 +75,9 @@ public:
     // so, sets it aside and starts a new log, as when it finds damage itself.
     void reportDamage();
 
-    RecordDialogs &dialogs() { return *m_dialogs; }
-    void setDialogs(std::unique_ptr<RecordDialogs> dialogs) { m_dialogs = std::move(dialogs); }
+    // The questions printing, export and delete ask; set by the records before first use.
+    Prompts &prompts() { return *m_prompts; }
+    void setPrompts(Prompts *prompts) { m_prompts = prompts; }
 
 signals:
     void problemChanged(const QString &problem);
@@ -85,7 +86,7 @@ signals:
 
 private:
     std::unique_ptr<LogWriter> m_writer;
-    std::unique_ptr<RecordDialogs> m_dialogs;
+    Prompts *m_prompts = nullptr;
     QString m_path;
     std::optional<bool> m_keeping;
     std::optional<bool> m_sessionKeeping;

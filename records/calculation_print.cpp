@@ -6,23 +6,11 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QFont>
-#include <QFormLayout>
-#include <QInputDialog>
-#include <QLineEdit>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrintDialog>
 #include <QPrinter>
-#include <QProgressDialog>
 #include <QTextDocument>
-
-#include <algorithm>
-#include <climits>
 
 namespace dravex {
 
@@ -31,37 +19,6 @@ namespace {
 struct Text
 {
     Q_DECLARE_TR_FUNCTIONS(dravex::CalculationPrint)
-};
-
-// A QProgressDialog that shows once the job looks to take more than a second, updated at
-// most every 50 ms.
-class DialogProgress : public Progress
-{
-public:
-    DialogProgress(QWidget *parent, const QString &label, qint64 total)
-        : m_dialog(label, Text::tr("Cancel"), 0, int(std::min<qint64>(total, INT_MAX)), parent), m_total(total)
-    {
-        m_dialog.setWindowModality(Qt::WindowModal);
-        m_dialog.setMinimumDuration(1000);
-        m_dialog.setAutoReset(false);
-        m_dialog.setValue(0);
-        m_since.start();
-    }
-
-    bool step(qint64 done) override
-    {
-        if (done >= m_total || m_since.elapsed() >= 50) {
-            // Modal: lets the Cancel button be pressed.
-            m_dialog.setValue(int(std::min<qint64>(done, m_dialog.maximum())));
-            m_since.restart();
-        }
-        return !m_dialog.wasCanceled();
-    }
-
-private:
-    QProgressDialog m_dialog;
-    qint64 m_total;
-    QElapsedTimer m_since;
 };
 
 // One record laid out for the device's page body.
@@ -200,58 +157,6 @@ bool WritePdf(const QString &fileName, const QList<CalcRecord> &records, const Q
         return false;
     }
     return file.commit();
-}
-
-bool RecordDialogs::confirm(QWidget *parent, const QString &title, const QString &text)
-{
-    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
-           QMessageBox::Yes;
-}
-
-QString RecordDialogs::saveFileName(QWidget *parent, const QString &caption, const QString &suggested,
-                                    const QString &filter)
-{
-    return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
-}
-
-bool RecordDialogs::printSetup(QWidget *parent, QPrinter &printer, QString &reference)
-{
-    QPrintDialog dialog(&printer, parent);
-    auto *options = new QWidget;
-    options->setWindowTitle(Text::tr("Reference"));
-    auto *form = new QFormLayout(options);
-    auto *line = new QLineEdit(reference, options);
-    line->setObjectName(QStringLiteral("reference"));
-    line->setPlaceholderText(Text::tr("Vessel, tank, voyage"));
-    form->addRow(Text::tr("&Reference line:"), line);
-    dialog.setOptionTabs({options});
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    reference = line->text();
-    return true;
-}
-
-bool RecordDialogs::askReference(QWidget *parent, QString &reference)
-{
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(parent, Text::tr("Export PDF"), Text::tr("Reference line (vessel, tank), may be empty:"),
-                              QLineEdit::Normal, reference, &ok);
-    if (ok)
-        reference = text;
-    return ok;
-}
-
-void RecordDialogs::warn(QWidget *parent, const QString &title, const QString &text)
-{
-    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
-}
-
-std::unique_ptr<Progress> RecordDialogs::progress(QWidget *parent, const QString &label, qint64 total)
-{
-    return std::make_unique<DialogProgress>(parent, label, total);
 }
 
 } // namespace dravex

@@ -4,14 +4,13 @@
 #include "records/calc_record.h"
 
 #include "records/paper/page_frame.h"
+#include "screens/prompts.h"
 
 #include <functional>
 #include <memory>
 
 class QIODevice;
 class QPagedPaintDevice;
-class QPrinter;
-class QWidget;
 
 namespace dravex {
 
@@ -20,14 +19,6 @@ namespace dravex {
 // labelled columns, the working, the window's disclaimer line. Every text escaped. The
 // program, the reference line and the page numbers are the page frame's.
 QString RecordsHtml(const QList<CalcRecord> &records);
-
-// How far a long job has come; step returns false once the person has cancelled it.
-class Progress
-{
-public:
-    virtual ~Progress() = default;
-    virtual bool step(qint64 done) = 0;
-};
 
 // Records handed over one at a time, in order, until take returns false; false when
 // stopped so. A selection of any size is read this way, never all at once.
@@ -48,25 +39,5 @@ bool WritePdf(const QString &fileName, const QList<CalcRecord> &records, const Q
 // cancelled or failed.
 bool WritePdf(QIODevice &out, qsizetype count, const RecordStream &records, PageFrame &frame,
               Progress *progress = nullptr);
-
-// The questions that printing, export and delete ask. The program asks them with Qt's
-// dialogs; tests answer them instead.
-class RecordDialogs
-{
-public:
-    virtual ~RecordDialogs() = default;
-    virtual bool confirm(QWidget *parent, const QString &title, const QString &text);
-    // A file to write; empty when cancelled.
-    virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &suggested,
-                                 const QString &filter);
-    // The print dialog with a reference line (vessel, tank) of its own; false when cancelled.
-    virtual bool printSetup(QWidget *parent, QPrinter &printer, QString &reference);
-    // The reference line before a PDF export; false when cancelled.
-    virtual bool askReference(QWidget *parent, QString &reference);
-    virtual void warn(QWidget *parent, const QString &title, const QString &text);
-    // Progress of a job over total steps, shown with a Cancel button once it takes longer
-    // than a second.
-    virtual std::unique_ptr<Progress> progress(QWidget *parent, const QString &label, qint64 total);
-};
 
 } // namespace dravex

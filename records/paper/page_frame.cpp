@@ -16,11 +16,10 @@ namespace dravex {
 QPageSize LocalePageSize(const QLocale &locale)
 {
     // The countries that print on Letter; Qt names none of them for paper.
-    static constexpr std::array kLetter{QLocale::UnitedStates, QLocale::Canada,     QLocale::Mexico,
-                                        QLocale::Chile,        QLocale::Colombia,   QLocale::CostaRica,
-                                        QLocale::ElSalvador,   QLocale::Guatemala,  QLocale::Panama,
-                                        QLocale::Philippines,  QLocale::PuertoRico, QLocale::Venezuela,
-                                        QLocale::DominicanRepublic};
+    static constexpr std::array kLetter{
+        QLocale::UnitedStates, QLocale::Canada,     QLocale::Mexico,           QLocale::Chile,  QLocale::Colombia,
+        QLocale::CostaRica,    QLocale::ElSalvador, QLocale::Guatemala,        QLocale::Panama, QLocale::Philippines,
+        QLocale::PuertoRico,   QLocale::Venezuela,  QLocale::DominicanRepublic};
     const bool letter = std::find(kLetter.begin(), kLetter.end(), locale.territory()) != kLetter.end();
     return QPageSize(letter ? QPageSize::Letter : QPageSize::A4);
 }
@@ -43,8 +42,8 @@ PageFrame::PageFrame(const QString &title, const QString &reference, const QDate
 
 QStringList PageFrame::headTexts() const
 {
-    QStringList texts{QStringLiteral("Dravex " DRAVEX_VERSION),
-                      m_printed.toString(QStringLiteral("yyyy-MM-dd HH:mm")), m_title};
+    QStringList texts{QStringLiteral("Dravex " DRAVEX_VERSION), m_printed.toString(QStringLiteral("yyyy-MM-dd HH:mm")),
+                      m_title};
     if (!m_reference.isEmpty())
         texts << tr("Reference: %1").arg(m_reference);
     return texts;
@@ -97,8 +96,7 @@ void PageFrame::paint(QPainter &painter, int page, int pages)
     painter.drawText(QRectF(0, line, width, line), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, head[2]);
     painter.setFont(plain);
     if (head.size() > 3)
-        painter.drawText(QRectF(0, 2 * line, width, line), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                         head[3]);
+        painter.drawText(QRectF(0, 2 * line, width, line), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, head[3]);
     const qreal rule = line * (head.size() - 1) + line * 0.25;
     painter.drawLine(QPointF(0, rule), QPointF(width, rule));
     const QString foot = footText(page, pages);

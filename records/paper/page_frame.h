@@ -38,8 +38,7 @@ class PageFrame
     Q_DECLARE_TR_FUNCTIONS(dravex::PageFrame)
 
 public:
-    PageFrame(const QString &title, const QString &reference,
-              const QDateTime &printed = QDateTime::currentDateTime());
+    PageFrame(const QString &title, const QString &reference, const QDateTime &printed = QDateTime::currentDateTime());
 
     const QString &title() const { return m_title; }
     const QString &reference() const { return m_reference; }

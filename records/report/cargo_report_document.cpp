@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/report/cargo_report_document.h"
 
+#include "records/paper/page_frame.h"
 #include "records/report/cargo_report_model.h"
 #include "records/report/report_file.h"
-#include "records/paper/page_frame.h"
 #include "records/report/report_print.h"
 
 #include <QPrinter>

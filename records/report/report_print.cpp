@@ -380,8 +380,8 @@ QString reportPrintTitle(const QString &title)
     return ReportPrint::tr("Cargo Report") + QStringLiteral(" \u2014 ") + title;
 }
 
-bool printReport(QPagedPaintDevice *device, const CargoReport &report, const ReportResult &result,
-                 const QString &title, PageFrame &frame)
+bool printReport(QPagedPaintDevice *device, const CargoReport &report, const ReportResult &result, const QString &title,
+                 PageFrame &frame)
 {
     const PrintTable tanks = tankTable(report, result);
     const PrintTable totals = totalsTable(report, result);

@@ -16,8 +16,8 @@ class PageFrame;
 // the edition and tables used, signature lines for the surveyor and the vessel or
 // terminal; the frame paints each page's head and "page n of m". Typed text is drawn as
 // it is, never as markup. false when the device cannot be painted on.
-bool printReport(QPagedPaintDevice *device, const CargoReport &report, const ReportResult &result,
-                 const QString &title, PageFrame &frame);
+bool printReport(QPagedPaintDevice *device, const CargoReport &report, const ReportResult &result, const QString &title,
+                 PageFrame &frame);
 // The reference line of a printed report: vessel, voyage and port as far as given.
 QString reportReference(const CargoReport &report);
 // The job line of a printed report named title.

@@ -7,7 +7,7 @@
 
 namespace dravex {
 
-void CargoReportWindow::offerRestore(ReportPrompts &prompts)
+void CargoReportWindow::offerRestore(Prompts &prompts)
 {
     std::vector<Autosave::Leftover> left = Autosave::leftovers();
     if (left.empty())
@@ -16,7 +16,7 @@ void CargoReportWindow::offerRestore(ReportPrompts &prompts)
     for (const Autosave::Leftover &l : left)
         names << reportDisplayName(l.originalPath) + QStringLiteral(" (") + l.written.toString(Qt::ISODate) +
                      QLatin1Char(')');
-    const bool restore = prompts.askRestore(nullptr, names);
+    const bool restore = prompts.restore(nullptr, tr("Cargo Report"), names);
     for (Autosave::Leftover &l : left) {
         if (!restore) {
             Autosave::discard(l);
@@ -24,7 +24,7 @@ void CargoReportWindow::offerRestore(ReportPrompts &prompts)
         }
         ReportFileRead read = readReportFile(Autosave::directory() + QLatin1Char('/') + l.id + QStringLiteral(".json"));
         if (!read.report) {
-            prompts.showError(nullptr, read.error);
+            prompts.warn(nullptr, tr("Cargo Report"), read.error);
             continue; // the copy stays for another try
         }
         auto *document = new CargoReportDocument;

@@ -132,42 +132,6 @@ struct ReadOnlyFolder
     }
 };
 
-// Dialogs whose progress is counted, and cancelled at step cancelAt (never when 0); the
-// warnings said are kept.
-struct ProgressDialogs : ScriptedDialogs
-{
-    qint64 cancelAt = 0;
-    qint64 lastTotal = 0;
-    qint64 lastStep = 0;
-    QStringList warnings;
-
-    struct Counted : Progress
-    {
-        ProgressDialogs &owner;
-        explicit Counted(ProgressDialogs &owner) : owner(owner) {}
-        bool step(qint64 done) override
-        {
-            owner.lastStep = done;
-            return owner.cancelAt == 0 || done < owner.cancelAt;
-        }
-    };
-    std::unique_ptr<Progress> progress(QWidget *, const QString &, qint64 total) override
-    {
-        lastTotal = total;
-        lastStep = 0;
-        return std::make_unique<Counted>(*this);
-    }
-    void warn(QWidget *, const QString &title, const QString &text) override { warnings << title + '|' + text; }
-    // Print set-up answers "print to this PDF file" when printFile is given.
-    QString printFile;
-    bool printSetup(QWidget *, QPrinter &printer, QString &) override
-    {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(printFile);
-        return !printFile.isEmpty();
-    }
-};
-
 inline QList<qint64> acknowledged(const QByteArray &output)
 {
     QList<qint64> ids;

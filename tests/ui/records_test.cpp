@@ -140,8 +140,8 @@ private slots:
         LoggingProgram program(dir.filePath("log.sqlite"));
         QWidget *w = program.show("Form5");
         fillAndEnter(w, {{"txtapi", "30"}, {"txtem", "80"}, {"txtgv", "10000"}});
-        program.dialogs->fileName = dir.filePath("calc.pdf");
-        program.dialogs->reference = "MV <Example> tank 3";
+        program.prompts.fileName = dir.filePath("calc.pdf");
+        program.prompts.reference = "MV <Example> tank 3";
         control<QAction>(w, "exportPdfCalculation")->trigger();
         QProcess pdftotext;
         pdftotext.start("pdftotext", {"-layout", dir.filePath("calc.pdf"), "-"});
@@ -236,7 +236,7 @@ private slots:
         table->selectRow(0);
         control<QAction>(log, "logDelete")->trigger();
         QCOMPARE(log->model()->rowCount(), 2);
-        program.dialogs->confirmAnswer = true;
+        program.prompts.confirmAnswer = true;
         table->selectRow(0);
         control<QAction>(log, "logDelete")->trigger();
         QCOMPARE(log->model()->rowCount(), 1);
@@ -282,8 +282,8 @@ private slots:
         control<QAction>(w, "copyCalculation")->trigger();
         QVERIFY(!program.show("LogWindow"));
         QVERIFY(!program.show("CargoReport"));
-        QCOMPARE(program.warnings.size(), 2);
-        QVERIFY(program.warnings.front().contains(missing));
+        QCOMPARE(program.prompts.warnings.size(), 2);
+        QVERIFY(program.prompts.warnings.front().contains(missing));
     }
 
     // The program loads its records after the first paint and ends with a quit: every
@@ -436,9 +436,7 @@ private slots:
         const QString path = dir.filePath("log.sqlite");
         makeLog(path, 50);
         LoggingProgram program(path);
-        auto owned = std::make_unique<ProgressDialogs>();
-        ProgressDialogs *dialogs = owned.get();
-        program.records.log().setDialogs(std::move(owned));
+        ScriptedPrompts *dialogs = &program.prompts;
         auto *log = static_cast<LogWindow *>(program.show("LogWindow"));
         QTRY_COMPARE(log->model()->rowCount(), 50);
         auto *table = control<QTableView>(log, "logTable");
@@ -495,9 +493,7 @@ private slots:
         const QString path = dir.filePath("log.sqlite");
         makeLog(path, 2);
         LoggingProgram program(path);
-        auto owned = std::make_unique<ProgressDialogs>();
-        ProgressDialogs *dialogs = owned.get();
-        program.records.log().setDialogs(std::move(owned));
+        ScriptedPrompts *dialogs = &program.prompts;
         auto *log = static_cast<LogWindow *>(program.show("LogWindow"));
         QTRY_COMPARE(log->model()->rowCount(), 2);
         control<QTableView>(log, "logTable")->selectAll();
@@ -519,9 +515,12 @@ private slots:
             const char *file;
             const char *caption;
         } cases[] = {
-            {"logExportCsv", "plain/out.csv", "Export CSV"},  {"logExportPdf", "plain/out.pdf", "Export PDF"},
-            {"logPrint", "plain/out.pdf", "Print"},           {"logExportCsv", "locked/kept.csv", "Export CSV"},
-            {"logExportPdf", "locked/kept.pdf", "Export PDF"}, {"logPrint", "locked/kept.pdf", "Print"},
+            {"logExportCsv", "plain/out.csv", "Export CSV"},
+            {"logExportPdf", "plain/out.pdf", "Export PDF"},
+            {"logPrint", "plain/out.pdf", "Print"},
+            {"logExportCsv", "locked/kept.csv", "Export CSV"},
+            {"logExportPdf", "locked/kept.pdf", "Export PDF"},
+            {"logPrint", "locked/kept.pdf", "Print"},
         };
         for (const auto &c : cases) {
             const QString file = dir.filePath(c.file);
