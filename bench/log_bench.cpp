@@ -48,11 +48,11 @@ dravex::CalcRecord entry(int i)
 }
 
 // Answers the file and reference questions; progress is the program's own dialog.
-struct BenchDialogs : dravex::RecordDialogs
+struct BenchDialogs : dravex::Prompts
 {
     QString fileName;
-    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override { return fileName; }
-    bool askReference(QWidget *, QString &) override { return true; }
+    QString savePath(QWidget *, const QString &, const QString &, const QString &) override { return fileName; }
+    bool askReference(QWidget *, const QString &, QString &) override { return true; }
     void warn(QWidget *, const QString &, const QString &text) override
     {
         std::printf("warning: %s\n", qPrintable(text));
@@ -177,7 +177,7 @@ int main(int argc, char *argv[])
                 static_cast<long long>(ids), timer.nsecsElapsed() / 1e6);
     auto dialogs = std::make_unique<BenchDialogs>();
     BenchDialogs *answers = dialogs.get();
-    records.log().setDialogs(std::move(dialogs));
+    records.setPrompts(answers);
     timer.restart();
     window->copySelection();
     std::printf("copy of the whole selection as a table: %.0f ms (%.1f MB of text)\n", double(timer.elapsed()),

@@ -4,6 +4,7 @@
 // percentile and the worst time of one press per screen (offscreen platform).
 #include "records/records.h"
 #include "screens/catalog.h"
+#include "screens/prompts.h"
 #include "shell/application.h"
 
 #include <QAbstractButton>
@@ -97,7 +98,12 @@ int main(int argc, char *argv[])
     dravex::addShellWindows(registry);
     dravex::Records records;
     registry.setRecords(&records);
-    registry.setWarningSink([](QWidget *, const QString &, const QString &) {});
+    // Message boxes are not shown: nothing here waits for a person.
+    struct QuietPrompts : dravex::Prompts
+    {
+        void warn(QWidget *, const QString &, const QString &) override {}
+    } quiet;
+    registry.setPrompts(&quiet);
     // Every press is logged, as in use, to a file of its own (second argument "nolog": not).
     QTemporaryDir logDir;
     records.log().setPath(logDir.filePath(QStringLiteral("calculations.sqlite")));

@@ -2,7 +2,7 @@
 #include "records/autosave.h"
 
 #include "records/document.h"
-#include "records/report/report_file.h"
+#include "records/paper/atomic_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -61,8 +61,9 @@ void Autosave::write()
         m_lock->setStaleLockTime(0);
         m_lock->tryLock(0);
     }
+    // A copy that cannot be written leaves the last one whole; the next tick tries again.
+    WriteWholeFile(stem(m_id) + QStringLiteral(".path"), m_document->filePath().toUtf8());
     QString error;
-    writeFileAtomically(stem(m_id) + QStringLiteral(".path"), m_document->filePath().toUtf8(), &error);
     m_document->writeCopy(path(), &error);
 }
 

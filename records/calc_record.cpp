@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/calc_record.h"
 
+#include "core/csv.h"
+
 #include <QCoreApplication>
 #include <QHash>
 #include <QJsonArray>
@@ -8,6 +10,9 @@
 #include <QRegularExpression>
 
 #include <set>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace dravex {
 
@@ -220,18 +225,14 @@ RecordTable TabulateRecords(const QList<CalcRecord> &records)
 
 QByteArray CsvLine(const QStringList &cells)
 {
-    QByteArray out;
-    for (qsizetype i = 0; i < cells.size(); ++i) {
-        if (i)
-            out += ',';
-        QByteArray cell = cells[i].toUtf8();
-        if (cell.contains(',') || cell.contains('"') || cell.contains('\r') || cell.contains('\n')) {
-            cell.replace("\"", "\"\"");
-            cell = '"' + cell + '"';
-        }
-        out += cell;
-    }
-    return out + "\r\n";
+    std::vector<std::string> utf8;
+    utf8.reserve(cells.size());
+    for (const QString &cell : cells)
+        utf8.push_back(cell.toStdString());
+    const std::vector<std::string_view> fields(utf8.begin(), utf8.end());
+    std::string out;
+    AppendCsvRecord(out, fields);
+    return QByteArray::fromStdString(out);
 }
 
 QByteArray CsvText(const RecordTable &table)

@@ -99,8 +99,10 @@ private:
     QStringList m_results;
 };
 
-// One line of CsvText and of TsvText.
+// One line of CsvText (UTF-8, quoted where a cell needs it).
 QByteArray CsvLine(const QStringList &cells);
+// One line of TsvText, and of every block the program puts on the clipboard: cells
+// separated by tabs, a cell's tabs and line ends made spaces, ended by a line end.
 QString TsvLine(const QStringList &cells);
 
 // RFC 4180: CRLF line ends, a field with a comma, quote, CR or LF in double quotes with

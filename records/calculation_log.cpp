@@ -2,13 +2,14 @@
 #include "records/calculation_log.h"
 
 #include "records/log_writer.h"
+#include "records/paper/atomic_file.h"
 #include "records/settings.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QLabel>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QWidget>
 
 namespace dravex {
@@ -50,7 +51,7 @@ struct WatchedProgress : Progress
 
 } // namespace
 
-CalculationLog::CalculationLog(QObject *parent) : QObject(parent), m_dialogs(std::make_unique<RecordDialogs>()) {}
+CalculationLog::CalculationLog(QObject *parent) : QObject(parent) {}
 
 CalculationLog::~CalculationLog()
 {
@@ -226,11 +227,26 @@ void CalculationLog::printRecords(QWidget *parent, qsizetype count, const QStrin
     printer.setPageSize(LocalePageSize());
     printer.setDocName(title);
     QString reference;
-    if (!m_dialogs->printSetup(parent, printer, reference))
+    if (!m_prompts->printSetup(parent, printer, reference))
+        return;
+    // Printed to a file: the file is written as an export is, whole or not at all.
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        writePdfFile(parent, tr("Print"), printer.outputFileName(), count, title, reference, records);
+        return;
+    }
+    // The pages are shown before they are printed.
+    if (!m_prompts->previewPrint(parent, printer, [&](QPrinter &preview) {
+            PageFrame frame(title, reference);
+            PaintRecords(preview, count, records, frame);
+        }))
         return;
     const std::unique_ptr<Progress> progress =
-        m_dialogs->progress(parent, tr("Printing %n calculation(s)...", "", int(count)), count > 1 ? 2 * count : 1);
-    PaintRecords(printer, count, records, reference, progress.get());
+        m_prompts->progress(parent, tr("Printing %n calculation(s)...", "", int(count)), count > 1 ? 2 * count : 1);
+    WatchedProgress watched(*progress);
+    PageFrame frame(title, reference);
+    if (!PaintRecords(printer, count, records, frame, &watched) && !watched.cancelled)
+        m_prompts->warn(parent, tr("Print"),
+                        tr("The calculations could not be printed on %1.").arg(printer.printerName()));
 }
 
 void CalculationLog::exportPdf(QWidget *parent, qsizetype count, const QString &title, const QString &suggestedName,
@@ -239,31 +255,45 @@ void CalculationLog::exportPdf(QWidget *parent, qsizetype count, const QString &
     if (count == 0)
         return;
     QString reference;
-    if (!m_dialogs->askReference(parent, reference))
+    if (!m_prompts->askReference(parent, tr("Export PDF"), reference))
         return;
-    QString file = m_dialogs->saveFileName(parent, tr("Export PDF"), suggestedName, tr("PDF files (*.pdf)"));
+    QString file = m_prompts->savePath(parent, tr("Export PDF"), suggestedName, tr("PDF files (*.pdf)"));
     if (file.isEmpty())
         return;
     if (!file.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         file += QLatin1String(".pdf");
-    // Written beside it and put in its place when complete: a cancelled or failed export
-    // leaves no file and keeps what was there.
-    QSaveFile out(file);
-    bool written = out.open(QIODevice::WriteOnly);
-    if (written) {
-        const std::unique_ptr<Progress> progress = m_dialogs->progress(
+    writePdfFile(parent, tr("Export PDF"), file, count, title, reference, records);
+}
+
+void CalculationLog::writePdfFile(QWidget *parent, const QString &caption, const QString &file, qsizetype count,
+                                  const QString &title, const QString &reference, const RecordStream &records)
+{
+    // A cancelled or failed export leaves no file and keeps what was there.
+    AtomicFile out(file);
+    if (out.open()) {
+        const std::unique_ptr<Progress> progress = m_prompts->progress(
             parent, tr("Exporting %n calculation(s)...", "", int(count)), count > 1 ? 2 * count : 1);
         WatchedProgress watched(*progress);
-        written = WritePdf(out, count, records, title, reference, &watched);
-        if (!written)
-            out.cancelWriting();
-        if (watched.cancelled)
+        PageFrame frame(title, reference);
+        const bool painted = WritePdf(out.device(), count, records, frame, &watched);
+        if (watched.cancelled) {
+            out.cancel();
             return;
-        written = written && out.commit();
+        }
+        if (painted && out.commit())
+            return;
+        if (!painted) {
+            out.cancel();
+            // Nothing failed on the disk: the entries could not be read or laid out.
+            if (out.reason().isEmpty()) {
+                m_prompts->warn(parent, caption,
+                                tr("The file %1 could not be written: the calculations could not be read.")
+                                    .arg(QDir::toNativeSeparators(file)));
+                return;
+            }
+        }
     }
-    if (!written)
-        m_dialogs->warn(parent, tr("Export PDF"),
-                        tr("The file %1 could not be written: %2").arg(file, out.errorString()));
+    m_prompts->warn(parent, caption, out.failure());
 }
 
 void CalculationLog::reportDamage()

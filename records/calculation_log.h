@@ -75,8 +75,9 @@ public:
     // so, sets it aside and starts a new log, as when it finds damage itself.
     void reportDamage();
 
-    RecordDialogs &dialogs() { return *m_dialogs; }
-    void setDialogs(std::unique_ptr<RecordDialogs> dialogs) { m_dialogs = std::move(dialogs); }
+    // The questions printing, export and delete ask; set by the records before first use.
+    Prompts &prompts() { return *m_prompts; }
+    void setPrompts(Prompts *prompts) { m_prompts = prompts; }
 
 signals:
     void problemChanged(const QString &problem);
@@ -85,7 +86,7 @@ signals:
 
 private:
     std::unique_ptr<LogWriter> m_writer;
-    std::unique_ptr<RecordDialogs> m_dialogs;
+    Prompts *m_prompts = nullptr;
     QString m_path;
     std::optional<bool> m_keeping;
     std::optional<bool> m_sessionKeeping;
@@ -96,6 +97,9 @@ private:
     bool m_recordsWaiting = false;
 
     LogWriter &writer();
+    // The records as a PDF file, whole or not at all; a failure is told under caption.
+    void writePdfFile(QWidget *parent, const QString &caption, const QString &file, qsizetype count,
+                      const QString &title, const QString &reference, const RecordStream &records);
     void setProblem(const QString &problem);
 };
 

@@ -1,27 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/calculation_print.h"
 
+#include "records/paper/atomic_file.h"
+#include "records/paper/page_frame.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QFont>
-#include <QFormLayout>
-#include <QInputDialog>
-#include <QLineEdit>
-#include <QLocale>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrintDialog>
 #include <QPrinter>
-#include <QProgressDialog>
-#include <QSaveFile>
 #include <QTextDocument>
-
-#include <algorithm>
-#include <climits>
 
 namespace dravex {
 
@@ -32,45 +21,14 @@ struct Text
     Q_DECLARE_TR_FUNCTIONS(dravex::CalculationPrint)
 };
 
-// A QProgressDialog that shows once the job looks to take more than a second, updated at
-// most every 50 ms.
-class DialogProgress : public Progress
-{
-public:
-    DialogProgress(QWidget *parent, const QString &label, qint64 total)
-        : m_dialog(label, Text::tr("Cancel"), 0, int(std::min<qint64>(total, INT_MAX)), parent), m_total(total)
-    {
-        m_dialog.setWindowModality(Qt::WindowModal);
-        m_dialog.setMinimumDuration(1000);
-        m_dialog.setAutoReset(false);
-        m_dialog.setValue(0);
-        m_since.start();
-    }
-
-    bool step(qint64 done) override
-    {
-        if (done >= m_total || m_since.elapsed() >= 50) {
-            // Modal: lets the Cancel button be pressed.
-            m_dialog.setValue(int(std::min<qint64>(done, m_dialog.maximum())));
-            m_since.restart();
-        }
-        return !m_dialog.wasCanceled();
-    }
-
-private:
-    QProgressDialog m_dialog;
-    qint64 m_total;
-    QElapsedTimer m_since;
-};
-
 // One record laid out for the device's page body.
-std::unique_ptr<QTextDocument> layOut(const CalcRecord &record, const QString &reference, QPagedPaintDevice &device,
-                                      const QFont &font, const QSizeF &body)
+std::unique_ptr<QTextDocument> layOut(const CalcRecord &record, QPagedPaintDevice &device, const QFont &font,
+                                      const QSizeF &body)
 {
     auto doc = std::make_unique<QTextDocument>();
     doc->documentLayout()->setPaintDevice(&device);
     doc->setDefaultFont(font);
-    doc->setHtml(RecordsHtml({record}, reference));
+    doc->setHtml(RecordsHtml({record}));
     doc->setPageSize(body);
     return doc;
 }
@@ -86,25 +44,15 @@ QString fieldRows(const QList<RecordField> &fields)
 
 } // namespace
 
-QPageSize LocalePageSize()
-{
-    return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize(QPageSize::Letter)
-                                                                              : QPageSize(QPageSize::A4);
-}
-
-QString RecordsHtml(const QList<CalcRecord> &records, const QString &reference)
+QString RecordsHtml(const QList<CalcRecord> &records)
 {
     QString html = QStringLiteral("<html><body>");
     bool first = true;
     for (const CalcRecord &r : records) {
         html += first ? QStringLiteral("<div>") : QStringLiteral("<div style=\"page-break-before: always\">");
         first = false;
-        html += QStringLiteral("<p><small>Dravex %1</small></p>").arg(QStringLiteral(DRAVEX_VERSION));
         html += QStringLiteral("<h2>%1</h2>").arg(r.title.toHtmlEscaped());
         html += QStringLiteral("<p>%1</p>").arg(ShownStamp(r.at).toHtmlEscaped());
-        if (!reference.trimmed().isEmpty())
-            html +=
-                QStringLiteral("<p>%1 %2</p>").arg(Text::tr("Reference:").toHtmlEscaped(), reference.toHtmlEscaped());
         html += QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"4\"><tr>"
                                "<td width=\"50%\" valign=\"top\"><h3>%1</h3><table cellpadding=\"2\">%2</table></td>"
                                "<td width=\"50%\" valign=\"top\"><h3>%3</h3><table cellpadding=\"2\">%4</table></td>"
@@ -140,7 +88,7 @@ RecordStream StreamOf(const QList<CalcRecord> &records)
     };
 }
 
-bool PaintRecords(QPagedPaintDevice &device, qsizetype count, const RecordStream &records, const QString &reference,
+bool PaintRecords(QPagedPaintDevice &device, qsizetype count, const RecordStream &records, PageFrame &frame,
                   Progress *progress)
 {
     QPainter painter(&device);
@@ -148,10 +96,7 @@ bool PaintRecords(QPagedPaintDevice &device, qsizetype count, const RecordStream
         return false;
     QFont font = QTextDocument().defaultFont();
     font.setPointSizeF(10);
-    const QFontMetricsF metrics(font, &device);
-    const qreal footer = metrics.lineSpacing() * 2;
-    const QRectF page(0, 0, device.width(), device.height());
-    const QSizeF body(page.width(), page.height() - footer);
+    const QRectF body = frame.body(device);
     qint64 done = 0;
     auto cancelled = [&] {
         if (auto *printer = dynamic_cast<QPrinter *>(&device))
@@ -162,14 +107,14 @@ bool PaintRecords(QPagedPaintDevice &device, qsizetype count, const RecordStream
     // The pages of all, for "of m", before the first is painted.
     int pages = 0;
     if (count > 1 && !records([&](const CalcRecord &r) {
-            pages += layOut(r, reference, device, font, body)->pageCount();
+            pages += layOut(r, device, font, body.size())->pageCount();
             return !progress || progress->step(++done);
         }))
         return cancelled();
 
     int pageNo = 0;
     const bool complete = records([&](const CalcRecord &r) {
-        const std::unique_ptr<QTextDocument> doc = layOut(r, reference, device, font, body);
+        const std::unique_ptr<QTextDocument> doc = layOut(r, device, font, body.size());
         if (count <= 1)
             pages = doc->pageCount();
         for (int i = 0; i < doc->pageCount(); ++i) {
@@ -177,100 +122,41 @@ bool PaintRecords(QPagedPaintDevice &device, qsizetype count, const RecordStream
                 device.newPage();
             ++pageNo;
             painter.save();
-            painter.translate(0, -i * body.height());
+            painter.translate(0, body.top() - i * body.height());
             const QRectF visible(0, i * body.height(), body.width(), body.height());
             painter.setClipRect(visible);
             QAbstractTextDocumentLayout::PaintContext context;
             context.clip = visible;
             doc->documentLayout()->draw(&painter, context);
             painter.restore();
-            painter.setFont(font);
-            painter.drawText(
-                QRectF(0, page.height() - metrics.lineSpacing() * 1.2, page.width(), metrics.lineSpacing() * 1.2),
-                Qt::AlignHCenter | Qt::AlignBottom, Text::tr("page %1 of %2").arg(pageNo).arg(pages));
+            frame.paint(painter, pageNo, pages);
         }
         return !progress || progress->step(++done);
     });
-    return complete || cancelled();
+    return (complete && pageNo > 0) || cancelled();
 }
 
-void PaintRecords(QPagedPaintDevice &device, const QList<CalcRecord> &records, const QString &reference)
-{
-    PaintRecords(device, records.size(), StreamOf(records), reference);
-}
-
-bool WritePdf(QIODevice &out, qsizetype count, const RecordStream &records, const QString &title,
-              const QString &reference, Progress *progress)
+bool WritePdf(QIODevice &out, qsizetype count, const RecordStream &records, PageFrame &frame, Progress *progress)
 {
     QPdfWriter pdf(&out);
     pdf.setPageSize(LocalePageSize());
     pdf.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter);
     pdf.setResolution(300);
-    pdf.setCreator(QStringLiteral("Dravex " DRAVEX_VERSION));
-    pdf.setTitle(title);
-    return PaintRecords(pdf, count, records, reference, progress);
+    SetPdfDetails(pdf, frame.title());
+    return PaintRecords(pdf, count, records, frame, progress);
 }
 
 bool WritePdf(const QString &fileName, const QList<CalcRecord> &records, const QString &reference)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    AtomicFile file(fileName);
+    if (!file.open())
         return false;
-    WritePdf(file, records.size(), StreamOf(records),
-             records.size() == 1 ? records.front().title : Text::tr("Calculation log"), reference);
-    return file.commit() && QFileInfo(fileName).size() > 0;
-}
-
-bool RecordDialogs::confirm(QWidget *parent, const QString &title, const QString &text)
-{
-    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
-           QMessageBox::Yes;
-}
-
-QString RecordDialogs::saveFileName(QWidget *parent, const QString &caption, const QString &suggested,
-                                    const QString &filter)
-{
-    return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
-}
-
-bool RecordDialogs::printSetup(QWidget *parent, QPrinter &printer, QString &reference)
-{
-    QPrintDialog dialog(&printer, parent);
-    auto *options = new QWidget;
-    options->setWindowTitle(Text::tr("Reference"));
-    auto *form = new QFormLayout(options);
-    auto *line = new QLineEdit(reference, options);
-    line->setObjectName(QStringLiteral("reference"));
-    line->setPlaceholderText(Text::tr("Vessel, tank, voyage"));
-    form->addRow(Text::tr("&Reference line:"), line);
-    dialog.setOptionTabs({options});
-    if (dialog.exec() != QDialog::Accepted)
+    PageFrame frame(records.size() == 1 ? records.front().title : Text::tr("Calculation log"), reference);
+    if (!WritePdf(file.device(), records.size(), StreamOf(records), frame)) {
+        file.cancel();
         return false;
-    reference = line->text();
-    return true;
-}
-
-bool RecordDialogs::askReference(QWidget *parent, QString &reference)
-{
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(parent, Text::tr("Export PDF"), Text::tr("Reference line (vessel, tank), may be empty:"),
-                              QLineEdit::Normal, reference, &ok);
-    if (ok)
-        reference = text;
-    return ok;
-}
-
-void RecordDialogs::warn(QWidget *parent, const QString &title, const QString &text)
-{
-    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
-}
-
-std::unique_ptr<Progress> RecordDialogs::progress(QWidget *parent, const QString &label, qint64 total)
-{
-    return std::make_unique<DialogProgress>(parent, label, total);
+    }
+    return file.commit();
 }
 
 } // namespace dravex

@@ -3,6 +3,7 @@
 
 #include "core/calculations.h"
 #include "records/calculation_log.h"
+#include "records/paper/atomic_file.h"
 #include "screens/screen.h"
 
 #include <QAbstractButton>
@@ -21,7 +22,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSplitter>
 #include <QTableView>
 #include <QTimer>
@@ -494,7 +494,7 @@ bool LogWindow::needSelection(const QList<qint64> &ids, const QString &what)
 {
     if (!ids.isEmpty())
         return true;
-    m_log.dialogs().warn(this, what, tr("No calculation is selected: select the entries first."));
+    m_log.prompts().warn(this, what, tr("No calculation is selected: select the entries first."));
     return false;
 }
 
@@ -505,7 +505,7 @@ bool LogWindow::tabulateSelection(const QList<qint64> &ids, const QString &doing
     const std::shared_ptr<LogStore> store = m_store;
     if (ids.isEmpty() || !store)
         return false;
-    const std::unique_ptr<Progress> progress = m_log.dialogs().progress(this, doing, 2 * ids.size());
+    const std::unique_ptr<Progress> progress = m_log.prompts().progress(this, doing, 2 * ids.size());
     qint64 done = 0;
     // Twice through the entries, one at a time: the columns first, then the rows.
     RecordColumns columns;
@@ -546,25 +546,24 @@ void LogWindow::exportCsv()
     const QList<qint64> ids = selectedIds();
     if (!needSelection(ids, tr("Export CSV")))
         return;
-    const QString file = m_log.dialogs().saveFileName(this, tr("Export CSV"), QStringLiteral("calculations.csv"),
-                                                      tr("CSV files (*.csv)"));
+    const QString file =
+        m_log.prompts().savePath(this, tr("Export CSV"), QStringLiteral("calculations.csv"), tr("CSV files (*.csv)"));
     if (file.isEmpty())
         return;
-    // Written beside it and put in its place when complete: a cancelled export leaves no file.
-    QSaveFile out(file);
-    bool written = out.open(QIODevice::WriteOnly);
-    if (written) {
-        const bool complete =
-            tabulateSelection(ids, tr("Exporting %n calculation(s)...", "", int(ids.size())),
-                              [&](const QStringList &cells) { written = written && out.write(CsvLine(cells)) >= 0; });
+    // A cancelled export leaves no file.
+    AtomicFile out(file);
+    if (out.open()) {
+        const bool complete = tabulateSelection(ids, tr("Exporting %n calculation(s)...", "", int(ids.size())),
+                                                [&](const QStringList &cells) { out.write(CsvLine(cells)); });
         if (!complete) {
-            out.cancelWriting();
+            out.cancel();
+            if (out.reason().isEmpty())
+                return;
+        } else if (out.commit()) {
             return;
         }
     }
-    if (!written || !out.commit())
-        m_log.dialogs().warn(this, tr("Export CSV"),
-                             tr("The file %1 could not be written: %2").arg(file, out.errorString()));
+    m_log.prompts().warn(this, tr("Export CSV"), out.failure());
 }
 
 void LogWindow::printSelection()
@@ -587,13 +586,13 @@ void LogWindow::deleteSelection()
     const QList<qint64> ids = selectedIds();
     if (ids.isEmpty() || !m_store)
         return;
-    if (!m_log.dialogs().confirm(
+    if (!m_log.prompts().confirm(
             this, tr("Delete"),
             tr("Delete %n selected calculation(s) from the log? This cannot be undone.", "", int(ids.size()))))
         return;
     LogStatus status;
     const std::unique_ptr<Progress> progress =
-        m_log.dialogs().progress(this, tr("Deleting %n calculation(s)...", "", int(ids.size())), ids.size());
+        m_log.prompts().progress(this, tr("Deleting %n calculation(s)...", "", int(ids.size())), ids.size());
     // Cancelled: nothing is deleted.
     if (!m_store->remove(ids, status, [&progress](qint64 done) { return progress->step(done); }) && !status.ok())
         showProblem(status.message);

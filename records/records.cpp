@@ -1,12 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/records.h"
 
+#include "records/document_manager.h"
 #include "records/log_window.h"
 #include "records/report/cargo_report_window.h"
 
 namespace dravex {
 
-Records::Records(QObject *parent) : QObject(parent) {}
+Records::Records(QObject *parent) : QObject(parent)
+{
+    m_log.setPrompts(m_prompts);
+}
+
+void Records::setPrompts(Prompts *prompts)
+{
+    m_prompts = prompts ? prompts : &m_dialogs;
+    m_log.setPrompts(m_prompts);
+}
 
 void Records::record(QWidget *window, const FormSpec &form, const FormResult &result)
 {
@@ -40,12 +50,17 @@ QWidget *Records::newLogWindow(ScreenHost &host)
 
 QWidget *Records::newCargoReport()
 {
-    return new CargoReportWindow(reportPrompts());
+    return new CargoReportWindow(*m_prompts);
+}
+
+bool Records::closeDocuments()
+{
+    return DocumentManager::instance().closeAll();
 }
 
 void Records::offerRestore()
 {
-    CargoReportWindow::offerRestore(reportPrompts());
+    CargoReportWindow::offerRestore(*m_prompts);
 }
 
 } // namespace dravex

@@ -2,15 +2,15 @@
 #pragma once
 
 #include "records/calculation_log.h"
+#include "records/paper/print_prompts.h"
 #include "records/records_module.h"
-#include "records/report/report_prompts.h"
 
 #include <QObject>
 
 namespace dravex {
 
-// The records of a running program: its calculation log and the questions its report
-// windows ask. The program gets it from the records module; tests make one and hand it
+// The records of a running program: its calculation log, its documents and the print
+// dialogs. The program gets it from the records module; tests make one and hand it
 // to their registry.
 class Records : public QObject, public RecordsModule
 {
@@ -22,9 +22,6 @@ public:
     explicit Records(QObject *parent = nullptr);
 
     CalculationLog &log() { return m_log; }
-    // The questions report windows ask; dialogs unless a test answers them.
-    void setReportPrompts(ReportPrompts *prompts) { m_prompts = prompts; }
-    ReportPrompts &reportPrompts() const { return m_prompts ? *m_prompts : ReportPrompts::standard(); }
 
     void record(QWidget *window, const FormSpec &form, const FormResult &result) override;
     QString problem() const override { return m_log.problem(); }
@@ -35,10 +32,15 @@ public:
     QWidget *newLogWindow(ScreenHost &host) override;
     QWidget *newCargoReport() override;
     void offerRestore() override;
+    Prompts &prompts() override { return *m_prompts; }
+    void setPrompts(Prompts *prompts) override;
+    bool closeDocuments() override;
 
 private:
     CalculationLog m_log;
-    ReportPrompts *m_prompts = nullptr;
+    // The dialogs, until the program hands its prompts down.
+    PrintPrompts m_dialogs;
+    Prompts *m_prompts = &m_dialogs;
 };
 
 } // namespace dravex

@@ -12,6 +12,7 @@ namespace dravex {
 
 struct FormResult;
 struct FormSpec;
+class Prompts;
 class ScreenHost;
 
 // What the program asks of its records: the calculation log, copy and print of a
@@ -41,6 +42,13 @@ public:
     virtual QWidget *newCargoReport() = 0;
     // Offers to restore cargo reports that ended without being saved.
     virtual void offerRestore() = 0;
+    // The questions the records ask: the program's own prompts once handed down, the
+    // module's dialogs until then.
+    virtual Prompts &prompts() = 0;
+    virtual void setPrompts(Prompts *prompts) = 0;
+    // Closes the window of every open document, each asking about its unsaved changes;
+    // false, with that one and the rest left open, when the person keeps one open.
+    virtual bool closeDocuments() = 0;
 };
 
 } // namespace dravex

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/form14_calculator.h"
 
+#include "screens/prompts.h"
+
 #include "core/conventions.h"
 
 #include <QClipboard>
@@ -250,7 +252,7 @@ void Form14::Operator_Click(int index)
     press([&] {
         m_calc.Operator(op, [this, &equals] {
             showReadout();
-            host().showWarning(this, tr("Calculator"), tr("Can't divide by zero"));
+            host().prompts().warn(this, tr("Calculator"), tr("Can't divide by zero"));
             equals.outcome = FormOutcome::Fault;
             equals.fault = CalcFault::Kind::DivisionByZero;
             equals.notice = "Can't divide by zero";

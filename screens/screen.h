@@ -21,6 +21,7 @@ class QVBoxLayout;
 
 namespace dravex {
 
+class Prompts;
 class StaleMarks;
 class WorkingPanel;
 
@@ -33,8 +34,8 @@ public:
     virtual ~ScreenHost() = default;
     // Shows the single instance of a window, creating it if needed, and returns it.
     virtual QWidget *showWindow(const QString &name) = 0;
-    // A modal message box with an exclamation icon and one OK button.
-    virtual void showWarning(QWidget *parent, const QString &title, const QString &text) = 0;
+    // The questions and message boxes of the program.
+    virtual Prompts &prompts() = 0;
     // A calculation of a window has run to its end or stopped; the window already shows
     // its result. The program around the screens keeps it.
     virtual void calculationDone(const FormSpec &form, const FormResult &result)

@@ -27,8 +27,8 @@ QWidget *recordsWindow(WindowRegistry &registry, const std::function<QWidget *(R
 {
     if (RecordsModule *records = registry.records())
         return make(*records);
-    registry.showWarning(nullptr, ApplicationText::tr("Records"),
-                         ApplicationText::tr("The records cannot be opened: %1").arg(registry.recordsProblem()));
+    registry.prompts().warn(nullptr, ApplicationText::tr("Records"),
+                            ApplicationText::tr("The records cannot be opened: %1").arg(registry.recordsProblem()));
     return nullptr;
 }
 

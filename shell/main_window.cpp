@@ -191,10 +191,10 @@ void MainWindow::keeplog1_Click(bool on)
 
 void MainWindow::exit1_Click()
 {
-    // Documents first: a report whose user cancels closing keeps the program running.
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->isVisible() && w->objectName() == QLatin1String("CargoReport") && !w->close())
-            return;
+    // Documents first, each asking about its unsaved changes: Cancel on one keeps the
+    // program running. Records never loaded have no documents open.
+    if (RecordsModule *records = m_registry.loadedRecords(); records && !records->closeDocuments())
+        return;
     QApplication::closeAllWindows();
     QApplication::quit();
 }

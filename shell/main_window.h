@@ -16,8 +16,8 @@ public:
     explicit MainWindow(WindowRegistry &registry, QWidget *parent = nullptr);
 
 private:
-    // "E&xit": closes every open window at once and ends the program; a report with unsaved
-    // changes asks first, and Cancel there keeps everything open.
+    // "E&xit": closes every open window at once and ends the program; each document with
+    // unsaved changes asks first, and Cancel there keeps the program running.
     void exit1_Click();
     // "Help" (F1, from any window): the guide, at the section on the window in use.
     void help2_Click();

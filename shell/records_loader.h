@@ -30,6 +30,8 @@ public:
     // Records made by the caller, used instead of loading them.
     void setRecords(RecordsModule *records);
     void setLoad(Load load) { m_load = std::move(load); }
+    // The records if they are loaded or made already; never loads them.
+    RecordsModule *loaded() const { return m_records; }
     // Why the calculation log is not being written, in one line; empty while it is.
     QString problem() const;
 

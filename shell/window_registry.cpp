@@ -125,16 +125,26 @@ QWidget *WindowRegistry::showWindow(const QString &name)
     return w;
 }
 
-void WindowRegistry::showWarning(QWidget *parent, const QString &title, const QString &text)
+RecordsModule *WindowRegistry::records()
 {
-    if (m_warningSink) {
-        m_warningSink(parent, title, text);
-        return;
-    }
-    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
-    // Message texts may one day quote what was typed: never read them as markup.
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    RecordsModule *records = m_records.records();
+    if (records && m_prompts && &records->prompts() != m_prompts)
+        records->setPrompts(m_prompts);
+    return records;
+}
+
+void WindowRegistry::setPrompts(Prompts *prompts)
+{
+    m_prompts = prompts;
+}
+
+Prompts &WindowRegistry::prompts()
+{
+    if (m_prompts)
+        return *m_prompts;
+    if (RecordsModule *loaded = records())
+        return loaded->prompts();
+    return m_plainPrompts;
 }
 
 void WindowRegistry::calculationDone(const FormSpec &form, const FormResult &result)

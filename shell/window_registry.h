@@ -3,6 +3,7 @@
 
 #include "records/records_module.h"
 #include "screens/catalog.h"
+#include "screens/prompts.h"
 #include "screens/screen.h"
 #include "shell/records_loader.h"
 
@@ -22,7 +23,6 @@ namespace dravex {
 class WindowRegistry : public ScreenHost
 {
 public:
-    using WarningSink = std::function<void(QWidget *, const QString &, const QString &)>;
     // Loads the records; null with the reason in problem when they cannot be had.
     using RecordsLoader = RecordsModuleLoader::Load;
 
@@ -40,28 +40,32 @@ public:
     QWidget *window(const QString &name) const;
 
     QWidget *showWindow(const QString &name) override;
-    void showWarning(QWidget *parent, const QString &title, const QString &text) override;
+    // The program's prompts: those handed over, else the records module's dialogs, else
+    // (the module cannot be loaded) the dialogs that need no printing.
+    Prompts &prompts() override;
+    // Prompts made by the caller (tests, benchmarks), handed down to the records too.
+    void setPrompts(Prompts *prompts);
     void calculationDone(const FormSpec &form, const FormResult &result) override;
     void addCalculationActions(QWidget *window) override;
 
     // The records every window's calculations go to, loaded on first use; null when they
     // could not be loaded (recordsProblem() says why).
-    RecordsModule *records() { return m_records.records(); }
+    RecordsModule *records();
+    // The same without loading them: null until something has needed them.
+    RecordsModule *loadedRecords() const { return m_records.loaded(); }
     // Records made by the caller (tests, benchmarks), used instead of loading them.
     void setRecords(RecordsModule *records) { m_records.setRecords(records); }
     void setRecordsLoader(RecordsLoader loader) { m_records.setLoad(std::move(loader)); }
     // Why the calculation log is not being written, in one line; empty while it is.
     QString recordsProblem() const { return m_records.problem(); }
 
-    // Tests record message boxes instead of blocking on them.
-    void setWarningSink(WarningSink sink) { m_warningSink = std::move(sink); }
-
 private:
     static void fitToScreen(QWidget *w);
     std::map<QString, ScreenFactory> m_factories;
     std::map<QString, QPointer<QWidget>> m_open;
     std::set<QString> m_many;
-    WarningSink m_warningSink;
+    Prompts *m_prompts = nullptr;
+    Prompts m_plainPrompts;
     // Every calculating window says, under its own notice, when the log cannot be
     // written; the log window says it at length.
     RecordsModuleLoader m_records{[this](const QString &problem) { showRecordsProblem(problem); }};

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/report/cargo_report_document.h"
 
+#include "records/paper/page_frame.h"
 #include "records/report/cargo_report_model.h"
 #include "records/report/report_file.h"
 #include "records/report/report_print.h"
@@ -62,9 +63,16 @@ bool CargoReportDocument::exportPdf(const QString &path, QString *error) const
     return exportReportPdf(path, report(), result(), displayName(), error);
 }
 
-void CargoReportDocument::print(QPrinter *printer) const
+bool CargoReportDocument::print(QPrinter *printer, const QString &reference, QString *error) const
 {
-    printReport(printer, report(), result(), displayName());
+    // Printed to a file: the file is written as an export is, whole or not at all.
+    if (printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty())
+        return exportReportPdf(printer->outputFileName(), report(), result(), displayName(), error, reference);
+    PageFrame frame(reportPrintTitle(displayName()), reference);
+    if (printReport(printer, report(), result(), displayName(), frame))
+        return true;
+    *error = tr("The report could not be printed on %1.").arg(printer->printerName());
+    return false;
 }
 
 } // namespace dravex

@@ -35,7 +35,9 @@ public:
     bool writeCopy(const QString &path, QString *error) const override;
     bool exportCsv(const QString &path, QString *error) const;
     bool exportPdf(const QString &path, QString *error) const;
-    void print(QPrinter *printer) const;
+    // Prints on printer with the reference line on every page; false with the reason in
+    // error.
+    bool print(QPrinter *printer, const QString &reference, QString *error) const;
 
 private:
     CargoReportModel *m_model;

@@ -2,6 +2,7 @@
 #include "records/report/cargo_report_window.h"
 
 #include "records/autosave.h"
+#include "records/calc_record.h"
 #include "records/document_manager.h"
 #include "records/report/cargo_report_document.h"
 #include "records/report/cargo_report_model.h"
@@ -40,10 +41,8 @@ namespace dravex {
 
 namespace {
 
-constexpr int kRecentFiles = 8;
 constexpr int kTotalsLinesShown = 6;
 constexpr int kChoiceLeastCharacters = 16;
-const char *const kRecentKey = "cargoReport/recentFiles";
 
 // Merge ids of the header fields: typing into one field is one undo step.
 enum HeaderField { kVessel, kVoyage, kPort, kDate, kSurveyor, kRemarks };
@@ -60,15 +59,6 @@ QList<QKeySequence> standardKeys(QKeySequence::StandardKey key, const char *usua
     return keys;
 }
 
-QString tsvCell(QString text)
-{
-    // Tabs and line ends would break the block apart; a cell carries neither.
-    text.replace(QLatin1Char('\t'), QLatin1Char(' '));
-    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    text.remove(QLatin1Char('\r'));
-    return text;
-}
-
 QList<QStringList> parseTsv(QString text)
 {
     text.remove(QLatin1Char('\r'));
@@ -82,7 +72,7 @@ QList<QStringList> parseTsv(QString text)
 
 } // namespace
 
-CargoReportWindow::CargoReportWindow(ReportPrompts &prompts, CargoReportDocument *document, QWidget *parent)
+CargoReportWindow::CargoReportWindow(Prompts &prompts, CargoReportDocument *document, QWidget *parent)
     : QMainWindow(parent), m_prompts(prompts), m_document(document ? document : new CargoReportDocument),
       m_model(m_document->model())
 {
@@ -483,7 +473,8 @@ void CargoReportWindow::new1_Click()
 void CargoReportWindow::open1_Click()
 {
     const QString dir = filePath().isEmpty() ? QDir::homePath() : QFileInfo(filePath()).absolutePath();
-    const QString path = m_prompts.askOpenPath(this, dir);
+    const QString path =
+        m_prompts.openPath(this, tr("Open Cargo Report"), dir, tr("Cargo reports (*.json);;All files (*)"));
     if (!path.isEmpty())
         openPath(path);
 }
@@ -502,7 +493,7 @@ void CargoReportWindow::openPath(const QString &path)
     QString error;
     if (!document->open(path, &error)) {
         delete document;
-        m_prompts.showError(this, error);
+        m_prompts.warn(this, tr("Cargo Report"), error);
         return;
     }
     rememberRecent(path);
@@ -516,7 +507,7 @@ bool CargoReportWindow::openFile(const QString &path)
 {
     QString error;
     if (!m_document->open(path, &error)) {
-        m_prompts.showError(this, error);
+        m_prompts.warn(this, tr("Cargo Report"), error);
         return false;
     }
     rememberRecent(path);
@@ -528,7 +519,7 @@ bool CargoReportWindow::saveTo(const QString &path)
 {
     QString error;
     if (!m_document->save(path, &error)) {
-        m_prompts.showError(this, error);
+        m_prompts.warn(this, tr("Cargo Report"), error);
         return false;
     }
     rememberRecent(path);
@@ -544,7 +535,7 @@ bool CargoReportWindow::save1_Click()
 bool CargoReportWindow::saveas1_Click()
 {
     const QString suggested = filePath().isEmpty() ? QDir::home().filePath(tr("cargo-report.json")) : filePath();
-    QString path = m_prompts.askSavePath(this, suggested, tr("Cargo reports (*.json)"));
+    QString path = m_prompts.savePath(this, tr("Save"), suggested, tr("Cargo reports (*.json)"));
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty())
@@ -555,27 +546,29 @@ bool CargoReportWindow::saveas1_Click()
 void CargoReportWindow::exportcsv1_Click()
 {
     const QString base = filePath().isEmpty() ? QDir::home().filePath(tr("cargo-report")) : filePath();
-    const QString path = m_prompts.askSavePath(
-        this, QFileInfo(base).path() + QLatin1Char('/') + QFileInfo(base).completeBaseName() + QStringLiteral(".csv"),
-        tr("CSV (*.csv)"));
+    const QString path = m_prompts.savePath(this, tr("Export CSV"),
+                                            QFileInfo(base).path() + QLatin1Char('/') +
+                                                QFileInfo(base).completeBaseName() + QStringLiteral(".csv"),
+                                            tr("CSV (*.csv)"));
     if (path.isEmpty())
         return;
     QString error;
     if (!m_document->exportCsv(path, &error))
-        m_prompts.showError(this, error);
+        m_prompts.warn(this, tr("Cargo Report"), error);
 }
 
 void CargoReportWindow::exportpdf1_Click()
 {
     const QString base = filePath().isEmpty() ? QDir::home().filePath(tr("cargo-report")) : filePath();
-    const QString path = m_prompts.askSavePath(
-        this, QFileInfo(base).path() + QLatin1Char('/') + QFileInfo(base).completeBaseName() + QStringLiteral(".pdf"),
-        tr("PDF (*.pdf)"));
+    const QString path = m_prompts.savePath(this, tr("Export PDF"),
+                                            QFileInfo(base).path() + QLatin1Char('/') +
+                                                QFileInfo(base).completeBaseName() + QStringLiteral(".pdf"),
+                                            tr("PDF (*.pdf)"));
     if (path.isEmpty())
         return;
     QString error;
     if (!m_document->exportPdf(path, &error))
-        m_prompts.showError(this, error);
+        m_prompts.warn(this, tr("Cargo Report"), error);
 }
 
 void CargoReportWindow::print1_Click()
@@ -583,9 +576,19 @@ void CargoReportWindow::print1_Click()
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setDocName(m_document->displayName());
-    if (!m_prompts.askPrinter(this, &printer))
+    QString reference = reportReference(m_model->report());
+    if (!m_prompts.printSetup(this, printer, reference))
         return;
-    m_document->print(&printer);
+    QString error;
+    // A printer, not a file: the pages are shown before they are printed.
+    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
+    if (!toFile && !m_prompts.previewPrint(this, printer, [&](QPrinter &preview) {
+            QString ignored;
+            m_document->print(&preview, reference, &ignored);
+        }))
+        return;
+    if (!m_document->print(&printer, reference, &error))
+        m_prompts.warn(this, tr("Cargo Report"), error);
 }
 
 void CargoReportWindow::copy1_Click()
@@ -600,14 +603,14 @@ void CargoReportWindow::copy1_Click()
         left = std::min(left, i.column());
         right = std::max(right, i.column());
     }
-    QStringList lines;
+    QString text;
     for (int r = top; r <= bottom; ++r) {
         QStringList cells;
         for (int c = left; c <= right; ++c)
-            cells << tsvCell(m_model->index(r, c).data().toString());
-        lines << cells.join(QLatin1Char('\t'));
+            cells << m_model->index(r, c).data().toString();
+        text += TsvLine(cells);
     }
-    QApplication::clipboard()->setText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    QApplication::clipboard()->setText(text);
 }
 
 void CargoReportWindow::paste1_Click()
@@ -643,82 +646,26 @@ void CargoReportWindow::deletetank1_Click()
     m_model->removeTankRows(*rows.begin(), *rows.rbegin() - *rows.begin() + 1);
 }
 
-void CargoReportWindow::rememberRecent(const QString &path)
-{
-    Settings settings;
-    QStringList recent = settings.value(QLatin1String(kRecentKey)).toStringList();
-    const QString full = QFileInfo(path).absoluteFilePath();
-    recent.removeAll(full);
-    recent.prepend(full);
-    while (recent.size() > kRecentFiles)
-        recent.removeLast();
-    settings.setValue(QLatin1String(kRecentKey), recent);
-}
-
-void CargoReportWindow::fillRecentMenu()
-{
-    m_recentMenu->clear();
-    const QStringList recent = Settings().value(QLatin1String(kRecentKey)).toStringList();
-    for (int i = 0; i < recent.size(); ++i) {
-        // The path is shown as it is: "&" would otherwise mark an access key.
-        QString label = recent[i];
-        label.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        QAction *a = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(label));
-        const QString path = recent[i];
-        connect(a, &QAction::triggered, this, [this, path] { openPath(path); });
-    }
-    m_recentMenu->setEnabled(!recent.isEmpty());
-}
-
 void CargoReportWindow::closeEvent(QCloseEvent *event)
 {
     if (isModified()) {
         const QString name = m_document->displayName();
-        switch (m_document->isRestoredOverFile() ? m_prompts.askSaveRestored(this, name)
-                                                 : m_prompts.askSaveChanges(this, name)) {
-        case ReportPrompts::Answer::Save:
+        switch (m_prompts.askSaveChanges(this, tr("Cargo Report"), name, m_document->isRestoredOverFile())) {
+        case Prompts::Answer::Save:
             if (!save1_Click()) {
                 event->ignore();
                 return;
             }
             break;
-        case ReportPrompts::Answer::Discard:
+        case Prompts::Answer::Discard:
             break;
-        case ReportPrompts::Answer::Cancel:
+        case Prompts::Answer::Cancel:
             event->ignore();
             return;
         }
     }
     m_document->autosave().drop();
     event->accept();
-}
-
-void CargoReportWindow::offerRestore(ReportPrompts &prompts)
-{
-    std::vector<Autosave::Leftover> left = Autosave::leftovers();
-    if (left.empty())
-        return;
-    QStringList names;
-    for (const Autosave::Leftover &l : left)
-        names << reportDisplayName(l.originalPath) + QStringLiteral(" (") + l.written.toString(Qt::ISODate) +
-                     QLatin1Char(')');
-    const bool restore = prompts.askRestore(nullptr, names);
-    for (Autosave::Leftover &l : left) {
-        if (!restore) {
-            Autosave::discard(l);
-            continue;
-        }
-        ReportFileRead read = readReportFile(Autosave::directory() + QLatin1Char('/') + l.id + QStringLiteral(".json"));
-        if (!read.report) {
-            prompts.showError(nullptr, read.error);
-            continue; // the copy stays for another try
-        }
-        auto *document = new CargoReportDocument;
-        document->restore(*read.report, l.originalPath);
-        // The document carries the copy on as its own autosave.
-        document->autosave().adopt(std::move(l));
-        (new CargoReportWindow(prompts, document))->show();
-    }
 }
 
 } // namespace dravex

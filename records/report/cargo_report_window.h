@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/cargo_report.h"
-#include "records/report/report_prompts.h"
+#include "screens/prompts.h"
 
 #include <QMainWindow>
 
@@ -29,8 +29,7 @@ class CargoReportWindow : public QMainWindow
 
 public:
     // Shows document, which the window takes over, or a new empty report.
-    explicit CargoReportWindow(ReportPrompts &prompts = ReportPrompts::standard(),
-                               CargoReportDocument *document = nullptr, QWidget *parent = nullptr);
+    explicit CargoReportWindow(Prompts &prompts, CargoReportDocument *document = nullptr, QWidget *parent = nullptr);
     ~CargoReportWindow() override;
 
     // Opens path into this window; on any fault a message names the file and the fault,
@@ -45,7 +44,7 @@ public:
 
     // Offers to restore the reports whose windows ended without saving or discarding
     // (their autosave copies are left and no running program holds them).
-    static void offerRestore(ReportPrompts &prompts = ReportPrompts::standard());
+    static void offerRestore(Prompts &prompts);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -81,7 +80,7 @@ private:
     // The header field edits as one undo step per field and run of typing.
     void editHeader(int field, const std::function<void(CargoReport &)> &edit);
 
-    ReportPrompts &m_prompts;
+    Prompts &m_prompts;
     CargoReportDocument *m_document;
     CargoReportModel *m_model;
     QTableView *tanks = nullptr;

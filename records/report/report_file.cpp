@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/report/report_file.h"
 
+#include "records/paper/atomic_file.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace dravex {
 
@@ -50,25 +51,24 @@ ReportFileRead readReportFile(const QString &path)
     return read;
 }
 
-bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *error)
+bool writeReportBytes(const QString &path, const QByteArray &bytes, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = ReportFile::tr("Cannot save %1: %2").arg(QFileInfo(path).fileName(), file.errorString());
-        return false; // the temporary file is dropped; the old file stays as it was
-    }
-    return true;
+    QString reason;
+    if (WriteWholeFile(path, bytes, &reason))
+        return true;
+    if (error)
+        *error = ReportFile::tr("Cannot save %1: %2").arg(QFileInfo(path).fileName(), reason);
+    return false; // the old file stays as it was
 }
 
 bool saveReportFile(const QString &path, const CargoReport &report, QString *error)
 {
-    return writeFileAtomically(path, QByteArray::fromStdString(WriteReportJson(report)), error);
+    return writeReportBytes(path, QByteArray::fromStdString(WriteReportJson(report)), error);
 }
 
 bool exportReportCsv(const QString &path, const CargoReport &report, const ReportResult &result, QString *error)
 {
-    return writeFileAtomically(path, QByteArray::fromStdString(WriteReportCsv(report, result)), error);
+    return writeReportBytes(path, QByteArray::fromStdString(WriteReportCsv(report, result)), error);
 }
 
 QString reportDisplayName(const QString &path)

@@ -19,9 +19,9 @@ struct ReportFileRead
 };
 ReportFileRead readReportFile(const QString &path);
 
-// Writes bytes to path through a temporary file renamed over it once complete, so a crash
-// or a full disk mid-save leaves the previous file whole. false with the reason in error.
-bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *error);
+// Writes bytes to path whole or not at all, so a crash or a full disk mid-save leaves the
+// previous file whole. false with the file and the reason in error.
+bool writeReportBytes(const QString &path, const QByteArray &bytes, QString *error);
 bool saveReportFile(const QString &path, const CargoReport &report, QString *error);
 bool exportReportCsv(const QString &path, const CargoReport &report, const ReportResult &result, QString *error);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/report/report_print.h"
 
+#include "records/paper/page_frame.h"
 #include "records/report/report_file.h"
 
 #include <QBuffer>
@@ -74,8 +75,8 @@ struct PrintTable
 class Layout
 {
 public:
-    Layout(QPagedPaintDevice *device, QPainter *painter, int pageCount)
-        : m_device(device), m_painter(painter), m_pageCount(pageCount)
+    Layout(QPagedPaintDevice *device, QPainter *painter, int pageCount, PageFrame &frame)
+        : m_device(device), m_painter(painter), m_pageCount(pageCount), m_frame(frame)
     {
         m_font = QFont(QStringLiteral("DejaVu Sans"));
         m_font.setPointSizeF(7);
@@ -86,9 +87,11 @@ public:
         const QFontMetricsF metrics(m_font, device);
         m_line = metrics.height();
         m_pad = m_line * 0.2;
-        m_width = device->width();
-        m_footer = m_line * 2.5;
-        m_bottom = device->height() - m_footer;
+        const QRectF body = frame.body(*device);
+        m_width = body.width();
+        m_top = body.top();
+        m_bottom = body.bottom();
+        m_y = m_top;
     }
 
     int pages() const { return m_page; }
@@ -176,7 +179,7 @@ public:
     // Keeps a block of height h on one page.
     void room(double h)
     {
-        if (m_y + h > m_bottom && m_y > 0)
+        if (m_y + h > m_bottom && m_y > m_top)
             newPage();
     }
 
@@ -260,23 +263,21 @@ private:
         if (m_painter)
             m_device->newPage();
         ++m_page;
-        m_y = 0;
+        m_y = m_top;
     }
 
     void footer()
     {
-        if (!m_painter)
-            return;
-        m_painter->setFont(m_font);
-        m_painter->drawText(QRectF(0, m_bottom, m_width, m_footer), Qt::AlignRight | Qt::AlignBottom,
-                            ReportPrint::tr("Page %1 of %2").arg(m_page).arg(m_pageCount));
+        if (m_painter)
+            m_frame.paint(*m_painter, m_page, m_pageCount);
     }
 
     QPagedPaintDevice *m_device;
     QPainter *m_painter; // null while counting pages
     int m_pageCount;
+    PageFrame &m_frame;
     QFont m_font, m_bold, m_title;
-    double m_line = 0, m_pad = 0, m_width = 0, m_footer = 0, m_bottom = 0;
+    double m_line = 0, m_pad = 0, m_width = 0, m_top = 0, m_bottom = 0;
     double m_y = 0;
     int m_page = 1;
 };
@@ -365,33 +366,51 @@ void lay(Layout &l, const CargoReport &report, const PrintTable &tanks, const Pr
 
 } // namespace
 
-void printReport(QPagedPaintDevice *device, const CargoReport &report, const ReportResult &result, const QString &title)
+QString reportReference(const CargoReport &report)
+{
+    QStringList parts;
+    for (const std::string *part : {&report.header.vessel, &report.header.voyage, &report.header.port})
+        if (!q(*part).trimmed().isEmpty())
+            parts << q(*part).trimmed();
+    return parts.join(QStringLiteral(", "));
+}
+
+QString reportPrintTitle(const QString &title)
+{
+    return ReportPrint::tr("Cargo Report") + QStringLiteral(" \u2014 ") + title;
+}
+
+bool printReport(QPagedPaintDevice *device, const CargoReport &report, const ReportResult &result, const QString &title,
+                 PageFrame &frame)
 {
     const PrintTable tanks = tankTable(report, result);
     const PrintTable totals = totalsTable(report, result);
-    Layout count(device, nullptr, 0);
+    Layout count(device, nullptr, 0, frame);
     lay(count, report, tanks, totals, title);
     QPainter painter(device);
+    if (!painter.isActive())
+        return false;
     painter.setPen(QPen(Qt::black, 0));
-    Layout draw(device, &painter, count.pages());
+    Layout draw(device, &painter, count.pages(), frame);
     lay(draw, report, tanks, totals, title);
     draw.finish();
+    return true;
 }
 
 bool exportReportPdf(const QString &path, const CargoReport &report, const ReportResult &result, const QString &title,
-                     QString *error)
+                     QString *error, const QString &reference)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setTitle(title);
-        writer.setCreator(QStringLiteral("Dravex"));
+        PageFrame frame(reportPrintTitle(title), reference.isNull() ? reportReference(report) : reference);
+        SetPdfDetails(writer, frame.title());
         writer.setResolution(300);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(12, 12, 12, 12)));
-        printReport(&writer, report, result, title);
+        writer.setPageLayout(QPageLayout(LocalePageSize(), QPageLayout::Landscape, QMarginsF(12, 12, 12, 12)));
+        printReport(&writer, report, result, title, frame);
     }
-    return writeFileAtomically(path, buffer.data(), error);
+    return writeReportBytes(path, buffer.data(), error);
 }
 
 } // namespace dravex

@@ -70,7 +70,7 @@ private slots:
         QWidget *w = program.show("Form14");
         QCOMPARE(readout(w), QString("0."));
         QCOMPARE(click(w, keys), shown);
-        QVERIFY(program.warnings.isEmpty());
+        QVERIFY(program.prompts.warnings.isEmpty());
     }
 
     void keyboard_keys_click_the_buttons()
@@ -149,10 +149,10 @@ private slots:
         Program program;
         QWidget *w = program.show("Form14");
         QStringList boxes;
-        program.registry.setWarningSink([&](QWidget *parent, const QString &title, const QString &text) {
+        program.prompts.onWarn = [&](QWidget *parent, const QString &title, const QString &text) {
             boxes << title + '|' + text + '|' + readout(w);
             QCOMPARE(parent, w);
-        });
+        };
         QCOMPARE(click(w, "7 / 0 ="), QStringList({"7.", "7.", "0.", "7."}));
         QCOMPARE(boxes, QStringList{"Calculator|Can't divide by zero|0."});
         QCOMPARE(click(w, "+ 1 ="), QStringList({"7.", "1.", "8"}));

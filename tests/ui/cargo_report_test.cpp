@@ -38,51 +38,6 @@ using namespace dravex::test;
 
 namespace {
 
-// Answers the window's questions from a script and records its messages.
-struct ScriptedPrompts : ReportPrompts
-{
-    std::deque<Answer> answers;
-    std::deque<QString> paths;
-    QStringList errors;
-    bool restore = true;
-    int asked = 0;
-    int askedRestored = 0;
-
-    // Windows still open when a test ends are closed unsaved while the script exists.
-    ~ScriptedPrompts() override
-    {
-        answers.clear();
-        Program::closeAll();
-    }
-
-    Answer askSaveChanges(QWidget *, const QString &) override
-    {
-        ++asked;
-        const Answer a = answers.empty() ? Answer::Discard : answers.front();
-        if (!answers.empty())
-            answers.pop_front();
-        return a;
-    }
-    Answer askSaveRestored(QWidget *parent, const QString &name) override
-    {
-        ++askedRestored;
-        return askSaveChanges(parent, name);
-    }
-    QString askOpenPath(QWidget *, const QString &) override { return next(); }
-    QString askSavePath(QWidget *, const QString &, const QString &) override { return next(); }
-    void showError(QWidget *, const QString &text) override { errors << text; }
-    bool askRestore(QWidget *, const QStringList &) override { return restore; }
-    bool askPrinter(QWidget *, QPrinter *) override { return false; }
-
-    QString next()
-    {
-        const QString p = paths.empty() ? QString() : paths.front();
-        if (!paths.empty())
-            paths.pop_front();
-        return p;
-    }
-};
-
 // The worked five-tank reports of the core test, as a block pasted from a spreadsheet.
 const char *const kUsTanks = "1P\tArab Light\tA\t10050\t50\t80\t30\t\t\n"
                              "1S\tArab Light\tA\t10000\t\t80\t\t30.0\t60\n"
@@ -132,7 +87,7 @@ void pressKey(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
 }
 
-CargoReportWindow *showReport(ReportPrompts &prompts)
+CargoReportWindow *showReport(Prompts &prompts)
 {
     auto *w = new CargoReportWindow(prompts);
     w->show();
@@ -374,6 +329,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("voyage.json");
         ScriptedPrompts prompts;
+        prompts.restoreAnswer = true;
         CargoReportWindow *w = showReport(prompts);
         pasteBlock(w, QString::fromLatin1(kUsTanks));
         prompts.paths = {path};
@@ -408,13 +364,13 @@ private slots:
         // Close: Cancel keeps the window, Save writes and closes, Discard closes unsaved.
         pasteBlock(again, "9X\tArab Light\tA\t1\t\t60\t30\n", 5);
         QVERIFY(again->isWindowModified());
-        prompts.answers = {ReportPrompts::Answer::Cancel};
+        prompts.answers = {Prompts::Answer::Cancel};
         QVERIFY(!again->close());
-        prompts.answers = {ReportPrompts::Answer::Save};
+        prompts.answers = {Prompts::Answer::Save};
         QVERIFY(again->close());
         QCOMPARE(readReportFile(path).report->rows.size(), std::size_t(6));
         pasteBlock(w, "9Y\n", 5);
-        prompts.answers = {ReportPrompts::Answer::Discard};
+        prompts.answers = {Prompts::Answer::Discard};
         QVERIFY(w->close());
         QCOMPARE(readReportFile(path).report->rows.size(), std::size_t(6));
         QCOMPARE(prompts.asked, 3);
@@ -428,6 +384,7 @@ private slots:
         const QString path = dir.filePath("voyage.json");
         const QString link = dir.filePath("link.json");
         ScriptedPrompts prompts;
+        prompts.restoreAnswer = true;
         CargoReportWindow *w = showReport(prompts);
         pasteBlock(w, QString::fromLatin1(kUsTanks));
         prompts.paths = {path};
@@ -538,9 +495,11 @@ private slots:
         QVERIFY(text.contains("<b>Fuel</b>"));
         const int pages = text.count(QLatin1Char('\f'));
         QVERIFY2(pages >= 2, qPrintable(QString::number(pages)));
-        QVERIFY(text.contains(QStringLiteral("Page 1 of %1").arg(pages)));
-        QVERIFY(text.contains(QStringLiteral("Page %1 of %1").arg(pages)));
+        QVERIFY(text.contains(QStringLiteral("page 1 of %1").arg(pages)));
+        QVERIFY(text.contains(QStringLiteral("page %1 of %1").arg(pages)));
         QVERIFY(text.count("VCF") >= pages + 1); // the header block, then the heads on every page
+        QCOMPARE(text.count("Cargo Report \u2014 Untitled"), pages + 1); // the frame, and the title once
+        QCOMPARE(text.count("Reference: MT <i>Star</i> & Co"), pages);
         QVERIFY(text.contains("left out, stopped: 2C"));
         QVERIFY(text.contains("2754.97")); // Arab Light, as worked in the core test
         QVERIFY(text.contains("1980 tables: Table 6A, Table 6B"));
@@ -559,6 +518,7 @@ private slots:
     void autosave_is_offered_back_after_a_crash()
     {
         ScriptedPrompts prompts;
+        prompts.restoreAnswer = true;
         CargoReportWindow *w = showReport(prompts);
         pasteBlock(w, QString::fromLatin1(kUsTanks));
         w->document()->autosave().write();
@@ -581,7 +541,7 @@ private slots:
         QVERIFY(restored);
         QVERIFY(restored->isWindowModified());
         QCOMPARE(restored->model()->report(), w->model()->report());
-        prompts.answers = {ReportPrompts::Answer::Discard, ReportPrompts::Answer::Discard};
+        prompts.answers = {Prompts::Answer::Discard, Prompts::Answer::Discard};
         QVERIFY(restored->close());
         QVERIFY(w->close());
         QVERIFY(!QFile::exists(orphan));
@@ -595,6 +555,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("voyage.json");
         ScriptedPrompts prompts;
+        prompts.restoreAnswer = true;
         CargoReportWindow *w = showReport(prompts);
         pasteBlock(w, QString::fromLatin1(kUsTanks));
         prompts.paths = {path};
@@ -620,7 +581,7 @@ private slots:
         const QString orphan = Autosave::directory() + "/crashed";
         QVERIFY(QFile::copy(stem + ".json", orphan + ".json"));
         QVERIFY(QFile::copy(stem + ".path", orphan + ".path"));
-        prompts.answers = {ReportPrompts::Answer::Discard};
+        prompts.answers = {Prompts::Answer::Discard};
         QVERIFY(w->close());
         CargoReportWindow::offerRestore(prompts);
         CargoReportWindow *restored = nullptr;
@@ -630,7 +591,7 @@ private slots:
         QVERIFY(restored);
         QCOMPARE(restored->filePath(), path);
         QCOMPARE(restored->model()->report().rows.size(), std::size_t(6));
-        prompts.answers = {ReportPrompts::Answer::Discard};
+        prompts.answers = {Prompts::Answer::Discard};
         QVERIFY(restored->close());
         QCOMPARE(prompts.askedRestored, 1);
         QCOMPARE(readReportFile(path).report->rows.size(), std::size_t(5));
@@ -644,7 +605,7 @@ private slots:
             defaultButton = box->standardButton(box->defaultButton());
             QTest::keyClick(box, Qt::Key_Return);
         });
-        QCOMPARE(ReportPrompts::standard().askSaveRestored(nullptr, "voyage.json"), ReportPrompts::Answer::Cancel);
+        QCOMPARE(Prompts().askSaveChanges(nullptr, "Cargo Report", "voyage.json", true), Prompts::Answer::Cancel);
         QCOMPARE(defaultButton, QMessageBox::Cancel);
     }
 

@@ -9,6 +9,7 @@
 #include "records/log_store.h"
 
 #include <QFile>
+#include <QPrinter>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSqlDatabase>
@@ -129,34 +130,6 @@ struct ReadOnlyFolder
             QProcess::execute("chattr", {"-i", path});
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
-};
-
-// Dialogs whose progress is counted, and cancelled at step cancelAt (never when 0); the
-// warnings said are kept.
-struct ProgressDialogs : ScriptedDialogs
-{
-    qint64 cancelAt = 0;
-    qint64 lastTotal = 0;
-    qint64 lastStep = 0;
-    QStringList warnings;
-
-    struct Counted : Progress
-    {
-        ProgressDialogs &owner;
-        explicit Counted(ProgressDialogs &owner) : owner(owner) {}
-        bool step(qint64 done) override
-        {
-            owner.lastStep = done;
-            return owner.cancelAt == 0 || done < owner.cancelAt;
-        }
-    };
-    std::unique_ptr<Progress> progress(QWidget *, const QString &, qint64 total) override
-    {
-        lastTotal = total;
-        lastStep = 0;
-        return std::make_unique<Counted>(*this);
-    }
-    void warn(QWidget *, const QString &title, const QString &text) override { warnings << title + '|' + text; }
 };
 
 inline QList<qint64> acknowledged(const QByteArray &output)

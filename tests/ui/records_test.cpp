@@ -12,6 +12,7 @@
 #include <QPushButton>
 
 #include <QAction>
+#include <QBuffer>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -139,8 +140,8 @@ private slots:
         LoggingProgram program(dir.filePath("log.sqlite"));
         QWidget *w = program.show("Form5");
         fillAndEnter(w, {{"txtapi", "30"}, {"txtem", "80"}, {"txtgv", "10000"}});
-        program.dialogs->fileName = dir.filePath("calc.pdf");
-        program.dialogs->reference = "MV <Example> tank 3";
+        program.prompts.fileName = dir.filePath("calc.pdf");
+        program.prompts.reference = "MV <Example> tank 3";
         control<QAction>(w, "exportPdfCalculation")->trigger();
         QProcess pdftotext;
         pdftotext.start("pdftotext", {"-layout", dir.filePath("calc.pdf"), "-"});
@@ -174,6 +175,31 @@ private slots:
             expected << QString("%1/%2").arg(i).arg(numbers.size());
         QVERIFY(numbers.size() >= 3);
         QCOMPARE(numbers, expected);
+    }
+
+    // Every page of a printout carries the frame: the program, the time of printing, the
+    // job, the reference line and "page n of m"; paper by the locale's country.
+    void every_page_carries_the_frame_on_the_locales_paper()
+    {
+        QBuffer pdf;
+        pdf.open(QIODevice::WriteOnly);
+        PageFrame frame("Calculation log", "MV Example, tank 3", QDateTime(QDate(2026, 12, 7), QTime(10, 11)));
+        const QList<CalcRecord> three{sample(), sample(), sample()};
+        QVERIFY(WritePdf(pdf, three.size(), StreamOf(three), frame));
+        QCOMPARE(frame.painted().size(), std::size_t(3));
+        for (int page = 1; page <= 3; ++page) {
+            const QStringList texts = frame.painted()[page - 1];
+            QCOMPARE(texts.mid(1), QStringList({"2026-12-07 10:11", "Calculation log", "Reference: MV Example, tank 3",
+                                                QString("page %1 of 3").arg(page)}));
+            QVERIFY(texts.front().startsWith("Dravex "));
+        }
+        QCOMPARE(pdf.data().count("/Type /Page\n") + pdf.data().count("/Type /Page\r"), 3);
+
+        const std::pair<const char *, QPageSize::PageSizeId> papers[] = {
+            {"en_US", QPageSize::Letter}, {"fr_CA", QPageSize::Letter}, {"es_MX", QPageSize::Letter},
+            {"en_GB", QPageSize::A4},     {"de_DE", QPageSize::A4},     {"C", QPageSize::A4}};
+        for (const auto &[locale, paper] : papers)
+            QVERIFY2(LocalePageSize(QLocale(locale)).id() == paper, locale);
     }
 
     void opens_an_entry_in_its_window_without_computing()
@@ -210,7 +236,7 @@ private slots:
         table->selectRow(0);
         control<QAction>(log, "logDelete")->trigger();
         QCOMPARE(log->model()->rowCount(), 2);
-        program.dialogs->confirmAnswer = true;
+        program.prompts.confirmAnswer = true;
         table->selectRow(0);
         control<QAction>(log, "logDelete")->trigger();
         QCOMPARE(log->model()->rowCount(), 1);
@@ -256,8 +282,8 @@ private slots:
         control<QAction>(w, "copyCalculation")->trigger();
         QVERIFY(!program.show("LogWindow"));
         QVERIFY(!program.show("CargoReport"));
-        QCOMPARE(program.warnings.size(), 2);
-        QVERIFY(program.warnings.front().contains(missing));
+        QCOMPARE(program.prompts.warnings.size(), 2);
+        QVERIFY(program.prompts.warnings.front().contains(missing));
     }
 
     // The program loads its records after the first paint and ends with a quit: every
@@ -355,7 +381,7 @@ private slots:
             for (const QString &line : c.kept)
                 QVERIFY2(copied.contains(line), qPrintable(line + " not in:\n" + copied.join('\n')));
             QTextDocument printed;
-            printed.setHtml(RecordsHtml({first}, QString()));
+            printed.setHtml(RecordsHtml({first}));
             for (const QString &line : c.kept)
                 QVERIFY2(printed.toPlainText().contains(line.section('\t', 1)), qPrintable(line));
 
@@ -410,9 +436,7 @@ private slots:
         const QString path = dir.filePath("log.sqlite");
         makeLog(path, 50);
         LoggingProgram program(path);
-        auto owned = std::make_unique<ProgressDialogs>();
-        ProgressDialogs *dialogs = owned.get();
-        program.records.log().setDialogs(std::move(owned));
+        ScriptedPrompts *dialogs = &program.prompts;
         auto *log = static_cast<LogWindow *>(program.show("LogWindow"));
         QTRY_COMPARE(log->model()->rowCount(), 50);
         auto *table = control<QTableView>(log, "logTable");
@@ -459,6 +483,64 @@ private slots:
         QCOMPARE(dialogs->lastTotal, 50);
         QCOMPARE(rawCount(path), 50);
         QCOMPARE(log->model()->rowCount(), 50);
+    }
+
+    // An export or a print to a file that cannot be written says so, with the file and
+    // the system's reason, and leaves what was there.
+    void a_file_that_cannot_be_written_is_reported_and_the_old_one_kept()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("log.sqlite");
+        makeLog(path, 2);
+        LoggingProgram program(path);
+        ScriptedPrompts *dialogs = &program.prompts;
+        auto *log = static_cast<LogWindow *>(program.show("LogWindow"));
+        QTRY_COMPARE(log->model()->rowCount(), 2);
+        control<QTableView>(log, "logTable")->selectAll();
+
+        QFile plain(dir.filePath("plain"));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
+        QDir().mkpath(dir.filePath("locked"));
+        for (const char *name : {"locked/kept.csv", "locked/kept.pdf"}) {
+            QFile old(dir.filePath(name));
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        }
+        ReadOnlyFolder locked(dir.filePath("locked"));
+        QVERIFY(locked.made);
+
+        const struct
+        {
+            const char *action;
+            const char *file;
+            const char *caption;
+        } cases[] = {
+            {"logExportCsv", "plain/out.csv", "Export CSV"},
+            {"logExportPdf", "plain/out.pdf", "Export PDF"},
+            {"logPrint", "plain/out.pdf", "Print"},
+            {"logExportCsv", "locked/kept.csv", "Export CSV"},
+            {"logExportPdf", "locked/kept.pdf", "Export PDF"},
+            {"logPrint", "locked/kept.pdf", "Print"},
+        };
+        for (const auto &c : cases) {
+            const QString file = dir.filePath(c.file);
+            dialogs->warnings.clear();
+            dialogs->fileName = QString(c.action) == "logPrint" ? QString() : file;
+            dialogs->printFile = QString(c.action) == "logPrint" ? file : QString();
+            control<QAction>(log, c.action)->trigger();
+            QCOMPARE(dialogs->warnings.size(), 1);
+            const QString warning = dialogs->warnings.front();
+            QVERIFY2(warning.startsWith(QString(c.caption) + '|') && warning.contains(QDir::toNativeSeparators(file)) &&
+                         !warning.endsWith(": "),
+                     qPrintable(warning));
+        }
+        for (const char *name : {"locked/kept.csv", "locked/kept.pdf"}) {
+            QFile old(dir.filePath(name));
+            QVERIFY(old.open(QIODevice::ReadOnly));
+            QCOMPARE(old.readAll(), QByteArray("old"));
+        }
+        QCOMPARE(QDir(dir.filePath("locked")).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({"kept.csv", "kept.pdf"}));
     }
 
     // A new entry comes in above a selection, which stays; the columns name the table.

@@ -281,6 +281,31 @@ private slots:
         QCOMPARE(openWindows(), QStringList());
     }
 
+    // Exit asks each document with unsaved changes: Cancel keeps the program and the
+    // document; Discard ends it. A saved one does not ask.
+    void exit_asks_each_unsaved_document_first()
+    {
+        Program program;
+        QWidget *main = continueToMain(program);
+        QWidget *saved = program.show("CargoReport");
+        QWidget *edited = program.show("CargoReport");
+        QTest::keyClicks(control(edited, "vessel"), "MT Example");
+        QVERIFY(edited->isWindowModified());
+        QVERIFY(!saved->isWindowModified());
+
+        program.prompts.answers = {Prompts::Answer::Cancel};
+        menuAction(main, "exit1")->trigger();
+        QCOMPARE(program.prompts.asked, 1);
+        QVERIFY(main->isVisible());
+        QVERIFY(edited->isVisible());
+        QVERIFY(edited->isWindowModified());
+
+        program.prompts.answers = {Prompts::Answer::Discard};
+        menuAction(main, "exit1")->trigger();
+        QCOMPARE(program.prompts.asked, 2);
+        QCOMPARE(openWindows(), QStringList());
+    }
+
     void closing_main_leaves_screens_open()
     {
         Program program;

@@ -4,6 +4,7 @@
 #include "records/calculation_print.h"
 #include "records/records.h"
 #include "screens/catalog.h"
+#include "scripted_prompts.h"
 #include "shell/application.h"
 #include "shell/window_registry.h"
 
@@ -18,61 +19,22 @@
 
 namespace dravex::test {
 
-// The questions of printing, export and delete, answered without a dialog: nothing is
-// confirmed, printed or exported unless a test says so.
-struct ScriptedDialogs : RecordDialogs
-{
-    bool confirmAnswer = false;
-    QString fileName;
-    QString reference;
-
-    bool confirm(QWidget *, const QString &, const QString &) override { return confirmAnswer; }
-    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override { return fileName; }
-    bool printSetup(QWidget *, QPrinter &, QString &) override { return false; }
-    bool askReference(QWidget *, QString &text) override
-    {
-        text = reference;
-        return !fileName.isEmpty();
-    }
-    void warn(QWidget *, const QString &, const QString &) override {}
-};
-
-// Report windows' questions answered without a dialog: no file chosen, changes discarded.
-struct QuietReportPrompts : ReportPrompts
-{
-    QStringList errors;
-    Answer askSaveChanges(QWidget *, const QString &) override { return Answer::Discard; }
-    QString askOpenPath(QWidget *, const QString &) override { return {}; }
-    QString askSavePath(QWidget *, const QString &, const QString &) override { return {}; }
-    void showError(QWidget *, const QString &text) override { errors << text; }
-    bool askRestore(QWidget *, const QStringList &) override { return false; }
-    bool askPrinter(QWidget *, QPrinter *) override { return false; }
-};
-
-// The program's registry with every window, recording message boxes instead of showing
-// them. Its log lives in the test folders and is off unless a test turns it on.
+// The program's registry with every window, its questions answered by a script and its
+// message boxes kept. Its log lives in the test folders and is off unless a test turns it on.
 struct Program
 {
-    QuietReportPrompts reportPrompts;
+    ScriptedPrompts prompts;
     Records records;
     WindowRegistry registry{allScreens()};
-    QStringList warnings;
-
-    ScriptedDialogs *dialogs = nullptr;
 
     Program()
     {
         QStandardPaths::setTestModeEnabled(true);
         records.log().setKeepingForSession(false);
-        auto scripted = std::make_unique<ScriptedDialogs>();
-        dialogs = scripted.get();
-        records.log().setDialogs(std::move(scripted));
-        records.setReportPrompts(&reportPrompts);
+        registry.setPrompts(&prompts);
+        records.setPrompts(&prompts);
         addShellWindows(registry);
         registry.setRecords(&records);
-        registry.setWarningSink([this](QWidget *, const QString &title, const QString &text) {
-            warnings << title + QLatin1Char('|') + text;
-        });
     }
 
     ~Program() { closeAll(); }

@@ -79,7 +79,7 @@ private slots:
         enter(w, "txtgross");
         QCOMPARE(w->notice(), withStaleResults(QString("Temperature 302.8 F is above the limit 302 F")));
         QCOMPARE(results(w), before);
-        QCOMPARE(program.warnings, QStringList());
+        QCOMPARE(program.prompts.warnings, QStringList());
     }
 
     // A typed API at 60 F shows as typed, rounded once; a vacuum taken as 0 psig says so on
