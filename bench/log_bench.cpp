@@ -2,9 +2,9 @@
 // The log window on a large log: fills a file with ENTRIES calculations (100,000 unless
 // given), then times opening the window to its first page, and text filters that match
 // often, rarely and never. Offscreen platform. Usage: log_bench [ENTRIES]
-#include "records/calculation_log.h"
-#include "records/log_store.h"
-#include "records/log_window.h"
+#include "records/log/calculation_log.h"
+#include "records/log/log_store.h"
+#include "records/log/log_window.h"
 #include "records/records.h"
 #include "screens/catalog.h"
 #include "shell/application.h"

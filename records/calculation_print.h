@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "records/calc_record.h"
+#include "records/log/calc_record.h"
 
 #include "records/paper/page_frame.h"
 #include "screens/prompts.h"

@@ -2,7 +2,7 @@
 #include "records/records.h"
 
 #include "records/document_manager.h"
-#include "records/log_window.h"
+#include "records/log/log_window.h"
 #include "records/report/cargo_report_window.h"
 
 namespace dravex {

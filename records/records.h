@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "records/calculation_log.h"
+#include "records/log/calculation_log.h"
 #include "records/paper/print_prompts.h"
 #include "records/records_module.h"
 

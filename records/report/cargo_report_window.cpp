@@ -2,8 +2,8 @@
 #include "records/report/cargo_report_window.h"
 
 #include "records/autosave.h"
-#include "records/calc_record.h"
 #include "records/document_manager.h"
+#include "records/log/calc_record.h"
 #include "records/report/cargo_report_document.h"
 #include "records/report/cargo_report_model.h"
 #include "records/report/figure_delegate.h"

@@ -2,7 +2,7 @@
 // Any bytes as one line of the file of records that wait to be written into the log: the
 // reader never throws or crashes, takes a line only with its time and window, and what it
 // takes is written back as one line (no line break in it) that reads as the same record.
-#include "records/log_waiting_line.h"
+#include "records/log/log_waiting_line.h"
 
 #include <cstdint>
 #include <cstdlib>

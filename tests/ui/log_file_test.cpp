@@ -3,8 +3,8 @@
 // brought up to date, records that wait, two writers and killed writers.
 #include "log_test_support.h"
 
-#include "records/log_window.h"
-#include "records/log_writer.h"
+#include "records/log/log_window.h"
+#include "records/log/log_writer.h"
 
 #include <QDir>
 #include <QLabel>

@@ -6,7 +6,7 @@
 #include "test_support.h"
 
 #include "records/calculation_print.h"
-#include "records/log_store.h"
+#include "records/log/log_store.h"
 
 #include <QFile>
 #include <QPrinter>

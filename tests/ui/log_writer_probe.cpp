@@ -4,7 +4,7 @@
 // Usage: log_writer_probe FILE COUNT [WAIT_MS] (COUNT 0: until killed). It waits WAIT_MS
 // (two minutes unless given) for the records to be written, then ends: exit status 1 when
 // some were not.
-#include "records/log_writer.h"
+#include "records/log/log_writer.h"
 
 #include <QCoreApplication>
 

@@ -7,8 +7,8 @@
 #include "shell/records_loader.h"
 
 #include "records/calculation_print.h"
-#include "records/log_store.h"
-#include "records/log_window.h"
+#include "records/log/log_store.h"
+#include "records/log/log_window.h"
 #include <QPushButton>
 
 #include <QAction>

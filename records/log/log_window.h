@@ -2,7 +2,7 @@
 #pragma once
 
 #include "records/calculation_print.h"
-#include "records/log_store.h"
+#include "records/log/log_store.h"
 
 #include <QAbstractTableModel>
 #include <QWidget>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "records/calc_record.h"
 #include "records/calculation_print.h"
+#include "records/log/calc_record.h"
 
 #include <QHash>
 #include <QObject>

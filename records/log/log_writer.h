@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "records/log_store.h"
+#include "records/log/log_store.h"
 
 #include <condition_variable>
 #include <deque>

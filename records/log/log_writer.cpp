@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "records/log_writer.h"
+#include "records/log/log_writer.h"
 
-#include "records/log_waiting_line.h"
+#include "records/log/log_waiting_line.h"
 
 #include <QCoreApplication>
 #include <QDir>

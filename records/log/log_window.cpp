@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "records/log_window.h"
+#include "records/log/log_window.h"
 
 #include "core/calculations.h"
-#include "records/calculation_log.h"
+#include "records/log/calculation_log.h"
 #include "records/paper/atomic_file.h"
 #include "screens/screen.h"
 

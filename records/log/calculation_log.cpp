@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "records/calculation_log.h"
+#include "records/log/calculation_log.h"
 
-#include "records/log_writer.h"
+#include "records/log/log_writer.h"
 #include "records/paper/atomic_file.h"
 #include "records/settings.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "records/calc_record.h"
+#include "records/log/calc_record.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -125,6 +125,11 @@ private:
     LogStatus openFile(const QString &path, bool check, bool readOnly = false);
     LogStatus prepare(bool check);
     LogStatus migrate(int from);
+    // What a text filter searches: every caption and text, lower-cased.
+    static QString searchText(const QList<RecordField> &inputs, const QList<RecordField> &results,
+                              const QString &notice, const QList<RecordField> &options = {});
+    // Text bound as text: a null QString would be bound as SQL NULL.
+    static QString bound(const QString &text);
     bool isLog(int version) const;
     QString setAside(const QString &why);
     LogStatus restart(const QString &kept, LogStatus::Problem problem);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "records/calc_record.h"
+#include "records/log/calc_record.h"
 
 #include "core/csv.h"
 
