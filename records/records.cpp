@@ -3,6 +3,9 @@
 
 #include "records/log_window.h"
 #include "records/report/cargo_report_window.h"
+#include "records/tanks/tank_table_import_window.h"
+#include "records/tanks/tank_table_store.h"
+#include "records/tanks/tank_tables_window.h"
 
 namespace dravex {
 
@@ -41,6 +44,23 @@ QWidget *Records::newLogWindow(ScreenHost &host)
 QWidget *Records::newCargoReport()
 {
     return new CargoReportWindow(reportPrompts());
+}
+
+TankTableStore &Records::tankTableStore()
+{
+    if (!m_tankTables)
+        m_tankTables = new TankTableStore(TankTableStore::defaultFolder(), this);
+    return *m_tankTables;
+}
+
+QWidget *Records::newTankTables()
+{
+    return new TankTablesWindow(tankTableStore(), tankTablePrompts());
+}
+
+QWidget *Records::newTankTableImport()
+{
+    return new TankTableImportWindow(tankTableStore(), tankTablePrompts());
 }
 
 void Records::offerRestore()

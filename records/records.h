@@ -4,10 +4,13 @@
 #include "records/calculation_log.h"
 #include "records/records_module.h"
 #include "records/report/report_prompts.h"
+#include "records/tanks/tank_table_prompts.h"
 
 #include <QObject>
 
 namespace dravex {
+
+class TankTableStore;
 
 // The records of a running program: its calculation log and the questions its report
 // windows ask. The program gets it from the records module; tests make one and hand it
@@ -25,6 +28,12 @@ public:
     // The questions report windows ask; dialogs unless a test answers them.
     void setReportPrompts(ReportPrompts *prompts) { m_prompts = prompts; }
     ReportPrompts &reportPrompts() const { return m_prompts ? *m_prompts : ReportPrompts::standard(); }
+    // The questions of the tank-table windows, likewise.
+    void setTankTablePrompts(TankTablePrompts *prompts) { m_tankPrompts = prompts; }
+    TankTablePrompts &tankTablePrompts() const { return m_tankPrompts ? *m_tankPrompts : TankTablePrompts::standard(); }
+    // The tank-table documents of the user's data folder, read on first use; both tank-table
+    // windows show the same ones.
+    TankTableStore &tankTableStore();
 
     void record(QWidget *window, const FormSpec &form, const FormResult &result) override;
     QString problem() const override { return m_log.problem(); }
@@ -34,11 +43,15 @@ public:
     void calculationAction(CalculationAction action, QWidget *window) override;
     QWidget *newLogWindow(ScreenHost &host) override;
     QWidget *newCargoReport() override;
+    QWidget *newTankTables() override;
+    QWidget *newTankTableImport() override;
     void offerRestore() override;
 
 private:
     CalculationLog m_log;
     ReportPrompts *m_prompts = nullptr;
+    TankTablePrompts *m_tankPrompts = nullptr;
+    TankTableStore *m_tankTables = nullptr;
 };
 
 } // namespace dravex

@@ -49,11 +49,34 @@ struct QuietReportPrompts : ReportPrompts
     bool askPrinter(QWidget *, QPrinter *) override { return false; }
 };
 
+// The tank-table windows' questions answered as a test sets them: nothing confirmed,
+// renamed or opened unless it says so; faults recorded.
+struct ScriptedTankTablePrompts : TankTablePrompts
+{
+    bool confirmAnswer = false;
+    std::optional<QString> name;
+    QString path;
+    QStringList errors;
+    QStringList questions;
+    bool confirm(QWidget *, const QString &, const QString &text) override
+    {
+        questions << text;
+        return confirmAnswer;
+    }
+    std::optional<QString> askText(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return name;
+    }
+    QString askOpenPath(QWidget *, const QString &) override { return path; }
+    void showError(QWidget *, const QString &text) override { errors << text; }
+};
+
 // The program's registry with every window, recording message boxes instead of showing
 // them. Its log lives in the test folders and is off unless a test turns it on.
 struct Program
 {
     QuietReportPrompts reportPrompts;
+    ScriptedTankTablePrompts tankPrompts;
     Records records;
     WindowRegistry registry{allScreens()};
     QStringList warnings;
@@ -68,6 +91,7 @@ struct Program
         dialogs = scripted.get();
         records.log().setDialogs(std::move(scripted));
         records.setReportPrompts(&reportPrompts);
+        records.setTankTablePrompts(&tankPrompts);
         addShellWindows(registry);
         registry.setRecords(&records);
         registry.setWarningSink([this](QWidget *, const QString &title, const QString &text) {

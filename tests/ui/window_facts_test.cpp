@@ -22,6 +22,13 @@ QString controlName(const QWidget *c)
     return index.isValid() ? c->objectName() + index.toString() : c->objectName();
 }
 
+// The editor inside a control (a spin box's line edit) hands its focus to the control and
+// is no stop of its own, as Qt's own Tab skips it.
+bool isInnerPart(const QWidget *w)
+{
+    return w->focusProxy() != nullptr;
+}
+
 // The controls Tab visits from the first focus until it comes back to it (the first is
 // listed again), or nothing for a window without a first focus.
 QStringList tabCycle(QWidget *window)
@@ -34,7 +41,7 @@ QStringList tabCycle(QWidget *window)
         do
             w = w->nextInFocusChain();
         while (w != first && (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(window) || !w->isEnabled() ||
-                              w->objectName().isEmpty()));
+                              w->objectName().isEmpty() || isInnerPart(w)));
         if (w == first) {
             names << controlName(w);
             break;
@@ -147,6 +154,13 @@ private slots:
         row("CargoReport", "Untitled[*] - Cargo Report",
             {"tanks", "totals", "vessel", "voyage", "port", "units", "date", "surveyor", "operation", "edition",
              "vcfMethod", "remarks", "tanks"});
+        // With no tables kept: nothing to show, rename or delete yet.
+        row("TankTables", "Tank Tables", {"tables", "grid", "import1", "close1", "tables"});
+        // A level-to-volume table of a ship's tank: no trim columns, no shell; nothing to keep yet.
+        row("TankTableImport", "Import Tank Table",
+            {"source",       "delimiter", "skiprows",  "decimalcomma", "owner",      "ownerkind",     "tankname",
+             "kind",         "levelkind", "refheight", "levelunit",    "volumeunit", "layout",        "levelcolumn",
+             "volumecolumn", "preview",   "problems",  "cancel",       "fromfile",   "fromclipboard", "source"});
     }
 
     void caption_first_focus_and_tab_order()
