@@ -169,6 +169,7 @@ TankTableImportWindow::TankTableImportWindow(TankTableStore &store, TankTablePro
     });
     connect(ownerkind, &QComboBox::currentIndexChanged, this, &TankTableImportWindow::ownerkind_Changed);
     connect(ok, &QPushButton::clicked, this, &TankTableImportWindow::ok_Click);
+    connect(&m_store, &TankTableStore::changed, this, &TankTableImportWindow::fillOwners);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(source, &QPlainTextEdit::textChanged, this, &TankTableImportWindow::check);
     for (QComboBox *c : {delimiter, owner, kind, levelkind, levelunit, volumeunit, layout, trimsign, shellscale})

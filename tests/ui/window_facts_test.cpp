@@ -187,7 +187,7 @@ private slots:
         QStringList faults;
         {
             Program program;
-            for (const QString &name : allWindowNames()) {
+            for (const QString &name : allWindowNames() + QStringList{"TankTables", "TankTableImport"}) {
                 QWidget *w = program.show(name);
                 QVERIFY2(w, qPrintable(name));
                 QApplication::processEvents();
