@@ -64,6 +64,7 @@ bool TankTableFile::open(const QString &path)
     FileRead read = readTableFile(path);
     m_problem = read.problem;
     m_tables = read.tables ? std::move(*read.tables) : TankTableDocument{};
+    hashAll();
     opened(path);
     return isReadable();
 }
@@ -79,10 +80,19 @@ bool TankTableFile::create(const QString &path, TableOwnerKind kind, const QStri
         m_tables = std::move(tables);
         return false;
     }
+    hashAll();
     return true;
 }
 
-bool TankTableFile::change(const std::function<void(TankTableDocument &)> &edit, QString *error)
+void TankTableFile::hashAll()
+{
+    m_hashes.clear();
+    for (std::size_t i = 0; i < m_tables.tables.size(); ++i)
+        m_hashes << hashOf(i);
+}
+
+bool TankTableFile::change(const std::function<void(TankTableDocument &)> &edit,
+                           const std::function<void(QStringList &)> &rehash, QString *error)
 {
     if (!isReadable()) {
         *error = m_problem;
@@ -94,8 +104,14 @@ bool TankTableFile::change(const std::function<void(TankTableDocument &)> &edit,
         m_tables = std::move(before);
         return false;
     }
+    rehash(m_hashes);
     emit tablesChanged();
     return true;
+}
+
+QString TankTableFile::hashOf(std::size_t index) const
+{
+    return QString::fromStdString(TankTableSha256(m_tables.tables[index]));
 }
 
 bool TankTableFile::addTable(const TankTable &table, QString *error)
@@ -104,7 +120,8 @@ bool TankTableFile::addTable(const TankTable &table, QString *error)
         *error = QString::fromStdString(fault);
         return false;
     }
-    return change([&table](TankTableDocument &d) { d.tables.push_back(table); }, error);
+    return change([&table](TankTableDocument &d) { d.tables.push_back(table); },
+                  [this](QStringList &hashes) { hashes << hashOf(m_tables.tables.size() - 1); }, error);
 }
 
 bool TankTableFile::renameOwner(const QString &name, QString *error)
@@ -114,7 +131,7 @@ bool TankTableFile::renameOwner(const QString &name, QString *error)
         *error = tr("The name of the vessel or terminal is empty");
         return false;
     }
-    return change([&trimmed](TankTableDocument &d) { d.owner = trimmed.toStdString(); }, error);
+    return change([&trimmed](TankTableDocument &d) { d.owner = trimmed.toStdString(); }, [](QStringList &) {}, error);
 }
 
 bool TankTableFile::renameTable(int index, const QString &name, QString *error)
@@ -124,8 +141,10 @@ bool TankTableFile::renameTable(int index, const QString &name, QString *error)
         *error = tr("The tank's name is empty");
         return false;
     }
+    // The name is part of the table's content: a renamed table is a new version.
     return change(
-        [index, &trimmed](TankTableDocument &d) { d.tables[std::size_t(index)].name = trimmed.toStdString(); }, error);
+        [index, &trimmed](TankTableDocument &d) { d.tables[std::size_t(index)].name = trimmed.toStdString(); },
+        [this, index](QStringList &hashes) { hashes[index] = hashOf(std::size_t(index)); }, error);
 }
 
 bool TankTableFile::removeTable(int index, QString *error)
@@ -134,7 +153,8 @@ bool TankTableFile::removeTable(int index, QString *error)
         *error = tr("No such table");
         return false;
     }
-    return change([index](TankTableDocument &d) { d.tables.erase(d.tables.begin() + index); }, error);
+    return change([index](TankTableDocument &d) { d.tables.erase(d.tables.begin() + index); },
+                  [index](QStringList &hashes) { hashes.removeAt(index); }, error);
 }
 
 bool TankTableFile::writeCopy(const QString &path, QString *error) const

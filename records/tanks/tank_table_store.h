@@ -7,6 +7,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -35,6 +36,9 @@ public:
     QString problem() const { return m_problem; }
     const TankTableDocument &tables() const { return m_tables; }
     QString owner() const { return QString::fromStdString(m_tables.owner); }
+    // The SHA-256 of table index, the table's version; kept, since a large table takes
+    // a moment to hash.
+    QString hash(int index) const { return m_hashes.value(index); }
 
     // Each change is written to the file at once; false with the reason in error, and
     // neither the document nor the file changes.
@@ -52,9 +56,14 @@ signals:
     void tablesChanged();
 
 private:
-    bool change(const std::function<void(TankTableDocument &)> &edit, QString *error);
+    // Applies edit and writes the file; then brings the hashes up to date with rehash.
+    bool change(const std::function<void(TankTableDocument &)> &edit, const std::function<void(QStringList &)> &rehash,
+                QString *error);
+    void hashAll();
+    QString hashOf(std::size_t index) const;
 
     TankTableDocument m_tables;
+    QStringList m_hashes;
     QString m_problem;
 };
 

@@ -174,7 +174,7 @@ void TankTablesWindow::refreshList()
             item->setText(
                 1, tr("%1, %2 in %3, %4")
                        .arg(kind, level, toText(LevelUnitName(t.levelUnit)), toText(VolumeUnitName(t.volumeUnit))));
-            const QString hash = QString::fromStdString(TankTableSha256(t));
+            const QString hash = file->hash(int(i));
             item->setText(2, hash.left(kShortHash));
             item->setToolTip(2, tr("SHA-256 %1").arg(hash));
         }
@@ -398,7 +398,7 @@ void TankTablesWindow::delete1_Click()
         return;
     }
     const TankTable &t = file->tables().tables[std::size_t(table)];
-    const QString version = QString::fromStdString(TankTableSha256(t)).left(kShortHash);
+    const QString version = file->hash(table).left(kShortHash);
     if (!m_prompts.confirm(this, tr("Delete"),
                            tr("Delete the table of tank %1 (version %2) of %3?")
                                .arg(QString::fromStdString(t.name), version, file->owner())))

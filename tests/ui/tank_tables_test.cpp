@@ -10,6 +10,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -216,6 +219,11 @@ private slots:
         const TankTableFile *file = store.files()[0];
         auto *tree = control<QTreeWidget>(w, "tables");
         tree->setCurrentItem(tree->topLevelItem(0)->child(0));
+        // Its version is the hash the file holds.
+        const QJsonObject stored = QJsonDocument::fromJson(bytesOf(file->filePath())).object();
+        const QString sha = stored["tables"].toArray()[0].toObject()["sha256"].toString();
+        QCOMPARE(sha.size(), 64);
+        QCOMPARE(tree->topLevelItem(0)->child(0)->text(2), sha.left(12));
         // The table is shown, level by level.
         QCOMPARE(control<QAbstractItemView>(w, "grid")->model()->index(1, 1).data().toString(), QString("40"));
 
