@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QStringDecoder>
@@ -102,6 +103,9 @@ TankTableImportWindow::TankTableImportWindow(TankTableStore &store, TankTablePro
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setFocusPolicy(Qt::NoFocus);
+    // Narrow, the form's rows put their captions above their fields instead of scrolling
+    // sideways.
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto *fields = new QWidget(scroll);
     buildForm(fields);
     scroll->setWidget(fields);
@@ -140,8 +144,9 @@ TankTableImportWindow::TankTableImportWindow(TankTableStore &store, TankTablePro
     auto *splitter = new QSplitter(Qt::Horizontal, this);
     splitter->addWidget(scroll);
     splitter->addWidget(right);
-    splitter->setStretchFactor(0, 2);
-    splitter->setStretchFactor(1, 3);
+    // The fields as wide as they ask for, the text and its preview take the rest.
+    splitter->setStretchFactor(0, 0);
+    splitter->setStretchFactor(1, 1);
     splitter->setChildrenCollapsible(false);
 
     summary = new QLabel(this);
@@ -192,7 +197,12 @@ TankTableImportWindow::TankTableImportWindow(TankTableStore &store, TankTablePro
 
     fillOwners();
     check();
-    resize(1100, 700);
+    constexpr int kWidth = 1100;
+    resize(kWidth, 700);
+    // The fields get their width with room for the scroll bar beside them, as long as the
+    // window is wide enough; a narrow one scrolls them.
+    const int fieldsWidth = fields->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width() + 24;
+    splitter->setSizes({fieldsWidth, kWidth - fieldsWidth});
     source->setFocus();
 }
 

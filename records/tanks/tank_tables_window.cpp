@@ -181,6 +181,7 @@ void TankTablesWindow::refreshList()
         owner->setExpanded(true);
     }
     tables->resizeColumnToContents(0);
+    tables->resizeColumnToContents(1);
     selectAfterRefresh(keptPath, keptTable);
 }
 
