@@ -82,7 +82,7 @@ QStringList problemLines(QWidget *w)
     return lines;
 }
 
-TankTable a_small_table()
+TankTable smallTable()
 {
     TankTable t;
     t.name = "2S";
@@ -164,7 +164,7 @@ private slots:
         QTest::addColumn<QString>("reason");
         TankTableDocument doc;
         doc.owner = "MT Example";
-        doc.tables.push_back(a_small_table());
+        doc.tables.push_back(smallTable());
         QByteArray newer = QByteArray::fromStdString(WriteTankTablesJson(doc));
         newer.replace("\"version\": 1", "\"version\": 9");
         QTest::newRow("damaged") << QByteArray("{\"format\": \"dravex-tank-tables\", \"version\": 1, \"tabl")
@@ -191,10 +191,10 @@ private slots:
         // of its own.
         TankTableStore &store = program.records.tankTableStore();
         QString error;
-        QVERIFY(!store.files()[0]->addTable(a_small_table(), &error));
+        QVERIFY(!store.files()[0]->addTable(smallTable(), &error));
         QVERIFY(!store.files()[0]->renameOwner("MT Other", &error));
         TankTableFile *file = store.fileFor(TableOwnerKind::Vessel, "MT Example", &error);
-        QVERIFY2(file && file->addTable(a_small_table(), &error), qPrintable(error));
+        QVERIFY2(file && file->addTable(smallTable(), &error), qPrintable(error));
         QVERIFY(file->filePath() != path);
         QCOMPARE(bytesOf(path), bytes);
         QCOMPARE(tree->topLevelItemCount(), 2);
@@ -213,7 +213,7 @@ private slots:
         TankTableStore &store = program.records.tankTableStore();
         QString error;
         TankTableFile *made = store.fileFor(TableOwnerKind::Vessel, "MT Example", &error);
-        QVERIFY(made && made->addTable(a_small_table(), &error));
+        QVERIFY(made && made->addTable(smallTable(), &error));
         // The window reads the folder again as it opens.
         QWidget *w = program.show("TankTables");
         const TankTableFile *file = store.files()[0];
