@@ -4,6 +4,9 @@
 #include "records/document_manager.h"
 #include "records/log/log_window.h"
 #include "records/report/cargo_report_window.h"
+#include "records/tanks/tank_table_import_window.h"
+#include "records/tanks/tank_table_store.h"
+#include "records/tanks/tank_tables_window.h"
 
 namespace dravex {
 
@@ -56,6 +59,23 @@ QWidget *Records::newCargoReport()
 bool Records::closeDocuments()
 {
     return DocumentManager::instance().closeAll();
+}
+
+TankTableStore &Records::tankTableStore()
+{
+    if (!m_tankTables)
+        m_tankTables = new TankTableStore(TankTableStore::defaultFolder(), this);
+    return *m_tankTables;
+}
+
+QWidget *Records::newTankTables()
+{
+    return new TankTablesWindow(tankTableStore(), prompts());
+}
+
+QWidget *Records::newTankTableImport()
+{
+    return new TankTableImportWindow(tankTableStore(), prompts());
 }
 
 void Records::offerRestore()

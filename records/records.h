@@ -9,6 +9,8 @@
 
 namespace dravex {
 
+class TankTableStore;
+
 // The records of a running program: its calculation log, its documents and the print
 // dialogs. The program gets it from the records module; tests make one and hand it
 // to their registry.
@@ -22,6 +24,9 @@ public:
     explicit Records(QObject *parent = nullptr);
 
     CalculationLog &log() { return m_log; }
+    // The tank-table documents of the user's data folder, read on first use; both tank-table
+    // windows show the same ones.
+    TankTableStore &tankTableStore();
 
     void record(QWidget *window, const FormSpec &form, const FormResult &result) override;
     QString problem() const override { return m_log.problem(); }
@@ -31,6 +36,8 @@ public:
     void calculationAction(CalculationAction action, QWidget *window) override;
     QWidget *newLogWindow(ScreenHost &host) override;
     QWidget *newCargoReport() override;
+    QWidget *newTankTables() override;
+    QWidget *newTankTableImport() override;
     void offerRestore() override;
     Prompts &prompts() override { return *m_prompts; }
     void setPrompts(Prompts *prompts) override;
@@ -41,6 +48,7 @@ private:
     // The dialogs, until the program hands its prompts down.
     PrintPrompts m_dialogs;
     Prompts *m_prompts = &m_dialogs;
+    TankTableStore *m_tankTables = nullptr;
 };
 
 } // namespace dravex

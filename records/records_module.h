@@ -40,6 +40,9 @@ public:
 
     virtual QWidget *newLogWindow(ScreenHost &host) = 0;
     virtual QWidget *newCargoReport() = 0;
+    // The vessels' and terminals' tank tables, and the import of one table.
+    virtual QWidget *newTankTables() = 0;
+    virtual QWidget *newTankTableImport() = 0;
     // Offers to restore cargo reports that ended without being saved.
     virtual void offerRestore() = 0;
     // The questions the records ask: the program's own prompts once handed down, the

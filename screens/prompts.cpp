@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressDialog>
 
@@ -94,6 +95,16 @@ QString Prompts::openPath(QWidget *parent, const QString &caption, const QString
 QString Prompts::savePath(QWidget *parent, const QString &caption, const QString &suggested, const QString &filter)
 {
     return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+}
+
+std::optional<QString> Prompts::askText(QWidget *parent, const QString &title, const QString &label,
+                                        const QString &current)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent, title, label, QLineEdit::Normal, current, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
 }
 
 bool Prompts::askReference(QWidget *parent, const QString &caption, QString &reference)

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QPrinter;
 class QWidget;
@@ -48,6 +49,9 @@ public:
     // A file to read or to write; empty when cancelled.
     virtual QString openPath(QWidget *parent, const QString &caption, const QString &directory, const QString &filter);
     virtual QString savePath(QWidget *parent, const QString &caption, const QString &suggested, const QString &filter);
+    // A line of text, such as a new name, starting from current; nothing when cancelled.
+    virtual std::optional<QString> askText(QWidget *parent, const QString &title, const QString &label,
+                                           const QString &current);
     // The reference line (vessel, tank) of a PDF; false when cancelled.
     virtual bool askReference(QWidget *parent, const QString &caption, QString &reference);
     // The print dialog with a reference line of its own; false when cancelled.

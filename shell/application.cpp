@@ -69,6 +69,12 @@ void addShellWindows(WindowRegistry &registry)
     registry.addMany(QStringLiteral("CargoReport"), [&registry](ScreenHost &) {
         return recordsWindow(registry, [](RecordsModule &records) { return records.newCargoReport(); });
     });
+    registry.add(QStringLiteral("TankTables"), [&registry](ScreenHost &) {
+        return recordsWindow(registry, [](RecordsModule &records) { return records.newTankTables(); });
+    });
+    registry.add(QStringLiteral("TankTableImport"), [&registry](ScreenHost &) {
+        return recordsWindow(registry, [](RecordsModule &records) { return records.newTankTableImport(); });
+    });
     registry.setRecordsLoader([](QString &problem) { return LoadRecordsModule(RecordsModulePath(), problem); });
 }
 

@@ -40,7 +40,7 @@ This Side", and their results on the right, under "Results Displayed on This Sid
 <a href="#ci">Corrosion inhibitor</a>, <a href="#dmd">DMD-2</a><br>
 <b>Calculator:</b> <a href="#calc">Calculator (F2)</a><br>
 <b>Records:</b> <a href="#log">Calculation log (Ctrl+L)</a>, <a href="#keeplog">Keep a log</a>,
-<a href="#report">Cargo report (Ctrl+R)</a><br>
+<a href="#report">Cargo report (Ctrl+R)</a>, <a href="#tanktables">Tank tables</a><br>
 <b>All screens:</b> <a href="#notices">Notices</a>, <a href="#keys">Keys on every screen</a>,
 <a href="#numbers">Numbers</a></p>
 
@@ -501,6 +501,28 @@ Notice column, its bad cells marked; it is named under the totals and not counte
 <li>File: New (Ctrl+N), Open (Ctrl+O), Save (Ctrl+S), Save As (Ctrl+Shift+S), recent files,
 Export CSV, Export PDF, Print. Unsaved changes are kept aside every 30 seconds; after a
 crash, Dravex offers them back when it starts.</li>
+</ul>
+
+<h2 id="tanktables">Tank tables</h2>
+<p class="menu">Menu: Records &gt; Tank tables (window "Tank Tables")</p>
+<p>The calibration tables of each vessel and shore terminal, one file per vessel or terminal
+in Dravex's data folder (tank-tables). The list shows each vessel or terminal, its tanks and
+the version of each table: the start of its SHA-256, which changes with any change to the
+table. The table under the cursor is shown level by level, trims in words ("0.5 m by the
+stern"). A file that cannot be read (damaged, or written by a newer Dravex) is listed with
+the reason and never written over.</p>
+<ul>
+<li>Import (window "Import Tank Table"): open a CSV or tab-separated file, paste a block
+copied from a spreadsheet, or type the table. Give the vessel or terminal, the tank's name,
+kind, level kind, reference height, units and layout; then the columns: the level column,
+the volume column, and for a table by trim its trim columns (3-8), the trims as printed
+(-1 0 1 2 3 4) and whether the table prints a trim by the stern or by the head as positive.
+The preview shows the text cell by cell; every problem is listed by row and column and its
+cell marked. OK keeps the table only when there is no error; gaps between levels and
+decimal commas are notices.</li>
+<li>Rename gives a vessel, terminal or tank a new name (a tank's new name is a new version
+of its table). Delete asks first, then removes a table, or a vessel's or terminal's file
+with all its tables. Del deletes, Ctrl+W closes.</li>
 </ul>
 
 <h2 id="notices">Notices</h2>

@@ -37,13 +37,14 @@ private slots:
     void every_control_has_a_name_and_is_reached_by_tab()
     {
         Program program;
-        for (const QString &name : calculatorScreens()) {
+        for (const QString &name : calculatorScreens() + QStringList{"TankTables", "TankTableImport"}) {
             QWidget *w = program.show(name);
             QVERIFY2(w, qPrintable(name));
             QList<QWidget *> focusable;
             for (QWidget *c : w->findChildren<QWidget *>()) {
                 // A control disabled until a choice asks for it is out of the Tab chain.
-                if (!c->isVisibleTo(w) || !c->isEnabled() || !(c->focusPolicy() & Qt::TabFocus))
+                // The editor inside a control (a spin box's) is the control's.
+                if (!c->isVisibleTo(w) || !c->isEnabled() || !(c->focusPolicy() & Qt::TabFocus) || c->focusProxy())
                     continue;
                 focusable << c;
                 const QString where = name + "." + c->objectName();

@@ -57,7 +57,20 @@ struct ScriptedPrompts : Prompts
         if (onWarn)
             onWarn(parent, title, text);
     }
-    bool confirm(QWidget *, const QString &, const QString &) override { return confirmAnswer; }
+    // The questions asked yes or no, in turn.
+    QStringList questions;
+    // The answer to a question for a line of text; nothing: cancelled.
+    std::optional<QString> text;
+
+    bool confirm(QWidget *, const QString &, const QString &question) override
+    {
+        questions << question;
+        return confirmAnswer;
+    }
+    std::optional<QString> askText(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return text;
+    }
     Answer askSaveChanges(QWidget *, const QString &, const QString &, bool restoredOverFile) override
     {
         ++asked;

@@ -147,6 +147,7 @@ private slots:
             "  log1 Calculation &log Ctrl+L",
             "  keeplog1 &Keep a log",
             "  report1 Cargo &report Ctrl+R",
+            "  tanktables1 Tank &tables",
             "help1 &Help",
             "  help2 Help F1",
             "  lin8 -",

@@ -107,8 +107,9 @@ inline QStringList tabSequence(QWidget *window, int count)
     while (w && names.size() < count) {
         names << w->objectName();
         QWidget *next = w->nextInFocusChain();
+        // An editor inside a control (a spin box's) hands its focus on and is no stop.
         while (next != w && (!(next->focusPolicy() & Qt::TabFocus) || !next->isVisibleTo(window) ||
-                             !next->isEnabled() || next->objectName().isEmpty()))
+                             !next->isEnabled() || next->objectName().isEmpty() || next->focusProxy()))
             next = next->nextInFocusChain();
         w = next;
     }

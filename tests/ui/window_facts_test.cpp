@@ -22,6 +22,13 @@ QString controlName(const QWidget *c)
     return index.isValid() ? c->objectName() + index.toString() : c->objectName();
 }
 
+// The editor inside a control (a spin box's line edit) hands its focus to the control and
+// is no stop of its own, as Qt's own Tab skips it.
+bool isInnerPart(const QWidget *w)
+{
+    return w->focusProxy() != nullptr;
+}
+
 // The controls Tab visits from the first focus until it comes back to it (the first is
 // listed again), or nothing for a window without a first focus.
 QStringList tabCycle(QWidget *window)
@@ -34,7 +41,7 @@ QStringList tabCycle(QWidget *window)
         do
             w = w->nextInFocusChain();
         while (w != first && (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(window) || !w->isEnabled() ||
-                              w->objectName().isEmpty()));
+                              w->objectName().isEmpty() || isInnerPart(w)));
         if (w == first) {
             names << controlName(w);
             break;
@@ -150,6 +157,13 @@ private slots:
         row("LogWindow", "Calculation Log",
             {"logTable", "logDetail", "logCopyButton", "logExportCsvButton", "logPrintButton", "logExportPdfButton",
              "logDeleteButton", "logOpenButton", "logWindowFilter", "logFromOn", "logToOn", "logSearch", "logTable"});
+        // With no tables kept: nothing to show, rename or delete yet.
+        row("TankTables", "Tank Tables", {"tables", "grid", "import1", "close1", "tables"});
+        // A level-to-volume table of a ship's tank: no trim columns, no shell; nothing to keep yet.
+        row("TankTableImport", "Import Tank Table",
+            {"source",       "delimiter", "skiprows",  "decimalcomma", "owner",      "ownerkind",     "tankname",
+             "kind",         "levelkind", "refheight", "levelunit",    "volumeunit", "layout",        "levelcolumn",
+             "volumecolumn", "preview",   "problems",  "cancel",       "fromfile",   "fromclipboard", "source"});
     }
 
     void caption_first_focus_and_tab_order()
@@ -176,7 +190,7 @@ private slots:
         QStringList faults;
         {
             Program program;
-            for (const QString &name : allWindowNames()) {
+            for (const QString &name : allWindowNames() + QStringList{"TankTables", "TankTableImport"}) {
                 QWidget *w = program.show(name);
                 QVERIFY2(w, qPrintable(name));
                 QApplication::processEvents();
