@@ -367,6 +367,15 @@ double powerOfTen(int n)
     return n >= 0 && n <= 22 ? kPowers[n] : std::pow(10.0, n);
 }
 
+// std::floor of a value that is not negative, the same number: below 2^62 the conversion
+// to an integer cuts the fraction exactly, without a call to the library (this is on the
+// path of every rounded result).
+double floorOfMagnitude(double x)
+{
+    constexpr double kExact = 4611686018427387904.0; // 2^62
+    return x < kExact ? static_cast<double>(static_cast<std::int64_t>(x)) : std::floor(x);
+}
+
 } // namespace
 
 double RoundToPlaces(double x, int n)
@@ -375,7 +384,7 @@ double RoundToPlaces(double x, int n)
     const double scale = powerOfTen(n);
     const double scaled = std::fabs(x) * scale;
     const double shifted = scaled + 0.5;
-    const double whole = std::floor(shifted);
+    const double whole = floorOfMagnitude(shifted);
     return Finite(whole / scale);
 }
 
@@ -427,7 +436,7 @@ double TruncateToPlaces(double x, int n)
     Finite(x);
     const double scale = powerOfTen(n);
     const double scaled = std::fabs(x) * scale;
-    const double whole = std::floor(scaled);
+    const double whole = floorOfMagnitude(scaled);
     return Finite(whole / scale);
 }
 
