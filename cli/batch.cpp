@@ -177,13 +177,13 @@ void BatchRun::row(const CsvRecord &r)
             continue;
         m_values[static_cast<std::size_t>(input - m_operation.inputs.data())] = cell;
     }
-    const PreparedRun prepared = prepareRun(m_operation, m_values, {});
-    if (!prepared.calculation) {
-        writeRow(r, nullptr, "line " + std::to_string(r.line) + ": " + prepared.problem);
+    prepareRun(m_prepared, m_operation, m_values, {});
+    if (!m_prepared.calculation) {
+        writeRow(r, nullptr, "line " + std::to_string(r.line) + ": " + m_prepared.problem);
         return;
     }
     const WithoutWorking noWorking; // a row shows its results and notice only
-    const FormResult result = prepared.calculation->run(prepared.texts);
+    const FormResult result = m_prepared.calculation->run(m_prepared.texts);
     std::string notice = stopNotice(result);
     if (result.completed())
         ++m_rowsComputed;
@@ -198,12 +198,14 @@ void BatchRun::writeRow(const CsvRecord &r, const FormResult *result, const std:
         ++m_rowsWithNotice;
     m_cells.clear();
     // The input fields as given, one per column; a field that cannot be written back as
-    // text (not UTF-8, cut at the length limit) is left empty.
+    // text (not UTF-8, cut at the length limit) is left empty. The reader has found every
+    // field of a record without a problem to be UTF-8.
     for (std::size_t i = 0; i < m_columns.size(); ++i) {
         if (!m_columns[i])
             continue;
         std::string_view cell;
-        if (i < r.fields.size() && r.fields[i].size() < m_reader.maxFieldLength() && isUtf8(r.fields[i]))
+        if (i < r.fields.size() && r.fields[i].size() < m_reader.maxFieldLength() &&
+            (r.problem == CsvProblem::None || isUtf8(r.fields[i])))
             cell = r.fields[i];
         m_cells.push_back(cell);
     }

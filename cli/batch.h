@@ -51,6 +51,7 @@ private:
     std::vector<std::string> m_notes;
     std::vector<std::string_view> m_cells;
     InputValues m_values;
+    PreparedRun m_prepared; // the run of each row, prepared in the same place
     std::string m_out;
     std::size_t m_rows = 0;
     std::size_t m_rowsWithNotice = 0;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/csv_reader.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace dravex {
@@ -217,21 +218,72 @@ void CsvReader::step(char c)
     }
 }
 
+void CsvReader::plainLine(std::string_view line)
+{
+    m_record.line = m_line;
+    m_record.endLine = m_line;
+    for (std::size_t from = 0;;) {
+        const std::size_t comma = line.find(',', from);
+        const std::string_view text = line.substr(from, comma == std::string_view::npos ? comma : comma - from);
+        startField();
+        if (m_fieldCount <= m_maxFields) {
+            std::string &field = m_record.fields[m_fieldCount - 1];
+            if (text.size() > m_maxFieldLength) {
+                field.assign(text.substr(0, m_maxFieldLength));
+                flag(CsvProblem::FieldTooLong);
+            } else {
+                field.assign(text);
+            }
+        }
+        if (comma == std::string_view::npos)
+            break;
+        endField();
+        from = comma + 1;
+    }
+    ++m_line;
+    endRecord(); // checks the last field
+}
+
 void CsvReader::feed(std::string_view bytes)
 {
-    for (const char c : bytes) {
-        if (m_atInputStart) {
-            if (c == kByteOrderMark[m_bomMatched]) {
-                if (++m_bomMatched == kByteOrderMark.size())
-                    m_atInputStart = false;
-                continue;
-            }
-            m_atInputStart = false;
-            for (std::size_t i = 0; i < m_bomMatched; ++i)
-                step(kByteOrderMark[i]);
+    std::size_t at = 0;
+    for (; at < bytes.size() && m_atInputStart; ++at) {
+        const char c = bytes[at];
+        if (c == kByteOrderMark[m_bomMatched]) {
+            if (++m_bomMatched == kByteOrderMark.size())
+                m_atInputStart = false;
+            continue;
         }
+        m_atInputStart = false;
+        for (std::size_t i = 0; i < m_bomMatched; ++i)
+            step(kByteOrderMark[i]);
         step(c);
     }
+    while (at < bytes.size()) {
+        // Most records are a line of plain fields: those are split a line at a time, and
+        // the rest (quotes, a CR inside a line, a line not yet whole) byte by byte.
+        if (m_state == State::RecordStart) {
+            const std::size_t lineEnd = bytes.find('\n', at);
+            if (lineEnd == std::string_view::npos)
+                break;
+            std::string_view line = bytes.substr(at, lineEnd - at);
+            if (line.empty()) {
+                ++m_line; // an empty line holds no record
+                at = lineEnd + 1;
+                continue;
+            }
+            if (line.back() == '\r')
+                line.remove_suffix(1);
+            if (std::none_of(line.begin(), line.end(), [](char c) { return c == '"' || c == '\r'; })) {
+                plainLine(line);
+                at = lineEnd + 1;
+                continue;
+            }
+        }
+        step(bytes[at++]);
+    }
+    for (; at < bytes.size(); ++at)
+        step(bytes[at]);
 }
 
 void CsvReader::finish()

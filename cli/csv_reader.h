@@ -83,6 +83,9 @@ private:
     void endRecord();
     void flag(CsvProblem problem);
     void step(char c);
+    // A whole line that holds no double quote and no CR but one before its LF, split in
+    // one go: the same record step() makes of it byte by byte.
+    void plainLine(std::string_view line);
 };
 
 // Whether text is well-formed UTF-8 (no overlong forms, no surrogates, nothing above

@@ -323,6 +323,42 @@ bool isAvailable(const Operation &operation)
 PreparedRun prepareRun(const Operation &operation, const InputValues &values, std::string_view prefix)
 {
     PreparedRun run;
+    prepareRun(run, operation, values, prefix);
+    return run;
+}
+
+namespace {
+
+// Sets a field's text in the texts of a run being prepared, keeping the entry the field
+// had in the run prepared before.
+void setText(PreparedRun &run, std::string_view field, std::string_view text)
+{
+    auto found = run.texts.find(field);
+    if (found == run.texts.end())
+        found = run.texts.emplace(std::string(field), std::string()).first;
+    found->second.assign(text);
+    if (std::find(run.fieldsSet.begin(), run.fieldsSet.end(), field) == run.fieldsSet.end())
+        run.fieldsSet.push_back(field);
+}
+
+// Drops the fields that the run prepared before set and this one does not.
+void dropOtherTexts(PreparedRun &run)
+{
+    if (run.texts.size() == run.fieldsSet.size())
+        return;
+    std::erase_if(run.texts, [&](const auto &entry) {
+        return std::find(run.fieldsSet.begin(), run.fieldsSet.end(), entry.first) == run.fieldsSet.end();
+    });
+}
+
+} // namespace
+
+void prepareRun(PreparedRun &run, const Operation &operation, const InputValues &values, std::string_view prefix)
+{
+    run.calculation = nullptr;
+    run.problem.clear();
+    run.unavailable = false;
+    run.fieldsSet.clear();
     const auto name = [&](const OperationInput &input) { return std::string(prefix) + std::string(input.option); };
     const OperationTrigger *trigger = nullptr;
     const OperationInput *alternative = nullptr;
@@ -336,54 +372,54 @@ PreparedRun prepareRun(const Operation &operation, const InputValues &values, st
                 continue;
             if (alternative) {
                 run.problem = "give only one of " + name(*alternative) + " and " + name(input);
-                return run;
+                return;
             }
             alternative = &input;
             for (const OperationTrigger &t : operation.triggers)
                 if (t.input == input.option && t.word.empty())
                     trigger = &t;
-            run.texts.insert_or_assign(std::string(input.field), std::string(*value));
+            setText(run, input.field, *value);
             if (!input.chooses.empty())
-                run.texts.insert_or_assign(std::string(input.chooses), std::string(kChosen));
+                setText(run, input.chooses, kChosen);
             continue;
         }
         if (!value && input.presence == Presence::Optional)
             value = input.defaultWord; // a choice's default; a number's field stays empty
         if (!value) {
             run.problem = "no value for " + name(input);
-            return run;
+            return;
         }
         if (!input.isChoice()) {
-            run.texts.insert_or_assign(std::string(input.field), std::string(*value));
+            setText(run, input.field, *value);
             continue;
         }
         const ChoiceWord *word = findWord(input, *value);
         if (!word) {
             run.problem = name(input) + ": \"" + std::string(*value) + "\" is not one of " + wordList(input) +
                           (input.flag ? " (or 1, 0)" : "");
-            return run;
+            return;
         }
-        run.texts.insert_or_assign(std::string(word->field), std::string(word->text));
+        setText(run, word->field, word->text);
         for (const OperationTrigger &t : operation.triggers)
             if (t.input == input.option && t.word == word->word)
                 trigger = &t;
     }
     if (!alternatives.empty() && !alternative) {
         run.problem = "give one of " + alternatives;
-        return run;
+        return;
     }
     if (!trigger && operation.triggers.size() == 1)
         trigger = &operation.triggers.front();
     if (!trigger) {
         run.problem = "no calculation of " + std::string(operation.name) + " starts from these inputs";
-        return run;
+        return;
     }
+    dropOtherTexts(run);
     run.calculation = FindCalculation(operation.form, trigger->control);
     run.unavailable = run.calculation == nullptr;
     if (!run.calculation)
         run.problem = std::string(operation.name) + " is not available in this build (no calculation for " +
                       std::string(operation.form) + " " + std::string(trigger->control) + ")";
-    return run;
 }
 
 std::vector<std::optional<std::string>> outputTexts(const Operation &operation, const FormResult &result)

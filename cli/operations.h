@@ -122,9 +122,15 @@ struct PreparedRun
     std::string problem;
     // The values are right, but this build has no calculation for them.
     bool unavailable = false;
+    // The fields this preparation set (see the second prepareRun).
+    std::vector<std::string_view> fieldsSet;
 };
 
 PreparedRun prepareRun(const Operation &operation, const InputValues &values, std::string_view prefix);
+// The same, into run: the texts of the run prepared there before are overwritten in
+// place, so that preparing one run after another (a batch, a table page) allocates
+// nothing when they set the same fields.
+void prepareRun(PreparedRun &run, const Operation &operation, const InputValues &values, std::string_view prefix);
 
 // The text each output shows after a run, in the operation's output order; outputs the
 // run did not write are absent.

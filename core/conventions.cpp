@@ -126,14 +126,13 @@ double ParseFieldNumber(std::string_view text, std::string_view caption)
     while (end > begin && isBlank(text[end - 1]))
         --end;
 
-    // Copy the number without its thousands separators, checking its shape on the way:
-    // [sign] digits[,digits...] [. digits] [E [sign] digits], with at least one digit
-    // before the exponent.
-    std::string plain;
+    // Check the shape of the number: [sign] digits[,digits...] [. digits] [E [sign] digits],
+    // with at least one digit before the exponent.
     std::size_t i = begin;
     if (i < end && (text[i] == '+' || text[i] == '-'))
-        plain += text[i++];
+        ++i;
     int mantissaDigits = 0;
+    bool grouped = false;
     while (i < end && (isDigit(text[i]) || text[i] == ',')) {
         if (text[i] == ',') {
             // A thousands separator follows a digit and comes before a group of exactly
@@ -143,29 +142,28 @@ double ParseFieldNumber(std::string_view text, std::string_view caption)
                 mantissaDigits > 0 && digitAt(i + 1) && digitAt(i + 2) && digitAt(i + 3) && !digitAt(i + 4);
             if (!group)
                 throw notANumber();
+            grouped = true;
         } else {
-            plain += text[i];
             ++mantissaDigits;
         }
         ++i;
     }
     if (i < end && text[i] == '.') {
-        plain += text[i++];
+        ++i;
         while (i < end && isDigit(text[i])) {
-            plain += text[i++];
+            ++i;
             ++mantissaDigits;
         }
     }
     if (mantissaDigits == 0)
         throw notANumber();
     if (i < end && (text[i] == 'e' || text[i] == 'E')) {
-        plain += 'e';
         ++i;
         if (i < end && (text[i] == '+' || text[i] == '-'))
-            plain += text[i++];
+            ++i;
         int exponentDigits = 0;
         while (i < end && isDigit(text[i])) {
-            plain += text[i++];
+            ++i;
             ++exponentDigits;
         }
         if (exponentDigits == 0)
@@ -174,6 +172,17 @@ double ParseFieldNumber(std::string_view text, std::string_view caption)
     if (i != end)
         throw notANumber();
 
+    // The number without its thousands separators; most numbers have none and are read
+    // where they stand.
+    std::string_view plain = text.substr(begin, end - begin);
+    std::string ungrouped;
+    if (grouped) {
+        ungrouped.reserve(plain.size());
+        for (const char c : plain)
+            if (c != ',')
+                ungrouped += c;
+        plain = ungrouped;
+    }
     // from_chars takes no leading "+".
     const char *first = plain.data();
     if (*first == '+')
@@ -200,60 +209,119 @@ namespace {
 // significant digits: x then lies within half a unit in the last place of that decimal,
 // far nearer than half a step of 15 digits, so rounding x to 15 digits gives the same
 // digits. The shortest form is several times faster to find than a rounding to 15 digits.
-bool formatShort(double x, std::string &text)
+// Writes to out (room for kShortRoom characters) and returns the end, or null when the
+// shortest decimal has more than 15 digits.
+constexpr std::size_t kShortRoom = 32;
+
+char *formatShort(double x, char *out)
 {
-    std::array<char, 40> buffer{};
-    const auto [end, ec] =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, std::chars_format::scientific);
+    char buffer[40];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific);
     if (ec != std::errc())
-        return false;
+        return nullptr;
     // d[.ddd]e[+-]XX
-    const char *p = buffer.data();
+    const char *p = buffer;
     const bool negative = *p == '-';
     if (negative)
         ++p;
-    std::array<char, 20> digits{};
+    char digits[20];
     std::size_t count = 0;
     for (; p < end && *p != 'e'; ++p) {
         if (*p == '.')
             continue;
-        if (count == digits.size())
-            return false;
+        if (count == sizeof digits)
+            return nullptr;
         digits[count++] = *p;
     }
-    if (count > 15 || p == end)
-        return false;
+    if (count > 15 || end - p < 3)
+        return nullptr;
     int exponent = 0;
-    std::from_chars(p + (p[1] == '+' ? 2 : 1), end, exponent);
+    for (const char *q = p + 2; q < end; ++q)
+        exponent = exponent * 10 + (*q - '0');
+    if (p[1] == '-')
+        exponent = -exponent;
+    char *o = out;
     if (negative)
-        text += '-';
+        *o++ = '-';
     if (exponent < -4 || exponent >= 15) {
-        text += digits[0];
+        *o++ = digits[0];
         if (count > 1) {
-            text += '.';
-            text.append(digits.data() + 1, count - 1);
+            *o++ = '.';
+            o = std::copy(digits + 1, digits + count, o);
         }
-        text += exponent < 0 ? "E-" : "E+";
+        *o++ = 'E';
+        *o++ = exponent < 0 ? '-' : '+';
+        // At least two digits of exponent; a double has at most three.
         const int magnitude = exponent < 0 ? -exponent : exponent;
-        if (magnitude < 10)
-            text += '0';
-        text += std::to_string(magnitude);
+        if (magnitude >= 100)
+            *o++ = static_cast<char>('0' + magnitude / 100);
+        *o++ = static_cast<char>('0' + magnitude / 10 % 10);
+        *o++ = static_cast<char>('0' + magnitude % 10);
     } else if (exponent < 0) {
-        text += "0.";
-        text.append(static_cast<std::size_t>(-exponent - 1), '0');
-        text.append(digits.data(), count);
+        *o++ = '0';
+        *o++ = '.';
+        o = std::fill_n(o, -exponent - 1, '0');
+        o = std::copy(digits, digits + count, o);
     } else {
         const std::size_t whole = static_cast<std::size_t>(exponent) + 1;
         if (count <= whole) {
-            text.append(digits.data(), count);
-            text.append(whole - count, '0');
+            o = std::copy(digits, digits + count, o);
+            o = std::fill_n(o, whole - count, '0');
         } else {
-            text.append(digits.data(), whole);
-            text += '.';
-            text.append(digits.data() + whole, count - whole);
+            o = std::copy(digits, digits + whole, o);
+            *o++ = '.';
+            o = std::copy(digits + whole, digits + count, o);
         }
     }
-    return true;
+    return o;
+}
+
+// The same text, found without the shortest-decimal search for a number that is a whole
+// number of units of its last place, m / 10^p with p at most 15, the common case of a
+// rounded result: the first p (from 0 up) at which floor(|x| * 10^p + 0.5) / 10^p == |x|
+// gives the digits. That decimal reads back as x (the division, like reading the text,
+// rounds the exact quotient once), and while m stays below 2^45, far from the 2^53 where
+// neighbouring doubles lie a whole unit apart, any decimal with fewer places that read
+// back as x would have been found at its own p, and no other decimal with as many places
+// reads back as x: it is the shortest decimal. Returns null for the other numbers (m
+// would reach 2^45, or a magnitude below 1E-04 that takes the exponent form).
+char *formatFewPlaces(double x, char *out)
+{
+    static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    constexpr double kLimit = 35184372088832.0; // 2^45
+    const double magnitude = std::fabs(x);
+    for (int p = 0; p < static_cast<int>(std::size(kPowers)); ++p) {
+        const double scaled = magnitude * kPowers[p];
+        if (!(scaled < kLimit))
+            return nullptr;
+        // Below 2^45 adding 0.5 is exact, and the conversion cuts toward zero: a rounding.
+        const auto m = static_cast<std::int64_t>(scaled + 0.5);
+        if (static_cast<double>(m) / kPowers[p] != magnitude)
+            continue;
+        char digits[24];
+        const char *end = std::to_chars(digits, digits + sizeof digits, m).ptr;
+        const int count = static_cast<int>(end - digits);
+        if (count - 1 - p < -4)
+            return nullptr;
+        char *o = out;
+        if (x < 0)
+            *o++ = '-';
+        if (p == 0) {
+            o = std::copy(digits, digits + count, o);
+        } else if (count > p) {
+            o = std::copy(digits, digits + count - p, o);
+            *o++ = '.';
+            o = std::copy(digits + count - p, digits + count, o);
+        } else {
+            *o++ = '0';
+            *o++ = '.';
+            o = std::fill_n(o, p - count, '0');
+            o = std::copy(digits, digits + count, o);
+        }
+        return o;
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -263,9 +331,16 @@ std::string FormatFieldNumber(double x)
     Finite(x);
     if (x == 0)
         return "0";
-    std::string shortText;
-    if (std::fabs(x) >= std::numeric_limits<double>::min() && formatShort(x, shortText))
-        return shortText;
+    {
+        char text[kShortRoom];
+        if (const char *end = formatFewPlaces(x, text))
+            return std::string(text, static_cast<std::size_t>(end - text));
+    }
+    if (std::fabs(x) >= std::numeric_limits<double>::min()) {
+        char text[kShortRoom];
+        if (const char *end = formatShort(x, text))
+            return std::string(text, static_cast<std::size_t>(end - text));
+    }
     std::array<char, 40> buffer{};
     const auto [ptr, ec] =
         std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, std::chars_format::general, 15);
@@ -292,6 +367,15 @@ double powerOfTen(int n)
     return n >= 0 && n <= 22 ? kPowers[n] : std::pow(10.0, n);
 }
 
+// std::floor of a value that is not negative, the same number: below 2^62 the conversion
+// to an integer cuts the fraction exactly, without a call to the library (this is on the
+// path of every rounded result).
+double floorOfMagnitude(double x)
+{
+    constexpr double kExact = 4611686018427387904.0; // 2^62
+    return x < kExact ? static_cast<double>(static_cast<std::int64_t>(x)) : std::floor(x);
+}
+
 } // namespace
 
 double RoundToPlaces(double x, int n)
@@ -300,7 +384,7 @@ double RoundToPlaces(double x, int n)
     const double scale = powerOfTen(n);
     const double scaled = std::fabs(x) * scale;
     const double shifted = scaled + 0.5;
-    const double whole = std::floor(shifted);
+    const double whole = floorOfMagnitude(shifted);
     return Finite(whole / scale);
 }
 
@@ -352,7 +436,7 @@ double TruncateToPlaces(double x, int n)
     Finite(x);
     const double scale = powerOfTen(n);
     const double scaled = std::fabs(x) * scale;
-    const double whole = std::floor(scaled);
+    const double whole = floorOfMagnitude(scaled);
     return Finite(whole / scale);
 }
 

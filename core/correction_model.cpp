@@ -112,7 +112,7 @@ const GroupConstants &table54BConstants(ProductGroup g)
     }
 }
 
-std::string bandText(FactorTable table, ProductGroup group)
+std::string_view bandText(FactorTable table, ProductGroup group)
 {
     const bool b6 = table == FactorTable::Table6B;
     switch (group) {
@@ -149,7 +149,7 @@ const char *recipeText(AlphaRecipe recipe)
 void DescribeVolumeFactor(const VolumeFactor &f, Working &w)
 {
     const bool english = f.table == FactorTable::Table6A || f.table == FactorTable::Table6B;
-    const std::string unit = english ? "F" : "C";
+    const std::string_view unit = english ? "F" : "C";
     if (english) {
         w.add("Gravity used", f.gravityUsed, "API", "rounded to 0.01, sign dropped");
         w.add("Density at 60 F", f.density, "kg/m3", "rounded to 0.01");
@@ -161,7 +161,7 @@ void DescribeVolumeFactor(const VolumeFactor &f, Working &w)
         return;
     }
     w.addText("Product group", ProductGroupName(*f.group), bandText(f.table, *f.group));
-    w.add("Expansion coefficient", f.alpha, "per " + unit, recipeText(f.recipe));
+    w.add("Expansion coefficient", f.alpha, english ? "per F" : "per C", recipeText(f.recipe));
     w.add("Temperature difference", f.deltaT, unit, english ? "t - 60" : "t - 15");
     w.add("Factor before rounding", f.unrounded);
     const bool productForm = f.table == FactorTable::Table6A;

@@ -7,12 +7,13 @@ namespace dravex {
 
 void AppendCsvField(std::string &out, std::string_view field)
 {
-    // One pass over the field (find_first_of looks each byte up in the set with memchr: a
-    // tenth of a batch's time went there).
-    const bool plain =
-        std::none_of(field.begin(), field.end(), [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; });
+    // One pass over the field, a byte at a time (find_first_of looks each byte up in the
+    // set with memchr: a tenth of a batch's time went there), and one append.
+    const bool plain = std::none_of(field.begin(), field.end(), [](char c) {
+        return static_cast<unsigned char>(c) <= ',' && (c == ',' || c == '"' || c == '\r' || c == '\n');
+    });
     if (plain) {
-        out += field;
+        out.append(field.data(), field.size());
         return;
     }
     out += '"';

@@ -32,11 +32,28 @@ std::string NoticeCaption(std::string_view caption)
     return out;
 }
 
+namespace {
+
+// Whether two control names are the same. Names are short and most share their start
+// ("txtvcf", "txtbbl"): compared from the end, in place.
+bool sameName(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = a.size(); i > 0; --i)
+        if (a[i - 1] != b[i - 1])
+            return false;
+    return true;
+}
+
+} // namespace
+
 const std::string *FormResult::written(std::string_view field) const
 {
-    const auto found =
-        std::find_if(writes.rbegin(), writes.rend(), [&](const FieldText &w) { return w.field == field; });
-    return found == writes.rend() ? nullptr : &found->text;
+    for (auto w = writes.rbegin(); w != writes.rend(); ++w)
+        if (sameName(w->field, field))
+            return &w->text;
+    return nullptr;
 }
 
 namespace {
@@ -49,7 +66,7 @@ struct StopSignal
 
 } // namespace
 
-FormRun::FormRun(const FormSpec &form, const FieldTexts &texts) : m_form(form), m_texts(texts)
+FormRun::FormRun(const FormSpec &form, const FieldTexts &texts) : m_form(form), m_given(texts)
 {
     // Room for a window's reads and writes without growing (a batch runs millions).
     m_result.reads.reserve(form.fields.size());
@@ -62,28 +79,31 @@ std::string FormRun::captionOf(std::string_view field) const
     return described ? NoticeCaption(described->caption) : std::string(field);
 }
 
-void FormRun::noteRead(std::string_view field)
+void FormRun::noteRead(std::string_view field, const std::string &text)
 {
     const auto seen = std::find_if(m_result.reads.begin(), m_result.reads.end(),
-                                   [&](const FieldText &r) { return r.field == field; });
+                                   [&](const FieldText &r) { return sameName(r.field, field); });
     if (seen == m_result.reads.end())
-        m_result.reads.push_back({std::string(field), text(field)});
+        m_result.reads.push_back({std::string(field), text});
 }
 
 const std::string &FormRun::text(std::string_view field)
 {
     static const std::string kNone;
-    const auto found = m_texts.find(field);
-    return found == m_texts.end() ? kNone : found->second;
+    if (const std::string *written = m_result.written(field))
+        return *written;
+    const auto found = m_given.find(field);
+    return found == m_given.end() ? kNone : found->second;
 }
 
 double FormRun::Read(std::string_view field)
 {
-    noteRead(field);
+    const std::string &current = text(field);
+    noteRead(field, current);
     // The caption is looked up only for the notice of a fault: a batch reads millions of
     // fields that hold numbers.
     try {
-        return ParseFieldNumber(text(field));
+        return ParseFieldNumber(current);
     } catch (const CalcFault &fault) {
         throw CalcFault(fault.kind(), captionOf(field), fault.text());
     }
@@ -96,7 +116,6 @@ void FormRun::Show(std::string_view field, double x)
 
 void FormRun::setText(std::string_view field, std::string text)
 {
-    m_texts.insert_or_assign(std::string(field), text);
     m_result.writes.push_back({std::string(field), std::move(text)});
 }
 

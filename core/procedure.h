@@ -123,6 +123,7 @@ public:
     // Writes x in the field's number form; a non-finite x is an Overflow fault.
     void Show(std::string_view field, double x);
     // The text a control holds now (after this run's own writes); "" for an unknown one.
+    // The reference holds until the run writes again.
     const std::string &text(std::string_view field);
     void setText(std::string_view field, std::string text);
     // Whether the option button is chosen.
@@ -145,11 +146,14 @@ public:
 
 private:
     const FormSpec &m_form;
-    FieldTexts m_texts;
+    // The texts the run started from. What the run has written since is in m_result.writes,
+    // and a field's last write there is its text now: a run copies no texts (a batch runs
+    // millions).
+    const FieldTexts &m_given;
     FormResult m_result;
     Working m_working;
 
-    void noteRead(std::string_view field);
+    void noteRead(std::string_view field, const std::string &text);
     std::string captionOf(std::string_view field) const;
 };
 

@@ -23,22 +23,31 @@ WithoutWorking::~WithoutWorking()
     --t_withoutWorking;
 }
 
-void Working::add(std::string_view name, double value, std::string_view unit, std::string_view note)
+namespace {
+
+// The value of a working line and its unit: "778.84 kg/m3". Working lines are written only
+// for values that a calculation went on with; a value that is not finite would already
+// have stopped it.
+std::string valueText(double value, std::string_view unit)
 {
-    if (t_withoutWorking > 0)
-        return;
-    // Working lines are written only for values that a calculation went on with; a value
-    // that is not finite would already have stopped it.
-    if (!std::isfinite(value)) {
-        addText(name, "-", note);
-        return;
-    }
+    if (!std::isfinite(value))
+        return "-";
     std::string text = FormatFieldNumber(value);
     if (!unit.empty()) {
         text += ' ';
         text += unit;
     }
-    addText(name, text, note);
+    return text;
+}
+
+} // namespace
+
+void Working::add(std::string_view name, double value, std::string_view unit, std::string_view note)
+{
+    // Kept short: without working this is all a call does.
+    if (t_withoutWorking > 0)
+        return;
+    addText(name, valueText(value, unit), note);
 }
 
 void Working::addText(std::string_view name, std::string_view text, std::string_view note)

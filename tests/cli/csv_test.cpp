@@ -44,6 +44,8 @@ TEST(CsvReader, reads_the_same_records_whatever_the_pieces)
         for (std::size_t k = 0; k < whole.size(); ++k) {
             EXPECT_EQ(pieces[k].fields, whole[k].fields) << piece;
             EXPECT_EQ(pieces[k].problem, whole[k].problem) << piece;
+            EXPECT_EQ(pieces[k].line, whole[k].line) << piece;
+            EXPECT_EQ(pieces[k].problemField, whole[k].problemField) << piece;
         }
     }
     EXPECT_EQ(whole[6].problem, CsvProblem::UnclosedQuote);

@@ -308,6 +308,12 @@ TEST(FormatFieldNumber, agrees_with_printf_15G_across_the_doubles)
         check(x);
         check(static_cast<double>(static_cast<std::int64_t>(bits % 2000000001) - 1000000000) /
               std::pow(10.0, static_cast<int>(bits % 13)));
+        // Whole numbers of a last place with up to 16 places, around 2^45 units and below.
+        const double units = std::ldexp(1.0, 45) - static_cast<double>(bits % 4096) * (bits % 3 == 0 ? 1e9 : 1);
+        const double y = units / std::pow(10.0, static_cast<int>(bits % 17));
+        check(y);
+        check(std::nextafter(y, 0.0));
+        check(std::nextafter(y, 1e300));
     }
     for (int e = -25; e <= 25; ++e)
         for (int m = 1; m < 200; ++m) {
