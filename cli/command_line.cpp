@@ -2,6 +2,7 @@
 #include "cli/command_line.h"
 
 #include "cli/batch.h"
+#include "cli/file_text.h"
 #include "cli/grid.h"
 #include "cli/operations.h"
 #include "cli/render.h"
@@ -200,30 +201,6 @@ std::string checkNumbers(const Operation &operation, const InputValues &values)
     return {};
 }
 
-// Reads a report file whole into text, refusing a file over kMaxReportFileBytes (a device
-// such as /dev/zero would otherwise be read until memory runs out). Empty on success,
-// else the message: "cannot read FILE: Is a directory".
-std::string readReportFileText(const std::string &path, std::string &text)
-{
-    errno = 0;
-    const std::unique_ptr<std::FILE, int (*)(std::FILE *)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
-    if (!file)
-        return "cannot open " + path + ": " + std::strerror(errno);
-    std::array<char, 64 * 1024> buffer;
-    for (;;) {
-        const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), file.get());
-        if (text.size() + got > kMaxReportFileBytes)
-            return "cannot read " + path + ": larger than " + std::to_string(kMaxReportFileBytes / (1024 * 1024)) +
-                   " MiB, the largest report file read";
-        text.append(buffer.data(), got);
-        if (got < buffer.size())
-            break;
-    }
-    if (std::ferror(file.get()))
-        return "cannot read " + path + ": " + std::strerror(errno != 0 ? errno : EIO);
-    return {};
-}
-
 // A cargo report file recomputed. Exit 1 when the file cannot be read or a tank is not
 // clean: stopped, or computed with a notice beside its figures (each named in the output);
 // 0 when every tank was computed cleanly. Gauged tanks take their tables from tablesPath,
@@ -231,7 +208,7 @@ std::string readReportFileText(const std::string &path, std::string &text)
 int runReport(const std::string &path, const std::string &tablesPath, bool json, std::ostream &out, std::ostream &err)
 {
     std::string text;
-    if (const std::string problem = readReportFileText(path, text); !problem.empty())
+    if (const std::string problem = ReadFileText(path, text, ", the largest report file read"); !problem.empty())
         return fail(err, problem, kExitStopped);
     const ReportReadResult read = ReadReportJson(text);
     if (!read.report)

@@ -2,6 +2,7 @@
 #include "cli/tank_commands.h"
 
 #include "cli/command_line.h"
+#include "cli/file_text.h"
 
 #include "core/cargo_report.h"
 #include "core/conventions.h"
@@ -85,27 +86,6 @@ CLI::Validator fieldNumber()
             return {};
         },
         "NUMBER", "field number");
-}
-
-std::string readFileText(const std::string &path, std::string &text)
-{
-    errno = 0;
-    const std::unique_ptr<std::FILE, int (*)(std::FILE *)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
-    if (!file)
-        return "cannot open " + path + ": " + std::strerror(errno);
-    std::array<char, 64 * 1024> buffer;
-    for (;;) {
-        const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), file.get());
-        if (text.size() + got > kMaxReportFileBytes)
-            return "cannot read " + path + ": larger than " + std::to_string(kMaxReportFileBytes / (1024 * 1024)) +
-                   " MiB";
-        text.append(buffer.data(), got);
-        if (got < buffer.size())
-            break;
-    }
-    if (std::ferror(file.get()))
-        return "cannot read " + path + ": " + std::strerror(errno != 0 ? errno : EIO);
-    return {};
 }
 
 // Written beside the file and renamed over it, so a failed write leaves the old file whole.
@@ -217,7 +197,7 @@ std::string issueText(const ImportIssue &issue)
 std::optional<TableGrid> importGrid(const MappingOptions &m, const std::string &command, std::ostream &err, int &status)
 {
     std::string text;
-    if (const std::string problem = readFileText(m.file, text); !problem.empty()) {
+    if (const std::string problem = ReadFileText(m.file, text); !problem.empty()) {
         status = fail(err, command, problem, kExitStopped);
         return std::nullopt;
     }
@@ -350,7 +330,7 @@ int runCheck(const TankCommandOptions &o, std::ostream &out, std::ostream &err)
 {
     const std::string command = "tank-table check";
     std::string text;
-    if (const std::string problem = readFileText(o.check.file, text); !problem.empty())
+    if (const std::string problem = ReadFileText(o.check.file, text); !problem.empty())
         return fail(err, command, problem, kExitStopped);
     const std::size_t first = text.find_first_not_of(" \t\r\n");
     if (first == std::string::npos || text[first] != '{') {
@@ -570,7 +550,7 @@ int runRoof(const TankCommandOptions &o, std::ostream &out, std::ostream &err)
 std::string ReadTankTableFile(const std::string &path, std::optional<TankTableDocument> &document)
 {
     std::string text;
-    if (std::string problem = readFileText(path, text); !problem.empty())
+    if (std::string problem = ReadFileText(path, text); !problem.empty())
         return problem;
     TankTableReadResult read = ReadTankTablesJson(text);
     if (!read.document)
@@ -588,113 +568,116 @@ std::unique_ptr<TankCommands> addTankCommands(CLI::App &app, std::ostream &out, 
                                                            "document, check, look up a volume or a level");
     tankTable->require_subcommand(1);
 
-    CLI::App *import = tankTable->add_subcommand("import", "Import a CSV or tab-separated grid as a tank's table");
-    import->add_option("GRID", o.import.file, "The grid: levels down, one volume column or one per trim")->required();
-    addMappingOptions(import, o.import);
-    import->add_option("--name", o.name, "The tank's name")->required();
-    import->add_option("--kind", o.kind, "ship (default) or shore")->check(CLI::IsMember({"ship", "shore"}));
-    import->add_option("--level-kind", o.levelKind, "ullage (default) or innage")
+    CLI::App *importer = tankTable->add_subcommand("import", "Import a CSV or tab-separated grid as a tank's table");
+    importer->add_option("GRID", o.import.file, "The grid: levels down, one volume column or one per trim")->required();
+    addMappingOptions(importer, o.import);
+    importer->add_option("--name", o.name, "The tank's name")->required();
+    importer->add_option("--kind", o.kind, "ship (default) or shore")->check(CLI::IsMember({"ship", "shore"}));
+    importer->add_option("--level-kind", o.levelKind, "ullage (default) or innage")
         ->check(CLI::IsMember({"ullage", "innage"}));
-    import->add_option("--reference-height", o.referenceHeight, "The reference height, in the level unit")
+    importer->add_option("--reference-height", o.referenceHeight, "The reference height, in the level unit")
         ->check(fieldNumber());
-    import->add_option("--volume-unit", o.volumeUnit, "m3 (default), bbl, l or usgal")->check(words(kVolumeUnitWords));
-    import->add_option("--into", o.into,
-                       "The table document to add the table to (made if missing; a table of the "
-                       "same name is replaced); without it the document is printed");
-    import->add_option("--owner", o.owner, "The vessel's or terminal's name");
-    import->add_flag("--terminal", o.terminal,
-                     "A new document is a shore terminal's, not a vessel's (an existing one keeps its kind)");
-    import->add_option("--shell-scale", o.shellScale, "Shore tanks: F (default) or C")
+    importer->add_option("--volume-unit", o.volumeUnit, "m3 (default), bbl, l or usgal")
+        ->check(words(kVolumeUnitWords));
+    importer->add_option("--into", o.into,
+                         "The table document to add the table to (made if missing; a table of the "
+                         "same name is replaced); without it the document is printed");
+    importer->add_option("--owner", o.owner, "The vessel's or terminal's name");
+    importer->add_flag("--terminal", o.terminal,
+                       "A new document is a shore terminal's, not a vessel's (an existing one keeps its kind)");
+    importer->add_option("--shell-scale", o.shellScale, "Shore tanks: F (default) or C")
         ->check(CLI::IsMember({"F", "C"}));
-    import->add_option("--shell-reference", o.shellReference, "Shore tanks: the shell's reference temperature")
+    importer->add_option("--shell-reference", o.shellReference, "Shore tanks: the shell's reference temperature")
         ->check(fieldNumber());
-    import->add_option("--alpha", o.alpha, "Shore tanks: the shell's linear expansion per degree (default mild steel)")
+    importer
+        ->add_option("--alpha", o.alpha, "Shore tanks: the shell's linear expansion per degree (default mild steel)")
         ->check(fieldNumber());
-    import->add_flag("--insulated", o.insulated, "Shore tanks: the tank is insulated");
-    import->callback([&o, &out, &err, &status] { status = runImport(o, out, err);
-});
+    importer->add_flag("--insulated", o.insulated, "Shore tanks: the tank is insulated");
+    importer->callback([&o, &out, &err, &status] { status = runImport(o, out, err); });
 
-CLI::App *check = tankTable->add_subcommand("check", "Check a table document, or a grid before importing it");
-check->add_option("FILE", o.check.file, "A table document (.json) or a grid (CSV, tab separated)")->required();
-addMappingOptions(check, o.check);
-check->add_flag("--json", o.checkJson, "Print JSON");
-check->callback([&o, &out, &err, &status] { status = runCheck(o, out, err); });
+    CLI::App *check = tankTable->add_subcommand("check", "Check a table document, or a grid before importing it");
+    check->add_option("FILE", o.check.file, "A table document (.json) or a grid (CSV, tab separated)")->required();
+    addMappingOptions(check, o.check);
+    check->add_flag("--json", o.checkJson, "Print JSON");
+    check->callback([&o, &out, &err, &status] { status = runCheck(o, out, err); });
 
-const auto addPlace = [&o](CLI::App *command) {
-    command->add_option("DOCUMENT", o.document, "The table document (.json)")->required();
-    command->add_option("--tank", o.tank, "The tank's name")->required();
-    CLI::Option *aft = command->add_option("--draft-aft", o.draftAft, "Draft aft")->check(fieldNumber());
-    CLI::Option *forward =
-        command->add_option("--draft-forward", o.draftForward, "Draft forward")->check(fieldNumber());
-    aft->needs(forward);
-    forward->needs(aft);
-    command->add_flag("--feet", o.feet, "Drafts and lengths in feet (default metres)");
-};
-CLI::App *lookup = tankTable->add_subcommand("lookup", "The volume at a level, corrected for trim and list, "
-                                                       "with the working");
-addPlace(lookup);
-lookup->add_option("--level", o.level, "The ullage or innage in the table's unit")->required();
-lookup->add_option("--list", o.list, "List in degrees, positive to starboard")->check(fieldNumber());
-CLI::Option *lbp = lookup->add_option("--lbp", o.lbp, "Length between perpendiculars (geometric trim correction)")
-                       ->check(fieldNumber());
-lookup->add_option("--offset", o.offset, "Gauge point aft of the tank's centre (geometric trim correction)")
-    ->check(fieldNumber())
-    ->needs(lbp);
-lookup
-    ->add_option("--transverse", o.transverse,
-                 "Gauge point from the centre line, positive on the low side (geometric list correction)")
-    ->check(fieldNumber());
-lookup->add_flag("--json", o.json, "Print one JSON object");
-lookup->callback([&o, &out, &err, &status] { status = runLookup(o, false, out, err); });
+    const auto addPlace = [&o](CLI::App *command) {
+        command->add_option("DOCUMENT", o.document, "The table document (.json)")->required();
+        command->add_option("--tank", o.tank, "The tank's name")->required();
+        CLI::Option *aft = command->add_option("--draft-aft", o.draftAft, "Draft aft")->check(fieldNumber());
+        CLI::Option *forward =
+            command->add_option("--draft-forward", o.draftForward, "Draft forward")->check(fieldNumber());
+        aft->needs(forward);
+        forward->needs(aft);
+        command->add_flag("--feet", o.feet, "Drafts and lengths in feet (default metres)");
+    };
+    CLI::App *lookup = tankTable->add_subcommand("lookup", "The volume at a level, corrected for trim and list, "
+                                                           "with the working");
+    addPlace(lookup);
+    lookup->add_option("--level", o.level, "The ullage or innage in the table's unit")->required();
+    lookup->add_option("--list", o.list, "List in degrees, positive to starboard")->check(fieldNumber());
+    CLI::Option *lbp = lookup->add_option("--lbp", o.lbp, "Length between perpendiculars (geometric trim correction)")
+                           ->check(fieldNumber());
+    lookup->add_option("--offset", o.offset, "Gauge point aft of the tank's centre (geometric trim correction)")
+        ->check(fieldNumber())
+        ->needs(lbp);
+    lookup
+        ->add_option("--transverse", o.transverse,
+                     "Gauge point from the centre line, positive on the low side (geometric list correction)")
+        ->check(fieldNumber());
+    lookup->add_flag("--json", o.json, "Print one JSON object");
+    lookup->callback([&o, &out, &err, &status] { status = runLookup(o, false, out, err); });
 
-CLI::App *reverse = tankTable->add_subcommand("reverse", "The level at which a tank holds a volume");
-addPlace(reverse);
-reverse->add_option("--volume", o.volume, "The volume in the table's unit")->required()->check(fieldNumber());
-reverse->add_flag("--json", o.reverseJson, "Print one JSON object");
-reverse->callback([&o, &out, &err, &status] { status = runLookup(o, true, out, err); });
+    CLI::App *reverse = tankTable->add_subcommand("reverse", "The level at which a tank holds a volume");
+    addPlace(reverse);
+    reverse->add_option("--volume", o.volume, "The volume in the table's unit")->required()->check(fieldNumber());
+    reverse->add_flag("--json", o.reverseJson, "Print one JSON object");
+    reverse->callback([&o, &out, &err, &status] { status = runLookup(o, true, out, err); });
 
-CLI::App *ctsh = app.add_subcommand("ctsh", "A shore tank's shell temperature and CTSh");
-ctsh->add_option("--liquid", o.liquid, "The liquid's temperature")->required()->check(fieldNumber());
-CLI::Option *ambient = ctsh->add_option("--ambient", o.ambient, "The ambient temperature")->check(fieldNumber());
-ctsh->add_flag("--insulated", o.ctshInsulated, "The tank is insulated: the shell is at the liquid's temperature")
-    ->excludes(ambient);
-CLI::Option *material = ctsh->add_option("--material", o.material, "mild-steel (default), 304, 316 or 17-4ph")
-                            ->check(CLI::IsMember({"mild-steel", "304", "316", "17-4ph"}));
-ctsh->add_option("--alpha", o.ctshAlpha, "The shell's linear expansion per degree")
-    ->check(fieldNumber())
-    ->excludes(material);
-ctsh->add_option("--reference", o.reference, "The shell's reference temperature (default 60 F, 15 C)")
-    ->check(fieldNumber());
-ctsh->add_flag("--celsius", o.celsius, "Temperatures in degrees C (default F)");
-ctsh->add_flag("--json", o.ctshJson, "Print one JSON object");
-ctsh->callback([&o, &out, &err, &status] { status = runCtsh(o, out, err); });
+    CLI::App *ctsh = app.add_subcommand("ctsh", "A shore tank's shell temperature and CTSh");
+    ctsh->add_option("--liquid", o.liquid, "The liquid's temperature")->required()->check(fieldNumber());
+    CLI::Option *ambient = ctsh->add_option("--ambient", o.ambient, "The ambient temperature")->check(fieldNumber());
+    ctsh->add_flag("--insulated", o.ctshInsulated, "The tank is insulated: the shell is at the liquid's temperature")
+        ->excludes(ambient);
+    CLI::Option *material = ctsh->add_option("--material", o.material, "mild-steel (default), 304, 316 or 17-4ph")
+                                ->check(CLI::IsMember({"mild-steel", "304", "316", "17-4ph"}));
+    ctsh->add_option("--alpha", o.ctshAlpha, "The shell's linear expansion per degree")
+        ->check(fieldNumber())
+        ->excludes(material);
+    ctsh->add_option("--reference", o.reference, "The shell's reference temperature (default 60 F, 15 C)")
+        ->check(fieldNumber());
+    ctsh->add_flag("--celsius", o.celsius, "Temperatures in degrees C (default F)");
+    ctsh->add_flag("--json", o.ctshJson, "Print one JSON object");
+    ctsh->callback([&o, &out, &err, &status] { status = runCtsh(o, out, err); });
 
-CLI::App *roof = app.add_subcommand("roof", "A floating roof's volume adjustment");
-CLI::Option *deducted =
-    roof->add_flag("--deducted", o.deducted, "The table deducted the roof already, at a reference gravity");
-CLI::Option *referenceGravity =
-    roof->add_option("--reference-gravity", o.referenceGravity, "The gravity the table's deduction assumes")
+    CLI::App *roof = app.add_subcommand("roof", "A floating roof's volume adjustment");
+    CLI::Option *deducted =
+        roof->add_flag("--deducted", o.deducted, "The table deducted the roof already, at a reference gravity");
+    CLI::Option *referenceGravity =
+        roof->add_option("--reference-gravity", o.referenceGravity, "The gravity the table's deduction assumes")
+            ->check(fieldNumber())
+            ->needs(deducted);
+    roof->add_option("--rate", o.rate, "The table's adjustment per unit of gravity")
         ->check(fieldNumber())
         ->needs(deducted);
-roof->add_option("--rate", o.rate, "The table's adjustment per unit of gravity")->check(fieldNumber())->needs(deducted);
-roof->add_option("--gravity", o.gravity, "The liquid's gravity at tank temperature")
-    ->check(fieldNumber())
-    ->needs(deducted);
-roof->add_option("--scale", o.scale, "api (default) or kgm3")
-    ->check(CLI::IsMember({"api", "kgm3"}))
-    ->needs(referenceGravity);
-CLI::Option *weight = roof->add_option("--weight", o.weight, "The roof's weight")->check(fieldNumber());
-weight->excludes(deducted);
-roof->add_option("--density", o.density, "The liquid's density in air, in the weight's unit per volume unit")
-    ->check(fieldNumber())
-    ->excludes(deducted);
-roof->add_option("--vcf", o.vcf, "The liquid's VCF (default 1)")->check(fieldNumber())->excludes(deducted);
-roof->add_option("--unit", o.unit, "The table's volume unit: m3, bbl, l or usgal")
-    ->required()
-    ->check(words(kVolumeUnitWords));
-roof->add_flag("--json", o.roofJson, "Print one JSON object");
-roof->callback([&o, &out, &err, &status] { status = runRoof(o, out, err); });
-return commands;
-} // namespace dravex
+    roof->add_option("--gravity", o.gravity, "The liquid's gravity at tank temperature")
+        ->check(fieldNumber())
+        ->needs(deducted);
+    roof->add_option("--scale", o.scale, "api (default) or kgm3")
+        ->check(CLI::IsMember({"api", "kgm3"}))
+        ->needs(referenceGravity);
+    CLI::Option *weight = roof->add_option("--weight", o.weight, "The roof's weight")->check(fieldNumber());
+    weight->excludes(deducted);
+    roof->add_option("--density", o.density, "The liquid's density in air, in the weight's unit per volume unit")
+        ->check(fieldNumber())
+        ->excludes(deducted);
+    roof->add_option("--vcf", o.vcf, "The liquid's VCF (default 1)")->check(fieldNumber())->excludes(deducted);
+    roof->add_option("--unit", o.unit, "The table's volume unit: m3, bbl, l or usgal")
+        ->required()
+        ->check(words(kVolumeUnitWords));
+    roof->add_flag("--json", o.roofJson, "Print one JSON object");
+    roof->callback([&o, &out, &err, &status] { status = runRoof(o, out, err); });
+    return commands;
+}
 
 } // namespace dravex
