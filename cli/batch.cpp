@@ -140,6 +140,9 @@ void BatchRun::header(const CsvRecord &r)
         names.push_back(std::string(output.key) + (taken ? "_result" : ""));
     }
     names.emplace_back("notice");
+    m_numbersOnly = m_headerProblem.empty() && std::none_of(m_columns.begin(), m_columns.end(), [&](auto *input) {
+                        return input && (input->isChoice() || m_operation.isAlternative(*input));
+                    });
     m_cells.assign(names.begin(), names.end());
     AppendCsvRecord(m_out, m_cells);
     if (!m_headerProblem.empty() && !r.fields.empty()) {
@@ -165,6 +168,13 @@ void BatchRun::row(const CsvRecord &r)
                      std::to_string(m_columns.size()));
         return;
     }
+    if (!m_cellTexts.empty()) {
+        for (std::size_t i = 0; i < m_columns.size(); ++i)
+            if (m_cellTexts[i])
+                m_cellTexts[i]->assign(r.fields[i]);
+        compute(r);
+        return;
+    }
     m_values.assign(m_operation.inputs.size(), std::nullopt);
     for (std::size_t i = 0; i < m_columns.size(); ++i) {
         const OperationInput *input = m_columns[i];
@@ -182,6 +192,17 @@ void BatchRun::row(const CsvRecord &r)
         writeRow(r, nullptr, "line " + std::to_string(r.line) + ": " + m_prepared.problem);
         return;
     }
+    if (m_numbersOnly) {
+        m_cellTexts.assign(m_columns.size(), nullptr);
+        for (std::size_t i = 0; i < m_columns.size(); ++i)
+            if (m_columns[i])
+                m_cellTexts[i] = &m_prepared.texts.find(m_columns[i]->field)->second;
+    }
+    compute(r);
+}
+
+void BatchRun::compute(const CsvRecord &r)
+{
     const WithoutWorking noWorking; // a row shows its results and notice only
     const FormResult result = m_prepared.calculation->run(m_prepared.texts);
     std::string notice = stopNotice(result);

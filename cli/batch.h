@@ -52,6 +52,11 @@ private:
     std::vector<std::string_view> m_cells;
     InputValues m_values;
     PreparedRun m_prepared; // the run of each row, prepared in the same place
+    // When every column is a number (no choice, no alternative), each row sets the same
+    // fields and starts the same calculation: the run is prepared once, and each later row
+    // only puts its cells into these texts of it, one per column (null: ignored column).
+    bool m_numbersOnly = false;
+    std::vector<std::string *> m_cellTexts;
     std::string m_out;
     std::size_t m_rows = 0;
     std::size_t m_rowsWithNotice = 0;
@@ -61,6 +66,8 @@ private:
     void header(const CsvRecord &record);
     void row(const CsvRecord &record);
     // The row's input fields, the texts the run wrote (none without a run) and the notice.
+    // Runs the prepared calculation on the row and writes it.
+    void compute(const CsvRecord &record);
     void writeRow(const CsvRecord &record, const FormResult *result, const std::string &notice);
     void flush(bool force);
 };

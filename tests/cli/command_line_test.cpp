@@ -141,14 +141,16 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"batch_rows_and_faults",
              {"batch", "table6b"},
              "\xEF\xBB\xBF"
-             "api,temp,gross\r\n30,80,10000\r\n\"50\",80,\"10,000\"\r\n\r\n30,80,-\r\n0,80,1\r\n",
+             "api,temp,gross\r\n30,80,10000\r\n\"50\",80,\"10,000\"\r\n\r\n30,80,-\r\n0,80,1\r\n30,80,10000\r\n",
              0,
              kTable6BHeader +
                  "30,80,10000,0.9911,9911,416262,0.13679,1355.73,\r\n"
                  "50,80,\"10,000\",0.9882,9882,415044,0.12169,1202.54,\r\n"
                  "30,80,-,,,,,,Gross Barrels: '-' is not a number\r\n"
                  "0,80,1,,,,,,\"API gravity 0 is a density of 1074.98 kg/m3, above 1074: no product group; nothing was "
-                 "computed\"\r\n",
+                 "computed\"\r\n"
+                 // A row after a fault and a stop gives what it gives on its own.
+                 "30,80,10000,0.9911,9911,416262,0.13679,1355.73,\r\n",
              {}},
         Case{"batch_columns_in_any_order",
              {"batch", "table6a"},
