@@ -454,7 +454,7 @@ shows the message "Can't divide by zero" and keeps the first number. Results sho
 <p>Every calculation a screen completes or stops on is kept in a log on this computer,
 with the date and time, the screen, each entry as typed, each result as shown and the
 working; the calculator keeps each "=" result. The log window lists them newest first.
-Filter them by screen, by date or by any text in the entries and results; the entry you
+Filter them by screen, by the vessel and voyage of their job, by date or by any text in the entries and results; the entry you
 select is shown in full beside the list.</p>
 <ul>
 <li>Ctrl+C copies the selected entries as columns for a spreadsheet; Export CSV writes

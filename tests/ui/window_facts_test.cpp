@@ -156,7 +156,8 @@ private slots:
              "vcfMethod", "remarks", "tanks"});
         row("LogWindow", "Calculation Log",
             {"logTable", "logDetail", "logCopyButton", "logExportCsvButton", "logPrintButton", "logExportPdfButton",
-             "logDeleteButton", "logOpenButton", "logWindowFilter", "logFromOn", "logToOn", "logSearch", "logTable"});
+             "logDeleteButton", "logOpenButton", "logWindowFilter", "logFromOn", "logToOn", "logSearch",
+             "logVesselFilter", "logTable"});
         row("JobDialog", "Job",
             {"jobName", "jobVoyage", "jobPort", "jobOperation", "jobDate", "jobSet", "jobNone", "jobCancel", "jobSite",
              "jobName"});
