@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The log window on a large log: fills a file with ENTRIES calculations (100,000 unless
-// given), then times opening the window to its first page, and text filters that match
-// often, rarely and never. Offscreen platform. Usage: log_bench [ENTRIES]
+// given), then times opening the window to its first page, text filters that match
+// often, rarely and never, and the filters by vessel and voyage. Offscreen platform.
+// Usage: log_bench [ENTRIES] [--filters] (--filters: stop after the filters)
 #include "records/log/calculation_log.h"
 #include "records/log/log_store.h"
 #include "records/log/log_window.h"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QItemSelectionModel>
@@ -20,6 +22,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include <sys/resource.h>
@@ -44,6 +47,15 @@ dravex::CalcRecord entry(int i)
                  {"txtgal", "Net Gallons at 60 F", QString::number((1000 + i) * 41.16, 'f', 2)}};
     for (int line = 0; line < 12; ++line)
         r.working << QStringLiteral("Step %1 of the working = %2").arg(line).arg(i * 0.001 + line);
+    // Jobs as a surveyor's log holds them: runs of 100 calculations of one vessel and
+    // voyage, 200 vessels in turn, a new voyage every 20,000; one vessel with three entries,
+    // the oldest; a calculation in 10 made under no job.
+    if (i % 10 != 9) {
+        r.job.name = i < 3 ? "Lone Star" : "Vessel " + std::to_string(i / 100 % 200);
+        r.job.voyage = std::to_string(i / 20000 + 1);
+        r.job.port = "Rotterdam";
+        r.job.date = "2026-03-14";
+    }
     return r;
 }
 
@@ -153,6 +165,34 @@ int main(int argc, char *argv[])
     }
     search->clear();
     QApplication::processEvents();
+
+    // Chosen in the vessel and voyage lists, as a person does; the first page shown.
+    auto *vessels = window->findChild<QComboBox *>(QStringLiteral("logVesselFilter"));
+    auto *voyages = window->findChild<QComboBox *>(QStringLiteral("logVoyageFilter"));
+    const std::pair<const char *, const char *> jobs[] = {
+        {"Vessel 17", nullptr}, {"Vessel 17", "3"}, {"Lone Star", nullptr}, {"Vessel 199", "1"}};
+    for (const auto &[vessel, voyage] : jobs) {
+        std::vector<double> times;
+        for (int run = 0; run < 7; ++run) {
+            vessels->setCurrentIndex(0);
+            QApplication::processEvents();
+            timer.restart();
+            vessels->setCurrentIndex(vessels->findData(QString::fromLatin1(vessel)));
+            if (voyage)
+                voyages->setCurrentIndex(voyages->findData(QString::fromLatin1(voyage)));
+            QApplication::processEvents();
+            times.push_back(timer.nsecsElapsed() / 1e6);
+        }
+        std::printf("vessel filter %s, voyage %s (%d rows in first page): median %.1f ms, worst %.1f ms\n", vessel,
+                    voyage ? voyage : "all", window->model()->rowCount(), median(times),
+                    *std::max_element(times.begin(), times.end()));
+    }
+    vessels->setCurrentIndex(0);
+    QApplication::processEvents();
+    if (argc > 2 && QByteArray(argv[2]) == "--filters") {
+        delete window;
+        return 0;
+    }
 
     // Every entry listed, then all selected at once: the window answers again when the
     // selection is shown.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/calculation_print.h"
 
+#include "records/job/current_job.h"
 #include "records/paper/atomic_file.h"
 #include "records/paper/page_frame.h"
 
@@ -53,6 +54,8 @@ QString RecordsHtml(const QList<CalcRecord> &records)
         first = false;
         html += QStringLiteral("<h2>%1</h2>").arg(r.title.toHtmlEscaped());
         html += QStringLiteral("<p>%1</p>").arg(ShownStamp(r.at).toHtmlEscaped());
+        if (!r.job.empty())
+            html += QStringLiteral("<p>%1</p>").arg(Text::tr("Job: %1").arg(CurrentJob::label(r.job)).toHtmlEscaped());
         html += QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"4\"><tr>"
                                "<td width=\"50%\" valign=\"top\"><h3>%1</h3><table cellpadding=\"2\">%2</table></td>"
                                "<td width=\"50%\" valign=\"top\"><h3>%3</h3><table cellpadding=\"2\">%4</table></td>"

@@ -15,9 +15,10 @@ class QPagedPaintDevice;
 namespace dravex {
 
 // The printed form of records, each from a new page: the window's title, the date and time
-// of the calculation, inputs in the window's order with the choices and results in two
-// labelled columns, the working, the window's disclaimer line. Every text escaped. The
-// program, the reference line and the page numbers are the page frame's.
+// of the calculation, its job when it has one, inputs in the window's order with the
+// choices and results in two labelled columns, the working, the window's disclaimer line.
+// Every text escaped. The program, the reference line and the page numbers are the page
+// frame's.
 QString RecordsHtml(const QList<CalcRecord> &records);
 
 // Records handed over one at a time, in order, until take returns false; false when

@@ -2,6 +2,8 @@
 #include "records/records.h"
 
 #include "records/document_manager.h"
+#include "records/job/current_job.h"
+#include "records/job/job_dialog.h"
 #include "records/log/log_window.h"
 #include "records/report/cargo_report_window.h"
 #include "records/tanks/tank_table_import_window.h"
@@ -76,6 +78,21 @@ QWidget *Records::newTankTables()
 QWidget *Records::newTankTableImport()
 {
     return new TankTableImportWindow(tankTableStore(), prompts());
+}
+
+QWidget *Records::newJobDialog()
+{
+    return new JobDialog(CurrentJob::instance());
+}
+
+QString Records::jobLabel() const
+{
+    return CurrentJob::label(CurrentJob::instance().job());
+}
+
+void Records::onJobChanged(QObject *context, std::function<void(const QString &)> handler)
+{
+    connect(&CurrentJob::instance(), &CurrentJob::changed, context, std::move(handler));
 }
 
 void Records::offerRestore()

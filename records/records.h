@@ -38,6 +38,9 @@ public:
     QWidget *newCargoReport() override;
     QWidget *newTankTables() override;
     QWidget *newTankTableImport() override;
+    QWidget *newJobDialog() override;
+    QString jobLabel() const override;
+    void onJobChanged(QObject *context, std::function<void(const QString &)> handler) override;
     void offerRestore() override;
     Prompts &prompts() override { return *m_prompts; }
     void setPrompts(Prompts *prompts) override;

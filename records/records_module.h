@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class QObject;
 class QWidget;
 
 namespace dravex {
@@ -43,6 +44,12 @@ public:
     // The vessels' and terminals' tank tables, and the import of one table.
     virtual QWidget *newTankTables() = 0;
     virtual QWidget *newTankTableImport() = 0;
+    // "Job": the dialog that sets the job figures are computed for.
+    virtual QWidget *newJobDialog() = 0;
+    // The current job in one line, "No job" when there is none.
+    virtual QString jobLabel() const = 0;
+    // Called with the new line each time the current job changes, while context lives.
+    virtual void onJobChanged(QObject *context, std::function<void(const QString &)> handler) = 0;
     // Offers to restore cargo reports that ended without being saved.
     virtual void offerRestore() = 0;
     // The questions the records ask: the program's own prompts once handed down, the
@@ -56,5 +63,5 @@ public:
 
 } // namespace dravex
 
-#define DRAVEX_RECORDS_MODULE_IID "io.github.dravex.RecordsModule/1"
+#define DRAVEX_RECORDS_MODULE_IID "io.github.dravex.RecordsModule/2"
 Q_DECLARE_INTERFACE(dravex::RecordsModule, DRAVEX_RECORDS_MODULE_IID)

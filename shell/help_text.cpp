@@ -40,7 +40,8 @@ This Side", and their results on the right, under "Results Displayed on This Sid
 <a href="#ci">Corrosion inhibitor</a>, <a href="#dmd">DMD-2</a><br>
 <b>Calculator:</b> <a href="#calc">Calculator (F2)</a><br>
 <b>Records:</b> <a href="#log">Calculation log (Ctrl+L)</a>, <a href="#keeplog">Keep a log</a>,
-<a href="#report">Cargo report (Ctrl+R)</a>, <a href="#tanktables">Tank tables</a><br>
+<a href="#report">Cargo report (Ctrl+R)</a>, <a href="#tanktables">Tank tables</a>,
+<a href="#job">Job</a><br>
 <b>All screens:</b> <a href="#notices">Notices</a>, <a href="#keys">Keys on every screen</a>,
 <a href="#numbers">Numbers</a></p>
 
@@ -453,7 +454,7 @@ shows the message "Can't divide by zero" and keeps the first number. Results sho
 <p>Every calculation a screen completes or stops on is kept in a log on this computer,
 with the date and time, the screen, each entry as typed, each result as shown and the
 working; the calculator keeps each "=" result. The log window lists them newest first.
-Filter them by screen, by date or by any text in the entries and results; the entry you
+Filter them by screen, by the vessel and voyage of their job, by date or by any text in the entries and results; the entry you
 select is shown in full beside the list.</p>
 <ul>
 <li>Ctrl+C copies the selected entries as columns for a spreadsheet; Export CSV writes
@@ -524,6 +525,18 @@ decimal commas are notices.</li>
 of its table). Delete asks first, then removes a table, or a vessel's or terminal's file
 with all its tables. Del deletes, Ctrl+W closes.</li>
 </ul>
+
+<h2 id="job">Job</h2>
+<p class="menu">Menu: Records &gt; Job&hellip; (window "Job")</p>
+<p>The job is what the figures are computed for: a vessel or a shore terminal, its name,
+the voyage or reference, the port, the operation (loading, discharge, on arrival, on
+sailing, other) and the date. "Set job" makes it current, "No job" clears it. The current
+job is shown at the foot of the main window and is remembered the next time Dravex
+starts.</p>
+<p>Every calculation kept in the log while a job is current carries it: the log lists the
+vessel and voyage of each entry and filters by them, and a copy, export or printout of
+an entry names its job. When you open or save a cargo report whose header names another
+job, Dravex asks whether to make that job the current one.</p>
 
 <h2 id="notices">Notices</h2>
 <p><b>The out-of-range window "ERROR"</b> ("SORRY OUT OF RANGE FOR THE PROGRAM. PLEASE
@@ -631,11 +644,12 @@ const struct
     const char *window;
     const char *anchor;
 } kSections[] = {
-    {"Form23", "t5a"},   {"Form24", "t5b"},     {"Form25", "t53a"},   {"Form26", "t53b"},   {"Form5", "t6a"},
-    {"Form21", "t6b"},   {"Form22", "t54a"},    {"Form6", "t54b"},    {"Form3", "temp"},    {"Form4", "grav"},
-    {"Form7", "wedge"},  {"Form9", "stop"},     {"Form8", "avg"},     {"Form20", "theo"},   {"Form10", "fsiib"},
-    {"Form16", "fsiig"}, {"Form11", "sdab"},    {"Form18", "sdag"},   {"Form12", "ci"},     {"Form19", "dmd"},
-    {"Form14", "calc"},  {"Form15", "notices"}, {"Vcf2004", "t2004"}, {"LogWindow", "log"}, {"CargoReport", "report"},
+    {"Form23", "t5a"},    {"Form24", "t5b"},     {"Form25", "t53a"},   {"Form26", "t53b"},   {"Form5", "t6a"},
+    {"Form21", "t6b"},    {"Form22", "t54a"},    {"Form6", "t54b"},    {"Form3", "temp"},    {"Form4", "grav"},
+    {"Form7", "wedge"},   {"Form9", "stop"},     {"Form8", "avg"},     {"Form20", "theo"},   {"Form10", "fsiib"},
+    {"Form16", "fsiig"},  {"Form11", "sdab"},    {"Form18", "sdag"},   {"Form12", "ci"},     {"Form19", "dmd"},
+    {"Form14", "calc"},   {"Form15", "notices"}, {"Vcf2004", "t2004"}, {"LogWindow", "log"}, {"CargoReport", "report"},
+    {"JobDialog", "job"},
 };
 
 } // namespace

@@ -6,7 +6,10 @@
 #include "shell/window_registry.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMenuBar>
+#include <QPointer>
+#include <QStatusBar>
 
 #include <vector>
 
@@ -89,6 +92,7 @@ const MenuEntry kMenu[] = {
     {1, "keeplog1", QT_TRANSLATE_NOOP("dravex::MainWindow", "&Keep a log"), nullptr, nullptr, true},
     {1, "report1", QT_TRANSLATE_NOOP("dravex::MainWindow", "Cargo &report"), "Ctrl+R", "CargoReport"},
     {1, "tanktables1", QT_TRANSLATE_NOOP("dravex::MainWindow", "Tank &tables"), nullptr, "TankTables"},
+    {1, "job1", QT_TRANSLATE_NOOP("dravex::MainWindow", "&Job…"), nullptr, "JobDialog"},
     {0, "help1", QT_TRANSLATE_NOOP("dravex::MainWindow", "&Help"), nullptr, nullptr},
     {1, "help2", QT_TRANSLATE_NOOP("dravex::MainWindow", "Help"), "F1", "Form13"},
     {1, "lin8", "-", nullptr, nullptr},
@@ -105,6 +109,19 @@ MainWindow::MainWindow(WindowRegistry &registry, QWidget *parent) : QMainWindow(
     auto *picture = new SvgPicture(QStringLiteral("Picture1"), QStringLiteral(":/sky.svg"), QSize(641, 417), this);
     setCentralWidget(picture);
     buildMenu();
+    // The job the figures are computed for, once the records are there to say.
+    m_jobStatus = new QLabel(this);
+    m_jobStatus->setObjectName(QStringLiteral("jobStatus"));
+    m_jobStatus->setTextFormat(Qt::PlainText);
+    m_jobStatus->setAccessibleName(tr("Current job"));
+    statusBar()->addPermanentWidget(m_jobStatus, 1);
+    statusBar()->setSizeGripEnabled(false);
+    m_registry.whenRecords([shown = QPointer<QLabel>(m_jobStatus)](RecordsModule &records) {
+        if (!shown)
+            return;
+        shown->setText(records.jobLabel());
+        records.onJobChanged(shown, [shown](const QString &label) { shown->setText(label); });
+    });
     setFixedSize(sizeHint());
 }
 

@@ -3,6 +3,8 @@
 
 #include <QMainWindow>
 
+class QLabel;
+
 namespace dravex {
 
 class WindowRegistry;
@@ -26,6 +28,7 @@ private:
     void buildMenu();
 
     WindowRegistry &m_registry;
+    QLabel *m_jobStatus;
 };
 
 } // namespace dravex

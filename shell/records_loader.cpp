@@ -41,8 +41,19 @@ void RecordsModuleLoader::setRecords(RecordsModule *records)
 {
     m_records = records;
     m_loadProblem.clear();
-    if (records)
-        records->onProblemChanged(m_sink);
+    if (!records)
+        return;
+    records->onProblemChanged(m_sink);
+    for (auto &task : std::exchange(m_whenLoaded, {}))
+        task(*records);
+}
+
+void RecordsModuleLoader::whenLoaded(std::function<void(RecordsModule &)> task)
+{
+    if (m_records)
+        task(*m_records);
+    else
+        m_whenLoaded.push_back(std::move(task));
 }
 
 QString RecordsModuleLoader::problem() const

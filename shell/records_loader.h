@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace dravex {
 
@@ -29,6 +30,8 @@ public:
     RecordsModule *records();
     // Records made by the caller, used instead of loading them.
     void setRecords(RecordsModule *records);
+    // Runs task with the records once they are loaded or made: now if they are.
+    void whenLoaded(std::function<void(RecordsModule &)> task);
     void setLoad(Load load) { m_load = std::move(load); }
     // The records if they are loaded or made already; never loads them.
     RecordsModule *loaded() const { return m_records; }
@@ -41,6 +44,7 @@ private:
     RecordsModule *m_records = nullptr;
     std::unique_ptr<RecordsModule> m_loaded;
     QString m_loadProblem;
+    std::vector<std::function<void(RecordsModule &)>> m_whenLoaded;
 };
 
 // Where the records module is looked for: installed beside the program's libraries, or

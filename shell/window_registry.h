@@ -55,6 +55,8 @@ public:
     RecordsModule *loadedRecords() const { return m_records.loaded(); }
     // Records made by the caller (tests, benchmarks), used instead of loading them.
     void setRecords(RecordsModule *records) { m_records.setRecords(records); }
+    // Runs task with the records once something has loaded them: now if it has.
+    void whenRecords(std::function<void(RecordsModule &)> task) { m_records.whenLoaded(std::move(task)); }
     void setRecordsLoader(RecordsLoader loader) { m_records.setLoad(std::move(loader)); }
     // Why the calculation log is not being written, in one line; empty while it is.
     QString recordsProblem() const { return m_records.problem(); }

@@ -2,12 +2,15 @@
 #include "records/log/calc_record.h"
 
 #include "core/csv.h"
+#include "records/job/current_job.h"
 
 #include <QCoreApplication>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QRegularExpression>
+
+#include <nlohmann/json.hpp>
 
 #include <set>
 #include <string>
@@ -153,9 +156,26 @@ QString SummaryLine(const CalcRecord &record)
     return line.simplified();
 }
 
+QString JobText(const Job &job)
+{
+    return job.empty() ? QString() : QString::fromStdString(JobToJson(job).dump());
+}
+
+Job JobOfText(const QString &text)
+{
+    if (text.isEmpty())
+        return {};
+    const QByteArray utf8 = text.toUtf8();
+    const JobReadResult read = JobFromJson(nlohmann::ordered_json::parse(utf8.begin(), utf8.end(), nullptr, false));
+    return read.job ? *read.job : Job{};
+}
+
 QString CopyText(const CalcRecord &record)
 {
-    QStringList lines{record.title, ShownStamp(record.at), QString()};
+    QStringList lines{record.title, ShownStamp(record.at)};
+    if (!record.job.empty())
+        lines << Text::tr("Job") + QLatin1Char('\t') + CurrentJob::label(record.job);
+    lines << QString();
     for (const auto *list : {&record.inputs, &record.options})
         for (const RecordField &f : *list)
             lines << f.caption + QLatin1Char('\t') + f.text;
@@ -174,6 +194,7 @@ QString CopyText(const CalcRecord &record)
 
 void RecordColumns::add(const CalcRecord &r)
 {
+    m_job = m_job || !r.job.empty();
     for (const auto *list : {&r.inputs, &r.options})
         for (const RecordField &f : *list)
             if (!m_inputs.contains(f.caption))
@@ -185,21 +206,27 @@ void RecordColumns::add(const CalcRecord &r)
 
 QStringList RecordColumns::header() const
 {
-    return QStringList{Text::tr("Date and time"), Text::tr("Window"), Text::tr("Table"),
-                       Text::tr("Stopped"),       Text::tr("Notice"), Text::tr("Out of range")}
-           << m_inputs << m_results << Text::tr("Working");
+    QStringList header{Text::tr("Date and time"), Text::tr("Window"), Text::tr("Table")};
+    // Only where a record has a job: a log kept without jobs exports as before.
+    if (m_job)
+        header << Text::tr("Job");
+    return header << Text::tr("Stopped") << Text::tr("Notice") << Text::tr("Out of range") << m_inputs << m_results
+                  << Text::tr("Working");
 }
 
 QStringList RecordColumns::row(const CalcRecord &r) const
 {
-    const int fixed = 6;
+    const int fixed = m_job ? 7 : 6;
     QStringList row(fixed + m_inputs.size() + m_results.size() + 1);
-    row[0] = ShownStamp(r.at);
-    row[1] = r.title;
-    row[2] = TableOf(r.title);
-    row[3] = r.stopped ? Text::tr("yes") : Text::tr("no");
-    row[4] = r.notice;
-    row[5] = r.outOfRange ? Text::tr("yes") : Text::tr("no");
+    int at = 0;
+    row[at++] = ShownStamp(r.at);
+    row[at++] = r.title;
+    row[at++] = TableOf(r.title);
+    if (m_job)
+        row[at++] = r.job.empty() ? QString() : CurrentJob::label(r.job);
+    row[at++] = r.stopped ? Text::tr("yes") : Text::tr("no");
+    row[at++] = r.notice;
+    row[at++] = r.outOfRange ? Text::tr("yes") : Text::tr("no");
     for (const auto *list : {&r.inputs, &r.options})
         for (const RecordField &f : *list)
             if (const qsizetype at = m_inputs.indexOf(f.caption); at >= 0)

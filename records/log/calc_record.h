@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/job.h"
 #include "core/procedure.h"
 
 #include <QDateTime>
@@ -44,7 +45,14 @@ struct CalcRecord
     QString notice;
     // The window's "Not responsible for errors..." line, empty where it has none.
     QString disclaimer;
+    // The job that was current when it was computed; empty: none.
+    Job job;
 };
+
+// A job as the log keeps it: the compact JSON object of JobToJson, empty for no job; and
+// back, where text that is no such object (a file edited by hand) is no job.
+QString JobText(const Job &job);
+Job JobOfText(const QString &text);
 
 // The record of one run: the fields read that the run did not write are its inputs, in the
 // order read; the fields written are its results, each with its last text, in the order
@@ -71,11 +79,13 @@ QString SummaryLine(const CalcRecord &record);
 // "2004" for the 2004 edition; empty for a window that reads none.
 QString TableOf(const QString &title);
 
-// The calculation as plain text for the clipboard: title, date and time, one
+// The calculation as plain text for the clipboard: title, date and time, the job when it
+// has one, one
 // "caption<TAB>text" line per input, per choice and per result, the stop and its notice, the working.
 QString CopyText(const CalcRecord &record);
 
-// Records as a table: date and time, the window's title, its table, stopped, notice and
+// Records as a table: date and time, the window's title, its table, the job (when a record
+// has one), stopped, notice and
 // out of range (never a control's internal name), then one column per input and choice caption and
 // one per result caption met in the records (in order of first appearance), then the working.
 struct RecordTable
@@ -97,6 +107,7 @@ public:
 private:
     QStringList m_inputs;
     QStringList m_results;
+    bool m_job = false;
 };
 
 // One line of CsvText (UTF-8, quoted where a cell needs it).

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/log/calculation_log.h"
 
+#include "records/job/current_job.h"
 #include "records/log/log_writer.h"
 #include "records/paper/atomic_file.h"
 #include "records/settings.h"
@@ -146,6 +147,7 @@ void CalculationLog::setProblem(const QString &problem)
 void CalculationLog::record(QWidget *window, const FormSpec &form, const FormResult &result)
 {
     CalcRecord r = MakeRecord(form, result, LocalNow());
+    r.job = CurrentJob::instance().job();
     // The window's disclaimer line as the window shows it (translated under the context of
     // the window descriptions).
     if (!form.disclaimer.empty())

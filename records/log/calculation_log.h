@@ -39,7 +39,8 @@ public:
     QString path() const;
     void setPath(const QString &path);
 
-    // A window computed, or stopped: window shows the result already.
+    // A window computed, or stopped: window shows the result already. The record carries
+    // the current job.
     void record(QWidget *window, const FormSpec &form, const FormResult &result);
     void record(CalcRecord record);
     // The last calculation of a window in this run, or null.

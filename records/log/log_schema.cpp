@@ -50,6 +50,19 @@ const char *const kVersion4[] = {
     "CREATE UNIQUE INDEX entries_uid ON entries(uid)",
 };
 
+// Version 5: the job each calculation was made for (the JSON object, empty for none), its
+// vessel or terminal and voyage apart for the log window's filter, with indexes that give
+// a vessel's or a voyage's entries newest first, and the vessels and voyages met.
+// Entries kept before belong to no job.
+const char *const kVersion5[] = {
+    "ALTER TABLE entries ADD COLUMN job TEXT NOT NULL DEFAULT ''",
+    "ALTER TABLE entries ADD COLUMN vessel TEXT NOT NULL DEFAULT ''",
+    "ALTER TABLE entries ADD COLUMN voyage TEXT NOT NULL DEFAULT ''",
+    "CREATE INDEX entries_vessel ON entries(vessel, id)",
+    "CREATE INDEX entries_voyage ON entries(vessel, voyage, id)",
+    "CREATE TABLE jobs (vessel TEXT NOT NULL, voyage TEXT NOT NULL, PRIMARY KEY (vessel, voyage))",
+};
+
 // The columns each version's tables have; a file that lacks one is no log of this program.
 struct Column
 {
@@ -62,7 +75,8 @@ const Column kColumns[] = {
     {1, "entries", "inputs"},  {1, "entries", "results"}, {1, "entries", "working"}, {1, "entries", "out_of_range"},
     {1, "entries", "stopped"}, {1, "entries", "notice"},  {2, "entries", "utc_ms"},  {2, "entry_text", "id"},
     {2, "entry_text", "text"}, {2, "windows", "name"},    {2, "windows", "title"},   {2, "windows", "disclaimer"},
-    {3, "entries", "options"}, {4, "entries", "uid"},
+    {3, "entries", "options"}, {4, "entries", "uid"},     {5, "entries", "job"},     {5, "entries", "vessel"},
+    {5, "entries", "voyage"},  {5, "jobs", "vessel"},     {5, "jobs", "voyage"},
 };
 
 } // namespace
@@ -76,7 +90,7 @@ bool LogStore::isLog(int version) const
                q.value(0).toInt() == 0;
     }
     QHash<QString, QStringList> columns;
-    for (const char *table : {"entries", "entry_text", "windows"}) {
+    for (const char *table : {"entries", "entry_text", "windows", "jobs"}) {
         if (!q.exec(QStringLiteral("PRAGMA table_info(%1)").arg(QLatin1String(table))))
             return false;
         while (q.next())
@@ -145,6 +159,10 @@ LogStatus LogStore::migrate(int from)
                 return fail(tr("updating the tables"));
     if (from < 4)
         for (const char *sql : kVersion4)
+            if (!q.exec(QString::fromLatin1(sql)))
+                return fail(tr("updating the tables"));
+    if (from < 5)
+        for (const char *sql : kVersion5)
             if (!q.exec(QString::fromLatin1(sql)))
                 return fail(tr("updating the tables"));
     if (!q.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion)) || !q.exec(QStringLiteral("COMMIT")))

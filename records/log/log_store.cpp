@@ -82,6 +82,7 @@ void LogStore::close()
     }
     QSqlDatabase::removeDatabase(m_connection);
     m_windowsStored.clear();
+    m_jobsStored.clear();
     m_readOnly = false;
 }
 
@@ -313,8 +314,8 @@ bool LogStore::insertOne(const CalcRecord &r, qint64 &id, QSqlError &error)
         }
     }
     q.prepare(QStringLiteral("INSERT INTO entries (at, utc_ms, window, title, inputs, results, working,"
-                             " out_of_range, stopped, notice, options, uid)"
-                             " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+                             " out_of_range, stopped, notice, options, uid, job, vessel, voyage)"
+                             " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     q.addBindValue(StampText(r.at));
     q.addBindValue(r.at.toMSecsSinceEpoch());
     q.addBindValue(bound(r.window));
@@ -327,6 +328,10 @@ bool LogStore::insertOne(const CalcRecord &r, qint64 &id, QSqlError &error)
     q.addBindValue(bound(r.notice));
     q.addBindValue(FieldsJson(r.options));
     q.addBindValue(r.uid.isEmpty() ? QVariant() : QVariant(r.uid));
+    const QPair<QString, QString> job{QString::fromStdString(r.job.name), QString::fromStdString(r.job.voyage)};
+    q.addBindValue(bound(JobText(r.job)));
+    q.addBindValue(bound(job.first));
+    q.addBindValue(bound(job.second));
     if (!q.exec()) {
         error = q.lastError();
         return false;
@@ -339,6 +344,16 @@ bool LogStore::insertOne(const CalcRecord &r, qint64 &id, QSqlError &error)
     if (!t.exec()) {
         error = t.lastError();
         return false;
+    }
+    if (!r.job.empty() && !m_jobsStored.contains(job)) {
+        QSqlQuery j(d);
+        j.prepare(QStringLiteral("INSERT OR IGNORE INTO jobs (vessel, voyage) VALUES (?, ?)"));
+        j.addBindValue(bound(job.first));
+        j.addBindValue(bound(job.second));
+        if (!j.exec()) {
+            error = j.lastError();
+            return false;
+        }
     }
     const QString known = r.title + QChar(0) + r.disclaimer;
     if (m_windowsStored.value(r.window) != known) {
@@ -383,6 +398,8 @@ std::optional<qint64> LogStore::insert(const CalcRecord &record, LogStatus &stat
         return std::nullopt;
     }
     m_windowsStored[record.window] = record.title + QChar(0) + record.disclaimer;
+    if (!record.job.empty())
+        m_jobsStored.insert({QString::fromStdString(record.job.name), QString::fromStdString(record.job.voyage)});
     status = {};
     return id;
 }
@@ -398,9 +415,12 @@ bool LogStore::insertMany(const QList<CalcRecord> &records)
         if (!insertOne(r, id, error)) {
             d.rollback();
             m_windowsStored.clear();
+            m_jobsStored.clear();
             return false;
         }
         m_windowsStored[r.window] = r.title + QChar(0) + r.disclaimer;
+        if (!r.job.empty())
+            m_jobsStored.insert({QString::fromStdString(r.job.name), QString::fromStdString(r.job.voyage)});
     }
     return d.commit();
 }
@@ -416,6 +436,16 @@ QList<LogRow> LogStore::page(const LogFilter &filter, qint64 beforeId, int limit
     if (!filter.window.isEmpty()) {
         where << QStringLiteral("e.window = ?");
         binds << filter.window;
+    }
+    // A file read where it cannot be brought up to date has no jobs yet.
+    const bool hasJobs = schemaVersion() >= 5;
+    if (!filter.vessel.isEmpty()) {
+        where << (hasJobs ? QStringLiteral("e.vessel = ?") : QStringLiteral("'' = ?"));
+        binds << filter.vessel;
+        if (!filter.voyage.isEmpty()) {
+            where << (hasJobs ? QStringLiteral("e.voyage = ?") : QStringLiteral("'' = ?"));
+            binds << filter.voyage;
+        }
     }
     if (filter.from.isValid()) {
         where << QStringLiteral("e.utc_ms >= ?");
@@ -437,7 +467,9 @@ QList<LogRow> LogStore::page(const LogFilter &filter, qint64 beforeId, int limit
         where << QStringLiteral("instr(t.text, ?) > 0");
         binds << filter.text.trimmed().toLower();
     }
-    QString sql = QStringLiteral("SELECT e.id, e.at, e.window, e.title, e.inputs, e.results, e.stopped FROM ") + from;
+    QString sql = QStringLiteral("SELECT e.id, e.at, e.window, e.title, e.inputs, e.results, e.stopped, %1 FROM ")
+                      .arg(hasJobs ? QStringLiteral("e.vessel, e.voyage") : QStringLiteral("'', ''")) +
+                  from;
     if (!where.isEmpty())
         sql += QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND "));
     sql += QStringLiteral(" ORDER BY %1 DESC LIMIT ?").arg(order);
@@ -464,7 +496,8 @@ QList<LogRow> LogStore::page(const LogFilter &filter, qint64 beforeId, int limit
         r.inputs = FieldsFromJson(q.value(4).toString());
         r.results = FieldsFromJson(q.value(5).toString());
         rows.push_back({q.value(0).toLongLong(), ParseStamp(q.value(1).toString()), q.value(2).toString(),
-                        q.value(3).toString(), SummaryLine(r), q.value(6).toBool()});
+                        q.value(3).toString(), SummaryLine(r), q.value(6).toBool(), q.value(7).toString(),
+                        q.value(8).toString()});
     }
     // A damaged page shows while stepping through the rows.
     if (q.lastError().isValid())
@@ -488,16 +521,18 @@ bool LogStore::forEachRecord(const QList<qint64> &ids, const std::function<bool(
     QSqlQuery q(db());
     q.setForwardOnly(true);
     // A file read where it cannot be brought up to date may have no choices yet.
-    const QString options = schemaVersion() >= 3 ? QStringLiteral("e.options") : QStringLiteral("'[]'");
+    const int version = schemaVersion();
+    const QString options = version >= 3 ? QStringLiteral("e.options") : QStringLiteral("'[]'");
+    const QString job = version >= 5 ? QStringLiteral("e.job") : QStringLiteral("''");
     if (fieldsOnly)
-        q.prepare(QStringLiteral("SELECT e.id, '', e.window, '', e.inputs, e.results, '', 0, 0, '', '', %1"
+        q.prepare(QStringLiteral("SELECT e.id, '', e.window, '', e.inputs, e.results, '', 0, 0, '', '', %1, %2"
                                  " FROM entries e WHERE e.id = ?")
-                      .arg(options));
+                      .arg(options, job));
     else
         q.prepare(QStringLiteral("SELECT e.id, e.at, e.window, e.title, e.inputs, e.results, e.working,"
-                                 " e.out_of_range, e.stopped, e.notice, coalesce(w.disclaimer, ''), %1 FROM entries e"
-                                 " LEFT JOIN windows w ON w.name = e.window WHERE e.id = ?")
-                      .arg(options));
+                                 " e.out_of_range, e.stopped, e.notice, coalesce(w.disclaimer, ''), %1, %2"
+                                 " FROM entries e LEFT JOIN windows w ON w.name = e.window WHERE e.id = ?")
+                      .arg(options, job));
     for (qint64 id : ids) {
         q.addBindValue(id);
         if (!q.exec() || !q.next())
@@ -517,6 +552,7 @@ bool LogStore::forEachRecord(const QList<qint64> &ids, const std::function<bool(
         r.notice = q.value(9).toString();
         r.disclaimer = q.value(10).toString();
         r.options = FieldsFromJson(q.value(11).toString());
+        r.job = JobOfText(q.value(12).toString());
         if (!take(r))
             return false;
     }
@@ -565,6 +601,23 @@ QList<QPair<QString, QString>> LogStore::windows() const
     if (q.exec(QStringLiteral("SELECT name, title FROM windows ORDER BY title")))
         while (q.next())
             out.push_back({q.value(0).toString(), q.value(1).toString()});
+    return out;
+}
+
+QList<QPair<QString, QStringList>> LogStore::jobs() const
+{
+    QList<QPair<QString, QStringList>> out;
+    if (schemaVersion() < 5)
+        return out;
+    QSqlQuery q(db());
+    if (q.exec(QStringLiteral("SELECT vessel, voyage FROM jobs ORDER BY vessel, voyage")))
+        while (q.next()) {
+            const QString vessel = q.value(0).toString();
+            if (out.isEmpty() || out.back().first != vessel)
+                out.push_back({vessel, {}});
+            if (const QString voyage = q.value(1).toString(); !voyage.isEmpty())
+                out.back().second << voyage;
+        }
     return out;
 }
 

@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QList>
 #include <QPair>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QString>
 
@@ -36,7 +37,9 @@ struct LogFilter
     QString window; // objectName; empty: every window
     QDate from;     // local dates, both included; null: open
     QDate to;
-    QString text; // found in any input or result caption or text, any case
+    QString text;   // found in any input or result caption or text, any case
+    QString vessel; // the job's vessel or terminal, exactly; empty: every entry
+    QString voyage; // with a vessel: the job's voyage or reference, exactly; empty: every one
 };
 
 // One line of the log window's list.
@@ -48,18 +51,20 @@ struct LogRow
     QString title;
     QString summary;
     bool stopped = false;
+    QString vessel;
+    QString voyage;
 };
 
 // The calculation log in one SQLite file: one connection, used on the thread that opened
 // it. Write-ahead journal, one transaction per record, every value a bound parameter.
-// Schema version 4 in PRAGMA user_version; a file of an older version is brought up to
+// Schema version 5 in PRAGMA user_version; a file of an older version is brought up to
 // date when opened, one of a newer version is read but never written.
 class LogStore
 {
     Q_DECLARE_TR_FUNCTIONS(dravex::LogStore)
 
 public:
-    static constexpr int kSchemaVersion = 4;
+    static constexpr int kSchemaVersion = 5;
 
     // AppDataLocation/calculations.sqlite
     static QString defaultPath();
@@ -106,6 +111,8 @@ public:
     bool remove(const QList<qint64> &ids, LogStatus &status, const std::function<bool(qint64)> &step = {});
     // Every window that has entries: objectName and title.
     QList<QPair<QString, QString>> windows() const;
+    // Every vessel or terminal of a job with entries, with its voyages, by name.
+    QList<QPair<QString, QStringList>> jobs() const;
     qint64 count() const;
     // "ok" for a sound file, else SQLite's findings.
     QString integrityCheck() const;
@@ -120,6 +127,8 @@ private:
     bool m_readOnly = false;
     // Windows whose title and disclaimer the file already holds.
     QHash<QString, QString> m_windowsStored;
+    // Vessels and voyages the file already lists.
+    QSet<QPair<QString, QString>> m_jobsStored;
 
     QSqlDatabase db() const;
     LogStatus openFile(const QString &path, bool check, bool readOnly = false);

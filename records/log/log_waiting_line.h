@@ -38,6 +38,9 @@ struct WaitingRecord
     bool stopped = false;
     std::string notice;
     std::string disclaimer;
+    // The job the calculation was made for, as the JSON object text the log keeps; empty
+    // for none.
+    std::string job;
 
     friend bool operator==(const WaitingRecord &, const WaitingRecord &) = default;
 };
@@ -111,6 +114,7 @@ inline std::optional<WaitingRecord> ParseWaitingLine(std::string_view line)
     r.stopped = flag(object, "stopped");
     r.notice = text(object, "notice");
     r.disclaimer = text(object, "disclaimer");
+    r.job = text(object, "job");
     return r;
 }
 
@@ -130,7 +134,8 @@ inline std::string WaitingLine(const WaitingRecord &r)
                                    {"outOfRange", r.outOfRange},
                                    {"stopped", r.stopped},
                                    {"notice", r.notice},
-                                   {"disclaimer", r.disclaimer}};
+                                   {"disclaimer", r.disclaimer},
+                                   {"job", r.job}};
     return object.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 

@@ -125,6 +125,10 @@ QVariant LogModel::data(const QModelIndex &index, int role) const
             return row.title;
         case Table:
             return TableOf(row.title);
+        case Vessel:
+            return row.vessel;
+        case Voyage:
+            return row.voyage;
         case Summary:
             return row.summary;
         case Stopped:
@@ -145,6 +149,10 @@ QVariant LogModel::headerData(int section, Qt::Orientation orientation, int role
         return tr("Window");
     case Table:
         return tr("Table");
+    case Vessel:
+        return tr("Vessel");
+    case Voyage:
+        return tr("Voyage");
     case Summary:
         return tr("Inputs and results");
     case Stopped:
@@ -232,6 +240,15 @@ LogWindow::LogWindow(ScreenHost &host, CalculationLog &log, QWidget *parent)
     m_window->setObjectName(QStringLiteral("logWindowFilter"));
     m_window->setAccessibleName(tr("Window"));
     m_window->addItem(tr("All windows"), QString());
+    m_vessel = new QComboBox(this);
+    m_vessel->setObjectName(QStringLiteral("logVesselFilter"));
+    m_vessel->setAccessibleName(tr("Vessel"));
+    m_vessel->addItem(tr("All vessels"), QString());
+    m_voyage = new QComboBox(this);
+    m_voyage->setObjectName(QStringLiteral("logVoyageFilter"));
+    m_voyage->setAccessibleName(tr("Voyage"));
+    m_voyage->addItem(tr("All voyages"), QString());
+    m_voyage->setEnabled(false);
     m_fromOn = new QCheckBox(tr("&From"), this);
     m_fromOn->setObjectName(QStringLiteral("logFromOn"));
     m_from = new QDateEdit(QDate::currentDate(), this);
@@ -255,7 +272,17 @@ LogWindow::LogWindow(ScreenHost &host, CalculationLog &log, QWidget *parent)
     windowLabel->setBuddy(m_window);
     auto *searchLabel = new QLabel(tr("&Search:"), this);
     searchLabel->setBuddy(m_text);
+    auto *vesselLabel = new QLabel(tr("V&essel:"), this);
+    vesselLabel->setBuddy(m_vessel);
+    auto *voyageLabel = new QLabel(tr("Vo&yage:"), this);
+    voyageLabel->setBuddy(m_voyage);
 
+    // The job's vessel and voyage on a line of their own, so the window fits a small screen.
+    auto *jobFilters = new QHBoxLayout;
+    jobFilters->addWidget(vesselLabel);
+    jobFilters->addWidget(m_vessel, 1);
+    jobFilters->addWidget(voyageLabel);
+    jobFilters->addWidget(m_voyage, 1);
     auto *filters = new QHBoxLayout;
     filters->addWidget(windowLabel);
     filters->addWidget(m_window);
@@ -293,6 +320,8 @@ LogWindow::LogWindow(ScreenHost &host, CalculationLog &log, QWidget *parent)
     m_table->setColumnWidth(LogModel::Window, m_table->fontMetrics().averageCharWidth() * 24);
     m_table->setColumnWidth(LogModel::Table, m_table->fontMetrics().horizontalAdvance(tr("Table")) +
                                                  m_table->fontMetrics().averageCharWidth() * 4);
+    m_table->setColumnWidth(LogModel::Vessel, m_table->fontMetrics().averageCharWidth() * 16);
+    m_table->setColumnWidth(LogModel::Voyage, m_table->fontMetrics().averageCharWidth() * 10);
     m_table->setWordWrap(false);
 
     m_detail = new QPlainTextEdit(this);
@@ -320,6 +349,7 @@ LogWindow::LogWindow(ScreenHost &host, CalculationLog &log, QWidget *parent)
 
     auto *root = new QVBoxLayout(this);
     root->addLayout(filters);
+    root->addLayout(jobFilters);
     root->addWidget(m_notice);
     root->addWidget(splitter, 1);
     root->addLayout(buttons);
@@ -344,6 +374,11 @@ LogWindow::LogWindow(ScreenHost &host, CalculationLog &log, QWidget *parent)
         openStore();
     });
     connect(m_window, &QComboBox::currentIndexChanged, this, &LogWindow::applyFilter);
+    connect(m_vessel, &QComboBox::currentIndexChanged, this, [this] {
+        fillVoyages();
+        applyFilter();
+    });
+    connect(m_voyage, &QComboBox::currentIndexChanged, this, &LogWindow::applyFilter);
     connect(m_fromOn, &QCheckBox::toggled, m_from, &QWidget::setEnabled);
     connect(m_toOn, &QCheckBox::toggled, m_to, &QWidget::setEnabled);
     connect(m_fromOn, &QCheckBox::toggled, this, &LogWindow::applyFilter);
@@ -360,7 +395,9 @@ LogWindow::LogWindow(ScreenHost &host, CalculationLog &log, QWidget *parent)
     setTabOrder(m_from, m_toOn);
     setTabOrder(m_toOn, m_to);
     setTabOrder(m_to, m_text);
-    setTabOrder(m_text, m_table);
+    setTabOrder(m_text, m_vessel);
+    setTabOrder(m_vessel, m_voyage);
+    setTabOrder(m_voyage, m_table);
 
     showProblem(m_log.problem());
     if (m_log.ready() || !m_log.problem().isEmpty())
@@ -410,6 +447,7 @@ void LogWindow::openStore()
     if (!status.ok())
         showProblem(status.message);
     fillWindows();
+    fillJobs();
     m_model->setStore(m_store.get());
 }
 
@@ -424,10 +462,50 @@ void LogWindow::fillWindows()
     m_window->setCurrentIndex(std::max(0, m_window->findData(current)));
 }
 
+void LogWindow::fillJobs()
+{
+    QList<QPair<QString, QStringList>> jobs = m_store->jobs();
+    // A job of a port and a date alone has no vessel to choose.
+    jobs.removeIf([](const QPair<QString, QStringList> &job) { return job.first.isEmpty(); });
+    if (jobs == m_jobs)
+        return;
+    m_jobs = std::move(jobs);
+    const QString current = m_vessel->currentData().toString();
+    {
+        const QSignalBlocker block(m_vessel);
+        m_vessel->clear();
+        m_vessel->addItem(tr("All vessels"), QString());
+        for (const auto &[vessel, voyages] : m_jobs)
+            m_vessel->addItem(vessel, vessel);
+        m_vessel->setCurrentIndex(std::max(0, current.isEmpty() ? 0 : m_vessel->findData(current)));
+    }
+    fillVoyages();
+}
+
+void LogWindow::fillVoyages()
+{
+    const QString current = m_voyage->currentData().toString();
+    const QSignalBlocker block(m_voyage);
+    m_voyage->clear();
+    m_voyage->addItem(tr("All voyages"), QString());
+    // The voyages of the vessel chosen; the index (vessel, voyage) answers the two together.
+    const int vessel = m_vessel->currentIndex() - 1;
+    if (vessel >= 0 && vessel < m_jobs.size())
+        for (const QString &voyage : m_jobs[vessel].second)
+            m_voyage->addItem(voyage, voyage);
+    m_voyage->setCurrentIndex(std::max(0, m_voyage->findData(current)));
+    m_voyage->setEnabled(vessel >= 0);
+}
+
 void LogWindow::applyFilter()
 {
     LogFilter filter;
     filter.window = m_window->currentData().toString();
+    // "All vessels" is the first item.
+    if (m_vessel->currentIndex() > 0) {
+        filter.vessel = m_vessel->currentData().toString();
+        filter.voyage = m_voyage->currentData().toString();
+    }
     if (m_fromOn->isChecked())
         filter.from = m_from->date();
     if (m_toOn->isChecked())
@@ -444,6 +522,7 @@ void LogWindow::refreshKeepingSelection()
     if (!m_store)
         return;
     fillWindows();
+    fillJobs();
     m_model->refresh();
 }
 

@@ -30,7 +30,7 @@ class LogModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    enum Column { When, Window, Table, Summary, Stopped, ColumnCount };
+    enum Column { When, Window, Table, Vessel, Voyage, Summary, Stopped, ColumnCount };
     static constexpr int kPageSize = 200;
 
     explicit LogModel(QObject *parent = nullptr);
@@ -71,7 +71,8 @@ private:
 // computes nothing. False when the window cannot be shown.
 bool OpenInItsWindow(ScreenHost &host, const CalcRecord &record);
 
-// "Calculation Log": the entries newest first, filtered by window, dates and text, the
+// "Calculation Log": the entries newest first, filtered by window, vessel and voyage,
+// dates and text, the
 // current entry in full beside the list, and copy, export, print, delete and
 // open-in-its-window on the selection.
 class LogWindow : public QWidget
@@ -103,6 +104,10 @@ private:
     bool m_damageReported = false;
     LogModel *m_model;
     QComboBox *m_window;
+    QComboBox *m_vessel;
+    QComboBox *m_voyage;
+    // The vessels and terminals of the file's jobs, each with its voyages.
+    QList<QPair<QString, QStringList>> m_jobs;
     QCheckBox *m_fromOn;
     QDateEdit *m_from;
     QCheckBox *m_toOn;
@@ -115,6 +120,9 @@ private:
 
     void openStore();
     void fillWindows();
+    // The vessels of the file's jobs, and the voyages of the one chosen; keeps the choice.
+    void fillJobs();
+    void fillVoyages();
     void applyFilter();
     void showDetail();
     // The selection as a table, one line at a time: the header, then a row per entry;

@@ -60,6 +60,7 @@ WaitingRecord toWaiting(const CalcRecord &r)
     w.stopped = r.stopped;
     w.notice = r.notice.toStdString();
     w.disclaimer = r.disclaimer.toStdString();
+    w.job = JobText(r.job).toStdString();
     return w;
 }
 
@@ -80,6 +81,7 @@ CalcRecord fromWaiting(const WaitingRecord &w)
     r.stopped = w.stopped;
     r.notice = fromStd(w.notice);
     r.disclaimer = fromStd(w.disclaimer);
+    r.job = JobOfText(fromStd(w.job));
     return r;
 }
 

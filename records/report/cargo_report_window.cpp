@@ -3,6 +3,7 @@
 
 #include "records/autosave.h"
 #include "records/document_manager.h"
+#include "records/job/report_job.h"
 #include "records/log/calc_record.h"
 #include "records/report/cargo_report_document.h"
 #include "records/report/cargo_report_model.h"
@@ -501,6 +502,7 @@ void CargoReportWindow::openPath(const QString &path)
     window->show();
     window->raise();
     window->activateWindow();
+    OfferReportJob(window, m_prompts, document->report().header);
 }
 
 bool CargoReportWindow::openFile(const QString &path)
@@ -512,6 +514,7 @@ bool CargoReportWindow::openFile(const QString &path)
     }
     rememberRecent(path);
     updateTitle();
+    OfferReportJob(this, m_prompts, m_document->report().header);
     return true;
 }
 
@@ -524,6 +527,7 @@ bool CargoReportWindow::saveTo(const QString &path)
     }
     rememberRecent(path);
     updateTitle();
+    OfferReportJob(this, m_prompts, m_document->report().header);
     return true;
 }
 

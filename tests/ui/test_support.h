@@ -2,6 +2,7 @@
 #pragma once
 
 #include "records/calculation_print.h"
+#include "records/job/current_job.h"
 #include "records/records.h"
 #include "screens/catalog.h"
 #include "scripted_prompts.h"
@@ -20,7 +21,8 @@
 namespace dravex::test {
 
 // The program's registry with every window, its questions answered by a script and its
-// message boxes kept. Its log lives in the test folders and is off unless a test turns it on.
+// message boxes kept. Its log lives in the test folders and is off unless a test turns it on;
+// it starts with no job, whatever an earlier test left in the settings.
 struct Program
 {
     ScriptedPrompts prompts;
@@ -30,6 +32,7 @@ struct Program
     Program()
     {
         QStandardPaths::setTestModeEnabled(true);
+        CurrentJob::instance().setJob({});
         records.log().setKeepingForSession(false);
         registry.setPrompts(&prompts);
         records.setPrompts(&prompts);

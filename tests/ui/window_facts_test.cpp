@@ -156,7 +156,11 @@ private slots:
              "vcfMethod", "remarks", "tanks"});
         row("LogWindow", "Calculation Log",
             {"logTable", "logDetail", "logCopyButton", "logExportCsvButton", "logPrintButton", "logExportPdfButton",
-             "logDeleteButton", "logOpenButton", "logWindowFilter", "logFromOn", "logToOn", "logSearch", "logTable"});
+             "logDeleteButton", "logOpenButton", "logWindowFilter", "logFromOn", "logToOn", "logSearch",
+             "logVesselFilter", "logTable"});
+        row("JobDialog", "Job",
+            {"jobName", "jobVoyage", "jobPort", "jobOperation", "jobDate", "jobSet", "jobNone", "jobCancel", "jobSite",
+             "jobName"});
         // With no tables kept: nothing to show, rename or delete yet.
         row("TankTables", "Tank Tables", {"tables", "grid", "import1", "close1", "tables"});
         // A level-to-volume table of a ship's tank: no trim columns, no shell; nothing to keep yet.
