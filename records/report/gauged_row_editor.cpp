@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -167,6 +168,19 @@ QList<QWidget *> GaugedRowEditor::tabChain() const
     return chain;
 }
 
+void GaugedRowEditor::showEvent(QShowEvent *event)
+{
+    window()->installEventFilter(this); // once: a filter installed twice is kept once
+    QWidget::showEvent(event);
+}
+
+bool GaugedRowEditor::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == window() && event->type() == QEvent::WindowActivate && m_document)
+        m_document->refreshTables();
+    return QWidget::eventFilter(watched, event);
+}
+
 QLineEdit *GaugedRowEditor::addLine(QFormLayout *form, const char *name, const QString &label)
 {
     auto *edit = new QLineEdit;
@@ -273,9 +287,22 @@ void GaugedRowEditor::refresh()
     setText(ambientTemperature, g.ambientTemperature);
     setText(roofGravity, g.roofGravity);
     setText(roofDensity, g.roofDensity);
-    for (QWidget *w : std::initializer_list<QWidget *>{table, referenceHeight, waterCut, sedimentWater,
-                                                       ambientTemperature, roofGravity, roofDensity})
+    // The shore entries only for a shore tank's table (or one not found, to be typed ahead).
+    const TankTable *found = nullptr;
+    if (const TankTableDocument *doc = on ? m_model->tables() : nullptr) {
+        const std::string name =
+            g.table.empty() ? QString::fromStdString((*row)[TankColumn::Tank]).trimmed().toStdString() : g.table;
+        for (const TankTable &t : doc->tables)
+            if (t.name == name) {
+                found = &t;
+                break;
+            }
+    }
+    const bool shore = on && (!found || found->kind == TankKind::Shore);
+    for (QWidget *w : std::initializer_list<QWidget *>{table, referenceHeight, waterCut, sedimentWater})
         w->setEnabled(on);
+    for (QWidget *w : std::initializer_list<QWidget *>{ambientTemperature, roofGravity, roofDensity})
+        w->setEnabled(shore);
     for (QLineEdit *r : readings)
         r->setEnabled(on);
     fillTables();

@@ -42,6 +42,12 @@ public:
     // The entries in the order Tab visits them.
     QList<QWidget *> tabChain() const;
 
+protected:
+    // The window coming to the front reads the tank tables again if their file has
+    // changed, so a table changed meanwhile stops its tanks at once.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
 private:
     // The report's tank tables chosen from the vessel's or terminal's documents.
     void tankTables_Activated(int index);

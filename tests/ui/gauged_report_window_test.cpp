@@ -105,6 +105,7 @@ private slots:
         fillAndEnter(w, {{"draftForward", "8.0"}});
         fillAndEnter(w, {{"draftAft", "8.6"}});
         QCOMPARE(control<QLabel>(w, "trim")->text(), QString("0.6 m by the stern; list upright"));
+        QVERIFY(!control(w, "ambientTemperature")->isEnabled()); // a ship's tank
         fillAndEnter(w, {{"reading1", "1053"}});
         fillAndEnter(w, {{"waterCut", "50"}});
         fillAndEnter(w, {{"sedimentWater", "0.25"}});
