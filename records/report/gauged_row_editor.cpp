@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/report/gauged_row_editor.h"
 
+#include "core/conventions.h"
 #include "core/gauged_tank.h"
+#include "core/ship_gauge.h"
+#include "core/shore_tank.h"
 #include "core/tank_table_file.h"
+#include "core/tank_table_import.h"
 #include "records/report/cargo_report_document.h"
 #include "records/report/cargo_report_model.h"
 #include "records/tanks/tank_table_store.h"
@@ -117,6 +121,11 @@ GaugedRowEditor::GaugedRowEditor(CargoReportDocument *document, QWidget *parent)
     ambientTemperature = addLine(tankForm, "ambientTemperature", tr("A&mbient temperature:"));
     roofGravity = addLine(tankForm, "roofGravity", tr("Roof: gravity at tank temperature:"));
     roofDensity = addLine(tankForm, "roofDensity", tr("Roof: density in air at tank temperature:"));
+    roofState = new QLabel(tank);
+    roofState->setObjectName(QStringLiteral("roofState"));
+    roofState->setTextFormat(Qt::PlainText);
+    roofState->setWordWrap(true);
+    tankForm->addRow(roofState);
     manual = new QLabel(tank);
     manual->setObjectName(QStringLiteral("manual"));
     manual->setTextFormat(Qt::PlainText);
@@ -305,6 +314,8 @@ void GaugedRowEditor::refresh()
         w->setEnabled(shore);
     for (QLineEdit *r : readings)
         r->setEnabled(on);
+    roofState->setText(shore && found ? roofWords(*found, g) : QString());
+    roofState->setVisible(!roofState->text().isEmpty());
     fillTables();
 
     if (!row)
@@ -317,6 +328,37 @@ void GaugedRowEditor::refresh()
         manual->setText(
             tr("Table version (SHA-256) %1...").arg(QString::fromStdString(g.tableSha256.substr(0, kHashDigitsShown))));
     m_refreshing = false;
+}
+
+QString GaugedRowEditor::roofWords(const TankTable &t, const TankGauge &gauge)
+{
+    if (!t.shore || !t.shore->roof)
+        return {};
+    std::vector<double> levels;
+    try {
+        for (const std::string &text : gauge.readings) {
+            if (QString::fromStdString(text).trimmed().isEmpty())
+                continue;
+            const auto inches =
+                t.levelUnit == LevelUnit::FeetInchesEighths ? ParseFeetInchesEighths(text) : std::nullopt;
+            levels.push_back(inches ? *inches : ParseFieldNumber(text));
+        }
+    } catch (const CalcFault &) {
+        return {};
+    }
+    const ReadingsAverage average = AverageReadings(levels, t.levelUnit);
+    if (levels.empty() || average.stop)
+        return {};
+    const double innage = t.levelKind == LevelKind::Innage ? average.recorded : t.referenceHeight - average.recorded;
+    switch (RoofStateAt(*t.shore->roof, innage)) {
+    case RoofState::Floating:
+        return tr("The roof floats: its correction applies");
+    case RoofState::Resting:
+        return tr("The roof rests on its legs: no roof figure");
+    case RoofState::CriticalZone:
+        return tr("The roof is in its critical zone: the tank cannot be gauged");
+    }
+    return {};
 }
 
 void GaugedRowEditor::editGauge(const QString &text, const std::function<void(TankGauge &)> &edit)

@@ -60,6 +60,9 @@ private:
     // Edits the row's gauge as one undo step; nothing when the row has no gauge.
     void editGauge(const QString &text, const std::function<void(TankGauge &)> &edit);
     const TankRow *currentRow() const;
+    // Where a shore tank's floating roof stands at the readings, in words; empty when the
+    // table has no roof or the readings are not all numbers.
+    static QString roofWords(const TankTable &table, const TankGauge &gauge);
 
     // Guarded: the window's document may go before this panel does, and a field left as
     // the window closes still says so.
@@ -87,6 +90,7 @@ private:
     QLineEdit *ambientTemperature = nullptr;
     QLineEdit *roofGravity = nullptr;
     QLineEdit *roofDensity = nullptr;
+    QLabel *roofState = nullptr;
     QLabel *manual = nullptr;
 };
 
