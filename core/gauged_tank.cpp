@@ -46,6 +46,43 @@ double parseLevel(const std::string &text, LevelUnit unit, const std::string &ca
     return ParseFieldNumber(text, caption);
 }
 
+// The table's gauge point and tank size into the conditions of a ship's tank. The table's
+// lengths are in metres (a table in mm, cm or m) or feet (feet and inches); the offsets are
+// brought to the report's unit, since only d is a length in d x t / LBP. The transverse
+// offset, positive to starboard, is on the low side when the ship lists to starboard. The
+// wedge stays in the table's unit (it needs the report's, and says so otherwise) and needs
+// the length between perpendiculars.
+void applyGeometry(const TankGeometry &geometry, LevelUnit levelUnit, ShipGaugeInput &in, std::vector<std::string> &w)
+{
+    GaugeConditions &c = in.conditions;
+    const LengthUnit own = levelUnit == LevelUnit::FeetInchesEighths ? LengthUnit::Feet : LengthUnit::Metres;
+    const std::string ownName = own == LengthUnit::Feet ? "ft" : "m";
+    const auto toReport = [&](double x) {
+        if (own == c.lengthUnit)
+            return x;
+        return own == LengthUnit::Feet ? x * 0.3048 : x / 0.3048;
+    };
+    if (geometry.longitudinalOffset) {
+        const double d = *geometry.longitudinalOffset;
+        c.longitudinalOffset = toReport(d);
+        w.push_back("Gauge point: " + num(std::fabs(d)) + " " + ownName + (d < 0 ? " forward of" : " aft of") +
+                    " the tank's centre");
+    }
+    if (geometry.transverseOffset) {
+        const double e = *geometry.transverseOffset;
+        c.transverseOffset = toReport(c.list < 0 ? -e : e);
+        w.push_back("Gauge point: " + num(std::fabs(e)) + " " + ownName + (e < 0 ? " to port" : " to starboard") +
+                    " of the tank's centre line" +
+                    (c.list == 0               ? std::string()
+                     : (c.list < 0) == (e < 0) ? ", on the low side"
+                                               : ", on the high side"));
+    }
+    if (geometry.wedge && c.lbp) {
+        const TankWedgeSize &k = *geometry.wedge;
+        in.wedge = WedgeTank{*c.lbp, k.tankLength, k.tankWidth, k.tankDepth, k.hatchToBulkhead};
+    }
+}
+
 } // namespace
 
 VolumeUnit ReportVolumeUnit(UnitSystem units)
@@ -188,6 +225,8 @@ GaugedVolumes GaugeTank(const TankGauge &g, const std::string &tankName, const S
         const std::string lengthUnit = condition.conditions.lengthUnit == LengthUnit::Feet ? "ft" : "m";
         w.push_back("Trim: " + TrimInWords(in.conditions.trim, lengthUnit) +
                     "; list: " + ListInWords(in.conditions.list));
+        if (table.geometry)
+            applyGeometry(*table.geometry, table.levelUnit, in, w);
     }
     const ShipGaugeResult ship = ShipGrossObservedVolume(table, in);
     w.insert(w.end(), ship.working.begin(), ship.working.end());

@@ -181,6 +181,17 @@ std::string CheckTankTable(const TankTable &t)
                 fault = "the roof's critical zone ends below its start";
         }
     }
+    if (fault.empty() && t.geometry) {
+        const TankGeometry &g = *t.geometry;
+        const auto finite = [](const std::optional<double> &x) { return !x || std::isfinite(*x); };
+        if (!finite(g.longitudinalOffset) || !finite(g.transverseOffset))
+            fault = "the gauge point's offset is not a number";
+        else if (g.wedge && !(g.wedge->tankLength > 0 && g.wedge->tankWidth > 0 && g.wedge->tankDepth > 0 &&
+                              g.wedge->hatchToBulkhead >= 0 && g.wedge->hatchToBulkhead <= g.wedge->tankLength &&
+                              std::isfinite(g.wedge->tankLength) && std::isfinite(g.wedge->tankWidth) &&
+                              std::isfinite(g.wedge->tankDepth)))
+            fault = "the tank's size for the wedge is not a length more than 0 (the hatch within the tank)";
+    }
     return fault.empty() ? fault : where + fault;
 }
 

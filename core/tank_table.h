@@ -93,6 +93,29 @@ struct ShoreTankData
 inline constexpr double kMildSteelAlphaPerF = 0.0000062;
 inline constexpr double kMildSteelAlphaPerC = 0.00001116;
 
+// Where a ship's tank's gauge point lies and how large the tank is, for the corrections a
+// table does not give: the trim and list corrections of a table with no trim (list) columns,
+// and the wedge where the liquid does not reach every bulkhead. Lengths in metres for a
+// table in mm, cm or m; in feet for one in feet and inches.
+struct TankWedgeSize
+{
+    double tankLength = 0;
+    double tankWidth = 0;
+    double tankDepth = 0;
+    double hatchToBulkhead = 0; // from the gauge hatch to the aft bulkhead
+    bool operator==(const TankWedgeSize &) const = default;
+};
+struct TankGeometry
+{
+    // d: from the tank's longitudinal centre to the gauge point, positive aft of it.
+    std::optional<double> longitudinalOffset;
+    // From the tank's centre line to the gauge point, positive to starboard; on the low side
+    // when the ship lists to that side.
+    std::optional<double> transverseOffset;
+    std::optional<TankWedgeSize> wedge;
+    bool operator==(const TankGeometry &) const = default;
+};
+
 struct TankTable
 {
     std::string name;
@@ -109,6 +132,7 @@ struct TankTable
     TableGrid trim;
     std::optional<ListCorrections> list;
     std::optional<ShoreTankData> shore;
+    std::optional<TankGeometry> geometry; // ship tanks
     bool operator==(const TankTable &) const = default;
 };
 

@@ -175,6 +175,21 @@ Json tableJson(const TankTable &t)
         }
         j["shore"] = std::move(shore);
     }
+    // Written only when given, so a table without it keeps its hash.
+    if (t.geometry) {
+        const TankGeometry &g = *t.geometry;
+        Json geometry = Json::object();
+        if (g.longitudinalOffset)
+            geometry["longitudinalOffset"] = *g.longitudinalOffset;
+        if (g.transverseOffset)
+            geometry["transverseOffset"] = *g.transverseOffset;
+        if (g.wedge)
+            geometry["wedge"] = Json{{"tankLength", g.wedge->tankLength},
+                                     {"tankWidth", g.wedge->tankWidth},
+                                     {"tankDepth", g.wedge->tankDepth},
+                                     {"hatchToBulkhead", g.wedge->hatchToBulkhead}};
+        j["geometry"] = std::move(geometry);
+    }
     return j;
 }
 
@@ -269,6 +284,27 @@ TankTable readTable(const Json &j, const std::string &where)
             shore.roof = roof;
         }
         t.shore = std::move(shore);
+    }
+    if (const auto g = j.find("geometry"); g != j.end()) {
+        if (!g->is_object())
+            throw Damaged{where + ".geometry is not an object"};
+        const std::string at = where + ".geometry";
+        TankGeometry geometry;
+        if (g->contains("longitudinalOffset"))
+            geometry.longitudinalOffset = number(*g, "longitudinalOffset", at);
+        if (g->contains("transverseOffset"))
+            geometry.transverseOffset = number(*g, "transverseOffset", at);
+        if (g->contains("wedge")) {
+            const Json &w = object(*g, "wedge", at);
+            const std::string wa = at + ".wedge";
+            TankWedgeSize size;
+            size.tankLength = number(w, "tankLength", wa);
+            size.tankWidth = number(w, "tankWidth", wa);
+            size.tankDepth = number(w, "tankDepth", wa);
+            size.hatchToBulkhead = number(w, "hatchToBulkhead", wa);
+            geometry.wedge = size;
+        }
+        t.geometry = geometry;
     }
     return t;
 }

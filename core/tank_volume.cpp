@@ -161,7 +161,8 @@ static TableValue observedVolume(const TankTable &t, double level, const GaugeCo
         w.push_back("List correction from the table: " + FormatLevel(rounded, t.levelUnit) + " (added as printed)");
     } else if (!t.list && g.list != 0) {
         if (g.transverseOffset) {
-            TableValue c = GeometricListCorrection(*g.transverseOffset, g.list, g.lengthUnit, t.levelUnit);
+            // e is on the low side, whichever side that is: the list's size, not its side.
+            TableValue c = GeometricListCorrection(*g.transverseOffset, std::fabs(g.list), g.lengthUnit, t.levelUnit);
             if (!take(std::move(c)))
                 return r;
             corrected = ApplyGeometricCorrection(t.levelKind, corrected, c.value);

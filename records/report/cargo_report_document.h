@@ -4,6 +4,8 @@
 #include "core/cargo_report.h"
 #include "records/document.h"
 
+#include <QDateTime>
+
 class QPrinter;
 
 namespace dravex {
@@ -39,8 +41,22 @@ public:
     // error.
     bool print(QPrinter *printer, const QString &reference, QString *error) const;
 
+    // The tank table document the report names, as a full path (relative names are taken
+    // from the report file's folder); empty when it names none.
+    QString tablesPath() const;
+    // Why the named tank table document could not be read; empty when it was.
+    QString tablesProblem() const { return m_tablesProblem; }
+    // Reads the named tank table document again when it is another file, or the file has
+    // changed since it was read; the report is recomputed with it.
+    void refreshTables();
+
 private:
     CargoReportModel *m_model;
+    // The file the tables were read from, and its size and time then.
+    QString m_tablesRead;
+    qint64 m_tablesSize = -1;
+    QDateTime m_tablesTime;
+    QString m_tablesProblem;
 };
 
 } // namespace dravex

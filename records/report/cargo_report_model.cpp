@@ -2,6 +2,7 @@
 #include "records/report/cargo_report_model.h"
 
 #include "core/conventions.h"
+#include "core/tank_table_file.h"
 #include "records/report/figure_delegate.h"
 
 #include <QBrush>
@@ -60,6 +61,8 @@ private:
         copy.units = r.units;
         copy.edition = r.edition;
         copy.vcfMethod = r.vcfMethod;
+        copy.condition = r.condition;
+        copy.tankTables = r.tankTables;
         return copy;
     }
 
@@ -130,7 +133,7 @@ bool isNumberColumn(int column)
 
 CargoReportModel::CargoReportModel(QUndoStack *undo, QObject *parent) : QAbstractTableModel(parent), m_undo(undo)
 {
-    m_result = m_recompute(m_report);
+    m_result = m_recompute(m_report, m_tables.get());
     measureDecimals();
 }
 
@@ -145,6 +148,21 @@ void CargoReportModel::measureDecimals()
 void CargoReportModel::setReport(const CargoReport &report)
 {
     assign(report);
+}
+
+void CargoReportModel::setTables(std::shared_ptr<const TankTableDocument> tables)
+{
+    m_tables = std::move(tables);
+    m_result = m_recompute(m_report, m_tables.get());
+    measureDecimals();
+    emit dataChanged(index(0, 0), index(rowCount() - 1, kColumnCount - 1));
+    emit reportChanged();
+}
+
+void CargoReportModel::recordTableHashes()
+{
+    if (m_tables)
+        change(tr("Record table versions"), [this](CargoReport &r) { RecordTableHashes(r, *m_tables); });
 }
 
 void CargoReportModel::change(const QString &text, const std::function<void(CargoReport &)> &edit, int mergeId)
@@ -169,7 +187,7 @@ void CargoReportModel::assign(CargoReport report)
         beginRemoveRows({}, after, before - 1);
     const bool headsChange = report.units != m_report.units;
     m_report = std::move(report);
-    m_result = m_recompute(m_report);
+    m_result = m_recompute(m_report, m_tables.get());
     measureDecimals();
     if (after > before)
         endInsertRows();
@@ -244,6 +262,11 @@ QVariant CargoReportModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
+        // A gauged row's total observed volume and free water come from its table.
+        if (row.gauge && c == static_cast<int>(TankColumn::TotalObserved))
+            return QString::fromStdString(r.volumes.tov);
+        if (row.gauge && c == static_cast<int>(TankColumn::FreeWater))
+            return QString::fromStdString(r.volumes.freeWater);
         if (c < kTankColumns)
             return QString::fromStdString(row.cells[c]);
         if (c < kNoticeColumn)
@@ -258,6 +281,11 @@ QVariant CargoReportModel::data(const QModelIndex &index, int role) const
         if (c == kNoticeColumn)
             return rowNotice(index.row());
         QStringList lines;
+        if (c == static_cast<int>(TankColumn::TotalObserved) && m_report.gauged())
+            lines << (row.gauge ? tr("Gauged: from the table %1")
+                                      .arg(QString::fromStdString(row.gauge->table.empty() ? row[TankColumn::Tank]
+                                                                                           : row.gauge->table))
+                                : tr("manual"));
         if (c < kTankColumns && r.bad(static_cast<TankColumn>(c)))
             lines << QString::fromStdString(r.notice);
         if (isNumberColumn(c))
@@ -327,7 +355,10 @@ Qt::ItemFlags CargoReportModel::flags(const QModelIndex &index) const
     if (!index.isValid())
         return Qt::NoItemFlags;
     Qt::ItemFlags f = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
-    if (isInputColumn(index.column()))
+    const bool fromTable = index.row() < static_cast<int>(m_report.rows.size()) && m_report.rows[index.row()].gauge &&
+                           (index.column() == static_cast<int>(TankColumn::TotalObserved) ||
+                            index.column() == static_cast<int>(TankColumn::FreeWater));
+    if (isInputColumn(index.column()) && !fromTable)
         f |= Qt::ItemIsEditable;
     return f;
 }

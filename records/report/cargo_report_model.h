@@ -6,8 +6,8 @@
 #include <QAbstractTableModel>
 
 #include <array>
-
 #include <functional>
+#include <memory>
 
 class QUndoStack;
 
@@ -35,6 +35,13 @@ public:
 
     // Replaces the document without an undo step (a file opened, a new report).
     void setReport(const CargoReport &report);
+    // The tank tables the gauged rows are worked with (none: they stop, naming the missing
+    // document); the report is recomputed with them.
+    void setTables(std::shared_ptr<const TankTableDocument> tables);
+    const TankTableDocument *tables() const { return m_tables.get(); }
+    // Records in the gauged rows the hash of each table they use that has none yet, so a
+    // later change of the table is noticed: one undo step, none when nothing is new.
+    void recordTableHashes();
     // Changes the document as one undo step named text; nothing happens when the edit
     // leaves the document as it was. Successive changes with the same mergeId (0 or more)
     // make one step, as typing into one header field does.
@@ -77,6 +84,7 @@ private:
     ReportResult m_result;
     std::array<int, kResultColumns> m_decimals{};
     ReportRecomputer m_recompute;
+    std::shared_ptr<const TankTableDocument> m_tables;
 };
 
 } // namespace dravex

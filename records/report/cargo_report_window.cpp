@@ -8,6 +8,7 @@
 #include "records/report/cargo_report_document.h"
 #include "records/report/cargo_report_model.h"
 #include "records/report/figure_delegate.h"
+#include "records/report/gauged_row_editor.h"
 #include "records/report/report_file.h"
 #include "records/report/report_print.h"
 #include "records/report/tank_table_view.h"
@@ -122,12 +123,20 @@ CargoReportWindow::CargoReportWindow(Prompts &prompts, CargoReportDocument *docu
     splitter->setStretchFactor(0, 4);
     splitter->setStretchFactor(1, 1);
     splitter->setStretchFactor(2, 2);
-    layout->addWidget(splitter, 1);
+    // The ship's condition and the gauge of the tank under the cursor beside the tanks.
+    gaugedRow = new GaugedRowEditor(m_document, central);
+    auto *sides = new QSplitter(Qt::Horizontal, central);
+    sides->addWidget(splitter);
+    sides->addWidget(gaugedRow);
+    sides->setStretchFactor(0, 3);
+    sides->setStretchFactor(1, 1);
+    layout->addWidget(sides, 1);
     setCentralWidget(central);
 
     // Tab goes from the table to the totals, then down each column of the header in turn.
-    const QList<QWidget *> chain{tanks, totals,   vessel,    voyage,  port,      units,
-                                 date,  surveyor, operation, edition, vcfMethod, remarks};
+    QList<QWidget *> chain{tanks, totals,   vessel,    voyage,  port,      units,
+                           date,  surveyor, operation, edition, vcfMethod, remarks};
+    chain += gaugedRow->tabChain(); // then the ship's condition and the tank's gauge
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
     buildMenus();
@@ -135,6 +144,8 @@ CargoReportWindow::CargoReportWindow(Prompts &prompts, CargoReportDocument *docu
     connect(m_document, &Document::modifiedChanged, this, &CargoReportWindow::updateTitle);
     connect(m_document, &Document::filePathChanged, this, &CargoReportWindow::updateTitle);
     connect(tanks->selectionModel(), &QItemSelectionModel::currentChanged, this, &CargoReportWindow::refreshWorking);
+    connect(tanks->selectionModel(), &QItemSelectionModel::currentChanged, gaugedRow,
+            [this](const QModelIndex &current) { gaugedRow->setRow(current.row()); });
 
     refreshFromModel();
     updateTitle();
@@ -520,6 +531,7 @@ bool CargoReportWindow::openFile(const QString &path)
 
 bool CargoReportWindow::saveTo(const QString &path)
 {
+    m_model->recordTableHashes(); // the versions of the tables the report was worked with
     QString error;
     if (!m_document->save(path, &error)) {
         m_prompts.warn(this, tr("Cargo Report"), error);

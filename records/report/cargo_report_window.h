@@ -17,6 +17,7 @@ namespace dravex {
 
 class CargoReportDocument;
 class CargoReportModel;
+class GaugedRowEditor;
 
 // "Cargo Report": the window of one cargo report document, a ship's or terminal's tanks
 // with totals per grade. A header form above, the tank table as a spreadsheet, the totals
@@ -86,6 +87,7 @@ private:
     QTableView *tanks = nullptr;
     QTableWidget *totals = nullptr;
     QPlainTextEdit *working = nullptr;
+    GaugedRowEditor *gaugedRow = nullptr;
     QLineEdit *vessel = nullptr;
     QLineEdit *voyage = nullptr;
     QLineEdit *port = nullptr;

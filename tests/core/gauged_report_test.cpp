@@ -199,6 +199,58 @@ TEST(GaugedReport, changed_missing_or_mismatched_tables_stop_the_tank)
     EXPECT_EQ(*read.report, report);
 }
 
+// A table with no trim or list columns, corrected from its gauge point: 10 m aft of the
+// tank's centre, 2 m to port of its centre line. Ullages 0, 1000, 2000 mm hold 2000, 1000,
+// 0 m3. Drafts 8.0 forward, 9.0 aft: 1.0 m by the stern; LBP 200 m; list 1 degree.
+//   Trim: 10 x 1.0 / 200 = 0.05 m = 50 mm; list: 2 x tan 1 = 0.0349 m -> 35 mm.
+//   Listed to port (the gauge point on the low side): ullage 1000 + 50 + 35 = 1085 mm;
+//   1000 + (85 / 1000) x (0 - 1000) = 915 m3.
+//   Listed to starboard (on the high side): 1000 + 50 - 35 = 1015 mm -> 985 m3.
+// At 15 C the VCF is 1.0000: GOV = GSV = NSV.
+TEST(GaugedReport, geometric_trim_and_list_from_the_tables_gauge_point)
+{
+    TankTable t;
+    t.name = "4S";
+    t.levelKind = LevelKind::Ullage;
+    t.referenceHeight = 2000;
+    t.evenKeel.levels = {0, 1000, 2000};
+    t.evenKeel.values = {2000, 1000, 0};
+    t.geometry = TankGeometry{10, -2, std::nullopt};
+    TankTableDocument doc;
+    doc.owner = "MT Test";
+    doc.tables = {t};
+    // The gauge point is kept with the table and read back.
+    const TankTableReadResult read = ReadTankTablesJson(WriteTankTablesJson(doc));
+    ASSERT_TRUE(read.document) << read.error->message;
+    EXPECT_EQ(read.document->tables[0].geometry, t.geometry);
+
+    const struct
+    {
+        const char *side;
+        const char *nsv;
+    } cases[] = {{"port", "915"}, {"starboard", "985"}};
+    for (const auto &c : cases) {
+        CargoReport report;
+        report.units = UnitSystem::Metric;
+        report.condition = {"8.0", "9.0", "200", "1", c.side};
+        report.rows.push_back(row({"4S", "Crude", "A", "", "", "15", "850", "", ""}, gauge("4S", {"1000"}, "", "")));
+        const RowResult r = Recompute(report, &doc).rows[0];
+        ASSERT_FALSE(r.stopped) << c.side << ": " << r.notice;
+        EXPECT_EQ(r.volumes.tov, c.nsv) << c.side;
+        EXPECT_EQ(r.volumes.nsv, c.nsv) << c.side;
+    }
+
+    // Without its gauge point the same table is refused at a trim, never read at even keel.
+    doc.tables[0].geometry.reset();
+    CargoReport report;
+    report.units = UnitSystem::Metric;
+    report.condition = {"8.0", "9.0", "200", "", ""};
+    report.rows.push_back(row({"4S", "Crude", "A", "", "", "15", "850", "", ""}, gauge("4S", {"1000"}, "", "")));
+    const RowResult r = Recompute(report, &doc).rows[0];
+    EXPECT_TRUE(r.stopped);
+    EXPECT_NE(r.notice.find("no trim correction"), std::string::npos) << r.notice;
+}
+
 // A report with nothing gauged is written as version 1, exactly as before; a version 1
 // file of an earlier version reads unchanged.
 TEST(GaugedReport, version_1_files_open_and_stay_version_1)

@@ -153,7 +153,7 @@ private slots:
              "txtctpl",        "txtnet",       "txtgroupused",  "working",    "optCrude"});
         row("CargoReport", "Untitled[*] - Cargo Report",
             {"tanks", "totals", "vessel", "voyage", "port", "units", "date", "surveyor", "operation", "edition",
-             "vcfMethod", "remarks", "tanks"});
+             "vcfMethod", "remarks", "draftForward", "draftAft", "lbp", "list", "listSide", "tankTables", "tanks"});
         row("LogWindow", "Calculation Log",
             {"logTable", "logDetail", "logCopyButton", "logExportCsvButton", "logPrintButton", "logExportPdfButton",
              "logDeleteButton", "logOpenButton", "logWindowFilter", "logFromOn", "logToOn", "logSearch",
