@@ -6,6 +6,7 @@
 #include "records/log/calc_record.h"
 #include "records/report/cargo_report_document.h"
 #include "records/report/cargo_report_model.h"
+#include "records/report/comparison_panel.h"
 #include "records/report/figure_delegate.h"
 #include "records/report/report_file.h"
 #include "records/report/report_print.h"
@@ -121,12 +122,17 @@ CargoReportWindow::CargoReportWindow(Prompts &prompts, CargoReportDocument *docu
     splitter->setStretchFactor(0, 4);
     splitter->setStretchFactor(1, 1);
     splitter->setStretchFactor(2, 2);
+    // The ship/shore comparison under the totals.
+    auto *comparison = new ComparisonArea(m_model, m_prompts, central);
+    splitter->insertWidget(2, comparison);
+    splitter->setStretchFactor(2, 1);
     layout->addWidget(splitter, 1);
     setCentralWidget(central);
 
     // Tab goes from the table to the totals, then down each column of the header in turn.
-    const QList<QWidget *> chain{tanks, totals,   vessel,    voyage,  port,      units,
-                                 date,  surveyor, operation, edition, vcfMethod, remarks};
+    QList<QWidget *> chain{tanks,    totals,    vessel, voyage,  port,      units,  date,
+                           surveyor, operation, survey, edition, vcfMethod, remarks};
+    chain = QList<QWidget *>{tanks, totals} + comparison->panel()->tabChain() + chain.mid(2);
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
     buildMenus();
@@ -185,6 +191,11 @@ void CargoReportWindow::buildHeader(QWidget *host)
     surveyor = addHeaderLine(middle, "surveyor", tr("&Surveyor:"), kSurveyor, &ReportHeader::surveyor);
     operation = addChoice(middle, "operation", tr("&Operation:"),
                           {tr("Loading"), tr("Discharge"), tr("On arrival"), tr("On sailing"), tr("Other")});
+    survey = addChoice(middle, "survey", tr("Survey &kind:"),
+                       {tr("Cargo"), tr("OBQ before loading"), tr("ROB after discharge")});
+    connect(survey, &QComboBox::activated, this, [this](int i) {
+        m_model->change(tr("Survey kind"), [i](CargoReport &r) { r.header.survey = static_cast<SurveyKind>(i); });
+    });
     units = addChoice(left, "units", tr("&Units:"),
                       {tr("US: barrels, F, API (long tons by Table 11)"),
                        tr("Metric: m3, C, kg/m3 at 15 C (long tons by Table 57)")});
@@ -372,6 +383,7 @@ void CargoReportWindow::refreshFromModel()
     if (remarks->toPlainText().toStdString() != r.header.remarks)
         remarks->setPlainText(QString::fromStdString(r.header.remarks));
     operation->setCurrentIndex(static_cast<int>(r.header.operation));
+    survey->setCurrentIndex(static_cast<int>(r.header.survey));
     units->setCurrentIndex(r.units == UnitSystem::US ? 0 : 1);
     edition->setCurrentIndex(static_cast<int>(r.edition));
     vcfMethod->setCurrentIndex(r.vcfMethod == VcfMethod::PerTank ? 0 : 1);

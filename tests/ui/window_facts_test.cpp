@@ -151,9 +151,11 @@ private slots:
              "optF",           "optC",         "txtpressure",   "optPsig",    "optKpa",     "optBar",     "txtgross",
              "txtdensitybase", "txtdensity60", "txtapi60",      "txtrd60",    "txtctl",     "txtfp",      "txtcpl",
              "txtctpl",        "txtnet",       "txtgroupused",  "working",    "optCrude"});
-        row("CargoReport", "Untitled[*] - Cargo Report",
-            {"tanks", "totals", "vessel", "voyage", "port", "units", "date", "surveyor", "operation", "edition",
-             "vcfMethod", "remarks", "tanks"});
+        row("CargoReport", "Untitled[*] - Cargo Report", {"tanks",    "totals",    "onboard",   "onboardfromsurvey",
+                                                          "shoretcv", "vef",       "tolerance", "comparisonfigures",
+                                                          "vessel",   "voyage",    "port",      "units",
+                                                          "date",     "surveyor",  "operation", "survey",
+                                                          "edition",  "vcfMethod", "remarks",   "tanks"});
         row("LogWindow", "Calculation Log",
             {"logTable", "logDetail", "logCopyButton", "logExportCsvButton", "logPrintButton", "logExportPdfButton",
              "logDeleteButton", "logOpenButton", "logWindowFilter", "logFromOn", "logToOn", "logSearch", "logTable"});
@@ -178,7 +180,8 @@ private slots:
         QCOMPARE(w->windowTitle(), caption);
         // The first in the table has the focus when the window opens.
         QCOMPARE(tabCycle(w), order);
-        QVERIFY(w->sizeHint().width() <= 1366 && w->sizeHint().height() <= 768);
+        QVERIFY2(w->sizeHint().width() <= 1366 && w->sizeHint().height() <= 768,
+                 qPrintable(QStringLiteral("%1x%2").arg(w->sizeHint().width()).arg(w->sizeHint().height())));
     }
 
     // Under a pseudo-translation every word a window shows comes out wrapped (so it went
