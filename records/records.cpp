@@ -7,6 +7,8 @@
 #include "records/tanks/tank_table_import_window.h"
 #include "records/tanks/tank_table_store.h"
 #include "records/tanks/tank_tables_window.h"
+#include "records/voyage/vef_log_window.h"
+#include "records/voyage/voyage_log_store.h"
 
 namespace dravex {
 
@@ -14,6 +16,8 @@ Records::Records(QObject *parent) : QObject(parent)
 {
     m_log.setPrompts(m_prompts);
 }
+
+Records::~Records() = default;
 
 void Records::setPrompts(Prompts *prompts)
 {
@@ -81,6 +85,14 @@ QWidget *Records::newTankTableImport()
 void Records::offerRestore()
 {
     CargoReportWindow::offerRestore(*m_prompts);
+}
+
+QWidget *Records::newVefLog()
+{
+    // Read on first use, from the user's data folder.
+    if (!m_voyageLog)
+        m_voyageLog = std::make_unique<VoyageLogStore>();
+    return new VefLogWindow(*m_voyageLog, prompts());
 }
 
 } // namespace dravex

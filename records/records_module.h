@@ -43,6 +43,8 @@ public:
     // The vessels' and terminals' tank tables, and the import of one table.
     virtual QWidget *newTankTables() = 0;
     virtual QWidget *newTankTableImport() = 0;
+    // The vessels' voyage log and their experience factors.
+    virtual QWidget *newVefLog() = 0;
     // Offers to restore cargo reports that ended without being saved.
     virtual void offerRestore() = 0;
     // The questions the records ask: the program's own prompts once handed down, the

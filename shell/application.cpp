@@ -75,6 +75,9 @@ void addShellWindows(WindowRegistry &registry)
     registry.add(QStringLiteral("TankTableImport"), [&registry](ScreenHost &) {
         return recordsWindow(registry, [](RecordsModule &records) { return records.newTankTableImport(); });
     });
+    registry.add(QStringLiteral("VefLog"), [&registry](ScreenHost &) {
+        return recordsWindow(registry, [](RecordsModule &records) { return records.newVefLog(); });
+    });
     registry.setRecordsLoader([](QString &problem) { return LoadRecordsModule(RecordsModulePath(), problem); });
 }
 

@@ -89,6 +89,7 @@ const MenuEntry kMenu[] = {
     {1, "keeplog1", QT_TRANSLATE_NOOP("dravex::MainWindow", "&Keep a log"), nullptr, nullptr, true},
     {1, "report1", QT_TRANSLATE_NOOP("dravex::MainWindow", "Cargo &report"), "Ctrl+R", "CargoReport"},
     {1, "tanktables1", QT_TRANSLATE_NOOP("dravex::MainWindow", "Tank &tables"), nullptr, "TankTables"},
+    {1, "vef1", QT_TRANSLATE_NOOP("dravex::MainWindow", "Vessel &experience factor"), nullptr, "VefLog"},
     {0, "help1", QT_TRANSLATE_NOOP("dravex::MainWindow", "&Help"), nullptr, nullptr},
     {1, "help2", QT_TRANSLATE_NOOP("dravex::MainWindow", "Help"), "F1", "Form13"},
     {1, "lin8", "-", nullptr, nullptr},

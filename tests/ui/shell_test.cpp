@@ -148,6 +148,7 @@ private slots:
             "  keeplog1 &Keep a log",
             "  report1 Cargo &report Ctrl+R",
             "  tanktables1 Tank &tables",
+            "  vef1 Vessel &experience factor",
             "help1 &Help",
             "  help2 Help F1",
             "  lin8 -",

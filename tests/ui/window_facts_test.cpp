@@ -159,6 +159,9 @@ private slots:
         row("LogWindow", "Calculation Log",
             {"logTable", "logDetail", "logCopyButton", "logExportCsvButton", "logPrintButton", "logExportPdfButton",
              "logDeleteButton", "logOpenButton", "logWindowFilter", "logFromOn", "logToOn", "logSearch", "logTable"});
+        // With no voyages kept: no vessel to add a voyage to, nothing to delete.
+        row("VefLog", "Vessel Experience Factor",
+            {"vessel", "currentvoyage", "addfromreport", "importcsv", "entries", "voyages", "vessel"});
         // With no tables kept: nothing to show, rename or delete yet.
         row("TankTables", "Tank Tables", {"tables", "grid", "import1", "close1", "tables"});
         // A level-to-volume table of a ship's tank: no trim columns, no shell; nothing to keep yet.
@@ -225,7 +228,7 @@ private slots:
     {
         QStringList faults;
         Program program;
-        for (const QString &name : allWindowNames() + QStringList{"LogWindow", "CargoReport"}) {
+        for (const QString &name : allWindowNames() + QStringList{"LogWindow", "CargoReport", "VefLog"}) {
             QWidget *w = program.show(name);
             QVERIFY2(w, qPrintable(name));
             QApplication::processEvents();
