@@ -583,7 +583,23 @@ private slots:
         w->findChild<QAction *>("exportcsv1")->trigger();
         QFile f(csv);
         QVERIFY(f.open(QIODevice::ReadOnly));
-        QVERIFY(f.readAll().contains("\"Shore TCV, bill of lading (bbl)\",9801.00"));
+        // As a loading, the same figures read vessel less bill of lading: 9900 - 9801 =
+        // 99.00 bbl, 99 / 9801 = 1.010 % of the bill of lading.
+        const QByteArray exported = f.readAll();
+        QVERIFY(exported.contains("\"Shore TCV, bill of lading (bbl)\",9801.00"));
+        QVERIFY2(exported.contains("Difference (% of the bill of lading),1.010,"), exported.constData());
+
+        // And it prints with the report, through the same page frame.
+        const QString pdf = dir.filePath("r.pdf");
+        prompts.paths = {pdf};
+        w->findChild<QAction *>("exportpdf1")->trigger();
+        QProcess pdftotext;
+        pdftotext.start("pdftotext", {"-layout", pdf, "-"});
+        QVERIFY(pdftotext.waitForFinished(20000));
+        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        QVERIFY2(text.contains("Ship and shore") && text.contains("9900.00") && text.contains("1.010"),
+                 qPrintable(text));
+        QVERIFY(prompts.errors.size() == 1);
         Settings().remove("report/companyTolerancePercent");
     }
 
