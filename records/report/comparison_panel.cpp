@@ -112,10 +112,10 @@ ComparisonPanel::ComparisonPanel(CargoReportModel *model, Prompts &prompts, QWid
     auto *grid = new QGridLayout(this);
     m_onBoardLabel = new QLabel(this);
     m_shoreLabel = new QLabel(this);
-    onBoard = addField("onboard", 0, kFirstMergeId, &ReportComparisonText::onBoard);
-    shoreTcv = addField("shoretcv", 1, kFirstMergeId + 1, &ReportComparisonText::shoreTcv);
-    vef = addField("vef", 2, kFirstMergeId + 2, &ReportComparisonText::vef);
-    tolerance = addField("tolerance", 3, kFirstMergeId + 3, &ReportComparisonText::tolerancePercent);
+    onBoard = addField("onboard", kFirstMergeId, &ReportComparisonText::onBoard);
+    shoreTcv = addField("shoretcv", kFirstMergeId + 1, &ReportComparisonText::shoreTcv);
+    vef = addField("vef", kFirstMergeId + 2, &ReportComparisonText::vef);
+    tolerance = addField("tolerance", kFirstMergeId + 3, &ReportComparisonText::tolerancePercent);
     auto *vefLabel = new QLabel(tr("VEF (&x):"), this);
     auto *toleranceLabel = new QLabel(tr("Tolera&nce (%):"), this);
     const std::pair<QLabel *, QLineEdit *> pairs[] = {
@@ -165,7 +165,7 @@ QList<QWidget *> ComparisonPanel::tabChain() const
     return {onBoard, fromSurvey, shoreTcv, vef, tolerance, figures};
 }
 
-QLineEdit *ComparisonPanel::addField(const char *name, int, int mergeId, std::string ReportComparisonText::*member)
+QLineEdit *ComparisonPanel::addField(const char *name, int mergeId, std::string ReportComparisonText::*member)
 {
     auto *edit = new QLineEdit(this);
     edit->setObjectName(QString::fromLatin1(name));

@@ -51,7 +51,7 @@ public:
     void refresh();
 
 private:
-    QLineEdit *addField(const char *name, int row, int mergeId, std::string ReportComparisonText::*member);
+    QLineEdit *addField(const char *name, int mergeId, std::string ReportComparisonText::*member);
     void takeFromSurvey();
 
     CargoReportModel *m_model;
