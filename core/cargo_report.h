@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/cargo_report_comparison.h"
 #include "core/procedure.h"
 #include "core/tank_table.h"
 
@@ -48,6 +49,7 @@ struct ReportHeader
     ReportOperation operation = ReportOperation::Loading;
     std::string surveyor;
     std::string remarks;
+    SurveyKind survey = SurveyKind::Cargo;
 
     bool operator==(const ReportHeader &) const = default;
 };
@@ -136,6 +138,8 @@ struct CargoReport
     // The tank table document the gauged rows' tables come from: a path as typed, taken
     // from the report file's folder when relative.
     std::string tankTables;
+    // The ship/shore comparison's inputs (an OBQ/ROB survey has none).
+    ReportComparisonText comparison;
 
     // Any row gauged, a tank table document named or the ship's condition typed: such a
     // report is written as format version 2.

@@ -243,6 +243,13 @@ std::string WriteReportCsv(const CargoReport &report, const ReportResult &result
     for (const ReportTotal &g : result.grades)
         totalRow(g, "Total grade");
     totalRow(result.overall, "Total");
+    // The ship/shore comparison under the totals: a label and its value per row.
+    for (const auto &[label, value] : ComparisonLines(report, result)) {
+        fields.assign(kTankColumns + kResultColumns + extra + 1, {});
+        fields[0] = label;
+        fields[1] = value;
+        appendRecord(out, fields);
+    }
     return out;
 }
 

@@ -200,6 +200,8 @@ std::string WriteReportResultsJson(const CargoReport &report, const ReportResult
     }
     j["grades"] = std::move(grades);
     j["total"] = totalJson(result.overall, report.gauged());
+    if (ComparisonUsed(report))
+        j["comparison"] = ComparisonResultJson(report, result);
     return j.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
@@ -225,6 +227,7 @@ std::string WriteReportJson(const CargoReport &report)
             header[key] = *conditionField(c, key);
     }
     j["header"] = std::move(header);
+    WriteComparisonKeys(report, j["header"], j);
     if (gauged)
         j["tankTables"] = report.tankTables;
     Json tanks = Json::array();
@@ -423,6 +426,9 @@ ReportReadResult ReadReportJson(std::string_view text)
                               "on-sailing, other"};
             report.header.operation = found == std::end(kOperations) ? ReportOperation::Loading : *found;
         }
+
+        if (const std::string fault = ReadComparisonKeys(j, report); !fault.empty())
+            throw Damaged{fault};
 
         if (const auto tanks = j.find("tanks"); tanks != j.end() && !tanks->is_null()) {
             if (!tanks->is_array())

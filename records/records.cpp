@@ -9,6 +9,8 @@
 #include "records/tanks/tank_table_import_window.h"
 #include "records/tanks/tank_table_store.h"
 #include "records/tanks/tank_tables_window.h"
+#include "records/voyage/vef_log_window.h"
+#include "records/voyage/voyage_log_store.h"
 
 namespace dravex {
 
@@ -16,6 +18,8 @@ Records::Records(QObject *parent) : QObject(parent)
 {
     m_log.setPrompts(m_prompts);
 }
+
+Records::~Records() = default;
 
 void Records::setPrompts(Prompts *prompts)
 {
@@ -98,6 +102,14 @@ void Records::onJobChanged(QObject *context, std::function<void(const QString &)
 void Records::offerRestore()
 {
     CargoReportWindow::offerRestore(*m_prompts);
+}
+
+QWidget *Records::newVefLog()
+{
+    // Read on first use, from the user's data folder.
+    if (!m_voyageLog)
+        m_voyageLog = std::make_unique<VoyageLogStore>();
+    return new VefLogWindow(*m_voyageLog, prompts());
 }
 
 } // namespace dravex

@@ -7,9 +7,12 @@
 
 #include <QObject>
 
+#include <memory>
+
 namespace dravex {
 
 class TankTableStore;
+class VoyageLogStore;
 
 // The records of a running program: its calculation log, its documents and the print
 // dialogs. The program gets it from the records module; tests make one and hand it
@@ -22,6 +25,7 @@ class Records : public QObject, public RecordsModule
 
 public:
     explicit Records(QObject *parent = nullptr);
+    ~Records() override;
 
     CalculationLog &log() { return m_log; }
     // The tank-table documents of the user's data folder, read on first use; both tank-table
@@ -41,6 +45,7 @@ public:
     QWidget *newJobDialog() override;
     QString jobLabel() const override;
     void onJobChanged(QObject *context, std::function<void(const QString &)> handler) override;
+    QWidget *newVefLog() override;
     void offerRestore() override;
     Prompts &prompts() override { return *m_prompts; }
     void setPrompts(Prompts *prompts) override;
@@ -52,6 +57,7 @@ private:
     PrintPrompts m_dialogs;
     Prompts *m_prompts = &m_dialogs;
     TankTableStore *m_tankTables = nullptr;
+    std::unique_ptr<VoyageLogStore> m_voyageLog;
 };
 
 } // namespace dravex

@@ -50,6 +50,8 @@ public:
     virtual QString jobLabel() const = 0;
     // Called with the new line each time the current job changes, while context lives.
     virtual void onJobChanged(QObject *context, std::function<void(const QString &)> handler) = 0;
+    // The vessels' voyage log and their experience factors.
+    virtual QWidget *newVefLog() = 0;
     // Offers to restore cargo reports that ended without being saved.
     virtual void offerRestore() = 0;
     // The questions the records ask: the program's own prompts once handed down, the

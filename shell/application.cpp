@@ -77,22 +77,24 @@ void addShellWindows(WindowRegistry &registry)
     });
     registry.add(QStringLiteral("JobDialog"), [&registry](ScreenHost &) {
         return recordsWindow(registry, [](RecordsModule &records) { return records.newJobDialog(); });
-    });
-    registry.setRecordsLoader([](QString &problem) { return LoadRecordsModule(RecordsModulePath(), problem); });
+        registry.add(QStringLiteral("VefLog"), [&registry](ScreenHost &) {
+            return recordsWindow(registry, [](RecordsModule &records) { return records.newVefLog(); });
+        });
+        registry.setRecordsLoader([](QString &problem) { return LoadRecordsModule(RecordsModulePath(), problem); });
 }
 
 QWidget *startDravex(WindowRegistry &registry)
 {
-    QWidget *intro = registry.showWindow(QStringLiteral("Form2"));
-    // What the first window does not need waits until it is on the screen: the icon, the
-    // records with their database and printing libraries, and the offer to restore
-    // reports left unsaved by a crash.
-    new AfterFirstPaint(intro, [&registry] {
-        QApplication::setWindowIcon(QIcon(QStringLiteral(":/dravex.svg")));
-        if (RecordsModule *records = registry.records())
-            records->offerRestore();
-    });
-    return intro;
+        QWidget *intro = registry.showWindow(QStringLiteral("Form2"));
+        // What the first window does not need waits until it is on the screen: the icon, the
+        // records with their database and printing libraries, and the offer to restore
+        // reports left unsaved by a crash.
+        new AfterFirstPaint(intro, [&registry] {
+            QApplication::setWindowIcon(QIcon(QStringLiteral(":/dravex.svg")));
+            if (RecordsModule *records = registry.records())
+                records->offerRestore();
+        });
+        return intro;
 }
 
 } // namespace dravex

@@ -93,6 +93,7 @@ const MenuEntry kMenu[] = {
     {1, "report1", QT_TRANSLATE_NOOP("dravex::MainWindow", "Cargo &report"), "Ctrl+R", "CargoReport"},
     {1, "tanktables1", QT_TRANSLATE_NOOP("dravex::MainWindow", "Tank &tables"), nullptr, "TankTables"},
     {1, "job1", QT_TRANSLATE_NOOP("dravex::MainWindow", "&Job…"), nullptr, "JobDialog"},
+    {1, "vef1", QT_TRANSLATE_NOOP("dravex::MainWindow", "Vessel &experience factor"), nullptr, "VefLog"},
     {0, "help1", QT_TRANSLATE_NOOP("dravex::MainWindow", "&Help"), nullptr, nullptr},
     {1, "help2", QT_TRANSLATE_NOOP("dravex::MainWindow", "Help"), "F1", "Form13"},
     {1, "lin8", "-", nullptr, nullptr},

@@ -56,13 +56,9 @@ public:
 private:
     static CargoReport withoutRows(const CargoReport &r)
     {
-        CargoReport copy;
-        copy.header = r.header;
-        copy.units = r.units;
-        copy.edition = r.edition;
-        copy.vcfMethod = r.vcfMethod;
-        copy.condition = r.condition;
-        copy.tankTables = r.tankTables;
+        // Everything but the rows: the header, the ship's condition, the comparison...
+        CargoReport copy = r;
+        copy.rows.clear();
         return copy;
     }
 

@@ -7,6 +7,7 @@
 #include "records/log/calc_record.h"
 #include "records/report/cargo_report_document.h"
 #include "records/report/cargo_report_model.h"
+#include "records/report/comparison_panel.h"
 #include "records/report/figure_delegate.h"
 #include "records/report/gauged_row_editor.h"
 #include "records/report/report_file.h"
@@ -123,6 +124,10 @@ CargoReportWindow::CargoReportWindow(Prompts &prompts, CargoReportDocument *docu
     splitter->setStretchFactor(0, 4);
     splitter->setStretchFactor(1, 1);
     splitter->setStretchFactor(2, 2);
+    // The ship/shore comparison under the totals.
+    auto *comparison = new ComparisonArea(m_model, m_prompts, central);
+    splitter->insertWidget(2, comparison);
+    splitter->setStretchFactor(2, 1);
     // The ship's condition and the gauge of the tank under the cursor beside the tanks.
     gaugedRow = new GaugedRowEditor(m_document, central);
     auto *sides = new QSplitter(Qt::Horizontal, central);
@@ -133,10 +138,12 @@ CargoReportWindow::CargoReportWindow(Prompts &prompts, CargoReportDocument *docu
     layout->addWidget(sides, 1);
     setCentralWidget(central);
 
-    // Tab goes from the table to the totals, then down each column of the header in turn.
-    QList<QWidget *> chain{tanks, totals,   vessel,    voyage,  port,      units,
-                           date,  surveyor, operation, edition, vcfMethod, remarks};
-    chain += gaugedRow->tabChain(); // then the ship's condition and the tank's gauge
+    // Tab goes from the table to the totals and the comparison, then down each column of
+    // the header in turn, then the ship's condition and the tank's gauge.
+    QList<QWidget *> chain{tanks,    totals,    vessel, voyage,  port,      units,  date,
+                           surveyor, operation, survey, edition, vcfMethod, remarks};
+    chain = QList<QWidget *>{tanks, totals} + comparison->panel()->tabChain() + chain.mid(2);
+    chain += gaugedRow->tabChain();
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
     buildMenus();
@@ -197,6 +204,11 @@ void CargoReportWindow::buildHeader(QWidget *host)
     surveyor = addHeaderLine(middle, "surveyor", tr("&Surveyor:"), kSurveyor, &ReportHeader::surveyor);
     operation = addChoice(middle, "operation", tr("&Operation:"),
                           {tr("Loading"), tr("Discharge"), tr("On arrival"), tr("On sailing"), tr("Other")});
+    survey = addChoice(middle, "survey", tr("Survey &kind:"),
+                       {tr("Cargo"), tr("OBQ before loading"), tr("ROB after discharge")});
+    connect(survey, &QComboBox::activated, this, [this](int i) {
+        m_model->change(tr("Survey kind"), [i](CargoReport &r) { r.header.survey = static_cast<SurveyKind>(i); });
+    });
     units = addChoice(left, "units", tr("&Units:"),
                       {tr("US: barrels, F, API (long tons by Table 11)"),
                        tr("Metric: m3, C, kg/m3 at 15 C (long tons by Table 57)")});
@@ -384,6 +396,7 @@ void CargoReportWindow::refreshFromModel()
     if (remarks->toPlainText().toStdString() != r.header.remarks)
         remarks->setPlainText(QString::fromStdString(r.header.remarks));
     operation->setCurrentIndex(static_cast<int>(r.header.operation));
+    survey->setCurrentIndex(static_cast<int>(r.header.survey));
     units->setCurrentIndex(r.units == UnitSystem::US ? 0 : 1);
     edition->setCurrentIndex(static_cast<int>(r.edition));
     vcfMethod->setCurrentIndex(r.vcfMethod == VcfMethod::PerTank ? 0 : 1);

@@ -95,6 +95,7 @@ private:
     QLineEdit *surveyor = nullptr;
     QPlainTextEdit *remarks = nullptr;
     QComboBox *operation = nullptr;
+    QComboBox *survey = nullptr;
     QComboBox *units = nullptr;
     QComboBox *edition = nullptr;
     QComboBox *vcfMethod = nullptr;

@@ -2,6 +2,7 @@
 #include "records/report/report_print.h"
 
 #include "records/paper/page_frame.h"
+#include "records/report/comparison_panel.h"
 #include "records/report/report_file.h"
 
 #include <QBuffer>
@@ -331,7 +332,30 @@ PrintTable totalsTable(const CargoReport &report, const ReportResult &result)
     return t;
 }
 
-void lay(Layout &l, const CargoReport &report, const PrintTable &tanks, const PrintTable &totals, const QString &title)
+// The ship/shore comparison as printed: empty when the report has none.
+struct PrintComparison
+{
+    PrintTable table;
+    QString notice;
+};
+
+PrintComparison comparisonTable(const CargoReport &report, const ReportResult &result)
+{
+    PrintComparison p;
+    if (!ComparisonUsed(report))
+        return p;
+    const ComparisonTexts texts = comparisonTexts(report, result);
+    p.table.head = texts.head;
+    p.table.rows = texts.rows;
+    p.table.numeric = {false, true, true, true, true, true, true, false};
+    p.notice = texts.notice;
+    if (p.notice.isEmpty())
+        p.notice = QStringLiteral(" ");
+    return p;
+}
+
+void lay(Layout &l, const CargoReport &report, const PrintTable &tanks, const PrintTable &totals,
+         const PrintComparison &comparison, const QString &title)
 {
     const ReportHeader &h = report.header;
     l.text(ReportPrint::tr("Cargo Report") + QStringLiteral(" \u2014 ") + title, l.titleFont());
@@ -357,6 +381,13 @@ void lay(Layout &l, const CargoReport &report, const PrintTable &tanks, const Pr
     l.gap(1);
     l.text(ReportPrint::tr("Totals"), l.bold());
     l.table(totals);
+    if (!comparison.notice.isEmpty()) {
+        l.gap(1);
+        l.text(ReportPrint::tr("Ship and shore"), l.bold());
+        if (!comparison.table.rows.empty())
+            l.table(comparison.table);
+        l.text(comparison.notice, l.font());
+    }
     l.gap(0.5);
     l.text(q(TablesUsed(report.edition, report.units)), l.font());
     l.gap(3);
@@ -385,14 +416,15 @@ bool printReport(QPagedPaintDevice *device, const CargoReport &report, const Rep
 {
     const PrintTable tanks = tankTable(report, result);
     const PrintTable totals = totalsTable(report, result);
+    const PrintComparison comparison = comparisonTable(report, result);
     Layout count(device, nullptr, 0, frame);
-    lay(count, report, tanks, totals, title);
+    lay(count, report, tanks, totals, comparison, title);
     QPainter painter(device);
     if (!painter.isActive())
         return false;
     painter.setPen(QPen(Qt::black, 0));
     Layout draw(device, &painter, count.pages(), frame);
-    lay(draw, report, tanks, totals, title);
+    lay(draw, report, tanks, totals, comparison, title);
     draw.finish();
     return true;
 }

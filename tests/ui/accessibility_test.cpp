@@ -37,7 +37,7 @@ private slots:
     void every_control_has_a_name_and_is_reached_by_tab()
     {
         Program program;
-        for (const QString &name : calculatorScreens() + QStringList{"TankTables", "TankTableImport"}) {
+        for (const QString &name : calculatorScreens() + QStringList{"TankTables", "TankTableImport", "VefLog"}) {
             QWidget *w = program.show(name);
             QVERIFY2(w, qPrintable(name));
             QList<QWidget *> focusable;

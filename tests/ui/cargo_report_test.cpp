@@ -8,6 +8,7 @@
 #include "records/report/cargo_report_window.h"
 #include "records/report/figure_delegate.h"
 #include "records/report/report_file.h"
+#include "records/settings.h"
 #include "screens/screen.h"
 
 #include <QAction>
@@ -16,6 +17,8 @@
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -513,6 +516,91 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll().toStdString(), WriteReportCsv(w->model()->report(), w->model()->result()));
         QVERIFY(prompts.errors.isEmpty());
+    }
+
+    // A discharge of 9911 bbl (1P: 10000 bbl, API 30, 80 F, VCF 0.9911) less the ROB of a
+    // saved survey (11.1 bbl x 0.9911 = 11.00) is 9900.00 bbl; against an outturn of 9801 the
+    // shore received 99.00 bbl less, -1.000 % of the vessel's figure: beyond 0.5 %.
+    void comparison_block_takes_off_a_saved_rob_and_says_beyond_the_tolerance()
+    {
+        QTemporaryDir dir;
+        CargoReport rob;
+        rob.header.vessel = "MT Star";
+        rob.header.operation = ReportOperation::Discharge;
+        rob.header.survey = SurveyKind::Rob;
+        rob.rows = {TankRow{{"Slop", "Crude", "A", "11.1", "", "80", "30", "", ""}}};
+        QString error;
+        QVERIFY2(saveReportFile(dir.filePath("rob.json"), rob, &error), qPrintable(error));
+
+        // No company tolerance from an earlier run is offered.
+        Settings().remove("report/companyTolerancePercent");
+        ScriptedPrompts prompts;
+        CargoReportWindow *w = showReport(prompts);
+        CargoReportModel *m = w->model();
+        pasteBlock(w, QStringLiteral("1P\tCrude\tA\t10000\t\t80\t30\t\t\n"));
+        QTest::keyClicks(control(w, "vessel"), "MT Star");
+        auto *operation = control<QComboBox>(w, "operation");
+        operation->setCurrentIndex(1);
+        emit operation->activated(1);
+        QVERIFY(control<QWidget>(w, "comparison1")->isVisible());
+
+        prompts.paths = {dir.filePath("rob.json")};
+        control<QPushButton>(w, "onboardfromsurvey")->click();
+        QVERIFY2(prompts.errors.isEmpty(), qPrintable(prompts.errors.join('\n')));
+        QCOMPARE(control<QLineEdit>(w, "onboard")->text(), QString("11"));
+        QCOMPARE(m->report().comparison.onBoardFrom, std::string("rob.json"));
+        QTest::keyClicks(control(w, "shoretcv"), "9801");
+        QTest::keyClicks(control(w, "tolerance"), "0.5");
+
+        auto *figures = control<QTableWidget>(w, "comparisonfigures");
+        QCOMPARE(figures->rowCount(), 1);
+        const QStringList expected{"Measured", "9911", "11.00", "9900.00", "9801.00", "-99.00", "-1.000", "beyond"};
+        for (int c = 0; c < expected.size(); ++c)
+            QCOMPARE(figures->item(0, c)->text(), expected[c]);
+        const QString notice = control<QLabel>(w, "comparisonnotice")->text();
+        QVERIFY2(notice.contains("Notice of apparent discrepancy at discharge"), qPrintable(notice));
+
+        // The tolerance is one undo step; without it there is no notice. The report's own
+        // figures are untouched.
+        tankTable(w)->setFocus();
+        pressKey(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(m->report().comparison.tolerancePercent, std::string());
+        QVERIFY(!control<QLabel>(w, "comparisonnotice")->text().contains("Notice of apparent discrepancy"));
+        QCOMPARE(figure(m, 0, ResultColumn::GrossStandard), QString("9911"));
+
+        // A loading report cannot take off a ROB survey: a notice, and nothing changes.
+        operation->setCurrentIndex(0);
+        emit operation->activated(0);
+        prompts.paths = {dir.filePath("rob.json")};
+        control<QPushButton>(w, "onboardfromsurvey")->click();
+        QCOMPARE(prompts.errors.size(), 1);
+        QVERIFY2(prompts.errors[0].contains("OBQ survey"), qPrintable(prompts.errors[0]));
+        QCOMPARE(m->report().comparison.onBoard, std::string("11"));
+
+        // It is exported with the report.
+        const QString csv = dir.filePath("r.csv");
+        prompts.paths = {csv};
+        w->findChild<QAction *>("exportcsv1")->trigger();
+        QFile f(csv);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        // As a loading, the same figures read vessel less bill of lading: 9900 - 9801 =
+        // 99.00 bbl, 99 / 9801 = 1.010 % of the bill of lading.
+        const QByteArray exported = f.readAll();
+        QVERIFY(exported.contains("\"Shore TCV, bill of lading (bbl)\",9801.00"));
+        QVERIFY2(exported.contains("Difference (% of the bill of lading),1.010,"), exported.constData());
+
+        // And it prints with the report, through the same page frame.
+        const QString pdf = dir.filePath("r.pdf");
+        prompts.paths = {pdf};
+        w->findChild<QAction *>("exportpdf1")->trigger();
+        QProcess pdftotext;
+        pdftotext.start("pdftotext", {"-layout", pdf, "-"});
+        QVERIFY(pdftotext.waitForFinished(20000));
+        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        QVERIFY2(text.contains("Ship and shore") && text.contains("9900.00") && text.contains("1.010"),
+                 qPrintable(text));
+        QVERIFY(prompts.errors.size() == 1);
+        Settings().remove("report/companyTolerancePercent");
     }
 
     void autosave_is_offered_back_after_a_crash()

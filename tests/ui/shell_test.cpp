@@ -149,6 +149,7 @@ private slots:
             "  report1 Cargo &report Ctrl+R",
             "  tanktables1 Tank &tables",
             "  job1 &Job…",
+            "  vef1 Vessel &experience factor",
             "help1 &Help",
             "  help2 Help F1",
             "  lin8 -",
