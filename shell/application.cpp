@@ -77,10 +77,11 @@ void addShellWindows(WindowRegistry &registry)
     });
     registry.add(QStringLiteral("JobDialog"), [&registry](ScreenHost &) {
         return recordsWindow(registry, [](RecordsModule &records) { return records.newJobDialog(); });
-        registry.add(QStringLiteral("VefLog"), [&registry](ScreenHost &) {
-            return recordsWindow(registry, [](RecordsModule &records) { return records.newVefLog(); });
-        });
-        registry.setRecordsLoader([](QString &problem) { return LoadRecordsModule(RecordsModulePath(), problem); });
+    });
+    registry.add(QStringLiteral("VefLog"), [&registry](ScreenHost &) {
+        return recordsWindow(registry, [](RecordsModule &records) { return records.newVefLog(); });
+    });
+    registry.setRecordsLoader([](QString &problem) { return LoadRecordsModule(RecordsModulePath(), problem); });
 }
 
 QWidget *startDravex(WindowRegistry &registry)
