@@ -41,7 +41,7 @@ This Side", and their results on the right, under "Results Displayed on This Sid
 <b>Calculator:</b> <a href="#calc">Calculator (F2)</a><br>
 <b>Records:</b> <a href="#log">Calculation log (Ctrl+L)</a>, <a href="#keeplog">Keep a log</a>,
 <a href="#report">Cargo report (Ctrl+R)</a>, <a href="#tanktables">Tank tables</a>,
-<a href="#job">Job</a><br>
+<a href="#job">Job</a>, <a href="#vef">Vessel experience factor</a><br>
 <b>All screens:</b> <a href="#notices">Notices</a>, <a href="#keys">Keys on every screen</a>,
 <a href="#numbers">Numbers</a></p>
 
@@ -499,6 +499,18 @@ of cells as tab-separated text, to or from a spreadsheet; Ctrl+Z undoes, Ctrl+Sh
 redoes. F3 shows the working of the tank under the cursor.</li>
 <li>A tank that cannot be computed (an entry that is not a number, say) shows why in its
 Notice column, its bad cells marked; it is named under the totals and not counted.</li>
+<li>A tank gauged from its tank table: in the panel beside the tanks give the ship's
+condition (drafts forward and aft, length between perpendiculars, list and its side; the
+trim is shown in words), then for the tank under the cursor its table, up to five
+readings, the water cut and, for a shore tank, the ambient temperature. The total observed
+volume and free water then come from the table, corrected for trim and list; a volume
+typed by hand is marked "manual". Saving keeps each table's SHA-256, and a table changed
+since stops its tank with both shown.</li>
+<li>Survey kind: a cargo survey, or the OBQ before loading or ROB after discharge. Under
+the totals the comparison takes the OBQ or ROB (typed, or from a saved survey) off the
+vessel's TCV and sets it against the bill of lading or outturn, without and with the VEF,
+the difference as receiver less sender in volume and in percent of the sender's figure;
+beyond the tolerance typed it says so as a notice of apparent discrepancy.</li>
 <li>File: New (Ctrl+N), Open (Ctrl+O), Save (Ctrl+S), Save As (Ctrl+Shift+S), recent files,
 Export CSV, Export PDF, Print. Unsaved changes are kept aside every 30 seconds; after a
 crash, Dravex offers them back when it starts.</li>
@@ -537,6 +549,16 @@ starts.</p>
 vessel and voyage of each entry and filters by them, and a copy, export or printout of
 an entry names its job. When you open or save a cargo report whose header names another
 job, Dravex asks whether to make that job the current one.</p>
+
+<h2 id="vef">Vessel experience factor</h2>
+<p class="menu">Menu: Records &gt; Vessel experience factor (window "Vessel Experience Factor")</p>
+<p>Each vessel's voyages and its experience factors, loading (VEFL) and discharge (VEFD)
+apart, by the primary method of API MPMS Chapter 17.9. A voyage holds its date, port,
+loading or discharge, the vessel's TCV less OBQ or ROB, the shore's TCV and whether it may
+be used. Add voyages from saved cargo reports, type them, or import them from CSV. Every
+voyage shows its ratio and its status: qualifying, set aside and why, or rejected before
+the calculation and why; with too few qualifying voyages the window says how many more are
+needed. The voyages are kept in Dravex's data folder (voyage-log.json).</p>
 
 <h2 id="notices">Notices</h2>
 <p><b>The out-of-range window "ERROR"</b> ("SORRY OUT OF RANGE FOR THE PROGRAM. PLEASE
@@ -644,12 +666,35 @@ const struct
     const char *window;
     const char *anchor;
 } kSections[] = {
-    {"Form23", "t5a"},    {"Form24", "t5b"},     {"Form25", "t53a"},   {"Form26", "t53b"},   {"Form5", "t6a"},
-    {"Form21", "t6b"},    {"Form22", "t54a"},    {"Form6", "t54b"},    {"Form3", "temp"},    {"Form4", "grav"},
-    {"Form7", "wedge"},   {"Form9", "stop"},     {"Form8", "avg"},     {"Form20", "theo"},   {"Form10", "fsiib"},
-    {"Form16", "fsiig"},  {"Form11", "sdab"},    {"Form18", "sdag"},   {"Form12", "ci"},     {"Form19", "dmd"},
-    {"Form14", "calc"},   {"Form15", "notices"}, {"Vcf2004", "t2004"}, {"LogWindow", "log"}, {"CargoReport", "report"},
+    {"Form23", "t5a"},
+    {"Form24", "t5b"},
+    {"Form25", "t53a"},
+    {"Form26", "t53b"},
+    {"Form5", "t6a"},
+    {"Form21", "t6b"},
+    {"Form22", "t54a"},
+    {"Form6", "t54b"},
+    {"Form3", "temp"},
+    {"Form4", "grav"},
+    {"Form7", "wedge"},
+    {"Form9", "stop"},
+    {"Form8", "avg"},
+    {"Form20", "theo"},
+    {"Form10", "fsiib"},
+    {"Form16", "fsiig"},
+    {"Form11", "sdab"},
+    {"Form18", "sdag"},
+    {"Form12", "ci"},
+    {"Form19", "dmd"},
+    {"Form14", "calc"},
+    {"Form15", "notices"},
+    {"Vcf2004", "t2004"},
+    {"LogWindow", "log"},
+    {"CargoReport", "report"},
+    {"TankTables", "tanktables"},
+    {"TankTableImport", "tanktables"},
     {"JobDialog", "job"},
+    {"VefLog", "vef"},
 };
 
 } // namespace
