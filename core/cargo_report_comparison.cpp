@@ -24,7 +24,43 @@ constexpr ComparisonKey kComparisonKeys[] = {{"onBoard", &ReportComparisonText::
                                              {"onBoardFrom", &ReportComparisonText::onBoardFrom},
                                              {"shoreTcv", &ReportComparisonText::shoreTcv},
                                              {"vef", &ReportComparisonText::vef},
-                                             {"tolerancePercent", &ReportComparisonText::tolerancePercent}};
+                                             {"tolerancePercent", &ReportComparisonText::tolerancePercent},
+                                             {"onBoardFreeWater", &ReportComparisonText::onBoardFreeWater}};
+
+bool blank(const std::string &text)
+{
+    return text.find_first_not_of(" \t") == std::string::npos;
+}
+
+// The OBQ/ROB free water beside the TCV line of a comparison that was made; a notice
+// naming the field when it cannot stand.
+void freeWaterBeside(ReportComparison &c, const ReportComparisonText &t, const ReportResult &result)
+{
+    if (blank(t.onBoardFreeWater))
+        return;
+    const std::string onBoard(OnBoardName(*c.transfer));
+    const std::string field = onBoard + " free water";
+    try {
+        const double water = ParseFieldNumber(t.onBoardFreeWater, field);
+        const double taken = blank(t.onBoard) ? 0 : ParseFieldNumber(t.onBoard, onBoard);
+        if (water < 0) {
+            c.notice = "No comparison: " + field + ": cannot be negative";
+            return;
+        }
+        if (water > taken) {
+            c.notice = "No comparison: " + field + ": " + FormatFixed(water, c.decimals) + " is more than the " +
+                       onBoard + " " + FormatFixed(taken, c.decimals) + " it is part of";
+            return;
+        }
+        const double vessel = ParseFieldNumber(result.overall.freeWater, "Vessel free water");
+        c.vesselFreeWater = result.overall.freeWater;
+        c.onBoardFreeWater = FormatFixed(water, c.decimals);
+        c.netFreeWater = FormatFixed(Finite(vessel - water), c.decimals);
+        c.freeWaterShown = true;
+    } catch (const CalcFault &fault) {
+        c.notice = "No comparison: " + fault.message();
+    }
+}
 
 std::string folded(std::string_view text)
 {
@@ -100,7 +136,7 @@ ReportComparison CompareReport(const CargoReport &report, const ReportResult &re
     c.vesselTcv = result.overall.tcv;
     const ReportComparisonText &t = report.comparison;
     if (c.survey != SurveyKind::Cargo) {
-        c.notice = "An " + surveyWords(c.survey) + ": its TCV is what the " +
+        c.notice = "An " + surveyWords(c.survey) + ": its TCV and free water are what the " +
                    (c.survey == SurveyKind::Obq ? "loading" : "discharge") + " report takes off";
         return c;
     }
@@ -125,6 +161,8 @@ ReportComparison CompareReport(const CargoReport &report, const ReportResult &re
         *c.transfer, {result.overall.tcv, t.onBoard, t.shoreTcv, t.vef, t.tolerancePercent}, c.decimals, c.unit);
     if (c.figures.stopped)
         c.notice = "No comparison: " + c.figures.notice;
+    else
+        freeWaterBeside(c, t, result);
     return c;
 }
 
@@ -160,6 +198,7 @@ OnBoardTaken OnBoardFromSurvey(const CargoReport &target, const CargoReport &sur
         return taken;
     }
     taken.figure = surveyResult.overall.tcv;
+    taken.freeWater = surveyResult.overall.freeWater;
     return taken;
 }
 
@@ -173,6 +212,7 @@ std::vector<std::pair<std::string, std::string>> ComparisonLines(const CargoRepo
     if (c.survey != SurveyKind::Cargo) {
         lines.emplace_back("Survey", surveyWords(c.survey));
         lines.emplace_back("TCV taken off" + u, c.vesselTcv);
+        lines.emplace_back("Free water taken off" + u, result.overall.freeWater);
         return lines;
     }
     if (!c.made()) {
@@ -193,6 +233,11 @@ std::vector<std::pair<std::string, std::string>> ComparisonLines(const CargoRepo
     if (!report.comparison.onBoardFrom.empty())
         lines.emplace_back(onBoard + " from", report.comparison.onBoardFrom);
     lines.emplace_back("Vessel figure" + u, FormatFixed(f.measured.vessel, d));
+    if (c.freeWaterShown) {
+        lines.emplace_back("Vessel free water" + u, c.vesselFreeWater);
+        lines.emplace_back("Less " + onBoard + " free water" + u, c.onBoardFreeWater);
+        lines.emplace_back("Free water less " + onBoard + u, c.netFreeWater);
+    }
     lines.emplace_back("Shore TCV, " + shore + u, FormatFixed(f.measured.shore, d));
     lines.emplace_back("Difference, receiver less sender" + u, FormatFixed(f.measured.difference, d));
     lines.emplace_back("Difference (% of " + sender + ")", FormatFixed(f.measured.percent, 3));
@@ -217,8 +262,12 @@ void WriteComparisonKeys(const CargoReport &report, Json &header, Json &root)
         header["survey"] = SurveyKindId(report.header.survey);
     if (report.comparison.typed()) {
         Json c = Json::object();
-        for (const ComparisonKey &k : kComparisonKeys)
+        for (const ComparisonKey &k : kComparisonKeys) {
+            // Absent unless given: files written before it read and write as they were.
+            if (k.text == &ReportComparisonText::onBoardFreeWater && report.comparison.*k.text == "")
+                continue;
             c[k.key] = report.comparison.*k.text;
+        }
         root["comparison"] = std::move(c);
     }
 }
@@ -274,6 +323,8 @@ Json ComparisonResultJson(const CargoReport &report, const ReportResult &result)
     j["vesselTcv"] = c.vesselTcv;
     j["measured"] = line(f.measured);
     j["withVef"] = f.withVef ? line(*f.withVef) : Json(nullptr);
+    if (c.freeWaterShown)
+        j["freeWater"] = Json{{"vessel", c.vesselFreeWater}, {"onBoard", c.onBoardFreeWater}, {"net", c.netFreeWater}};
     j["discrepancyNotice"] = f.discrepancyNotice;
     j["working"] = f.working;
     return j;

@@ -58,12 +58,12 @@ ComparisonTexts comparisonTexts(const CargoReport &report, const ReportResult &r
               ComparisonTexts::tr("Tolerance")};
     if (c.survey != SurveyKind::Cargo) {
         t.notice = c.survey == SurveyKind::Obq
-                       ? ComparisonTexts::tr("An OBQ survey before loading: its TCV, %1 %2, is what the loading "
-                                             "report takes off.")
-                             .arg(q(c.vesselTcv), unit)
-                       : ComparisonTexts::tr("A ROB survey after discharge: its TCV, %1 %2, is what the discharge "
-                                             "report takes off.")
-                             .arg(q(c.vesselTcv), unit);
+                       ? ComparisonTexts::tr("An OBQ survey before loading: its TCV, %1 %2, and its free water, "
+                                             "%3 %2, are what the loading report takes off.")
+                             .arg(q(c.vesselTcv), unit, q(result.overall.freeWater))
+                       : ComparisonTexts::tr("A ROB survey after discharge: its TCV, %1 %2, and its free water, "
+                                             "%3 %2, are what the discharge report takes off.")
+                             .arg(q(c.vesselTcv), unit, q(result.overall.freeWater));
         return t;
     }
     if (!c.made()) {
@@ -92,6 +92,10 @@ ComparisonTexts comparisonTexts(const CargoReport &report, const ReportResult &r
         t.rows.push_back(
             row(ComparisonTexts::tr("With VEF %1").arg(q(FormatFixed(ParseFieldNumber(report.comparison.vef), 4))),
                 *f.withVef));
+    // Free water beside the TCV: the vessel's, less the OBQ/ROB's; no shore figure.
+    if (c.freeWaterShown)
+        t.rows.push_back({ComparisonTexts::tr("Free water"), q(c.vesselFreeWater), q(c.onBoardFreeWater),
+                          q(c.netFreeWater), QString(), QString(), QString(), QString()});
     t.beyondTolerance = f.deciding().beyondTolerance;
     t.notice = transfer == Transfer::Loading
                    ? ComparisonTexts::tr("Receiver less sender: the vessel's figure less the bill of lading.")
@@ -113,14 +117,19 @@ ComparisonPanel::ComparisonPanel(CargoReportModel *model, Prompts &prompts, QWid
     m_onBoardLabel = new QLabel(this);
     m_shoreLabel = new QLabel(this);
     onBoard = addField("onboard", kFirstMergeId, &ReportComparisonText::onBoard);
+    onBoardFreeWater = addField("onboardfw", kFirstMergeId + 4, &ReportComparisonText::onBoardFreeWater);
+    m_onBoardFreeWaterLabel = new QLabel(this);
     shoreTcv = addField("shoretcv", kFirstMergeId + 1, &ReportComparisonText::shoreTcv);
     vef = addField("vef", kFirstMergeId + 2, &ReportComparisonText::vef);
     tolerance = addField("tolerance", kFirstMergeId + 3, &ReportComparisonText::tolerancePercent);
     auto *vefLabel = new QLabel(tr("VEF (&x):"), this);
     auto *toleranceLabel = new QLabel(tr("Tolera&nce (%):"), this);
-    const std::pair<QLabel *, QLineEdit *> pairs[] = {
-        {m_onBoardLabel, onBoard}, {m_shoreLabel, shoreTcv}, {vefLabel, vef}, {toleranceLabel, tolerance}};
-    for (int i = 0; i < 4; ++i) {
+    const std::pair<QLabel *, QLineEdit *> pairs[] = {{m_onBoardLabel, onBoard},
+                                                      {m_onBoardFreeWaterLabel, onBoardFreeWater},
+                                                      {m_shoreLabel, shoreTcv},
+                                                      {vefLabel, vef},
+                                                      {toleranceLabel, tolerance}};
+    for (int i = 0; i < 5; ++i) {
         pairs[i].first->setBuddy(pairs[i].second);
         grid->addWidget(pairs[i].first, i, 0);
         grid->addWidget(pairs[i].second, i, 1);
@@ -134,7 +143,7 @@ ComparisonPanel::ComparisonPanel(CargoReportModel *model, Prompts &prompts, QWid
 
     fromSurvey = new QPushButton(tr("&Take off a saved survey..."), this);
     fromSurvey->setObjectName(QStringLiteral("onboardfromsurvey"));
-    grid->addWidget(fromSurvey, 4, 0, 1, 2);
+    grid->addWidget(fromSurvey, 5, 0, 1, 2);
     connect(fromSurvey, &QPushButton::clicked, this, &ComparisonPanel::takeFromSurvey);
 
     figures = new QTableWidget(0, 8, this);
@@ -143,17 +152,17 @@ ComparisonPanel::ComparisonPanel(CargoReportModel *model, Prompts &prompts, QWid
     figures->setEditTriggers(QAbstractItemView::NoEditTriggers);
     figures->verticalHeader()->hide();
     figures->horizontalHeader()->setStretchLastSection(true);
-    // Its head and two lines, measured and with the VEF.
+    // Its head and three lines: measured, with the VEF and the free water.
     figures->setFixedHeight(figures->horizontalHeader()->sizeHint().height() +
-                            figures->verticalHeader()->defaultSectionSize() * 2 + 2 * figures->frameWidth() + 4);
+                            figures->verticalHeader()->defaultSectionSize() * 3 + 2 * figures->frameWidth() + 4);
     figures->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid->addWidget(figures, 0, 2, 3, 1, Qt::AlignTop);
+    grid->addWidget(figures, 0, 2, 4, 1, Qt::AlignTop);
     notice = new QLabel(this);
     notice->setObjectName(QStringLiteral("comparisonnotice"));
     notice->setWordWrap(true);
     notice->setTextFormat(Qt::PlainText);
     notice->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    grid->addWidget(notice, 3, 2, 2, 1, Qt::AlignTop);
+    grid->addWidget(notice, 4, 2, 2, 1, Qt::AlignTop);
     grid->setColumnStretch(2, 1);
 
     connect(m_model, &CargoReportModel::reportChanged, this, &ComparisonPanel::refresh);
@@ -162,7 +171,7 @@ ComparisonPanel::ComparisonPanel(CargoReportModel *model, Prompts &prompts, QWid
 
 QList<QWidget *> ComparisonPanel::tabChain() const
 {
-    return {onBoard, fromSurvey, shoreTcv, vef, tolerance, figures};
+    return {onBoard, onBoardFreeWater, fromSurvey, shoreTcv, vef, tolerance, figures};
 }
 
 QLineEdit *ComparisonPanel::addField(const char *name, int mergeId, std::string ReportComparisonText::*member)
@@ -170,7 +179,8 @@ QLineEdit *ComparisonPanel::addField(const char *name, int mergeId, std::string 
     auto *edit = new QLineEdit(this);
     edit->setObjectName(QString::fromLatin1(name));
     const bool isShore = member == &ReportComparisonText::shoreTcv;
-    const bool isOnBoard = member == &ReportComparisonText::onBoard;
+    const bool isOnBoard =
+        member == &ReportComparisonText::onBoard || member == &ReportComparisonText::onBoardFreeWater;
     const bool isTolerance = member == &ReportComparisonText::tolerancePercent;
     connect(edit, &QLineEdit::textEdited, this, [=, this](const QString &text) {
         if (m_refreshing)
@@ -185,7 +195,7 @@ QLineEdit *ComparisonPanel::addField(const char *name, int mergeId, std::string 
             tr("Edit comparison"),
             [&](CargoReport &r) {
                 r.comparison.*member = typed;
-                // A typed OBQ/ROB is no longer the survey's.
+                // A typed OBQ/ROB or its free water is no longer the survey's.
                 if (isOnBoard)
                     r.comparison.onBoardFrom.clear();
                 if (!offered.empty() && r.comparison.tolerancePercent.empty())
@@ -216,9 +226,11 @@ void ComparisonPanel::takeFromSurvey()
         return;
     }
     const std::string figure = taken.figure;
+    const std::string water = taken.freeWater;
     const std::string from = QFileInfo(path).fileName().toStdString();
     m_model->change(tr("Take off %1").arg(onBoardName(transfer)), [&](CargoReport &r) {
         r.comparison.onBoard = figure;
+        r.comparison.onBoardFreeWater = water;
         r.comparison.onBoardFrom = from;
     });
 }
@@ -229,14 +241,21 @@ void ComparisonPanel::refresh()
     const CargoReport &report = m_model->report();
     const Transfer transfer = ReportTransfer(report).value_or(Transfer::Loading);
     m_onBoardLabel->setText(transfer == Transfer::Loading ? tr("O&BQ taken off:") : tr("RO&B taken off:"));
+    m_onBoardFreeWaterLabel->setText(transfer == Transfer::Loading ? tr("OBQ free water (&q):")
+                                                                   : tr("ROB free water (&q):"));
+    onBoardFreeWater->setAccessibleName(transfer == Transfer::Loading ? tr("OBQ free water taken off")
+                                                                      : tr("ROB free water taken off"));
     m_shoreLabel->setText(transfer == Transfer::Loading ? tr("S&hore TCV, bill of lading:")
                                                         : tr("S&hore TCV, outturn:"));
     onBoard->setAccessibleName(transfer == Transfer::Loading ? tr("OBQ taken off") : tr("ROB taken off"));
     shoreTcv->setAccessibleName(transfer == Transfer::Loading ? tr("Shore TCV, bill of lading")
                                                               : tr("Shore TCV, outturn"));
     const ReportComparisonText &c = report.comparison;
-    const std::pair<QLineEdit *, const std::string *> fields[] = {
-        {onBoard, &c.onBoard}, {shoreTcv, &c.shoreTcv}, {vef, &c.vef}, {tolerance, &c.tolerancePercent}};
+    const std::pair<QLineEdit *, const std::string *> fields[] = {{onBoard, &c.onBoard},
+                                                                  {onBoardFreeWater, &c.onBoardFreeWater},
+                                                                  {shoreTcv, &c.shoreTcv},
+                                                                  {vef, &c.vef},
+                                                                  {tolerance, &c.tolerancePercent}};
     const bool survey = report.header.survey != SurveyKind::Cargo;
     for (const auto &[edit, text] : fields) {
         if (edit->text() != q(*text))
@@ -245,6 +264,10 @@ void ComparisonPanel::refresh()
     }
     fromSurvey->setEnabled(!survey);
     onBoard->setToolTip(c.onBoardFrom.empty() ? QString() : tr("From the survey %1").arg(q(c.onBoardFrom)));
+    onBoardFreeWater->setToolTip(c.onBoardFrom.empty()
+                                     ? tr("Part of the figure taken off; empty: no free-water line. The comparison "
+                                          "stays on the TCV.")
+                                     : tr("From the survey %1").arg(q(c.onBoardFrom)));
 
     const ComparisonTexts texts = comparisonTexts(report, m_model->result());
     figures->setHorizontalHeaderLabels(texts.head);

@@ -21,7 +21,8 @@ class CargoReportModel;
 class Prompts;
 
 // The ship/shore comparison of a report as it is shown and printed: column heads with the
-// report's unit, a row for the measured figures and one with the VEF, and the notice under
+// report's unit, a row for the measured figures, one with the VEF and one for the free water
+// beside the TCV (when the OBQ/ROB free water is given), and the notice under
 // them (why there are no figures, or the notice of apparent discrepancy).
 struct ComparisonTexts
 {
@@ -35,8 +36,8 @@ public:
 };
 ComparisonTexts comparisonTexts(const CargoReport &report, const ReportResult &result);
 
-// The block under a report's totals: the OBQ or ROB taken off (typed, or from a saved
-// survey), the shore's TCV, the VEF and the tolerance, each edit one undo step of the
+// The block under a report's totals: the OBQ or ROB and its free water taken off (typed,
+// or from a saved survey), the shore's TCV, the VEF and the tolerance, each edit one undo step of the
 // document; and the comparison they make.
 class ComparisonPanel : public QGroupBox
 {
@@ -57,8 +58,10 @@ private:
     CargoReportModel *m_model;
     Prompts &m_prompts;
     QLabel *m_onBoardLabel = nullptr;
+    QLabel *m_onBoardFreeWaterLabel = nullptr;
     QLabel *m_shoreLabel = nullptr;
     QLineEdit *onBoard = nullptr;
+    QLineEdit *onBoardFreeWater = nullptr;
     QLineEdit *shoreTcv = nullptr;
     QLineEdit *vef = nullptr;
     QLineEdit *tolerance = nullptr;

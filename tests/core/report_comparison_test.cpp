@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace dravex {
 namespace {
 
@@ -27,6 +30,10 @@ struct ComparisonCase
     std::string vessel, difference, percent;
     std::string vesselVef, differenceVef, percentVef;
     bool notice; // a notice of apparent discrepancy
+    // The tank's total and free water, its TCV as shown, and the free-water line beside it
+    // (vessel, less OBQ/ROB, net; empty: no line).
+    std::string tankTotal = "10000", tankFreeWater = "", vesselTcv = "9911";
+    std::vector<std::string> freeWater = {};
 };
 
 // Worked by hand: the vessel's figure is 9911 less OBQ/ROB 11 = 9900.00 bbl.
@@ -38,10 +45,14 @@ struct ComparisonCase
 //   Discharge, VEF 1.01: 9900 / 1.01 = 9801.980 -> 9801.98; 9801 - 9801.98 = -0.98;
 //     -0.98 / 9801.98 = -0.00998 % -> -0.010 %.
 //   Loading on sailing, no OBQ, bill of lading 9900: 9911 - 9900 = +11.00, +0.111 %.
+//   Discharge with free water: 1P 10100 bbl of which 100 free water, GOV 10000, GSV 9911,
+//     TCV 9911 + 100 = 10011; ROB 111 of which 40 free water: vessel figure 10011 - 111 =
+//     9900.00 against the outturn 9801 as above (-99.00, -1.000 %), no tolerance; free
+//     water beside it 100 - 40 = 60.00, not in the comparison.
 const ComparisonCase kCases[] = {
     {"loading_vef_brings_within",
      ReportOperation::Loading,
-     {"11", "", "10000", "0.99", "0.5"},
+     {"11", "", "10000", "0.99", "0.5", ""},
      "9900.00",
      "-100.00",
      "-1.000",
@@ -51,7 +62,7 @@ const ComparisonCase kCases[] = {
      false},
     {"discharge_base_is_vessel",
      ReportOperation::Discharge,
-     {"11", "", "9801", "", "0.5"},
+     {"11", "", "9801", "", "0.5", ""},
      "9900.00",
      "-99.00",
      "-1.000",
@@ -61,7 +72,7 @@ const ComparisonCase kCases[] = {
      true},
     {"discharge_with_vef",
      ReportOperation::OnArrival,
-     {"11", "", "9801", "1.01", ""},
+     {"11", "", "9801", "1.01", "", ""},
      "9900.00",
      "-99.00",
      "-1.000",
@@ -71,7 +82,7 @@ const ComparisonCase kCases[] = {
      false},
     {"on_sailing_gain",
      ReportOperation::OnSailing,
-     {"", "", "9900", "", ""},
+     {"", "", "9900", "", "", ""},
      "9911.00",
      "11.00",
      "0.111",
@@ -79,6 +90,20 @@ const ComparisonCase kCases[] = {
      "",
      "",
      false},
+    {"discharge_free_water_beside",
+     ReportOperation::Discharge,
+     {"111", "", "9801", "", "", "40"},
+     "9900.00",
+     "-99.00",
+     "-1.000",
+     "",
+     "",
+     "",
+     false,
+     "10100",
+     "100",
+     "10011",
+     {"100", "40.00", "60.00"}},
 };
 
 void PrintTo(const ComparisonCase &c, std::ostream *os)
@@ -93,12 +118,13 @@ class ReportComparisons : public testing::TestWithParam<ComparisonCase>
 TEST_P(ReportComparisons, sign_is_receiver_less_sender_in_percent_of_the_sender)
 {
     const ComparisonCase &c = GetParam();
-    CargoReport report = oneTank(c.operation);
+    CargoReport report = oneTank(c.operation, c.tankTotal);
+    report.rows[0].cells[4] = c.tankFreeWater;
     report.comparison = c.typed;
     const ReportResult result = Recompute(report);
     const ReportComparison cmp = CompareReport(report, result);
     ASSERT_TRUE(cmp.made()) << cmp.notice;
-    EXPECT_EQ(cmp.vesselTcv, "9911");
+    EXPECT_EQ(cmp.vesselTcv, c.vesselTcv);
     EXPECT_EQ(FormatFixed(cmp.figures.measured.vessel, 2), c.vessel);
     EXPECT_EQ(FormatFixed(cmp.figures.measured.difference, 2), c.difference);
     EXPECT_EQ(FormatFixed(cmp.figures.measured.percent, 3), c.percent);
@@ -115,7 +141,12 @@ TEST_P(ReportComparisons, sign_is_receiver_less_sender_in_percent_of_the_sender)
     const std::string csv = WriteReportCsv(report, result);
     EXPECT_NE(csv.find("\"Difference, receiver less sender (bbl)\"," + c.difference + ","), std::string::npos) << csv;
     EXPECT_NE(WriteReportResultsJson(report, result).find("\"percent\": \"" + c.percent + "\""), std::string::npos);
-    EXPECT_EQ(result.overall.tcv, "9911");
+    EXPECT_EQ(result.overall.tcv, c.vesselTcv);
+    ASSERT_EQ(cmp.freeWaterShown, !c.freeWater.empty());
+    if (cmp.freeWaterShown) {
+        EXPECT_EQ((std::vector<std::string>{cmp.vesselFreeWater, cmp.onBoardFreeWater, cmp.netFreeWater}), c.freeWater);
+        EXPECT_NE(csv.find("\nFree water less ROB (bbl)," + c.freeWater[2] + ","), std::string::npos) << csv;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(CargoReport, ReportComparisons, testing::ValuesIn(kCases),
@@ -140,10 +171,17 @@ TEST(ReportComparison, is_not_made_on_an_incomplete_total_a_survey_or_another_op
     EXPECT_FALSE(CompareReport(other, Recompute(other)).made());
 
     CargoReport badVef = oneTank(ReportOperation::Loading);
-    badVef.comparison = {"", "", "9900", "1.5", ""};
+    badVef.comparison = {"", "", "9900", "1.5", "", ""};
     c = CompareReport(badVef, Recompute(badVef));
     EXPECT_FALSE(c.made());
     EXPECT_NE(c.notice.find("VEF"), std::string::npos) << c.notice;
+
+    // Free water is part of the OBQ taken off: never more than it.
+    CargoReport badWater = oneTank(ReportOperation::Loading);
+    badWater.comparison = {"11", "", "9900", "", "", "12"};
+    c = CompareReport(badWater, Recompute(badWater));
+    EXPECT_FALSE(c.made());
+    EXPECT_NE(c.notice.find("OBQ free water"), std::string::npos) << c.notice;
 }
 
 // An OBQ survey of 100 bbl at API 30, 80 F: 99.11 bbl, taken off a loading report only.
@@ -154,6 +192,9 @@ TEST(ReportComparison, takes_the_obq_off_a_saved_survey_of_the_same_vessel_and_u
     const ReportResult obqResult = Recompute(obq);
     const CargoReport loading = oneTank(ReportOperation::Loading);
     EXPECT_EQ(OnBoardFromSurvey(loading, obq, obqResult).figure, "99.11");
+    CargoReport wet = obq;
+    wet.rows[0].cells[4] = "10";
+    EXPECT_EQ(OnBoardFromSurvey(loading, wet, Recompute(wet)).freeWater, "10");
 
     struct Refused
     {
@@ -234,7 +275,9 @@ TEST(ReportComparison, version_2_files_stay_byte_identical_and_comparison_keys_s
 
     CargoReport report = *read.report;
     report.header.survey = SurveyKind::Rob;
-    report.comparison = {"12.5", "rob.json", "9801", "1.0012", "0.3"};
+    report.comparison = {"12.5", "rob.json", "9801", "1.0012", "0.3", ""};
+    EXPECT_EQ(WriteReportJson(report).find("onBoardFreeWater"), std::string::npos);
+    report.comparison.onBoardFreeWater = "2.5";
     const std::string text = WriteReportJson(report);
     EXPECT_NE(text.find("\"survey\": \"rob\""), std::string::npos) << text;
     const ReportReadResult again = ReadReportJson(text);

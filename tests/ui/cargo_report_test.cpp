@@ -553,10 +553,15 @@ private slots:
         QTest::keyClicks(control(w, "tolerance"), "0.5");
 
         auto *figures = control<QTableWidget>(w, "comparisonfigures");
-        QCOMPARE(figures->rowCount(), 1);
+        // The survey's free water (none) comes with its TCV, on a line of its own.
+        QCOMPARE(m->report().comparison.onBoardFreeWater, std::string("0"));
+        QCOMPARE(figures->rowCount(), 2);
         const QStringList expected{"Measured", "9911", "11.00", "9900.00", "9801.00", "-99.00", "-1.000", "beyond"};
         for (int c = 0; c < expected.size(); ++c)
             QCOMPARE(figures->item(0, c)->text(), expected[c]);
+        const QStringList water{"Free water", "0", "0.00", "0.00"};
+        for (int c = 0; c < water.size(); ++c)
+            QCOMPARE(figures->item(1, c)->text(), water[c]);
         const QString notice = control<QLabel>(w, "comparisonnotice")->text();
         QVERIFY2(notice.contains("Notice of apparent discrepancy at discharge"), qPrintable(notice));
 
