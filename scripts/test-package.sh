@@ -4,12 +4,24 @@
 # then the AppStream metainfo and the desktop entry as the package installs them.
 # Non-zero on any finding (lintian's informational and pedantic tags included; tags
 # overridden in the package, each justified in the README, do not count).
+#
+#   scripts/test-package.sh [BUILD_DIR]
+# With BUILD_DIR (a build configured with the prefix /usr and Debian's hardening flags, as
+# the test command's is), the package is made from that build, with no second compile;
+# without it, scripts/package.sh builds the release first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup-debian.sh lintian appstream desktop-file-utils dpkg-dev file
-scripts/package.sh
+if [ $# -ge 1 ]; then
+    dir=$1
+    rm -f "$dir"/dravex_*.deb
+    (cd "$dir" && cpack >/dev/null)
+else
+    dir=build-release
+    scripts/package.sh
+fi
 
-debs=(build-release/dravex_*.deb)
+debs=("$dir"/dravex_*.deb)
 [ ${#debs[@]} -eq 1 ] || { echo "expected one package, found: ${debs[*]}"; exit 1; }
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT

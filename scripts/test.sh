@@ -13,11 +13,17 @@ scripts/setup-debian.sh clang-14 libclang-rt-14-dev clang-format-14 \
   ccache dpkg-dev file lintian appstream desktop-file-utils
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+# Installed to /usr with Debian's hardening flags, as the release is, so that the package
+# checks below make the package from this build instead of compiling the program again.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDRAVEX_BUILD_TESTS=ON -DDRAVEX_BUILD_BENCH=ON \
-  -DDRAVEX_BUILD_TOOLS=ON "${launcher[@]}"
+  -DDRAVEX_BUILD_TOOLS=ON "${launcher[@]}" -DCMAKE_INSTALL_PREFIX=/usr \
+  -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
+  -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" \
+  -DCMAKE_SHARED_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)"
 cmake --build build -j"$(nproc)"
 scripts/check-format.sh
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j"$(nproc)"
-scripts/test-package.sh
+scripts/test-package.sh build
 scripts/fuzz.sh 60
