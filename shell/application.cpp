@@ -86,16 +86,16 @@ void addShellWindows(WindowRegistry &registry)
 
 QWidget *startDravex(WindowRegistry &registry)
 {
-        QWidget *intro = registry.showWindow(QStringLiteral("Form2"));
-        // What the first window does not need waits until it is on the screen: the icon, the
-        // records with their database and printing libraries, and the offer to restore
-        // reports left unsaved by a crash.
-        new AfterFirstPaint(intro, [&registry] {
-            QApplication::setWindowIcon(QIcon(QStringLiteral(":/dravex.svg")));
-            if (RecordsModule *records = registry.records())
-                records->offerRestore();
-        });
-        return intro;
+    QWidget *intro = registry.showWindow(QStringLiteral("Form2"));
+    // What the first window does not need waits until it is on the screen: the icon, the
+    // records with their database and printing libraries, and the offer to restore
+    // reports left unsaved by a crash.
+    new AfterFirstPaint(intro, [&registry] {
+        QApplication::setWindowIcon(QIcon(QStringLiteral(":/dravex.svg")));
+        if (RecordsModule *records = registry.records())
+            records->offerRestore();
+    });
+    return intro;
 }
 
 } // namespace dravex

@@ -56,6 +56,15 @@ ComparisonTexts comparisonTexts(const CargoReport &report, const ReportResult &r
               transfer == Transfer::Loading ? ComparisonTexts::tr("% of the bill of lading")
                                             : ComparisonTexts::tr("% of the vessel's figure"),
               ComparisonTexts::tr("Tolerance")};
+    if (c.survey != SurveyKind::Cargo && (c.vesselTcv.empty() || result.overall.freeWater.empty())) {
+        // A survey whose totals are not all there (a tank stopped) has no figure to give.
+        t.notice = c.survey == SurveyKind::Obq
+                       ? ComparisonTexts::tr("An OBQ survey before loading: its TCV and free water, once every "
+                                             "tank is computed, are what the loading report takes off.")
+                       : ComparisonTexts::tr("A ROB survey after discharge: its TCV and free water, once every "
+                                             "tank is computed, are what the discharge report takes off.");
+        return t;
+    }
     if (c.survey != SurveyKind::Cargo) {
         t.notice = c.survey == SurveyKind::Obq
                        ? ComparisonTexts::tr("An OBQ survey before loading: its TCV, %1 %2, and its free water, "
