@@ -41,173 +41,178 @@
 <context>
     <name>ReportPrint</name>
     <message>
-        <location filename="../records/report/report_print.cpp" line="35"/>
+        <location filename="../records/report/report_print.cpp" line="36"/>
         <source>Loading</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/report_print.cpp" line="37"/>
+        <location filename="../records/report/report_print.cpp" line="38"/>
         <source>Discharge</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/report_print.cpp" line="39"/>
+        <location filename="../records/report/report_print.cpp" line="40"/>
         <source>On arrival</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/report_print.cpp" line="41"/>
+        <location filename="../records/report/report_print.cpp" line="42"/>
         <source>On sailing</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/report_print.cpp" line="43"/>
+        <location filename="../records/report/report_print.cpp" line="44"/>
         <source>Other</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/report_print.cpp" line="54"/>
+        <location filename="../records/report/report_print.cpp" line="55"/>
         <source>left out, stopped: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/report_print.cpp" line="60"/>
+        <location filename="../records/report/report_print.cpp" line="61"/>
         <source>counted with a notice: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/report_print.cpp" line="296"/>
+        <location filename="../records/report/report_print.cpp" line="297"/>
         <source>Notice</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/report_print.cpp" line="316"/>
+        <location filename="../records/report/report_print.cpp" line="317"/>
         <source>Grade</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/report_print.cpp" line="317"/>
+        <location filename="../records/report/report_print.cpp" line="318"/>
         <source>Tanks</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/report_print.cpp" line="318"/>
+        <location filename="../records/report/report_print.cpp" line="319"/>
         <source>Average temperature</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/report_print.cpp" line="323"/>
+        <location filename="../records/report/report_print.cpp" line="324"/>
         <source>Not counted</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/report_print.cpp" line="329"/>
+        <location filename="../records/report/report_print.cpp" line="330"/>
         <source>(no grade)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/report_print.cpp" line="330"/>
+        <location filename="../records/report/report_print.cpp" line="331"/>
         <source>All grades</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/report_print.cpp" line="337"/>
-        <location filename="../records/report/report_print.cpp" line="380"/>
+        <location filename="../records/report/report_print.cpp" line="361"/>
+        <location filename="../records/report/report_print.cpp" line="411"/>
         <source>Cargo Report</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/report_print.cpp" line="339"/>
+        <location filename="../records/report/report_print.cpp" line="363"/>
         <source>Vessel / terminal</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/report_print.cpp" line="340"/>
+        <location filename="../records/report/report_print.cpp" line="364"/>
         <source>Voyage</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/report_print.cpp" line="341"/>
+        <location filename="../records/report/report_print.cpp" line="365"/>
         <source>Port</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/report_print.cpp" line="342"/>
+        <location filename="../records/report/report_print.cpp" line="366"/>
         <source>Date</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/report_print.cpp" line="343"/>
+        <location filename="../records/report/report_print.cpp" line="367"/>
         <source>Operation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/report_print.cpp" line="344"/>
+        <location filename="../records/report/report_print.cpp" line="368"/>
         <source>Surveyor</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/report_print.cpp" line="345"/>
+        <location filename="../records/report/report_print.cpp" line="369"/>
         <source>Units</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/report_print.cpp" line="345"/>
+        <location filename="../records/report/report_print.cpp" line="369"/>
         <source>US (bbl, F, API)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/report_print.cpp" line="346"/>
+        <location filename="../records/report/report_print.cpp" line="370"/>
         <source>Metric (m3, C, kg/m3)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/report_print.cpp" line="347"/>
+        <location filename="../records/report/report_print.cpp" line="371"/>
         <source>Edition</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/report_print.cpp" line="348"/>
+        <location filename="../records/report/report_print.cpp" line="372"/>
         <source>1980 tables</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/report_print.cpp" line="349"/>
+        <location filename="../records/report/report_print.cpp" line="373"/>
         <source>2004 edition (API MPMS 11.1-2004)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/report_print.cpp" line="350"/>
+        <location filename="../records/report/report_print.cpp" line="374"/>
         <source>VCF</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/report_print.cpp" line="351"/>
+        <location filename="../records/report/report_print.cpp" line="375"/>
         <source>tank by tank</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/report_print.cpp" line="352"/>
+        <location filename="../records/report/report_print.cpp" line="376"/>
         <source>per grade at the volume-weighted average temperature</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/report_print.cpp" line="354"/>
+        <location filename="../records/report/report_print.cpp" line="378"/>
         <source>Remarks</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/report_print.cpp" line="358"/>
+        <location filename="../records/report/report_print.cpp" line="382"/>
         <source>Totals</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/report_print.cpp" line="363"/>
+        <location filename="../records/report/report_print.cpp" line="386"/>
+        <source>Ship and shore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/report_print.cpp" line="394"/>
         <source>Surveyor: ______________________________</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/report_print.cpp" line="364"/>
+        <location filename="../records/report/report_print.cpp" line="395"/>
         <source>For the vessel / terminal: ______________________________</source>
         <translation type="unfinished"></translation>
     </message>
@@ -241,60 +246,66 @@
 <context>
     <name>dravex::CalcRecord</name>
     <message>
-        <location filename="../records/log/calc_record.cpp" line="167"/>
+        <location filename="../records/log/calc_record.cpp" line="177"/>
+        <location filename="../records/log/calc_record.cpp" line="212"/>
+        <source>Job</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/log/calc_record.cpp" line="187"/>
         <source>Stopped: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/calc_record.cpp" line="169"/>
+        <location filename="../records/log/calc_record.cpp" line="189"/>
         <source>Outside the range of the tables</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/calc_record.cpp" line="171"/>
-        <location filename="../records/log/calc_record.cpp" line="190"/>
+        <location filename="../records/log/calc_record.cpp" line="191"/>
+        <location filename="../records/log/calc_record.cpp" line="214"/>
         <source>Working</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/calc_record.cpp" line="188"/>
+        <location filename="../records/log/calc_record.cpp" line="209"/>
         <source>Date and time</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/calc_record.cpp" line="188"/>
+        <location filename="../records/log/calc_record.cpp" line="209"/>
         <source>Window</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/calc_record.cpp" line="188"/>
+        <location filename="../records/log/calc_record.cpp" line="209"/>
         <source>Table</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/calc_record.cpp" line="189"/>
+        <location filename="../records/log/calc_record.cpp" line="213"/>
         <source>Stopped</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/calc_record.cpp" line="189"/>
+        <location filename="../records/log/calc_record.cpp" line="213"/>
         <source>Notice</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/calc_record.cpp" line="189"/>
+        <location filename="../records/log/calc_record.cpp" line="213"/>
         <source>Out of range</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/calc_record.cpp" line="200"/>
-        <location filename="../records/log/calc_record.cpp" line="202"/>
+        <location filename="../records/log/calc_record.cpp" line="227"/>
+        <location filename="../records/log/calc_record.cpp" line="229"/>
         <source>yes</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/calc_record.cpp" line="200"/>
-        <location filename="../records/log/calc_record.cpp" line="202"/>
+        <location filename="../records/log/calc_record.cpp" line="227"/>
+        <location filename="../records/log/calc_record.cpp" line="229"/>
         <source>no</source>
         <translation type="unfinished"></translation>
     </message>
@@ -302,19 +313,19 @@
 <context>
     <name>dravex::CalculationLog</name>
     <message>
-        <location filename="../records/log/calculation_log.cpp" line="211"/>
-        <location filename="../records/log/calculation_log.cpp" line="218"/>
+        <location filename="../records/log/calculation_log.cpp" line="213"/>
+        <location filename="../records/log/calculation_log.cpp" line="220"/>
         <source>Calculation log</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/calculation_log.cpp" line="234"/>
-        <location filename="../records/log/calculation_log.cpp" line="248"/>
+        <location filename="../records/log/calculation_log.cpp" line="236"/>
+        <location filename="../records/log/calculation_log.cpp" line="250"/>
         <source>Print</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <location filename="../records/log/calculation_log.cpp" line="244"/>
+        <location filename="../records/log/calculation_log.cpp" line="246"/>
         <source>Printing %n calculation(s)...</source>
         <translation type="unfinished">
             <numerusform></numerusform>
@@ -322,24 +333,24 @@
         </translation>
     </message>
     <message>
-        <location filename="../records/log/calculation_log.cpp" line="249"/>
+        <location filename="../records/log/calculation_log.cpp" line="251"/>
         <source>The calculations could not be printed on %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/calculation_log.cpp" line="258"/>
         <location filename="../records/log/calculation_log.cpp" line="260"/>
-        <location filename="../records/log/calculation_log.cpp" line="265"/>
+        <location filename="../records/log/calculation_log.cpp" line="262"/>
+        <location filename="../records/log/calculation_log.cpp" line="267"/>
         <source>Export PDF</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/calculation_log.cpp" line="260"/>
+        <location filename="../records/log/calculation_log.cpp" line="262"/>
         <source>PDF files (*.pdf)</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <location filename="../records/log/calculation_log.cpp" line="275"/>
+        <location filename="../records/log/calculation_log.cpp" line="277"/>
         <source>Exporting %n calculation(s)...</source>
         <translation type="unfinished">
             <numerusform></numerusform>
@@ -347,7 +358,7 @@
         </translation>
     </message>
     <message>
-        <location filename="../records/log/calculation_log.cpp" line="290"/>
+        <location filename="../records/log/calculation_log.cpp" line="292"/>
         <source>The file %1 could not be written: the calculations could not be read.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -355,32 +366,37 @@
 <context>
     <name>dravex::CalculationPrint</name>
     <message>
-        <location filename="../records/calculation_print.cpp" line="60"/>
-        <source>Inputs</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../records/calculation_print.cpp" line="61"/>
-        <source>Results</source>
+        <location filename="../records/calculation_print.cpp" line="58"/>
+        <source>Job: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../records/calculation_print.cpp" line="63"/>
+        <source>Inputs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/calculation_print.cpp" line="64"/>
+        <source>Results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/calculation_print.cpp" line="66"/>
         <source>Stopped: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/calculation_print.cpp" line="65"/>
+        <location filename="../records/calculation_print.cpp" line="68"/>
         <source>Outside the range of the tables</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/calculation_print.cpp" line="68"/>
+        <location filename="../records/calculation_print.cpp" line="71"/>
         <source>Working</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/calculation_print.cpp" line="154"/>
+        <location filename="../records/calculation_print.cpp" line="157"/>
         <source>Calculation log</source>
         <translation type="unfinished"></translation>
     </message>
@@ -388,7 +404,22 @@
 <context>
     <name>dravex::CargoReportDocument</name>
     <message>
-        <location filename="../records/report/cargo_report_document.cpp" line="74"/>
+        <location filename="../records/report/cargo_report_document.cpp" line="49"/>
+        <source>The tank tables %1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/cargo_report_document.cpp" line="51"/>
+        <source>The tank tables %1 are larger than any tank table document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/cargo_report_document.cpp" line="59"/>
+        <source>The tank tables %1 cannot be used: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/cargo_report_document.cpp" line="121"/>
         <source>The report could not be printed on %1.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -396,411 +427,782 @@
 <context>
     <name>dravex::CargoReportModel</name>
     <message>
-        <location filename="../records/report/cargo_report_model.cpp" line="95"/>
+        <location filename="../records/report/cargo_report_model.cpp" line="94"/>
         <source>Notice</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_model.cpp" line="118"/>
+        <location filename="../records/report/cargo_report_model.cpp" line="117"/>
         <source>%1 was read as %2 (the decimal separator is a point)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_model.cpp" line="119"/>
+        <location filename="../records/report/cargo_report_model.cpp" line="118"/>
         <source>%1 was read as %2 (a comma separates thousands; the decimal separator is a point)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_model.cpp" line="189"/>
+        <location filename="../records/report/cargo_report_model.cpp" line="161"/>
+        <source>Record table versions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/cargo_report_model.cpp" line="203"/>
         <source>Edit cell</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_model.cpp" line="189"/>
+        <location filename="../records/report/cargo_report_model.cpp" line="203"/>
         <source>Paste</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_model.cpp" line="202"/>
+        <location filename="../records/report/cargo_report_model.cpp" line="216"/>
         <source>Clear</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_model.cpp" line="214"/>
+        <location filename="../records/report/cargo_report_model.cpp" line="228"/>
         <source>Insert tank</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_model.cpp" line="219"/>
+        <location filename="../records/report/cargo_report_model.cpp" line="233"/>
         <source>Delete tanks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/cargo_report_model.cpp" line="281"/>
+        <source>Gauged: from the table %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/cargo_report_model.cpp" line="284"/>
+        <source>manual</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>dravex::CargoReportWindow</name>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="102"/>
-        <location filename="../records/report/cargo_report_window.cpp" line="389"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="105"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="414"/>
         <source>Tanks</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="107"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="110"/>
         <source>Totals</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="114"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="117"/>
         <source>Working of this tank</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="168"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="187"/>
         <source>Report</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="181"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="200"/>
         <source>&amp;Vessel / terminal:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="182"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="201"/>
         <source>Vo&amp;yage:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="183"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="202"/>
         <source>&amp;Port:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="184"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="203"/>
         <source>&amp;Date:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="185"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="204"/>
         <source>&amp;Surveyor:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="186"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="205"/>
         <source>&amp;Operation:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="187"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="206"/>
         <source>Loading</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="187"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="206"/>
         <source>Discharge</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="187"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="206"/>
         <source>On arrival</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="187"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="206"/>
         <source>On sailing</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="187"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="206"/>
         <source>Other</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="188"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="207"/>
+        <source>Survey &amp;kind:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/cargo_report_window.cpp" line="208"/>
+        <source>Cargo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/cargo_report_window.cpp" line="208"/>
+        <source>OBQ before loading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/cargo_report_window.cpp" line="208"/>
+        <source>ROB after discharge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/cargo_report_window.cpp" line="210"/>
+        <source>Survey kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/cargo_report_window.cpp" line="212"/>
         <source>&amp;Units:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="189"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="213"/>
         <source>US: barrels, F, API (long tons by Table 11)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="190"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="214"/>
         <source>Metric: m3, C, kg/m3 at 15 C (long tons by Table 57)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="193"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="217"/>
         <source>&amp;Edition:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="194"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="218"/>
         <source>1980 tables (6A/6B, 54A/54B)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="194"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="218"/>
         <source>2004 edition (API MPMS 11.1-2004)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="195"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="219"/>
         <source>V&amp;CF:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="196"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="220"/>
         <source>Tank by tank</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="196"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="220"/>
         <source>Per grade at the volume-weighted average temperature</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="198"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="222"/>
         <source>Operation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="201"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="225"/>
         <source>Units</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="204"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="228"/>
         <source>Edition</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="207"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="231"/>
         <source>VCF method</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="216"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="240"/>
         <source>&amp;Remarks:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="254"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="278"/>
         <source>Edit header</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="259"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="283"/>
         <source>&amp;File</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="261"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="285"/>
         <source>&amp;Edit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="263"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="287"/>
         <source>&amp;View</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="280"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="304"/>
         <source>&amp;New</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="282"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="306"/>
         <source>&amp;Open...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="284"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="308"/>
         <source>Open &amp;Recent</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="288"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="312"/>
         <source>&amp;Save</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="290"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="314"/>
         <source>Save &amp;As...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="293"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="317"/>
         <source>Export &amp;CSV...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="295"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="319"/>
         <source>Export P&amp;DF...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="297"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="321"/>
         <source>&amp;Print...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="300"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="324"/>
         <source>&amp;Close</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="303"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="327"/>
         <source>&amp;Undo</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="306"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="330"/>
         <source>&amp;Redo</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="314"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="338"/>
         <source>&amp;Copy</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="316"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="340"/>
         <source>&amp;Paste</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="318"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="342"/>
         <source>C&amp;lear</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="321"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="345"/>
         <source>&amp;Insert Tank</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="323"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="347"/>
         <source>&amp;Delete Tanks</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="326"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="350"/>
         <source>&amp;Working of This Tank</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="354"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="378"/>
         <source>%1[*] - Cargo Report</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="389"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="414"/>
         <source>Grade</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="389"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="414"/>
         <source>Average temperature</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="393"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="418"/>
         <source>Not counted</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="399"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="424"/>
         <source>stopped: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="405"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="430"/>
         <source>counted with a notice: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="426"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="451"/>
         <source>(no grade)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="427"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="452"/>
         <source>All grades</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="458"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="483"/>
         <source>No tank on this row.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="462"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="487"/>
         <source>Working of %1:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="477"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="502"/>
         <source>Open Cargo Report</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="477"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="502"/>
         <source>Cargo reports (*.json);;All files (*)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="496"/>
-        <location filename="../records/report/cargo_report_window.cpp" line="510"/>
-        <location filename="../records/report/cargo_report_window.cpp" line="522"/>
-        <location filename="../records/report/cargo_report_window.cpp" line="557"/>
-        <location filename="../records/report/cargo_report_window.cpp" line="571"/>
-        <location filename="../records/report/cargo_report_window.cpp" line="591"/>
-        <location filename="../records/report/cargo_report_window.cpp" line="653"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="521"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="536"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="550"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="586"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="600"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="620"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="682"/>
         <location filename="../records/report/report_restore.cpp" line="19"/>
         <location filename="../records/report/report_restore.cpp" line="27"/>
         <source>Cargo Report</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="537"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="566"/>
         <source>cargo-report.json</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="538"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="567"/>
         <source>Save</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="538"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="567"/>
         <source>Cargo reports (*.json)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="548"/>
-        <location filename="../records/report/cargo_report_window.cpp" line="562"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="577"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="591"/>
         <source>cargo-report</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="549"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="578"/>
         <source>Export CSV</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="552"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="581"/>
         <source>CSV (*.csv)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="563"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="592"/>
         <source>Export PDF</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_window.cpp" line="566"/>
+        <location filename="../records/report/cargo_report_window.cpp" line="595"/>
         <source>PDF (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>dravex::ComparisonPanel</name>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="122"/>
+        <source>Ship and shore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="134"/>
+        <source>VEF (&amp;x):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="135"/>
+        <source>Tolera&amp;nce (%):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="146"/>
+        <source>Vessel experience factor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="147"/>
+        <source>Tolerance in percent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="148"/>
+        <source>Empty: the measured comparison only. The VEF divides the vessel&apos;s figure here and nowhere else.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="150"/>
+        <source>The company&apos;s tolerance in percent; empty: none. The one typed last is offered for the next report.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="153"/>
+        <source>&amp;Take off a saved survey...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="160"/>
+        <source>Ship and shore figures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="204"/>
+        <source>Edit comparison</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="222"/>
+        <source>Take off the %1 of a saved survey</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="223"/>
+        <source>Cargo reports (*.json);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="228"/>
+        <location filename="../records/report/comparison_panel.cpp" line="233"/>
+        <source>Take off a saved survey</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="234"/>
+        <source>%1: %2. Nothing was taken off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="240"/>
+        <source>Take off %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="252"/>
+        <source>O&amp;BQ taken off:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="252"/>
+        <source>RO&amp;B taken off:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="253"/>
+        <source>OBQ free water (&amp;q):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="254"/>
+        <source>ROB free water (&amp;q):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="255"/>
+        <source>OBQ free water taken off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="256"/>
+        <source>ROB free water taken off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="257"/>
+        <source>S&amp;hore TCV, bill of lading:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="258"/>
+        <source>S&amp;hore TCV, outturn:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="259"/>
+        <source>OBQ taken off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="259"/>
+        <source>ROB taken off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="260"/>
+        <source>Shore TCV, bill of lading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="261"/>
+        <source>Shore TCV, outturn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="275"/>
+        <location filename="../records/report/comparison_panel.cpp" line="279"/>
+        <source>From the survey %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="277"/>
+        <source>Part of the figure taken off; empty: no free-water line. The comparison stays on the TCV.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>dravex::ComparisonTexts</name>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="34"/>
+        <source>OBQ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="34"/>
+        <source>ROB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="39"/>
+        <source>bill of lading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="39"/>
+        <source>outturn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="51"/>
+        <source>Vessel TCV (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="52"/>
+        <source>Less %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="53"/>
+        <source>Vessel figure (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="54"/>
+        <source>Shore TCV, %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="55"/>
+        <source>Difference (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="56"/>
+        <source>% of the bill of lading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="57"/>
+        <source>% of the vessel&apos;s figure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="58"/>
+        <source>Tolerance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="62"/>
+        <source>An OBQ survey before loading: its TCV and free water, once every tank is computed, are what the loading report takes off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="64"/>
+        <source>A ROB survey after discharge: its TCV and free water, once every tank is computed, are what the discharge report takes off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="70"/>
+        <source>An OBQ survey before loading: its TCV, %1 %2, and its free water, %3 %2, are what the loading report takes off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="73"/>
+        <source>A ROB survey after discharge: its TCV, %1 %2, and its free water, %3 %2, are what the discharge report takes off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="95"/>
+        <source>none set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="96"/>
+        <source>beyond</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="97"/>
+        <source>within</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="99"/>
+        <source>Measured</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="102"/>
+        <source>With VEF %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="106"/>
+        <source>Free water</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="110"/>
+        <source>Receiver less sender: the vessel&apos;s figure less the bill of lading.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="111"/>
+        <source>Receiver less sender: the outturn less the vessel&apos;s figure.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/comparison_panel.cpp" line="115"/>
+        <source>%1 from the survey %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>dravex::CurrentJob</name>
+    <message>
+        <location filename="../records/job/current_job.cpp" line="55"/>
+        <source>Loading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/job/current_job.cpp" line="57"/>
+        <source>Discharge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/job/current_job.cpp" line="59"/>
+        <source>On arrival</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/job/current_job.cpp" line="61"/>
+        <source>On sailing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/job/current_job.cpp" line="63"/>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/job/current_job.cpp" line="71"/>
+        <source>No job</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/job/current_job.cpp" line="75"/>
+        <source>Vessel %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/job/current_job.cpp" line="75"/>
+        <source>Terminal %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/job/current_job.cpp" line="77"/>
+        <source>voyage %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/job/current_job.cpp" line="77"/>
+        <source>reference %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1116,6 +1518,192 @@
     </message>
 </context>
 <context>
+    <name>dravex::GaugedRowEditor</name>
+    <message>
+        <location filename="../records/report/gauged_row_editor.cpp" line="50"/>
+        <location filename="../records/report/gauged_row_editor.cpp" line="80"/>
+        <location filename="../records/report/gauged_row_editor.cpp" line="86"/>
+        <source>Ship&apos;s condition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/gauged_row_editor.cpp" line="53"/>
+        <source>Draft &amp;forward:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/gauged_row_editor.cpp" line="54"/>
+        <source>Draft &amp;aft:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/gauged_row_editor.cpp" line="55"/>
+        <source>Length between &amp;perpendiculars:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/gauged_row_editor.cpp" line="56"/>
+        <source>&amp;List (degrees):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/gauged_row_editor.cpp" line="59"/>
+        <source>(upright)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/gauged_row_editor.cpp" line="60"/>
+        <source>to port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/gauged_row_editor.cpp" line="61"/>
+        <source>to starboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/gauged_row_editor.cpp" line="62"/>
+        <source>List &amp;side:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/gauged_row_editor.cpp" line="67"/>
+        <source>Trim:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/gauged_row_editor.cpp" line="91"/>
+        <source>Gauged tank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/gauged_row_editor.cpp" line="98"/>
+        <source>Tank &amp;tables:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/gauged_row_editor.cpp" line="107"/>
+        <source>Tank:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/gauged_row_editor.cpp" line="108"/>
+        <source>&amp;Gauged from its table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/gauged_row_editor.cpp" line="113"/>
+        <source>Ta&amp;ble:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/gauged_row_editor.cpp" line="116"/>
+        <source>Reading %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/gauged_row_editor.cpp" line="118"/>
+        <source>Reference &amp;height:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/gauged_row_editor.cpp" line="119"/>
+        <source>&amp;Water cut:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/gauged_row_editor.cpp" line="120"/>
+        <source>S&amp;&amp;W (%):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/gauged_row_editor.cpp" line="121"/>
+        <source>A&amp;mbient temperature:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/gauged_row_editor.cpp" line="122"/>
+        <source>Roof: gravity at tank temperature:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/gauged_row_editor.cpp" line="123"/>
+        <source>Roof: density in air at tank temperature:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/gauged_row_editor.cpp" line="154"/>
+        <source>Edit gauge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/gauged_row_editor.cpp" line="159"/>
+        <source>Edit reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/gauged_row_editor.cpp" line="223"/>
+        <location filename="../records/report/gauged_row_editor.cpp" line="285"/>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/gauged_row_editor.cpp" line="241"/>
+        <source>(the tank&apos;s name)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/gauged_row_editor.cpp" line="324"/>
+        <source>Total observed volume typed: manual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/gauged_row_editor.cpp" line="326"/>
+        <source>Table version recorded when the report is saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/gauged_row_editor.cpp" line="329"/>
+        <source>Table version (SHA-256) %1...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/gauged_row_editor.cpp" line="355"/>
+        <source>The roof floats: its correction applies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/gauged_row_editor.cpp" line="357"/>
+        <source>The roof rests on its legs: no roof figure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/gauged_row_editor.cpp" line="359"/>
+        <source>The roof is in its critical zone: the tank cannot be gauged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/gauged_row_editor.cpp" line="377"/>
+        <source>Tank tables</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/gauged_row_editor.cpp" line="385"/>
+        <source>Gauge tank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/gauged_row_editor.cpp" line="385"/>
+        <source>Type total observed volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/gauged_row_editor.cpp" line="396"/>
+        <source>Tank table</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>dravex::GravityScreen</name>
     <message>
         <location filename="../screens/form23_form24_table5.cpp" line="16"/>
@@ -1221,34 +1809,112 @@ Questions and reports: see README</source>
     </message>
 </context>
 <context>
+    <name>dravex::JobDialog</name>
+    <message>
+        <location filename="../records/job/job_dialog.cpp" line="39"/>
+        <source>Job</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/job/job_dialog.cpp" line="47"/>
+        <source>Vessel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/job/job_dialog.cpp" line="47"/>
+        <source>Shore terminal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/job/job_dialog.cpp" line="48"/>
+        <source>&amp;Site:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/job/job_dialog.cpp" line="49"/>
+        <source>&amp;Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/job/job_dialog.cpp" line="50"/>
+        <source>&amp;Voyage or reference:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/job/job_dialog.cpp" line="51"/>
+        <source>&amp;Port:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/job/job_dialog.cpp" line="56"/>
+        <source>&amp;Operation:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/job/job_dialog.cpp" line="57"/>
+        <source>&amp;Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/job/job_dialog.cpp" line="58"/>
+        <source>YYYY-MM-DD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/job/job_dialog.cpp" line="61"/>
+        <source>S&amp;et job</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/job/job_dialog.cpp" line="64"/>
+        <source>No &amp;job</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/job/job_dialog.cpp" line="66"/>
+        <source>Figures computed from now on belong to no job</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>dravex::LogModel</name>
     <message>
-        <location filename="../records/log/log_window.cpp" line="131"/>
+        <location filename="../records/log/log_window.cpp" line="135"/>
         <source>stopped</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_window.cpp" line="143"/>
+        <location filename="../records/log/log_window.cpp" line="147"/>
         <source>Date and time</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_window.cpp" line="145"/>
+        <location filename="../records/log/log_window.cpp" line="149"/>
         <source>Window</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_window.cpp" line="147"/>
+        <location filename="../records/log/log_window.cpp" line="151"/>
         <source>Table</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_window.cpp" line="149"/>
+        <location filename="../records/log/log_window.cpp" line="153"/>
+        <source>Vessel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/log/log_window.cpp" line="155"/>
+        <source>Voyage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/log/log_window.cpp" line="157"/>
         <source>Inputs and results</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_window.cpp" line="151"/>
+        <location filename="../records/log/log_window.cpp" line="159"/>
         <source>Stopped</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1256,154 +1922,155 @@ Questions and reports: see README</source>
 <context>
     <name>dravex::LogStore</name>
     <message>
-        <location filename="../records/log/log_schema.cpp" line="104"/>
-        <location filename="../records/log/log_schema.cpp" line="151"/>
+        <location filename="../records/log/log_schema.cpp" line="118"/>
+        <location filename="../records/log/log_schema.cpp" line="169"/>
         <source>updating the file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_schema.cpp" line="115"/>
+        <location filename="../records/log/log_schema.cpp" line="129"/>
         <source>making the tables</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_schema.cpp" line="119"/>
-        <location filename="../records/log/log_schema.cpp" line="145"/>
-        <location filename="../records/log/log_schema.cpp" line="149"/>
+        <location filename="../records/log/log_schema.cpp" line="133"/>
+        <location filename="../records/log/log_schema.cpp" line="159"/>
+        <location filename="../records/log/log_schema.cpp" line="163"/>
+        <location filename="../records/log/log_schema.cpp" line="167"/>
         <source>updating the tables</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_schema.cpp" line="124"/>
-        <location filename="../records/log/log_schema.cpp" line="136"/>
+        <location filename="../records/log/log_schema.cpp" line="138"/>
+        <location filename="../records/log/log_schema.cpp" line="150"/>
         <source>updating the entries</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_schema.cpp" line="140"/>
+        <location filename="../records/log/log_schema.cpp" line="154"/>
         <source>updating the windows</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_store.cpp" line="97"/>
+        <location filename="../records/log/log_store.cpp" line="98"/>
         <source>The log is in use by another Dravex (%1): %2; records wait until it is free.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_store.cpp" line="101"/>
+        <location filename="../records/log/log_store.cpp" line="102"/>
         <source>The disk is full: %1; records wait until there is room.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_store.cpp" line="106"/>
+        <location filename="../records/log/log_store.cpp" line="107"/>
         <source>The log file is damaged (%1): %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_store.cpp" line="111"/>
+        <location filename="../records/log/log_store.cpp" line="112"/>
         <source>The log file cannot be written (%1): %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_store.cpp" line="115"/>
+        <location filename="../records/log/log_store.cpp" line="116"/>
         <source>The log could not be written (%1): %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_store.cpp" line="138"/>
+        <location filename="../records/log/log_store.cpp" line="139"/>
         <source>New records cannot be written: the folder %1 is read-only.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_store.cpp" line="156"/>
+        <location filename="../records/log/log_store.cpp" line="157"/>
         <source>The log file %1 is damaged and cannot be set aside.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_store.cpp" line="170"/>
+        <location filename="../records/log/log_store.cpp" line="171"/>
         <source>The log file was damaged; it is kept as %1 and a new log was started.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_store.cpp" line="172"/>
+        <location filename="../records/log/log_store.cpp" line="173"/>
         <source>The log file was no calculation log of Dravex; it is kept as %1 and a new log was started.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_store.cpp" line="187"/>
+        <location filename="../records/log/log_store.cpp" line="188"/>
         <source>The folder %1 cannot be made or written; the log is not kept.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_store.cpp" line="204"/>
+        <location filename="../records/log/log_store.cpp" line="205"/>
         <source>opening %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_store.cpp" line="226"/>
+        <location filename="../records/log/log_store.cpp" line="227"/>
         <source>New records cannot be written: the folder %1 is read-only; they wait until it can be written.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_store.cpp" line="236"/>
-        <location filename="../records/log/log_store.cpp" line="456"/>
+        <location filename="../records/log/log_store.cpp" line="237"/>
+        <location filename="../records/log/log_store.cpp" line="488"/>
         <source>reading %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_store.cpp" line="239"/>
+        <location filename="../records/log/log_store.cpp" line="240"/>
         <source>reading the schema version</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_store.cpp" line="243"/>
+        <location filename="../records/log/log_store.cpp" line="244"/>
         <source>The log file is of version %1, written by a newer Dravex; this one writes version %2 and does not write into it: records wait.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_store.cpp" line="252"/>
+        <location filename="../records/log/log_store.cpp" line="253"/>
         <source>The file %1 is no calculation log of Dravex.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_store.cpp" line="258"/>
+        <location filename="../records/log/log_store.cpp" line="259"/>
         <source>checking %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_store.cpp" line="265"/>
+        <location filename="../records/log/log_store.cpp" line="266"/>
         <source>The log file is damaged: %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_store.cpp" line="272"/>
+        <location filename="../records/log/log_store.cpp" line="273"/>
         <source>setting the journal</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_store.cpp" line="364"/>
+        <location filename="../records/log/log_store.cpp" line="379"/>
         <source>The log file is not open for writing.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_store.cpp" line="370"/>
+        <location filename="../records/log/log_store.cpp" line="385"/>
         <source>starting a record</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_store.cpp" line="377"/>
+        <location filename="../records/log/log_store.cpp" line="392"/>
         <source>writing a record</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_store.cpp" line="381"/>
+        <location filename="../records/log/log_store.cpp" line="396"/>
         <source>finishing a record</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_store.cpp" line="531"/>
-        <location filename="../records/log/log_store.cpp" line="542"/>
-        <location filename="../records/log/log_store.cpp" line="553"/>
+        <location filename="../records/log/log_store.cpp" line="567"/>
+        <location filename="../records/log/log_store.cpp" line="578"/>
+        <location filename="../records/log/log_store.cpp" line="589"/>
         <source>deleting entries</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1411,128 +2078,160 @@ Questions and reports: see README</source>
 <context>
     <name>dravex::LogWindow</name>
     <message>
-        <location filename="../records/log/log_window.cpp" line="229"/>
+        <location filename="../records/log/log_window.cpp" line="237"/>
         <source>Calculation Log</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_window.cpp" line="233"/>
+        <location filename="../records/log/log_window.cpp" line="241"/>
         <source>Window</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_window.cpp" line="234"/>
-        <location filename="../records/log/log_window.cpp" line="421"/>
+        <location filename="../records/log/log_window.cpp" line="242"/>
+        <location filename="../records/log/log_window.cpp" line="459"/>
         <source>All windows</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_window.cpp" line="235"/>
-        <source>&amp;From</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../records/log/log_window.cpp" line="239"/>
-        <source>From date</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../records/log/log_window.cpp" line="242"/>
-        <source>&amp;To</source>
+        <location filename="../records/log/log_window.cpp" line="245"/>
+        <source>Vessel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../records/log/log_window.cpp" line="246"/>
-        <source>To date</source>
+        <location filename="../records/log/log_window.cpp" line="477"/>
+        <source>All vessels</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_window.cpp" line="251"/>
-        <source>Search</source>
+        <location filename="../records/log/log_window.cpp" line="249"/>
+        <source>Voyage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/log/log_window.cpp" line="250"/>
+        <location filename="../records/log/log_window.cpp" line="490"/>
+        <source>All voyages</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../records/log/log_window.cpp" line="252"/>
-        <source>Search inputs and results</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../records/log/log_window.cpp" line="254"/>
-        <source>&amp;Window:</source>
+        <source>&amp;From</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../records/log/log_window.cpp" line="256"/>
+        <source>From date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/log/log_window.cpp" line="259"/>
+        <source>&amp;To</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/log/log_window.cpp" line="263"/>
+        <source>To date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/log/log_window.cpp" line="268"/>
+        <source>Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/log/log_window.cpp" line="269"/>
+        <source>Search inputs and results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/log/log_window.cpp" line="271"/>
+        <source>&amp;Window:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/log/log_window.cpp" line="273"/>
         <source>&amp;Search:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_window.cpp" line="282"/>
+        <location filename="../records/log/log_window.cpp" line="275"/>
+        <source>V&amp;essel:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/log/log_window.cpp" line="277"/>
+        <source>Vo&amp;yage:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/log/log_window.cpp" line="309"/>
         <source>Calculations</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_window.cpp" line="294"/>
+        <location filename="../records/log/log_window.cpp" line="321"/>
         <source>Table</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_window.cpp" line="300"/>
+        <location filename="../records/log/log_window.cpp" line="329"/>
         <source>Selected calculation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_window.cpp" line="312"/>
+        <location filename="../records/log/log_window.cpp" line="341"/>
         <source>&amp;Copy</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_window.cpp" line="313"/>
+        <location filename="../records/log/log_window.cpp" line="342"/>
         <source>Export CS&amp;V...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_window.cpp" line="313"/>
+        <location filename="../records/log/log_window.cpp" line="342"/>
         <source>Ctrl+E</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_window.cpp" line="314"/>
+        <location filename="../records/log/log_window.cpp" line="343"/>
         <source>&amp;Print...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_window.cpp" line="315"/>
+        <location filename="../records/log/log_window.cpp" line="344"/>
         <source>Export P&amp;DF...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_window.cpp" line="315"/>
+        <location filename="../records/log/log_window.cpp" line="344"/>
         <source>Ctrl+Shift+E</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_window.cpp" line="317"/>
+        <location filename="../records/log/log_window.cpp" line="346"/>
         <source>De&amp;lete</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_window.cpp" line="318"/>
+        <location filename="../records/log/log_window.cpp" line="347"/>
         <source>&amp;Open in its window</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_window.cpp" line="318"/>
+        <location filename="../records/log/log_window.cpp" line="347"/>
         <source>Ctrl+O</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_window.cpp" line="497"/>
+        <location filename="../records/log/log_window.cpp" line="576"/>
         <source>No calculation is selected: select the entries first.</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <location filename="../records/log/log_window.cpp" line="539"/>
+        <location filename="../records/log/log_window.cpp" line="618"/>
         <source>Copying %n calculation(s)...</source>
         <translation type="unfinished">
             <numerusform></numerusform>
@@ -1540,19 +2239,19 @@ Questions and reports: see README</source>
         </translation>
     </message>
     <message>
-        <location filename="../records/log/log_window.cpp" line="547"/>
-        <location filename="../records/log/log_window.cpp" line="550"/>
-        <location filename="../records/log/log_window.cpp" line="566"/>
+        <location filename="../records/log/log_window.cpp" line="626"/>
+        <location filename="../records/log/log_window.cpp" line="629"/>
+        <location filename="../records/log/log_window.cpp" line="645"/>
         <source>Export CSV</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_window.cpp" line="550"/>
+        <location filename="../records/log/log_window.cpp" line="629"/>
         <source>CSV files (*.csv)</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <location filename="../records/log/log_window.cpp" line="556"/>
+        <location filename="../records/log/log_window.cpp" line="635"/>
         <source>Exporting %n calculation(s)...</source>
         <translation type="unfinished">
             <numerusform></numerusform>
@@ -1560,28 +2259,28 @@ Questions and reports: see README</source>
         </translation>
     </message>
     <message>
-        <location filename="../records/log/log_window.cpp" line="572"/>
+        <location filename="../records/log/log_window.cpp" line="651"/>
         <source>Print</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_window.cpp" line="573"/>
-        <location filename="../records/log/log_window.cpp" line="580"/>
+        <location filename="../records/log/log_window.cpp" line="652"/>
+        <location filename="../records/log/log_window.cpp" line="659"/>
         <source>Calculation log</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_window.cpp" line="579"/>
+        <location filename="../records/log/log_window.cpp" line="658"/>
         <source>Export PDF</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_window.cpp" line="590"/>
+        <location filename="../records/log/log_window.cpp" line="669"/>
         <source>Delete</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <location filename="../records/log/log_window.cpp" line="591"/>
+        <location filename="../records/log/log_window.cpp" line="670"/>
         <source>Delete %n selected calculation(s) from the log? This cannot be undone.</source>
         <translation type="unfinished">
             <numerusform></numerusform>
@@ -1589,7 +2288,7 @@ Questions and reports: see README</source>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../records/log/log_window.cpp" line="595"/>
+        <location filename="../records/log/log_window.cpp" line="674"/>
         <source>Deleting %n calculation(s)...</source>
         <translation type="unfinished">
             <numerusform></numerusform>
@@ -1600,7 +2299,7 @@ Questions and reports: see README</source>
 <context>
     <name>dravex::LogWriter</name>
     <message numerus="yes">
-        <location filename="../records/log/log_writer.cpp" line="173"/>
+        <location filename="../records/log/log_writer.cpp" line="175"/>
         <source>%n calculation(s) could not be kept: neither the log nor %1 can be written.</source>
         <translation type="unfinished">
             <numerusform></numerusform>
@@ -1611,212 +2310,227 @@ Questions and reports: see README</source>
 <context>
     <name>dravex::MainWindow</name>
     <message>
-        <location filename="../shell/main_window.cpp" line="34"/>
+        <location filename="../shell/main_window.cpp" line="37"/>
         <source>E&amp;xit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="35"/>
+        <location filename="../shell/main_window.cpp" line="38"/>
         <source>&amp;Tables</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="36"/>
+        <location filename="../shell/main_window.cpp" line="39"/>
         <source>G&amp;ravity Correction</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="37"/>
-        <location filename="../shell/main_window.cpp" line="48"/>
+        <location filename="../shell/main_window.cpp" line="40"/>
+        <location filename="../shell/main_window.cpp" line="51"/>
         <source>English</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="38"/>
+        <location filename="../shell/main_window.cpp" line="41"/>
         <source>Table 5a</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="40"/>
+        <location filename="../shell/main_window.cpp" line="43"/>
         <source>Table 5b</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="42"/>
-        <location filename="../shell/main_window.cpp" line="53"/>
+        <location filename="../shell/main_window.cpp" line="45"/>
+        <location filename="../shell/main_window.cpp" line="56"/>
         <source>Metric</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="43"/>
+        <location filename="../shell/main_window.cpp" line="46"/>
         <source>Table 53a</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="45"/>
+        <location filename="../shell/main_window.cpp" line="48"/>
         <source>Table 53b</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="47"/>
+        <location filename="../shell/main_window.cpp" line="50"/>
         <source>V&amp;olume Correction</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="49"/>
+        <location filename="../shell/main_window.cpp" line="52"/>
         <source>Table 6a</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="51"/>
+        <location filename="../shell/main_window.cpp" line="54"/>
         <source>Table 6b</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="54"/>
+        <location filename="../shell/main_window.cpp" line="57"/>
         <source>Table 54a</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="56"/>
+        <location filename="../shell/main_window.cpp" line="59"/>
         <source>Table 54b</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="57"/>
+        <location filename="../shell/main_window.cpp" line="60"/>
         <source>2004 &amp;Edition (Temperature and Pressure)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="59"/>
+        <location filename="../shell/main_window.cpp" line="62"/>
         <source>&amp;Conversion</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="60"/>
+        <location filename="../shell/main_window.cpp" line="63"/>
         <source>T&amp;emperature</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="62"/>
+        <location filename="../shell/main_window.cpp" line="65"/>
         <source>G&amp;ravity</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="63"/>
+        <location filename="../shell/main_window.cpp" line="66"/>
         <source>&amp;Gauging</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="64"/>
+        <location filename="../shell/main_window.cpp" line="67"/>
         <source>W&amp;edge</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="66"/>
+        <location filename="../shell/main_window.cpp" line="69"/>
         <source>S&amp;top Gauges</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="68"/>
+        <location filename="../shell/main_window.cpp" line="71"/>
         <source>A&amp;verage Gravity</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="70"/>
+        <location filename="../shell/main_window.cpp" line="73"/>
         <source>T&amp;heoretical</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="71"/>
+        <location filename="../shell/main_window.cpp" line="74"/>
         <source>&amp;Additives</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="72"/>
+        <location filename="../shell/main_window.cpp" line="75"/>
         <source>F&amp;SII</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="73"/>
-        <location filename="../shell/main_window.cpp" line="78"/>
+        <location filename="../shell/main_window.cpp" line="76"/>
+        <location filename="../shell/main_window.cpp" line="81"/>
         <source>Barrels</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="75"/>
-        <location filename="../shell/main_window.cpp" line="80"/>
+        <location filename="../shell/main_window.cpp" line="78"/>
+        <location filename="../shell/main_window.cpp" line="83"/>
         <source>Gallons</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="77"/>
+        <location filename="../shell/main_window.cpp" line="80"/>
         <source>S&amp;DA</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="82"/>
+        <location filename="../shell/main_window.cpp" line="85"/>
         <source>C&amp;I</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="84"/>
+        <location filename="../shell/main_window.cpp" line="87"/>
         <source>DMD-2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="85"/>
+        <location filename="../shell/main_window.cpp" line="88"/>
         <source>&amp;Calculator</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="86"/>
+        <location filename="../shell/main_window.cpp" line="89"/>
         <source>C&amp;alc</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="87"/>
+        <location filename="../shell/main_window.cpp" line="90"/>
         <source>&amp;Records</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="88"/>
+        <location filename="../shell/main_window.cpp" line="91"/>
         <source>Calculation &amp;log</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="89"/>
+        <location filename="../shell/main_window.cpp" line="92"/>
         <source>&amp;Keep a log</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="90"/>
+        <location filename="../shell/main_window.cpp" line="93"/>
         <source>Cargo &amp;report</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="91"/>
+        <location filename="../shell/main_window.cpp" line="94"/>
         <source>Tank &amp;tables</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="92"/>
+        <location filename="../shell/main_window.cpp" line="95"/>
+        <source>&amp;Job…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../shell/main_window.cpp" line="96"/>
+        <source>Vessel &amp;experience factor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../shell/main_window.cpp" line="97"/>
         <source>&amp;Help</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="93"/>
+        <location filename="../shell/main_window.cpp" line="98"/>
         <source>Help</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="95"/>
+        <location filename="../shell/main_window.cpp" line="100"/>
         <source>Introduction</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="104"/>
+        <location filename="../shell/main_window.cpp" line="109"/>
         <source>DRAVEX</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../shell/main_window.cpp" line="117"/>
+        <source>Current job</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1918,8 +2632,24 @@ Restore them?</source>
 <context>
     <name>dravex::RecordsModuleLoader</name>
     <message>
-        <location filename="../shell/records_loader.cpp" line="69"/>
+        <location filename="../shell/records_loader.cpp" line="80"/>
         <source>its module %1 could not be loaded (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>dravex::ReportJob</name>
+    <message>
+        <location filename="../records/job/report_job.cpp" line="35"/>
+        <source>Job</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/job/report_job.cpp" line="36"/>
+        <source>Make the job of this report the current job?
+
+This report: %1
+Current job: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2787,6 +3517,354 @@ Restore them?</source>
     <message>
         <location filename="../screens/vcf2004_window.cpp" line="63"/>
         <source>optional</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>dravex::VefLogWindow</name>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="67"/>
+        <source>Vessel Experience Factor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="77"/>
+        <source>Vessel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="78"/>
+        <source>&amp;Vessel:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="81"/>
+        <source>The voyage the VEF is for: it is left out of the calculation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="82"/>
+        <source>Current voyage, left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="83"/>
+        <source>C&amp;urrent voyage (left out):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="93"/>
+        <source>&amp;Add voyage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="94"/>
+        <source>&amp;Delete voyages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="95"/>
+        <source>Add from saved &amp;report...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="96"/>
+        <source>&amp;Import CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="102"/>
+        <source>Voyages of the vessel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="103"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="119"/>
+        <source>Voyage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="103"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="119"/>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="103"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="119"/>
+        <source>Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="103"/>
+        <source>Grade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="103"/>
+        <source>Load or discharge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="104"/>
+        <source>Vessel TCV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="104"/>
+        <source>OBQ or ROB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="104"/>
+        <source>Shore TCV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="104"/>
+        <source>Unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="104"/>
+        <source>Usable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="105"/>
+        <source>Problem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="117"/>
+        <source>Voyages as the VEF counts them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="119"/>
+        <source>VEF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="119"/>
+        <source>Vessel less OBQ/ROB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="120"/>
+        <source>Shore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="120"/>
+        <source>Ratio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="120"/>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="120"/>
+        <source>Reason</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="136"/>
+        <source>Notice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="153"/>
+        <source>Add the voyage of a saved cargo report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="154"/>
+        <source>Cargo reports (*.json);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="160"/>
+        <source>Import voyages from CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="160"/>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="221"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="354"/>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="221"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="357"/>
+        <source>no</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="265"/>
+        <source>No voyages of this vessel yet: add them from saved reports, type them or import a CSV file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="299"/>
+        <source>%1 of voyage %2: %3. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="321"/>
+        <source>&apos;%1&apos; is not a date written YYYY-MM-DD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="336"/>
+        <source>&apos;%1&apos; is neither load nor discharge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="361"/>
+        <source>&apos;%1&apos; is neither yes nor no</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="396"/>
+        <source>A voyage was added: type its voyage, figures and unit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="412"/>
+        <source>Delete voyages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../records/voyage/vef_log_window.cpp" line="413"/>
+        <source>Delete %n voyage line(s) of %1 from the voyage log?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../records/voyage/vef_log_window.cpp" line="420"/>
+        <source>%n voyage line(s) deleted.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="427"/>
+        <source>%1 could not be read: %2. Nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="431"/>
+        <source>%1 is larger than a voyage log can be. Nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="438"/>
+        <source>%1: %2. Nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../records/voyage/vef_log_window.cpp" line="451"/>
+        <source>%1: %n voyage line(s) imported</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../records/voyage/vef_log_window.cpp" line="453"/>
+        <source>%n already in the log, not added again</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="477"/>
+        <source>%1: %2. Nothing was added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="481"/>
+        <source>an OBQ or ROB survey is taken off a loading or discharge report, not a voyage of its own</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="484"/>
+        <source>its operation is neither a loading nor a discharge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="486"/>
+        <source>it names no vessel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="488"/>
+        <source>its TCV is not complete: every tank must be computed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="508"/>
+        <source>this voyage is in the log already, with the same figures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="514"/>
+        <source>Voyage %1 of %2 added from %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="515"/>
+        <source>Voyage %1 of %2 added from %3; it has no shore figure yet and is not counted until one is typed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>dravex::VoyageLogStore</name>
+    <message>
+        <location filename="../records/voyage/voyage_log_store.cpp" line="36"/>
+        <source>The voyage log %1 cannot be read (%2); it is left as it is and nothing is saved into it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/voyage_log_store.cpp" line="44"/>
+        <source>larger than %1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/voyage_log_store.cpp" line="50"/>
+        <source>not valid JSON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/voyage_log_store.cpp" line="55"/>
+        <source>not a Dravex voyage log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/voyage_log_store.cpp" line="60"/>
+        <source>a version this program does not read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/voyage_log_store.cpp" line="65"/>
+        <source>no voyages list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/voyage_log_store.cpp" line="88"/>
+        <source>The voyage log %1 could not be written: %2. The change was not kept.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
