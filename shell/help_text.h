@@ -13,4 +13,7 @@ QString helpGuideHtml();
 // or empty for a window without a section of its own.
 QString helpSectionFor(const QString &windowName);
 
+// The second half of the guide's HTML, from the calculation log on (help_text_records.cpp).
+extern const char kGuideRecordsAndAfter[];
+
 } // namespace dravex
