@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/cargo_report_row.h"
 
+#include "core/gravity_correction.h"
+
 #include <cmath>
 #include <memory>
 
@@ -159,8 +161,34 @@ bool RowRunner::readGauge(RowInputs &in)
         if (const auto found = context.faults.find(tableName); found != context.faults.end())
             fault = &found->second;
     }
+    TankLiquid liquid;
+    liquid.temperature = in.temperature;
+    liquid.crude = *in.type == ProductType::Crude;
+    try {
+        if (in.haveGravity) {
+            liquid.baseGravity = ParseFieldNumber(m_row[TankColumn::Gravity]);
+        } else if (in.haveObserved) {
+            // The base as the gravity tables give it from the observed pair; the roof of a
+            // floating-roof tank is then adjusted at the gravity they give at the tank's.
+            const double observed = ParseFieldNumber(m_row[TankColumn::ObservedGravity]);
+            const double at = ParseFieldNumber(m_row[TankColumn::ObservedGravityTemp]);
+            if (m_report.units == UnitSystem::US) {
+                liquid.baseGravity = ShownApi60(ObservedApiToApi60(observed, at,
+                                                                   liquid.crude ? TemperatureDifference::WholeDegrees
+                                                                                : TemperatureDifference::Exact)
+                                                    .api60);
+            } else {
+                const Density15Correction c = ObservedDensityToDensity15(
+                    observed, at, liquid.crude ? DensityTable::Table53A : DensityTable::Table53B);
+                if (!c.outOfRange)
+                    liquid.baseGravity = RoundToPlaces(c.density15, 1);
+            }
+        }
+    } catch (const CalcFault &) {
+        liquid.baseGravity.reset(); // the gravity window says why when the row runs
+    }
     in.gauged = GaugeTank(*m_row.gauge, name.empty() ? "row" : name, context.condition, m_report.units, context.tables,
-                          table, hash, fault, in.temperature);
+                          table, hash, fault, liquid);
     const GaugedVolumes &g = *in.gauged;
     if (g.stop) {
         m_trace.working.insert(m_trace.working.end(), g.working.begin(), g.working.end() - 1);

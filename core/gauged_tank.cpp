@@ -144,7 +144,7 @@ ShipCondition ConditionFromHeader(const ShipConditionText &h, UnitSystem units)
 
 GaugedVolumes GaugeTank(const TankGauge &g, const std::string &tankName, const ShipCondition &condition,
                         UnitSystem units, const TankTableDocument *tables, const TankTable *found,
-                        const std::string &tableSha256, const std::string *tableFault, double liquidTemperature)
+                        const std::string &tableSha256, const std::string *tableFault, const TankLiquid &liquid)
 {
     GaugedVolumes r;
     auto &w = r.working;
@@ -260,33 +260,53 @@ GaugedVolumes GaugeTank(const TankGauge &g, const std::string &tankName, const S
     s.tov = ship.tov;
     s.freeWater = ship.freeWater;
     s.level = ship.gauge.recorded;
-    s.liquidTemperature = liquidTemperature;
+    s.liquidTemperature = liquid.temperature;
     try {
         s.ambientTemperature = ParseFieldNumber(g.ambientTemperature, "Ambient temperature");
     } catch (const CalcFault &fault) {
         if (!table.shore->insulated)
             return stop(GaugeField::AmbientTemperature, "Tank " + tankName + ": " + fault.message());
-        s.ambientTemperature = liquidTemperature;
+        s.ambientTemperature = liquid.temperature;
     }
     if (table.shore->roof) {
         const FloatingRoof &roof = *table.shore->roof;
         const double innage = table.levelKind == LevelKind::Innage ? s.level : table.referenceHeight - s.level;
         if (RoofStateAt(roof, innage) == RoofState::Floating) {
             const bool deducted = roof.tableDeducted;
-            const std::string &text = deducted ? g.roofGravity : g.roofDensity;
-            const char *caption =
-                deducted ? "Gravity at tank temperature (roof)" : "Density in air at tank temperature (roof)";
-            try {
-                const double value = ParseFieldNumber(text, caption);
-                if (deducted)
-                    s.gravity = value;
-                else if (!(value > 0))
-                    return stop(GaugeField::RoofDensity, "Tank " + tankName + ": " + caption + " must be more than 0");
-                else
-                    s.densityInAir = value; // at tank temperature: the VCF is in it already
-            } catch (const CalcFault &fault) {
-                return stop(deducted ? GaugeField::RoofGravity : GaugeField::RoofDensity,
-                            "Tank " + tankName + ": the roof floats: " + fault.message());
+            if (deducted && blankText(g.roofGravity)) {
+                // No gravity taken at tank temperature: the tables give it from the base.
+                const bool metric = units != UnitSystem::US;
+                if (!liquid.baseGravity)
+                    return stop(GaugeField::RoofGravity,
+                                "Tank " + tankName +
+                                    ": the roof floats: give the gravity at base or the gravity at tank temperature");
+                const ObservedGravity observed = ObservedGravityAtTemperature(*liquid.baseGravity, liquid.temperature,
+                                                                              liquid.crude, metric, roof.scale);
+                if (!observed.value)
+                    return stop(GaugeField::RoofGravity, "Tank " + tankName + ": the roof floats: " + observed.reason);
+                s.gravity = *observed.value;
+                const char *baseScale = metric ? " kg/m3 at 15 C" : " API at 60 F";
+                w.push_back("Roof: gravity at tank temperature " + num(*observed.value) +
+                            (roof.scale == GravityScale::Api ? " API" : " kg/m3") + " (" + observed.table + " from " +
+                            num(*liquid.baseGravity) + baseScale + " at " + num(liquid.temperature) +
+                            (metric ? " C)" : " F)"));
+            } else {
+                const std::string &text = deducted ? g.roofGravity : g.roofDensity;
+                const char *caption =
+                    deducted ? "Gravity at tank temperature (roof)" : "Density in air at tank temperature (roof)";
+                try {
+                    const double value = ParseFieldNumber(text, caption);
+                    if (deducted)
+                        s.gravity = value;
+                    else if (!(value > 0))
+                        return stop(GaugeField::RoofDensity,
+                                    "Tank " + tankName + ": " + caption + " must be more than 0");
+                    else
+                        s.densityInAir = value; // at tank temperature: the VCF is in it already
+                } catch (const CalcFault &fault) {
+                    return stop(deducted ? GaugeField::RoofGravity : GaugeField::RoofDensity,
+                                "Tank " + tankName + ": the roof floats: " + fault.message());
+                }
             }
         }
     }

@@ -55,6 +55,19 @@ struct ShipCondition
 };
 ShipCondition ConditionFromHeader(const ShipConditionText &condition, UnitSystem units);
 
+// The liquid a gauged tank holds, as a shore tank's corrections need it: its temperature and,
+// where the row gives it, its gravity at base (API at 60 F on a US report, density at 15 C
+// in kg/m3 on a metric one) and whether it is a crude oil (Tables 5A, 53A) or a product (5B,
+// 53B). A floating roof on a table that deducted it at a stated gravity is adjusted at the
+// observed gravity the tables give from that base at the tank's temperature, unless the
+// row gives the gravity at tank temperature itself.
+struct TankLiquid
+{
+    double temperature = 0;
+    std::optional<double> baseGravity;
+    bool crude = true;
+};
+
 // The tank of a gauged row through its table: the readings averaged, corrected for the trim
 // and list of the header and looked up (TOV), the water cut likewise (FW), and for a shore
 // tank the shell and roof corrections at the liquid temperature (the row's). Refused, with a
@@ -65,7 +78,7 @@ ShipCondition ConditionFromHeader(const ShipConditionText &condition, UnitSystem
 // (empty: found here) and tableFault what CheckTankTable said of it (nullptr: checked here).
 GaugedVolumes GaugeTank(const TankGauge &gauge, const std::string &tankName, const ShipCondition &condition,
                         UnitSystem units, const TankTableDocument *tables, const TankTable *table,
-                        const std::string &tableSha256, const std::string *tableFault, double liquidTemperature);
+                        const std::string &tableSha256, const std::string *tableFault, const TankLiquid &liquid);
 
 // S&W and the volumes after the VCF, each recorded once, every step from the recorded value
 // before it: CSW = 1 - S&W / 100 (5 places, S&W to 3), NSV = GSV x CSW, TCV = GSV + FW.

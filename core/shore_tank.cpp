@@ -2,8 +2,10 @@
 #include "core/shore_tank.h"
 
 #include "core/conventions.h"
+#include "core/gravity_correction.h"
 #include "core/standard_volume.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace dravex {
@@ -37,6 +39,62 @@ RoofState RoofStateAt(const FloatingRoof &roof, double innage)
     if (innage <= roof.criticalLow)
         return RoofState::Resting;
     return RoofState::CriticalZone;
+}
+
+ObservedGravity ObservedGravityAtTemperature(double baseGravity, double t, bool crude, bool metric, GravityScale scale)
+{
+    ObservedGravity r;
+    r.table = metric ? (crude ? "Table 53A" : "Table 53B") : (crude ? "Table 5A" : "Table 5B");
+    // The base the table gives from an observed gravity, unrounded; nullopt beyond its range.
+    const auto base = [&](double observed) -> std::optional<double> {
+        try {
+            if (metric) {
+                const Density15Correction c =
+                    ObservedDensityToDensity15(observed, t, crude ? DensityTable::Table53A : DensityTable::Table53B);
+                if (c.outOfRange)
+                    return std::nullopt;
+                return c.density15;
+            }
+            return ObservedApiToApi60(observed, t,
+                                      crude ? TemperatureDifference::WholeDegrees : TemperatureDifference::Exact)
+                .api60;
+        } catch (const CalcFault &) {
+            return std::nullopt;
+        }
+    };
+    // A density is within 15 % of its base and an API within 60 degrees of it over any
+    // temperature the tables cover; the gravity rises (density falls) with the observed one.
+    const double span = metric ? baseGravity * 0.15 : 60;
+    double low = baseGravity - span;
+    double high = baseGravity + span;
+    if (!metric)
+        low = std::max(low, -131.0);
+    const std::optional<double> atLow = base(low);
+    const std::optional<double> atHigh = base(high);
+    if (!std::isfinite(baseGravity) || !std::isfinite(t) || !atLow || !atHigh || *atLow > baseGravity ||
+        *atHigh < baseGravity) {
+        r.reason = r.table + " gives no observed gravity for " + num(baseGravity) + (metric ? " kg/m3" : " API") +
+                   " at " + num(t) + (metric ? " C" : " F");
+        return r;
+    }
+    for (int i = 0; i < 64 && high - low > 1e-9; ++i) {
+        const double middle = (low + high) / 2;
+        const std::optional<double> at = base(middle);
+        if (!at) {
+            r.reason = r.table + " gives no observed gravity for " + num(baseGravity) + (metric ? " kg/m3" : " API") +
+                       " at " + num(t) + (metric ? " C" : " F");
+            return r;
+        }
+        (*at < baseGravity ? low : high) = middle;
+    }
+    double observed = (low + high) / 2;
+    const bool wantApi = scale == GravityScale::Api;
+    if (metric && wantApi)
+        observed = 141360.198 / observed - 131.5;
+    else if (!metric && !wantApi)
+        observed = 141360.198 / (observed + 131.5);
+    r.value = RoundHalfUp(observed, 1);
+    return r;
 }
 
 TableValue RoofAdjustment(const FloatingRoof &roof, VolumeUnit unit, double gravity, double densityInAir, double vcf)

@@ -40,6 +40,26 @@ RoofState RoofStateAt(const FloatingRoof &roof, double innage);
 // gravity is the observed gravity (deducted table); density and vcf are for the other kind.
 TableValue RoofAdjustment(const FloatingRoof &roof, VolumeUnit unit, double gravity, double densityInAir, double vcf);
 
+// The observed gravity at a tank's temperature that the gravity tables carry back to the
+// gravity at base, for a roof correction on a table that deducted the roof at a stated
+// gravity. The tables run from an observed gravity to the base, so the observed gravity is
+// found by bisection over their own arithmetic and then rounded:
+//   US (API at 60 F, t in F): Table 5A for crude oils, 5B for products, to 0.1 API;
+//   metric (density at 15 C in kg/m3, t in C): Table 53A for crude oils, 53B for products,
+//   to 0.1 kg/m3.
+// scale is the scale the roof's rate is given on; a gravity found on the other scale is
+// turned over (API = 141360.198 / density - 131.5) before it is rounded.
+//   API 33.1 at 60 F, crude, 85 F -> 35 API (Table 5A gives 33.1 from 35 at 85 F)
+//   860.4 kg/m3 at 15 C, crude, 30 C -> 850 kg/m3 (Table 53A gives 860.4 from 850 at 30 C)
+// nullopt with why when the base or temperature lies outside what the tables cover.
+struct ObservedGravity
+{
+    std::optional<double> value;
+    std::string table;  // "Table 5A", ...
+    std::string reason; // when there is no value
+};
+ObservedGravity ObservedGravityAtTemperature(double baseGravity, double t, bool crude, bool metric, GravityScale scale);
+
 struct ShoreTankInput
 {
     double tov = 0;       // recorded, table unit

@@ -120,6 +120,7 @@ GaugedRowEditor::GaugedRowEditor(CargoReportDocument *document, QWidget *parent)
     sedimentWater = addLine(tankForm, "sedimentWater", tr("S&&W (%):"));
     ambientTemperature = addLine(tankForm, "ambientTemperature", tr("A&mbient temperature:"));
     roofGravity = addLine(tankForm, "roofGravity", tr("Roof: gravity at tank temperature:"));
+    roofGravity->setPlaceholderText(tr("from the gravity at base"));
     roofDensity = addLine(tankForm, "roofDensity", tr("Roof: density in air at tank temperature:"));
     roofState = new QLabel(tank);
     roofState->setObjectName(QStringLiteral("roofState"));

@@ -2,6 +2,7 @@
 // Gauged tanks in the cargo report, worked by hand from the test tables below (made for
 // these tests; no real vessel's).
 #include "core/cargo_report.h"
+#include "core/shore_tank.h"
 #include "core/tank_table_file.h"
 
 #include <gtest/gtest.h>
@@ -154,6 +155,59 @@ TEST(GaugedReport, shore_tank_with_shell_and_roof_as_worked_by_hand)
     EXPECT_EQ(t.volumes.gsv, "895.95");
     EXPECT_EQ(t.volumes.nsv, "891.47");
     EXPECT_EQ(t.volumes.tcv, "995.95");
+}
+
+// The gravity at tank temperature a deducted roof is adjusted at, from the gravity at base
+// through the gravity tables run backwards (the windows' own worked examples, read the
+// other way): Table 5A gives 33.1 API from 35 API at 85 F and 52 from 50 at 40 F; Table
+// 53A 860.4 kg/m3 from 850 at 30 C; Table 53B 771.9 from 750 at 40 C. 850 kg/m3 is
+// 141360.198 / 850 - 131.5 = 34.806 API.
+TEST(GaugedReport, roof_gravity_at_tank_temperature_from_the_base)
+{
+    struct Case
+    {
+        double base, t;
+        bool crude, metric;
+        GravityScale scale;
+        std::optional<double> observed;
+    };
+    const Case cases[] = {
+        {33.1, 85, true, false, GravityScale::Api, 35},
+        {52, 40, true, false, GravityScale::Api, 50},
+        {860.4, 30, true, true, GravityScale::KgPerCubicMetre, 850},
+        {860.4, 30, true, true, GravityScale::Api, 34.8},
+        {771.9, 40, false, true, GravityScale::KgPerCubicMetre, 750},
+        {1200, 40, false, true, GravityScale::KgPerCubicMetre, std::nullopt}, // beyond Table 53B
+    };
+    for (const Case &c : cases) {
+        const ObservedGravity g = ObservedGravityAtTemperature(c.base, c.t, c.crude, c.metric, c.scale);
+        EXPECT_EQ(g.value, c.observed) << c.base << " at " << c.t << ": " << g.reason;
+        if (!c.observed)
+            EXPECT_NE(g.reason.find("Table 53B"), std::string::npos) << g.reason;
+    }
+
+    // The shore tank above at 40 F with 52 API at 60 F and no gravity taken at tank
+    // temperature: the roof floats at 50.0 API, 15 above the table's 35.0:
+    //   15 x 24.59 = 368.85 bbl taken off; shell (7 x 40 + 88) / 8 = 46 F, dT -14,
+    //   CTSh 1 - 0.0001736 + 0.0000000075 -> 0.99983;
+    //   GOV (1050 - 100) x 0.99983 - 368.85 = 949.8385 - 368.85 = 580.9885 -> 580.99 bbl.
+    TankTableDocument doc;
+    doc.ownerKind = TableOwnerKind::Terminal;
+    doc.owner = "Test terminal";
+    doc.tables = {shoreTable()};
+    CargoReport report;
+    report.units = UnitSystem::US;
+    TankGauge g = gauge("T-101", {"10 6 0"}, "1 0 0", "");
+    g.levelUnit = "ft-in-8";
+    g.ambientTemperature = "88";
+    report.rows.push_back(row({"T-101", "Crude", "A", "", "", "40", "52", "", ""}, g));
+    const ReportResult result = Recompute(report, &doc);
+    ASSERT_FALSE(result.rows[0].stopped) << result.rows[0].notice;
+    EXPECT_EQ(result.rows[0].volumes.gov, "580.99");
+    std::string working;
+    for (const std::string &line : result.rows[0].trace().working)
+        working += line + "\n";
+    EXPECT_NE(working.find("50 API (Table 5A from 52 API at 60 F at 40 F)"), std::string::npos) << working;
 }
 
 // A table that changed since the report used it, a missing table and readings in another
