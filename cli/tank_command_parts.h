@@ -40,8 +40,20 @@ struct TankCommandOptions
     std::string name, kind = "ship", levelKind = "ullage", volumeUnit = "m3", referenceHeight;
     std::string into, owner;
     bool terminal = false;
-    std::string shellScale = "F", shellReference, alpha;
+    std::string shellScale, shellReference, alpha; // shellScale empty: F
     bool insulated = false;
+    // import, layouts 3 and 4: the even-keel volume column beside the trim correction columns
+    int evenKeelColumn = 0;
+    std::string corrections; // level or volume
+    // import: list corrections, from the grid or from listGrid
+    std::vector<int> listColumns;
+    std::vector<double> lists;
+    std::string listConvention = "starboard", listTarget, listGrid;
+    // import: a ship tank's gauge point and size
+    std::string gaugeOffset, gaugeTransverse, tankLength, tankWidth, tankDepth, hatchToBulkhead;
+    // import: a shore tank's floating roof
+    bool roofDeducted = false;
+    std::string roofReferenceGravity, roofRate, roofScale = "api", roofWeight, roofCriticalLow, roofCriticalHigh;
     bool checkJson = false;
     // lookup and reverse
     std::string document, tank, level, volume, draftAft, draftForward, list, lbp, offset, transverse;
@@ -98,8 +110,21 @@ std::optional<TankTableDocument> readDocument(const std::string &path, const std
                                               int &status);
 const TankTable *findTable(const TankTableDocument &doc, const std::string &name);
 
+// A level as given on the command line: a number in the table's level unit, or for a table
+// in feet and inches also "12-03-4" or "12 3 4/8". A CalcFault naming option otherwise.
+double levelFromText(const std::string &text, LevelUnit unit, const std::string &option);
+
+// The columns of a grid: --level-column, --value-column, --trims and how the file is written.
+void addMappingOptions(CLI::App *command, MappingOptions &m);
+// A grid file read under the mapping, its faults told on err (named by line and column);
+// nullopt with status set when it cannot be imported.
+std::optional<TableGrid> importGrid(const MappingOptions &m, const std::string &command, std::ostream &err,
+                                    int &status);
+int runImport(const TankCommandOptions &o, std::ostream &out, std::ostream &err);
+
 // The subcommands of the other files: tank-table import and check; ctsh and roof.
-void addImportCommands(CLI::App *tankTable, TankCommandOptions &o, std::ostream &out, std::ostream &err, int &status);
+void addImportCommand(CLI::App *tankTable, TankCommandOptions &o, std::ostream &out, std::ostream &err, int &status);
+void addCheckCommand(CLI::App *tankTable, TankCommandOptions &o, std::ostream &out, std::ostream &err, int &status);
 void addShoreCommands(CLI::App &app, TankCommandOptions &o, std::ostream &out, std::ostream &err, int &status);
 
 } // namespace tankcli

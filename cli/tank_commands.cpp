@@ -56,6 +56,14 @@ const TankTable *findTable(const TankTableDocument &doc, const std::string &name
     return nullptr;
 }
 
+double levelFromText(const std::string &text, LevelUnit unit, const std::string &option)
+{
+    if (unit == LevelUnit::FeetInchesEighths)
+        if (const std::optional<double> inches = ParseFeetInchesEighths(text))
+            return *inches;
+    return ParseFieldNumber(text, option);
+}
+
 } // namespace tankcli
 
 namespace {
@@ -120,14 +128,11 @@ int runLookup(const TankCommandOptions &o, bool reverse, std::ostream &out, std:
             shown = FormatLevel(v.value, table->levelUnit);
     } else {
         double level = 0;
-        if (table->levelUnit == LevelUnit::FeetInchesEighths && ParseFeetInchesEighths(o.level))
-            level = *ParseFeetInchesEighths(o.level);
-        else
-            try {
-                level = ParseFieldNumber(o.level, "--level");
-            } catch (const CalcFault &fault) {
-                return fail(err, command, fault.message(), kExitUsage);
-            }
+        try {
+            level = levelFromText(o.level, table->levelUnit, "--level");
+        } catch (const CalcFault &fault) {
+            return fail(err, command, fault.message(), kExitUsage);
+        }
         v = ObservedVolume(*table, level, c);
         if (v.ok())
             shown = FormatFieldNumber(RoundHalfUp(v.value, VolumeDecimals(table->volumeUnit)));
@@ -169,7 +174,8 @@ std::unique_ptr<TankCommands> addTankCommands(CLI::App &app, std::ostream &out, 
                                                            "document, check, look up a volume or a level");
     tankTable->require_subcommand(1);
 
-    addImportCommands(tankTable, o, out, err, status);
+    addImportCommand(tankTable, o, out, err, status);
+    addCheckCommand(tankTable, o, out, err, status);
 
     const auto addPlace = [&o](CLI::App *command) {
         command->add_option("DOCUMENT", o.document, "The table document (.json)")->required();

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// dravex-calc tank-table import and check: a grid's columns mapped into a tank table, the
-// table added to its document, and a document or a grid checked.
+// dravex-calc tank-table import: a grid's columns mapped into a tank table of any layout,
+// with its list corrections, gauge point, shell and roof, and the table added to its document.
 #include "cli/command_line.h"
 #include "cli/file_text.h"
 #include "cli/tank_command_parts.h"
@@ -12,35 +12,12 @@
 
 #include <filesystem>
 #include <iostream>
+#include <map>
+#include <set>
 
 namespace dravex::tankcli {
 
 namespace {
-
-void addMappingOptions(CLI::App *command, MappingOptions &m)
-{
-    command->add_option("--level-column", m.levelColumn, "The column of the levels, from 1 (default 1)")
-        ->check(CLI::Range(1, 10000));
-    CLI::Option *values =
-        command
-            ->add_option("--value-column", m.valueColumns,
-                         "A column of volumes, from 1; one per trim with --trims (default: the column after the "
-                         "levels)")
-            ->check(CLI::Range(1, 10000))
-            ->delimiter(',');
-    command->add_option("--trims", m.trims, "The trim of each value column as the table prints it, comma separated")
-        ->delimiter(',')
-        ->needs(values);
-    command
-        ->add_option("--trim-convention", m.trimConvention,
-                     "stern: the table's positive trims are by the stern (default); head: by the head")
-        ->check(CLI::IsMember({"stern", "head"}));
-    command->add_option("--skip-rows", m.skipRows, "Heading lines before the first level")->check(CLI::Range(0, 1000));
-    command->add_option("--delimiter", m.delimiter, "comma, semicolon or tab (default: found from the first line)")
-        ->check(CLI::IsMember({"comma", "semicolon", "tab"}));
-    command->add_flag("--decimal-comma", m.decimalComma, "Numbers are written 12,5");
-    command->add_option("--level-unit", m.levelUnit, "mm (default), cm, m or ft-in-8")->check(words(kLevelUnitWords));
-}
 
 ImportMapping mappingOf(const MappingOptions &m)
 {
@@ -71,89 +48,279 @@ std::string issueText(const ImportIssue &issue)
            (where.empty() ? "" : " (" + where + ")") + ": " + issue.message;
 }
 
-// Reads a grid file under the mapping; issues go to err. Empty result on errors.
-std::optional<TableGrid> importGrid(const MappingOptions &m, const std::string &command, std::ostream &err, int &status)
+// One figure per column: "give one trim per value column (3 columns, 2 trims)".
+std::string countProblem(std::size_t columns, std::size_t figures, const std::string &figure, const std::string &column,
+                         const std::string &option)
 {
-    std::string text;
-    if (const std::string problem = ReadFileText(m.file, text); !problem.empty()) {
-        status = fail(err, command, problem, kExitStopped);
-        return std::nullopt;
-    }
-    if (m.trims.size() > 0 && m.trims.size() != m.valueColumns.size()) {
-        status = fail(err, command,
-                      "give one trim per value column (" + std::to_string(m.valueColumns.size()) + " columns, " +
-                          std::to_string(m.trims.size()) + " trims)",
-                      kExitUsage);
-        return std::nullopt;
-    }
-    if (m.trims.empty() && m.valueColumns.size() > 1) {
-        status = fail(err, command, "several value columns need their trims (--trims)", kExitUsage);
-        return std::nullopt;
-    }
-    const ImportResult result = ImportTableGrid(text, mappingOf(m));
-    for (const ImportIssue &issue : result.issues)
-        err << "dravex-calc: " << command << ": " << m.file << ": " << issueText(issue) << '\n';
-    if (!result.ok()) {
-        status = kExitStopped;
-        return std::nullopt;
-    }
-    return result.grid;
+    if (figures > 0 && figures != columns)
+        return "give one " + figure + " per " + column + " (" + std::to_string(columns) + " columns, " +
+               std::to_string(figures) + " " + figure + "s)";
+    if (figures == 0 && columns > 1)
+        return "several " + column + "s need their " + figure + "s (" + option + ")";
+    return {};
 }
 
-std::string layoutName(TableLayout layout)
+// Grids read from files, each file read once; a fault found by several reads of the same
+// file (the levels, say) is told once.
+class GridReader
 {
-    switch (layout) {
-    case TableLayout::LevelToVolume:
-        return "level to volume";
-    case TableLayout::TrimVolumeGrid:
-        return "level x trim to volume";
-    case TableLayout::TrimLevelCorrection:
-        return "level x trim to level correction, with an even-keel table";
-    case TableLayout::TrimVolumeCorrection:
-        return "level x trim to volume correction, with an even-keel table";
+public:
+    GridReader(std::string command, std::ostream &err) : m_command(std::move(command)), m_err(err) {}
+    int status() const { return m_status; }
+
+    // The columns of file under mapping; nullopt once the faults are told.
+    std::optional<TableGrid> read(const std::string &file, const ImportMapping &mapping)
+    {
+        auto text = m_texts.find(file);
+        if (text == m_texts.end()) {
+            std::string read;
+            if (const std::string problem = ReadFileText(file, read); !problem.empty()) {
+                m_status = fail(m_err, m_command, problem, kExitStopped);
+                return std::nullopt;
+            }
+            text = m_texts.emplace(file, std::move(read)).first;
+        }
+        const ImportResult result = ImportTableGrid(text->second, mapping);
+        for (const ImportIssue &issue : result.issues) {
+            const std::string line = file + ": " + issueText(issue);
+            if (m_told.insert(line).second)
+                m_err << "dravex-calc: " << m_command << ": " << line << '\n';
+        }
+        if (!result.ok()) {
+            m_status = kExitStopped;
+            return std::nullopt;
+        }
+        return result.grid;
+    }
+
+private:
+    std::string m_command;
+    std::ostream &m_err;
+    std::map<std::string, std::string> m_texts;
+    std::set<std::string> m_told;
+    int m_status = kExitComputed;
+};
+
+} // namespace
+
+std::optional<TableGrid> importGrid(const MappingOptions &m, const std::string &command, std::ostream &err, int &status)
+{
+    if (const std::string problem =
+            countProblem(m.valueColumns.size(), m.trims.size(), "trim", "value column", "--trims");
+        !problem.empty()) {
+        status = fail(err, command, problem, kExitUsage);
+        return std::nullopt;
+    }
+    GridReader reader(command, err);
+    std::optional<TableGrid> grid = reader.read(m.file, mappingOf(m));
+    status = reader.status();
+    return grid;
+}
+
+namespace {
+
+// ---- tank-table import ----
+
+double number(const std::string &text, const std::string &option)
+{
+    return ParseFieldNumber(text, option);
+}
+
+// The options given that belong to the other kind of tank.
+std::string kindProblem(const TankCommandOptions &o)
+{
+    const std::pair<const char *, bool> shoreOnly[] = {{"--shell-scale", !o.shellScale.empty()},
+                                                       {"--shell-reference", !o.shellReference.empty()},
+                                                       {"--alpha", !o.alpha.empty()},
+                                                       {"--insulated", o.insulated},
+                                                       {"--roof-deducted", o.roofDeducted},
+                                                       {"--roof-weight", !o.roofWeight.empty()},
+                                                       {"--roof-critical-low", !o.roofCriticalLow.empty()}};
+    const std::pair<const char *, bool> shipOnly[] = {{"--gauge-offset", !o.gaugeOffset.empty()},
+                                                      {"--gauge-transverse", !o.gaugeTransverse.empty()},
+                                                      {"--tank-length", !o.tankLength.empty()}};
+    if (o.kind == "ship") {
+        for (const auto &[option, given] : shoreOnly)
+            if (given)
+                return std::string(option) + " is for shore tanks (--kind shore)";
+    } else {
+        for (const auto &[option, given] : shipOnly)
+            if (given)
+                return std::string(option) + " is for ship tanks (--kind ship)";
     }
     return {};
 }
 
-// ---- tank-table import ----
-
-int runImport(const TankCommandOptions &o, std::ostream &out, std::ostream &err)
+// The floating roof from the options; a notice naming the option when one is wrong.
+std::string roofOf(const TankCommandOptions &o, LevelUnit unit, FloatingRoof &roof)
 {
-    const std::string command = "tank-table import";
-    int status = kExitComputed;
-    const std::optional<TableGrid> grid = importGrid(o.import, command, err, status);
-    if (!grid)
-        return status;
-    TankTable table;
+    roof.criticalLow = levelFromText(o.roofCriticalLow, unit, "--roof-critical-low");
+    roof.criticalHigh = levelFromText(o.roofCriticalHigh, unit, "--roof-critical-high");
+    if (!(roof.criticalLow >= 0))
+        return "--roof-critical-low must be 0 or more";
+    if (!(roof.criticalLow < roof.criticalHigh))
+        return "--roof-critical-low (" + FormatLevel(roof.criticalLow, unit) +
+               ") must be below --roof-critical-high (" + FormatLevel(roof.criticalHigh, unit) + ")";
+    roof.tableDeducted = o.roofDeducted;
+    if (o.roofDeducted) {
+        roof.scale = o.roofScale == "kgm3" ? GravityScale::KgPerCubicMetre : GravityScale::Api;
+        roof.referenceGravity = number(o.roofReferenceGravity, "--roof-reference-gravity");
+        roof.rate = number(o.roofRate, "--roof-rate");
+        if (!(roof.referenceGravity > 0))
+            return "--roof-reference-gravity must be more than 0";
+        if (!(roof.rate >= 0))
+            return "--roof-rate must be 0 or more (the table says which way it goes with the gravity)";
+    } else {
+        roof.weight = number(o.roofWeight, "--roof-weight");
+        if (!(roof.weight > 0))
+            return "--roof-weight must be more than 0";
+    }
+    return {};
+}
+
+// The shell (and roof) of a shore tank.
+std::string shoreOf(const TankCommandOptions &o, LevelUnit unit, ShoreTankData &shore)
+{
+    shore.scale = o.shellScale == "C" ? TemperatureScale::Celsius : TemperatureScale::Fahrenheit;
+    shore.shellReferenceTemperature = !o.shellReference.empty() ? number(o.shellReference, "--shell-reference")
+                                      : shore.scale == TemperatureScale::Celsius ? 15
+                                                                                 : 60;
+    if (!o.alpha.empty()) {
+        shore.alpha = number(o.alpha, "--alpha");
+        if (!(*shore.alpha > 0 && *shore.alpha < 0.001))
+            return "--alpha must be more than 0 and under 0.001 per degree";
+    }
+    shore.insulated = o.insulated;
+    if (o.roofDeducted || !o.roofWeight.empty()) {
+        FloatingRoof roof;
+        if (std::string problem = roofOf(o, unit, roof); !problem.empty())
+            return problem;
+        shore.roof = roof;
+    } else if (!o.roofCriticalLow.empty()) {
+        return "--roof-critical-low and --roof-critical-high go with --roof-deducted or --roof-weight";
+    }
+    return {};
+}
+
+// The gauge point and the wedge size of a ship tank; absent when none is given.
+std::string geometryOf(const TankCommandOptions &o, std::optional<TankGeometry> &geometry)
+{
+    if (o.gaugeOffset.empty() && o.gaugeTransverse.empty() && o.tankLength.empty())
+        return {};
+    TankGeometry g;
+    if (!o.gaugeOffset.empty())
+        g.longitudinalOffset = number(o.gaugeOffset, "--gauge-offset");
+    if (!o.gaugeTransverse.empty())
+        g.transverseOffset = number(o.gaugeTransverse, "--gauge-transverse");
+    if (!o.tankLength.empty()) {
+        TankWedgeSize w;
+        const std::pair<const std::string *, double *> sizes[] = {
+            {&o.tankLength, &w.tankLength}, {&o.tankWidth, &w.tankWidth}, {&o.tankDepth, &w.tankDepth}};
+        const char *names[] = {"--tank-length", "--tank-width", "--tank-depth"};
+        for (std::size_t i = 0; i < 3; ++i) {
+            *sizes[i].second = number(*sizes[i].first, names[i]);
+            if (!(*sizes[i].second > 0))
+                return std::string(names[i]) + " must be more than 0";
+        }
+        w.hatchToBulkhead = number(o.hatchToBulkhead, "--hatch-to-bulkhead");
+        if (!(w.hatchToBulkhead >= 0 && w.hatchToBulkhead <= w.tankLength))
+            return "--hatch-to-bulkhead must lie between 0 and --tank-length";
+        g.wedge = w;
+    }
+    geometry = g;
+    return {};
+}
+
+// The table's own facts, shell, roof and geometry; a notice naming the option when one is wrong.
+std::string tableFacts(const TankCommandOptions &o, TankTable &table)
+{
+    if (std::string problem = kindProblem(o); !problem.empty())
+        return problem;
     table.name = o.name;
     table.kind = o.kind == "shore" ? TankKind::Shore : TankKind::Ship;
     table.levelKind = o.levelKind == "innage" ? LevelKind::Innage : LevelKind::Ullage;
     table.levelUnit = *fromWord(o.import.levelUnit, kLevelUnitWords);
     table.volumeUnit = *fromWord(o.volumeUnit, kVolumeUnitWords);
-    table.referenceHeight = o.referenceHeight.empty() ? 0 : ParseFieldNumber(o.referenceHeight);
+    table.referenceHeight = o.referenceHeight.empty() ? 0 : number(o.referenceHeight, "--reference-height");
     table.trimConvention =
         o.import.trimConvention == "head" ? TrimConvention::HeadPositive : TrimConvention::SternPositive;
-    if (o.import.trims.empty()) {
-        table.layout = TableLayout::LevelToVolume;
-        table.evenKeel = *grid;
-    } else {
-        table.layout = TableLayout::TrimVolumeGrid;
-        table.trim = *grid;
-    }
+    if (std::string problem =
+            countProblem(o.import.valueColumns.size(), o.import.trims.size(), "trim", "value column", "--trims");
+        !problem.empty())
+        return problem;
+    if (std::string problem = countProblem(o.listColumns.size(), o.lists.size(), "list", "list column", "--lists");
+        !problem.empty())
+        return problem;
     if (table.kind == TankKind::Shore) {
         ShoreTankData shore;
-        shore.scale = o.shellScale == "C" ? TemperatureScale::Celsius : TemperatureScale::Fahrenheit;
-        shore.shellReferenceTemperature = !o.shellReference.empty() ? ParseFieldNumber(o.shellReference)
-                                          : shore.scale == TemperatureScale::Celsius ? 15
-                                                                                     : 60;
-        if (!o.alpha.empty())
-            shore.alpha = ParseFieldNumber(o.alpha);
-        shore.insulated = o.insulated;
+        if (std::string problem = shoreOf(o, table.levelUnit, shore); !problem.empty())
+            return problem;
         table.shore = shore;
     }
+    return geometryOf(o, table.geometry);
+}
+
+// The table's grids: layout 1 (one volume column), 2 (volumes per trim), 3 and 4 (the
+// even-keel column beside the trim correction columns), and the list corrections from the
+// same grid or their own. Every grid is read, so every fault is told, before giving up.
+bool readGrids(const TankCommandOptions &o, GridReader &reader, TankTable &table)
+{
+    const ImportMapping mapping = mappingOf(o.import);
+    bool ok = true;
+    const auto take = [&ok](std::optional<TableGrid> grid, TableGrid &into) {
+        if (grid)
+            into = std::move(*grid);
+        else
+            ok = false;
+    };
+    if (o.evenKeelColumn > 0) {
+        table.layout = o.corrections == "level" ? TableLayout::TrimLevelCorrection : TableLayout::TrimVolumeCorrection;
+        ImportMapping evenKeel = mapping;
+        evenKeel.valueColumns = {o.evenKeelColumn - 1};
+        evenKeel.columnValues.clear();
+        take(reader.read(o.import.file, evenKeel), table.evenKeel);
+        take(reader.read(o.import.file, mapping), table.trim);
+    } else if (o.import.trims.empty()) {
+        table.layout = TableLayout::LevelToVolume;
+        take(reader.read(o.import.file, mapping), table.evenKeel);
+    } else {
+        table.layout = TableLayout::TrimVolumeGrid;
+        take(reader.read(o.import.file, mapping), table.trim);
+    }
+    if (!o.listColumns.empty()) {
+        ListCorrections list;
+        list.target = o.listTarget == "volume" ? CorrectionTarget::Volume : CorrectionTarget::Level;
+        list.convention = o.listConvention == "port" ? ListConvention::PortPositive : ListConvention::StarboardPositive;
+        ImportMapping lists = mapping;
+        lists.valueColumns.clear();
+        for (const int c : o.listColumns)
+            lists.valueColumns.push_back(c - 1);
+        lists.columnValues = o.lists;
+        take(reader.read(o.listGrid.empty() ? o.import.file : o.listGrid, lists), list.grid);
+        table.list = std::move(list);
+    }
+    return ok;
+}
+
+} // namespace
+
+int runImport(const TankCommandOptions &o, std::ostream &out, std::ostream &err)
+{
+    const std::string command = "tank-table import";
+    TankTable table;
+    try {
+        if (const std::string problem = tableFacts(o, table); !problem.empty())
+            return fail(err, command, problem, kExitUsage);
+    } catch (const CalcFault &fault) {
+        return fail(err, command, fault.message(), kExitUsage);
+    }
+    GridReader reader(command, err);
+    if (!readGrids(o, reader, table))
+        return reader.status();
     if (const std::string fault = CheckTankTable(table); !fault.empty())
         return fail(err, command, fault, kExitStopped);
 
+    int status = kExitComputed;
     TankTableDocument doc;
     doc.ownerKind = o.terminal ? TableOwnerKind::Terminal : TableOwnerKind::Vessel;
     doc.owner = o.owner;
@@ -180,93 +347,10 @@ int runImport(const TankCommandOptions &o, std::ostream &out, std::ostream &err)
     }
     if (const std::string problem = WriteFileText(o.into, text); !problem.empty())
         return fail(err, command, problem, kExitStopped);
-    out << (replaced ? "Replaced " : "Added ") << table.name << " in " << o.into << ": " << grid->levels.size()
+    const TableGrid &rows = table.layout == TableLayout::TrimVolumeGrid ? table.trim : table.evenKeel;
+    out << (replaced ? "Replaced " : "Added ") << table.name << " in " << o.into << ": " << rows.levels.size()
         << " levels, SHA-256 " << TankTableSha256(table) << '\n';
     return kExitComputed;
-}
-
-// ---- tank-table check ----
-
-int runCheck(const TankCommandOptions &o, std::ostream &out, std::ostream &err)
-{
-    const std::string command = "tank-table check";
-    std::string text;
-    if (const std::string problem = ReadFileText(o.check.file, text); !problem.empty())
-        return fail(err, command, problem, kExitStopped);
-    const std::size_t first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos || text[first] != '{') {
-        // A grid: the import's checks.
-        int status = kExitComputed;
-        const std::optional<TableGrid> grid = importGrid(o.check, command, err, status);
-        if (!grid)
-            return status;
-        if (o.checkJson)
-            out << Json{{"file", o.check.file}, {"levels", grid->levels.size()}, {"columns", grid->width()}}.dump()
-                << '\n';
-        else
-            out << o.check.file << ": " << grid->levels.size() << " levels, " << grid->width()
-                << (grid->width() == 1 ? " column" : " columns") << ", can be imported\n";
-        return kExitComputed;
-    }
-    const TankTableReadResult read = ReadTankTablesJson(text);
-    if (!read.document)
-        return fail(err, command, o.check.file + ": " + read.error->message, kExitStopped);
-    const TankTableDocument &doc = *read.document;
-    if (o.checkJson) {
-        Json tables = Json::array();
-        for (const TankTable &t : doc.tables)
-            tables.push_back({{"name", t.name},
-                              {"layout", static_cast<int>(t.layout)},
-                              {"levelUnit", LevelUnitName(t.levelUnit)},
-                              {"volumeUnit", VolumeUnitName(t.volumeUnit)},
-                              {"sha256", TankTableSha256(t)}});
-        out << Json{{"owner", doc.owner}, {"tables", std::move(tables)}}.dump(2) << '\n';
-        return kExitComputed;
-    }
-    out << o.check.file << ": " << (doc.ownerKind == TableOwnerKind::Vessel ? "vessel " : "terminal ") << doc.owner
-        << ", " << doc.tables.size() << (doc.tables.size() == 1 ? " table" : " tables") << '\n';
-    for (const TankTable &t : doc.tables)
-        out << "  " << t.name << ": " << layoutName(t.layout) << ", " << LevelUnitName(t.levelUnit) << " to "
-            << VolumeUnitName(t.volumeUnit) << ", SHA-256 " << TankTableSha256(t) << '\n';
-    return kExitComputed;
-}
-
-} // namespace
-
-void addImportCommands(CLI::App *tankTable, TankCommandOptions &o, std::ostream &out, std::ostream &err, int &status)
-{
-    CLI::App *importer = tankTable->add_subcommand("import", "Import a CSV or tab-separated grid as a tank's table");
-    importer->add_option("GRID", o.import.file, "The grid: levels down, one volume column or one per trim")->required();
-    addMappingOptions(importer, o.import);
-    importer->add_option("--name", o.name, "The tank's name")->required();
-    importer->add_option("--kind", o.kind, "ship (default) or shore")->check(CLI::IsMember({"ship", "shore"}));
-    importer->add_option("--level-kind", o.levelKind, "ullage (default) or innage")
-        ->check(CLI::IsMember({"ullage", "innage"}));
-    importer->add_option("--reference-height", o.referenceHeight, "The reference height, in the level unit")
-        ->check(fieldNumber());
-    importer->add_option("--volume-unit", o.volumeUnit, "m3 (default), bbl, l or usgal")
-        ->check(words(kVolumeUnitWords));
-    importer->add_option("--into", o.into,
-                         "The table document to add the table to (made if missing; a table of the "
-                         "same name is replaced); without it the document is printed");
-    importer->add_option("--owner", o.owner, "The vessel's or terminal's name");
-    importer->add_flag("--terminal", o.terminal,
-                       "A new document is a shore terminal's, not a vessel's (an existing one keeps its kind)");
-    importer->add_option("--shell-scale", o.shellScale, "Shore tanks: F (default) or C")
-        ->check(CLI::IsMember({"F", "C"}));
-    importer->add_option("--shell-reference", o.shellReference, "Shore tanks: the shell's reference temperature")
-        ->check(fieldNumber());
-    importer
-        ->add_option("--alpha", o.alpha, "Shore tanks: the shell's linear expansion per degree (default mild steel)")
-        ->check(fieldNumber());
-    importer->add_flag("--insulated", o.insulated, "Shore tanks: the tank is insulated");
-    importer->callback([&o, &out, &err, &status] { status = runImport(o, out, err); });
-
-    CLI::App *check = tankTable->add_subcommand("check", "Check a table document, or a grid before importing it");
-    check->add_option("FILE", o.check.file, "A table document (.json) or a grid (CSV, tab separated)")->required();
-    addMappingOptions(check, o.check);
-    check->add_flag("--json", o.checkJson, "Print JSON");
-    check->callback([&o, &out, &err, &status] { status = runCheck(o, out, err); });
 }
 
 } // namespace dravex::tankcli
