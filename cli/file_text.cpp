@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 
 namespace dravex {
@@ -29,6 +30,28 @@ std::string ReadFileText(const std::string &path, std::string &text, std::string
     }
     if (std::ferror(file.get()))
         return "cannot read " + path + ": " + std::strerror(errno != 0 ? errno : EIO);
+    return {};
+}
+
+std::string WriteFileText(const std::string &path, std::string_view text)
+{
+    const std::string temporary = path + ".writing";
+    {
+        const std::unique_ptr<std::FILE, int (*)(std::FILE *)> file(std::fopen(temporary.c_str(), "wb"), &std::fclose);
+        if (!file)
+            return "cannot write " + temporary + ": " + std::strerror(errno);
+        if (std::fwrite(text.data(), 1, text.size(), file.get()) != text.size() || std::fflush(file.get()) != 0) {
+            const int error = errno;
+            std::remove(temporary.c_str());
+            return "cannot write " + temporary + ": " + std::strerror(error);
+        }
+    }
+    std::error_code ec;
+    std::filesystem::rename(temporary, path, ec);
+    if (ec) {
+        std::remove(temporary.c_str());
+        return "cannot replace " + path + ": " + ec.message();
+    }
     return {};
 }
 

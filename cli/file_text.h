@@ -12,4 +12,8 @@ namespace dravex {
 // followed by tooLargeNote.
 std::string ReadFileText(const std::string &path, std::string &text, std::string_view tooLargeNote = {});
 
+// Writes text to path through a file beside it ("PATH.writing") renamed over it, so a failed
+// write leaves the old file whole. Empty on success, else the message naming the file.
+std::string WriteFileText(const std::string &path, std::string_view text);
+
 } // namespace dravex

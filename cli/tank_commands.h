@@ -17,6 +17,8 @@ struct TankCommandOptions;
 
 // dravex-calc's tank table commands:
 //   dravex-calc tank-table import GRID.csv --name TANK [mapping] [--into DOC.json]
+//                                  [--even-keel-column N --corrections level|volume] [list columns]
+//                                  [gauge point and wedge size (ship)] [shell and roof (shore)]
 //   dravex-calc tank-table check FILE [mapping] [--json]   (a table document or a grid)
 //   dravex-calc tank-table lookup DOC.json --tank TANK --level L [--draft-aft A --draft-forward F]
 //                                  [--list DEG] [--json]

@@ -177,8 +177,10 @@ std::string CheckTankTable(const TankTable &t)
             if (!std::isfinite(r.weight) || !std::isfinite(r.referenceGravity) || !std::isfinite(r.rate) ||
                 !std::isfinite(r.criticalLow) || !std::isfinite(r.criticalHigh))
                 fault = "the floating roof holds a value that is not a number";
-            else if (r.criticalLow > r.criticalHigh)
-                fault = "the roof's critical zone ends below its start";
+            else if (!(r.criticalLow < r.criticalHigh))
+                fault = "the roof's critical zone must start below its end";
+            else if (r.weight < 0 || (r.tableDeducted && !(r.referenceGravity > 0)))
+                fault = "the floating roof's weight or reference gravity is not a quantity of a roof";
         }
     }
     if (fault.empty() && t.geometry) {

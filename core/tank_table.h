@@ -141,7 +141,8 @@ double ShellAlpha(const ShoreTankData &shore);
 
 // A table's first fault, or "" when it can be used: levels strictly increasing and finite,
 // columns strictly increasing, as many values as rows x columns, the grids the layout
-// needs present.
+// needs present; a shore tank's roof with its critical zone's bottom below its top, no
+// negative weight and, when the table deducted it, a reference gravity above 0.
 std::string CheckTankTable(const TankTable &table);
 
 // ---- Units and words ----
