@@ -39,6 +39,12 @@ public:
             .arg(kStoreSchemaVersion);
     }
     static QString cannotRead(const QString &why) { return tr("Cannot read the store's schema version: %1").arg(why); }
+    static QString noRole(const QString &why)
+    {
+        return tr("Your database role may not use the store (%1); ask your administrator to grant it "
+                  "dravex_inspector, dravex_reviewer or dravex_admin.")
+            .arg(why);
+    }
     static QString missingMigration(int version)
     {
         return tr("This program has no migration to the store's schema version %1.").arg(version);
@@ -58,19 +64,26 @@ QString errorText(const QSqlError &error)
     return text.isEmpty() ? error.text().trimmed() : text;
 }
 
+// The database refused the role (SQLSTATE 42501, insufficient privilege): said so.
+QString readError(const QSqlError &error)
+{
+    return error.nativeErrorCode() == QLatin1String("42501") ? StoreSchemaText::noRole(errorText(error))
+                                                             : StoreSchemaText::cannotRead(errorText(error));
+}
+
 // The version, or -1 with *why; 0 when there is no schema.
 int readVersion(QSqlDatabase &db, QString *why)
 {
     QSqlQuery query(db);
     if (!query.exec(QStringLiteral("SELECT pg_catalog.to_regclass('dravex.schema_version') IS NOT NULL")) ||
         !query.next()) {
-        *why = errorText(query.lastError());
+        *why = readError(query.lastError());
         return -1;
     }
     if (!query.value(0).toBool())
         return 0;
     if (!query.exec(QStringLiteral("SELECT coalesce(max(version), 0) FROM dravex.schema_version")) || !query.next()) {
-        *why = errorText(query.lastError());
+        *why = readError(query.lastError());
         return -1;
     }
     return query.value(0).toInt();
@@ -140,7 +153,7 @@ StoreSchemaState ReadStoreSchema(QSqlDatabase &db)
     QString why;
     const int version = readVersion(db, &why);
     if (version < 0) {
-        state.problem = StoreSchemaText::cannotRead(why);
+        state.problem = why;
         return state;
     }
     state.version = version;
@@ -162,7 +175,7 @@ bool MigrateStore(QSqlDatabase &db, QString *message)
         QString why;
         const int version = readVersion(db, &why);
         if (version < 0) {
-            *message = StoreSchemaText::cannotRead(why);
+            *message = why;
             return false;
         }
         if (version > kStoreSchemaVersion) {

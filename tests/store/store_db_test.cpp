@@ -153,8 +153,8 @@ Saved save(QSqlDatabase &db, const QString &report, const QString &revision, con
     return saved;
 }
 
-// A fresh database with the schema, and four people: two inspectors, a reviewer and an
-// administrator.
+// A fresh database with the schema, and five people: two inspectors, a reviewer, an
+// administrator and one in no group of the store.
 class StoreDb : public ::testing::Test
 {
 protected:
@@ -165,7 +165,7 @@ protected:
         name_ = QStringLiteral("dravex_test_%1").arg(QUuid::createUuid().toString(QUuid::Id128));
         ASSERT_EQ(run(admin_, QStringLiteral("CREATE DATABASE %1").arg(name_)), QString());
         // Roles belong to the whole server: made once, kept for the next test.
-        for (const char *person : {"alice", "bob", "rita", "ada"}) {
+        for (const char *person : {"alice", "bob", "rita", "ada", "nobody"}) {
             run(admin_, QStringLiteral("DO $$BEGIN IF NOT EXISTS (SELECT FROM pg_roles WHERE "
                                        "rolname = '%1') THEN CREATE ROLE %1 LOGIN; END IF; END$$")
                             .arg(QLatin1String(person)));
@@ -419,7 +419,16 @@ TEST_F(StoreDb, the_database_refuses_what_a_role_may_not_do)
     };
     for (const Case &c : cases)
         EXPECT_EQ(run(*c.who, c.sql, c.values), c.state) << c.sql.toStdString();
-    // Saving into another's report, or as a reviewer.
+    // The schema as each sees it: usable, or a role the store does not know.
+    EXPECT_TRUE(ReadStoreSchema(alice).usable());
+    EXPECT_TRUE(ReadStoreSchema(rita).usable());
+    QSqlDatabase nobody = as(QStringLiteral("nobody"));
+    const StoreSchemaState outsider = ReadStoreSchema(nobody);
+    EXPECT_FALSE(outsider.usable());
+    EXPECT_TRUE(outsider.problem.contains(QLatin1String("grant it dravex_inspector")))
+        << outsider.problem.toStdString();
+    // Saving into another's report, as a reviewer, or as nobody.
+    EXPECT_EQ(save(nobody, uuid(), uuid(), {}).state, insufficient);
     EXPECT_EQ(save(bob, report, uuid(), a).state, insufficient);
     EXPECT_EQ(save(rita, report, uuid(), a).state, insufficient);
     EXPECT_EQ(scalar(owner_, QStringLiteral("SELECT count(*) FROM dravex.revisions")).toInt(), 1);
