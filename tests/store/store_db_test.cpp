@@ -18,10 +18,14 @@
 #include <QUuid>
 #include <QVariant>
 
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <latch>
+#include <thread>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 namespace dravex {
 namespace {
@@ -55,7 +59,7 @@ Server server()
     return s;
 }
 
-int connectionCount = 0;
+std::atomic<int> connectionCount = 0;
 
 // A connection as `user` (empty: the server's test superuser) to `database`.
 QSqlDatabase openDb(const QString &database, const QString &user = {})
@@ -481,6 +485,60 @@ TEST_F(StoreDb, a_final_report_is_read_only_until_a_reviewer_gives_a_reason)
                          QStringLiteral("alice|insert|revisions||"),
                          QStringLiteral("alice|update|reports||"),
                      }));
+}
+
+TEST_F(StoreDb, writers_saving_at_once_from_one_parent_move_the_head_once)
+{
+    migrate();
+    // Writers on connections of their own, let go together: the report's first save, then
+    // a second round from the first round's winner. One save wins each round, whatever the
+    // timing; every other is a conflict that names it.
+    constexpr int kWriters = 12;
+    const QString report = uuid();
+    QString parent;
+    for (int round = 1; round <= 2; ++round) {
+        std::vector<QString> revisions(kWriters);
+        for (QString &revision : revisions)
+            revision = uuid();
+        std::vector<Saved> results(kWriters);
+        std::latch start(kWriters);
+        std::vector<std::thread> writers;
+        for (int i = 0; i < kWriters; ++i) {
+            writers.emplace_back([&, i] {
+                QString connection;
+                {
+                    QSqlDatabase db = openDb(name_, QStringLiteral("alice"));
+                    connection = db.connectionName();
+                    start.arrive_and_wait();
+                    results[i] = save(db, report, revisions[i], parent);
+                }
+                QSqlDatabase::removeDatabase(connection);
+            });
+        }
+        for (std::thread &writer : writers)
+            writer.join();
+
+        QStringList winners;
+        for (int i = 0; i < kWriters; ++i) {
+            if (results[i].outcome == QLatin1String("saved")) {
+                winners << revisions[i];
+            } else {
+                EXPECT_EQ(results[i].outcome, QStringLiteral("conflict")) << results[i].state.toStdString();
+            }
+        }
+        ASSERT_EQ(winners.size(), 1) << "round " << round;
+        for (const Saved &result : results) {
+            if (result.outcome == QLatin1String("conflict")) {
+                EXPECT_EQ(result.head, winners.front());
+            }
+        }
+        EXPECT_EQ(scalar(owner_, QStringLiteral("SELECT head FROM dravex.reports WHERE id = ?"), {report}).toString(),
+                  winners.front());
+        EXPECT_EQ(scalar(owner_, QStringLiteral("SELECT count(*) FROM dravex.revisions")).toInt(), round * kWriters);
+        EXPECT_EQ(scalar(owner_, QStringLiteral("SELECT count(*) FROM dravex.revisions WHERE accepted")).toInt(),
+                  round);
+        parent = winners.front();
+    }
 }
 
 TEST_F(StoreDb, a_connection_killed_inside_a_save_leaves_no_revision_and_the_head_where_it_was)
