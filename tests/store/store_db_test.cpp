@@ -9,12 +9,15 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QProcess>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QUuid>
 #include <QVariant>
 
@@ -539,6 +542,42 @@ TEST_F(StoreDb, writers_saving_at_once_from_one_parent_move_the_head_once)
                   round);
         parent = winners.front();
     }
+}
+
+TEST_F(StoreDb, listeners_hear_of_accepted_saves_status_changes_and_new_tables_only)
+{
+    migrate();
+    QSqlDatabase rita = as(QStringLiteral("rita"));
+    QStringList heard;
+    QEventLoop loop;
+    QObject::connect(rita.driver(), &QSqlDriver::notification, &loop,
+                     [&](const QString &channel, QSqlDriver::NotificationSource, const QVariant &payload) {
+                         heard << channel + QLatin1Char(' ') + payload.toString();
+                         if (heard.size() == 3)
+                             loop.quit();
+                     });
+    ASSERT_TRUE(rita.driver()->subscribeToNotification(QStringLiteral("dravex_reports")));
+    ASSERT_TRUE(rita.driver()->subscribeToNotification(QStringLiteral("dravex_tables")));
+
+    QSqlDatabase alice = as(QStringLiteral("alice"));
+    const QString report = uuid(), a = uuid(), site = uuid();
+    ASSERT_EQ(save(alice, report, a, {}).outcome, QStringLiteral("saved"));
+    ASSERT_EQ(save(alice, report, uuid(), {}).outcome, QStringLiteral("conflict"));
+    ASSERT_EQ(save(alice, report, a, {}).outcome, QStringLiteral("replayed"));
+    ASSERT_EQ(run(rita, QStringLiteral("SELECT dravex.set_status(?, 'final', NULL)"), {report}), QString());
+    ASSERT_EQ(
+        run(alice, QStringLiteral("INSERT INTO dravex.sites (id, kind, name) VALUES (?, 'vessel', 'Astra')"), {site}),
+        QString());
+    ASSERT_EQ(run(alice,
+                  QStringLiteral("INSERT INTO dravex.tank_tables (sha256, site_id, tank, document) VALUES ('9a', ?, "
+                                 "'1P', '{}')"),
+                  {site}),
+              QString());
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_EQ(heard,
+              (QStringList{QStringLiteral("dravex_reports ") + report, QStringLiteral("dravex_reports ") + report,
+                           QStringLiteral("dravex_tables ") + site}));
 }
 
 TEST_F(StoreDb, a_connection_killed_inside_a_save_leaves_no_revision_and_the_head_where_it_was)
