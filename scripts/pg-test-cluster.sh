@@ -11,7 +11,8 @@
 # The port only names the socket file (DIR/.s.PGSQL.N); if the server does not come up on it,
 # the next ones are tried. The chosen port is written to DIR/port.
 # PostgreSQL refuses to run as root: run as root, the server runs as the `postgres` system
-# user, in a DIR that user owns. stop succeeds when there is nothing left to stop.
+# user, in a DIR that user owns (or, when it cannot reach DIR, in a folder of its own under
+# /tmp whose socket DIR links to). stop succeeds when there is nothing left to stop.
 # Exit status 77: PostgreSQL is not installed (the tests that need it skip).
 set -euo pipefail
 
@@ -47,11 +48,17 @@ if [ "$(id -u)" -eq 0 ]; then
 fi
 run() { "${as_server[@]}" "$@"; }
 
-data=$dir/data
-log=$dir/server.log
+# Where the server keeps its data, log and socket: DIR itself, or, when run as root and the
+# postgres user cannot reach DIR (a parent folder closed to it, such as /root), a folder of
+# its own under /tmp, named in DIR/home, whose socket DIR links to.
+home_of() {
+  if [ -f "$1/home" ]; then cat "$1/home"; else echo "$1"; fi
+}
 
 stop_server() {
   # A server started from DIR earlier: stopped fast (the data is thrown away anyway).
+  local data
+  data=$(home_of "$dir")/data
   if [ -f "$data/postmaster.pid" ]; then
     run "$bindir/pg_ctl" -D "$data" -m immediate -w -t 20 stop >/dev/null 2>&1 || true
     # pg_ctl could not stop it (another user's, or its files damaged): end the process it
@@ -69,10 +76,19 @@ stop_server() {
   fi
 }
 
+remove_cluster() {
+  local home
+  home=$(home_of "$dir")
+  case $home in
+  /tmp/dravex-pg.*) rm -rf "$home" ;;
+  esac
+  rm -rf "$dir"
+}
+
 case $action in
 stop)
   stop_server
-  rm -rf "$dir"
+  remove_cluster
   exit 0
   ;;
 start) ;;
@@ -81,17 +97,20 @@ esac
 
 mkdir -p "$dir"
 dir=$(cd "$dir" && pwd)
-data=$dir/data
-log=$dir/server.log
 stop_server
-find "$dir" -mindepth 1 -delete
+remove_cluster
+mkdir -p "$dir"
+home=$dir
 if [ "$(id -u)" -eq 0 ]; then
   chown postgres: "$dir"
   if ! run test -w "$dir"; then
-    echo "$dir: the postgres user cannot reach this folder (a parent folder is closed to it)" >&2
-    exit 1
+    home=$(mktemp -d /tmp/dravex-pg.XXXXXX)
+    chown postgres: "$home"
+    echo "$home" >"$dir/home"
   fi
 fi
+data=$home/data
+log=$home/server.log
 # The socket's path must fit the 107 bytes a Unix socket address holds.
 if [ $((${#dir} + 18)) -gt 107 ]; then
   echo "$dir: too long a path for a Unix socket; use a shorter build folder" >&2
@@ -109,7 +128,7 @@ for try in $(seq 0 9); do
   p=$((port + try))
   # fsync off and a small server: the data is thrown away, and the tests should be quick.
   if run "$bindir/pg_ctl" -D "$data" -l "$log" -w -t 30 -s \
-    -o "-c listen_addresses='' -c unix_socket_directories='$dir' -p $p -c fsync=off \
+    -o "-c listen_addresses='' -c unix_socket_directories='$home' -p $p -c fsync=off \
         -c synchronous_commit=off -c full_page_writes=off -c max_connections=120 \
         -c shared_buffers=32MB" start >/dev/null 2>&1; then
     started=$p
@@ -124,12 +143,13 @@ if [ -z "$started" ]; then
   exit 1
 fi
 
-psql() { run "$bindir/psql" -X -q -v ON_ERROR_STOP=1 -h "$dir" -p "$started" -U "$server_user" "$@"; }
+psql() { run "$bindir/psql" -X -q -v ON_ERROR_STOP=1 -h "$home" -p "$started" -U "$server_user" "$@"; }
 if [ "$caller" != "$server_user" ]; then
   psql -d postgres -c "CREATE ROLE \"$caller\" LOGIN SUPERUSER" >/dev/null
 fi
 if [ "$caller" != postgres ]; then
   psql -d postgres -c "CREATE DATABASE \"$caller\" OWNER \"$caller\"" >/dev/null
 fi
+[ "$home" = "$dir" ] || ln -s "$home/.s.PGSQL.$started" "$dir/.s.PGSQL.$started"
 echo "$started" >"$dir/port"
 echo "host=$dir port=$started"
