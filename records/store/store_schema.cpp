@@ -75,7 +75,11 @@ QString readError(const QSqlError &error)
 int readVersion(QSqlDatabase &db, QString *why)
 {
     QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("SELECT pg_catalog.to_regclass('dravex.schema_version') IS NOT NULL")) ||
+    // Read from the catalog itself rather than by name lookup: a program that waited for
+    // another's migration must see the tables that one made.
+    if (!query.exec(QStringLiteral("SELECT EXISTS (SELECT FROM pg_catalog.pg_class c JOIN pg_catalog.pg_namespace n "
+                                   "ON n.oid = c.relnamespace WHERE n.nspname = 'dravex' "
+                                   "AND c.relname = 'schema_version')")) ||
         !query.next()) {
         *why = readError(query.lastError());
         return -1;

@@ -289,6 +289,33 @@ TEST_F(StoreDb, migrates_from_nothing_once_and_as_the_set_up_file_does)
     run(admin_, QStringLiteral("DROP DATABASE %1 WITH (FORCE)").arg(other));
 }
 
+TEST_F(StoreDb, programs_migrating_at_once_apply_the_schema_once_and_both_succeed)
+{
+    constexpr int kPrograms = 4;
+    std::vector<QString> messages(kPrograms);
+    std::vector<char> done(kPrograms, 0);
+    std::latch start(kPrograms);
+    std::vector<std::thread> programs;
+    for (int i = 0; i < kPrograms; ++i) {
+        programs.emplace_back([&, i] {
+            QString connection;
+            {
+                QSqlDatabase db = openDb(name_);
+                connection = db.connectionName();
+                start.arrive_and_wait();
+                done[i] = MigrateStore(db, &messages[i]);
+            }
+            QSqlDatabase::removeDatabase(connection);
+        });
+    }
+    for (std::thread &program : programs)
+        program.join();
+    for (int i = 0; i < kPrograms; ++i)
+        EXPECT_TRUE(done[i]) << messages[i].toStdString();
+    EXPECT_EQ(scalar(owner_, QStringLiteral("SELECT count(*) FROM dravex.schema_version")).toInt(), 1);
+    EXPECT_TRUE(ReadStoreSchema(owner_).usable());
+}
+
 TEST_F(StoreDb, a_newer_schema_is_refused_and_left_untouched)
 {
     // A store at version 1 that a newer program moved on, and one whose newer program made
