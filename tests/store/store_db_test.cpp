@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The company store's database side against a real PostgreSQL server: the schema and its
-// migration, the save outcomes, the rights the database enforces and the audit trail. Each
-// test gets a database of its own. The server is named by DRAVEX_TEST_PG ("host=... port=...");
-// without it, or with the server unreachable, the binary says so and exits as skipped.
+// The company store's database side on a real PostgreSQL server, a database per test: schema,
+// migration, saves, the rights the database enforces, the audit trail. DRAVEX_TEST_PG names the
+// server ("host=... port=..."); without one reachable the binary says so and exits as skipped.
 #include "records/store/store_schema.h"
 
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QDir>
+#include <QDate>
 #include <QEventLoop>
 #include <QFile>
 #include <QProcess>
@@ -23,7 +22,6 @@
 
 #include <atomic>
 #include <cstdio>
-#include <cstdlib>
 #include <latch>
 #include <thread>
 #include <tuple>
