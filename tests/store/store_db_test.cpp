@@ -287,7 +287,7 @@ TEST_F(StoreDb, migrates_from_nothing_once_and_as_the_set_up_file_does)
     run(admin_, QStringLiteral("DROP DATABASE %1 WITH (FORCE)").arg(other));
 }
 
-TEST_F(StoreDb, programs_migrating_at_once_apply_the_schema_once_and_both_succeed)
+TEST_F(StoreDb, programs_migrating_at_once_apply_the_schema_once_and_all_succeed)
 {
     constexpr int kPrograms = 4;
     std::vector<QString> messages(kPrograms);
