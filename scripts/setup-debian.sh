@@ -11,6 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev poppler-utils fonts-dejavu-core
   libssl-dev
+  postgresql-15 libqt6sql6-psql
   "$@"
 )
 
