@@ -13,7 +13,8 @@
 # PostgreSQL refuses to run as root: run as root, the server runs as the `postgres` system
 # user, in a DIR that user owns (or, when it cannot reach DIR, in a folder of its own under
 # /tmp whose socket DIR links to). stop succeeds when there is nothing left to stop.
-# Exit status 77: PostgreSQL is not installed (the tests that need it skip).
+# Exit status 77: PostgreSQL is not installed (the tests that need it skip), unless
+# DRAVEX_REQUIRE_POSTGRESQL is set (as the test command sets it): then 1, a failure.
 set -euo pipefail
 
 usage() {
@@ -36,6 +37,7 @@ if [ -z "$bindir" ]; then
 fi
 if [ -z "$bindir" ] || [ ! -x "$bindir/initdb" ]; then
   echo "PostgreSQL is not installed (no initdb found); scripts/setup-debian.sh installs it" >&2
+  [ -n "${DRAVEX_REQUIRE_POSTGRESQL:-}" ] && exit 1
   exit 77
 fi
 
