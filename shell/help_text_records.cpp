@@ -78,7 +78,8 @@ crash, Dravex offers them back when it starts.</li>
 in Dravex's data folder (tank-tables). The list shows each vessel or terminal, its tanks and
 the version of each table: the start of its SHA-256, which changes with any change to the
 table. The table under the cursor is shown level by level, trims in words ("0.5 m by the
-stern"). A file that cannot be read (damaged, or written by a newer Dravex) is listed with
+stern"), with a line on what the table holds: its layout, list corrections, gauge point,
+shell alpha and floating roof. A file that cannot be read (damaged, or written by a newer Dravex) is listed with
 the reason and never written over.</p>
 <ul>
 <li>Import (window "Import Tank Table"): open a CSV or tab-separated file, paste a block
@@ -86,6 +87,14 @@ copied from a spreadsheet, or type the table. Give the vessel or terminal, the t
 kind, level kind, reference height, units and layout; then the columns: the level column,
 the volume column, and for a table by trim its trim columns (3-8), the trims as printed
 (-1 0 1 2 3 4) and whether the table prints a trim by the stern or by the head as positive.
+A ship's tank takes its list columns the same way (the lists as printed in degrees, the side
+a positive list lies to, and whether they correct the level or the volume), and the gauge
+point's distance aft of the tank's centre and to starboard of its centre line with the
+tank's length, width, depth and gauge hatch to aft bulkhead, all four or none (metres, or
+feet for a table in feet and inches). A shore tank takes its shell (reference temperature,
+scale, alpha: blank for mild steel) and its floating roof: deducted by the table at a
+stated gravity, with the volume per unit of gravity, or not deducted, with its weight; and
+the critical zone as innages, low below high.
 The preview shows the text cell by cell; every problem is listed by row and column and its
 cell marked. OK keeps the table only when there is no error; gaps between levels and
 decimal commas are notices.</li>

@@ -3,6 +3,7 @@
 
 #include "core/conventions.h"
 #include "records/tanks/import_preview_model.h"
+#include "records/tanks/tank_extras_form.h"
 #include "records/tanks/tank_table_store.h"
 
 #include <QApplication>
@@ -12,7 +13,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFormLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -20,7 +20,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -38,43 +37,6 @@ namespace {
 // The largest file imported: a table of 20,000 rows and eight trims is about 2 MiB.
 constexpr qint64 kMaxImportBytes = 64 * 1024 * 1024;
 constexpr int kMaxColumn = 999;
-
-// Column numbers as typed: "3-8", "3 4 5" or "3, 4, 5", 1-based; nothing on a fault.
-std::optional<std::vector<int>> parseColumns(const QString &text)
-{
-    std::vector<int> columns;
-    for (const QString &part : text.split(QRegularExpression(QStringLiteral("[\\s,;]+")), Qt::SkipEmptyParts)) {
-        const QStringList range = part.split(QLatin1Char('-'));
-        bool okFirst = false;
-        bool okLast = false;
-        const int first = range.value(0).toInt(&okFirst);
-        const int last = range.size() == 2 ? range[1].toInt(&okLast) : first;
-        if (range.size() > 2 || !okFirst || (range.size() == 2 && !okLast) || first < 1 || last < first ||
-            last > kMaxColumn)
-            return std::nullopt;
-        for (int c = first; c <= last; ++c)
-            columns.push_back(c);
-    }
-    return columns;
-}
-
-// Trims (lists) as printed, separated by spaces or semicolons, or by commas where the
-// table writes decimal points; nothing on a fault.
-std::optional<std::vector<double>> parseValues(const QString &text, bool decimalComma)
-{
-    const QRegularExpression separators(decimalComma ? QStringLiteral("[\\s;]+") : QStringLiteral("[\\s;,]+"));
-    std::vector<double> values;
-    for (QString part : text.split(separators, Qt::SkipEmptyParts)) {
-        if (decimalComma)
-            part.replace(QLatin1Char(','), QLatin1Char('.'));
-        try {
-            values.push_back(ParseFieldNumber(part.toStdString()));
-        } catch (const CalcFault &) {
-            return std::nullopt;
-        }
-    }
-    return values;
-}
 
 char delimiterFor(int choice, const std::string &text)
 {
@@ -177,21 +139,21 @@ TankTableImportWindow::TankTableImportWindow(TankTableStore &store, Prompts &pro
     connect(&m_store, &TankTableStore::changed, this, &TankTableImportWindow::fillOwners);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(source, &QPlainTextEdit::textChanged, this, &TankTableImportWindow::check);
-    for (QComboBox *c : {delimiter, owner, kind, levelkind, levelunit, volumeunit, layout, trimsign, shellscale})
+    for (QComboBox *c : {delimiter, owner, kind, levelkind, levelunit, volumeunit, layout, trimsign})
         connect(c, &QComboBox::currentIndexChanged, this, &TankTableImportWindow::check);
     connect(owner, &QComboBox::editTextChanged, this, &TankTableImportWindow::check);
-    for (QLineEdit *e : {tankname, refheight, trimcolumns, trimvalues, shellref})
+    for (QLineEdit *e : {tankname, refheight, trimcolumns, trimvalues})
         connect(e, &QLineEdit::textChanged, this, &TankTableImportWindow::check);
     for (QSpinBox *s : {skiprows, levelcolumn, volumecolumn})
         connect(s, &QSpinBox::valueChanged, this, &TankTableImportWindow::check);
-    for (QCheckBox *b : {decimalcomma, insulated})
-        connect(b, &QCheckBox::toggled, this, &TankTableImportWindow::check);
+    connect(decimalcomma, &QCheckBox::toggled, this, &TankTableImportWindow::check);
+    connect(extras, &TankExtrasForm::changed, this, &TankTableImportWindow::check);
 
-    const QList<QWidget *> chain{
-        fromfile,   fromclipboard, source,       delimiter,   skiprows,   decimalcomma, owner,
-        ownerkind,  tankname,      kind,         levelkind,   refheight,  levelunit,    volumeunit,
-        layout,     levelcolumn,   volumecolumn, trimcolumns, trimvalues, trimsign,     shellref,
-        shellscale, insulated,     preview,      problems,    ok,         cancel};
+    const QList<QWidget *> chain =
+        QList<QWidget *>{fromfile,  fromclipboard, source,       delimiter,   skiprows,   decimalcomma, owner,
+                         ownerkind, tankname,      kind,         levelkind,   refheight,  levelunit,    volumeunit,
+                         layout,    levelcolumn,   volumecolumn, trimcolumns, trimvalues, trimsign} +
+        extras->tabChain() + QList<QWidget *>{preview, problems, ok, cancel};
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
 
@@ -210,7 +172,7 @@ void TankTableImportWindow::buildForm(QWidget *host)
 {
     auto *column = new QVBoxLayout(host);
 
-    QFormLayout *from = addGroup(column, tr("Source"));
+    QFormLayout *from = addImportGroup(column, tr("Source"));
     fromfile = new QPushButton(tr("From &file..."), host);
     fromfile->setObjectName(QStringLiteral("fromfile"));
     fromclipboard = new QPushButton(tr("From c&lipboard"), host);
@@ -226,7 +188,7 @@ void TankTableImportWindow::buildForm(QWidget *host)
     decimalcomma->setObjectName(QStringLiteral("decimalcomma"));
     from->addRow(decimalcomma);
 
-    QFormLayout *tank = addGroup(column, tr("Tank"));
+    QFormLayout *tank = addImportGroup(column, tr("Tank"));
     owner = addChoice(tank, "owner", tr("&Vessel or terminal:"), {});
     owner->setEditable(true);
     owner->setInsertPolicy(QComboBox::NoInsert);
@@ -244,7 +206,7 @@ void TankTableImportWindow::buildForm(QWidget *host)
                        {tr("Level to volume"), tr("Volumes by trim"), tr("Level corrections by trim"),
                         tr("Volume corrections by trim")});
 
-    QFormLayout *columns = addGroup(column, tr("Columns"));
+    QFormLayout *columns = addImportGroup(column, tr("Columns"));
     levelcolumn = addNumber(columns, "levelcolumn", tr("Le&vel column:"), 1, 1);
     volumecolumn = addNumber(columns, "volumecolumn", tr("Vol&ume column:"), 1, 2);
     trimcolumns = addLine(columns, "trimcolumns", tr("&Trim columns:"));
@@ -254,33 +216,10 @@ void TankTableImportWindow::buildForm(QWidget *host)
     trimsign = addChoice(columns, "trimsign", tr("Printed trims are &positive:"),
                          {tr("by the stern positive"), tr("by the head positive")});
 
-    QFormLayout *shell = addGroup(column, tr("Shore tank shell"));
-    shellref = addLine(shell, "shellref", tr("S&hell reference temperature:"));
-    shellref->setAlignment(Qt::AlignRight);
-    shellref->setText(QStringLiteral("60"));
-    shellscale = addChoice(shell, "shellscale", tr("Temperature &scale:"), {tr("Fahrenheit"), tr("Celsius")});
-    insulated = new QCheckBox(tr("&Insulated"), host);
-    insulated->setObjectName(QStringLiteral("insulated"));
-    shell->addRow(insulated);
+    // List corrections, the gauge point and tank, the shore tank's shell and roof.
+    extras = new TankExtrasForm(host);
+    column->addWidget(extras);
     column->addStretch(1);
-}
-
-QFormLayout *TankTableImportWindow::addGroup(QVBoxLayout *column, const QString &title)
-{
-    auto *box = new QGroupBox(title, column->parentWidget());
-    auto *form = new QFormLayout(box);
-    // Narrow, a caption goes above its field.
-    form->setRowWrapPolicy(QFormLayout::WrapLongRows);
-    column->addWidget(box);
-    return form;
-}
-
-void TankTableImportWindow::addField(QFormLayout *form, const char *name, const QString &caption, QWidget *field)
-{
-    field->setObjectName(QLatin1String(name));
-    // The caption, without its mnemonic and colon, is the field's accessible name.
-    field->setAccessibleName(QString(caption).remove(QLatin1Char('&')).remove(QLatin1Char(':')));
-    form->addRow(caption, field);
 }
 
 QComboBox *TankTableImportWindow::addChoice(QFormLayout *form, const char *name, const QString &caption,
@@ -288,14 +227,14 @@ QComboBox *TankTableImportWindow::addChoice(QFormLayout *form, const char *name,
 {
     auto *choice = new QComboBox(form->parentWidget());
     choice->addItems(items);
-    addField(form, name, caption, choice);
+    addImportField(form, name, caption, choice);
     return choice;
 }
 
 QLineEdit *TankTableImportWindow::addLine(QFormLayout *form, const char *name, const QString &caption)
 {
     auto *line = new QLineEdit(form->parentWidget());
-    addField(form, name, caption, line);
+    addImportField(form, name, caption, line);
     return line;
 }
 
@@ -305,7 +244,7 @@ QSpinBox *TankTableImportWindow::addNumber(QFormLayout *form, const char *name, 
     auto *number = new QSpinBox(form->parentWidget());
     number->setRange(least, kMaxColumn);
     number->setValue(value);
-    addField(form, name, caption, number);
+    addImportField(form, name, caption, number);
     return number;
 }
 
@@ -384,8 +323,6 @@ void TankTableImportWindow::check()
     trimvalues->setEnabled(gridLayout);
     trimsign->setEnabled(gridLayout);
     const bool shore = kind->currentIndex() == 1;
-    for (QWidget *w : std::initializer_list<QWidget *>{shellref, shellscale, insulated})
-        w->setEnabled(shore);
 
     std::vector<ImportIssue> issues;
     const auto error = [&issues](const QString &text) {
@@ -399,6 +336,7 @@ void TankTableImportWindow::check()
     t.volumeUnit = static_cast<VolumeUnit>(volumeunit->currentIndex());
     t.layout = static_cast<TableLayout>(layout->currentIndex() + 1);
     t.trimConvention = trimsign->currentIndex() == 0 ? TrimConvention::SternPositive : TrimConvention::HeadPositive;
+    extras->setTank(t.kind, t.levelUnit);
 
     if (owner->currentText().trimmed().isEmpty())
         error(tr("Vessel or terminal: give its name"));
@@ -420,17 +358,6 @@ void TankTableImportWindow::check()
         error(tr("Reference height: '%1' is not a length in %2").arg(refheight->text(), unitName));
     else
         t.referenceHeight = *reference;
-    if (shore) {
-        ShoreTankData data;
-        data.scale = shellscale->currentIndex() == 0 ? TemperatureScale::Fahrenheit : TemperatureScale::Celsius;
-        data.insulated = insulated->isChecked();
-        try {
-            data.shellReferenceTemperature = ParseFieldNumber(shellref->text().trimmed().toStdString());
-        } catch (const CalcFault &) {
-            error(tr("Shell reference temperature: '%1' is not a temperature").arg(shellref->text()));
-        }
-        t.shore = data;
-    }
 
     const std::string text = source->toPlainText().toStdString();
     ImportMapping mapping;
@@ -441,13 +368,7 @@ void TankTableImportWindow::check()
     mapping.decimalComma = decimalcomma->isChecked();
 
     const bool hasText = !source->toPlainText().trimmed().isEmpty();
-    const auto take = [&issues](const ImportResult &r) {
-        for (const ImportIssue &issue : r.issues)
-            if (std::none_of(issues.begin(), issues.end(), [&issue](const ImportIssue &seen) {
-                    return seen.row == issue.row && seen.column == issue.column && seen.message == issue.message;
-                }))
-                issues.push_back(issue);
-    };
+    const auto take = [&issues](const ImportResult &r) { mergeImportIssues(issues, r.issues); };
     if (hasText && evenKeel) {
         ImportMapping single = mapping;
         single.valueColumns = {volumecolumn->value() - 1};
@@ -456,8 +377,8 @@ void TankTableImportWindow::check()
         t.evenKeel = r.grid;
     }
     if (hasText && gridLayout) {
-        const std::optional<std::vector<int>> columns = parseColumns(trimcolumns->text());
-        const std::optional<std::vector<double>> trims = parseValues(trimvalues->text(), mapping.decimalComma);
+        const std::optional<std::vector<int>> columns = parseImportColumns(trimcolumns->text());
+        const std::optional<std::vector<double>> trims = parseImportValues(trimvalues->text(), mapping.decimalComma);
         if (!columns || columns->empty())
             error(tr("Trim columns: '%1' is not a list of column numbers").arg(trimcolumns->text()));
         if (!trims || trims->empty())
@@ -472,6 +393,7 @@ void TankTableImportWindow::check()
             t.trim = r.grid;
         }
     }
+    extras->read(t, hasText ? std::string_view(text) : std::string_view(), mapping, issues);
     const bool errors = std::any_of(issues.begin(), issues.end(),
                                     [](const ImportIssue &i) { return i.severity == ImportIssue::Severity::Error; });
     if (hasText && !errors)

@@ -24,12 +24,14 @@ class QVBoxLayout;
 namespace dravex {
 
 class ImportPreviewModel;
+class TankExtrasForm;
 class TankTableStore;
 
 // "Import Tank Table": a calibration table from a CSV or tab-separated file or a block
 // copied from a spreadsheet. The columns are mapped onto the table (level, volume, trim
-// columns with their trims and the sign the table prints a trim by the stern with), the
-// text shown as a grid, and every fault of the import listed by row and column before
+// columns with their trims and the sign the table prints a trim by the stern with, and the
+// list columns likewise), with what the table holds beside (gauge point and tank size,
+// shell, floating roof); the text shown as a grid, and every fault of the import listed by row and column before
 // anything is kept: OK stays disabled while there is one. Kept tables go into their
 // vessel's or terminal's document.
 class TankTableImportWindow : public QDialog
@@ -49,9 +51,6 @@ private:
     void ok_Click();
 
     void buildForm(QWidget *host);
-    QFormLayout *addGroup(QVBoxLayout *column, const QString &title);
-    // A field under its caption in form; the caption is its accessible name.
-    void addField(QFormLayout *form, const char *name, const QString &caption, QWidget *field);
     QComboBox *addChoice(QFormLayout *form, const char *name, const QString &caption, const QStringList &items);
     QLineEdit *addLine(QFormLayout *form, const char *name, const QString &caption);
     QSpinBox *addNumber(QFormLayout *form, const char *name, const QString &caption, int least, int value);
@@ -84,9 +83,7 @@ private:
     QLineEdit *trimcolumns = nullptr;
     QLineEdit *trimvalues = nullptr;
     QComboBox *trimsign = nullptr;
-    QLineEdit *shellref = nullptr;
-    QComboBox *shellscale = nullptr;
-    QCheckBox *insulated = nullptr;
+    TankExtrasForm *extras = nullptr;
     QPlainTextEdit *source = nullptr;
     QTableView *preview = nullptr;
     QListWidget *problems = nullptr;

@@ -11,11 +11,14 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTableView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 namespace dravex {
 
@@ -31,6 +34,64 @@ enum Part { kEvenKeel, kTrim, kList };
 QString toText(std::string_view s)
 {
     return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+QString number(double x)
+{
+    return QString::number(x, 'f', QLocale::FloatingPointShortest);
+}
+
+// What a kept table holds, in a line: its layout, and the list corrections, gauge point and
+// tank size, shell and floating roof where it has them.
+QString contents(const TankTable &t)
+{
+    QStringList held;
+    switch (t.layout) {
+    case TableLayout::LevelToVolume:
+        held << TankTablesWindow::tr("layout 1, level to volume");
+        break;
+    case TableLayout::TrimVolumeGrid:
+        held << TankTablesWindow::tr("layout 2, volumes by trim");
+        break;
+    case TableLayout::TrimLevelCorrection:
+        held << TankTablesWindow::tr("layout 3, level corrections by trim");
+        break;
+    case TableLayout::TrimVolumeCorrection:
+        held << TankTablesWindow::tr("layout 4, volume corrections by trim");
+        break;
+    }
+    if (t.list)
+        held << (t.list->target == CorrectionTarget::Level ? TankTablesWindow::tr("list corrections to the level")
+                                                           : TankTablesWindow::tr("list corrections to the volume"));
+    if (t.geometry) {
+        const QString length = t.levelUnit == LevelUnit::FeetInchesEighths ? QStringLiteral("ft") : QStringLiteral("m");
+        const TankGeometry &g = *t.geometry;
+        if (const std::optional<double> d = g.longitudinalOffset)
+            held << (*d < 0 ? TankTablesWindow::tr("gauge point %1 %2 forward of the tank's centre")
+                            : TankTablesWindow::tr("gauge point %1 %2 aft of the tank's centre"))
+                        .arg(number(std::fabs(*d)), length);
+        if (const std::optional<double> e = g.transverseOffset)
+            held << (*e < 0 ? TankTablesWindow::tr("gauge point %1 %2 to port of the centre line")
+                            : TankTablesWindow::tr("gauge point %1 %2 to starboard of the centre line"))
+                        .arg(number(std::fabs(*e)), length);
+        if (g.wedge)
+            held << TankTablesWindow::tr("tank size for the wedge");
+    }
+    if (t.shore) {
+        const QString scale =
+            t.shore->scale == TemperatureScale::Fahrenheit ? QStringLiteral("F") : QStringLiteral("C");
+        held << (t.shore->alpha
+                     ? TankTablesWindow::tr("shell alpha %1 per degree %2").arg(number(*t.shore->alpha), scale)
+                     : TankTablesWindow::tr("shell alpha %1 per degree %2 (mild steel)")
+                           .arg(number(ShellAlpha(*t.shore)), scale));
+        if (const std::optional<FloatingRoof> &roof = t.shore->roof)
+            held << (roof->tableDeducted
+                         ? TankTablesWindow::tr("floating roof deducted by the table at %1 %2")
+                               .arg(number(roof->referenceGravity),
+                                    roof->scale == GravityScale::Api ? QStringLiteral("API") : QStringLiteral("kg/m3"))
+                         : TankTablesWindow::tr("floating roof of %1 not deducted").arg(number(roof->weight)));
+    }
+    return TankTablesWindow::tr("Holds %1.").arg(held.join(QStringLiteral("; ")));
 }
 
 } // namespace
@@ -322,9 +383,10 @@ void TankTablesWindow::part_Changed()
                                                           : tr("Corrections to the volume in %1.").arg(volumeUnit);
         break;
     }
-    details->setText(tr("%1: reference height %2. %3")
+    details->setText(tr("%1: reference height %2. %3 %4")
                          .arg(QString::fromStdString(t->name),
-                              QString::fromStdString(FormatLevel(t->referenceHeight, t->levelUnit)), what));
+                              QString::fromStdString(FormatLevel(t->referenceHeight, t->levelUnit)), what,
+                              contents(*t)));
 }
 
 void TankTablesWindow::import1_Click()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The tank-table windows: an import under either trim sign, its checks, and documents
-// that cannot be read, which are shown and never written over.
+// The tank-table windows: an import under either trim sign, its checks, the list, gauge
+// point, shell and roof kept beside the grid, and documents that cannot be read, which are
+// shown and never written over.
 #include "test_support.h"
 
 #include "core/tank_volume.h"
@@ -13,6 +14,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -21,6 +23,8 @@
 
 using namespace dravex;
 using namespace dravex::test;
+
+Q_DECLARE_METATYPE(dravex::TankTable)
 
 namespace {
 
@@ -80,6 +84,20 @@ QStringList problemLines(QWidget *w)
     for (int i = 0; i < list->count(); ++i)
         lines << list->item(i)->text();
     return lines;
+}
+
+// Sets the window's fields in order, as "name=value": a choice by its index, any other
+// field typed key by key (a field enabled by an earlier choice comes after it).
+void setFields(QWidget *w, const QStringList &fields)
+{
+    for (const QString &field : fields) {
+        const QByteArray name = field.section('=', 0, 0).toLatin1();
+        const QString value = field.section('=', 1);
+        if (auto *choice = w->findChild<QComboBox *>(QString::fromLatin1(name)))
+            choice->setCurrentIndex(value.toInt());
+        else
+            type(w, name.constData(), value);
+    }
 }
 
 TankTable smallTable()
@@ -156,6 +174,131 @@ private slots:
         QVERIFY(ok->isEnabled());
         QTest::mouseClick(ok, Qt::LeftButton);
         QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 1);
+    }
+
+    // The fields beside the grid reach the kept table: read back from the folder, its list
+    // corrections, gauge point and tank size, shell and roof are as typed, and the tables
+    // window says what the table holds.
+    void list_geometry_shell_and_roof_are_kept_data()
+    {
+        QTest::addColumn<int>("ownerKind");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("fields");
+        QTest::addColumn<TankTable>("expected");
+        QTest::addColumn<QString>("holds");
+
+        TankTable ship;
+        ListCorrections list;
+        list.target = CorrectionTarget::Volume;
+        list.convention = ListConvention::PortPositive;
+        list.grid = {{0, 100, 200}, {-1, 1}, {-3, 3, -2, 2, -1, 1}};
+        ship.list = list;
+        TankGeometry geometry;
+        geometry.longitudinalOffset = 2.5;
+        geometry.transverseOffset = -1.25;
+        geometry.wedge = TankWedgeSize{20, 15, 18, 2};
+        ship.geometry = geometry;
+        QTest::newRow("ship: list columns, gauge point, tank size")
+            << 0 << "Ullage\tm3\tP\tS\n0\t1000\t-3\t3\n100\t900\t-2\t2\n200\t800\t-1\t1\n"
+            << QStringList{"listcolumns=3-4", "listvalues=-1 1",       "listsign=1",    "listtarget=1",
+                           "gaugeoffset=2.5", "gaugetransverse=-1.25", "tanklength=20", "tankwidth=15",
+                           "tankdepth=18",    "hatchtobulkhead=2"}
+            << ship
+            << "Holds layout 1, level to volume; list corrections to the volume; gauge point 2.5 m aft of the "
+               "tank's centre; gauge point 1.25 m to port of the centre line; tank size for the wedge.";
+
+        TankTable shore;
+        ShoreTankData data;
+        data.alpha = 0.0000065;
+        FloatingRoof roof;
+        roof.tableDeducted = true;
+        roof.referenceGravity = 32.5;
+        roof.rate = 0.85;
+        roof.criticalLow = 900;
+        roof.criticalHigh = 1500;
+        data.roof = roof;
+        shore.shore = data;
+        QTest::newRow("shore: alpha, roof the table deducted")
+            << 1 << "Innage\tm3\n0\t0\n1000\t150.5\n2000\t301\n"
+            << QStringList{"levelkind=1", "alpha=0.0000065", "rooftype=1",      "roofgravity=32.5",
+                           "roofscale=0", "roofrate=0.85",   "criticallow=900", "criticalhigh=1500"}
+            << shore
+            << "Holds layout 1, level to volume; shell alpha 0.0000065 per degree F; floating roof deducted by "
+               "the table at 32.5 API.";
+    }
+
+    void list_geometry_shell_and_roof_are_kept()
+    {
+        QFETCH(int, ownerKind);
+        QFETCH(QString, text);
+        QFETCH(QStringList, fields);
+        QFETCH(TankTable, expected);
+        QFETCH(QString, holds);
+        Program program;
+        const QString folder = freshFolder();
+        QWidget *w = program.show("TankTableImport");
+        control<QComboBox>(w, "ownerkind")->setCurrentIndex(ownerKind);
+        fillImport(w, text, 0, {}, {}, 0);
+        setFields(w, fields);
+        auto *ok = control<QPushButton>(w, "ok");
+        QVERIFY2(ok->isEnabled(), qPrintable(problemLines(w).join('\n')));
+        QTest::mouseClick(ok, Qt::LeftButton);
+
+        TankTableStore again(folder);
+        const TankTableFile *file =
+            again.find(ownerKind == 0 ? TableOwnerKind::Vessel : TableOwnerKind::Terminal, "MT Example");
+        QVERIFY(file);
+        QCOMPARE(file->tables().tables.size(), std::size_t(1));
+        const TankTable &kept = file->tables().tables[0];
+        QVERIFY(kept.list == expected.list);
+        QVERIFY(kept.geometry == expected.geometry);
+        QVERIFY(kept.shore == expected.shore);
+
+        QWidget *tables = program.show("TankTables");
+        auto *tree = control<QTreeWidget>(tables, "tables");
+        tree->setCurrentItem(tree->topLevelItem(0)->child(0));
+        const QString details = control<QLabel>(tables, "details")->text();
+        QVERIFY2(details.endsWith(holds), qPrintable(details));
+    }
+
+    // A bad entry in the fields beside the grid is an error that names the field, and
+    // nothing can be kept.
+    void bad_extras_name_the_field_and_keep_ok_disabled_data()
+    {
+        QTest::addColumn<int>("ownerKind");
+        QTest::addColumn<QStringList>("fields");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("critical zone reversed")
+            << 1
+            << QStringList{"rooftype=1", "roofgravity=32.5", "roofrate=0.85", "criticallow=1500", "criticalhigh=900"}
+            << "criticalhigh";
+        QTest::newRow("tank size without the hatch")
+            << 0 << QStringList{"tanklength=20", "tankwidth=15", "tankdepth=18"} << "hatchtobulkhead";
+        QTest::newRow("three lists for two list columns")
+            << 0 << QStringList{"listcolumns=2-3", "listvalues=-1 0 1"} << "listvalues";
+        QTest::newRow("alpha not a number") << 1 << QStringList{"alpha=6.2e"} << "alpha";
+        QTest::newRow("roof weight missing")
+            << 1 << QStringList{"rooftype=2", "criticallow=900", "criticalhigh=1500"} << "roofweight";
+    }
+
+    void bad_extras_name_the_field_and_keep_ok_disabled()
+    {
+        QFETCH(int, ownerKind);
+        QFETCH(QStringList, fields);
+        QFETCH(QString, field);
+        Program program;
+        freshFolder();
+        QWidget *w = program.show("TankTableImport");
+        control<QComboBox>(w, "ownerkind")->setCurrentIndex(ownerKind);
+        fillImport(w, "Level\tm3\tA\tB\n0\t0\t1\t2\n1000\t150\t1\t2\n2000\t300\t1\t2\n", 0, {}, {}, 0);
+        auto *ok = control<QPushButton>(w, "ok");
+        QVERIFY2(ok->isEnabled(), qPrintable(problemLines(w).join('\n')));
+        setFields(w, fields);
+        QVERIFY(!ok->isEnabled());
+        const QStringList problems = problemLines(w);
+        const QString name = control<QWidget>(w, qPrintable(field))->accessibleName();
+        QVERIFY2(problems.size() == 1 && problems[0].startsWith("Error: " + name + ": "),
+                 qPrintable(problems.join('\n')));
     }
 
     void a_document_that_cannot_be_read_is_shown_and_never_written_over_data()

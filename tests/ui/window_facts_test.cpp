@@ -191,11 +191,14 @@ private slots:
             {"vessel", "currentvoyage", "addfromreport", "importcsv", "entries", "voyages", "vessel"});
         // With no tables kept: nothing to show, rename or delete yet.
         row("TankTables", "Tank Tables", {"tables", "grid", "import1", "close1", "tables"});
-        // A level-to-volume table of a ship's tank: no trim columns, no shell; nothing to keep yet.
+        // A level-to-volume table of a ship's tank: no trim columns, no list columns yet (so
+        // no list sign or target), no shell or roof; nothing to keep yet.
         row("TankTableImport", "Import Tank Table",
-            {"source",       "delimiter", "skiprows",  "decimalcomma", "owner",      "ownerkind",     "tankname",
-             "kind",         "levelkind", "refheight", "levelunit",    "volumeunit", "layout",        "levelcolumn",
-             "volumecolumn", "preview",   "problems",  "cancel",       "fromfile",   "fromclipboard", "source"});
+            {"source",          "delimiter",   "skiprows",     "decimalcomma",  "owner",           "ownerkind",
+             "tankname",        "kind",        "levelkind",    "refheight",     "levelunit",       "volumeunit",
+             "layout",          "levelcolumn", "volumecolumn", "listcolumns",   "listvalues",      "gaugeoffset",
+             "gaugetransverse", "tanklength",  "tankwidth",    "tankdepth",     "hatchtobulkhead", "preview",
+             "problems",        "cancel",      "fromfile",     "fromclipboard", "source"});
     }
 
     void caption_first_focus_and_tab_order()
