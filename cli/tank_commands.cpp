@@ -120,6 +120,21 @@ int runLookup(const TankCommandOptions &o, bool reverse, std::ostream &out, std:
     GaugeConditions c;
     if (const std::string problem = conditionsOf(o, c); !problem.empty())
         return fail(err, command, problem, kExitUsage);
+    // The gauge point the table keeps stands in for --offset and --transverse not given: in
+    // metres (feet for a table in feet and inches), turned into the drafts' unit; the
+    // transverse one, kept positive to starboard, is on the low side when the ship lists
+    // to starboard.
+    if (table->geometry && table->kind == TankKind::Ship) {
+        const bool tableFeet = table->levelUnit == LevelUnit::FeetInchesEighths;
+        const auto inDraftUnit = [&](double x) {
+            return tableFeet == o.feet ? x : tableFeet ? x * 0.3048 : x / 0.3048;
+        };
+        if (o.offset.empty() && table->geometry->longitudinalOffset)
+            c.longitudinalOffset = inDraftUnit(*table->geometry->longitudinalOffset);
+        if (o.transverse.empty() && table->geometry->transverseOffset)
+            c.transverseOffset =
+                inDraftUnit(c.list < 0 ? -*table->geometry->transverseOffset : *table->geometry->transverseOffset);
+    }
     TableValue v;
     std::string shown;
     if (reverse) {
@@ -194,12 +209,15 @@ std::unique_ptr<TankCommands> addTankCommands(CLI::App &app, std::ostream &out, 
     lookup->add_option("--list", o.list, "List in degrees, positive to starboard")->check(fieldNumber());
     CLI::Option *lbp = lookup->add_option("--lbp", o.lbp, "Length between perpendiculars (geometric trim correction)")
                            ->check(fieldNumber());
-    lookup->add_option("--offset", o.offset, "Gauge point aft of the tank's centre (geometric trim correction)")
+    lookup
+        ->add_option("--offset", o.offset,
+                     "Gauge point aft of the tank's centre (geometric trim correction; default: the table's)")
         ->check(fieldNumber())
         ->needs(lbp);
     lookup
         ->add_option("--transverse", o.transverse,
-                     "Gauge point from the centre line, positive on the low side (geometric list correction)")
+                     "Gauge point from the centre line, positive on the low side (geometric list correction; default: "
+                     "the table's)")
         ->check(fieldNumber());
     lookup->add_flag("--json", o.json, "Print one JSON object");
     lookup->callback([&o, &out, &err, &status] { status = runLookup(o, false, out, err); });

@@ -112,6 +112,17 @@ TEST(TankCommands, a_table_imported_and_looked_up_through_the_program)
                 " --name 1S --skip-rows 1 --value-column 2,3 --trims=-1,0 --trim-convention head --into " + doc);
     ASSERT_EQ(r.status, 0) << r.err;
 
+    // A one-column table keeping its gauge point, 5 m aft of the tank's centre: with the
+    // ship 0.6 m by the stern and 200 m between perpendiculars the ullage is corrected by
+    // 5 x 0.6 / 200 = 0.015 m: 1053 + 15 = 1068 mm, 5000 - 0.68 x 100 = 4932 m3.
+    const std::string plain = ownTempPath("plain.csv");
+    std::ofstream(plain) << "1000,5000\n1100,4900\n";
+    r = process("tank-table import " + plain + " --name 2P --gauge-offset 5 --into " + doc);
+    ASSERT_EQ(r.status, 0) << r.err;
+    r = process("tank-table lookup " + doc + " --tank 2P --level 1053 --draft-aft 8.6 --draft-forward 8.0 --lbp 200");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("Volume: 4932 m3"), std::string::npos) << r.out;
+
     for (const char *tank : {"1P", "1S"}) {
         r = process("tank-table lookup " + doc + " --tank " + tank +
                     " --level 1053 --draft-aft 8.6 --draft-forward 8.0");
