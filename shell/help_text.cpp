@@ -485,6 +485,8 @@ const struct
     {"TankTables", "tanktables"},
     {"TankTableImport", "tanktables"},
     {"JobDialog", "job"},
+    {"StoreConnection", "store"},
+    {"StoreBrowser", "store"},
     {"VefLog", "vef"},
 };
 
