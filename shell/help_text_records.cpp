@@ -117,8 +117,7 @@ the calculation and why; with too few qualifying voyages the window says how man
 needed. The voyages are kept in Dravex's data folder (voyage-log.json).</p>
 
 <h2 id="store">Company store</h2>
-<p class="menu">Menu: Records &gt; Company store&hellip; (window "Company Store") and Records &gt;
-Store browser (window "Store Browser")</p>
+<p class="menu">Menu: Records &gt; Company store&hellip; (window "Company Store")</p>
 <p>A survey company may keep its reports and tank tables in a shared store on its
 PostgreSQL server. In "Company Store" type the service name your company gave you (from
 your PostgreSQL service file), or the host, port and database; your user name; the TLS
@@ -132,6 +131,9 @@ outbox on this computer and is sent, in order, once the store can be reached. If
 saved the same report first, the store keeps your version as a refused revision beside
 theirs and Dravex names who saved first and when; your file keeps your version. The
 outbox waits at a refused save until you set it aside in "Company Store".</p>
+
+<h2 id="storebrowser">Store browser</h2>
+<p class="menu">Menu: Records &gt; Store browser (window "Store Browser")</p>
 <p>"Store Browser" finds the company's reports by vessel, voyage, port, dates, grade,
 status and inspector. Choose a report for its revisions: open one as an untitled report
 (saved, it becomes the next revision), compare two line by line, or show the report's audit

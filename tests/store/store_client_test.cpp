@@ -2,7 +2,9 @@
 // The program's side of the company store: a silent server never holds up the window, the
 // connection dialog is worked from the keyboard alone, saves made offline reach the store in
 // order once it is back, and a save refused for a conflict stops the outbox.
+#include "records/report/cargo_report_document.h"
 #include "records/settings.h"
+#include "records/store/report_store_link.h"
 #include "records/store/store_connection.h"
 #include "records/store/store_session.h"
 
@@ -339,6 +341,47 @@ private slots:
         QVERIFY(q.exec() && q.next());
         QCOMPARE(q.value(0).toInt(), 2);
         QCOMPARE(q.value(1).toInt(), 1);
+    }
+
+    // Saving a report to its file while connected saves a revision too; a second copy of it
+    // saved from the same revision after that is refused, and the person is told who saved
+    // first. The file keeps what this person saved.
+    void report_saved_after_another_is_refused_with_who_saved_first()
+    {
+        if (!needStore())
+            QSKIP(qPrintable(m_skip));
+        ScriptedPrompts prompts;
+        StoreSession session(m_dir.filePath(QStringLiteral("reports.sqlite")));
+        StoreSession::setProgram(&session);
+        ReportStoreLink::setPrompts(&prompts);
+        session.connectTo(m_live);
+        QTRY_COMPARE_WITH_TIMEOUT(session.state(), StoreSession::State::Connected, 8000);
+        CargoReport report;
+        report.header.vessel = "Northern Star";
+        report.header.date = "2026-03-14";
+        CargoReportDocument mine, theirs;
+        mine.restore(report, QString());
+        QString error;
+        QVERIFY2(mine.save(m_dir.filePath(QStringLiteral("mine.json")), &error), qPrintable(error));
+        QTRY_COMPARE_WITH_TIMEOUT(session.waiting(), 0, 5000);
+        ReportStoreLink *link = ReportStoreLink::of(&mine);
+        QVERIFY(!link->report().isNull());
+        // The other copy holds the same revision, as opened from the store browser.
+        report.header.remarks = "theirs";
+        theirs.restore(report, QString());
+        ReportStoreLink::of(&theirs)->setRevision(link->report(), link->parent());
+        QVERIFY(mine.save(mine.filePath(), &error));
+        QTRY_COMPARE_WITH_TIMEOUT(session.waiting(), 0, 5000);
+        QVERIFY(theirs.save(m_dir.filePath(QStringLiteral("theirs.json")), &error));
+        QTRY_COMPARE_WITH_TIMEOUT(prompts.warnings.size(), 1, 5000);
+        QVERIFY2(prompts.warnings[0].startsWith(QLatin1String("Saved by Someone Else First|The store did not take this "
+                                                              "save of theirs.json: ") +
+                                                m_inspector + QLatin1String(" saved this report first, at ")),
+                 qPrintable(prompts.warnings[0]));
+        QFile file(m_dir.filePath(QStringLiteral("theirs.json")));
+        QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll().contains("theirs"));
+        ReportStoreLink::setPrompts(nullptr);
+        StoreSession::setProgram(nullptr);
     }
 };
 
