@@ -5,8 +5,10 @@
 #include "records/report/cargo_report_document.h"
 #include "records/settings.h"
 #include "records/store/report_store_link.h"
+#include "records/store/store_browser.h"
 #include "records/store/store_connection.h"
 #include "records/store/store_session.h"
+#include "records/tanks/tank_table_store.h"
 
 #include "scripted_prompts.h"
 
@@ -15,6 +17,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -24,6 +27,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -382,6 +386,46 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll().contains("theirs"));
         ReportStoreLink::setPrompts(nullptr);
         StoreSession::setProgram(nullptr);
+    }
+
+    // The browser finds a vessel's reports by a part of its name (typed with the LIKE
+    // wildcards it holds taken literally), and a report saved by someone else appears
+    // without a new search.
+    void browser_shows_reports_saved_by_others_without_asking()
+    {
+        if (!needStore())
+            QSKIP(qPrintable(m_skip));
+        StoreSession viewer(m_dir.filePath(QStringLiteral("viewer.sqlite")));
+        StoreSession writer(m_dir.filePath(QStringLiteral("writer.sqlite")));
+        for (StoreSession *s : {&viewer, &writer}) {
+            s->connectTo(m_live);
+            QTRY_COMPARE_WITH_TIMEOUT(s->state(), StoreSession::State::Connected, 8000);
+        }
+        ScriptedPrompts prompts;
+        TankTableStore tables(m_dir.filePath(QStringLiteral("tables")));
+        StoreBrowser browser(viewer, tables, prompts);
+        browser.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&browser));
+        auto *results = browser.findChild<QTreeWidget *>(QStringLiteral("storeResults"));
+        auto *detail = browser.findChild<QPlainTextEdit *>(QStringLiteral("storeDetail"));
+        QWidget *vessel = QApplication::focusWidget();
+        QCOMPARE(vessel->objectName(), QString("storeVessel"));
+        QTest::keyClicks(vessel, QStringLiteral("100%_Browse"));
+        QTest::keyClick(vessel, Qt::Key_Return);
+        QTRY_COMPARE_WITH_TIMEOUT(detail->toPlainText(), QString("No report found."), 5000);
+
+        StoreRevision r = revisionOf(QUuid::createUuid(), {}, QStringLiteral("seen"));
+        r.vessel = QStringLiteral("MT 100%_Browser");
+        StoreRevision decoy = revisionOf(QUuid::createUuid(), {}, QStringLiteral("not seen"));
+        decoy.vessel = QStringLiteral("MT 1000 Browser");
+        QVERIFY(writer.saveRevision(decoy));
+        QVERIFY(writer.saveRevision(r));
+        QTRY_COMPARE_WITH_TIMEOUT(results->topLevelItemCount(), 1, 5000);
+        QCOMPARE(results->topLevelItem(0)->text(0), r.vessel);
+        results->setCurrentItem(results->topLevelItem(0));
+        auto *revisions = browser.findChild<QTreeWidget *>(QStringLiteral("storeRevisions"));
+        QTRY_COMPARE_WITH_TIMEOUT(revisions->topLevelItemCount(), 1, 5000);
+        QCOMPARE(revisions->topLevelItem(0)->text(1), m_inspector);
     }
 };
 
