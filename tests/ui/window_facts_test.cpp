@@ -232,7 +232,8 @@ private slots:
         QStringList faults;
         {
             Program program;
-            for (const QString &name : allWindowNames() + QStringList{"TankTables", "TankTableImport"}) {
+            for (const QString &name :
+                 allWindowNames() + QStringList{"TankTables", "TankTableImport", "StoreConnection", "StoreBrowser"}) {
                 QWidget *w = program.show(name);
                 QVERIFY2(w, qPrintable(name));
                 QApplication::processEvents();
