@@ -84,24 +84,46 @@ QStringList prettyLines(const QString &json)
 
 QStringList StoreLineDiff(const QStringList &before, const QStringList &after)
 {
-    // Longest common subsequence, by rows of lengths from the end.
-    const qsizetype n = before.size(), m = after.size();
-    std::vector<std::vector<int>> len(n + 1, std::vector<int>(m + 1, 0));
-    for (qsizetype i = n - 1; i >= 0; --i)
-        for (qsizetype j = m - 1; j >= 0; --j)
-            len[i][j] = before[i] == after[j] ? len[i + 1][j + 1] + 1 : std::max(len[i + 1][j], len[i][j + 1]);
+    // The lines both begin and end with are kept as they are; between them, the longest
+    // common subsequence, by rows of lengths from the end. Past a few million cells (two
+    // revisions with thousands of changed lines) the old lines are shown out, the new in.
+    qsizetype head = 0, tail = 0;
+    while (head < before.size() && head < after.size() && before[head] == after[head])
+        ++head;
+    while (tail < before.size() - head && tail < after.size() - head &&
+           before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
+        ++tail;
+    const QStringList a = before.mid(head, before.size() - head - tail);
+    const QStringList b = after.mid(head, after.size() - head - tail);
+    const qsizetype n = a.size(), m = b.size();
     QStringList out;
-    qsizetype i = 0, j = 0;
-    while (i < n || j < m) {
-        if (i < n && j < m && before[i] == after[j]) {
-            out << QLatin1String("  ") + before[i++];
-            ++j;
-        } else if (j < m && (i == n || len[i][j + 1] >= len[i + 1][j])) {
-            out << QLatin1String("+ ") + after[j++];
-        } else {
-            out << QLatin1String("- ") + before[i++];
+    for (qsizetype k = 0; k < head; ++k)
+        out << QLatin1String("  ") + before[k];
+    if ((n + 1) * (m + 1) > 4'000'000) {
+        for (const QString &line : a)
+            out << QLatin1String("- ") + line;
+        for (const QString &line : b)
+            out << QLatin1String("+ ") + line;
+    } else {
+        std::vector<std::vector<int>> len(n + 1, std::vector<int>(m + 1, 0));
+        for (qsizetype i = n - 1; i >= 0; --i)
+            for (qsizetype j = m - 1; j >= 0; --j)
+                len[i][j] = a[i] == b[j] ? len[i + 1][j + 1] + 1 : std::max(len[i + 1][j], len[i][j + 1]);
+        qsizetype i = 0, j = 0;
+        while (i < n || j < m) {
+            if (i < n && j < m && a[i] == b[j]) {
+                out << QLatin1String("  ") + a[i++];
+                ++j;
+            } else if (i < n && (j == m || len[i + 1][j] >= len[i][j + 1])) {
+                // The old line first, then the new one that replaces it.
+                out << QLatin1String("- ") + a[i++];
+            } else {
+                out << QLatin1String("+ ") + b[j++];
+            }
         }
     }
+    for (qsizetype k = before.size() - tail; k < before.size(); ++k)
+        out << QLatin1String("  ") + before[k];
     return out;
 }
 

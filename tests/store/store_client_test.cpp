@@ -183,6 +183,18 @@ private slots:
         QSqlDatabase::removeDatabase(QStringLiteral("admin"));
     }
 
+    // Two revisions compared line by line: kept lines once, a changed line as the old one
+    // taken out and the new one put in, in the order of the documents.
+    void revisions_compare_line_by_line()
+    {
+        const QStringList before{"{", "\"vessel\": \"A\",", "\"tanks\": 1", "}"};
+        const QStringList after{"{", "\"vessel\": \"B\",", "\"tanks\": 1", "\"remarks\": \"x\"", "}"};
+        QCOMPARE(StoreLineDiff(before, after), QStringList({"  {", "- \"vessel\": \"A\",", "+ \"vessel\": \"B\",",
+                                                            "  \"tanks\": 1", "+ \"remarks\": \"x\"", "  }"}));
+        QCOMPARE(StoreLineDiff({}, {"a"}), QStringList({"+ a"}));
+        QCOMPARE(StoreLineDiff({"a"}, {}), QStringList({"- a"}));
+    }
+
     // The server takes the connection and never answers: the window's thread goes on
     // painting, and the timeout says what happened.
     void silent_server_never_blocks_the_window()
