@@ -49,6 +49,7 @@ bool Document::save(const QString &path, QString *error)
     m_undo->setClean();
     m_restoredOverFile = false;
     m_autosave->drop();
+    emit saved();
     return true;
 }
 

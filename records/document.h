@@ -49,6 +49,8 @@ public:
 signals:
     void modifiedChanged(bool modified);
     void filePathChanged(const QString &path);
+    // The document was written to its file by save().
+    void saved();
 
 protected:
     // After a new value was read from path: no undo history, unmodified, no autosave copy.

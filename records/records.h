@@ -11,6 +11,7 @@
 
 namespace dravex {
 
+class StoreSession;
 class TankTableStore;
 class VoyageLogStore;
 
@@ -31,6 +32,8 @@ public:
     // The tank-table documents of the user's data folder, read on first use; both tank-table
     // windows show the same ones.
     TankTableStore &tankTableStore();
+    // The company store's session, made on first use; its outbox is in the log's file.
+    StoreSession &storeSession();
 
     void record(QWidget *window, const FormSpec &form, const FormResult &result) override;
     QString problem() const override { return m_log.problem(); }
@@ -46,10 +49,17 @@ public:
     QString jobLabel() const override;
     void onJobChanged(QObject *context, std::function<void(const QString &)> handler) override;
     QWidget *newVefLog() override;
+    QWidget *newStoreConnection() override;
+    QWidget *newStoreBrowser() override;
+    QString storeLabel() override;
+    void onStoreChanged(QObject *context, std::function<void(const QString &)> handler) override;
     void offerRestore() override;
     Prompts &prompts() override { return *m_prompts; }
     void setPrompts(Prompts *prompts) override;
     bool closeDocuments() override;
+
+signals:
+    void storeChanged(const QString &label);
 
 private:
     CalculationLog m_log;
@@ -58,6 +68,7 @@ private:
     Prompts *m_prompts = &m_dialogs;
     TankTableStore *m_tankTables = nullptr;
     std::unique_ptr<VoyageLogStore> m_voyageLog;
+    StoreSession *m_store = nullptr;
 };
 
 } // namespace dravex

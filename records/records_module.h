@@ -52,6 +52,13 @@ public:
     virtual void onJobChanged(QObject *context, std::function<void(const QString &)> handler) = 0;
     // The vessels' voyage log and their experience factors.
     virtual QWidget *newVefLog() = 0;
+    // The company store: the connection dialog and the store's browser.
+    virtual QWidget *newStoreConnection() = 0;
+    virtual QWidget *newStoreBrowser() = 0;
+    // The store and its connection's state in one line; empty while no store is set up.
+    virtual QString storeLabel() = 0;
+    // Called with the new line each time it changes, while context lives.
+    virtual void onStoreChanged(QObject *context, std::function<void(const QString &)> handler) = 0;
     // Offers to restore cargo reports that ended without being saved.
     virtual void offerRestore() = 0;
     // The questions the records ask: the program's own prompts once handed down, the
@@ -65,5 +72,5 @@ public:
 
 } // namespace dravex
 
-#define DRAVEX_RECORDS_MODULE_IID "io.github.dravex.RecordsModule/2"
+#define DRAVEX_RECORDS_MODULE_IID "io.github.dravex.RecordsModule/3"
 Q_DECLARE_INTERFACE(dravex::RecordsModule, DRAVEX_RECORDS_MODULE_IID)

@@ -81,6 +81,12 @@ void addShellWindows(WindowRegistry &registry)
     registry.add(QStringLiteral("VefLog"), [&registry](ScreenHost &) {
         return recordsWindow(registry, [](RecordsModule &records) { return records.newVefLog(); });
     });
+    registry.add(QStringLiteral("StoreConnection"), [&registry](ScreenHost &) {
+        return recordsWindow(registry, [](RecordsModule &records) { return records.newStoreConnection(); });
+    });
+    registry.add(QStringLiteral("StoreBrowser"), [&registry](ScreenHost &) {
+        return recordsWindow(registry, [](RecordsModule &records) { return records.newStoreBrowser(); });
+    });
     registry.setRecordsLoader([](QString &problem) { return LoadRecordsModule(RecordsModulePath(), problem); });
 }
 

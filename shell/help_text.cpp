@@ -41,7 +41,8 @@ This Side", and their results on the right, under "Results Displayed on This Sid
 <b>Calculator:</b> <a href="#calc">Calculator (F2)</a><br>
 <b>Records:</b> <a href="#log">Calculation log (Ctrl+L)</a>, <a href="#keeplog">Keep a log</a>,
 <a href="#report">Cargo report (Ctrl+R)</a>, <a href="#tanktables">Tank tables</a>,
-<a href="#job">Job</a>, <a href="#vef">Vessel experience factor</a><br>
+<a href="#job">Job</a>, <a href="#vef">Vessel experience factor</a>,
+<a href="#store">Company store</a>, <a href="#storebrowser">Store browser</a><br>
 <b>All screens:</b> <a href="#notices">Notices</a>, <a href="#keys">Keys on every screen</a>,
 <a href="#numbers">Numbers</a></p>
 
@@ -485,6 +486,8 @@ const struct
     {"TankTables", "tanktables"},
     {"TankTableImport", "tanktables"},
     {"JobDialog", "job"},
+    {"StoreConnection", "store"},
+    {"StoreBrowser", "storebrowser"},
     {"VefLog", "vef"},
 };
 

@@ -125,6 +125,30 @@ voyage shows its ratio and its status: qualifying, set aside and why, or rejecte
 the calculation and why; with too few qualifying voyages the window says how many more are
 needed. The voyages are kept in Dravex's data folder (voyage-log.json).</p>
 
+<h2 id="store">Company store</h2>
+<p class="menu">Menu: Records &gt; Company store&hellip; (window "Company Store")</p>
+<p>A survey company may keep its reports and tank tables in a shared store on its
+PostgreSQL server. In "Company Store" type the service name your company gave you (from
+your PostgreSQL service file), or the host, port and database; your user name; the TLS
+mode ("verify-full" with the company's CA file). Dravex keeps no password: PostgreSQL reads
+it from your ~/.pgpass file or the service file. "Test" tries the settings without
+connecting, "Connect" connects (again at every start until you "Disconnect"). The foot of
+the main window shows the store, whether it is connected and how many saves wait.</p>
+<p>While a store is set up, each save of a cargo report to its file also sends the report
+to the store as a new revision. Without a connection (at sea, say) the save waits in an
+outbox on this computer and is sent, in order, once the store can be reached. If someone
+saved the same report first, the store keeps your version as a refused revision beside
+theirs and Dravex names who saved first and when; your file keeps your version. The
+outbox waits at a refused save until you set it aside in "Company Store".</p>
+
+<h2 id="storebrowser">Store browser</h2>
+<p class="menu">Menu: Records &gt; Store browser (window "Store Browser")</p>
+<p>"Store Browser" finds the company's reports by vessel, voyage, port, dates, grade,
+status and inspector. Choose a report for its revisions: open one as an untitled report
+(saved, it becomes the next revision), compare two line by line, or show the report's audit
+trail. On "Tank tables", list a vessel's or terminal's tables and keep them with your own
+tank tables for use without a connection. Reports saved by others appear without asking.</p>
+
 <h2 id="notices">Notices</h2>
 <p><b>The out-of-range window "ERROR"</b> ("SORRY OUT OF RANGE FOR THE PROGRAM. PLEASE
 REFER TO TABLES.") means that an entry lies outside what the screen's method covers. Use

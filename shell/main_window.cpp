@@ -94,6 +94,8 @@ const MenuEntry kMenu[] = {
     {1, "tanktables1", QT_TRANSLATE_NOOP("dravex::MainWindow", "Tank &tables"), nullptr, "TankTables"},
     {1, "job1", QT_TRANSLATE_NOOP("dravex::MainWindow", "&Job…"), nullptr, "JobDialog"},
     {1, "vef1", QT_TRANSLATE_NOOP("dravex::MainWindow", "Vessel &experience factor"), nullptr, "VefLog"},
+    {1, "store1", QT_TRANSLATE_NOOP("dravex::MainWindow", "Company &store…"), nullptr, "StoreConnection"},
+    {1, "storebrowser1", QT_TRANSLATE_NOOP("dravex::MainWindow", "Store &browser"), nullptr, "StoreBrowser"},
     {0, "help1", QT_TRANSLATE_NOOP("dravex::MainWindow", "&Help"), nullptr, nullptr},
     {1, "help2", QT_TRANSLATE_NOOP("dravex::MainWindow", "Help"), "F1", "Form13"},
     {1, "lin8", "-", nullptr, nullptr},
@@ -122,6 +124,23 @@ MainWindow::MainWindow(WindowRegistry &registry, QWidget *parent) : QMainWindow(
             return;
         shown->setText(records.jobLabel());
         records.onJobChanged(shown, [shown](const QString &label) { shown->setText(label); });
+    });
+    // The company store and its connection, once one is set up.
+    m_storeStatus = new QLabel(this);
+    m_storeStatus->setObjectName(QStringLiteral("storeStatus"));
+    m_storeStatus->setTextFormat(Qt::PlainText);
+    m_storeStatus->setAccessibleName(tr("Company store"));
+    m_storeStatus->hide();
+    statusBar()->addPermanentWidget(m_storeStatus);
+    m_registry.whenRecords([shown = QPointer<QLabel>(m_storeStatus)](RecordsModule &records) {
+        if (!shown)
+            return;
+        auto show = [shown](const QString &label) {
+            shown->setText(label);
+            shown->setVisible(!label.isEmpty());
+        };
+        show(records.storeLabel());
+        records.onStoreChanged(shown, show);
     });
     setFixedSize(sizeHint());
 }

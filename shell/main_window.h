@@ -29,6 +29,7 @@ private:
 
     WindowRegistry &m_registry;
     QLabel *m_jobStatus;
+    QLabel *m_storeStatus;
 };
 
 } // namespace dravex

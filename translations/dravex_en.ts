@@ -404,22 +404,22 @@
 <context>
     <name>dravex::CargoReportDocument</name>
     <message>
-        <location filename="../records/report/cargo_report_document.cpp" line="49"/>
+        <location filename="../records/report/cargo_report_document.cpp" line="51"/>
         <source>The tank tables %1 cannot be read: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_document.cpp" line="51"/>
+        <location filename="../records/report/cargo_report_document.cpp" line="53"/>
         <source>The tank tables %1 are larger than any tank table document</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_document.cpp" line="59"/>
+        <location filename="../records/report/cargo_report_document.cpp" line="61"/>
         <source>The tank tables %1 cannot be used: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/cargo_report_document.cpp" line="121"/>
+        <location filename="../records/report/cargo_report_document.cpp" line="123"/>
         <source>The report could not be printed on %1.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1922,32 +1922,32 @@ Questions and reports: see README</source>
 <context>
     <name>dravex::LogStore</name>
     <message>
-        <location filename="../records/log/log_schema.cpp" line="118"/>
-        <location filename="../records/log/log_schema.cpp" line="169"/>
+        <location filename="../records/log/log_schema.cpp" line="120"/>
+        <location filename="../records/log/log_schema.cpp" line="171"/>
         <source>updating the file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_schema.cpp" line="129"/>
+        <location filename="../records/log/log_schema.cpp" line="131"/>
         <source>making the tables</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_schema.cpp" line="133"/>
-        <location filename="../records/log/log_schema.cpp" line="159"/>
-        <location filename="../records/log/log_schema.cpp" line="163"/>
-        <location filename="../records/log/log_schema.cpp" line="167"/>
+        <location filename="../records/log/log_schema.cpp" line="135"/>
+        <location filename="../records/log/log_schema.cpp" line="161"/>
+        <location filename="../records/log/log_schema.cpp" line="165"/>
+        <location filename="../records/log/log_schema.cpp" line="169"/>
         <source>updating the tables</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_schema.cpp" line="138"/>
-        <location filename="../records/log/log_schema.cpp" line="150"/>
+        <location filename="../records/log/log_schema.cpp" line="140"/>
+        <location filename="../records/log/log_schema.cpp" line="152"/>
         <source>updating the entries</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/log/log_schema.cpp" line="154"/>
+        <location filename="../records/log/log_schema.cpp" line="156"/>
         <source>updating the windows</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2510,27 +2510,42 @@ Questions and reports: see README</source>
     </message>
     <message>
         <location filename="../shell/main_window.cpp" line="97"/>
-        <source>&amp;Help</source>
+        <source>Company &amp;store…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../shell/main_window.cpp" line="98"/>
-        <source>Help</source>
+        <source>Store &amp;browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../shell/main_window.cpp" line="99"/>
+        <source>&amp;Help</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../shell/main_window.cpp" line="100"/>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../shell/main_window.cpp" line="102"/>
         <source>Introduction</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="109"/>
+        <location filename="../shell/main_window.cpp" line="111"/>
         <source>DRAVEX</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="117"/>
+        <location filename="../shell/main_window.cpp" line="119"/>
         <source>Current job</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../shell/main_window.cpp" line="132"/>
+        <source>Company store</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2654,6 +2669,31 @@ Current job: %2</source>
     </message>
 </context>
 <context>
+    <name>dravex::ReportStoreLink</name>
+    <message>
+        <location filename="../records/store/report_store_link.cpp" line="88"/>
+        <location filename="../records/store/report_store_link.cpp" line="116"/>
+        <source>Company Store</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/report_store_link.cpp" line="89"/>
+        <source>The report was saved to its file, but not for the store: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/report_store_link.cpp" line="116"/>
+        <source>Saved by Someone Else First</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/report_store_link.cpp" line="118"/>
+        <source>The store did not take this save of %1: %2
+Your version stays in its file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>dravex::Screen</name>
     <message>
         <location filename="../screens/screen.cpp" line="62"/>
@@ -2745,6 +2785,632 @@ Current job: %2</source>
     <message>
         <location filename="../screens/stale_marks.cpp" line="119"/>
         <source>Result of the previous entries</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>dravex::StoreBrowser</name>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="112"/>
+        <source>Store Browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="119"/>
+        <source>Connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="123"/>
+        <source>&amp;Reports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="124"/>
+        <source>Tank &amp;tables</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="130"/>
+        <source>Comparison and audit trail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="173"/>
+        <source>&amp;Vessel:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="174"/>
+        <source>Vo&amp;yage:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="175"/>
+        <source>&amp;Port:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="176"/>
+        <source>&amp;Grade:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="177"/>
+        <source>&amp;From:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="177"/>
+        <location filename="../records/store/store_browser.cpp" line="178"/>
+        <source>YYYY-MM-DD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="178"/>
+        <source>T&amp;o:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="179"/>
+        <source>&amp;Inspector:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="182"/>
+        <source>Any</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="183"/>
+        <source>Draft</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="184"/>
+        <source>Final</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="185"/>
+        <location filename="../records/store/store_browser.cpp" line="196"/>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="186"/>
+        <source>St&amp;atus:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="190"/>
+        <source>&amp;Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="196"/>
+        <source>Vessel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="196"/>
+        <source>Voyage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="196"/>
+        <source>Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="196"/>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="196"/>
+        <source>Operation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="196"/>
+        <source>Grades</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="197"/>
+        <source>Inspector</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="197"/>
+        <source>Last saved by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="197"/>
+        <location filename="../records/store/store_browser.cpp" line="232"/>
+        <source>At</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="198"/>
+        <source>Reports found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="199"/>
+        <source>Saved at</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="199"/>
+        <source>By</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="199"/>
+        <source>Taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="199"/>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="199"/>
+        <source>Revisions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="205"/>
+        <source>&amp;Open revision</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="206"/>
+        <source>&amp;Compare two</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="207"/>
+        <source>A&amp;udit trail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="226"/>
+        <location filename="../records/store/store_browser.cpp" line="232"/>
+        <source>Vessel or terminal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="227"/>
+        <source>V&amp;essel or terminal:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="232"/>
+        <source>Tank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="232"/>
+        <source>Added by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="232"/>
+        <source>SHA-256</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="233"/>
+        <source>Tank tables</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="237"/>
+        <source>&amp;List tables</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="238"/>
+        <source>&amp;Keep for offline use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="253"/>
+        <source>Connected to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="255"/>
+        <source>No company store is set up. Choose Records, Company store… and type the service name or host and database your company gave you, then Connect.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="258"/>
+        <source>Not connected to %1. Choose Records, Company store… and Connect.%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="294"/>
+        <source>The date %1 is not a date: type it as YYYY-MM-DD.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="332"/>
+        <source>No report found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="371"/>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="371"/>
+        <source>refused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="383"/>
+        <source>Choose one revision to open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="393"/>
+        <source>The revision is not in the store.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="399"/>
+        <source>The revision cannot be read as a cargo report: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="418"/>
+        <source>Choose two revisions to compare (Ctrl and a click, or Shift and the arrow keys).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="428"/>
+        <source>The revisions are not in the store.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="434"/>
+        <source>- older revision, + newer revision
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="442"/>
+        <source>Choose a report first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="463"/>
+        <source>No audit entries you may read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="495"/>
+        <source>Choose the tables to keep.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="511"/>
+        <source>The table %1 is not in the store.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="517"/>
+        <source>The table %1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../records/store/store_browser.cpp" line="540"/>
+        <source>%n table(s) of %1 kept for offline use in %2.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>dravex::StoreConnection</name>
+    <message>
+        <location filename="../records/store/store_connection.cpp" line="49"/>
+        <source>Company Store</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_connection.cpp" line="52"/>
+        <source>A service name of your PostgreSQL service file, or host, port and database. Dravex keeps no password: PostgreSQL reads it from your ~/.pgpass or the service file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_connection.cpp" line="60"/>
+        <source>S&amp;ervice name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_connection.cpp" line="61"/>
+        <source>&amp;Host:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_connection.cpp" line="62"/>
+        <source>P&amp;ort:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_connection.cpp" line="65"/>
+        <source>&amp;Database:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_connection.cpp" line="66"/>
+        <source>&amp;User:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_connection.cpp" line="70"/>
+        <source>(default)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_connection.cpp" line="71"/>
+        <source>TLS (ssl&amp;mode):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_connection.cpp" line="74"/>
+        <source>Bro&amp;wse…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_connection.cpp" line="78"/>
+        <source>&amp;CA file:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_connection.cpp" line="80"/>
+        <location filename="../records/store/store_connection.cpp" line="220"/>
+        <source>CA file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_connection.cpp" line="88"/>
+        <source>Connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_connection.cpp" line="95"/>
+        <source>Outbox</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_connection.cpp" line="96"/>
+        <source>Set the refused save &amp;aside</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_connection.cpp" line="97"/>
+        <source>The store keeps it as a refused revision; the saves after it are sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_connection.cpp" line="103"/>
+        <source>Te&amp;st</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_connection.cpp" line="104"/>
+        <source>Co&amp;nnect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_connection.cpp" line="106"/>
+        <source>Disconnec&amp;t</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_connection.cpp" line="107"/>
+        <source>C&amp;lose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_connection.cpp" line="122"/>
+        <source>Test: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_connection.cpp" line="122"/>
+        <source>Test failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_connection.cpp" line="171"/>
+        <source>Not connected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_connection.cpp" line="174"/>
+        <source>Connecting to %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_connection.cpp" line="177"/>
+        <source>Connected to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_connection.cpp" line="180"/>
+        <source>No connection to %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_connection.cpp" line="189"/>
+        <source>The store refused a save; the outbox waits: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../records/store/store_connection.cpp" line="191"/>
+        <source>%n save(s) wait in the outbox.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_connection.cpp" line="193"/>
+        <source>The outbox is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_connection.cpp" line="200"/>
+        <source>Testing…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_connection.cpp" line="220"/>
+        <source>Certificates (*.crt *.pem);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>dravex::StoreOutbox</name>
+    <message>
+        <location filename="../records/store/store_outbox.cpp" line="55"/>
+        <source>The outbox in %1 cannot be opened: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_outbox.cpp" line="73"/>
+        <source>The outbox in %1 cannot be made: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_outbox.cpp" line="93"/>
+        <source>The save could not be kept in the outbox: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>dravex::StoreSession</name>
+    <message numerus="yes">
+        <location filename="../records/store/store_session.cpp" line="124"/>
+        <source>The company store did not answer within %n seconds.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_session.cpp" line="168"/>
+        <source>The store holds no Dravex tables yet: ask your administrator to set up the store (store/setup.sql).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_session.cpp" line="172"/>
+        <source>The store was made by a newer Dravex (version %1); this program knows up to %2 and will not write into it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_session.cpp" line="177"/>
+        <source>The store is of an older version (%1): ask your administrator to bring it up to date.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_session.cpp" line="226"/>
+        <source>Store: not set up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_session.cpp" line="231"/>
+        <source>Store %1: not connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_session.cpp" line="234"/>
+        <source>Store %1: connecting…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_session.cpp" line="237"/>
+        <source>Store %1: connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_session.cpp" line="240"/>
+        <source>Store %1: no connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_session.cpp" line="246"/>
+        <source>, a save was refused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../records/store/store_session.cpp" line="248"/>
+        <source>, %n save(s) in the outbox</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_session.cpp" line="372"/>
+        <source>The store answers; you are connected as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_session.cpp" line="383"/>
+        <source>Not connected to the company store.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_session.cpp" line="462"/>
+        <source>The store gave no answer to the save.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_session.cpp" line="473"/>
+        <source>%1 saved this report first, at %2; the store keeps your version as a refused revision.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_session.cpp" line="485"/>
+        <source>%1 saved this report first; the store keeps your version as a refused revision.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>dravex::StoreSettings</name>
+    <message>
+        <location filename="../records/store/store_worker.cpp" line="74"/>
+        <source>service %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_worker.cpp" line="75"/>
+        <source>this computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>dravex::StoreWorker</name>
+    <message>
+        <location filename="../records/store/store_worker.cpp" line="132"/>
+        <source>The PostgreSQL driver of Qt is not installed (package libqt6sql6-psql).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_worker.cpp" line="185"/>
+        <source>Not connected to the company store.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -85,9 +85,11 @@ bool LogStore::isLog(int version) const
 {
     QSqlQuery q(db());
     if (version == 0) {
-        // A new file, or a database of something else.
-        return q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table'")) && q.next() &&
-               q.value(0).toInt() == 0;
+        // A new file, or a database of something else. The store's outbox may have been made
+        // in a new file before the log's own tables.
+        return q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table'"
+                                     " AND name <> 'store_outbox'")) &&
+               q.next() && q.value(0).toInt() == 0;
     }
     QHash<QString, QStringList> columns;
     for (const char *table : {"entries", "entry_text", "windows", "jobs"}) {

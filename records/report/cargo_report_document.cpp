@@ -6,6 +6,7 @@
 #include "records/report/cargo_report_model.h"
 #include "records/report/report_file.h"
 #include "records/report/report_print.h"
+#include "records/store/report_store_link.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,6 +20,7 @@ CargoReportDocument::CargoReportDocument(QObject *parent)
 {
     connect(m_model, &CargoReportModel::reportChanged, this, &CargoReportDocument::refreshTables);
     connect(this, &Document::filePathChanged, this, &CargoReportDocument::refreshTables);
+    new ReportStoreLink(this);
 }
 
 QString CargoReportDocument::tablesPath() const

@@ -135,7 +135,7 @@ private slots:
     {
         Program program;
         const QList<ScreenItem> items = screenItems(continueToMain(program));
-        QCOMPARE(items.size(), 28);
+        QCOMPARE(items.size(), 30);
         const QList<Section> all = sections(guide(program.show("Form13"))->document());
         QCOMPARE(all.size(), items.size() + 3);
         for (qsizetype i = 0; i < items.size(); ++i) {

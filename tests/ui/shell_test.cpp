@@ -150,6 +150,8 @@ private slots:
             "  tanktables1 Tank &tables",
             "  job1 &Job…",
             "  vef1 Vessel &experience factor",
+            "  store1 Company &store…",
+            "  storebrowser1 Store &browser",
             "help1 &Help",
             "  help2 Help F1",
             "  lin8 -",

@@ -186,6 +186,15 @@ private slots:
         row("JobDialog", "Job",
             {"jobName", "jobVoyage", "jobPort", "jobOperation", "jobDate", "jobSet", "jobNone", "jobCancel", "jobSite",
              "jobName"});
+        // Not connected: Disconnect is off, and no refused save to set aside.
+        row("StoreConnection", "Company Store",
+            {"storeService", "storeHost", "storePort", "storeDatabase", "storeUser", "storeSslmode", "storeCaFile",
+             "storeBrowse", "storeTest", "storeConnect", "storeClose", "storeService"});
+        // Not connected: nothing to search, open, compare or audit.
+        row("StoreBrowser", "Store Browser",
+            {"storeVessel", "storeVoyage", "storePort", "storeGrade", "storeFrom", "storeTo", "storeInspector",
+             "storeReportStatus", "storeResults", "storeRevisions", "storeDetail", "qt_tabwidget_tabbar",
+             "storeVessel"});
         // With no voyages kept: no vessel to add a voyage to, nothing to delete.
         row("VefLog", "Vessel Experience Factor",
             {"vessel", "currentvoyage", "addfromreport", "importcsv", "entries", "voyages", "vessel"});
@@ -226,7 +235,8 @@ private slots:
         QStringList faults;
         {
             Program program;
-            for (const QString &name : allWindowNames() + QStringList{"TankTables", "TankTableImport"}) {
+            for (const QString &name :
+                 allWindowNames() + QStringList{"TankTables", "TankTableImport", "StoreConnection", "StoreBrowser"}) {
                 QWidget *w = program.show(name);
                 QVERIFY2(w, qPrintable(name));
                 QApplication::processEvents();
@@ -258,7 +268,8 @@ private slots:
     {
         QStringList faults;
         Program program;
-        for (const QString &name : allWindowNames() + QStringList{"LogWindow", "CargoReport", "VefLog"}) {
+        for (const QString &name :
+             allWindowNames() + QStringList{"LogWindow", "CargoReport", "VefLog", "StoreConnection", "StoreBrowser"}) {
             QWidget *w = program.show(name);
             QVERIFY2(w, qPrintable(name));
             QApplication::processEvents();
