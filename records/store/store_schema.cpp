@@ -161,13 +161,19 @@ StoreSchemaState ReadStoreSchema(QSqlDatabase &db)
         return state;
     }
     state.version = version;
-    if (version == 0)
-        state.problem = StoreSchemaText::noSchema();
-    else if (version < kStoreSchemaVersion)
-        state.problem = StoreSchemaText::older(version);
-    else if (version > kStoreSchemaVersion)
-        state.problem = StoreSchemaText::newer(version);
+    state.problem = StoreSchemaProblem(version);
     return state;
+}
+
+QString StoreSchemaProblem(int version)
+{
+    if (version == 0)
+        return StoreSchemaText::noSchema();
+    if (version < kStoreSchemaVersion)
+        return StoreSchemaText::older(version);
+    if (version > kStoreSchemaVersion)
+        return StoreSchemaText::newer(version);
+    return {};
 }
 
 bool MigrateStore(QSqlDatabase &db, QString *message)

@@ -22,6 +22,8 @@ struct StoreSchemaState
 // it: no schema yet, an older one that an administrator must bring up to date, or a newer one
 // (made by a newer Dravex, never written into by this program).
 StoreSchemaState ReadStoreSchema(QSqlDatabase &db);
+// The same words for a schema at version (0: none); empty when the program can use it.
+QString StoreSchemaProblem(int version);
 
 // Creates the schema or migrates it up to kStoreSchemaVersion, one migration per transaction
 // (the migrations embedded under :/store/sql/); refuses a newer schema. False with *message

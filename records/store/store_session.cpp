@@ -2,6 +2,7 @@
 #include "records/store/store_session.h"
 
 #include "records/settings.h"
+#include "records/store/store_schema.h"
 
 #include <QHash>
 #include <QLocale>
@@ -165,19 +166,8 @@ QVariant textValue(const QString &text)
 QString StoreSchemaProblem(const StoreAnswer &answer)
 {
     if (!answer.ok || answer.rows.isEmpty())
-        return StoreSession::tr("The store holds no Dravex tables yet: ask your administrator to set up the store "
-                                "(store/setup.sql).");
-    const int version = answer.rows.first().value(QStringLiteral("version")).toInt();
-    if (version > StoreSession::kKnownSchema)
-        return StoreSession::tr("The store was made by a newer Dravex (version %1); this program knows up to %2 "
-                                "and will not write into it.")
-            .arg(version)
-            .arg(StoreSession::kKnownSchema);
-    if (version < StoreSession::kKnownSchema)
-        return StoreSession::tr("The store is of an older version (%1): ask your administrator to bring it up to "
-                                "date.")
-            .arg(version);
-    return {};
+        return StoreSchemaProblem(0);
+    return StoreSchemaProblem(answer.rows.first().value(QStringLiteral("version")).toInt());
 }
 
 StoreSession::StoreSession(const QString &outboxPath, QObject *parent) : QObject(parent)

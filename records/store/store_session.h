@@ -28,9 +28,6 @@ public:
     enum class State { Offline, Connecting, Connected, Failed };
     using Done = std::function<void(const StoreAnswer &)>;
 
-    // The newest schema this program writes into.
-    static constexpr int kKnownSchema = 1;
-
     // outboxPath: the SQLite file that keeps the outbox.
     explicit StoreSession(const QString &outboxPath, QObject *parent = nullptr);
     ~StoreSession() override;
