@@ -1628,77 +1628,82 @@
     </message>
     <message>
         <location filename="../records/report/gauged_row_editor.cpp" line="123"/>
+        <source>from the gravity at base</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/report/gauged_row_editor.cpp" line="124"/>
         <source>Roof: density in air at tank temperature:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/gauged_row_editor.cpp" line="154"/>
+        <location filename="../records/report/gauged_row_editor.cpp" line="155"/>
         <source>Edit gauge</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/gauged_row_editor.cpp" line="159"/>
+        <location filename="../records/report/gauged_row_editor.cpp" line="160"/>
         <source>Edit reading</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/gauged_row_editor.cpp" line="223"/>
-        <location filename="../records/report/gauged_row_editor.cpp" line="285"/>
+        <location filename="../records/report/gauged_row_editor.cpp" line="224"/>
+        <location filename="../records/report/gauged_row_editor.cpp" line="286"/>
         <source>(none)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/gauged_row_editor.cpp" line="241"/>
+        <location filename="../records/report/gauged_row_editor.cpp" line="242"/>
         <source>(the tank&apos;s name)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/gauged_row_editor.cpp" line="324"/>
+        <location filename="../records/report/gauged_row_editor.cpp" line="325"/>
         <source>Total observed volume typed: manual</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/gauged_row_editor.cpp" line="326"/>
+        <location filename="../records/report/gauged_row_editor.cpp" line="327"/>
         <source>Table version recorded when the report is saved</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/gauged_row_editor.cpp" line="329"/>
+        <location filename="../records/report/gauged_row_editor.cpp" line="330"/>
         <source>Table version (SHA-256) %1...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/gauged_row_editor.cpp" line="355"/>
+        <location filename="../records/report/gauged_row_editor.cpp" line="356"/>
         <source>The roof floats: its correction applies</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/gauged_row_editor.cpp" line="357"/>
+        <location filename="../records/report/gauged_row_editor.cpp" line="358"/>
         <source>The roof rests on its legs: no roof figure</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/gauged_row_editor.cpp" line="359"/>
+        <location filename="../records/report/gauged_row_editor.cpp" line="360"/>
         <source>The roof is in its critical zone: the tank cannot be gauged</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/gauged_row_editor.cpp" line="377"/>
+        <location filename="../records/report/gauged_row_editor.cpp" line="378"/>
         <source>Tank tables</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/gauged_row_editor.cpp" line="385"/>
+        <location filename="../records/report/gauged_row_editor.cpp" line="386"/>
         <source>Gauge tank</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/gauged_row_editor.cpp" line="385"/>
+        <location filename="../records/report/gauged_row_editor.cpp" line="386"/>
         <source>Type total observed volume</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/report/gauged_row_editor.cpp" line="396"/>
+        <location filename="../records/report/gauged_row_editor.cpp" line="397"/>
         <source>Tank table</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2791,327 +2796,327 @@ Your version stays in its file.</source>
 <context>
     <name>dravex::StoreBrowser</name>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="112"/>
+        <location filename="../records/store/store_browser.cpp" line="134"/>
         <source>Store Browser</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="119"/>
+        <location filename="../records/store/store_browser.cpp" line="141"/>
         <source>Connection</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="123"/>
+        <location filename="../records/store/store_browser.cpp" line="145"/>
         <source>&amp;Reports</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="124"/>
+        <location filename="../records/store/store_browser.cpp" line="146"/>
         <source>Tank &amp;tables</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="130"/>
+        <location filename="../records/store/store_browser.cpp" line="152"/>
         <source>Comparison and audit trail</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="173"/>
+        <location filename="../records/store/store_browser.cpp" line="195"/>
         <source>&amp;Vessel:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="174"/>
+        <location filename="../records/store/store_browser.cpp" line="196"/>
         <source>Vo&amp;yage:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="175"/>
+        <location filename="../records/store/store_browser.cpp" line="197"/>
         <source>&amp;Port:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="176"/>
+        <location filename="../records/store/store_browser.cpp" line="198"/>
         <source>&amp;Grade:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="177"/>
+        <location filename="../records/store/store_browser.cpp" line="199"/>
         <source>&amp;From:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="177"/>
-        <location filename="../records/store/store_browser.cpp" line="178"/>
+        <location filename="../records/store/store_browser.cpp" line="199"/>
+        <location filename="../records/store/store_browser.cpp" line="200"/>
         <source>YYYY-MM-DD</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="178"/>
+        <location filename="../records/store/store_browser.cpp" line="200"/>
         <source>T&amp;o:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="179"/>
+        <location filename="../records/store/store_browser.cpp" line="201"/>
         <source>&amp;Inspector:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="182"/>
+        <location filename="../records/store/store_browser.cpp" line="204"/>
         <source>Any</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="183"/>
+        <location filename="../records/store/store_browser.cpp" line="205"/>
         <source>Draft</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="184"/>
+        <location filename="../records/store/store_browser.cpp" line="206"/>
         <source>Final</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="185"/>
-        <location filename="../records/store/store_browser.cpp" line="196"/>
+        <location filename="../records/store/store_browser.cpp" line="207"/>
+        <location filename="../records/store/store_browser.cpp" line="218"/>
         <source>Status</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="186"/>
+        <location filename="../records/store/store_browser.cpp" line="208"/>
         <source>St&amp;atus:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="190"/>
+        <location filename="../records/store/store_browser.cpp" line="212"/>
         <source>&amp;Search</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="196"/>
+        <location filename="../records/store/store_browser.cpp" line="218"/>
         <source>Vessel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="196"/>
+        <location filename="../records/store/store_browser.cpp" line="218"/>
         <source>Voyage</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="196"/>
+        <location filename="../records/store/store_browser.cpp" line="218"/>
         <source>Port</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="196"/>
+        <location filename="../records/store/store_browser.cpp" line="218"/>
         <source>Date</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="196"/>
+        <location filename="../records/store/store_browser.cpp" line="218"/>
         <source>Operation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="196"/>
+        <location filename="../records/store/store_browser.cpp" line="218"/>
         <source>Grades</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="197"/>
+        <location filename="../records/store/store_browser.cpp" line="219"/>
         <source>Inspector</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="197"/>
+        <location filename="../records/store/store_browser.cpp" line="219"/>
         <source>Last saved by</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="197"/>
-        <location filename="../records/store/store_browser.cpp" line="232"/>
+        <location filename="../records/store/store_browser.cpp" line="219"/>
+        <location filename="../records/store/store_browser.cpp" line="254"/>
         <source>At</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="198"/>
+        <location filename="../records/store/store_browser.cpp" line="220"/>
         <source>Reports found</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="199"/>
+        <location filename="../records/store/store_browser.cpp" line="221"/>
         <source>Saved at</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="199"/>
+        <location filename="../records/store/store_browser.cpp" line="221"/>
         <source>By</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="199"/>
+        <location filename="../records/store/store_browser.cpp" line="221"/>
         <source>Taken</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="199"/>
+        <location filename="../records/store/store_browser.cpp" line="221"/>
         <source>Note</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="199"/>
+        <location filename="../records/store/store_browser.cpp" line="221"/>
         <source>Revisions</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="205"/>
+        <location filename="../records/store/store_browser.cpp" line="227"/>
         <source>&amp;Open revision</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="206"/>
+        <location filename="../records/store/store_browser.cpp" line="228"/>
         <source>&amp;Compare two</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="207"/>
+        <location filename="../records/store/store_browser.cpp" line="229"/>
         <source>A&amp;udit trail</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="226"/>
-        <location filename="../records/store/store_browser.cpp" line="232"/>
+        <location filename="../records/store/store_browser.cpp" line="248"/>
+        <location filename="../records/store/store_browser.cpp" line="254"/>
         <source>Vessel or terminal</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="227"/>
+        <location filename="../records/store/store_browser.cpp" line="249"/>
         <source>V&amp;essel or terminal:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="232"/>
+        <location filename="../records/store/store_browser.cpp" line="254"/>
         <source>Tank</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="232"/>
+        <location filename="../records/store/store_browser.cpp" line="254"/>
         <source>Added by</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="232"/>
+        <location filename="../records/store/store_browser.cpp" line="254"/>
         <source>SHA-256</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="233"/>
+        <location filename="../records/store/store_browser.cpp" line="255"/>
         <source>Tank tables</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="237"/>
+        <location filename="../records/store/store_browser.cpp" line="259"/>
         <source>&amp;List tables</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="238"/>
+        <location filename="../records/store/store_browser.cpp" line="260"/>
         <source>&amp;Keep for offline use</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="253"/>
+        <location filename="../records/store/store_browser.cpp" line="275"/>
         <source>Connected to %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="255"/>
+        <location filename="../records/store/store_browser.cpp" line="277"/>
         <source>No company store is set up. Choose Records, Company store… and type the service name or host and database your company gave you, then Connect.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="258"/>
+        <location filename="../records/store/store_browser.cpp" line="280"/>
         <source>Not connected to %1. Choose Records, Company store… and Connect.%2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="294"/>
+        <location filename="../records/store/store_browser.cpp" line="316"/>
         <source>The date %1 is not a date: type it as YYYY-MM-DD.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="332"/>
+        <location filename="../records/store/store_browser.cpp" line="354"/>
         <source>No report found.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="371"/>
+        <location filename="../records/store/store_browser.cpp" line="393"/>
         <source>yes</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="371"/>
+        <location filename="../records/store/store_browser.cpp" line="393"/>
         <source>refused</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="383"/>
+        <location filename="../records/store/store_browser.cpp" line="405"/>
         <source>Choose one revision to open.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="393"/>
+        <location filename="../records/store/store_browser.cpp" line="415"/>
         <source>The revision is not in the store.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="399"/>
+        <location filename="../records/store/store_browser.cpp" line="421"/>
         <source>The revision cannot be read as a cargo report: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="418"/>
+        <location filename="../records/store/store_browser.cpp" line="440"/>
         <source>Choose two revisions to compare (Ctrl and a click, or Shift and the arrow keys).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="428"/>
+        <location filename="../records/store/store_browser.cpp" line="450"/>
         <source>The revisions are not in the store.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="434"/>
+        <location filename="../records/store/store_browser.cpp" line="456"/>
         <source>- older revision, + newer revision
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="442"/>
+        <location filename="../records/store/store_browser.cpp" line="464"/>
         <source>Choose a report first.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="463"/>
+        <location filename="../records/store/store_browser.cpp" line="485"/>
         <source>No audit entries you may read.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="495"/>
+        <location filename="../records/store/store_browser.cpp" line="517"/>
         <source>Choose the tables to keep.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="511"/>
+        <location filename="../records/store/store_browser.cpp" line="533"/>
         <source>The table %1 is not in the store.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="517"/>
+        <location filename="../records/store/store_browser.cpp" line="539"/>
         <source>The table %1 cannot be read: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <location filename="../records/store/store_browser.cpp" line="540"/>
+        <location filename="../records/store/store_browser.cpp" line="562"/>
         <source>%n table(s) of %1 kept for offline use in %2.</source>
         <translation type="unfinished">
             <numerusform></numerusform>
@@ -3300,9 +3305,47 @@ Your version stays in its file.</source>
     </message>
 </context>
 <context>
+    <name>dravex::StoreSchema</name>
+    <message>
+        <location filename="../records/store/store_schema.cpp" line="24"/>
+        <source>The store has no Dravex schema yet; ask your administrator to set up the store (psql -v ON_ERROR_STOP=1 -f /usr/share/dravex/store/setup.sql).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_schema.cpp" line="29"/>
+        <source>The store&apos;s schema is version %1, older than this program&apos;s (%2); ask your administrator to bring it up to date with /usr/share/dravex/store/setup.sql.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_schema.cpp" line="36"/>
+        <source>The store was made by a newer Dravex (version %1); this program knows up to %2 and will not write into it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_schema.cpp" line="41"/>
+        <source>Cannot read the store&apos;s schema version: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_schema.cpp" line="44"/>
+        <source>Your database role may not use the store (%1); ask your administrator to grant it dravex_inspector, dravex_reviewer or dravex_admin.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_schema.cpp" line="50"/>
+        <source>This program has no migration to the store&apos;s schema version %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_schema.cpp" line="54"/>
+        <source>Setting up the store&apos;s schema version %1 failed, and nothing of it was applied: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>dravex::StoreSession</name>
     <message numerus="yes">
-        <location filename="../records/store/store_session.cpp" line="124"/>
+        <location filename="../records/store/store_session.cpp" line="125"/>
         <source>The company store did not answer within %n seconds.</source>
         <translation type="unfinished">
             <numerusform></numerusform>
@@ -3310,52 +3353,37 @@ Your version stays in its file.</source>
         </translation>
     </message>
     <message>
-        <location filename="../records/store/store_session.cpp" line="168"/>
-        <source>The store holds no Dravex tables yet: ask your administrator to set up the store (store/setup.sql).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../records/store/store_session.cpp" line="172"/>
-        <source>The store was made by a newer Dravex (version %1); this program knows up to %2 and will not write into it.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../records/store/store_session.cpp" line="177"/>
-        <source>The store is of an older version (%1): ask your administrator to bring it up to date.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../records/store/store_session.cpp" line="226"/>
+        <location filename="../records/store/store_session.cpp" line="216"/>
         <source>Store: not set up</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_session.cpp" line="231"/>
+        <location filename="../records/store/store_session.cpp" line="221"/>
         <source>Store %1: not connected</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_session.cpp" line="234"/>
+        <location filename="../records/store/store_session.cpp" line="224"/>
         <source>Store %1: connecting…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_session.cpp" line="237"/>
+        <location filename="../records/store/store_session.cpp" line="227"/>
         <source>Store %1: connected</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_session.cpp" line="240"/>
+        <location filename="../records/store/store_session.cpp" line="230"/>
         <source>Store %1: no connection</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_session.cpp" line="246"/>
+        <location filename="../records/store/store_session.cpp" line="236"/>
         <source>, a save was refused</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <location filename="../records/store/store_session.cpp" line="248"/>
+        <location filename="../records/store/store_session.cpp" line="238"/>
         <source>, %n save(s) in the outbox</source>
         <translation type="unfinished">
             <numerusform></numerusform>
@@ -3363,27 +3391,27 @@ Your version stays in its file.</source>
         </translation>
     </message>
     <message>
-        <location filename="../records/store/store_session.cpp" line="372"/>
+        <location filename="../records/store/store_session.cpp" line="362"/>
         <source>The store answers; you are connected as %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_session.cpp" line="383"/>
+        <location filename="../records/store/store_session.cpp" line="373"/>
         <source>Not connected to the company store.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_session.cpp" line="462"/>
+        <location filename="../records/store/store_session.cpp" line="452"/>
         <source>The store gave no answer to the save.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_session.cpp" line="473"/>
+        <location filename="../records/store/store_session.cpp" line="463"/>
         <source>%1 saved this report first, at %2; the store keeps your version as a refused revision.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_session.cpp" line="485"/>
+        <location filename="../records/store/store_session.cpp" line="475"/>
         <source>%1 saved this report first; the store keeps your version as a refused revision.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3411,6 +3439,287 @@ Your version stays in its file.</source>
     <message>
         <location filename="../records/store/store_worker.cpp" line="185"/>
         <source>Not connected to the company store.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>dravex::TankExtrasForm</name>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="98"/>
+        <source>List corrections</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="99"/>
+        <source>List columns:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="100"/>
+        <source>none, or for example 9-12</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="101"/>
+        <source>Lists as printed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="102"/>
+        <source>degrees, for example -2 -1 1 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="103"/>
+        <source>Printed lists are positive:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="104"/>
+        <source>to starboard positive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="104"/>
+        <source>to port positive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="105"/>
+        <source>List corrections to:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="105"/>
+        <source>the level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="105"/>
+        <source>the volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="107"/>
+        <source>Gauge point and tank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="112"/>
+        <source>Gauge point aft of centre:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="113"/>
+        <source>forward: negative</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="114"/>
+        <source>Gauge point to starboard:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="115"/>
+        <source>to port: negative</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="116"/>
+        <source>Tank length:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="117"/>
+        <source>Tank width:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="118"/>
+        <source>Tank depth:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="119"/>
+        <source>Gauge hatch to aft bulkhead:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="121"/>
+        <source>Shore tank shell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="122"/>
+        <source>S&amp;hell reference temperature:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="124"/>
+        <source>Temperature &amp;scale:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="124"/>
+        <source>Fahrenheit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="124"/>
+        <source>Celsius</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="125"/>
+        <source>Shell alpha per degree:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="126"/>
+        <source>&amp;Insulated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="130"/>
+        <source>Floating roof</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="131"/>
+        <source>Floating roof:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="132"/>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="132"/>
+        <source>table deducted the roof</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="132"/>
+        <source>table did not deduct the roof</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="133"/>
+        <source>Roof weight (kg or lb):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="134"/>
+        <source>Roof deducted at gravity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="135"/>
+        <source>Gravity scale:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="135"/>
+        <source>API</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="135"/>
+        <source>kg/m3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="136"/>
+        <source>Volume per unit gravity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="137"/>
+        <source>Critical zone low (innage):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="138"/>
+        <source>Critical zone high (innage):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="190"/>
+        <source>Lengths in feet (the table is in feet and inches); blank: not known.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="191"/>
+        <source>Lengths in metres; blank: not known.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="239"/>
+        <source>%1: &apos;%2&apos; is not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="253"/>
+        <source>%1: give a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="256"/>
+        <source>%1: &apos;%2&apos; is less than 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="257"/>
+        <source>%1: &apos;%2&apos; is not more than 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="274"/>
+        <source>%1: &apos;%2&apos; is not a list of column numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="278"/>
+        <source>%1: &apos;%2&apos; is not a list of numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../records/tanks/tank_extras_form.cpp" line="282"/>
+        <source>%1: %2 list(s) for %n list column(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="317"/>
+        <source>%1: give the tank&apos;s length, width, depth and hatch to aft bulkhead, all four or none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="329"/>
+        <source>%1: &apos;%2&apos; lies beyond the tank&apos;s length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="345"/>
+        <source>%1: give the temperature the table was calibrated at</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="349"/>
+        <source>%1: &apos;%2&apos; is not an expansion per degree (mild steel: %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="377"/>
+        <source>%1: &apos;%2&apos; is not an innage in %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_extras_form.cpp" line="387"/>
+        <source>%1: &apos;%2&apos; is not above the critical zone&apos;s low, &apos;%3&apos;</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3457,402 +3766,367 @@ Your version stays in its file.</source>
 <context>
     <name>dravex::TankTableImportWindow</name>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="99"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="61"/>
         <source>Import Tank Table</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="116"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="78"/>
         <source>&amp;Text of the table (paste a block from a spreadsheet):</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="120"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="82"/>
         <source>Text of the table</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="124"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="86"/>
         <source>Pre&amp;view:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="127"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="89"/>
         <source>Preview</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="132"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="94"/>
         <source>Pro&amp;blems:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="135"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="97"/>
         <source>Problems</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="155"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="117"/>
         <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="158"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="120"/>
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="213"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="175"/>
         <source>Source</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="214"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="176"/>
         <source>From &amp;file...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="216"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="178"/>
         <source>From c&amp;lipboard</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="222"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="184"/>
         <source>&amp;Cells separated by:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="223"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="185"/>
         <source>Found in the text</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="223"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="185"/>
         <source>Tab</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="223"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="185"/>
         <source>Comma</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="223"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="185"/>
         <source>Semicolon</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="224"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="186"/>
         <source>&amp;Heading lines:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="225"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="187"/>
         <source>&amp;Decimal commas (12,5)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="229"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="191"/>
         <source>Tank</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="230"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="192"/>
         <source>&amp;Vessel or terminal:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="233"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="195"/>
         <source>Ve&amp;ssel or terminal is a:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="233"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="195"/>
         <source>Vessel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="233"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="195"/>
         <source>Terminal</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="234"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="196"/>
         <source>Tan&amp;k name:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="235"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="197"/>
         <source>Tank &amp;kind:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="235"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="197"/>
         <source>Ship&apos;s tank</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="235"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="197"/>
         <source>Shore tank</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="236"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="198"/>
         <source>Levels &amp;are:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="236"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="198"/>
         <source>Ullage</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="236"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="198"/>
         <source>Innage</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="237"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="199"/>
         <source>&amp;Reference height:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="240"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="202"/>
         <source>Level &amp;unit:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="240"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="202"/>
         <source>mm</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="240"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="202"/>
         <source>cm</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="240"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="202"/>
         <source>m</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="240"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="202"/>
         <source>feet, inches and eighths</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="242"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="204"/>
         <source>V&amp;olume unit:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="242"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="204"/>
         <source>m3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="242"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="204"/>
         <source>barrels</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="242"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="204"/>
         <source>litres</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="242"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="204"/>
         <source>US gallons</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="243"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="205"/>
         <source>La&amp;yout:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="244"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="206"/>
         <source>Level to volume</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="244"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="206"/>
         <source>Volumes by trim</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="244"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="206"/>
         <source>Level corrections by trim</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="245"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="207"/>
         <source>Volume corrections by trim</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="247"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="209"/>
         <source>Columns</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="248"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="210"/>
         <source>Le&amp;vel column:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="249"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="211"/>
         <source>Vol&amp;ume column:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="250"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="212"/>
         <source>&amp;Trim columns:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="251"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="213"/>
         <source>for example 3-8</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="252"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="214"/>
         <source>Tri&amp;ms as printed:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="253"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="215"/>
         <source>for example -1 0 1 2 3 4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="254"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="216"/>
         <source>Printed trims are &amp;positive:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="255"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="217"/>
         <source>by the stern positive</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="255"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="217"/>
         <source>by the head positive</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="257"/>
-        <source>Shore tank shell</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="258"/>
-        <source>S&amp;hell reference temperature:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="261"/>
-        <source>Temperature &amp;scale:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="261"/>
-        <source>Fahrenheit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="261"/>
-        <source>Celsius</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="262"/>
-        <source>&amp;Insulated</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="339"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="278"/>
         <source>Import a tank table</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="339"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="278"/>
         <source>Tables (*.csv *.tsv *.txt);;All files (*)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="345"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="284"/>
         <source>Cannot open %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="350"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="289"/>
         <source>Cannot read %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="355"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="294"/>
         <source>Cannot read %1: larger than %2 MiB</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="372"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="311"/>
         <source>The clipboard holds no text to import</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="404"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="342"/>
         <source>Vessel or terminal: give its name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="406"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="344"/>
         <source>Tank name: give the tank&apos;s name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="420"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="358"/>
         <source>Reference height: &apos;%1&apos; is not a length in %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="430"/>
-        <source>Shell reference temperature: &apos;%1&apos; is not a temperature</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="462"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="383"/>
         <source>Trim columns: &apos;%1&apos; is not a list of column numbers</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="464"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="385"/>
         <source>Trims as printed: &apos;%1&apos; is not a list of numbers</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="482"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="404"/>
         <source>Numbers are read with decimal commas: 1.234,5 is 1234.5</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="492"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="414"/>
         <source>Error: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="495"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="417"/>
         <source>Notice: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="503"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="425"/>
         <source>Open a file, paste from the clipboard or type the table.</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="505"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="427"/>
         <source>%n error(s) to put right before the table can be kept.</source>
         <translation type="unfinished">
             <numerusform></numerusform>
@@ -3860,7 +4134,7 @@ Your version stays in its file.</source>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="507"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="429"/>
         <source>%n level(s) read; %1.</source>
         <translation type="unfinished">
             <numerusform></numerusform>
@@ -3868,7 +4142,7 @@ Your version stays in its file.</source>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../records/tanks/tank_table_import_window.cpp" line="507"/>
+        <location filename="../records/tanks/tank_table_import_window.cpp" line="429"/>
         <source>%n notice(s)</source>
         <translation type="unfinished">
             <numerusform></numerusform>
@@ -3897,68 +4171,148 @@ Your version stays in its file.</source>
 <context>
     <name>dravex::TankTablesWindow</name>
     <message>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="42"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="51"/>
+        <source>layout 1, level to volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="54"/>
+        <source>layout 2, volumes by trim</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="57"/>
+        <source>layout 3, level corrections by trim</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="60"/>
+        <source>layout 4, volume corrections by trim</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="64"/>
+        <source>list corrections to the level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="65"/>
+        <source>list corrections to the volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="70"/>
+        <source>gauge point %1 %2 forward of the tank&apos;s centre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="71"/>
+        <source>gauge point %1 %2 aft of the tank&apos;s centre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="74"/>
+        <source>gauge point %1 %2 to port of the centre line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="75"/>
+        <source>gauge point %1 %2 to starboard of the centre line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="78"/>
+        <source>tank size for the wedge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="84"/>
+        <source>shell alpha %1 per degree %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="85"/>
+        <source>shell alpha %1 per degree %2 (mild steel)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="89"/>
+        <source>floating roof deducted by the table at %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="92"/>
+        <source>floating roof of %1 not deducted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="94"/>
+        <source>Holds %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="103"/>
         <source>Tank Tables</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="47"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="108"/>
         <source>&amp;Vessels, terminals and tanks:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="50"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="111"/>
         <source>Vessels, terminals and tanks</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="51"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="112"/>
         <source>Name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="51"/>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="79"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="112"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="140"/>
         <source>Table</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="51"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="112"/>
         <source>Version</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="63"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="124"/>
         <source>&amp;Show:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="66"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="127"/>
         <source>Show</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="93"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="154"/>
         <source>&amp;Import...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="95"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="156"/>
         <source>Re&amp;name...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="97"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="158"/>
         <source>&amp;Delete...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="99"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="160"/>
         <source>&amp;Close</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <location filename="../records/tanks/tank_tables_window.cpp" line="164"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="225"/>
         <source>Vessel, %n table(s)</source>
         <translation type="unfinished">
             <numerusform></numerusform>
@@ -3966,7 +4320,7 @@ Your version stays in its file.</source>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../records/tanks/tank_tables_window.cpp" line="165"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="226"/>
         <source>Terminal, %n table(s)</source>
         <translation type="unfinished">
             <numerusform></numerusform>
@@ -3974,155 +4328,155 @@ Your version stays in its file.</source>
         </translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="172"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="233"/>
         <source>ship</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="172"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="233"/>
         <source>shore</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="173"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="234"/>
         <source>ullage</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="173"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="234"/>
         <source>innage</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="175"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="236"/>
         <source>%1, %2 in %3, %4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="179"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="240"/>
         <source>SHA-256 %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="239"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="300"/>
         <source>Volumes</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="242"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="303"/>
         <source>Volumes by trim</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="245"/>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="249"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="306"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="310"/>
         <source>Volumes at even keel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="246"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="307"/>
         <source>Level corrections by trim</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="250"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="311"/>
         <source>Volume corrections by trim</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="254"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="315"/>
         <source>Level corrections by list</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="255"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="316"/>
         <source>Volume corrections by list</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="279"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="340"/>
         <source>Ullage (%1)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="279"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="340"/>
         <source>Innage (%1)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="287"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="348"/>
         <source>Volume (%1)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="310"/>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="313"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="371"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="374"/>
         <source>Volumes in %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="314"/>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="321"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="375"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="382"/>
         <source>Corrections to the level in %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="315"/>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="322"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="376"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="383"/>
         <source>Corrections to the volume in %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="317"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="378"/>
         <source>The table prints trims by the stern positive.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="318"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="379"/>
         <source>The table prints trims by the head positive.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="325"/>
-        <source>%1: reference height %2. %3</source>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="386"/>
+        <source>%1: reference height %2. %3 %4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="357"/>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="368"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="419"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="430"/>
         <source>Rename</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="357"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="419"/>
         <source>New name of %1:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="362"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="424"/>
         <source>There are tables of %1 already</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="368"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="430"/>
         <source>New name of tank %1:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="386"/>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="395"/>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="403"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="448"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="457"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="465"/>
         <source>Delete</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="387"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="449"/>
         <source>Delete the file %1, which cannot be read?
 %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <location filename="../records/tanks/tank_tables_window.cpp" line="396"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="458"/>
         <source>Delete %1 and its %n table(s)? The file %2 is deleted.</source>
         <translation type="unfinished">
             <numerusform></numerusform>
@@ -4130,7 +4484,7 @@ Your version stays in its file.</source>
         </translation>
     </message>
     <message>
-        <location filename="../records/tanks/tank_tables_window.cpp" line="404"/>
+        <location filename="../records/tanks/tank_tables_window.cpp" line="466"/>
         <source>Delete the table of tank %1 (version %2) of %3?</source>
         <translation type="unfinished"></translation>
     </message>
