@@ -146,8 +146,11 @@ outbox waits at a refused save until you set it aside in "Company Store".</p>
 <p>"Store Browser" finds the company's reports by vessel, voyage, port, dates, grade,
 status and inspector. Choose a report for its revisions: open one as an untitled report
 (saved, it becomes the next revision), compare two line by line, or show the report's audit
-trail. On "Tank tables", list a vessel's or terminal's tables and keep them with your own
-tank tables for use without a connection. Reports saved by others appear without asking.</p>
+trail. A reviewer makes a report final ("Make final"), after which it is read-only, or
+returns it to draft with a reason ("Return to draft…") that the audit trail keeps; the
+database refuses both to anyone else. On "Tank tables", list a vessel's or terminal's
+tables and keep them with your own tank tables for use without a connection. Reports saved
+by others appear without asking.</p>
 
 <h2 id="notices">Notices</h2>
 <p><b>The out-of-range window "ERROR"</b> ("SORRY OUT OF RANGE FOR THE PROGRAM. PLEASE

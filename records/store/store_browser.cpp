@@ -28,6 +28,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <optional>
 #include <vector>
 
 namespace dravex {
@@ -227,14 +228,20 @@ QWidget *StoreBrowser::reportsPage()
     m_open = button(page, "storeOpen", tr("&Open revision"));
     m_compare = button(page, "storeCompare", tr("&Compare two"));
     m_audit = button(page, "storeAudit", tr("A&udit trail"));
+    m_final = button(page, "storeFinal", tr("Make &final"));
+    m_draft = button(page, "storeDraft", tr("Return to d&raft…"));
     row->addStretch(1);
     row->addWidget(m_open);
     row->addWidget(m_compare);
     row->addWidget(m_audit);
+    row->addWidget(m_final);
+    row->addWidget(m_draft);
     layout->addLayout(row);
     connect(m_open, &QPushButton::clicked, this, &StoreBrowser::open_Click);
     connect(m_compare, &QPushButton::clicked, this, &StoreBrowser::compare_Click);
     connect(m_audit, &QPushButton::clicked, this, &StoreBrowser::audit_Click);
+    connect(m_final, &QPushButton::clicked, this, &StoreBrowser::final_Click);
+    connect(m_draft, &QPushButton::clicked, this, &StoreBrowser::draft_Click);
     return page;
 }
 
@@ -282,7 +289,8 @@ void StoreBrowser::showState()
                                   m_session.message().isEmpty() ? QString() : QLatin1Char(' ') + m_session.message()));
     for (QWidget *w :
          {static_cast<QWidget *>(m_search), static_cast<QWidget *>(m_open), static_cast<QWidget *>(m_compare),
-          static_cast<QWidget *>(m_audit), static_cast<QWidget *>(m_listTables), static_cast<QWidget *>(m_keepOffline)})
+          static_cast<QWidget *>(m_audit), static_cast<QWidget *>(m_final), static_cast<QWidget *>(m_draft),
+          static_cast<QWidget *>(m_listTables), static_cast<QWidget *>(m_keepOffline)})
         w->setEnabled(connected);
 }
 
@@ -484,6 +492,56 @@ void StoreBrowser::audit_Click()
                                   row.value(QStringLiteral("detail")).toString());
             self->say(lines.isEmpty() ? tr("No audit entries you may read.") : lines.join(QLatin1Char('\n')));
         });
+}
+
+void StoreBrowser::final_Click()
+{
+    const QString report = selectedReport();
+    if (report.isEmpty()) {
+        say(tr("Choose a report first."));
+        return;
+    }
+    if (!m_prompts.confirm(this, windowTitle(),
+                           tr("Make this report final? A final report is read-only until a reviewer returns it "
+                              "to draft.")))
+        return;
+    setStatus(report, QStringLiteral("final"), {});
+}
+
+void StoreBrowser::draft_Click()
+{
+    const QString report = selectedReport();
+    if (report.isEmpty()) {
+        say(tr("Choose a report first."));
+        return;
+    }
+    const std::optional<QString> reason =
+        m_prompts.askText(this, windowTitle(), tr("Why is the report returned to draft?"), {});
+    if (!reason)
+        return;
+    if (reason->trimmed().isEmpty()) {
+        say(tr("A report is returned to draft only with a reason; nothing was changed."));
+        return;
+    }
+    setStatus(report, QStringLiteral("draft"), reason->trimmed());
+}
+
+void StoreBrowser::setStatus(const QString &report, const QString &status, const QString &reason)
+{
+    QPointer<StoreBrowser> self(this);
+    m_session.query(QStringLiteral("SELECT dravex.set_status(CAST(? AS uuid), ?, ?)"),
+                    {report, status, reason.isEmpty() ? QVariant() : QVariant(reason)},
+                    [self, status](const StoreAnswer &answer) {
+                        if (!self)
+                            return;
+                        if (!answer.ok) {
+                            self->say(tr("The store refused: %1").arg(answer.message));
+                            return;
+                        }
+                        self->say(status == QLatin1String("final") ? tr("The report is final.")
+                                                                   : tr("The report is a draft again."));
+                        self->search_Click();
+                    });
 }
 
 void StoreBrowser::tables_Click()

@@ -20,7 +20,8 @@ class TankTableStore;
 // "Store browser": the company store's reports, found by vessel, voyage, port, dates,
 // grade, status and inspector; a report's revisions, each opened as an untitled report
 // window, two compared line by line, and its audit trail; and the tank tables of a vessel
-// or terminal, each kept in the local tank tables for use without a connection. Without a
+// or terminal, each kept in the local tank tables for use without a connection. A reviewer
+// makes a report final or returns it to draft with a reason. Without a
 // connection it says how to connect. Reports saved by others appear when the store says so.
 class StoreBrowser : public QWidget
 {
@@ -35,6 +36,11 @@ private:
     void open_Click();
     void compare_Click();
     void audit_Click();
+    // A reviewer's: the report made final, or returned to draft with a reason. The database
+    // decides who may; its refusal is shown as it gives it.
+    void final_Click();
+    void draft_Click();
+    void setStatus(const QString &report, const QString &status, const QString &reason);
     void tables_Click();
     void keepOffline_Click();
     void showState();
@@ -53,7 +59,7 @@ private:
     QPushButton *m_search;
     QTreeWidget *m_results;
     QTreeWidget *m_revisions;
-    QPushButton *m_open, *m_compare, *m_audit;
+    QPushButton *m_open, *m_compare, *m_audit, *m_final, *m_draft;
     QPlainTextEdit *m_detail;
     QLineEdit *m_site;
     QPushButton *m_listTables, *m_keepOffline;

@@ -445,6 +445,81 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(revisions->topLevelItemCount(), 1, 5000);
         QCOMPARE(revisions->topLevelItem(0)->text(1), m_inspector);
     }
+
+    // A reviewer makes a report final and returns it to draft only with a reason, which the
+    // audit trail keeps; the inspector's own attempt is refused by the database.
+    void reviewer_makes_final_and_returns_to_draft_with_a_reason()
+    {
+        if (!needStore())
+            QSKIP(qPrintable(m_skip));
+        const QString pid = QString::number(QCoreApplication::applicationPid());
+        const QString reviewer = QStringLiteral("reviewer_client_") + pid;
+        QSqlQuery q(admin());
+        QVERIFY2(q.exec(QStringLiteral("CREATE ROLE %1 LOGIN IN ROLE dravex_reviewer").arg(reviewer)),
+                 qPrintable(q.lastError().text()));
+        StoreSettings asReviewer = m_live;
+        asReviewer.user = reviewer;
+        StoreSession inspector(m_dir.filePath(QStringLiteral("status-inspector.sqlite")));
+        StoreSession desk(m_dir.filePath(QStringLiteral("status-desk.sqlite")));
+        inspector.connectTo(m_live);
+        desk.connectTo(asReviewer);
+        QTRY_COMPARE_WITH_TIMEOUT(inspector.state(), StoreSession::State::Connected, 8000);
+        QTRY_COMPARE_WITH_TIMEOUT(desk.state(), StoreSession::State::Connected, 8000);
+        StoreRevision r = revisionOf(QUuid::createUuid(), {}, QStringLiteral("to sign"));
+        r.vessel = QStringLiteral("MT Status ") + pid;
+        QVERIFY(inspector.saveRevision(r));
+        const auto status = [this, &r] {
+            QSqlQuery s(admin());
+            s.prepare(QStringLiteral("SELECT status FROM dravex.reports WHERE id = CAST(? AS uuid)"));
+            s.addBindValue(r.report.toString(QUuid::WithoutBraces));
+            return s.exec() && s.next() ? s.value(0).toString() : QString();
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(status(), QString("draft"), 8000);
+
+        ScriptedPrompts prompts;
+        prompts.confirmAnswer = true;
+        TankTableStore tables(m_dir.filePath(QStringLiteral("status-tables")));
+        const auto found = [&r](StoreBrowser &browser) {
+            browser.show();
+            auto *vessel = browser.findChild<QLineEdit *>(QStringLiteral("storeVessel"));
+            auto *results = browser.findChild<QTreeWidget *>(QStringLiteral("storeResults"));
+            QTest::keyClicks(vessel, r.vessel);
+            QTest::keyClick(vessel, Qt::Key_Return);
+            if (!QTest::qWaitFor([results] { return results->topLevelItemCount() == 1; }, 5000))
+                return false;
+            results->setCurrentItem(results->topLevelItem(0));
+            return true;
+        };
+        StoreBrowser own(inspector, tables, prompts);
+        QVERIFY(found(own));
+        own.findChild<QPushButton *>(QStringLiteral("storeFinal"))->click();
+        auto *ownDetail = own.findChild<QPlainTextEdit *>(QStringLiteral("storeDetail"));
+        QTRY_VERIFY_WITH_TIMEOUT(ownDetail->toPlainText().startsWith(QStringLiteral("The store refused")), 5000);
+        QCOMPARE(status(), QString("draft"));
+
+        StoreBrowser browser(desk, tables, prompts);
+        QVERIFY(found(browser));
+        browser.findChild<QPushButton *>(QStringLiteral("storeFinal"))->click();
+        QTRY_COMPARE_WITH_TIMEOUT(status(), QString("final"), 5000);
+        auto *detail = browser.findChild<QPlainTextEdit *>(QStringLiteral("storeDetail"));
+        auto *results = browser.findChild<QTreeWidget *>(QStringLiteral("storeResults"));
+        QTRY_COMPARE_WITH_TIMEOUT(results->topLevelItemCount(), 1, 5000);
+        results->setCurrentItem(results->topLevelItem(0));
+        prompts.text = QStringLiteral("   ");
+        browser.findChild<QPushButton *>(QStringLiteral("storeDraft"))->click();
+        QVERIFY(detail->toPlainText().contains(QStringLiteral("only with a reason")));
+        QCOMPARE(status(), QString("final"));
+        prompts.text = QStringLiteral("Tank 3P ullage misread");
+        browser.findChild<QPushButton *>(QStringLiteral("storeDraft"))->click();
+        QTRY_COMPARE_WITH_TIMEOUT(status(), QString("draft"), 5000);
+        q.prepare(QStringLiteral("SELECT count(*) FROM dravex.audit_log WHERE row_id = ? AND actor = ?"
+                                 " AND detail->>'reason' = ?"));
+        q.addBindValue(r.report.toString(QUuid::WithoutBraces));
+        q.addBindValue(reviewer);
+        q.addBindValue(prompts.text.value());
+        QVERIFY(q.exec() && q.next());
+        QCOMPARE(q.value(0).toInt(), 1);
+    }
 };
 
 QTEST_MAIN(StoreClientTest)
