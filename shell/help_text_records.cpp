@@ -149,8 +149,9 @@ status and inspector. Choose a report for its revisions: open one as an untitled
 trail. A reviewer makes a report final ("Make final"), after which it is read-only, or
 returns it to draft with a reason ("Return to draft…") that the audit trail keeps; the
 database refuses both to anyone else. On "Tank tables", list a vessel's or terminal's
-tables and keep them with your own tank tables for use without a connection. Reports saved
-by others appear without asking.</p>
+tables and keep them with your own tank tables for use without a connection, or send your
+own tables of the vessel or terminal named there ("Send my tables"): each version goes to
+the store once and is never changed there. Reports saved by others appear without asking.</p>
 
 <h2 id="notices">Notices</h2>
 <p><b>The out-of-range window "ERROR"</b> ("SORRY OUT OF RANGE FOR THE PROGRAM. PLEASE

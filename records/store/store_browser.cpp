@@ -24,10 +24,12 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTreeWidget>
+#include <QUuid>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <iterator>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -265,13 +267,16 @@ QWidget *StoreBrowser::tablesPage()
     auto *row = new QHBoxLayout;
     m_listTables = button(page, "storeListTables", tr("&List tables"));
     m_keepOffline = button(page, "storeKeepOffline", tr("&Keep for offline use"));
+    m_sendTables = button(page, "storeSendTables", tr("&Send my tables"));
     row->addStretch(1);
     row->addWidget(m_listTables);
     row->addWidget(m_keepOffline);
+    row->addWidget(m_sendTables);
     layout->addLayout(row);
     connect(m_site, &QLineEdit::returnPressed, this, &StoreBrowser::tables_Click);
     connect(m_listTables, &QPushButton::clicked, this, &StoreBrowser::tables_Click);
     connect(m_keepOffline, &QPushButton::clicked, this, &StoreBrowser::keepOffline_Click);
+    connect(m_sendTables, &QPushButton::clicked, this, &StoreBrowser::sendTables_Click);
     return page;
 }
 
@@ -290,7 +295,8 @@ void StoreBrowser::showState()
     for (QWidget *w :
          {static_cast<QWidget *>(m_search), static_cast<QWidget *>(m_open), static_cast<QWidget *>(m_compare),
           static_cast<QWidget *>(m_audit), static_cast<QWidget *>(m_final), static_cast<QWidget *>(m_draft),
-          static_cast<QWidget *>(m_listTables), static_cast<QWidget *>(m_keepOffline)})
+          static_cast<QWidget *>(m_listTables), static_cast<QWidget *>(m_keepOffline),
+          static_cast<QWidget *>(m_sendTables)})
         w->setEnabled(connected);
 }
 
@@ -619,6 +625,63 @@ void StoreBrowser::keepOffline_Click()
                 self->say(
                     tr("%n table(s) of %1 kept for offline use in %2.", nullptr, kept).arg(owner, file->filePath()));
             });
+    }
+}
+
+void StoreBrowser::sendTables_Click()
+{
+    const QString name = m_site->text().trimmed();
+    QList<const TankTableFile *> files;
+    for (const TankTableFile *file : m_tables.files())
+        if (file->isReadable() && file->owner().compare(name, Qt::CaseInsensitive) == 0)
+            files << file;
+    if (name.isEmpty() || files.isEmpty()) {
+        say(tr("Type the name of a vessel or terminal whose tables you keep (Records, Tank tables)."));
+        m_site->setFocus();
+        return;
+    }
+    // Each table goes as a document of its own, under its SHA-256: a version the store holds
+    // already is left as it is (tables are never changed there), and the site is made the
+    // first time one of its tables arrives.
+    const QString sql = QStringLiteral(
+        "WITH made AS (INSERT INTO dravex.sites (id, kind, name) VALUES (CAST(? AS uuid), ?, ?)"
+        " ON CONFLICT (kind, name) DO NOTHING RETURNING id)"
+        " INSERT INTO dravex.tank_tables (sha256, site_id, tank, document)"
+        " SELECT ?, coalesce((SELECT id FROM made), (SELECT id FROM dravex.sites WHERE kind = ? AND name = ?)), ?, ?"
+        " ON CONFLICT (sha256) DO NOTHING RETURNING sha256");
+    auto answered = std::make_shared<int>(0);
+    auto added = std::make_shared<int>(0);
+    int total = 0;
+    for (const TankTableFile *file : files)
+        total += int(file->tables().tables.size());
+    QPointer<StoreBrowser> self(this);
+    for (const TankTableFile *file : files) {
+        const TankTableDocument &doc = file->tables();
+        const QString kind =
+            doc.ownerKind == TableOwnerKind::Terminal ? QStringLiteral("terminal") : QStringLiteral("vessel");
+        for (std::size_t i = 0; i < doc.tables.size(); ++i) {
+            TankTableDocument one;
+            one.ownerKind = doc.ownerKind;
+            one.owner = doc.owner;
+            one.tables = {doc.tables[i]};
+            const QString sha = QString::fromStdString(TankTableSha256(doc.tables[i]));
+            m_session.query(
+                sql,
+                {QUuid::createUuid().toString(QUuid::WithoutBraces), kind, file->owner(), sha, kind, file->owner(),
+                 QString::fromStdString(doc.tables[i].name), QString::fromStdString(WriteTankTablesJson(one))},
+                [self, answered, added, total](const StoreAnswer &answer) {
+                    if (!self)
+                        return;
+                    if (!answer.ok) {
+                        *answered = total + 1; // said once, the rest unsaid
+                        self->say(tr("The store refused: %1").arg(answer.message));
+                        return;
+                    }
+                    *added += int(answer.rows.size());
+                    if (++*answered == total)
+                        self->say(tr("%n table(s) sent; the store held the others already.", nullptr, *added));
+                });
+        }
     }
 }
 

@@ -20,7 +20,8 @@ class TankTableStore;
 // "Store browser": the company store's reports, found by vessel, voyage, port, dates,
 // grade, status and inspector; a report's revisions, each opened as an untitled report
 // window, two compared line by line, and its audit trail; and the tank tables of a vessel
-// or terminal, each kept in the local tank tables for use without a connection. A reviewer
+// or terminal, each kept in the local tank tables for use without a connection, and one's own
+// tables sent to the store. A reviewer
 // makes a report final or returns it to draft with a reason. Without a
 // connection it says how to connect. Reports saved by others appear when the store says so.
 class StoreBrowser : public QWidget
@@ -43,6 +44,8 @@ private:
     void setStatus(const QString &report, const QString &status, const QString &reason);
     void tables_Click();
     void keepOffline_Click();
+    // The named vessel's or terminal's own tables sent to the store, each version once.
+    void sendTables_Click();
     void showState();
     void say(const QString &text);
     QString selectedReport() const;
@@ -62,7 +65,7 @@ private:
     QPushButton *m_open, *m_compare, *m_audit, *m_final, *m_draft;
     QPlainTextEdit *m_detail;
     QLineEdit *m_site;
-    QPushButton *m_listTables, *m_keepOffline;
+    QPushButton *m_listTables, *m_keepOffline, *m_sendTables;
     QTreeWidget *m_siteTables;
     bool m_searched = false;
 };

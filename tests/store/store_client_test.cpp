@@ -520,6 +520,57 @@ private slots:
         QVERIFY(q.exec() && q.next());
         QCOMPARE(q.value(0).toInt(), 1);
     }
+
+    // An inspector's own tables go to the store once per version, and another inspector's
+    // program keeps them for use without a connection, the same to the last value.
+    void tank_tables_sent_and_kept_for_offline_use()
+    {
+        if (!needStore())
+            QSKIP(qPrintable(m_skip));
+        const QString vessel = QStringLiteral("MT Tables ") + QString::number(QCoreApplication::applicationPid());
+        TankTable table;
+        table.name = "1P";
+        table.evenKeel = {{1000, 1100}, {}, {5000, 4900}};
+        TankTableStore mine(m_dir.filePath(QStringLiteral("tables-mine")));
+        QString error;
+        TankTableFile *file = mine.fileFor(TableOwnerKind::Vessel, vessel, &error);
+        QVERIFY2(file && file->addTable(table, &error), qPrintable(error));
+
+        StoreSession session(m_dir.filePath(QStringLiteral("tables.sqlite")));
+        session.connectTo(m_live);
+        QTRY_COMPARE_WITH_TIMEOUT(session.state(), StoreSession::State::Connected, 8000);
+        ScriptedPrompts prompts;
+        StoreBrowser sender(session, mine, prompts);
+        sender.findChild<QLineEdit *>(QStringLiteral("storeSite"))->setText(vessel);
+        auto *detail = sender.findChild<QPlainTextEdit *>(QStringLiteral("storeDetail"));
+        const auto count = [this, &vessel] {
+            QSqlQuery q(admin());
+            q.prepare(QStringLiteral("SELECT count(*) FROM dravex.tank_tables t JOIN dravex.sites s"
+                                     " ON s.id = t.site_id WHERE s.name = ? AND s.kind = 'vessel'"));
+            q.addBindValue(vessel);
+            return q.exec() && q.next() ? q.value(0).toInt() : -1;
+        };
+        for (const char *said : {"1 table(s) sent", "0 table(s) sent"}) {
+            detail->clear();
+            sender.findChild<QPushButton *>(QStringLiteral("storeSendTables"))->click();
+            QTRY_VERIFY_WITH_TIMEOUT(detail->toPlainText().startsWith(QLatin1String(said)), 5000);
+            QCOMPARE(count(), 1);
+        }
+
+        TankTableStore theirs(m_dir.filePath(QStringLiteral("tables-theirs")));
+        StoreBrowser keeper(session, theirs, prompts);
+        keeper.findChild<QLineEdit *>(QStringLiteral("storeSite"))->setText(vessel);
+        keeper.findChild<QPushButton *>(QStringLiteral("storeListTables"))->click();
+        auto *listed = keeper.findChild<QTreeWidget *>(QStringLiteral("storeSiteTables"));
+        QVERIFY(listed);
+        QTRY_COMPARE_WITH_TIMEOUT(listed->topLevelItemCount(), 1, 5000);
+        listed->topLevelItem(0)->setSelected(true);
+        keeper.findChild<QPushButton *>(QStringLiteral("storeKeepOffline"))->click();
+        const TankTableFile *kept = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (kept = theirs.find(TableOwnerKind::Vessel, vessel)) != nullptr && kept->tables().tables.size() == 1, 5000);
+        QCOMPARE(kept->tables().tables.front(), file->tables().tables.front());
+    }
 };
 
 QTEST_MAIN(StoreClientTest)
