@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <unistd.h>
+
 #include <fstream>
 #include <sstream>
 
@@ -46,7 +48,8 @@ struct VefRun
 
 std::string writeFile(const std::string &name, const std::string &text)
 {
-    const std::string path = testing::TempDir() + name;
+    // Named for this process: ctest runs each test as a process of its own, side by side.
+    const std::string path = testing::TempDir() + std::to_string(::getpid()) + "_" + name;
     std::ofstream(path, std::ios::binary) << text;
     return path;
 }

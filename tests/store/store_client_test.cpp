@@ -127,6 +127,9 @@ private slots:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
+        // Settings of its own: the window tests running beside it read the shared test
+        // settings, and a store set up there would change what their windows show.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path());
         Settings().remove(QStringLiteral("store"));
         const QByteArray pg = qgetenv("DRAVEX_TEST_PG");
         if (pg.isEmpty()) {

@@ -4,6 +4,7 @@
 #include "records/calculation_print.h"
 #include "records/job/current_job.h"
 #include "records/records.h"
+#include "records/settings.h"
 #include "screens/catalog.h"
 #include "scripted_prompts.h"
 #include "shell/application.h"
@@ -22,9 +23,19 @@ namespace dravex::test {
 
 // The program's registry with every window, its questions answered by a script and its
 // message boxes kept. Its log lives in the test folders and is off unless a test turns it on;
-// it starts with no job, whatever an earlier test left in the settings.
+// it starts with no job and no company store, whatever an earlier test left in the settings.
 struct Program
 {
+    // Before the records read the settings: a store another test typed (the random user
+    // connects with whatever it typed) would change what the windows show.
+    struct NoStore
+    {
+        NoStore()
+        {
+            QStandardPaths::setTestModeEnabled(true);
+            Settings().remove(QStringLiteral("store"));
+        }
+    } noStore;
     ScriptedPrompts prompts;
     Records records;
     WindowRegistry registry{allScreens()};
