@@ -40,8 +40,8 @@ struct Server
 Server server()
 {
     Server s;
-    const QString spec = qEnvironmentVariable("DRAVEX_TEST_PG");
-    for (const QString &pair : spec.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    const QString conninfo = qEnvironmentVariable("DRAVEX_TEST_PG");
+    for (const QString &pair : conninfo.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const QString key = pair.section(QLatin1Char('='), 0, 0);
         const QString value = pair.section(QLatin1Char('='), 1);
         if (key == QLatin1String("host"))
