@@ -2,25 +2,11 @@
 -- Sets up or brings up to date Dravex's company store in the database psql is connected to:
 --   psql -v ON_ERROR_STOP=1 -f /usr/share/dravex/store/setup.sql "service=dravex"
 -- Run it as a role that may create roles and schemas (the database's owner with CREATEROLE,
--- or a superuser). It creates the group roles dravex_inspector, dravex_reviewer and
--- dravex_admin if they are missing, then applies each migration not applied yet, each in one
--- transaction. Running it again changes nothing. A store made by a newer Dravex is left alone.
+-- or a superuser). It applies each migration not applied yet, each in one transaction; the
+-- first also creates the group roles dravex_inspector, dravex_reviewer and dravex_admin if
+-- they are missing. Running it again changes nothing. A store made by a newer Dravex is left alone.
 \set ON_ERROR_STOP 1
 \set QUIET 1
-
-DO $roles$
-BEGIN
-  IF NOT EXISTS (SELECT FROM pg_catalog.pg_roles WHERE rolname = 'dravex_inspector') THEN
-    CREATE ROLE dravex_inspector NOLOGIN;
-  END IF;
-  IF NOT EXISTS (SELECT FROM pg_catalog.pg_roles WHERE rolname = 'dravex_reviewer') THEN
-    CREATE ROLE dravex_reviewer NOLOGIN;
-  END IF;
-  IF NOT EXISTS (SELECT FROM pg_catalog.pg_roles WHERE rolname = 'dravex_admin') THEN
-    CREATE ROLE dravex_admin NOLOGIN;
-  END IF;
-END
-$roles$;
 
 -- The version the store has now: 0 for none.
 SELECT pg_catalog.to_regclass('dravex.schema_version') IS NOT NULL AS dravex_has_table \gset
