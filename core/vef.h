@@ -162,6 +162,18 @@ nlohmann::ordered_json VoyagesToJson(const std::vector<VoyageEntry> &entries);
 // .shoreTcv is not a number"), and then no entries are returned. Never throws.
 VoyageFileResult VoyagesFromJson(const nlohmann::ordered_json &json);
 
+// Voyages from elsewhere (the company store) put into a log. A voyage is known by its vessel
+// (letter case aside), voyage, grade and operation; of several with one key, the last given
+// counts. One the log lacks is added at the end; one the log has with other figures is left
+// as the log has it and named in `differing` ("V12 (load)"), never merged by guess.
+struct VoyageMerge
+{
+    std::vector<VoyageEntry> entries;
+    std::size_t added = 0;
+    std::vector<std::string> differing;
+};
+VoyageMerge MergeVoyages(std::vector<VoyageEntry> log, const std::vector<VoyageEntry> &incoming);
+
 // A VEF result as JSON, for other programs: the figures as shown ("1.0010", ratios
 // "0.99895"), every voyage with its status ("qualifying", "set-aside", "rejected",
 // "not-considered"), reason id ("outside-band", "gross-error", ...), why, whole-number

@@ -5,8 +5,10 @@
 #include "core/csv.h"
 #include "core/vef.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <tuple>
 
 namespace dravex {
 
@@ -237,6 +239,54 @@ std::string WriteVoyagesCsv(const std::vector<VoyageEntry> &entries)
         AppendCsvRecord(out, std::span<const std::string_view>(views));
     }
     return out;
+}
+
+VoyageMerge MergeVoyages(std::vector<VoyageEntry> log, const std::vector<VoyageEntry> &incoming)
+{
+    const auto folded = [](std::string_view text) {
+        std::string t = trimmed(text);
+        for (char &c : t)
+            if (c >= 'A' && c <= 'Z')
+                c = static_cast<char>(c - 'A' + 'a');
+        return t;
+    };
+    const auto key = [&](const VoyageEntry &e) {
+        return std::tuple(folded(e.vessel), trimmed(e.voyage), folded(e.grade), e.operation);
+    };
+    // The figures a voyage is counted by; where it came from (its line) and how its vessel's
+    // name is written do not matter.
+    const auto same = [](VoyageEntry a, VoyageEntry b) {
+        a.line = b.line = 0;
+        a.vessel = b.vessel;
+        return a == b;
+    };
+    VoyageMerge merge;
+    std::vector<const VoyageEntry *> latest;
+    for (const VoyageEntry &e : incoming) {
+        const auto k = key(e);
+        const auto it =
+            std::find_if(latest.begin(), latest.end(), [&](const VoyageEntry *seen) { return key(*seen) == k; });
+        if (it == latest.end())
+            latest.push_back(&e);
+        else
+            *it = &e;
+    }
+    const std::size_t before = log.size();
+    for (const VoyageEntry *e : latest) {
+        const auto k = key(*e);
+        const auto mine = std::find_if(log.begin(), log.begin() + std::ptrdiff_t(before),
+                                       [&](const VoyageEntry &m) { return key(m) == k; });
+        if (mine == log.begin() + std::ptrdiff_t(before)) {
+            log.push_back(*e);
+            log.back().line = 0;
+            ++merge.added;
+        } else if (!same(*mine, *e)) {
+            merge.differing.push_back(trimmed(e->voyage) + (e->grade.empty() ? "" : " " + trimmed(e->grade)) + " (" +
+                                      std::string(VoyageOperationId(e->operation)) + ")");
+        }
+    }
+    merge.entries = std::move(log);
+    return merge;
 }
 
 } // namespace dravex

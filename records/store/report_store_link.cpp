@@ -10,6 +10,8 @@
 #include <QApplication>
 #include <QPointer>
 
+#include <optional>
+
 namespace dravex {
 
 namespace {
@@ -90,6 +92,7 @@ void ReportStoreLink::documentSaved()
         return;
     }
     m_report = r.report;
+    m_sentParent = m_parent;
     m_parent = r.revision;
     m_sent = r.revision;
     if (m_listening != session) {
@@ -104,19 +107,57 @@ void ReportStoreLink::answered(const QUuid &revision, const QString &outcome, co
 {
     if (revision != m_sent || outcome == QLatin1String("saved"))
         return;
-    m_sent = QUuid();
-    if (!g_prompts)
-        return;
     // The window that shows this report, for the notice's place.
     QWidget *window = nullptr;
     for (QWidget *w : QApplication::topLevelWidgets())
         if (auto *report = qobject_cast<CargoReportWindow *>(w); report && report->document() == m_document)
             window = w;
-    const QString title =
-        outcome == QLatin1String("conflict") ? tr("Saved by Someone Else First") : tr("Company Store");
-    g_prompts->warn(window, title,
-                    tr("The store did not take this save of %1: %2\nYour version stays in its file.")
+    if (outcome == QLatin1String("correction")) {
+        askCorrectionNote(window, message);
+        return;
+    }
+    m_sent = QUuid();
+    if (!g_prompts)
+        return;
+    if (outcome == QLatin1String("conflict")) {
+        g_prompts->warn(window, tr("Saved by Someone Else First"),
+                        tr("The store did not take this save of %1: %2\nYour version stays in its file. Saves "
+                           "from this window follow your version and would be refused too: to go on from the "
+                           "version saved first, open the report from Records, Store browser, and compare the two "
+                           "there.")
+                            .arg(m_document->displayName(), message));
+        return;
+    }
+    g_prompts->warn(window, tr("Company Store"),
+                    tr("The store did not take this save of %1: %2\nYour version stays in its file. The saves "
+                       "after it wait in the outbox until you set this one aside in Records, Company store.")
                         .arg(m_document->displayName(), message));
+}
+
+void ReportStoreLink::askCorrectionNote(QWidget *window, const QString &message)
+{
+    StoreSession *session = StoreSession::program();
+    const QUuid revision = m_sent;
+    std::optional<QString> note;
+    if (g_prompts)
+        note = g_prompts->askText(window, tr("What Does the Correction Change?"),
+                                  tr("%1\nSay what this save of %2 changes; the store keeps it with the revision and "
+                                     "your name:")
+                                      .arg(message, m_document->displayName()),
+                                  QString());
+    if (session && note && !note->trimmed().isEmpty() && session->resendWithNote(revision, note->trimmed()))
+        return;
+    // Without a note the store keeps nothing of this save: the next one starts from where the
+    // store is, and asks again.
+    m_sent = QUuid();
+    m_parent = m_sentParent;
+    if (session)
+        session->dropRefused();
+    if (g_prompts)
+        g_prompts->warn(window, tr("Company Store"),
+                        tr("This save of %1 was not sent to the store: a correction needs a note saying what it "
+                           "changes. Your version stays in its file; save it again to send it.")
+                            .arg(m_document->displayName()));
 }
 
 } // namespace dravex

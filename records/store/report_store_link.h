@@ -14,7 +14,9 @@ struct StoreRevision;
 // was opened from or last saved as. Kept with the open document, never in its file. Each
 // time the document is saved to its file, and a store is set up, the report goes to the
 // store as a new revision whose parent is that one: at once when connected, through the
-// outbox otherwise. A save the store refuses is told to the person with who saved first.
+// outbox otherwise. A save the store refuses is told to the person with who saved first;
+// the first save of a report a reviewer returned to draft is a correction, and the person
+// is asked what it changes.
 class ReportStoreLink : public QObject
 {
     Q_OBJECT
@@ -38,12 +40,15 @@ public:
 private:
     void documentSaved();
     void answered(const QUuid &revision, const QString &outcome, const QString &message);
+    // The store wants a note on a correction: asks for it and sends the save again with it.
+    void askCorrectionNote(QWidget *window, const QString &message);
 
     CargoReportDocument *m_document;
     QUuid m_report;
     QUuid m_parent;
-    // Sent and not answered yet.
+    // Sent and not answered yet, and the parent it was sent with.
     QUuid m_sent;
+    QUuid m_sentParent;
     // The session whose answers this one hears.
     QObject *m_listening = nullptr;
 };

@@ -151,4 +151,13 @@ bool StoreOutbox::markRefused(const QUuid &revision, const QString &why)
     return q.exec();
 }
 
+bool StoreOutbox::resend(const QUuid &revision, const QString &note)
+{
+    QSqlQuery q(db());
+    q.prepare(QStringLiteral("UPDATE store_outbox SET note = ?, refused = '' WHERE revision = ?"));
+    q.addBindValue(bound(note));
+    q.addBindValue(uuidText(revision));
+    return q.exec() && q.numRowsAffected() == 1;
+}
+
 } // namespace dravex

@@ -50,6 +50,8 @@ public:
     bool remove(const QUuid &revision);
     // The store refused it: it stays first, and stops the others, until the person has seen it.
     bool markRefused(const QUuid &revision, const QString &why);
+    // The refused save goes again with note (the store asked what a correction changes).
+    bool resend(const QUuid &revision, const QString &note);
 
 private:
     QString m_connection;

@@ -408,6 +408,16 @@ void StoreSession::dropRefused()
     flushOutbox();
 }
 
+bool StoreSession::resendWithNote(const QUuid &revision, const QString &note)
+{
+    const std::optional<OutboxEntry> first = m_outbox.first();
+    if (!first || first->revision.revision != revision || !m_outbox.resend(revision, note))
+        return false;
+    emit stateChanged();
+    flushOutbox();
+    return true;
+}
+
 void StoreSession::flushOutbox()
 {
     if (m_state != State::Connected || !m_line || m_sending)
@@ -451,7 +461,9 @@ void StoreSession::saveAnswered(const QUuid &revision, const StoreAnswer &answer
         // A final report, a report this role may not write, or another refusal of the store.
         const QString why = answer.ok ? tr("The store gave no answer to the save.") : answer.message;
         m_outbox.markRefused(revision, why);
-        emit revisionAnswered(revision, QStringLiteral("refused"), {}, {}, why);
+        const bool correction = answer.sqlState == QLatin1String("DX004");
+        emit revisionAnswered(revision, correction ? QStringLiteral("correction") : QStringLiteral("refused"), {}, {},
+                              why);
         emit stateChanged();
         return;
     }

@@ -70,12 +70,15 @@ public:
     // The person has seen the refused save (the store keeps it as a refused revision): it
     // leaves the outbox and the others go on.
     void dropRefused();
+    // The refused save was a correction without a note: it goes again with one.
+    bool resendWithNote(const QUuid &revision, const QString &note);
 
 signals:
     void stateChanged();
     void tested(bool ok, const QString &message);
     // outcome: "saved", "conflict" (head names the revision saved first, its author and
-    // time) or "refused" (message says why).
+    // time), "correction" (the report was returned to draft and its correction must say
+    // what it changes: resendWithNote() or dropRefused()) or "refused" (message says why).
     void revisionAnswered(const QUuid &revision, const QString &outcome, const QString &headAuthor,
                           const QDateTime &headAt, const QString &message);
     void reportsChanged(const QString &reportId);

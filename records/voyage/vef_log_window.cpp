@@ -5,7 +5,9 @@
 #include "core/cargo_report_comparison.h"
 #include "core/conventions.h"
 #include "records/report/report_file.h"
+#include "records/store/store_session.h"
 #include "records/voyage/voyage_log_store.h"
+#include "records/voyage/voyage_store_sync.h"
 #include "screens/prompts.h"
 
 #include <QComboBox>
@@ -17,6 +19,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTableWidget>
@@ -96,6 +99,16 @@ VefLogWindow::VefLogWindow(VoyageLogStore &store, Prompts &prompts, QWidget *par
     importButton = button("importcsv", tr("&Import CSV..."));
     buttons->addStretch(1);
     layout->addLayout(buttons);
+    // The company store's buttons on a row of their own, so that the window stays narrow.
+    auto *storeButtons = new QHBoxLayout;
+    buttons = storeButtons;
+    sendStore = button("sendtostore", tr("&Send to company store"));
+    sendStore->setToolTip(tr("Sends this vessel's voyages to the company store; one it has already is kept once."));
+    getStore = button("getfromstore", tr("&Get from company store"));
+    getStore->setToolTip(tr("Adds the voyages of this vessel that others sent to the company store; one you have "
+                            "with other figures stays as you have it."));
+    storeButtons->addStretch(1);
+    layout->addLayout(storeButtons);
 
     entries = new QTableWidget(0, kEntryColumns, this);
     entries->setObjectName(QStringLiteral("entries"));
@@ -139,8 +152,8 @@ VefLogWindow::VefLogWindow(VoyageLogStore &store, Prompts &prompts, QWidget *par
     notice->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     layout->addWidget(notice);
 
-    const QList<QWidget *> chain{vessel,     currentVoyage, addVoyageButton, deleteButton,
-                                 fromReport, importButton,  entries,         voyages};
+    const QList<QWidget *> chain{vessel,       currentVoyage, addVoyageButton, deleteButton, fromReport,
+                                 importButton, sendStore,     getStore,        entries,      voyages};
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
 
@@ -161,6 +174,9 @@ VefLogWindow::VefLogWindow(VoyageLogStore &store, Prompts &prompts, QWidget *par
         if (!path.isEmpty())
             importCsv(path);
     });
+
+    connect(sendStore, &QPushButton::clicked, this, &VefLogWindow::sendToStore);
+    connect(getStore, &QPushButton::clicked, this, &VefLogWindow::getFromStore);
 
     refreshVessels();
     say(m_store.problem());
@@ -236,6 +252,8 @@ void VefLogWindow::refreshEntries()
     for (QPushButton *b : {addVoyageButton, deleteButton, fromReport, importButton})
         b->setEnabled(writable);
     deleteButton->setEnabled(writable && !m_rows.empty());
+    sendStore->setEnabled(!m_rows.empty());
+    getStore->setEnabled(writable);
     addVoyageButton->setEnabled(writable && !currentVessel().isEmpty());
     m_refreshing = false;
     refreshResults();
@@ -517,6 +535,72 @@ bool VefLogWindow::addReport(const QString &path)
                          .arg(q(e.voyage), q(e.vessel), name));
     refreshVessels(q(e.vessel));
     return true;
+}
+
+StoreSession *VefLogWindow::connectedStore()
+{
+    StoreSession *session = StoreSession::program();
+    if (session && session->state() == StoreSession::State::Connected)
+        return session;
+    say(tr("Not connected to a company store: choose Records, Company store… and Connect."));
+    return nullptr;
+}
+
+void VefLogWindow::sendToStore()
+{
+    StoreSession *session = connectedStore();
+    if (!session)
+        return;
+    std::vector<VoyageEntry> mine;
+    for (std::size_t i : m_rows)
+        mine.push_back(m_store.entries()[i]);
+    QPointer<VefLogWindow> self(this);
+    say(tr("Sending…"));
+    VoyageStoreSync::send(*session, mine, currentVessel(), [self](const VoyageStoreSync::Outcome &out) {
+        if (self)
+            self->say(out.text);
+    });
+}
+
+void VefLogWindow::getFromStore()
+{
+    StoreSession *session = connectedStore();
+    if (!session || m_store.readOnly())
+        return;
+    const std::optional<QString> asked = m_prompts.askText(this, tr("Get Voyages from the Company Store"),
+                                                           tr("The vessel whose voyages to get:"), currentVessel());
+    const QString name = asked ? asked->trimmed() : QString();
+    if (name.isEmpty())
+        return;
+    QPointer<VefLogWindow> self(this);
+    say(tr("Reading…"));
+    VoyageStoreSync::fetch(*session, name, [self, name](const VoyageStoreSync::Outcome &out) {
+        if (!self)
+            return;
+        if (!out.ok) {
+            self->say(out.text);
+            return;
+        }
+        // The log as it is now: it may have changed while the store was asked.
+        VoyageMerge merge = MergeVoyages(self->m_store.entries(), out.voyages);
+        QString text = tr("%n voyage(s) of %1 added from the company store.", nullptr, int(merge.added)).arg(name);
+        if (!merge.differing.empty()) {
+            QStringList names;
+            for (const std::string &d : merge.differing)
+                names << QString::fromStdString(d);
+            text += QLatin1Char(' ') + tr("The store has other figures for %1; yours are kept. Compare them with "
+                                          "the inspector who sent them.")
+                                           .arg(names.join(QStringLiteral(", ")));
+        }
+        if (!out.text.isEmpty())
+            text += QLatin1Char(' ') + out.text;
+        if (merge.added == 0) {
+            self->say(text);
+            return;
+        }
+        self->saveEntries(std::move(merge.entries), text);
+        self->refreshVessels(name);
+    });
 }
 
 } // namespace dravex

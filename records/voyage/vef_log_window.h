@@ -16,11 +16,13 @@ class QTableWidget;
 namespace dravex {
 
 class Prompts;
+class StoreSession;
 class VoyageLogStore;
 
 // "Vessel Experience Factor": the voyage log of one vessel at a time, its voyages typed,
 // added from saved cargo reports or imported from CSV, and the VEFL and VEFD they give by
-// the primary method, every voyage with its status and the reason.
+// the primary method, every voyage with its status and the reason. With a company store, a
+// vessel's voyages are sent there and read back from it.
 class VefLogWindow : public QWidget
 {
     Q_OBJECT
@@ -41,6 +43,10 @@ private:
     void addVoyage();
     void deleteVoyages();
     void saveEntries(std::vector<VoyageEntry> entries, const QString &done);
+    void sendToStore();
+    void getFromStore();
+    // The program's store session when connected; otherwise says how to connect.
+    StoreSession *connectedStore();
     void say(const QString &text);
     QString currentVessel() const;
 
@@ -53,6 +59,8 @@ private:
     QPushButton *deleteButton = nullptr;
     QPushButton *fromReport = nullptr;
     QPushButton *importButton = nullptr;
+    QPushButton *sendStore = nullptr;
+    QPushButton *getStore = nullptr;
     QLabel *summary = nullptr;
     QTableWidget *voyages = nullptr;
     QLabel *notice = nullptr;

@@ -499,6 +499,33 @@ TEST(VoyageFile, written_log_reads_back_the_same)
               "voyages[2].shoreTcv is not a number");
 }
 
+TEST(VoyageFile, voyages_from_the_store_are_added_once_and_never_merged_over_the_log)
+{
+    std::vector<VoyageEntry> log = {voyage("V1", "2026-01-05", 1000, {}, 1000),
+                                    voyage("V2", "2026-02-05", 2000, {}, 2000)};
+    log[0].line = 2; // read from a file: still the same voyage
+    VoyageEntry same = log[0];
+    same.line = 0;
+    same.vessel = "NORTHERN STAR ";
+    VoyageEntry corrected = log[1];
+    corrected.shoreTcv = 1995;
+    VoyageEntry discharge = voyage("V2", "2026-02-20", 1990, {}, 1985, "bbl", VoyageOperation::Discharge);
+    discharge.vessel = "northern star"; // letter case aside, the same vessel
+    VoyageEntry older = voyage("V3", "2026-03-05", 3000, {}, 3100);
+    VoyageEntry newer = older;
+    newer.shoreTcv = 3000; // sent again after a correction: the later one counts
+
+    const VoyageMerge m = MergeVoyages(log, {same, corrected, discharge, older, newer});
+    EXPECT_EQ(m.added, 2u);
+    ASSERT_EQ(m.entries.size(), 4u);
+    EXPECT_EQ(m.entries[0], log[0]);
+    EXPECT_EQ(m.entries[1].shoreTcv, 2000); // the log's figure stays
+    EXPECT_EQ(m.entries[2].operation, VoyageOperation::Discharge);
+    EXPECT_EQ(m.entries[3].shoreTcv, 3000);
+    EXPECT_EQ(m.differing, std::vector<std::string>{"V2 (load)"});
+    EXPECT_EQ(MergeVoyages(m.entries, {same, discharge, newer}).added, 0u);
+}
+
 TEST(VoyageFile, vef_result_as_json_shows_figures_as_the_form_does)
 {
     const nlohmann::ordered_json j =

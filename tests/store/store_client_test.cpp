@@ -9,6 +9,8 @@
 #include "records/store/store_connection.h"
 #include "records/store/store_session.h"
 #include "records/tanks/tank_table_store.h"
+#include "records/voyage/vef_log_window.h"
+#include "records/voyage/voyage_log_store.h"
 
 #include "scripted_prompts.h"
 
@@ -522,6 +524,106 @@ private slots:
         q.addBindValue(prompts.text.value());
         QVERIFY(q.exec() && q.next());
         QCOMPARE(q.value(0).toInt(), 1);
+
+        // The inspector's next save is the correction: without a note it is not sent (and
+        // the outbox goes on); with one, the store keeps it with the revision.
+        StoreSession::setProgram(&inspector);
+        ReportStoreLink::setPrompts(&prompts);
+        CargoReportDocument document;
+        CargoReport report;
+        report.header.vessel = r.vessel.toStdString();
+        document.restore(report, QString());
+        ReportStoreLink::of(&document)->setRevision(r.report, r.revision);
+        const auto revisions = [this, &r] {
+            QSqlQuery s(admin());
+            s.prepare(QStringLiteral("SELECT string_agg(author || ': ' || coalesce(note, ''), '; ' ORDER BY"
+                                     " created_at) FROM dravex.revisions WHERE report_id = CAST(? AS uuid)"));
+            s.addBindValue(r.report.toString(QUuid::WithoutBraces));
+            return s.exec() && s.next() ? s.value(0).toString() : QString();
+        };
+        const QString first = revisions();
+        prompts.text.reset();
+        prompts.warnings.clear();
+        QString error;
+        QVERIFY2(document.save(m_dir.filePath(QStringLiteral("corrected.json")), &error), qPrintable(error));
+        QTRY_COMPARE_WITH_TIMEOUT(prompts.warnings.size(), 1, 5000);
+        QVERIFY2(prompts.warnings[0].contains(QLatin1String("a correction needs a note")),
+                 qPrintable(prompts.warnings[0]));
+        QCOMPARE(inspector.waiting(), 0);
+        QCOMPARE(revisions(), first);
+        prompts.text = QStringLiteral("Tank 3P ullage 1.234 m, was 1.243 m");
+        QVERIFY(document.save(document.filePath(), &error));
+        QTRY_COMPARE_WITH_TIMEOUT(
+            revisions(),
+            first + QStringLiteral("; ") + m_inspector + QStringLiteral(": Tank 3P ullage 1.234 m, was 1.243 m"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(inspector.waiting(), 0, 5000);
+        QCOMPARE(prompts.warnings.size(), 1);
+        ReportStoreLink::setPrompts(nullptr);
+        StoreSession::setProgram(nullptr);
+    }
+
+    // A vessel's voyages go to the store once each (those with a problem stay behind), and
+    // another inspector's program adds the ones it lacks, keeping its own figures where they
+    // differ and naming that voyage.
+    void voyages_sent_once_and_added_where_missing()
+    {
+        if (!needStore())
+            QSKIP(qPrintable(m_skip));
+        const QString vessel = QStringLiteral("MT Voyages ") + QString::number(QCoreApplication::applicationPid());
+        const auto entry = [&vessel](const char *voyage, double shore) {
+            VoyageEntry e;
+            e.vessel = vessel.toStdString();
+            e.voyage = voyage;
+            e.date = "2026-05-01";
+            e.vesselTcv = 100000;
+            e.shoreTcv = shore;
+            e.unit = "bbl";
+            return e;
+        };
+        VoyageLogStore mine(m_dir.filePath(QStringLiteral("voyages-mine.json")));
+        VoyageEntry unreadable = entry("V3", 0);
+        unreadable.problem = "shore_tcv: 'x' is not a number";
+        QVERIFY(mine.save({entry("V1", 99900), entry("V2", 100100), unreadable}));
+        VoyageLogStore theirs(m_dir.filePath(QStringLiteral("voyages-theirs.json")));
+        QVERIFY(theirs.save({entry("V1", 99950)}));
+
+        ScriptedPrompts prompts;
+        VefLogWindow sender(mine, prompts);
+        auto *notice = sender.findChild<QLabel *>(QStringLiteral("notice"));
+        auto *send = sender.findChild<QPushButton *>(QStringLiteral("sendtostore"));
+        send->click();
+        QVERIFY2(notice->text().startsWith(QLatin1String("Not connected")), qPrintable(notice->text()));
+
+        StoreSession session(m_dir.filePath(QStringLiteral("voyages.sqlite")));
+        StoreSession::setProgram(&session);
+        session.connectTo(m_live);
+        QTRY_COMPARE_WITH_TIMEOUT(session.state(), StoreSession::State::Connected, 8000);
+        send->click();
+        QTRY_COMPARE_WITH_TIMEOUT(notice->text(),
+                                  QStringLiteral("2 voyage(s) of %1 sent to the company store. 1 voyage(s) with a "
+                                                 "problem were left out.")
+                                      .arg(vessel),
+                                  5000);
+        send->click();
+        QTRY_VERIFY_WITH_TIMEOUT(notice->text().contains(QLatin1String("; 2 of them it had already.")), 5000);
+        QSqlQuery q(admin());
+        q.prepare(QStringLiteral("SELECT count(*) FROM dravex.voyages WHERE vessel = ?"));
+        q.addBindValue(vessel);
+        QVERIFY(q.exec() && q.next());
+        QCOMPARE(q.value(0).toInt(), 2);
+
+        VefLogWindow receiver(theirs, prompts);
+        prompts.text = vessel.toUpper();
+        receiver.findChild<QPushButton *>(QStringLiteral("getfromstore"))->click();
+        auto *received = receiver.findChild<QLabel *>(QStringLiteral("notice"));
+        QTRY_VERIFY_WITH_TIMEOUT(received->text().startsWith(QLatin1String("1 voyage(s) of")), 5000);
+        QVERIFY2(received->text().contains(QLatin1String("other figures for V1 (load); yours are kept")),
+                 qPrintable(received->text()));
+        QCOMPARE(theirs.entries().size(), std::size_t(2));
+        QCOMPARE(theirs.entries()[0].shoreTcv, std::optional<double>(99950));
+        QCOMPARE(theirs.entries()[1].voyage, std::string("V2"));
+        QCOMPARE(theirs.entries()[1].shoreTcv, std::optional<double>(100100));
+        StoreSession::setProgram(nullptr);
     }
 
     // An inspector's own tables go to the store once per version, and another inspector's

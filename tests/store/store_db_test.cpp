@@ -263,7 +263,8 @@ TEST_F(StoreDb, migrates_from_nothing_once_and_as_the_set_up_file_does)
     const StoreSchemaState after = ReadStoreSchema(owner_);
     EXPECT_EQ(after.version, kStoreSchemaVersion);
     EXPECT_TRUE(after.usable()) << after.problem.toStdString();
-    EXPECT_EQ(scalar(owner_, QStringLiteral("SELECT count(*) FROM dravex.schema_version")).toInt(), 1);
+    EXPECT_EQ(scalar(owner_, QStringLiteral("SELECT count(*) FROM dravex.schema_version")).toInt(),
+              kStoreSchemaVersion);
 
     // The company's set-up file, run twice with psql on another database, makes the same.
     const QString psql = QStandardPaths::findExecutable(QStringLiteral("psql"));
@@ -310,7 +311,8 @@ TEST_F(StoreDb, programs_migrating_at_once_apply_the_schema_once_and_all_succeed
         program.join();
     for (int i = 0; i < kPrograms; ++i)
         EXPECT_TRUE(done[i]) << messages[i].toStdString();
-    EXPECT_EQ(scalar(owner_, QStringLiteral("SELECT count(*) FROM dravex.schema_version")).toInt(), 1);
+    EXPECT_EQ(scalar(owner_, QStringLiteral("SELECT count(*) FROM dravex.schema_version")).toInt(),
+              kStoreSchemaVersion);
     EXPECT_TRUE(ReadStoreSchema(owner_).usable());
 }
 
@@ -323,7 +325,8 @@ TEST_F(StoreDb, a_newer_schema_is_refused_and_left_untouched)
     QSqlDatabase bare = openDb(emptyNewer);
     ASSERT_EQ(run(bare, QStringLiteral("CREATE SCHEMA dravex; CREATE TABLE dravex.schema_version "
                                        "(version int PRIMARY KEY, applied_at timestamptz NOT NULL "
-                                       "DEFAULT now()); INSERT INTO dravex.schema_version VALUES (2)")),
+                                       "DEFAULT now()); INSERT INTO dravex.schema_version VALUES (%1)")
+                            .arg(kStoreSchemaVersion + 1)),
               QString());
     migrate();
     ASSERT_EQ(run(owner_, QStringLiteral("INSERT INTO dravex.schema_version (version) VALUES (?)"),
@@ -334,8 +337,8 @@ TEST_F(StoreDb, a_newer_schema_is_refused_and_left_untouched)
         const QStringList before = catalog(*db);
         const StoreSchemaState state = ReadStoreSchema(*db);
         EXPECT_EQ(state.version, kStoreSchemaVersion + 1);
-        EXPECT_EQ(state.problem, QStringLiteral("The store was made by a newer Dravex (version 2); this program "
-                                                "knows up to 1 and will not write into it."));
+        EXPECT_EQ(state.problem, QStringLiteral("The store was made by a newer Dravex (version 3); this program "
+                                                "knows up to 2 and will not write into it."));
         QString message;
         EXPECT_FALSE(MigrateStore(*db, &message));
         EXPECT_EQ(message, state.problem);
@@ -489,8 +492,26 @@ TEST_F(StoreDb, a_final_report_is_read_only_until_a_reviewer_gives_a_reason)
     ASSERT_EQ(run(rita, QStringLiteral("SELECT dravex.set_status(?, 'draft', ?)"),
                   {report, QStringLiteral("tank 3 ullage misread")}),
               QString());
-    const Saved corrected = save(alice, report, b, a);
+    // The reviewer's reason is on the report for its inspector to read, and the correction
+    // must say what it changes: without a note it is refused and nothing is kept.
+    EXPECT_EQ(
+        scalar(alice, QStringLiteral("SELECT returned_by || ': ' || returned_reason FROM dravex.reports")).toString(),
+        QStringLiteral("rita: tank 3 ullage misread"));
+    for (const QString &blank : {QString(), QStringLiteral(" \t\n")}) {
+        Fields f;
+        f.note = blank;
+        EXPECT_EQ(save(alice, report, b, a, f).state, QStringLiteral("DX004"));
+    }
+    EXPECT_EQ(scalar(owner_, QStringLiteral("SELECT count(*) FROM dravex.revisions")).toInt(), 1);
+    Fields withNote;
+    withNote.note = QStringLiteral("tank 3 ullage 1.234 m, was 1.243 m");
+    const Saved corrected = save(alice, report, b, a, withNote);
     EXPECT_EQ(corrected.outcome, QStringLiteral("saved"));
+    EXPECT_EQ(scalar(alice, QStringLiteral("SELECT author || ': ' || note FROM dravex.revisions WHERE id = ?"), {b})
+                  .toString(),
+              QStringLiteral("alice: tank 3 ullage 1.234 m, was 1.243 m"));
+    // After the correction the report is a draft like any other: a later save needs no note.
+    EXPECT_EQ(save(alice, report, uuid(), b).outcome, QStringLiteral("saved"));
 
     // The trail, written by the database: who did what, and why the report was reopened.
     QSqlQuery trail;
@@ -510,6 +531,8 @@ TEST_F(StoreDb, a_final_report_is_read_only_until_a_reviewer_gives_a_reason)
                          QStringLiteral("alice|update|reports||"),
                          QStringLiteral("rita|update|reports|final|"),
                          QStringLiteral("rita|update|reports|draft|tank 3 ullage misread"),
+                         QStringLiteral("alice|insert|revisions||"),
+                         QStringLiteral("alice|update|reports||"),
                          QStringLiteral("alice|insert|revisions||"),
                          QStringLiteral("alice|update|reports||"),
                      }));

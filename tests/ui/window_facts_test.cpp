@@ -197,7 +197,7 @@ private slots:
              "storeVessel"});
         // With no voyages kept: no vessel to add a voyage to, nothing to delete.
         row("VefLog", "Vessel Experience Factor",
-            {"vessel", "currentvoyage", "addfromreport", "importcsv", "entries", "voyages", "vessel"});
+            {"vessel", "currentvoyage", "addfromreport", "importcsv", "getfromstore", "entries", "voyages", "vessel"});
         // With no tables kept: nothing to show, rename or delete yet.
         row("TankTables", "Tank Tables", {"tables", "grid", "import1", "close1", "tables"});
         // A level-to-volume table of a ship's tank: no trim columns, no list columns yet (so
