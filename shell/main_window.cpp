@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QStatusBar>
 
+#include <algorithm>
 #include <vector>
 
 #include <cstring>
@@ -135,8 +136,13 @@ MainWindow::MainWindow(WindowRegistry &registry, QWidget *parent) : QMainWindow(
     m_registry.whenRecords([shown = QPointer<QLabel>(m_storeStatus)](RecordsModule &records) {
         if (!shown)
             return;
+        // The window keeps its size: a long store name is shortened in the middle, and the
+        // whole line is the label's tooltip and accessible description.
         auto show = [shown](const QString &label) {
-            shown->setText(label);
+            const int room = std::max(120, shown->window()->width() / 2);
+            shown->setText(shown->fontMetrics().elidedText(label, Qt::ElideMiddle, room));
+            shown->setToolTip(label);
+            shown->setAccessibleDescription(label);
             shown->setVisible(!label.isEmpty());
         };
         show(records.storeLabel());
