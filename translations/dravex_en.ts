@@ -2315,241 +2315,241 @@ Questions and reports: see README</source>
 <context>
     <name>dravex::MainWindow</name>
     <message>
-        <location filename="../shell/main_window.cpp" line="37"/>
+        <location filename="../shell/main_window.cpp" line="38"/>
         <source>E&amp;xit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="38"/>
+        <location filename="../shell/main_window.cpp" line="39"/>
         <source>&amp;Tables</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="39"/>
+        <location filename="../shell/main_window.cpp" line="40"/>
         <source>G&amp;ravity Correction</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="40"/>
-        <location filename="../shell/main_window.cpp" line="51"/>
+        <location filename="../shell/main_window.cpp" line="41"/>
+        <location filename="../shell/main_window.cpp" line="52"/>
         <source>English</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="41"/>
+        <location filename="../shell/main_window.cpp" line="42"/>
         <source>Table 5a</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="43"/>
+        <location filename="../shell/main_window.cpp" line="44"/>
         <source>Table 5b</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="45"/>
-        <location filename="../shell/main_window.cpp" line="56"/>
+        <location filename="../shell/main_window.cpp" line="46"/>
+        <location filename="../shell/main_window.cpp" line="57"/>
         <source>Metric</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="46"/>
+        <location filename="../shell/main_window.cpp" line="47"/>
         <source>Table 53a</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="48"/>
+        <location filename="../shell/main_window.cpp" line="49"/>
         <source>Table 53b</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="50"/>
+        <location filename="../shell/main_window.cpp" line="51"/>
         <source>V&amp;olume Correction</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="52"/>
+        <location filename="../shell/main_window.cpp" line="53"/>
         <source>Table 6a</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="54"/>
+        <location filename="../shell/main_window.cpp" line="55"/>
         <source>Table 6b</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="57"/>
+        <location filename="../shell/main_window.cpp" line="58"/>
         <source>Table 54a</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="59"/>
+        <location filename="../shell/main_window.cpp" line="60"/>
         <source>Table 54b</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="60"/>
+        <location filename="../shell/main_window.cpp" line="61"/>
         <source>2004 &amp;Edition (Temperature and Pressure)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="62"/>
+        <location filename="../shell/main_window.cpp" line="63"/>
         <source>&amp;Conversion</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="63"/>
+        <location filename="../shell/main_window.cpp" line="64"/>
         <source>T&amp;emperature</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="65"/>
+        <location filename="../shell/main_window.cpp" line="66"/>
         <source>G&amp;ravity</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="66"/>
+        <location filename="../shell/main_window.cpp" line="67"/>
         <source>&amp;Gauging</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="67"/>
+        <location filename="../shell/main_window.cpp" line="68"/>
         <source>W&amp;edge</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="69"/>
+        <location filename="../shell/main_window.cpp" line="70"/>
         <source>S&amp;top Gauges</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="71"/>
+        <location filename="../shell/main_window.cpp" line="72"/>
         <source>A&amp;verage Gravity</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="73"/>
+        <location filename="../shell/main_window.cpp" line="74"/>
         <source>T&amp;heoretical</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="74"/>
+        <location filename="../shell/main_window.cpp" line="75"/>
         <source>&amp;Additives</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="75"/>
+        <location filename="../shell/main_window.cpp" line="76"/>
         <source>F&amp;SII</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="76"/>
-        <location filename="../shell/main_window.cpp" line="81"/>
+        <location filename="../shell/main_window.cpp" line="77"/>
+        <location filename="../shell/main_window.cpp" line="82"/>
         <source>Barrels</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="78"/>
-        <location filename="../shell/main_window.cpp" line="83"/>
+        <location filename="../shell/main_window.cpp" line="79"/>
+        <location filename="../shell/main_window.cpp" line="84"/>
         <source>Gallons</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="80"/>
+        <location filename="../shell/main_window.cpp" line="81"/>
         <source>S&amp;DA</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="85"/>
+        <location filename="../shell/main_window.cpp" line="86"/>
         <source>C&amp;I</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="87"/>
+        <location filename="../shell/main_window.cpp" line="88"/>
         <source>DMD-2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="88"/>
+        <location filename="../shell/main_window.cpp" line="89"/>
         <source>&amp;Calculator</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="89"/>
+        <location filename="../shell/main_window.cpp" line="90"/>
         <source>C&amp;alc</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="90"/>
+        <location filename="../shell/main_window.cpp" line="91"/>
         <source>&amp;Records</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="91"/>
+        <location filename="../shell/main_window.cpp" line="92"/>
         <source>Calculation &amp;log</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="92"/>
+        <location filename="../shell/main_window.cpp" line="93"/>
         <source>&amp;Keep a log</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="93"/>
+        <location filename="../shell/main_window.cpp" line="94"/>
         <source>Cargo &amp;report</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="94"/>
+        <location filename="../shell/main_window.cpp" line="95"/>
         <source>Tank &amp;tables</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="95"/>
+        <location filename="../shell/main_window.cpp" line="96"/>
         <source>&amp;Job…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="96"/>
+        <location filename="../shell/main_window.cpp" line="97"/>
         <source>Vessel &amp;experience factor</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="97"/>
+        <location filename="../shell/main_window.cpp" line="98"/>
         <source>Company &amp;store…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="98"/>
+        <location filename="../shell/main_window.cpp" line="99"/>
         <source>Store &amp;browser</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="99"/>
+        <location filename="../shell/main_window.cpp" line="100"/>
         <source>&amp;Help</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="100"/>
+        <location filename="../shell/main_window.cpp" line="101"/>
         <source>Help</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="102"/>
+        <location filename="../shell/main_window.cpp" line="103"/>
         <source>Introduction</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="111"/>
+        <location filename="../shell/main_window.cpp" line="112"/>
         <source>DRAVEX</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="119"/>
+        <location filename="../shell/main_window.cpp" line="120"/>
         <source>Current job</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../shell/main_window.cpp" line="132"/>
+        <location filename="../shell/main_window.cpp" line="133"/>
         <source>Company store</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2676,25 +2676,48 @@ Current job: %2</source>
 <context>
     <name>dravex::ReportStoreLink</name>
     <message>
-        <location filename="../records/store/report_store_link.cpp" line="88"/>
-        <location filename="../records/store/report_store_link.cpp" line="116"/>
+        <location filename="../records/store/report_store_link.cpp" line="90"/>
+        <location filename="../records/store/report_store_link.cpp" line="131"/>
+        <location filename="../records/store/report_store_link.cpp" line="157"/>
         <source>Company Store</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/report_store_link.cpp" line="89"/>
+        <location filename="../records/store/report_store_link.cpp" line="91"/>
         <source>The report was saved to its file, but not for the store: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/report_store_link.cpp" line="116"/>
+        <location filename="../records/store/report_store_link.cpp" line="123"/>
         <source>Saved by Someone Else First</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/report_store_link.cpp" line="118"/>
+        <location filename="../records/store/report_store_link.cpp" line="124"/>
         <source>The store did not take this save of %1: %2
-Your version stays in its file.</source>
+Your version stays in its file. Saves from this window follow your version and would be refused too: to go on from the version saved first, open the report from Records, Store browser, and compare the two there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/report_store_link.cpp" line="132"/>
+        <source>The store did not take this save of %1: %2
+Your version stays in its file. The saves after it wait in the outbox until you set this one aside in Records, Company store.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/report_store_link.cpp" line="143"/>
+        <source>What Does the Correction Change?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/report_store_link.cpp" line="144"/>
+        <source>%1
+Say what this save of %2 changes; the store keeps it with the revision and your name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/report_store_link.cpp" line="158"/>
+        <source>This save of %1 was not sent to the store: a correction needs a note saying what it changes. Your version stays in its file; save it again to send it.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2796,328 +2819,389 @@ Your version stays in its file.</source>
 <context>
     <name>dravex::StoreBrowser</name>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="134"/>
+        <location filename="../records/store/store_browser.cpp" line="137"/>
         <source>Store Browser</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="141"/>
+        <location filename="../records/store/store_browser.cpp" line="144"/>
         <source>Connection</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="145"/>
+        <location filename="../records/store/store_browser.cpp" line="148"/>
         <source>&amp;Reports</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="146"/>
+        <location filename="../records/store/store_browser.cpp" line="149"/>
         <source>Tank &amp;tables</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="152"/>
+        <location filename="../records/store/store_browser.cpp" line="155"/>
         <source>Comparison and audit trail</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="195"/>
+        <location filename="../records/store/store_browser.cpp" line="198"/>
         <source>&amp;Vessel:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="196"/>
+        <location filename="../records/store/store_browser.cpp" line="199"/>
         <source>Vo&amp;yage:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="197"/>
+        <location filename="../records/store/store_browser.cpp" line="200"/>
         <source>&amp;Port:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="198"/>
+        <location filename="../records/store/store_browser.cpp" line="201"/>
         <source>&amp;Grade:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="199"/>
+        <location filename="../records/store/store_browser.cpp" line="202"/>
         <source>&amp;From:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="199"/>
-        <location filename="../records/store/store_browser.cpp" line="200"/>
+        <location filename="../records/store/store_browser.cpp" line="202"/>
+        <location filename="../records/store/store_browser.cpp" line="203"/>
         <source>YYYY-MM-DD</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="200"/>
+        <location filename="../records/store/store_browser.cpp" line="203"/>
         <source>T&amp;o:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="201"/>
+        <location filename="../records/store/store_browser.cpp" line="204"/>
         <source>&amp;Inspector:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="204"/>
+        <location filename="../records/store/store_browser.cpp" line="207"/>
         <source>Any</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="205"/>
+        <location filename="../records/store/store_browser.cpp" line="208"/>
         <source>Draft</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="206"/>
+        <location filename="../records/store/store_browser.cpp" line="209"/>
         <source>Final</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="207"/>
-        <location filename="../records/store/store_browser.cpp" line="218"/>
+        <location filename="../records/store/store_browser.cpp" line="210"/>
+        <location filename="../records/store/store_browser.cpp" line="221"/>
         <source>Status</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="208"/>
+        <location filename="../records/store/store_browser.cpp" line="211"/>
         <source>St&amp;atus:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="212"/>
+        <location filename="../records/store/store_browser.cpp" line="215"/>
         <source>&amp;Search</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="218"/>
+        <location filename="../records/store/store_browser.cpp" line="221"/>
         <source>Vessel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="218"/>
+        <location filename="../records/store/store_browser.cpp" line="221"/>
         <source>Voyage</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="218"/>
+        <location filename="../records/store/store_browser.cpp" line="221"/>
         <source>Port</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="218"/>
+        <location filename="../records/store/store_browser.cpp" line="221"/>
         <source>Date</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="218"/>
+        <location filename="../records/store/store_browser.cpp" line="221"/>
         <source>Operation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="218"/>
+        <location filename="../records/store/store_browser.cpp" line="221"/>
         <source>Grades</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="219"/>
+        <location filename="../records/store/store_browser.cpp" line="222"/>
         <source>Inspector</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="219"/>
+        <location filename="../records/store/store_browser.cpp" line="222"/>
         <source>Last saved by</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="219"/>
-        <location filename="../records/store/store_browser.cpp" line="254"/>
+        <location filename="../records/store/store_browser.cpp" line="222"/>
+        <location filename="../records/store/store_browser.cpp" line="263"/>
         <source>At</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="220"/>
+        <location filename="../records/store/store_browser.cpp" line="223"/>
         <source>Reports found</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="221"/>
+        <location filename="../records/store/store_browser.cpp" line="224"/>
         <source>Saved at</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="221"/>
+        <location filename="../records/store/store_browser.cpp" line="224"/>
         <source>By</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="221"/>
+        <location filename="../records/store/store_browser.cpp" line="224"/>
         <source>Taken</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="221"/>
+        <location filename="../records/store/store_browser.cpp" line="224"/>
         <source>Note</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="221"/>
+        <location filename="../records/store/store_browser.cpp" line="224"/>
         <source>Revisions</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="227"/>
+        <location filename="../records/store/store_browser.cpp" line="230"/>
         <source>&amp;Open revision</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="228"/>
+        <location filename="../records/store/store_browser.cpp" line="231"/>
         <source>&amp;Compare two</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="229"/>
+        <location filename="../records/store/store_browser.cpp" line="232"/>
         <source>A&amp;udit trail</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="248"/>
-        <location filename="../records/store/store_browser.cpp" line="254"/>
+        <location filename="../records/store/store_browser.cpp" line="233"/>
+        <source>Make &amp;final</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="234"/>
+        <source>Return to d&amp;raft…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="257"/>
+        <location filename="../records/store/store_browser.cpp" line="263"/>
         <source>Vessel or terminal</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="249"/>
+        <location filename="../records/store/store_browser.cpp" line="258"/>
         <source>V&amp;essel or terminal:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="254"/>
+        <location filename="../records/store/store_browser.cpp" line="263"/>
         <source>Tank</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="254"/>
+        <location filename="../records/store/store_browser.cpp" line="263"/>
         <source>Added by</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="254"/>
+        <location filename="../records/store/store_browser.cpp" line="263"/>
         <source>SHA-256</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="255"/>
+        <location filename="../records/store/store_browser.cpp" line="264"/>
         <source>Tank tables</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="259"/>
+        <location filename="../records/store/store_browser.cpp" line="268"/>
         <source>&amp;List tables</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="260"/>
+        <location filename="../records/store/store_browser.cpp" line="269"/>
         <source>&amp;Keep for offline use</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="275"/>
+        <location filename="../records/store/store_browser.cpp" line="270"/>
+        <source>&amp;Send my tables</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="287"/>
         <source>Connected to %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="277"/>
+        <location filename="../records/store/store_browser.cpp" line="289"/>
         <source>No company store is set up. Choose Records, Company store… and type the service name or host and database your company gave you, then Connect.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="280"/>
+        <location filename="../records/store/store_browser.cpp" line="292"/>
         <source>Not connected to %1. Choose Records, Company store… and Connect.%2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="316"/>
+        <location filename="../records/store/store_browser.cpp" line="330"/>
         <source>The date %1 is not a date: type it as YYYY-MM-DD.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="354"/>
+        <location filename="../records/store/store_browser.cpp" line="368"/>
         <source>No report found.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="393"/>
+        <location filename="../records/store/store_browser.cpp" line="407"/>
         <source>yes</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="393"/>
+        <location filename="../records/store/store_browser.cpp" line="407"/>
         <source>refused</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="405"/>
+        <location filename="../records/store/store_browser.cpp" line="419"/>
         <source>Choose one revision to open.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="415"/>
+        <location filename="../records/store/store_browser.cpp" line="429"/>
         <source>The revision is not in the store.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="421"/>
+        <location filename="../records/store/store_browser.cpp" line="435"/>
         <source>The revision cannot be read as a cargo report: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="440"/>
+        <location filename="../records/store/store_browser.cpp" line="454"/>
         <source>Choose two revisions to compare (Ctrl and a click, or Shift and the arrow keys).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="450"/>
+        <location filename="../records/store/store_browser.cpp" line="464"/>
         <source>The revisions are not in the store.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="456"/>
+        <location filename="../records/store/store_browser.cpp" line="470"/>
         <source>- older revision, + newer revision
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="464"/>
+        <location filename="../records/store/store_browser.cpp" line="478"/>
+        <location filename="../records/store/store_browser.cpp" line="507"/>
+        <location filename="../records/store/store_browser.cpp" line="521"/>
         <source>Choose a report first.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="485"/>
+        <location filename="../records/store/store_browser.cpp" line="499"/>
         <source>No audit entries you may read.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="517"/>
+        <location filename="../records/store/store_browser.cpp" line="511"/>
+        <source>Make this report final? A final report is read-only until a reviewer returns it to draft.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="525"/>
+        <source>Why is the report returned to draft?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="529"/>
+        <source>A report is returned to draft only with a reason; nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="544"/>
+        <location filename="../records/store/store_browser.cpp" line="677"/>
+        <source>The store refused: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="547"/>
+        <source>The report is final.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="548"/>
+        <source>The report is a draft again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="581"/>
         <source>Choose the tables to keep.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="533"/>
+        <location filename="../records/store/store_browser.cpp" line="597"/>
         <source>The table %1 is not in the store.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="539"/>
+        <location filename="../records/store/store_browser.cpp" line="603"/>
         <source>The table %1 cannot be read: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <location filename="../records/store/store_browser.cpp" line="562"/>
+        <location filename="../records/store/store_browser.cpp" line="626"/>
         <source>%n table(s) of %1 kept for offline use in %2.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_browser.cpp" line="639"/>
+        <source>Type the name of a vessel or terminal whose tables you keep (Records, Tank tables).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../records/store/store_browser.cpp" line="682"/>
+        <source>%n table(s) sent; the store held the others already.</source>
         <translation type="unfinished">
             <numerusform></numerusform>
             <numerusform></numerusform>
@@ -3401,17 +3485,17 @@ Your version stays in its file.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_session.cpp" line="452"/>
+        <location filename="../records/store/store_session.cpp" line="462"/>
         <source>The store gave no answer to the save.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_session.cpp" line="463"/>
+        <location filename="../records/store/store_session.cpp" line="475"/>
         <source>%1 saved this report first, at %2; the store keeps your version as a refused revision.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_session.cpp" line="475"/>
+        <location filename="../records/store/store_session.cpp" line="487"/>
         <source>%1 saved this report first; the store keeps your version as a refused revision.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -4543,227 +4627,247 @@ Your version stays in its file.</source>
 <context>
     <name>dravex::VefLogWindow</name>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="67"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="70"/>
         <source>Vessel Experience Factor</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="77"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="80"/>
         <source>Vessel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="78"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="81"/>
         <source>&amp;Vessel:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="81"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="84"/>
         <source>The voyage the VEF is for: it is left out of the calculation.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="82"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="85"/>
         <source>Current voyage, left out</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="83"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="86"/>
         <source>C&amp;urrent voyage (left out):</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="93"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="96"/>
         <source>&amp;Add voyage</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="94"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="97"/>
         <source>&amp;Delete voyages</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="95"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="98"/>
         <source>Add from saved &amp;report...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="96"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="99"/>
         <source>&amp;Import CSV...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="102"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="105"/>
+        <source>&amp;Send to company store</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="106"/>
+        <source>Sends this vessel&apos;s voyages to the company store; one it has already is kept once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="107"/>
+        <source>&amp;Get from company store</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="108"/>
+        <source>Adds the voyages of this vessel that others sent to the company store; one you have with other figures stays as you have it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="115"/>
         <source>Voyages of the vessel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="103"/>
-        <location filename="../records/voyage/vef_log_window.cpp" line="119"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="116"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="132"/>
         <source>Voyage</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="103"/>
-        <location filename="../records/voyage/vef_log_window.cpp" line="119"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="116"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="132"/>
         <source>Date</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="103"/>
-        <location filename="../records/voyage/vef_log_window.cpp" line="119"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="116"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="132"/>
         <source>Port</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="103"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="116"/>
         <source>Grade</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="103"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="116"/>
         <source>Load or discharge</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="104"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="117"/>
         <source>Vessel TCV</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="104"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="117"/>
         <source>OBQ or ROB</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="104"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="117"/>
         <source>Shore TCV</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="104"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="117"/>
         <source>Unit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="104"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="117"/>
         <source>Usable</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="105"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="118"/>
         <source>Problem</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="117"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="130"/>
         <source>Voyages as the VEF counts them</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="119"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="132"/>
         <source>VEF</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="119"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="132"/>
         <source>Vessel less OBQ/ROB</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="120"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="133"/>
         <source>Shore</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="120"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="133"/>
         <source>Ratio</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="120"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="133"/>
         <source>Status</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="120"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="133"/>
         <source>Reason</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="136"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="149"/>
         <source>Notice</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="153"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="166"/>
         <source>Add the voyage of a saved cargo report</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="154"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="167"/>
         <source>Cargo reports (*.json);;All files (*)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="160"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="173"/>
         <source>Import voyages from CSV</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="160"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="173"/>
         <source>CSV files (*.csv);;All files (*)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="221"/>
-        <location filename="../records/voyage/vef_log_window.cpp" line="354"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="237"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="372"/>
         <source>yes</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="221"/>
-        <location filename="../records/voyage/vef_log_window.cpp" line="357"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="237"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="375"/>
         <source>no</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="265"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="283"/>
         <source>No voyages of this vessel yet: add them from saved reports, type them or import a CSV file.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="299"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="317"/>
         <source>%1 of voyage %2: %3. Nothing was changed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="321"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="339"/>
         <source>&apos;%1&apos; is not a date written YYYY-MM-DD</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="336"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="354"/>
         <source>&apos;%1&apos; is neither load nor discharge</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="361"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="379"/>
         <source>&apos;%1&apos; is neither yes nor no</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="396"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="414"/>
         <source>A voyage was added: type its voyage, figures and unit.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="412"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="430"/>
         <source>Delete voyages</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <location filename="../records/voyage/vef_log_window.cpp" line="413"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="431"/>
         <source>Delete %n voyage line(s) of %1 from the voyage log?</source>
         <translation type="unfinished">
             <numerusform></numerusform>
@@ -4771,7 +4875,7 @@ Your version stays in its file.</source>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../records/voyage/vef_log_window.cpp" line="420"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="438"/>
         <source>%n voyage line(s) deleted.</source>
         <translation type="unfinished">
             <numerusform></numerusform>
@@ -4779,22 +4883,22 @@ Your version stays in its file.</source>
         </translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="427"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="445"/>
         <source>%1 could not be read: %2. Nothing was imported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="431"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="449"/>
         <source>%1 is larger than a voyage log can be. Nothing was imported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="438"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="456"/>
         <source>%1: %2. Nothing was imported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <location filename="../records/voyage/vef_log_window.cpp" line="451"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="469"/>
         <source>%1: %n voyage line(s) imported</source>
         <translation type="unfinished">
             <numerusform></numerusform>
@@ -4802,7 +4906,7 @@ Your version stays in its file.</source>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../records/voyage/vef_log_window.cpp" line="453"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="471"/>
         <source>%n already in the log, not added again</source>
         <translation type="unfinished">
             <numerusform></numerusform>
@@ -4810,43 +4914,81 @@ Your version stays in its file.</source>
         </translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="477"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="495"/>
         <source>%1: %2. Nothing was added.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="481"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="499"/>
         <source>an OBQ or ROB survey is taken off a loading or discharge report, not a voyage of its own</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="484"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="502"/>
         <source>its operation is neither a loading nor a discharge</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="486"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="504"/>
         <source>it names no vessel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="488"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="506"/>
         <source>its TCV is not complete: every tank must be computed</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="508"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="526"/>
         <source>this voyage is in the log already, with the same figures</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="514"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="532"/>
         <source>Voyage %1 of %2 added from %3.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/voyage/vef_log_window.cpp" line="515"/>
+        <location filename="../records/voyage/vef_log_window.cpp" line="533"/>
         <source>Voyage %1 of %2 added from %3; it has no shore figure yet and is not counted until one is typed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="545"/>
+        <source>Not connected to a company store: choose Records, Company store… and Connect.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="558"/>
+        <source>Sending…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="570"/>
+        <source>Get Voyages from the Company Store</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="571"/>
+        <source>The vessel whose voyages to get:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="576"/>
+        <source>Reading…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../records/voyage/vef_log_window.cpp" line="586"/>
+        <source>%n voyage(s) of %1 added from the company store.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/vef_log_window.cpp" line="591"/>
+        <source>The store has other figures for %1; yours are kept. Compare them with the inspector who sent them.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -4886,6 +5028,56 @@ Your version stays in its file.</source>
         <location filename="../records/voyage/voyage_log_store.cpp" line="88"/>
         <source>The voyage log %1 could not be written: %2. The change was not kept.</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>dravex::VoyageStoreSync</name>
+    <message numerus="yes">
+        <location filename="../records/voyage/voyage_store_sync.cpp" line="48"/>
+        <source> %n voyage(s) with a problem were left out.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/voyage_store_sync.cpp" line="50"/>
+        <source>No voyage of %1 to send.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/voyage_store_sync.cpp" line="61"/>
+        <source>The voyages of %1 were not sent: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../records/voyage/voyage_store_sync.cpp" line="66"/>
+        <source>%n voyage(s) of %1 sent to the company store</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../records/voyage/voyage_store_sync.cpp" line="67"/>
+        <source>; %n of them it had already.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../records/voyage/voyage_store_sync.cpp" line="79"/>
+        <source>The voyages of %1 were not read from the store: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../records/voyage/voyage_store_sync.cpp" line="97"/>
+        <source>%n voyage(s) in the store could not be read and were left out.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
