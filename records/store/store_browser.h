@@ -68,6 +68,8 @@ private:
     QPushButton *m_listTables, *m_keepOffline, *m_sendTables;
     QTreeWidget *m_siteTables;
     bool m_searched = false;
+    // Questions for the chosen report's revisions asked so far.
+    quint64 m_revisionsAsked = 0;
 };
 
 // The lines of after against those of before: "  " kept, "- " only before, "+ " only after.

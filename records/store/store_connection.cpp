@@ -191,6 +191,8 @@ void StoreConnection::showState()
         m_outbox->setText(tr("%n save(s) wait in the outbox.", nullptr, int(waiting)));
     else
         m_outbox->setText(tr("The outbox is empty."));
+    if (const QString problem = m_session.outbox().problem(); !problem.isEmpty())
+        m_outbox->setText(m_outbox->text() + QLatin1Char(' ') + problem);
     m_dropRefused->setVisible(!refused.isEmpty());
     m_disconnect->setEnabled(m_session.state() != StoreSession::State::Offline);
 }

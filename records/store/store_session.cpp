@@ -170,7 +170,14 @@ QString StoreSchemaProblem(const StoreAnswer &answer)
     return StoreSchemaProblem(answer.rows.first().value(QStringLiteral("version")).toInt());
 }
 
-StoreSession::StoreSession(const QString &outboxPath, QObject *parent) : QObject(parent)
+StoreSession::StoreSession(const QString &outboxPath, QObject *parent)
+    : QObject(parent), m_outbox(
+                           this,
+                           [this] {
+                               emit stateChanged();
+                               flushOutbox();
+                           },
+                           [this](const QString &) { emit stateChanged(); })
 {
     m_outbox.open(outboxPath);
     m_settings = StoreSettings::load();
@@ -236,6 +243,8 @@ QString StoreSession::statusLine()
         line += tr(", a save was refused");
     else if (count > 0)
         line += tr(", %n save(s) in the outbox", nullptr, int(count));
+    if (!m_outbox.problem().isEmpty())
+        line += tr(", the outbox is not kept on disk");
     return line;
 }
 
@@ -390,8 +399,7 @@ QString StoreSession::refused()
 
 bool StoreSession::saveRevision(const StoreRevision &revision)
 {
-    if (!m_outbox.add(revision))
-        return false;
+    m_outbox.add(revision);
     if (m_state == State::Connected)
         flushOutbox();
     else
@@ -420,7 +428,8 @@ bool StoreSession::resendWithNote(const QUuid &revision, const QString &note)
 
 void StoreSession::flushOutbox()
 {
-    if (m_state != State::Connected || !m_line || m_sending)
+    // Not before the saves kept from an earlier run are read: they go first.
+    if (m_state != State::Connected || !m_line || m_sending || !m_outbox.loaded())
         return;
     const std::optional<OutboxEntry> entry = m_outbox.first();
     if (!entry || !entry->refused.isEmpty()) {

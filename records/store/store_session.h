@@ -62,6 +62,7 @@ public:
 
     // A report saved: it goes to the outbox and on to the store as soon as it is reachable,
     // in the order saved. revisionAnswered() tells what the store made of it.
+    // Never waits for the outbox's file; a save is kept in memory when the file fails.
     bool saveRevision(const StoreRevision &revision);
     StoreOutbox &outbox() { return m_outbox; }
     qint64 waiting();
@@ -94,7 +95,6 @@ private:
     void flushOutbox();
     void saveAnswered(const QUuid &revision, const StoreAnswer &answer);
 
-    StoreOutbox m_outbox;
     StoreSettings m_settings;
     State m_state = State::Offline;
     QString m_message;
@@ -103,6 +103,8 @@ private:
     std::unique_ptr<StoreLine> m_testLine;
     QTimer m_retry;
     bool m_sending = false;
+    // Last: its thread's answers come to this object, and it ends before the rest.
+    StoreOutbox m_outbox;
 };
 
 // A schema version read from the store, as a problem in words; empty when this program can

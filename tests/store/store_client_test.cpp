@@ -287,19 +287,35 @@ private slots:
     {
         if (!needStore())
             QSKIP(qPrintable(m_skip));
-        StoreSession session(m_dir.filePath(QStringLiteral("replay.sqlite")));
-        session.setTimeout(3000);
-        session.connectTo(at(m_dir.filePath(QStringLiteral("no-server")), m_live.port, m_database, m_inspector));
-        QTRY_COMPARE_WITH_TIMEOUT(session.state(), StoreSession::State::Failed, 8000);
+        const QString outbox = m_dir.filePath(QStringLiteral("replay.sqlite"));
+        const StoreSettings nowhere =
+            at(m_dir.filePath(QStringLiteral("no-server")), m_live.port, m_database, m_inspector);
         const QUuid report = QUuid::createUuid();
         QList<QUuid> made;
         QUuid parent;
-        for (const char *text : {"first", "second", "third"}) {
+        const auto saveOffline = [&](StoreSession &session, const char *text) {
             const StoreRevision r = revisionOf(report, parent, QString::fromLatin1(text));
             QVERIFY(session.saveRevision(r));
             made << r.revision;
             parent = r.revision;
+        };
+        {
+            // Two saves made at sea, and the program ends.
+            StoreSession before(outbox);
+            before.setTimeout(3000);
+            before.connectTo(nowhere);
+            QTRY_COMPARE_WITH_TIMEOUT(before.state(), StoreSession::State::Failed, 8000);
+            saveOffline(before, "first");
+            saveOffline(before, "second");
+            QCOMPARE(before.waiting(), 2);
         }
+        // The next run finds them, and a third save goes after them.
+        StoreSession session(outbox);
+        session.setTimeout(3000);
+        session.connectTo(nowhere);
+        QTRY_COMPARE_WITH_TIMEOUT(session.waiting(), 2, 5000);
+        saveOffline(session, "third");
+        QTRY_COMPARE_WITH_TIMEOUT(session.state(), StoreSession::State::Failed, 8000);
         QCOMPARE(session.waiting(), 3);
         QSignalSpy answers(&session, &StoreSession::revisionAnswered);
         session.connectTo(m_live);
