@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds the benchmarks in release mode and runs them all: the
 # core operations (Google Benchmark), start-up against a bare Qt window, and
-# Enter-to-results on every screen, the cargo report. Figures and method: bench/README.md.
+# Enter-to-results on every screen, the cargo report, and the company store under 50
+# inspectors saving at once. Figures and method: bench/README.md.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup-debian.sh
@@ -14,3 +15,5 @@ bench/startup.sh build-bench 30 2>/dev/null
 build-bench/bench/response_bench 2000 2>/dev/null
 bench/calc.sh build-bench
 build-bench/bench/cargo_report_bench 2>/dev/null
+# The company store, on a throw-away PostgreSQL server of its own.
+bench/store.sh build-bench

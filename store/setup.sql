@@ -17,11 +17,11 @@ SELECT pg_catalog.to_regclass('dravex.schema_version') IS NOT NULL AS dravex_has
 \endif
 
 -- Newer than these files know: stop before touching anything.
-SELECT :dravex_version > 2 AS dravex_newer \gset
+SELECT :dravex_version > 3 AS dravex_newer \gset
 \if :dravex_newer
   DO $newer$
   BEGIN
-    RAISE EXCEPTION 'this store was made by a newer Dravex (schema version %); these set-up files know up to version 2 and leave it alone',
+    RAISE EXCEPTION 'this store was made by a newer Dravex (schema version %); these set-up files know up to version 3 and leave it alone',
       (SELECT max(version) FROM dravex.schema_version);
   END
   $newer$;
@@ -33,16 +33,24 @@ SELECT :dravex_version < 1 AS dravex_apply \gset
   \ir sql/0001_store.sql
   COMMIT;
   \echo 'Dravex store: schema version 1 applied.'
-\else
-  \echo 'Dravex store: schema version 1, up to date.'
 \endif
 
 SELECT :dravex_version < 2 AS dravex_apply \gset
 \if :dravex_apply
   BEGIN;
-  \ir sql/0002_corrections.sql
+  \ir sql/0002_search.sql
   COMMIT;
   \echo 'Dravex store: schema version 2 applied.'
 \else
   \echo 'Dravex store: schema version 2, up to date.'
+\endif
+
+SELECT :dravex_version < 3 AS dravex_apply \gset
+\if :dravex_apply
+  BEGIN;
+  \ir sql/0003_corrections.sql
+  COMMIT;
+  \echo 'Dravex store: schema version 3 applied.'
+\else
+  \echo 'Dravex store: schema version 3, up to date.'
 \endif

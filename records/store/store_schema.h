@@ -8,7 +8,7 @@
 namespace dravex {
 
 // The newest version of the company store's schema this program knows.
-inline constexpr int kStoreSchemaVersion = 2;
+inline constexpr int kStoreSchemaVersion = 3;
 
 struct StoreSchemaState
 {

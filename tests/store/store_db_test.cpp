@@ -8,8 +8,10 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -337,8 +339,10 @@ TEST_F(StoreDb, a_newer_schema_is_refused_and_left_untouched)
         const QStringList before = catalog(*db);
         const StoreSchemaState state = ReadStoreSchema(*db);
         EXPECT_EQ(state.version, kStoreSchemaVersion + 1);
-        EXPECT_EQ(state.problem, QStringLiteral("The store was made by a newer Dravex (version 3); this program "
-                                                "knows up to 2 and will not write into it."));
+        EXPECT_EQ(state.problem, QStringLiteral("The store was made by a newer Dravex (version %1); this program "
+                                                "knows up to %2 and will not write into it.")
+                                     .arg(kStoreSchemaVersion + 1)
+                                     .arg(kStoreSchemaVersion));
         QString message;
         EXPECT_FALSE(MigrateStore(*db, &message));
         EXPECT_EQ(message, state.problem);
@@ -346,6 +350,41 @@ TEST_F(StoreDb, a_newer_schema_is_refused_and_left_untouched)
     }
     bare = QSqlDatabase();
     run(admin_, QStringLiteral("DROP DATABASE %1 WITH (FORCE)").arg(emptyNewer));
+}
+
+TEST_F(StoreDb, a_version_1_store_moves_on_keeping_its_reports_and_whose_they_are)
+{
+    // A store set up at version 1 in a database that has pg_trgm already, as many have.
+    ASSERT_EQ(run(owner_, QStringLiteral("CREATE EXTENSION pg_trgm SCHEMA public")), QString());
+    QFile first(QFileInfo(QStringLiteral(DRAVEX_STORE_SETUP)).dir().filePath(QStringLiteral("sql/0001_store.sql")));
+    ASSERT_TRUE(first.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(owner_.transaction());
+    for (const QString &statement : SplitSqlStatements(QString::fromUtf8(first.readAll())))
+        ASSERT_EQ(run(owner_, statement), QString()) << statement.left(80).toStdString();
+    ASSERT_TRUE(owner_.commit());
+    ASSERT_EQ(ReadStoreSchema(owner_).version, 1);
+    run(admin_, QStringLiteral("GRANT dravex_inspector TO alice, bob"));
+    QSqlDatabase alice = as(QStringLiteral("alice")), bob = as(QStringLiteral("bob"));
+    const QString mine = uuid(), theirs = uuid();
+    Fields f;
+    f.vessel = QStringLiteral("Nordic Spirit");
+    ASSERT_EQ(save(alice, mine, uuid(), {}, f).outcome, QStringLiteral("saved"));
+    f.vessel = QStringLiteral("Spirit of Ulsan");
+    ASSERT_EQ(save(bob, theirs, uuid(), {}, f).outcome, QStringLiteral("saved"));
+
+    migrate();
+    EXPECT_EQ(ReadStoreSchema(owner_).version, kStoreSchemaVersion);
+    // The browser's search, text anywhere in any case: each inspector finds their own report
+    // only, the reviewer both.
+    const QString search = QStringLiteral("SELECT string_agg(id::text, ' ') FROM dravex.reports"
+                                          " WHERE vessel ILIKE ? ESCAPE '\\'");
+    EXPECT_EQ(scalar(alice, search, {QStringLiteral("%spirit%")}).toString(), mine);
+    EXPECT_EQ(scalar(bob, search, {QStringLiteral("%SPIRIT%")}).toString(), theirs);
+    QSqlDatabase rita = as(QStringLiteral("rita"));
+    EXPECT_EQ(scalar(rita, QStringLiteral("SELECT count(*) FROM dravex.reports WHERE vessel ILIKE ?"),
+                     {QStringLiteral("%spirit%")})
+                  .toInt(),
+              2);
 }
 
 TEST_F(StoreDb, the_second_writer_from_an_old_parent_is_kept_beside_the_first_and_told_who)

@@ -1,5 +1,5 @@
 -- SPDX-License-Identifier: GPL-3.0-or-later
--- The company store, version 2: a correction says what changed. A report a reviewer returns to
+-- The company store, version 3: a correction says what changed. A report a reviewer returns to
 -- draft keeps who returned it, when and why; the next save of it is the correction and must
 -- carry a note saying what was changed (DX004 otherwise). Once that save is the report's
 -- head, the report is a draft like any other. Making the report final again also clears it.
@@ -140,4 +140,4 @@ BEGIN
 END
 $fn$;
 
-INSERT INTO dravex.schema_version (version) VALUES (2);
+INSERT INTO dravex.schema_version (version) VALUES (3);
