@@ -8,18 +8,21 @@
 -- revisions, a head that moves only from its parent, final reports read-only). Reading is
 -- governed by grants and row-level security: an inspector sees only their own reports.
 
--- The group roles (cluster-wide, so they may exist already from another database).
+-- The group roles (cluster-wide, so they may exist already from another database, or be
+-- made at this moment by the set-up of another database on the same server).
 DO $roles$
+DECLARE
+  v_role text;
 BEGIN
-  IF NOT EXISTS (SELECT FROM pg_catalog.pg_roles WHERE rolname = 'dravex_inspector') THEN
-    CREATE ROLE dravex_inspector NOLOGIN;
-  END IF;
-  IF NOT EXISTS (SELECT FROM pg_catalog.pg_roles WHERE rolname = 'dravex_reviewer') THEN
-    CREATE ROLE dravex_reviewer NOLOGIN;
-  END IF;
-  IF NOT EXISTS (SELECT FROM pg_catalog.pg_roles WHERE rolname = 'dravex_admin') THEN
-    CREATE ROLE dravex_admin NOLOGIN;
-  END IF;
+  FOREACH v_role IN ARRAY ARRAY['dravex_inspector', 'dravex_reviewer', 'dravex_admin'] LOOP
+    IF NOT EXISTS (SELECT FROM pg_catalog.pg_roles WHERE rolname = v_role) THEN
+      BEGIN
+        EXECUTE format('CREATE ROLE %I NOLOGIN', v_role);
+      EXCEPTION WHEN duplicate_object OR unique_violation THEN
+        NULL;
+      END;
+    END IF;
+  END LOOP;
 END
 $roles$;
 
