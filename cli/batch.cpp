@@ -168,6 +168,13 @@ void BatchRun::row(const CsvRecord &r)
                      std::to_string(m_columns.size()));
         return;
     }
+    if (m_slots) {
+        for (std::size_t i = 0; i < m_columns.size(); ++i)
+            if (m_cellSlots[i] != FieldSlots::npos)
+                m_slots->given(m_cellSlots[i]).assign(r.fields[i]);
+        compute(r);
+        return;
+    }
     if (!m_cellTexts.empty()) {
         for (std::size_t i = 0; i < m_columns.size(); ++i)
             if (m_cellTexts[i])
@@ -192,7 +199,7 @@ void BatchRun::row(const CsvRecord &r)
         writeRow(r, nullptr, "line " + std::to_string(r.line) + ": " + m_prepared.problem);
         return;
     }
-    if (m_numbersOnly) {
+    if (m_numbersOnly && !prepareSlots()) {
         m_cellTexts.assign(m_columns.size(), nullptr);
         for (std::size_t i = 0; i < m_columns.size(); ++i)
             if (m_columns[i])
@@ -201,10 +208,34 @@ void BatchRun::row(const CsvRecord &r)
     compute(r);
 }
 
+bool BatchRun::prepareSlots()
+{
+    const Calculation &calculation = *m_prepared.calculation;
+    if (!calculation.steps)
+        return false;
+    FieldSlots slots(*calculation.form);
+    for (const auto &[field, text] : m_prepared.texts) {
+        const std::size_t place = slots.place(field);
+        if (place == FieldSlots::npos)
+            return false;
+        slots.given(place) = text;
+    }
+    m_cellSlots.assign(m_columns.size(), FieldSlots::npos);
+    for (std::size_t i = 0; i < m_columns.size(); ++i)
+        if (m_columns[i])
+            m_cellSlots[i] = slots.place(m_columns[i]->field);
+    m_outputSlots.clear();
+    for (const OperationOutput &output : m_operation.outputs)
+        m_outputSlots.push_back(slots.place(output.field));
+    m_slots.emplace(std::move(slots));
+    return true;
+}
+
 void BatchRun::compute(const CsvRecord &r)
 {
     const WithoutWorking noWorking; // a row shows its results and notice only
-    const FormResult result = m_prepared.calculation->run(m_prepared.texts);
+    const FormResult result =
+        m_slots ? RunForm(*m_slots, m_prepared.calculation->steps) : m_prepared.calculation->run(m_prepared.texts);
     std::string notice = stopNotice(result);
     if (result.completed())
         ++m_rowsComputed;
@@ -230,8 +261,12 @@ void BatchRun::writeRow(const CsvRecord &r, const FormResult *result, const std:
             cell = r.fields[i];
         m_cells.push_back(cell);
     }
-    for (const OperationOutput &output : m_operation.outputs) {
-        const std::string *written = result ? result->written(output.field) : nullptr;
+    for (std::size_t k = 0; k < m_operation.outputs.size(); ++k) {
+        const std::string *written = nullptr;
+        if (result && m_slots && m_outputSlots[k] != FieldSlots::npos)
+            written = m_slots->written(m_outputSlots[k]);
+        else if (result)
+            written = result->written(m_operation.outputs[k].field);
         m_cells.push_back(written ? std::string_view(*written) : std::string_view());
     }
     m_cells.push_back(notice);

@@ -5,6 +5,7 @@
 #include "cli/operations.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -57,6 +58,14 @@ private:
     // only puts its cells into these texts of it, one per column (null: ignored column).
     bool m_numbersOnly = false;
     std::vector<std::string *> m_cellTexts;
+    // The same with the calculation's fields in fixed places, where the calculation runs
+    // over slots and every field prepared is one its window describes: each row puts its
+    // cells in their places (m_cellSlots, one per column, npos: ignored) and the results
+    // are taken from theirs (m_outputSlots, one per output, npos: not one of the window's
+    // fields, found among the run's writes).
+    std::optional<FieldSlots> m_slots;
+    std::vector<std::size_t> m_cellSlots;
+    std::vector<std::size_t> m_outputSlots;
     std::string m_out;
     std::size_t m_rows = 0;
     std::size_t m_rowsWithNotice = 0;
@@ -68,6 +77,8 @@ private:
     // The row's input fields, the texts the run wrote (none without a run) and the notice.
     // Runs the prepared calculation on the row and writes it.
     void compute(const CsvRecord &record);
+    // Puts the prepared run in slots, when it can run there; see m_slots.
+    bool prepareSlots();
     void writeRow(const CsvRecord &record, const FormResult *result, const std::string &notice);
     void flush(bool force);
 };

@@ -17,14 +17,14 @@ namespace {
 // In the order of the menu.
 const Calculation kCalculations[] = {
     // Tables
-    {&kForm23, "txtobt", Table5AGravity},
-    {&kForm24, "txtobt", Table5BGravity},
-    {&kForm25, "txtobt", Table53ADensity},
-    {&kForm26, "txtobt", Table53BDensity},
-    {&kForm5, "txtgv", Table6ANetVolume},
-    {&kForm21, "txtgv", Table6BNetVolume},
-    {&kForm22, "txtgv", Table54ANetVolume},
-    {&kForm6, "txtgv", Table54BNetVolume},
+    {&kForm23, "txtobt", Table5AGravity, Table5AGravitySteps},
+    {&kForm24, "txtobt", Table5BGravity, Table5BGravitySteps},
+    {&kForm25, "txtobt", Table53ADensity, Table53ADensitySteps},
+    {&kForm26, "txtobt", Table53BDensity, Table53BDensitySteps},
+    {&kForm5, "txtgv", Table6ANetVolume, Table6ANetVolumeSteps},
+    {&kForm21, "txtgv", Table6BNetVolume, Table6BNetVolumeSteps},
+    {&kForm22, "txtgv", Table54ANetVolume, Table54ANetVolumeSteps},
+    {&kForm6, "txtgv", Table54BNetVolume, Table54BNetVolumeSteps},
     {&kVcf2004Form, "txtgross", Vcf2004Volume},
     // Conversion
     {&kForm3, "txtCels", TemperatureFromCelsius},

@@ -328,32 +328,44 @@ char *formatFewPlaces(double x, char *out)
 
 std::string FormatFieldNumber(double x)
 {
+    std::string text;
+    FormatFieldNumber(x, text);
+    return text;
+}
+
+void FormatFieldNumber(double x, std::string &out)
+{
     Finite(x);
-    if (x == 0)
-        return "0";
+    if (x == 0) {
+        out.assign(1, '0');
+        return;
+    }
     {
         char text[kShortRoom];
-        if (const char *end = formatFewPlaces(x, text))
-            return std::string(text, static_cast<std::size_t>(end - text));
+        if (const char *end = formatFewPlaces(x, text)) {
+            out.assign(text, static_cast<std::size_t>(end - text));
+            return;
+        }
     }
     if (std::fabs(x) >= std::numeric_limits<double>::min()) {
         char text[kShortRoom];
-        if (const char *end = formatShort(x, text))
-            return std::string(text, static_cast<std::size_t>(end - text));
+        if (const char *end = formatShort(x, text)) {
+            out.assign(text, static_cast<std::size_t>(end - text));
+            return;
+        }
     }
     std::array<char, 40> buffer{};
     const auto [ptr, ec] =
         std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, std::chars_format::general, 15);
-    std::string text(buffer.data(), ptr);
+    out.assign(buffer.data(), ptr);
     // C's "%.15G": capital exponent marker and at least two exponent digits.
-    const std::size_t e = text.find('e');
+    const std::size_t e = out.find('e');
     if (e != std::string::npos) {
-        text[e] = 'E';
-        std::size_t digits = text.size() - (e + 2);
+        out[e] = 'E';
+        std::size_t digits = out.size() - (e + 2);
         if (digits < 2)
-            text.insert(e + 2, 2 - digits, '0');
+            out.insert(e + 2, 2 - digits, '0');
     }
-    return text;
 }
 
 namespace {

@@ -54,6 +54,8 @@ SeparatorShape ThousandsShape(std::string_view text);
 //   1 -> "1", 0.5 -> "0.5", 1/3 -> "0.333333333333333", 1e16 -> "1E+16", 1e-5 -> "1E-05".
 // Negative zero shows as "0". A value that is not finite throws Overflow.
 std::string FormatFieldNumber(double x);
+// The same text put into text, in the room it already has.
+void FormatFieldNumber(double x, std::string &text);
 
 // Rounded magnitude: Int(|x| * 10^n + 0.5) / 10^n, Int the floor. The sign is dropped.
 //   RoundToPlaces(-1.25, 1) == 1.3, RoundToPlaces(0.00005, 4) == 0.0001

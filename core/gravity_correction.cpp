@@ -319,24 +319,44 @@ const FormSpec kForm24{"Form24", "GRAVITY CORRECTION (TABLE 5b)", kTable5BFields
 const FormSpec kForm25{"Form25", "GRAVITY CORRECTION (TABLE 53a)", kTable53Fields};
 const FormSpec kForm26{"Form26", "GRAVITY CORRECTION (TABLE 53b)", kTable53Fields};
 
+void Table5AGravitySteps(FormRun &run)
+{
+    table5Gravity(run, TemperatureDifference::WholeDegrees);
+}
+
 FormResult Table5AGravity(const FieldTexts &texts)
 {
-    return RunForm(kForm23, texts, [](FormRun &run) { table5Gravity(run, TemperatureDifference::WholeDegrees); });
+    return RunForm(kForm23, texts, Table5AGravitySteps);
+}
+
+void Table5BGravitySteps(FormRun &run)
+{
+    table5Gravity(run, TemperatureDifference::Exact);
 }
 
 FormResult Table5BGravity(const FieldTexts &texts)
 {
-    return RunForm(kForm24, texts, [](FormRun &run) { table5Gravity(run, TemperatureDifference::Exact); });
+    return RunForm(kForm24, texts, Table5BGravitySteps);
+}
+
+void Table53ADensitySteps(FormRun &run)
+{
+    table53Density(run, DensityTable::Table53A);
 }
 
 FormResult Table53ADensity(const FieldTexts &texts)
 {
-    return RunForm(kForm25, texts, [](FormRun &run) { table53Density(run, DensityTable::Table53A); });
+    return RunForm(kForm25, texts, Table53ADensitySteps);
+}
+
+void Table53BDensitySteps(FormRun &run)
+{
+    table53Density(run, DensityTable::Table53B);
 }
 
 FormResult Table53BDensity(const FieldTexts &texts)
 {
-    return RunForm(kForm26, texts, [](FormRun &run) { table53Density(run, DensityTable::Table53B); });
+    return RunForm(kForm26, texts, Table53BDensitySteps);
 }
 
 } // namespace dravex

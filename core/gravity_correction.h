@@ -165,5 +165,10 @@ FormResult Table5AGravity(const FieldTexts &texts);
 FormResult Table5BGravity(const FieldTexts &texts);
 FormResult Table53ADensity(const FieldTexts &texts);
 FormResult Table53BDensity(const FieldTexts &texts);
+// Their procedures alone, for runs over slots.
+void Table5AGravitySteps(FormRun &run);
+void Table5BGravitySteps(FormRun &run);
+void Table53ADensitySteps(FormRun &run);
+void Table53BDensitySteps(FormRun &run);
 
 } // namespace dravex

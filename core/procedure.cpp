@@ -66,11 +66,34 @@ struct StopSignal
 
 } // namespace
 
-FormRun::FormRun(const FormSpec &form, const FieldTexts &texts) : m_form(form), m_given(texts)
+FieldSlots::FieldSlots(const FormSpec &form)
+    : m_form(&form), m_given(form.fields.size()), m_shown(form.fields.size()), m_wrote(form.fields.size(), 0)
+{
+}
+
+std::size_t FieldSlots::place(std::string_view field) const
+{
+    for (std::size_t i = 0; i < m_form->fields.size(); ++i)
+        if (sameName(m_form->fields[i].name, field))
+            return i;
+    return npos;
+}
+
+FormRun::FormRun(const FormSpec &form, const FieldTexts &texts) : m_form(form), m_given(&texts)
 {
     // Room for a window's reads and writes without growing (a batch runs millions).
     m_result.reads.reserve(form.fields.size());
     m_result.writes.reserve(form.fields.size());
+}
+
+FormRun::FormRun(FieldSlots &slots) : m_form(slots.form()), m_slots(&slots)
+{
+    std::fill(slots.m_wrote.begin(), slots.m_wrote.end(), 0);
+}
+
+std::size_t FormRun::slotOf(std::string_view field) const
+{
+    return m_slots ? m_slots->place(field) : FieldSlots::npos;
 }
 
 std::string FormRun::captionOf(std::string_view field) const
@@ -90,16 +113,21 @@ void FormRun::noteRead(std::string_view field, const std::string &text)
 const std::string &FormRun::text(std::string_view field)
 {
     static const std::string kNone;
+    if (const std::size_t slot = slotOf(field); slot != FieldSlots::npos)
+        return m_slots->m_wrote[slot] ? m_slots->m_shown[slot] : m_slots->m_given[slot];
     if (const std::string *written = m_result.written(field))
         return *written;
-    const auto found = m_given.find(field);
-    return found == m_given.end() ? kNone : found->second;
+    if (!m_given)
+        return kNone;
+    const auto found = m_given->find(field);
+    return found == m_given->end() ? kNone : found->second;
 }
 
 double FormRun::Read(std::string_view field)
 {
     const std::string &current = text(field);
-    noteRead(field, current);
+    if (!m_slots)
+        noteRead(field, current);
     // The caption is looked up only for the notice of a fault: a batch reads millions of
     // fields that hold numbers.
     try {
@@ -111,11 +139,23 @@ double FormRun::Read(std::string_view field)
 
 void FormRun::Show(std::string_view field, double x)
 {
+    if (const std::size_t slot = slotOf(field); slot != FieldSlots::npos) {
+        // Formatted in the room the slot has: a non-finite x throws before anything is written.
+        std::string &shown = m_slots->m_shown[slot];
+        FormatFieldNumber(x, shown);
+        m_slots->m_wrote[slot] = 1;
+        return;
+    }
     setText(field, FormatFieldNumber(x));
 }
 
 void FormRun::setText(std::string_view field, std::string text)
 {
+    if (const std::size_t slot = slotOf(field); slot != FieldSlots::npos) {
+        m_slots->m_shown[slot] = std::move(text);
+        m_slots->m_wrote[slot] = 1;
+        return;
+    }
     m_result.writes.push_back({std::string(field), std::move(text)});
 }
 
@@ -156,9 +196,10 @@ void FormRun::stopForChoice(std::string notice, std::string reason)
     throw StopSignal{CalcStop{std::move(notice), std::move(reason), false, StopReason::MissingChoice}};
 }
 
-FormResult RunForm(const FormSpec &form, const FieldTexts &texts, const std::function<void(FormRun &)> &steps)
+namespace {
+
+template <typename Steps> FormResult runSteps(FormRun &run, const Steps &steps)
 {
-    FormRun run(form, texts);
     FormResult &result = run.result();
     try {
         steps(run);
@@ -181,6 +222,20 @@ FormResult RunForm(const FormSpec &form, const FieldTexts &texts, const std::fun
         for (const std::string &advisory : result.advisories)
             result.notice += (result.notice.empty() ? "" : "\n") + advisory;
     return std::move(result);
+}
+
+} // namespace
+
+FormResult RunForm(const FormSpec &form, const FieldTexts &texts, const std::function<void(FormRun &)> &steps)
+{
+    FormRun run(form, texts);
+    return runSteps(run, steps);
+}
+
+FormResult RunForm(FieldSlots &slots, void (*steps)(FormRun &run))
+{
+    FormRun run(slots);
+    return runSteps(run, steps);
 }
 
 } // namespace dravex

@@ -111,12 +111,44 @@ struct FormResult
     const std::string *written(std::string_view field) const;
 };
 
+// The texts of a window's fields in fixed places, one per field of its FormSpec in that
+// order. A caller that runs one calculation over many rows (a batch) finds each field's
+// place once, puts each row's texts in their places and takes the results from theirs: no
+// name is compared, no text copied and, once the texts have grown to their length, nothing
+// allocated per row.
+class FieldSlots
+{
+public:
+    static constexpr std::size_t npos = static_cast<std::size_t>(-1);
+
+    explicit FieldSlots(const FormSpec &form);
+
+    const FormSpec &form() const { return *m_form; }
+    // The place of the field in form().fields; npos where the window does not describe it.
+    std::size_t place(std::string_view field) const;
+    // The text a run starts from in that place ("" until set).
+    std::string &given(std::size_t place) { return m_given[place]; }
+    // The last text the latest run wrote there, or null when it wrote none.
+    const std::string *written(std::size_t place) const { return m_wrote[place] ? &m_shown[place] : nullptr; }
+
+private:
+    friend class FormRun;
+    const FormSpec *m_form;
+    std::vector<std::string> m_given;
+    std::vector<std::string> m_shown;
+    std::vector<char> m_wrote;
+};
+
 // One run of a calculation: the texts as they change, what was read and written, the
 // working. Procedures use it through RunForm.
 class FormRun
 {
 public:
     FormRun(const FormSpec &form, const FieldTexts &texts);
+    // A run over texts in their places: the fields of the window are read from and written
+    // to slots, and the result notes no reads and, of the writes, only those to fields the
+    // window does not describe.
+    explicit FormRun(FieldSlots &slots);
 
     // The field's text as a number, or a NotANumber fault naming the field's caption.
     double Read(std::string_view field);
@@ -146,15 +178,19 @@ public:
 
 private:
     const FormSpec &m_form;
-    // The texts the run started from. What the run has written since is in m_result.writes,
-    // and a field's last write there is its text now: a run copies no texts (a batch runs
-    // millions).
-    const FieldTexts &m_given;
+    // The texts the run started from (null: a run over slots). What the run has written
+    // since is in m_result.writes, and a field's last write there is its text now: a run
+    // copies no texts (a batch runs millions).
+    const FieldTexts *m_given = nullptr;
+    FieldSlots *m_slots = nullptr;
     FormResult m_result;
     Working m_working;
 
     void noteRead(std::string_view field, const std::string &text);
     std::string captionOf(std::string_view field) const;
+    // The field's place in the slots, npos when the run is not over slots or the window
+    // does not describe the field.
+    std::size_t slotOf(std::string_view field) const;
 };
 
 // The range of one input that a printed table covers: beyond it a result is the table's
@@ -177,6 +213,9 @@ std::string BeyondPrintedTable(const PrintedRange &range, double value);
 // Runs steps over the texts: a CalcFault or a stop ends the run where it happened, the
 // texts written so far stay written, and the result says how it ended.
 FormResult RunForm(const FormSpec &form, const FieldTexts &texts, const std::function<void(FormRun &)> &steps);
+// The same over the texts in slots (see FormRun(FieldSlots &)): the run's writes to the
+// window's fields are in slots afterwards.
+FormResult RunForm(FieldSlots &slots, void (*steps)(FormRun &run));
 
 // A calculation of a window: the window it belongs to, the control where Enter (or the
 // key that starts it) runs it, and the procedure.
@@ -185,6 +224,9 @@ struct Calculation
     const FormSpec *form;
     std::string_view trigger;
     FormResult (*run)(const FieldTexts &texts);
+    // The same procedure on its own, to run over slots (RunForm(FieldSlots &, steps)) with
+    // the same texts written; null where only run is offered.
+    void (*steps)(FormRun &run) = nullptr;
 };
 
 } // namespace dravex

@@ -199,27 +199,47 @@ void table54NetVolume(FormRun &run, FactorTable table, VolumeFactor (*factorOf)(
 const FormSpec kForm5{"Form5", "VOLUME CORRECTION (TABLE 6a)", kTable6AFields, kVolumeDisclaimer};
 const FormSpec kForm21{"Form21", "VOLUME CORRECTION (TABLE 6b)", kTable6BFields, kVolumeDisclaimer};
 
+void Table6ANetVolumeSteps(FormRun &run)
+{
+    table6NetVolume(run, FactorTable::Table6A);
+}
+
 FormResult Table6ANetVolume(const FieldTexts &texts)
 {
-    return RunForm(kForm5, texts, [](FormRun &run) { table6NetVolume(run, FactorTable::Table6A); });
+    return RunForm(kForm5, texts, Table6ANetVolumeSteps);
+}
+
+void Table6BNetVolumeSteps(FormRun &run)
+{
+    table6NetVolume(run, FactorTable::Table6B);
 }
 
 FormResult Table6BNetVolume(const FieldTexts &texts)
 {
-    return RunForm(kForm21, texts, [](FormRun &run) { table6NetVolume(run, FactorTable::Table6B); });
+    return RunForm(kForm21, texts, Table6BNetVolumeSteps);
 }
 
 const FormSpec kForm22{"Form22", "VOLUME CORRECTION (TABLE 54a)", kTable54AFields, kVolumeDisclaimer};
 const FormSpec kForm6{"Form6", "VOLUME CORRECTION (TABLE 54b)", kTable54BFields, kVolumeDisclaimer};
 
+void Table54ANetVolumeSteps(FormRun &run)
+{
+    table54NetVolume(run, FactorTable::Table54A, Table54AFactor);
+}
+
 FormResult Table54ANetVolume(const FieldTexts &texts)
 {
-    return RunForm(kForm22, texts, [](FormRun &run) { table54NetVolume(run, FactorTable::Table54A, Table54AFactor); });
+    return RunForm(kForm22, texts, Table54ANetVolumeSteps);
+}
+
+void Table54BNetVolumeSteps(FormRun &run)
+{
+    table54NetVolume(run, FactorTable::Table54B, Table54BFactor);
 }
 
 FormResult Table54BNetVolume(const FieldTexts &texts)
 {
-    return RunForm(kForm6, texts, [](FormRun &run) { table54NetVolume(run, FactorTable::Table54B, Table54BFactor); });
+    return RunForm(kForm6, texts, Table54BNetVolumeSteps);
 }
 
 } // namespace dravex

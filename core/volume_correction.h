@@ -61,6 +61,9 @@ extern const FormSpec kForm5;
 extern const FormSpec kForm21;
 FormResult Table6ANetVolume(const FieldTexts &texts);
 FormResult Table6BNetVolume(const FieldTexts &texts);
+// Their procedures alone, for runs over slots.
+void Table6ANetVolumeSteps(FormRun &run);
+void Table6BNetVolumeSteps(FormRun &run);
 
 // Volume correction in litres at 15 C: Form22 for crude oils (Table 54A), Form6 for
 // generalized products (Table 54B). Enter in txtgv reads txtem and txtapi (the density,
@@ -76,5 +79,7 @@ extern const FormSpec kForm22;
 extern const FormSpec kForm6;
 FormResult Table54ANetVolume(const FieldTexts &texts);
 FormResult Table54BNetVolume(const FieldTexts &texts);
+void Table54ANetVolumeSteps(FormRun &run);
+void Table54BNetVolumeSteps(FormRun &run);
 
 } // namespace dravex

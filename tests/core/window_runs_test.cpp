@@ -3,6 +3,7 @@
 // fault leaves it: what a window shows only in part (a field written twice shows its last
 // text, a stop reads nothing more, the out-of-range window survives a later fault).
 #include "core/additives.h"
+#include "core/calculations.h"
 #include "core/gauging.h"
 #include "core/gravity_correction.h"
 #include "core/volume_correction.h"
@@ -106,6 +107,60 @@ TEST(WindowRuns, NoticesNameTheInputItsValueAndTheLimit)
     EXPECT_EQ(Table6BNetVolume(volume("0", "80")).stop, StopReason::OutOfRange);
     EXPECT_EQ(WedgeQuantityRemaining(FieldTexts{{"txtinn", "6"}}).stop, StopReason::MissingChoice);
     EXPECT_EQ(Table6ANetVolume(volume("30", "x")).stop, std::nullopt);
+}
+
+// A batch runs a calculation over its fields in fixed places, one set of places for every
+// row: each run there must end and write exactly as the window's run over named texts, and
+// must leave nothing of the row before it.
+TEST(WindowRuns, OverSlotsAsOverNamedTexts)
+{
+    const auto volume = [](const char *api, const char *t, const char *gross) {
+        return FieldTexts{{"txtapi", api}, {"txtem", t}, {"txtgv", gross}};
+    };
+    const auto observed = [](const char *value, const char *t) { return FieldTexts{{"txtobg", value}, {"txtobt", t}}; };
+    // Rows in the order a batch meets them: figures, a bad number, a stop, figures again.
+    const std::vector<FieldTexts> volumeRows = {volume("50", "80", "10000"),   volume("35", "60", "x"),
+                                                volume("0", "80", "10000"),    volume("1100", "25", "1,000"),
+                                                volume("780", "25", "-10000"), volume("-1e6", "", "5")};
+    const std::vector<FieldTexts> observedRows = {observed("35", "85.5"), observed("850", "30"), observed("1080", "40"),
+                                                  observed("abc", "60"), observed("-5", "80")};
+    int checked = 0;
+    for (const Calculation &calculation : AllCalculations()) {
+        if (!calculation.steps)
+            continue;
+        FieldSlots slots(*calculation.form);
+        const bool byVolume = slots.place("txtgv") != FieldSlots::npos;
+        for (const FieldTexts &texts : byVolume ? volumeRows : observedRows) {
+            const std::string row = std::string(calculation.form->name) + " " + texts.begin()->second;
+            for (const auto &[field, text] : texts)
+                slots.given(slots.place(field)) = text;
+            const FormResult named = calculation.run(texts);
+            const FormResult slotted = RunForm(slots, calculation.steps);
+            EXPECT_EQ(slotted.outcome, named.outcome) << row;
+            EXPECT_EQ(slotted.outOfRange, named.outOfRange) << row;
+            EXPECT_EQ(slotted.stop, named.stop) << row;
+            EXPECT_EQ(slotted.notice, named.notice) << row;
+            EXPECT_TRUE(slotted.writes.empty()) << row;
+            for (std::size_t place = 0; place < calculation.form->fields.size(); ++place) {
+                const std::string *was = named.written(calculation.form->fields[place].name);
+                const std::string *is = slots.written(place);
+                EXPECT_EQ(is ? *is : "(none)", was ? *was : "(none)")
+                    << row << " " << calculation.form->fields[place].name;
+            }
+        }
+        ++checked;
+    }
+    EXPECT_EQ(checked, 8);
+
+    // The window's own example: API 50, 80 F, 10000 bbl on Table 6B.
+    FieldSlots slots(kForm21);
+    for (const auto &[field, text] : volume("50", "80", "10000"))
+        slots.given(slots.place(field)) = text;
+    EXPECT_TRUE(RunForm(slots, Table6BNetVolumeSteps).completed());
+    std::string shown;
+    for (const char *field : {"txtvcf", "txtbbl", "txtgal", "txtlf", "txtltn"})
+        shown += *slots.written(slots.place(field)) + " ";
+    EXPECT_EQ(shown, "0.9882 9882 415044 0.12169 1202.54 ");
 }
 
 TEST(WindowRuns, Gauging)
