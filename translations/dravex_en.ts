@@ -2676,47 +2676,41 @@ Current job: %2</source>
 <context>
     <name>dravex::ReportStoreLink</name>
     <message>
-        <location filename="../records/store/report_store_link.cpp" line="90"/>
-        <location filename="../records/store/report_store_link.cpp" line="131"/>
-        <location filename="../records/store/report_store_link.cpp" line="157"/>
+        <location filename="../records/store/report_store_link.cpp" line="125"/>
+        <location filename="../records/store/report_store_link.cpp" line="151"/>
         <source>Company Store</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/report_store_link.cpp" line="91"/>
-        <source>The report was saved to its file, but not for the store: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../records/store/report_store_link.cpp" line="123"/>
+        <location filename="../records/store/report_store_link.cpp" line="117"/>
         <source>Saved by Someone Else First</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/report_store_link.cpp" line="124"/>
+        <location filename="../records/store/report_store_link.cpp" line="118"/>
         <source>The store did not take this save of %1: %2
 Your version stays in its file. Saves from this window follow your version and would be refused too: to go on from the version saved first, open the report from Records, Store browser, and compare the two there.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/report_store_link.cpp" line="132"/>
+        <location filename="../records/store/report_store_link.cpp" line="126"/>
         <source>The store did not take this save of %1: %2
 Your version stays in its file. The saves after it wait in the outbox until you set this one aside in Records, Company store.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/report_store_link.cpp" line="143"/>
+        <location filename="../records/store/report_store_link.cpp" line="137"/>
         <source>What Does the Correction Change?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/report_store_link.cpp" line="144"/>
+        <location filename="../records/store/report_store_link.cpp" line="138"/>
         <source>%1
 Say what this save of %2 changes; the store keeps it with the revision and your name:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/report_store_link.cpp" line="158"/>
+        <location filename="../records/store/report_store_link.cpp" line="152"/>
         <source>This save of %1 was not sent to the store: a correction needs a note saying what it changes. Your version stays in its file; save it again to send it.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3088,106 +3082,106 @@ Say what this save of %2 changes; the store keeps it with the revision and your 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="407"/>
+        <location filename="../records/store/store_browser.cpp" line="411"/>
         <source>yes</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="407"/>
+        <location filename="../records/store/store_browser.cpp" line="411"/>
         <source>refused</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="419"/>
+        <location filename="../records/store/store_browser.cpp" line="423"/>
         <source>Choose one revision to open.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="429"/>
+        <location filename="../records/store/store_browser.cpp" line="433"/>
         <source>The revision is not in the store.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="435"/>
+        <location filename="../records/store/store_browser.cpp" line="439"/>
         <source>The revision cannot be read as a cargo report: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="454"/>
+        <location filename="../records/store/store_browser.cpp" line="458"/>
         <source>Choose two revisions to compare (Ctrl and a click, or Shift and the arrow keys).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="464"/>
+        <location filename="../records/store/store_browser.cpp" line="468"/>
         <source>The revisions are not in the store.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="470"/>
+        <location filename="../records/store/store_browser.cpp" line="474"/>
         <source>- older revision, + newer revision
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="478"/>
-        <location filename="../records/store/store_browser.cpp" line="507"/>
-        <location filename="../records/store/store_browser.cpp" line="521"/>
+        <location filename="../records/store/store_browser.cpp" line="482"/>
+        <location filename="../records/store/store_browser.cpp" line="511"/>
+        <location filename="../records/store/store_browser.cpp" line="525"/>
         <source>Choose a report first.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="499"/>
+        <location filename="../records/store/store_browser.cpp" line="503"/>
         <source>No audit entries you may read.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="511"/>
+        <location filename="../records/store/store_browser.cpp" line="515"/>
         <source>Make this report final? A final report is read-only until a reviewer returns it to draft.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="525"/>
+        <location filename="../records/store/store_browser.cpp" line="529"/>
         <source>Why is the report returned to draft?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="529"/>
+        <location filename="../records/store/store_browser.cpp" line="533"/>
         <source>A report is returned to draft only with a reason; nothing was changed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="544"/>
-        <location filename="../records/store/store_browser.cpp" line="677"/>
+        <location filename="../records/store/store_browser.cpp" line="548"/>
+        <location filename="../records/store/store_browser.cpp" line="681"/>
         <source>The store refused: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="547"/>
+        <location filename="../records/store/store_browser.cpp" line="551"/>
         <source>The report is final.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="548"/>
+        <location filename="../records/store/store_browser.cpp" line="552"/>
         <source>The report is a draft again.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="581"/>
+        <location filename="../records/store/store_browser.cpp" line="585"/>
         <source>Choose the tables to keep.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="597"/>
+        <location filename="../records/store/store_browser.cpp" line="601"/>
         <source>The table %1 is not in the store.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="603"/>
+        <location filename="../records/store/store_browser.cpp" line="607"/>
         <source>The table %1 cannot be read: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <location filename="../records/store/store_browser.cpp" line="626"/>
+        <location filename="../records/store/store_browser.cpp" line="630"/>
         <source>%n table(s) of %1 kept for offline use in %2.</source>
         <translation type="unfinished">
             <numerusform></numerusform>
@@ -3195,12 +3189,12 @@ Say what this save of %2 changes; the store keeps it with the revision and your 
         </translation>
     </message>
     <message>
-        <location filename="../records/store/store_browser.cpp" line="639"/>
+        <location filename="../records/store/store_browser.cpp" line="643"/>
         <source>Type the name of a vessel or terminal whose tables you keep (Records, Tank tables).</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <location filename="../records/store/store_browser.cpp" line="682"/>
+        <location filename="../records/store/store_browser.cpp" line="686"/>
         <source>%n table(s) sent; the store held the others already.</source>
         <translation type="unfinished">
             <numerusform></numerusform>
@@ -3267,7 +3261,7 @@ Say what this save of %2 changes; the store keeps it with the revision and your 
     </message>
     <message>
         <location filename="../records/store/store_connection.cpp" line="80"/>
-        <location filename="../records/store/store_connection.cpp" line="220"/>
+        <location filename="../records/store/store_connection.cpp" line="222"/>
         <source>CA file</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3360,12 +3354,12 @@ Say what this save of %2 changes; the store keeps it with the revision and your 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_connection.cpp" line="200"/>
+        <location filename="../records/store/store_connection.cpp" line="202"/>
         <source>Testing…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_connection.cpp" line="220"/>
+        <location filename="../records/store/store_connection.cpp" line="222"/>
         <source>Certificates (*.crt *.pem);;All files (*)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3373,18 +3367,35 @@ Say what this save of %2 changes; the store keeps it with the revision and your 
 <context>
     <name>dravex::StoreOutbox</name>
     <message>
-        <location filename="../records/store/store_outbox.cpp" line="55"/>
+        <location filename="../records/store/store_outbox.cpp" line="86"/>
+        <source>the outbox&apos;s file is not open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_outbox.cpp" line="113"/>
         <source>The outbox in %1 cannot be opened: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_outbox.cpp" line="73"/>
+        <location filename="../records/store/store_outbox.cpp" line="129"/>
         <source>The outbox in %1 cannot be made: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_outbox.cpp" line="93"/>
-        <source>The save could not be kept in the outbox: %1</source>
+        <location filename="../records/store/store_outbox.cpp" line="133"/>
+        <source>The outbox in %1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_outbox.cpp" line="193"/>
+        <source>A save could not be kept in the outbox&apos;s file (it is sent while Dravex runs): %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_outbox.cpp" line="212"/>
+        <location filename="../records/store/store_outbox.cpp" line="226"/>
+        <location filename="../records/store/store_outbox.cpp" line="243"/>
+        <source>The outbox&apos;s file could not be written: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3437,37 +3448,37 @@ Say what this save of %2 changes; the store keeps it with the revision and your 
         </translation>
     </message>
     <message>
-        <location filename="../records/store/store_session.cpp" line="216"/>
+        <location filename="../records/store/store_session.cpp" line="223"/>
         <source>Store: not set up</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_session.cpp" line="221"/>
+        <location filename="../records/store/store_session.cpp" line="228"/>
         <source>Store %1: not connected</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_session.cpp" line="224"/>
+        <location filename="../records/store/store_session.cpp" line="231"/>
         <source>Store %1: connecting…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_session.cpp" line="227"/>
+        <location filename="../records/store/store_session.cpp" line="234"/>
         <source>Store %1: connected</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_session.cpp" line="230"/>
+        <location filename="../records/store/store_session.cpp" line="237"/>
         <source>Store %1: no connection</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_session.cpp" line="236"/>
+        <location filename="../records/store/store_session.cpp" line="243"/>
         <source>, a save was refused</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <location filename="../records/store/store_session.cpp" line="238"/>
+        <location filename="../records/store/store_session.cpp" line="245"/>
         <source>, %n save(s) in the outbox</source>
         <translation type="unfinished">
             <numerusform></numerusform>
@@ -3475,27 +3486,32 @@ Say what this save of %2 changes; the store keeps it with the revision and your 
         </translation>
     </message>
     <message>
-        <location filename="../records/store/store_session.cpp" line="362"/>
+        <location filename="../records/store/store_session.cpp" line="247"/>
+        <source>, the outbox is not kept on disk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../records/store/store_session.cpp" line="371"/>
         <source>The store answers; you are connected as %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_session.cpp" line="373"/>
+        <location filename="../records/store/store_session.cpp" line="382"/>
         <source>Not connected to the company store.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_session.cpp" line="462"/>
+        <location filename="../records/store/store_session.cpp" line="471"/>
         <source>The store gave no answer to the save.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_session.cpp" line="475"/>
+        <location filename="../records/store/store_session.cpp" line="484"/>
         <source>%1 saved this report first, at %2; the store keeps your version as a refused revision.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../records/store/store_session.cpp" line="487"/>
+        <location filename="../records/store/store_session.cpp" line="496"/>
         <source>%1 saved this report first; the store keeps your version as a refused revision.</source>
         <translation type="unfinished"></translation>
     </message>
