@@ -510,8 +510,8 @@ int runBench(Server server)
         std::atomic<bool> go{false};
         std::vector<std::thread> threads;
         for (int i = 0; i < kInspectors; ++i)
-            threads.emplace_back(inspectorSaves, std::cref(server), i, std::ref(ready), std::ref(go),
-                                 std::ref(runs[i]), pauseMs);
+            threads.emplace_back(inspectorSaves, std::cref(server), i, std::ref(ready), std::ref(go), std::ref(runs[i]),
+                                 pauseMs);
         while (ready.load() < kInspectors)
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         start = Clock::now();
@@ -540,9 +540,9 @@ int runBench(Server server)
         faults += roundFaults;
     }
     std::printf(" Read back, with the saves made alone:\n");
-    const bool kept = checkSaves(admin, saved, (rounds * kInspectors + 1) * kSavesEach,
-                                 (rounds * kInspectors + 1) * kReportsEach) &&
-                      faults.isEmpty();
+    const bool kept =
+        checkSaves(admin, saved, (rounds * kInspectors + 1) * kSavesEach, (rounds * kInspectors + 1) * kReportsEach) &&
+        faults.isEmpty();
     std::printf("  %s\n", kept ? "no revision lost" : "REVISIONS LOST OR REFUSED");
 
     // 4. The browser's searches.
