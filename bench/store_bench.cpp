@@ -17,6 +17,7 @@
 // target is printed, not an error (the figures depend on the machine and its load).
 // DRAVEX_BENCH_EXPLAIN=1 also prints the plan of each search (EXPLAIN ANALYZE) for both roles.
 
+#include "records/store/store_search.h"
 #include "store_bench_data.h"
 
 #include <QCoreApplication>
@@ -282,30 +283,8 @@ bool checkSaves(QSqlDatabase &db, const std::vector<Saved> &saved, int expected,
     return ok;
 }
 
-// The store browser's search: each field typed is found anywhere in its column (ILIKE with the
-// text between % signs), dates as a range, status exact; newest saves first, 500 at most.
-struct Search
-{
-    QString where;
-    QVariantList values;
-};
-
-QString containing(const QString &text)
-{
-    QString t = text;
-    t.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
-        .replace(QLatin1Char('%'), QLatin1String("\\%"))
-        .replace(QLatin1Char('_'), QLatin1String("\\_"));
-    return QLatin1Char('%') + t + QLatin1Char('%');
-}
-
-QString searchSql(const Search &s)
-{
-    return QStringLiteral("SELECT id::text AS id, vessel, voyage, port, report_date, operation, grades,"
-                          " status, inspector, head_author, head_at FROM dravex.reports") +
-           (s.where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + s.where) +
-           QStringLiteral(" ORDER BY head_at DESC NULLS LAST LIMIT 500");
-}
+// The store browser's search, as it builds it (ReportSearchQuery).
+using Search = dravex::StoreReportSearch;
 
 struct SearchKind
 {
@@ -314,43 +293,57 @@ struct SearchKind
     Search (*make)(int i, const QString &inspector);
 };
 
-Search like(const char *column, const QString &text)
-{
-    return {QStringLiteral("%1 ILIKE ? ESCAPE '\\'").arg(QLatin1String(column)), {containing(text)}};
-}
-
 Search dates(int i)
 {
-    const QDate from = QDate(2021, 1, 1).addDays(i * 137 % 2100);
-    return {QStringLiteral("report_date >= CAST(? AS date) AND report_date <= CAST(? AS date)"),
-            {from.toString(Qt::ISODate), from.addMonths(1).toString(Qt::ISODate)}};
+    Search s;
+    s.from = QDate(2021, 1, 1).addDays(i * 137 % 2100);
+    s.to = s.from.addMonths(1);
+    return s;
 }
 
 const SearchKind kSearches[] = {
     {"everything", [](int, const QString &) { return Search{}; }},
     {"vessel",
-     [](int i, const QString &) { return like("vessel", QString::fromLatin1(kVesselEnds[i % 20]).toLower()); }},
+     [](int i, const QString &) {
+         Search s;
+         s.vessel = QString::fromLatin1(kVesselEnds[i % 20]).toLower();
+         return s;
+     }},
     {"voyage",
      [](int i, const QString &) {
-         return like("voyage", QStringLiteral("V%1").arg(1 + i * 7 % 120, 3, 10, QLatin1Char('0')));
+         Search s;
+         s.voyage = QStringLiteral("V%1").arg(1 + i * 7 % 120, 3, 10, QLatin1Char('0'));
+         return s;
      }},
-    {"port", [](int i, const QString &) { return like("port", QString::fromLatin1(kPorts[i * 7 % 60]).left(6)); }},
+    {"port",
+     [](int i, const QString &) {
+         Search s;
+         s.port = QString::fromLatin1(kPorts[i * 7 % 60]).left(6);
+         return s;
+     }},
     {"dates (one month)", [](int i, const QString &) { return dates(i); }},
-    {"grade", [](int i, const QString &) { return like("grades", QString::fromLatin1(kGrades[i * 7 % 30])); }},
+    {"grade",
+     [](int i, const QString &) {
+         Search s;
+         s.grade = QString::fromLatin1(kGrades[i * 7 % 30]);
+         return s;
+     }},
     {"status draft",
      [](int, const QString &) {
-         return Search{QStringLiteral("status = ?"), {QStringLiteral("draft")}};
+         Search s;
+         s.status = QStringLiteral("draft");
+         return s;
      }},
     {"inspector",
      [](int i, const QString &me) {
-         return like("inspector", me.isEmpty() ? inspectorName(i * 13 % kCompanyInspectors) : me);
+         Search s;
+         s.inspector = me.isEmpty() ? inspectorName(i * 13 % kCompanyInspectors) : me;
+         return s;
      }},
     {"vessel and dates",
      [](int i, const QString &) {
-         Search s = like("vessel", QString::fromLatin1(kVesselWords[i % 20]));
-         const Search d = dates(i);
-         s.where += QStringLiteral(" AND ") + d.where;
-         s.values += d.values;
+         Search s = dates(i);
+         s.vessel = QString::fromLatin1(kVesselWords[i % 20]);
          return s;
      }},
 };
@@ -364,10 +357,11 @@ struct Timing
 bool runSearch(QSqlDatabase &d, const Search &s, Timing &t)
 {
     const auto start = Clock::now();
+    const dravex::StoreQuery query = dravex::ReportSearchQuery(s);
     QSqlQuery q(d);
     q.setForwardOnly(true);
-    bool ok = q.prepare(searchSql(s));
-    for (const QVariant &v : s.values)
+    bool ok = q.prepare(query.sql);
+    for (const QVariant &v : query.values)
         q.addBindValue(v);
     ok = ok && q.exec();
     int rows = 0;
@@ -386,9 +380,10 @@ bool runSearch(QSqlDatabase &d, const Search &s, Timing &t)
 
 void explain(QSqlDatabase &d, const Search &s)
 {
-    QString sql = QStringLiteral("EXPLAIN (ANALYZE, BUFFERS) ") + searchSql(s);
+    const dravex::StoreQuery query = dravex::ReportSearchQuery(s);
+    QString sql = QStringLiteral("EXPLAIN (ANALYZE, BUFFERS) ") + query.sql;
     // The values inline, for the plan (they are this program's own texts).
-    for (const QVariant &v : s.values)
+    for (const QVariant &v : query.values)
         sql.replace(sql.indexOf(QLatin1Char('?')), 1, QLatin1Char('\'') + v.toString() + QLatin1Char('\''));
     QSqlQuery q(d);
     if (!q.exec(sql)) {

@@ -4,6 +4,7 @@
 #include "records/report/cargo_report_document.h"
 #include "records/report/cargo_report_window.h"
 #include "records/store/report_store_link.h"
+#include "records/store/store_search.h"
 #include "records/store/store_session.h"
 #include "records/tanks/tank_table_store.h"
 #include "screens/prompts.h"
@@ -36,16 +37,6 @@
 namespace dravex {
 
 namespace {
-
-// A LIKE pattern that finds text anywhere, its own % and _ taken literally.
-QString containing(const QString &text)
-{
-    QString t = text;
-    t.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
-        .replace(QLatin1Char('%'), QLatin1String("\\%"))
-        .replace(QLatin1Char('_'), QLatin1String("\\_"));
-    return QLatin1Char('%') + t + QLatin1Char('%');
-}
 
 QString shown(const QVariant &v)
 {
@@ -307,46 +298,29 @@ void StoreBrowser::say(const QString &text)
 
 void StoreBrowser::search_Click()
 {
-    QStringList where;
-    QVariantList values;
-    auto like = [&](const char *column, QLineEdit *edit) {
-        const QString t = edit->text().trimmed();
-        if (t.isEmpty())
-            return;
-        where << QStringLiteral("%1 ILIKE ? ESCAPE '\\'").arg(QLatin1String(column));
-        values << containing(t);
-    };
-    like("vessel", m_vessel);
-    like("voyage", m_voyage);
-    like("port", m_port);
-    like("grades", m_grade);
-    like("inspector", m_inspector);
-    for (auto [edit, op] : {std::pair{m_from, ">="}, std::pair{m_to, "<="}}) {
+    StoreReportSearch search;
+    search.vessel = m_vessel->text();
+    search.voyage = m_voyage->text();
+    search.port = m_port->text();
+    search.grade = m_grade->text();
+    search.inspector = m_inspector->text();
+    search.status = m_status->currentData().toString();
+    for (auto [edit, date] : {std::pair{m_from, &search.from}, std::pair{m_to, &search.to}}) {
         const QString t = edit->text().trimmed();
         if (t.isEmpty())
             continue;
-        const QDate date = QDate::fromString(t, Qt::ISODate);
-        if (!date.isValid()) {
+        *date = QDate::fromString(t, Qt::ISODate);
+        if (!date->isValid()) {
             say(tr("The date %1 is not a date: type it as YYYY-MM-DD.").arg(t));
             edit->setFocus();
             return;
         }
-        where << QStringLiteral("report_date %1 CAST(? AS date)").arg(QLatin1String(op));
-        values << date.toString(Qt::ISODate);
     }
-    if (const QString status = m_status->currentData().toString(); !status.isEmpty()) {
-        where << QStringLiteral("status = ?");
-        values << status;
-    }
-    const QString sql =
-        QStringLiteral("SELECT id::text AS id, vessel, voyage, port, report_date, operation, grades,"
-                       " status, inspector, head_author, head_at FROM dravex.reports") +
-        (where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND "))) +
-        QStringLiteral(" ORDER BY head_at DESC NULLS LAST LIMIT 500");
+    const StoreQuery query = ReportSearchQuery(search);
     m_searched = true;
     const QString selected = selectedReport();
     QPointer<StoreBrowser> self(this);
-    m_session.query(sql, values, [self, selected](const StoreAnswer &answer) {
+    m_session.query(query.sql, query.values, [self, selected](const StoreAnswer &answer) {
         if (!self)
             return;
         if (!answer.ok) {
@@ -560,7 +534,7 @@ void StoreBrowser::tables_Click()
     m_session.query(QStringLiteral("SELECT s.name, s.kind, t.tank, t.created_by, t.created_at, t.sha256"
                                    " FROM dravex.tank_tables t JOIN dravex.sites s ON s.id = t.site_id"
                                    " WHERE s.name ILIKE ? ESCAPE '\\' ORDER BY s.name, t.tank, t.created_at DESC"),
-                    {containing(m_site->text().trimmed())}, [self](const StoreAnswer &answer) {
+                    {StoreLikeContaining(m_site->text().trimmed())}, [self](const StoreAnswer &answer) {
                         if (!self)
                             return;
                         if (!answer.ok) {
